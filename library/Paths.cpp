@@ -1,0 +1,80 @@
+#include "library/Paths.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace lexiglade {
+
+namespace {
+
+std::string PictureFolder(const std::string& dataDir) {
+    return dataDir + "pictures/";
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsRegularFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+} // namespace
+
+std::string DataDirOf(const std::string& executablePath) {
+    const std::size_t slash = executablePath.rfind('/');
+    return slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
+}
+
+std::string ExecutableDataDir() {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : DataDirOf(target.string());
+}
+
+std::string DataPath(const std::string& dataDir, const std::string& name) {
+    return dataDir + name;
+}
+
+std::optional<std::string> FindPicture(const std::string& dataDir, const std::string& name) {
+    if (name.empty() || name.find_first_of(std::string_view("/\0", 2)) != std::string::npos) {
+        return std::nullopt;
+    }
+    const std::string folder = PictureFolder(dataDir);
+    if (IsRegularFile(folder + name)) {
+        return folder + name;
+    }
+    std::optional<std::string> best;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string entry = it->path().filename().string();
+        if (EqualIgnoringAsciiCase(entry, name) && (!best || entry < *best) &&
+            IsRegularFile(folder + entry)) {
+            best = entry;
+        }
+    }
+    if (!best) {
+        return std::nullopt;
+    }
+    return folder + *best;
+}
+
+std::string PicturePath(const std::string& dataDir, const std::string& name) {
+    return FindPicture(dataDir, name).value_or(PictureFolder(dataDir) + name);
+}
+
+} // namespace lexiglade

@@ -1,0 +1,38 @@
+#pragma once
+// Helpers for tests that work on real files: a private folder, raw bytes in and out.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexiglade::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder's path, ending with '/'.
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + name; }
+
+  private:
+    std::string path_;
+};
+
+void WriteBytes(const std::string& path, std::string_view bytes);
+std::string ReadBytes(const std::string& path);
+// Names in the folder, sorted.
+std::vector<std::string> FolderEntries(const std::string& folder);
+
+// Runs `body` where file permissions apply: in a child process that has given up root, if the
+// tests run as root. True when `body` returned true.
+bool RunWithoutPrivileges(const std::function<bool()>& body);
+
+// The text of the LibraryError that `action` throws, or "" when it throws none.
+std::string ErrorOf(const std::function<void()>& action);
+
+} // namespace lexiglade::test
