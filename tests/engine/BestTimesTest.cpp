@@ -1,0 +1,98 @@
+#include "engine/BestTimes.h"
+#include "TempDir.h"
+#include "library/Errors.h"
+
+#include <gtest/gtest.h>
+
+namespace lexiglade {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+const std::string Times = "300\r\n161\r\n930\r\n45\r\n";
+
+TEST(BestTimes, BackwardWordsChooseTheFile) {
+    EXPECT_EQ(BestTimeFileName(false), "a14.asl");
+    EXPECT_EQ(BestTimeFileName(true), "a15.asl");
+}
+
+TEST(BestTimes, ReportsAndRecordsOnlyAStrictlyFasterTime) {
+    struct Case {
+        std::int32_t puzzle, elapsed;
+        const char* report;
+        const char* file;
+    };
+    const Case cases[] = {
+        {0, 161, "Time taken: 02:41... Previous best was 05:00... Recording new record.",
+         "161\r\n161\r\n930\r\n45\r\n"},
+        {2, 929, "Time taken: 15:29... Previous best was 15:30... Recording new record.",
+         "300\r\n161\r\n929\r\n45\r\n"},
+        {3, 0, "Time taken: 00:00... Previous best was 00:45... Recording new record.",
+         "300\r\n161\r\n930\r\n0\r\n"},
+        {1, 161, "Time taken: 02:41... Previous best was 02:41...You did not beat the old record.",
+         Times.c_str()},
+        {2, 3601,
+         "Time taken: 1:00:01... Previous best was 15:30...You did not beat the old record.",
+         Times.c_str()},
+    };
+    for (bool backwardWords : {false, true}) {
+        for (const Case& c : cases) {
+            TempDir dir;
+            const std::string other = BestTimeFileName(!backwardWords);
+            WriteBytes(dir.file(BestTimeFileName(backwardWords)), Times);
+            WriteBytes(dir.file(other), Times);
+            EXPECT_EQ(RecordBestTime(dir.prefix(), c.puzzle, c.elapsed, backwardWords), c.report);
+            EXPECT_EQ(ReadBytes(dir.file(BestTimeFileName(backwardWords))), c.file)
+                << c.puzzle << " in " << c.elapsed;
+            EXPECT_EQ(ReadBytes(dir.file(other)), Times) << "other file touched";
+        }
+    }
+}
+
+TEST(BestTimes, NewRecordRewritesTheWholeListWithCrLf) {
+    TempDir dir;
+    WriteBytes(dir.file("a14.asl"), "300\n200\r100");
+    EXPECT_EQ(RecordBestTime(dir.prefix(), 1, 150, false),
+              "Time taken: 02:30... Previous best was 03:20... Recording new record.");
+    EXPECT_EQ(ReadBytes(dir.file("a14.asl")), "300\r\n150\r\n100\r\n");
+}
+
+TEST(BestTimes, FileThatCannotServeThePuzzleRaisesItsErrorAndStaysUnchanged) {
+    struct Case {
+        const char* contents; // nullptr: no file
+        std::int32_t puzzle;
+        std::string error;
+    };
+    TempDir dir;
+    const std::string path = dir.file("a15.asl").string();
+    const Case cases[] = {
+        {nullptr, 0, "Cannot open file " + path},
+        {"300\r\n930\r\n", 2, "List index out of bounds"},
+        {"300\r\n930\r\n", -1, "List index out of bounds"},
+        {"", 0, "List index out of bounds"},
+        {"300\r\n9 30\r\n", 1, "'9 30' is not a valid integer value"},
+        {"300\r\n\r\n", 1, "'' is not a valid integer value"},
+        {"300\r\nabc\r\n", 1, "'abc' is not a valid integer value"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(path);
+        if (c.contents != nullptr) {
+            WriteBytes(path, c.contents);
+        }
+        try {
+            RecordBestTime(dir.prefix(), c.puzzle, 10, true);
+            ADD_FAILURE() << "no error for " << c.error;
+        } catch (const LibraryError& error) {
+            EXPECT_EQ(error.what(), c.error);
+        }
+        EXPECT_EQ(std::filesystem::exists(path), c.contents != nullptr);
+        if (c.contents != nullptr) {
+            EXPECT_EQ(ReadBytes(path), c.contents) << c.error;
+        }
+    }
+}
+
+} // namespace
+} // namespace lexiglade
