@@ -1,0 +1,208 @@
+// Screen benchmarks: start-up to the catalogue's first paint, repaints, and the puzzle screen's
+// first paint, drag moves and found words. Run headless with QT_QPA_PLATFORM=offscreen.
+#include "LibraryFixture.h"
+
+#include "app/SharedState.h"
+#include "engine/Random.h"
+#include "platform/Application.h"
+#include "ui/Catalogue.h"
+#include "ui/Drawkit.h"
+#include "ui/Wordsrch.h"
+
+#include <QElapsedTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace lexiglade::bench {
+namespace {
+
+constexpr int kWidth = 1280;
+constexpr int kHeight = 800;
+
+void Settle(const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents();
+    }
+}
+
+std::unique_ptr<Tmain> OpenCatalogue(const std::string& dataDir) {
+    auto form = std::make_unique<Tmain>(dataDir);
+    form->resize(kWidth, kHeight);
+    form->show();
+    Settle([&] { return form->FormPaintCount() > 0; });
+    return form;
+}
+
+// A copy of the shipped data with a generated library of `puzzles` puzzles in place of its own.
+class BigLibrary {
+  public:
+    explicit BigLibrary(std::size_t puzzles) {
+        for (const char* art : {"a1.asl", "a2.asl", "a3.asl", "a4.asl", "a5.asl", "a6.asl"}) {
+            std::filesystem::copy_file(std::string(LEXIGLADE_DATA_DIR) + art, dir_.prefix() + art);
+        }
+        LibraryShape shape;
+        shape.puzzles = puzzles;
+        WriteLibrary(dir_.prefix(), shape);
+    }
+    std::string Path() const { return dir_.prefix(); }
+
+  private:
+    ScratchDir dir_;
+};
+
+void BM_StartupToFirstPaint(benchmark::State& state, const std::string& dataDir) {
+    for (auto _ : state) {
+        auto form = OpenCatalogue(dataDir);
+        state.PauseTiming();
+        form.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void BM_StartupStarterLibrary(benchmark::State& state) {
+    BM_StartupToFirstPaint(state, LEXIGLADE_DATA_DIR);
+}
+BENCHMARK(BM_StartupStarterLibrary)->Unit(benchmark::kMillisecond);
+
+void BM_Startup100000PuzzleTree(benchmark::State& state) {
+    static const BigLibrary library(100000);
+    BM_StartupToFirstPaint(state, library.Path());
+}
+BENCHMARK(BM_Startup100000PuzzleTree)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_CatalogueRepaint(benchmark::State& state) {
+    auto form = OpenCatalogue(LEXIGLADE_DATA_DIR);
+    for (auto _ : state) {
+        form->InvalidateForm();
+        form->repaint();
+    }
+}
+BENCHMARK(BM_CatalogueRepaint)->Unit(benchmark::kMillisecond);
+
+// A catalogue (for the screen size and palette) and a 25-word puzzle loaded into the state.
+struct GameSetup {
+    GameSetup() : catalogue(OpenCatalogue(LEXIGLADE_DATA_DIR)) {
+        TextMaker maker(7);
+        LoadedPuzzle& puzzle = Shared().LoadedPuzzle;
+        puzzle.title = "Benchmark Puzzle";
+        puzzle.words = MakeWords(maker, 25, 4, 12);
+        puzzle.hints.clear();
+        for (std::size_t i = 0; i < puzzle.words.size(); ++i) {
+            puzzle.hints.push_back(maker.Hint());
+        }
+        Shared().GameOptions.musicOn = false;
+    }
+    std::unique_ptr<Tsearcher> Open() {
+        Shared().NewGame = true;
+        auto form = std::make_unique<Tsearcher>();
+        form->resize(kWidth, kHeight);
+        form->show();
+        Settle([&] { return form->FormPaintCount() > 0; });
+        return form;
+    }
+    std::unique_ptr<Tmain> catalogue;
+};
+
+void BM_PuzzleFirstPaint(benchmark::State& state) {
+    GameSetup setup;
+    for (auto _ : state) {
+        auto form = setup.Open();
+        state.PauseTiming();
+        form.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PuzzleFirstPaint)->Unit(benchmark::kMillisecond);
+
+void BM_PuzzleRepaint(benchmark::State& state) {
+    GameSetup setup;
+    auto form = setup.Open();
+    for (auto _ : state) {
+        form->InvalidateForm();
+        form->repaint();
+    }
+}
+BENCHMARK(BM_PuzzleRepaint)->Unit(benchmark::kMillisecond);
+
+Point CellCentre(const Tsearcher& form, Cell cell) {
+    return {form.BoardLeft + 90 + 20 * cell.column, form.BoardTop + 77 + 18 * cell.row};
+}
+
+void BM_DragMove(benchmark::State& state) {
+    GameSetup setup;
+    auto form = setup.Open();
+    const Point anchor = CellCentre(*form, {5, 5});
+    form->FormMouseDown(Qt::LeftButton, anchor.x, anchor.y);
+    bool far = false;
+    for (auto _ : state) {
+        far = !far;
+        form->FormMouseMove(anchor.x + (far ? 120 : 60), anchor.y + (far ? 70 : 20));
+    }
+}
+BENCHMARK(BM_DragMove)->Unit(benchmark::kMicrosecond);
+
+void BM_FoundWord(benchmark::State& state) {
+    GameSetup setup;
+    std::unique_ptr<Tsearcher> form;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        if (!form || next + 1 >= Shared().Grids.PlacedWords.size()) {
+            state.PauseTiming();
+            form.reset(); // a live puzzle form would take the next game's first paint
+            form = setup.Open(); // the last word would win the game
+            next = 0;
+            state.ResumeTiming();
+        }
+        const PlacedWord& word = Shared().Grids.PlacedWords[next++];
+        const Point from = CellCentre(*form, word.start);
+        const Point to = CellCentre(*form, word.end);
+        form->FormMouseDown(Qt::LeftButton, from.x, from.y);
+        form->FormMouseMove(to.x, to.y);
+        form->FormMouseUp(Qt::LeftButton, to.x, to.y);
+    }
+}
+BENCHMARK(BM_FoundWord)->Unit(benchmark::kMillisecond);
+
+long ResidentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            long kb = 0;
+            status >> kb;
+            return kb;
+        }
+    }
+    return 0;
+}
+
+void BM_RunningGameMemory(benchmark::State& state) {
+    GameSetup setup;
+    auto form = setup.Open();
+    for (auto _ : state) {
+        form->Timer1Timer();
+    }
+    state.counters["resident_MB"] = static_cast<double>(ResidentKilobytes()) / 1024.0;
+}
+BENCHMARK(BM_RunningGameMemory)->Iterations(10);
+
+} // namespace
+} // namespace lexiglade::bench
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    lexiglade::Application app(argc, argv);
+    lexiglade::SetRandomSeed(12345);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
