@@ -1,0 +1,14 @@
+b2.asl
+b2.asl
+b2.asl
+b2.asl
+b2.asl
+b2.asl
+b2.asl
+b2.asl
+b2.asl
+b2.asl
+b2.asl
+b2.asl
+b2.asl
+b2.asl

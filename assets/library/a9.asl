@@ -1,0 +1,14 @@
+b1.asl
+b1.asl
+b1.asl
+b1.asl
+b1.asl
+b1.asl
+b1.asl
+b1.asl
+b1.asl
+b1.asl
+b1.asl
+b1.asl
+b1.asl
+b1.asl

@@ -1,0 +1,170 @@
+// The drawn artwork: sizes and bitmap format, the areas the screens draw over, the pictures
+// every picture hint names, and byte-for-byte repeatable output.
+#include "LibraryData.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <memory>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kScreenFiles[] = {"a1.asl", "a2.asl", "a3.asl", "a4.asl", "a5.asl", "a6.asl"};
+
+bool MakeArtwork(const fs::path& folder) {
+    return RunCommand("QT_QPA_PLATFORM=offscreen '" LEXIGLADE_MAKE_ARTWORK "' '" + folder.string() +
+                      "' 2>/dev/null");
+}
+
+QImage Load(const fs::path& file) {
+    QImage image;
+    image.load(QString::fromStdString(file.string()), "BMP");
+    return image;
+}
+
+// Bits per pixel from the bitmap file's info header.
+int BitsPerPixel(const fs::path& file) {
+    const std::string bytes = ReadBytes(file);
+    if (bytes.size() < 30 || bytes.substr(0, 2) != "BM") {
+        return 0;
+    }
+    return static_cast<unsigned char>(bytes[28]) | static_cast<unsigned char>(bytes[29]) << 8;
+}
+
+// Share of the pixels of `area` for which `test` holds.
+template <typename Test> double Share(const QImage& image, const QRect& area, Test test) {
+    int hits = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            hits += test(QColor(image.pixel(x, y))) ? 1 : 0;
+        }
+    }
+    return double(hits) / (area.width() * area.height());
+}
+
+int Lightness(const QColor& c) {
+    return (c.red() * 3 + c.green() * 6 + c.blue()) / 10;
+}
+
+class Artwork : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        folder_ = std::make_unique<TempFolder>();
+        made_ = MakeArtwork(folder_->path());
+    }
+    static void TearDownTestSuite() { folder_.reset(); }
+    void SetUp() override { ASSERT_TRUE(made_) << "make_artwork failed"; }
+
+    static fs::path File(const std::string& name) { return folder_->path() / name; }
+
+    static inline std::unique_ptr<TempFolder> folder_;
+    static inline bool made_ = false;
+};
+
+TEST_F(Artwork, ScreenPicturesAre24BitBitmapsOfTheirSizes) {
+    const struct {
+        const char* file;
+        int width;
+        int height;
+    } cases[] = {{"a1.asl", 40, 35},   {"a2.asl", 160, 120}, {"a3.asl", 600, 380},
+                 {"a4.asl", 640, 480}, {"a5.asl", 150, 35},  {"a6.asl", 150, 80}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        EXPECT_EQ(BitsPerPixel(File(c.file)), 24);
+        const QImage image = Load(File(c.file));
+        EXPECT_EQ(image.width(), c.width);
+        EXPECT_EQ(image.height(), c.height);
+    }
+}
+
+TEST_F(Artwork, AreasTheScreensDrawOverStayPlain) {
+    const QImage catalogue = Load(File("a4.asl"));
+    const QColor ground(catalogue.pixel(190, 180));
+    EXPECT_EQ(Share(catalogue, QRect(190, 180, 450, 300), [&](QColor c) { return c == ground; }),
+              1.0);
+    EXPECT_LT(Lightness(ground), 80) << "the tree's yellow-on-black label needs a dark ground";
+    const QImage board = Load(File("a3.asl"));
+    EXPECT_GT(Share(board, QRect(80, 65, 440, 280), [](QColor c) { return Lightness(c) > 215; }),
+              0.97)
+        << "black letters need a light panel";
+    EXPECT_EQ(Share(board, QRect(0, 0, 300, 15), [](QColor c) { return Lightness(c) < 10; }), 1.0);
+    EXPECT_EQ(Share(board, QRect(0, 18, 600, 38), [](QColor c) { return Lightness(c) < 60; }), 1.0)
+        << "the red title needs a dark band";
+    const QImage icons = Load(File("a5.asl"));
+    EXPECT_EQ(Share(icons, QRect(91, 0, 59, 35), [](QColor c) { return c == Qt::black; }), 1.0);
+    const QImage canvas = Load(File("a6.asl"));
+    EXPECT_EQ(Share(canvas, canvas.rect(), [](QColor c) { return c == Qt::white; }), 1.0);
+}
+
+TEST_F(Artwork, HotspotPicturesAreDrawnWhereTheHotspotsAre) {
+    const QImage catalogue = Load(File("a4.asl"));
+    const QColor ground(catalogue.pixel(190, 180));
+    const auto drawn = [&](QColor c) { return c != ground; };
+    const struct {
+        QRect hotspot;
+        const char* name;
+    } cases[] = {{QRect(0, 440, 40, 39), "exit"},
+                 {QRect(0, 210, 110, 90), "wizard"},
+                 {QRect(0, 310, 140, 85), "options"}};
+    for (const auto& c : cases) {
+        EXPECT_GT(Share(catalogue, c.hotspot, drawn), 0.5) << c.name;
+    }
+    const QImage icons = Load(File("a5.asl"));
+    for (const QRect& hotspot : {QRect(0, 0, 40, 35), QRect(50, 0, 40, 35)}) {
+        EXPECT_GT(Share(icons, hotspot, [](QColor c) { return c != Qt::black; }), 0.6);
+    }
+}
+
+TEST_F(Artwork, EveryPictureHintHasAColourPictureOnTheCanvas) {
+    std::set<std::string> named;
+    for (const Puzzle& puzzle : LoadPuzzles()) {
+        if (IsPicturePuzzle(puzzle)) {
+            named.insert(puzzle.hints.begin(), puzzle.hints.end());
+        }
+    }
+    ASSERT_FALSE(named.empty());
+    for (const std::string& name : named) {
+        SCOPED_TRACE(name);
+        const fs::path file = File("pictures") / name;
+        ASSERT_TRUE(fs::exists(file));
+        EXPECT_EQ(BitsPerPixel(file), 24);
+        const QImage image = Load(file);
+        ASSERT_EQ(image.size(), QSize(150, 80));
+        EXPECT_EQ(QColor(image.pixel(0, 0)), Qt::white);
+        EXPECT_GT(Share(image, image.rect(), [](QColor c) { return c != Qt::white; }), 0.12);
+        EXPECT_GT(Share(image, image.rect(), [](QColor c) { return c.hsvSaturation() > 40; }), 0.01)
+            << "a picture in colour, not in greys alone";
+    }
+    std::set<std::string> drawn;
+    for (const auto& entry : fs::directory_iterator(File("pictures"))) {
+        drawn.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(drawn, named) << "every picture drawn is named by a hint, and no other";
+}
+
+TEST_F(Artwork, SecondRunWritesTheSameBytes) {
+    TempFolder again;
+    ASSERT_TRUE(MakeArtwork(again.path()));
+    for (const char* name : kScreenFiles) {
+        EXPECT_EQ(ReadBytes(again.path() / name), ReadBytes(File(name))) << name;
+    }
+    for (const auto& entry : fs::directory_iterator(File("pictures"))) {
+        const fs::path name = entry.path().filename();
+        EXPECT_EQ(ReadBytes(again.path() / "pictures" / name), ReadBytes(entry.path())) << name;
+    }
+}
+
+TEST(MakeArtwork, RefusesAMissingOrUnwritableFolderArgument) {
+    EXPECT_FALSE(RunCommand("QT_QPA_PLATFORM=offscreen '" LEXIGLADE_MAKE_ARTWORK "' 2>/dev/null"));
+    TempFolder folder;
+    WriteBytes(folder.path() / "file", "x");
+    EXPECT_FALSE(MakeArtwork(folder.path() / "file" / "out"));
+}
+
+} // namespace

@@ -1,0 +1,52 @@
+#include "LibraryData.h"
+
+#include "TempFolder.h"
+#include "library/Puzzle.h"
+#include "library/TreeFile.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+std::filesystem::path LibraryDir() {
+    return LEXIGLADE_LIBRARY_DIR;
+}
+
+Lines ReadLines(const std::string& name) {
+    const std::string bytes = ReadBytes(LibraryDir() / name);
+    Lines lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find("\r\n", start);
+        if (end == std::string::npos) {
+            end = bytes.size();
+        }
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// Every puzzle line of the tree, loaded the way the catalogue loads it.
+std::vector<Puzzle> LoadPuzzles() {
+    const std::string dataDir = (LibraryDir() / "").string();
+    lexiglade::TreeModel tree;
+    lexiglade::LoadTreeFile(dataDir + "a7.asl", tree);
+    std::vector<Puzzle> puzzles;
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        lexiglade::LoadedPuzzle loaded;
+        if (lexiglade::LoadPuzzle(tree, i, dataDir, loaded)) {
+            puzzles.push_back({loaded.title, loaded.words, loaded.hints});
+        }
+    }
+    return puzzles;
+}
+
+bool IsPicturePuzzle(const Puzzle& puzzle) {
+    return !puzzle.hints.empty() && puzzle.hints.front().find('.') != std::string::npos;
+}
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; });
+    return text;
+}

@@ -1,0 +1,109 @@
+#include "Icons.h"
+#include "Kit.h"
+#include "Screens.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+
+namespace lexiglade::artwork {
+
+namespace {
+
+constexpr int kWidth = 600;
+constexpr int kHeight = 380;
+// The letter panel; the game centres column c on x 90 + 20c and tops row r at y 70 + 18r.
+const QRectF kPanel(80, 65, 440, 280);
+constexpr int kColumns = 22;
+constexpr int kRows = 15;
+
+// Vertical centre of a capital of the game's 13-pixel bold letters drawn with its top at 0.
+qreal LetterMiddle() {
+    const QFontMetricsF metrics(BoldFont(13));
+    return metrics.ascent() - metrics.capHeight() / 2;
+}
+
+void DrawFrame(QPainter& p) {
+    const QRectF outer = kPanel.adjusted(-10, -7, 10, 9);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawRoundedRect(outer.translated(3, 4), 12, 12);
+    QLinearGradient wood(outer.topLeft(), outer.bottomRight());
+    wood.setColorAt(0, colour::Gold.lighter(112));
+    wood.setColorAt(1, colour::GoldDark);
+    p.setPen(QPen(colour::GoldDark.darker(150), 1.5));
+    p.setBrush(wood);
+    p.drawRoundedRect(outer, 12, 12);
+    p.setPen(QPen(colour::GoldDark.darker(130), 1));
+    p.setBrush(colour::Paper);
+    p.drawRect(kPanel.adjusted(-0.5, -0.5, 0.5, 0.5));
+}
+
+void DrawCells(QPainter& p) {
+    const qreal firstTop = 70 + LetterMiddle() - 9;
+    p.setPen(QPen(QColor(0xec, 0xe2, 0xc8), 1));
+    for (int c = 1; c < kColumns; ++c) {
+        const qreal x = kPanel.left() + 20 * c + 0.5;
+        p.drawLine(QPointF(x, kPanel.top() + 2), QPointF(x, kPanel.bottom() - 2));
+    }
+    for (int r = 0; r <= kRows; ++r) {
+        const qreal y = qRound(firstTop + 18 * r) + 0.5;
+        p.drawLine(QPointF(kPanel.left() + 2, y), QPointF(kPanel.right() - 2, y));
+    }
+}
+
+void DrawSideWord(QPainter& p, qreal x, const QString& word, qreal firstTilt) {
+    for (int i = 0; i < word.size(); ++i) {
+        const qreal tilt = (i % 2 == 0) ? firstTilt : -firstTilt;
+        DrawLetterTile(p, {x, 118.0 + 44 * i}, 32, word[i], colour::Blue, tilt);
+    }
+}
+
+// A black strip under the clock, so the clock's own black box sits inside it.
+void DrawClockStrip(QPainter& p) {
+    p.fillRect(QRectF(0, 0, kWidth, 16), Qt::black);
+    p.setPen(QPen(colour::GoldDark, 1));
+    p.drawLine(QPointF(0, 16.5), QPointF(kWidth, 16.5));
+}
+
+} // namespace
+
+QImage DrawBoard() {
+    QImage image = NewCanvas(kWidth, kHeight, colour::Night);
+    QPainter p(&image);
+    PreparePainter(p);
+    DrawClockStrip(p);
+    DrawFrame(p);
+    DrawCells(p);
+    DrawSideWord(p, 35, QStringLiteral("FIND"), -4);
+    DrawSideWord(p, 565, QStringLiteral("WORD"), 4);
+    return image;
+}
+
+QImage DrawEndIcon() {
+    QImage image = NewCanvas(40, 35, Qt::black);
+    QPainter p(&image);
+    PreparePainter(p);
+    DrawTile(p, QRectF(1, 1, 38, 33), colour::Coral, 7);
+    DrawExitGlyph(p, QRectF(9, 4, 23, 18));
+    DrawLabel(p, QRectF(1, 21, 38, 12), QStringLiteral("End"), BoldFont(10), Qt::white);
+    return image;
+}
+
+QImage DrawPrintIcons() {
+    QImage image = NewCanvas(150, 35, Qt::black);
+    QPainter p(&image);
+    PreparePainter(p);
+    DrawTile(p, QRectF(1, 1, 38, 33), colour::Teal, 7);
+    DrawPrinterGlyph(p, QRectF(8, 3, 24, 19), false);
+    DrawLabel(p, QRectF(1, 21, 38, 12), QStringLiteral("Setup"), BoldFont(9), Qt::white);
+    DrawTile(p, QRectF(51, 1, 38, 33), colour::Blue, 7);
+    DrawPrinterGlyph(p, QRectF(58, 3, 24, 19), true);
+    DrawLabel(p, QRectF(51, 21, 38, 12), QStringLiteral("Print"), BoldFont(9), Qt::white);
+    return image;
+}
+
+QImage DrawHintCanvas() {
+    return NewCanvas(150, 80, Qt::white);
+}
+
+} // namespace lexiglade::artwork

@@ -1,0 +1,84 @@
+#include "Icons.h"
+#include "Kit.h"
+#include "Screens.h"
+
+#include <QLinearGradient>
+#include <array>
+
+namespace lexiglade::artwork {
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+
+void DrawHeaderPanel(QPainter& p) {
+    const QRectF panel(12, 12, 616, 150);
+    QLinearGradient shade(panel.topLeft(), panel.bottomLeft());
+    shade.setColorAt(0, colour::NightLight.lighter(115));
+    shade.setColorAt(1, colour::NightLight);
+    p.setPen(QPen(colour::NightEdge, 2));
+    p.setBrush(shade);
+    p.drawRoundedRect(panel, 18, 18);
+}
+
+void DrawTitle(QPainter& p) {
+    const QString name = QStringLiteral("LEXIGLADE");
+    const std::array<qreal, 9> tilt{-5, 3, -2, 4, -4, 2, -3, 5, -2};
+    const std::array<QColor, 6> inks{colour::Red,  colour::Orange, colour::Teal,
+                                     colour::Blue, colour::Purple, colour::Green};
+    constexpr qreal kStep = 62;
+    constexpr qreal kTop = 62;
+    const qreal first = kWidth / 2.0 - kStep * (name.size() - 1) / 2.0;
+    const QPainterPath band = CapsulePath({first, kTop}, {first + kStep * 8, kTop}, 37);
+    p.setPen(QPen(colour::Gold, 3));
+    p.setBrush(QColor(0xe9, 0xc4, 0x6a, 55));
+    p.drawPath(band);
+    for (int i = 0; i < name.size(); ++i) {
+        DrawLetterTile(p, {first + kStep * i, kTop}, 54, name[i], inks[i % inks.size()], tilt[i]);
+    }
+}
+
+void DrawTagline(QPainter& p) {
+    DrawLabel(p, QRectF(12, 106, 616, 28), QStringLiteral("Word Search Puzzles"), BoldFont(22),
+              colour::Cream);
+    DrawLabel(p, QRectF(12, 132, 616, 22), QStringLiteral("Find every hidden word!"),
+              RegularFont(14), colour::Gold);
+}
+
+void DrawButton(QPainter& p, const QRectF& tile, const QColor& base, const QString& label,
+                void (*glyph)(QPainter&, const QRectF&), const QRectF& glyphBox) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 80));
+    p.drawRoundedRect(tile.translated(2, 3), 12, 12);
+    DrawTile(p, tile, base, 12);
+    glyph(p, glyphBox);
+    const QRectF text(tile.left(), tile.bottom() - 27, tile.width(), 24);
+    DrawLabel(p, text, label, BoldFont(15), Qt::white);
+}
+
+void DrawExit(QPainter& p) {
+    const QRectF tile(3, 442, 35, 35);
+    DrawTile(p, tile, colour::Coral, 7);
+    DrawExitGlyph(p, QRectF(9, 446, 24, 19));
+    DrawLabel(p, QRectF(3, 464, 35, 12), QStringLiteral("Exit"), BoldFont(9), Qt::white);
+}
+
+} // namespace
+
+QImage DrawCatalogue() {
+    QImage image = NewCanvas(kWidth, kHeight, colour::Night);
+    QPainter p(&image);
+    PreparePainter(p);
+    DrawHeaderPanel(p);
+    DrawTitle(p);
+    DrawTagline(p);
+    DrawButton(p, QRectF(8, 214, 96, 82), colour::Teal, QStringLiteral("Create"), DrawCreateGlyph,
+               QRectF(25, 220, 60, 44));
+    DrawButton(p, QRectF(8, 313, 96, 80), colour::Purple, QStringLiteral("Options"),
+               DrawOptionsGlyph, QRectF(27, 318, 58, 42));
+    DrawExit(p);
+    return image;
+}
+
+} // namespace lexiglade::artwork

@@ -1,0 +1,57 @@
+#pragma once
+// Shared drawing kit of the artwork: fonts from fixed files, the house colours, canvases, tiles.
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+namespace lexiglade::artwork {
+
+// House colours: a calm night blue ground, warm tiles, bright friendly accents.
+namespace colour {
+inline const QColor Night{0x16, 0x24, 0x40};
+inline const QColor NightLight{0x22, 0x36, 0x5c};
+inline const QColor NightEdge{0x34, 0x4e, 0x7c};
+inline const QColor Cream{0xff, 0xf6, 0xde};
+inline const QColor Paper{0xff, 0xfb, 0xef};
+inline const QColor Gold{0xe9, 0xc4, 0x6a};
+inline const QColor GoldDark{0xb8, 0x8a, 0x2c};
+inline const QColor Coral{0xe7, 0x6f, 0x51};
+inline const QColor Red{0xe6, 0x39, 0x46};
+inline const QColor Orange{0xf4, 0xa2, 0x61};
+inline const QColor Teal{0x2a, 0x9d, 0x8f};
+inline const QColor Blue{0x45, 0x7b, 0x9d};
+inline const QColor Purple{0x8e, 0x5e, 0xa2};
+inline const QColor Green{0x6a, 0xb0, 0x4c};
+inline const QColor Ink{0x33, 0x2a, 0x2a};
+} // namespace colour
+
+// Registers the bundled font files; throws std::runtime_error when a file cannot be loaded.
+void RegisterFonts();
+QFont BoldFont(qreal pixelSize);
+QFont RegularFont(qreal pixelSize);
+
+// A 24-bit canvas filled with one colour.
+QImage NewCanvas(int width, int height, const QColor& fill);
+// Writes a Windows bitmap; throws std::runtime_error when the file cannot be written.
+void SaveBitmap(const QImage& image, const QString& path);
+
+// Antialiased painter with the kit's defaults.
+void PreparePainter(QPainter& p);
+
+// Rounded button face: a vertical gradient of `base`, a darker rim and a soft top gloss.
+void DrawTile(QPainter& p, const QRectF& box, const QColor& base, qreal radius);
+// Text centred in a box, with a one-pixel dark shadow for legibility on colour.
+void DrawLabel(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
+               const QColor& colour);
+// A cream letter tile turned by `degrees` about its centre.
+void DrawLetterTile(QPainter& p, QPointF centre, qreal size, QChar letter, const QColor& ink,
+                    qreal degrees);
+// The round-ended band that marks a found word, from centre `a` to centre `b`.
+QPainterPath CapsulePath(QPointF a, QPointF b, qreal radius);
+
+} // namespace lexiglade::artwork

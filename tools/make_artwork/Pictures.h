@@ -1,0 +1,20 @@
+#pragma once
+// The hint pictures of the starter library's picture puzzles, 150 x 80 on white.
+#include <QImage>
+#include <QPainter>
+#include <vector>
+
+namespace lexiglade::artwork {
+
+struct HintPicture {
+    const char* file; // upper-case 8.3 name, as the hint bank names it
+    void (*draw)(QPainter&);
+};
+
+std::vector<HintPicture> FruitPictures();
+std::vector<HintPicture> AnimalPictures();
+
+// The picture on the white 150 x 80 hint canvas.
+QImage RenderHintPicture(const HintPicture& picture);
+
+} // namespace lexiglade::artwork
