@@ -1,0 +1,25 @@
+#include "platform/Application.h"
+
+#include "platform/MessageBoxes.h"
+
+#include <exception>
+
+namespace lexiglade {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(ApplicationTitle);
+    setQuitOnLastWindowClosed(false);
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowErrorBox(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowErrorBox(QStringLiteral("Unexpected error"));
+    }
+    return false;
+}
+
+} // namespace lexiglade

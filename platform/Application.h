@@ -1,0 +1,16 @@
+#pragma once
+// The application object: any error that escapes an event handler ends that handler only and is
+// shown in the general error box; the program goes on.
+#include <QApplication>
+
+namespace lexiglade {
+
+class Application : public QApplication {
+  public:
+    Application(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+inline constexpr const char* ApplicationTitle = "Lexiglade";
+
+} // namespace lexiglade

@@ -1,0 +1,128 @@
+#include "platform/GdiBitmap.h"
+
+#include "platform/GdiError.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+
+namespace lexiglade {
+
+namespace {
+
+constexpr int kFileHeaderSize = 14;
+constexpr int kInfoHeaderSize = 40;
+
+QString ToQString(const std::string& path) {
+    return QString::fromStdString(path);
+}
+
+void PutLe(QByteArray& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+}
+
+int RowBytes(int width) {
+    return (width * 3 + 3) / 4 * 4;
+}
+
+QByteArray BmpHeaders(int width, int height) {
+    const auto imageBytes = static_cast<std::uint32_t>(RowBytes(width) * height);
+    QByteArray out;
+    out.append("BM");
+    PutLe(out, kFileHeaderSize + kInfoHeaderSize + imageBytes, 4);
+    PutLe(out, 0, 4);
+    PutLe(out, kFileHeaderSize + kInfoHeaderSize, 4);
+    PutLe(out, kInfoHeaderSize, 4);
+    PutLe(out, static_cast<std::uint32_t>(width), 4);
+    PutLe(out, static_cast<std::uint32_t>(height), 4);
+    PutLe(out, 1, 2);  // planes
+    PutLe(out, 24, 2); // bits per pixel
+    PutLe(out, 0, 4);  // uncompressed
+    PutLe(out, imageBytes, 4);
+    PutLe(out, 2835, 4); // 72 dots per inch
+    PutLe(out, 2835, 4);
+    PutLe(out, 0, 4);
+    PutLe(out, 0, 4);
+    return out;
+}
+
+// Bottom-up rows of blue, green, red, each padded to four bytes.
+QByteArray BmpFile(const QImage& image, int width, int height) {
+    QByteArray out = BmpHeaders(width, height);
+    const int padding = RowBytes(width) - width * 3;
+    for (int y = height - 1; y >= 0; --y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            out.append(static_cast<char>(qBlue(row[x])));
+            out.append(static_cast<char>(qGreen(row[x])));
+            out.append(static_cast<char>(qRed(row[x])));
+        }
+        out.append(padding, '\0');
+    }
+    return out;
+}
+
+} // namespace
+
+Bitmap::Bitmap() : canvas_(image_) {}
+
+Bitmap::Bitmap(int width, int height) : canvas_(image_) {
+    Resize(width, height);
+}
+
+void Bitmap::LoadFromFile(const std::string& path) {
+    QFile file(ToQString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw PlatformError("Cannot open file " + path);
+    }
+    QImage loaded;
+    if (!loaded.loadFromData(file.readAll(), "BMP") || loaded.isNull()) {
+        throw PlatformError("Bitmap image is not valid");
+    }
+    image_ = loaded.convertToFormat(QImage::Format_RGB32);
+    width_ = image_.width();
+    height_ = image_.height();
+}
+
+void Bitmap::SaveToFile(const std::string& path) const {
+    QFile file(ToQString(path));
+    const QByteArray bytes = Empty() ? BmpHeaders(0, 0) : BmpFile(image_, width_, height_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
+        throw PlatformError("Cannot create file " + path);
+    }
+}
+
+void Bitmap::SetWidth(int width) {
+    Resize(width, height_);
+}
+
+void Bitmap::SetHeight(int height) {
+    Resize(width_, height);
+}
+
+void Bitmap::Resize(int width, int height) {
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    if (width_ == 0 || height_ == 0) {
+        image_ = QImage();
+        return;
+    }
+    QImage resized(width_, height_, QImage::Format_RGB32);
+    resized.fill(Qt::black);
+    const int keptRows = std::min(height_, image_.height());
+    const auto keptBytes = static_cast<std::size_t>(std::min(width_, image_.width())) * 4;
+    for (int y = 0; y < keptRows; ++y) {
+        std::memcpy(resized.scanLine(y), image_.constScanLine(y), keptBytes);
+    }
+    image_ = std::move(resized);
+}
+
+} // namespace lexiglade

@@ -1,0 +1,44 @@
+#pragma once
+// A bitmap owning its pixels, with a device context of its own, loaded from and saved to BMP files.
+#include "platform/GdiDeviceContext.h"
+
+#include <QImage>
+
+#include <string>
+
+namespace lexiglade {
+
+class Bitmap {
+  public:
+    Bitmap(); // empty: no width or height until both are set
+    Bitmap(int width, int height);
+    Bitmap(const Bitmap&) = delete;
+    Bitmap& operator=(const Bitmap&) = delete;
+
+    // "Cannot open file %s" when the file cannot be read, "Bitmap image is not valid" when it is
+    // not a BMP image; the bitmap keeps what it held in either case.
+    void LoadFromFile(const std::string& path);
+    // A 24-bit BMP file; "Cannot create file %s" when it cannot be written.
+    void SaveToFile(const std::string& path) const;
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Empty() const { return image_.isNull(); }
+    // Resizing keeps the top-left pixels that still fit; new pixels are black.
+    void SetWidth(int width);
+    void SetHeight(int height);
+
+    DeviceContext& Canvas() { return canvas_; }
+    const DeviceContext& Canvas() const { return canvas_; }
+    const QImage& Image() const { return image_; }
+
+  private:
+    void Resize(int width, int height);
+
+    int width_ = 0;
+    int height_ = 0;
+    QImage image_;
+    DeviceContext canvas_;
+};
+
+} // namespace lexiglade

@@ -1,0 +1,91 @@
+#pragma once
+// A device context drawing onto a QImage that it does not own (a window surface or a bitmap).
+// Pens, arcs, lines and rectangles are rasterized here pixel by pixel, without antialiasing.
+#include "platform/GdiFont.h"
+#include "platform/GdiPalette.h"
+#include "platform/GdiRaster.h"
+#include "platform/GdiTypes.h"
+
+#include <QImage>
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace lexiglade {
+
+class Bitmap;
+
+struct Pen {
+    int style = PS_SOLID;
+    int width = 1; // 0 draws as 1
+    ColorRef colour = PaletteRgb(0, 0, 0);
+};
+
+struct Brush {
+    ColorRef colour = PaletteRgb(255, 255, 255);
+};
+
+Pen CreatePen(int style, int width, ColorRef colour);
+Brush CreateSolidBrush(ColorRef colour);
+
+class DeviceContext {
+  public:
+    // The surface is kept in Format_RGB32: one of another format is converted before drawing.
+    explicit DeviceContext(QImage& surface);
+
+    QImage& Surface() { return *surface_; }
+    const QImage& Surface() const { return *surface_; }
+
+    // Returns the palette selected before; the background flag changes nothing here.
+    PaletteRef SelectPalette(PaletteRef palette, bool forceBackground);
+    // Number of entries of the selected palette; colours are mapped when drawn.
+    int RealizePalette();
+
+    Pen SelectObject(const Pen& pen);
+    Brush SelectObject(const Brush& brush);
+    Font SelectObject(const Font& font);
+
+    int SetROP2(int mode); // R2_COPYPEN or R2_XORPEN; returns the previous mode
+    int SetBkMode(int mode);
+    ColorRef SetBkColor(ColorRef colour);
+    ColorRef SetTextColor(ColorRef colour);
+    std::uint32_t SetTextAlign(std::uint32_t align);
+
+    DevicePoint MoveToEx(int x, int y); // returns the previous position
+    void LineTo(int x, int y);
+    void Rectangle(int left, int top, int right, int bottom);
+    void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
+    void TextOutA(int x, int y, std::string_view text);
+
+    // SRCCOPY, WHITENESS or BLACKNESS; the source may be null when the operation does not read it.
+    void BitBlt(int x, int y, int width, int height, const DeviceContext* source, int sx, int sy,
+                std::uint32_t rop);
+    void BitBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy,
+                std::uint32_t rop);
+
+    int GetDeviceCaps(int index) const;    // HORZRES, VERTRES
+    ColorRef GetPixel(int x, int y) const; // CLR_INVALID outside the surface
+
+  private:
+    void KeepFormat();
+    ColorRef Resolve(ColorRef colour) const;
+    void Plot(const std::vector<DevicePoint>& pixels, ColorRef colour);
+    void FillSpan(int x0, int x1, int y, ColorRef colour);
+    void PenFigure(const std::vector<DevicePoint>& pixels);
+    void FillRect(int left, int top, int right, int bottom, ColorRef colour, int rop);
+
+    QImage* surface_;
+    PaletteRef palette_;
+    Pen pen_;
+    Brush brush_;
+    Font font_;
+    int rop2_ = R2_COPYPEN;
+    int bkMode_ = OPAQUE;
+    ColorRef bkColour_ = PaletteRgb(255, 255, 255);
+    ColorRef textColour_ = PaletteRgb(0, 0, 0);
+    std::uint32_t textAlign_ = TA_LEFT | TA_TOP;
+    DevicePoint position_;
+};
+
+} // namespace lexiglade

@@ -1,0 +1,47 @@
+#include "platform/MessageBoxes.h"
+
+#include "platform/Application.h"
+#include "platform/SurfaceForm.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace lexiglade {
+
+QWidget* DialogOwner() {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    return SurfaceForm::Topmost();
+}
+
+namespace {
+
+int RunBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
+           QMessageBox::StandardButtons buttons) {
+    QPointer<QMessageBox> box = new QMessageBox(icon, caption, text, buttons, DialogOwner());
+    box->setAttribute(Qt::WA_DeleteOnClose, false);
+    const int result = box->exec();
+    delete box;
+    SurfaceForm::InvalidateAll();
+    return result;
+}
+
+} // namespace
+
+void ShowInformation(const QString& text) {
+    RunBox(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
+}
+
+bool AskVerify(const QString& text) {
+    return RunBox(QMessageBox::Question, QStringLiteral("Verify"), text,
+                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void ShowErrorBox(const QString& errorText) {
+    RunBox(QMessageBox::Critical, QString::fromLatin1(ApplicationTitle), errorText + '.',
+           QMessageBox::Ok);
+}
+
+} // namespace lexiglade

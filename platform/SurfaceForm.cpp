@@ -1,0 +1,123 @@
+#include "platform/SurfaceForm.h"
+
+#include "platform/MessageBoxes.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+namespace lexiglade {
+
+namespace {
+
+std::vector<SurfaceForm*>& LiveForms() {
+    static std::vector<SurfaceForm*> forms;
+    return forms;
+}
+
+} // namespace
+
+WindowDC::WindowDC(SurfaceForm& form) : WindowDC(form, form.rect()) {}
+
+WindowDC::WindowDC(SurfaceForm& form, const QRect& changed)
+    : form_(form), dc_(form.Surface()), changed_(changed) {}
+
+WindowDC::~WindowDC() {
+    if (!form_.InPaint() && form_.isVisible()) {
+        form_.ShowSurface(changed_);
+    }
+}
+
+SurfaceForm::SurfaceForm(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    LiveForms().push_back(this);
+}
+
+SurfaceForm::~SurfaceForm() {
+    std::erase(LiveForms(), this);
+}
+
+void SurfaceForm::ShowSurface() {
+    ShowSurface(rect());
+}
+
+void SurfaceForm::ShowSurface(const QRect& area) {
+    blitOnly_ = true;
+    repaint(area);
+    blitOnly_ = false;
+}
+
+void SurfaceForm::InvalidateForm() {
+    formPaintPending_ = true;
+    update();
+}
+
+void SurfaceForm::InvalidateAll() {
+    for (SurfaceForm* form : LiveForms()) {
+        if (form->isVisible()) {
+            form->InvalidateForm();
+        }
+    }
+}
+
+SurfaceForm* SurfaceForm::Topmost() {
+    SurfaceForm* found = nullptr;
+    for (SurfaceForm* form : LiveForms()) {
+        if (form->isVisible()) {
+            found = form;
+        }
+    }
+    return found;
+}
+
+void SurfaceForm::resizeEvent(QResizeEvent* event) {
+    QImage resized(event->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    resized.fill(Qt::black);
+    if (!surface_.isNull()) {
+        QPainter(&resized).drawImage(0, 0, surface_);
+    }
+    surface_ = resized;
+    formPaintPending_ = true;
+}
+
+void SurfaceForm::paintEvent(QPaintEvent* event) {
+    // A paint that the form did not ask for comes from the window system: redraw the form.
+    if (formPaintPending_ || !(blitOnly_ || blitPending_)) {
+        RunFormPaint();
+        if (!event->region().contains(rect())) {
+            blitPending_ = true; // the rest of the window still shows the old pixels
+            update();
+        }
+    } else {
+        blitPending_ = false;
+    }
+    QPainter painter(this);
+    painter.drawImage(event->rect(), surface_, event->rect());
+}
+
+void SurfaceForm::RunFormPaint() {
+    formPaintPending_ = false;
+    ++formPaints_;
+    inPaint_ = true;
+    try {
+        FormPaint();
+        inPaint_ = false;
+        lastPaintError_.clear();
+    } catch (const std::exception& error) {
+        inPaint_ = false;
+        // A paint that fails the same way again stays quiet instead of repeating the box.
+        const QString text = QString::fromLocal8Bit(error.what());
+        if (text != lastPaintError_) {
+            lastPaintError_ = text;
+            QTimer::singleShot(0, qApp, [text] { ShowErrorBox(text); });
+        }
+    }
+}
+
+} // namespace lexiglade
