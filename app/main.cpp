@@ -1,0 +1,28 @@
+// Program entry: the application object, then the four forms that live for the whole run.
+#include "library/Paths.h"
+#include "platform/Application.h"
+#include "platform/AudioOutput.h"
+#include "print/Printdlg.h"
+#include "ui/Catalogue.h"
+#include "ui/Forms.h"
+#include "ui/Midistuf.h"
+#include "wizard/Editor.h"
+
+int main(int argc, char** argv) {
+    using namespace lexiglade;
+    Application app(argc, argv);
+    const AudioOutput audio; // silent when the machine has no sound
+    FormReferences& forms = Forms();
+    forms.main = new Tmain(ExecutableDataDir());
+    forms.jukebox = new Tjukebox(forms.main);
+    forms.prndlg = new Tprndlg(forms.main);
+    forms.lxedit = new Tlxedit(forms.main);
+    forms.main->showMaximized();
+    const int result = Application::exec();
+    delete forms.lxedit;
+    delete forms.prndlg;
+    delete forms.jukebox;
+    delete forms.main;
+    forms = FormReferences{};
+    return result;
+}

@@ -1,0 +1,228 @@
+#include "BoxAnswerer.h"
+#include "UiFixture.h"
+
+#include "app/SharedState.h"
+#include "ui/Drawkit.h"
+#include "ui/Forms.h"
+#include "ui/Midistuf.h"
+#include "ui/Outline.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace lexiglade::test {
+namespace {
+
+struct CatalogueTest : testing::Test {
+    void SetUp() override {
+        Forms().jukebox = &jukebox;
+        Forms().lxedit = &wizard;
+        wizard.setWindowTitle(QStringLiteral("Wizard"));
+    }
+    void TearDown() override {
+        Forms().jukebox = nullptr;
+        Forms().lxedit = nullptr;
+        if (Forms().searcher) {
+            delete Forms().searcher.data();
+        }
+    }
+    DataFolder folder;
+    Tjukebox jukebox;
+    QDialog wizard;
+};
+
+TEST_F(CatalogueTest, FirstPaintCentresTheBackdropWithoutItsLastRowAndColumn) {
+    BoxAnswerer answerer;
+    auto form = OpenCatalogue(folder, 1000, 700);
+    const int x = 1000 / 2 - 320;
+    const int y = 700 / 2 - 240;
+    EXPECT_EQ(form->BackdropLeft, x);
+    EXPECT_EQ(form->BackdropTop, y);
+    EXPECT_EQ(Kit().ScreenWidth, 1000);
+    EXPECT_EQ(Kit().ScreenHeight, 700);
+    EXPECT_EQ(Kit().ScreenCopy.Width(), 1000);
+    EXPECT_EQ(Kit().ScreenCopy.Height(), 700);
+    const QImage& screen = form->Surface();
+    const QImage& art = folder.Backdrop();
+    EXPECT_EQ(screen.pixel(x, y), art.pixel(0, 0));
+    EXPECT_EQ(screen.pixel(x + 638, y + 478), art.pixel(638, 478));
+    EXPECT_EQ(screen.pixel(x + 639, y + 100), qRgb(0, 0, 0));
+    EXPECT_EQ(screen.pixel(x + 100, y + 479), qRgb(0, 0, 0));
+    EXPECT_EQ(screen.pixel(x - 1, y), qRgb(0, 0, 0));
+    EXPECT_EQ(screen.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_TRUE(answerer.Boxes().empty());
+}
+
+TEST_F(CatalogueTest, TreeLabelAndSidePictureArePlacedBesideEachOther) {
+    auto form = OpenCatalogue(folder, 1000, 700);
+    const int x = form->BackdropLeft;
+    const int y = form->BackdropTop;
+    EXPECT_TRUE(form->outline->isVisible());
+    EXPECT_EQ(form->outline->geometry(), QRect(x + 190, y + 180, 1000 / 3, 480 - 180));
+    EXPECT_EQ(form->Label2->geometry(), QRect(x + 195 + 333, y + 190, 119, 119));
+    const QImage& screen = form->Surface();
+    EXPECT_EQ(screen.pixel(x + 200 + 333, y + 309), qRgb(0, 200, 0));
+    EXPECT_EQ(screen.pixel(x + 200 + 333 + 59, y + 309 + 39), qRgb(0, 200, 0));
+    EXPECT_NE(screen.pixel(x + 200 + 333 + 60, y + 309), qRgb(0, 200, 0));
+}
+
+TEST_F(CatalogueTest, ScreenSizeIsFixedByTheFirstPaintOnly) {
+    auto form = OpenCatalogue(folder, 800, 600);
+    form->resize(900, 650);
+    WaitFor([&] { return form->FormPaintCount() > 1; });
+    EXPECT_EQ(Kit().ScreenWidth, 800);
+    EXPECT_EQ(Kit().ScreenHeight, 600);
+    EXPECT_EQ(form->outline->width(), 800 / 3);
+}
+
+TEST_F(CatalogueTest, HotspotsReactToTheirEdgesAndToAnyButton) {
+    struct Case {
+        int dx, dy; // from the backdrop's corner; dy < 0 counts from its bottom
+        Qt::MouseButton button;
+        int dialogs;
+        bool closes;
+    };
+    const Case cases[] = {
+        {100, 250, Qt::LeftButton, 1, false},   {110, 300, Qt::RightButton, 1, false},
+        {0, 210, Qt::LeftButton, 1, false},     {111, 250, Qt::LeftButton, 0, false},
+        {120, 250, Qt::LeftButton, 0, false},   {120, 350, Qt::LeftButton, 1, false},
+        {140, 395, Qt::MiddleButton, 1, false}, {141, 395, Qt::LeftButton, 0, false},
+        {0, 309, Qt::LeftButton, 0, false},     {41, -1, Qt::LeftButton, 0, false},
+        {0, -1, Qt::RightButton, 0, true},      {40, -41, Qt::LeftButton, 0, true},
+    };
+    for (const Case& c : cases) {
+        BoxAnswerer answerer;
+        auto form = OpenCatalogue(folder, 1000, 700);
+        const int y = c.dy < 0 ? form->BackdropHeight + c.dy + 1 : c.dy;
+        QTest::mouseClick(form.get(), c.button, {},
+                          QPoint(form->BackdropLeft + c.dx, form->BackdropTop + y));
+        WaitFor([] { return false; }, 30);
+        EXPECT_EQ(answerer.DialogsSeen(), c.dialogs) << c.dx << "," << c.dy;
+        EXPECT_EQ(!form->isVisible(), c.closes) << c.dx << "," << c.dy;
+        EXPECT_EQ(answerer.Boxes().size(), c.closes ? 1u : 0u) << c.dx << "," << c.dy;
+    }
+}
+
+TEST_F(CatalogueTest, ClosingShowsTheMessageExactlyOnce) {
+    BoxAnswerer answerer;
+    auto form = OpenCatalogue(folder, 1000, 700);
+    QTest::mouseClick(form.get(), Qt::LeftButton, {},
+                      QPoint(form->BackdropLeft, form->BackdropTop + form->BackdropHeight));
+    form->close();
+    WaitFor([] { return false; }, 30);
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].caption, "Information");
+    EXPECT_EQ(answerer.Boxes()[0].text, "Thanks for playing Lexiglade!");
+    EXPECT_EQ(answerer.Boxes()[0].icon, QMessageBox::Information);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(CatalogueTest, MissingTreeFileIsReportedOnceAndTheCatalogueStillOpens) {
+    folder.Remove("a7.asl");
+    BoxAnswerer answerer;
+    auto form = OpenCatalogue(folder, 1000, 700);
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].caption, "Lexiglade");
+    EXPECT_EQ(answerer.Boxes()[0].text,
+              QString::fromStdString("Cannot open file " + folder.Path() + "a7.asl."));
+    EXPECT_EQ(answerer.Boxes()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(form->outline->topLevelItemCount(), 0);
+    EXPECT_TRUE(form->isVisible());
+    const GameOptions& options = Shared().GameOptions;
+    EXPECT_TRUE(options.soundsOn && options.musicOn && options.backwardWords);
+    EXPECT_FALSE(options.timedGame);
+}
+
+TEST_F(CatalogueTest, MissingBackdropIsReportedOnceAndLeavesTheTreeHidden) {
+    folder.Remove("a4.asl");
+    BoxAnswerer answerer;
+    auto form = OpenCatalogue(folder, 1000, 700);
+    WaitFor([&] { return !answerer.Boxes().empty(); });
+    form->InvalidateForm();
+    WaitFor([&] { return form->FormPaintCount() > 2; }, 200);
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].text,
+              QString::fromStdString("Cannot open file " + folder.Path() + "a4.asl."));
+    EXPECT_FALSE(form->outline->isVisible());
+}
+
+TEST_F(CatalogueTest, ErrorInAHandlerIsShownAndTheProgramGoesOn) {
+    auto form = OpenCatalogue(folder, 1000, 700);
+    folder.Remove("a9.asl");
+    BoxAnswerer answerer;
+    form->outline->expandAll();
+    QTreeWidgetItem* farm = form->outline->topLevelItem(0)->child(0);
+    QTest::mouseClick(form->outline->viewport(), Qt::LeftButton, {},
+                      form->outline->visualItemRect(farm).center());
+    WaitFor([&] { return !answerer.Boxes().empty(); });
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].caption, "Lexiglade");
+    EXPECT_EQ(answerer.Boxes()[0].text,
+              QString::fromStdString("Cannot open file " + folder.Path() + "a9.asl."));
+    EXPECT_TRUE(Forms().searcher.isNull());
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(CatalogueTest, WizardClosingReloadsTheTree) {
+    auto form = OpenCatalogue(folder, 1000, 700);
+    BoxAnswerer answerer;
+    answerer.SetDialogAction([&](QWidget* dialog) {
+        folder.Write("a7.asl", "Animals\r\n\tFarm\r\nBirds\r\n\tOwls\r\n");
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    QTest::mouseClick(form.get(), Qt::LeftButton, {},
+                      QPoint(form->BackdropLeft + 50, form->BackdropTop + 250));
+    const TreeModel expected = {{"Animals", 1}, {"Farm", 2}, {"Birds", 1}, {"Owls", 2}};
+    EXPECT_EQ(form->outline->Model(), expected);
+    EXPECT_EQ(form->outline->topLevelItemCount(), 2);
+    EXPECT_TRUE(answerer.Boxes().empty());
+}
+
+TEST_F(CatalogueTest, ClickingItemsLoadsPuzzlesButNotFolders) {
+    struct Case {
+        int index;
+        const char* title; // nullptr: nothing opens
+    };
+    const Case cases[] = {{0, nullptr}, {1, "Farm"},  {3, nullptr},  {4, nullptr},
+                          {5, "Stars"}, {6, "Empty"}, {7, "Planets"}};
+    for (const Case& c : cases) {
+        auto form = OpenCatalogue(folder, 1000, 700);
+        form->outline->expandAll();
+        Forms().searcher = nullptr;
+        Shared().NewGame = false;
+        form->outline->SelectIndex(c.index);
+        QTreeWidgetItem* item = form->outline->currentItem();
+        QTest::mouseClick(form->outline->viewport(), Qt::LeftButton, {},
+                          form->outline->visualItemRect(item).center());
+        if (c.title == nullptr) {
+            EXPECT_TRUE(Forms().searcher.isNull()) << c.index;
+            continue;
+        }
+        ASSERT_FALSE(Forms().searcher.isNull()) << c.index;
+        EXPECT_TRUE(Forms().searcher->isVisible());
+        EXPECT_EQ(Shared().LoadedPuzzle.title, c.title);
+        EXPECT_EQ(Shared().LoadedPuzzle.words.size(), 2u);
+        delete Forms().searcher.data();
+    }
+}
+
+TEST_F(CatalogueTest, KeyboardMovesLoadEachPuzzleOnce) {
+    auto form = OpenCatalogue(folder, 1000, 700);
+    form->outline->expandAll();
+    form->outline->setFocus();
+    form->outline->SelectIndex(0);
+    QTest::keyClick(form->outline, Qt::Key_Down);
+    ASSERT_FALSE(Forms().searcher.isNull());
+    EXPECT_EQ(Shared().LoadedPuzzle.title, "Farm");
+    QWidget* first = Forms().searcher.data();
+    QTest::keyClick(form->outline, Qt::Key_Down);
+    EXPECT_EQ(Shared().LoadedPuzzle.title, "Pets");
+    EXPECT_NE(Forms().searcher.data(), first);
+    delete first;
+}
+
+} // namespace
+} // namespace lexiglade::test

@@ -1,0 +1,224 @@
+// A player creates puzzles with the wizard, files them, opens them from the catalogue and wins.
+#include "BoxAnswerer.h"
+#include "UiFixture.h"
+
+#include "app/SharedState.h"
+#include "library/TextList.h"
+#include "ui/Forms.h"
+#include "ui/Outline.h"
+#include "ui/Wordsrch.h"
+#include "wizard/Editor.h"
+
+#include <QLineEdit>
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace lexiglade::test {
+namespace {
+
+const QStringList kFruit = {"APPLE", "BANANA", "CHERRY", "DAMSON", "ELDER",
+                            "FIGS",  "GRAPE",  "GUAVA",  "LEMON",  "MANGO",
+                            "MELON", "OLIVE",  "PEACH",  "PLUM",   "QUINCE"};
+const QStringList kAnimals = {"kitten", "puppy", "horse", "zebra", "tiger",
+                              "camel",  "otter", "koala", "panda", "rabbit",
+                              "mouse",  "eagle", "shark", "whale", "llama"};
+
+void SavePicture(const DataFolder& folder, const std::string& name, QSize size, QRgb colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(QString::fromStdString(folder / name), "BMP"));
+}
+
+struct WizardEndToEndTest : testing::Test {
+    void SetUp() override {
+        SavePicture(folder, "a1.asl", {40, 35}, qRgb(200, 0, 0));
+        SavePicture(folder, "a3.asl", {620, 400}, qRgb(230, 230, 200));
+        SavePicture(folder, "a5.asl", {150, 35}, qRgb(0, 0, 200));
+        SavePicture(folder, "a6.asl", {150, 80}, qRgb(0, 128, 0));
+        std::filesystem::create_directory(folder / "pictures");
+        for (int i = 0; i < kAnimals.size(); ++i) {
+            const QSize size = i % 2 == 0 ? QSize(300, 200) : QSize(100, 50);
+            SavePicture(folder, "pictures/animal" + std::to_string(i) + ".BMP", size,
+                        qRgb(10 * i, 100, 200));
+        }
+        catalogue = OpenCatalogue(folder, 800, 600);
+        wizard = new Tlxedit(catalogue.get());
+        Forms().lxedit = wizard;
+    }
+    void TearDown() override {
+        Forms().lxedit = nullptr;
+        if (Forms().searcher) {
+            delete Forms().searcher.data();
+        }
+    }
+
+    // Opens the wizard from its hotspot on the catalogue; `play` runs once the wizard is up.
+    void RunWizard(const std::function<void()>& play) {
+        bool started = false;
+        bool played = false;
+        answerer.SetDialogAction([&](QWidget* dialog) {
+            if (dialog == wizard && !started) {
+                started = true;
+                // Played from the wizard's own loop, so that the answerer can take its boxes.
+                QTimer::singleShot(0, wizard, [&] {
+                    play();
+                    played = true;
+                    wizard->close(); // the close box
+                });
+            }
+        });
+        const QPoint hotspot(catalogue->BackdropLeft + 50, catalogue->BackdropTop + 250);
+        QTest::mouseClick(catalogue.get(), Qt::LeftButton, {}, hotspot);
+        answerer.SetDialogAction({});
+        ASSERT_TRUE(played);
+        ASSERT_FALSE(wizard->isVisible());
+    }
+
+    void TypePuzzle(const QString& name, const QStringList& words, const QStringList& hints) {
+        QTest::keyClicks(wizard->Edit1, name);
+        for (int i = 0; i < words.size(); ++i) {
+            QTest::keyClicks(wizard->Memo1, words[i]);
+            QTest::keyClick(wizard->Memo1, Qt::Key_Return); // a final Enter adds no word
+            QTest::keyClicks(wizard->Memo2, hints[i]);
+            if (i + 1 < hints.size()) {
+                QTest::keyClick(wizard->Memo2, Qt::Key_Return);
+            }
+        }
+        QTest::mouseClick(wizard->BitBtn1, Qt::LeftButton);
+    }
+
+    // Opens `title` from the catalogue's tree: its folder first, then the puzzle.
+    void OpenFromCatalogue(const QString& folderName, const QString& title) {
+        Outline& tree = *catalogue->outline;
+        QCoreApplication::processEvents(); // the reloaded tree is laid out and shown
+        const QList<QTreeWidgetItem*> folders = tree.findItems(folderName, Qt::MatchExactly);
+        ASSERT_EQ(folders.size(), 1);
+        const QPoint folderAt = tree.visualItemRect(folders[0]).center();
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, folderAt); // a double click
+        QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, folderAt);
+        QTest::mouseRelease(tree.viewport(), Qt::LeftButton, {}, folderAt);
+        ASSERT_TRUE(folders[0]->isExpanded());
+        const QList<QTreeWidgetItem*> items =
+            tree.findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_EQ(items.size(), 1);
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {},
+                          tree.visualItemRect(items[0]).center());
+        ASSERT_TRUE(WaitFor([] {
+            return Forms().searcher && !Shared().NewGame &&
+                   static_cast<Tsearcher*>(Forms().searcher.data())->FormPaintCount() > 0;
+        }));
+    }
+
+    // Drags from the first to the last letter of every hidden word; the game ends when all
+    // are found.
+    void WinGame() {
+        auto* game = static_cast<Tsearcher*>(Forms().searcher.data());
+        const std::vector<PlacedWord> words = Shared().Grids.PlacedWords;
+        const auto at = [game](Cell cell) {
+            return QPoint(game->BoardLeft + 90 + 20 * cell.column,
+                          game->BoardTop + 77 + 18 * cell.row);
+        };
+        for (const PlacedWord& word : words) {
+            ASSERT_TRUE(Forms().searcher) << word.text;
+            const QPoint from = at(word.start);
+            const QPoint to = at(word.end);
+            QTest::mousePress(game, Qt::LeftButton, {}, from);
+            QTest::mouseMove(game, (from + to) / 2);
+            QTest::mouseMove(game, to);
+            QTest::mouseRelease(game, Qt::LeftButton, {}, to);
+        }
+        // The game releases its form once no handler of it runs; outside an event loop the
+        // release has to be delivered by hand.
+        EXPECT_TRUE(WaitFor([] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return Forms().searcher.isNull();
+        }));
+    }
+
+    bool SawBox(const QString& text) const {
+        for (const SeenBox& box : answerer.Boxes()) {
+            if (box.text == text) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    DataFolder folder;
+    BoxAnswerer answerer{QMessageBox::Yes};
+    std::unique_ptr<Tmain> catalogue;
+    Tlxedit* wizard = nullptr;
+};
+
+TEST_F(WizardEndToEndTest, ATextPuzzleIsCreatedFiledUnderAFolderAndWon) {
+    QStringList hints;
+    for (const QString& word : kFruit) {
+        hints << QStringLiteral("Fruit called ") + word.toLower();
+    }
+    RunWizard([&] {
+        TypePuzzle(QStringLiteral("Orchard"), kFruit, hints);
+        ASSERT_EQ(wizard->WizardStep, Tlxedit::Step::Folder);
+        ASSERT_EQ(wizard->ListBox1->count(), 2); // "Animals" and "Sky"
+        const QRect sky = wizard->ListBox1->visualItemRect(wizard->ListBox1->item(1));
+        QTest::mouseClick(wizard->ListBox1->viewport(), Qt::LeftButton, {}, sky.center());
+        QTest::mouseClick(wizard->btnexistingfolder, Qt::LeftButton);
+        EXPECT_EQ(wizard->WizardStep, Tlxedit::Step::First);
+    });
+    EXPECT_TRUE(SawBox("Do you want to place the puzzle \"Orchard\" in the \"Sky\" folder?"));
+    const TextList tree = ReadList(folder / "a7.asl");
+    ASSERT_GE(tree.size(), 5u);
+    EXPECT_EQ(tree[3], "Sky");
+    EXPECT_EQ(tree[4], "\tOrchard");
+
+    OpenFromCatalogue("Sky", "Orchard");
+    EXPECT_EQ(Shared().LoadedPuzzle.title, "Orchard");
+    EXPECT_EQ(Shared().LoadedPuzzle.puzzleIndex, 5);
+    EXPECT_EQ(Shared().LoadedPuzzle.words.size(), 15u);
+    EXPECT_EQ(Shared().LoadedPuzzle.hints[14], "Fruit called quince");
+    WinGame();
+    EXPECT_TRUE(SawBox("Very Good! You found them all!"));
+    EXPECT_NE(ReadList(folder / "a15.asl").at(5), "930"); // a best time for the new puzzle
+}
+
+TEST_F(WizardEndToEndTest, APicturePuzzleIsCreatedInANewFolderAndWon) {
+    QStringList hints;
+    for (int i = 0; i < kAnimals.size(); ++i) {
+        hints << QStringLiteral("Animal%1.bmp").arg(i); // the files are named in capitals
+    }
+    RunWizard([&] {
+        TypePuzzle(QStringLiteral("Zoo Pictures"), kAnimals, hints);
+        ASSERT_EQ(wizard->WizardStep, Tlxedit::Step::Folder);
+        QTest::mouseClick(wizard->btnaddfolder, Qt::LeftButton);
+        wizard->Edit2->selectAll();
+        QTest::keyClicks(wizard->Edit2, QStringLiteral("Photos"));
+        QTest::keyClick(wizard->Edit2, Qt::Key_Return);
+        EXPECT_EQ(wizard->WizardStep, Tlxedit::Step::First);
+    });
+    for (int i = 0; i < kAnimals.size(); ++i) {
+        const QImage picture(
+            QString::fromStdString(folder / ("pictures/animal" + std::to_string(i) + ".BMP")));
+        EXPECT_EQ(picture.size(), QSize(150, 80)) << i;
+    }
+    const TextList tree = ReadList(folder / "a7.asl");
+    EXPECT_EQ(TextList(tree.end() - 2, tree.end()), (TextList{"Photos", "\tZoo Pictures"}));
+
+    OpenFromCatalogue("Photos", "Zoo Pictures");
+    auto* game = static_cast<Tsearcher*>(Forms().searcher.data());
+    EXPECT_TRUE(game->PictureHints);
+    EXPECT_EQ(game->HintPictures.size(), 15u);
+    EXPECT_EQ(game->HintPictures.front()->Width(), 150);
+    WinGame();
+    EXPECT_TRUE(SawBox("Very Good! You found them all!"));
+    EXPECT_NE(ReadList(folder / "a15.asl").at(5), "930");
+}
+
+} // namespace
+} // namespace lexiglade::test

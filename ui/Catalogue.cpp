@@ -1,0 +1,197 @@
+#include "ui/Catalogue.h"
+
+#include "app/SharedState.h"
+#include "engine/Random.h"
+#include "library/Paths.h"
+#include "library/Puzzle.h"
+#include "platform/GdiFont.h"
+#include "platform/MessageBoxes.h"
+#include "ui/Drawkit.h"
+#include "ui/Forms.h"
+#include "ui/Midistuf.h"
+#include "ui/Outline.h"
+#include "ui/Wordsrch.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include <exception>
+
+namespace lexiglade {
+
+namespace {
+
+const char* const kInstruction =
+    "Double-click folders to open. Click the page icon showing a puzzle you wish to play...";
+
+} // namespace
+
+FormReferences& Forms() {
+    static FormReferences forms;
+    return forms;
+}
+
+Tmain::Tmain(std::string dataDir) {
+    setWindowTitle(QStringLiteral("Lexiglade"));
+    CreateControls();
+    try {
+        FormCreate(dataDir);
+    } catch (const std::exception& error) {
+        ShowErrorBox(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+// FormDestroy: the shared objects go in the order they were made for.
+Tmain::~Tmain() {
+    SharedState& state = Shared();
+    state.LoadedPuzzle.words.clear();
+    state.LoadedPuzzle.hints.clear();
+    Kit().ScreenCopy.SetWidth(0);
+    Kit().PaletteHandle.reset();
+}
+
+void Tmain::CreateControls() {
+    const QFont system = ToQFont(CreateFont("System", -13));
+    setFont(system);
+    setMouseTracking(false);
+    outline = new Outline(this);
+    outline->setFont(system);
+    connect(outline, &Outline::ItemChosen, this, &Tmain::outlineClick);
+    Label2 = new QLabel(QString::fromLatin1(kInstruction), this);
+    Label2->setFont(system);
+    Label2->setGeometry(0, 0, 119, 119);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setStyleSheet(QStringLiteral("QLabel { color: yellow; background: black; }"));
+}
+
+void Tmain::FormCreate(const std::string& dataDir) {
+    SharedState& state = Shared();
+    DrawkitState& kit = Kit();
+    BuildPalette(kit.GamePalette);
+    kit.PaletteHandle = CreateGamePalette(kit.GamePalette);
+    state.DataDir = dataDir;
+    state.CatalogueFirstPaint = true;
+    SetRandomSeed(SeedFromUtcClock());
+    kit.ScreenCopy.SetWidth(0);
+    state.GameOptions.soundsOn = true;
+    state.GameOptions.musicOn = true;
+    outline->hide();
+    std::exception_ptr loadError;
+    try {
+        LoadTreeInto();
+    } catch (...) {
+        loadError = std::current_exception(); // reported once the remaining steps have run
+    }
+    state.LoadedPuzzle.words.clear();
+    state.LoadedPuzzle.hints.clear();
+    state.GameOptions.backwardWords = true;
+    state.GameOptions.timedGame = false;
+    state.GameOptions.timeLimitChoice = 1;
+    if (loadError) {
+        std::rethrow_exception(loadError);
+    }
+}
+
+void Tmain::LoadTreeInto() {
+    try {
+        LoadTreeFile(DataPath(Shared().DataDir, "a7.asl"), outline->Model());
+    } catch (...) {
+        outline->ShowModel();
+        throw;
+    }
+    outline->ShowModel();
+}
+
+void Tmain::ReloadTree() {
+    LoadTreeInto();
+}
+
+void Tmain::DrawPicture(DeviceContext& dc, const char* name, int x, int y, int trim) {
+    Bitmap picture;
+    picture.LoadFromFile(DataPath(Shared().DataDir, name));
+    dc.BitBlt(x, y, picture.Width() - trim, picture.Height() - trim, picture, 0, 0, SRCCOPY);
+}
+
+void Tmain::FormPaint() {
+    SharedState& state = Shared();
+    DrawkitState& kit = Kit();
+    if (state.CatalogueFirstPaint) {
+        kit.ScreenWidth = width();
+        kit.ScreenHeight = height();
+        kit.ScreenCopy.SetWidth(kit.ScreenWidth);
+        kit.ScreenCopy.SetHeight(kit.ScreenHeight);
+        state.CatalogueFirstPaint = false;
+    }
+    DeviceContext dc(Surface());
+    SelectedPalette palette(dc);
+    dc.SelectObject(CreateSolidBrush(PaletteColour(69)));
+    dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(69)));
+    dc.Rectangle(0, 0, width(), height());
+
+    Bitmap backdrop;
+    backdrop.LoadFromFile(DataPath(state.DataDir, "a4.asl"));
+    BackdropWidth = backdrop.Width();
+    BackdropHeight = backdrop.Height();
+    BackdropLeft = kit.ScreenWidth / 2 - BackdropWidth / 2;
+    BackdropTop = kit.ScreenHeight / 2 - BackdropHeight / 2;
+    dc.BitBlt(BackdropLeft, BackdropTop, BackdropWidth - 1, BackdropHeight - 1, backdrop, 0, 0,
+              SRCCOPY);
+
+    outline->setGeometry(BackdropLeft + 190, BackdropTop + 180, kit.ScreenWidth / 3,
+                         BackdropHeight - 180);
+    outline->show();
+    Label2->move(BackdropLeft + 195 + outline->width(), BackdropTop + 190);
+    DrawPicture(dc, "a2.asl", BackdropLeft + 200 + outline->width(),
+                BackdropTop + 190 + Label2->height(), 0);
+}
+
+void Tmain::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    FormMouseDown(event->button(), at.x(), at.y());
+}
+
+void Tmain::FormMouseDown(Qt::MouseButton, int x, int y) {
+    const int left = BackdropLeft;
+    const int top = BackdropTop;
+    if (PointInBox(x, y, left, left + 40, top + BackdropHeight - 40, top + BackdropHeight)) {
+        close();
+    }
+    if (PointInBox(x, y, left, left + 140, top + 310, top + 395)) {
+        Forms().jukebox->exec();
+        InvalidateAll();
+    }
+    if (PointInBox(x, y, left, left + 110, top + 210, top + 300)) {
+        Forms().lxedit->exec();
+        InvalidateAll();
+        ReloadTree();
+    }
+}
+
+void Tmain::outlineClick() {
+    SharedState& state = Shared();
+    const int selected = outline->SelectedIndex();
+    if (selected < 0 || !LoadPuzzle(outline->Model(), static_cast<std::size_t>(selected),
+                                    state.DataDir, state.LoadedPuzzle)) {
+        return;
+    }
+    auto* form = new Tsearcher();
+    Forms().searcher = form;
+    state.NewGame = true;
+    form->showMaximized();
+}
+
+// FormClose: the closing message, once, then the end of the program.
+void Tmain::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        ShowInformation(QStringLiteral("Thanks for playing Lexiglade!"));
+    }
+    event->accept();
+    QApplication::quit();
+}
+
+} // namespace lexiglade

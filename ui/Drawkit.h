@@ -1,0 +1,55 @@
+#pragma once
+// The palette every colour comes from, and the drawing operations the screens share.
+#include "platform/GdiBitmap.h"
+#include "platform/GdiPalette.h"
+#include "platform/GdiTypes.h"
+
+#include <array>
+
+namespace lexiglade {
+
+class SurfaceForm;
+
+inline constexpr int GamePaletteSize = 212;
+using GamePaletteTable = std::array<ColorRef, GamePaletteSize>;
+
+struct DrawkitState {
+    GamePaletteTable GamePalette{};
+    PaletteRef PaletteHandle;
+    Bitmap ScreenCopy;
+    int ScreenWidth = 0;
+    int ScreenHeight = 0;
+    SurfaceForm* DrawWindow = nullptr;
+};
+
+DrawkitState& Kit();
+
+// Entries 0 to 210 of the table; entry 211 stays black.
+void BuildPalette(GamePaletteTable& palette);
+// The 256-entry logical palette: the table's 212 colours, then black.
+PaletteRef CreateGamePalette(const GamePaletteTable& palette);
+// Entry `index` in palette-relative form; indices past the table are black.
+ColorRef PaletteColour(int index);
+
+// Selects and realizes PaletteHandle for the life of the object, then puts the previous one back.
+class SelectedPalette {
+  public:
+    explicit SelectedPalette(DeviceContext& dc);
+    ~SelectedPalette();
+    SelectedPalette(const SelectedPalette&) = delete;
+    SelectedPalette& operator=(const SelectedPalette&) = delete;
+
+  private:
+    DeviceContext& dc_;
+    PaletteRef previous_;
+};
+
+void SaveScreen();
+void RestoreScreen();
+void FillBox(int left, int top, int right, int bottom, int penWidth, int style, ColorRef colour);
+void DrawSegment(DeviceContext& dc, int x1, int y1, int x2, int y2);
+int PixelDistance(int x1, int y1, int x2, int y2);
+// Inclusive on all four edges; both x bounds come first.
+bool PointInBox(int x, int y, int left, int right, int top, int bottom);
+
+} // namespace lexiglade
