@@ -1,0 +1,70 @@
+#include "platform/PrinterCanvas.h"
+
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QString>
+
+namespace lexiglade {
+
+namespace {
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int AlignedLeft(std::uint32_t align, int x, int width) {
+    if ((align & TA_CENTER) == TA_CENTER) {
+        return x - width / 2;
+    }
+    return (align & TA_RIGHT) != 0 ? x - width : x;
+}
+
+int Baseline(std::uint32_t align, int y, const QFontMetrics& metrics) {
+    if ((align & TA_BASELINE) == TA_BASELINE) {
+        return y;
+    }
+    return (align & TA_BOTTOM) != 0 ? y - metrics.descent() : y + metrics.ascent();
+}
+
+} // namespace
+
+PrinterCanvas::PrinterCanvas(QPainter& painter) : painter_(painter), qfont_(ToQFont(font_)) {
+    painter_.setPen(Qt::black);
+    painter_.setFont(qfont_);
+}
+
+int PrinterCanvas::GetDeviceCaps(int index) const {
+    const QPaintDevice* device = painter_.device();
+    if (index == HORZRES) {
+        return device->width();
+    }
+    return index == VERTRES ? device->height() : 0;
+}
+
+Font PrinterCanvas::SelectObject(const Font& font) {
+    Font old = font_;
+    font_ = font;
+    qfont_ = ToQFont(font_);
+    painter_.setFont(qfont_);
+    return old;
+}
+
+std::uint32_t PrinterCanvas::SetTextAlign(std::uint32_t align) {
+    const std::uint32_t old = textAlign_;
+    textAlign_ = align;
+    return old;
+}
+
+void PrinterCanvas::TextOutA(int x, int y, std::string_view text) {
+    const QString string = Latin1(text);
+    const QFontMetrics metrics(qfont_, painter_.device());
+    const int left = AlignedLeft(textAlign_, x, metrics.horizontalAdvance(string));
+    painter_.drawText(left, Baseline(textAlign_, y, metrics), string);
+}
+
+int PrinterCanvas::TextWidth(std::string_view text) const {
+    return QFontMetrics(qfont_, painter_.device()).horizontalAdvance(Latin1(text));
+}
+
+} // namespace lexiglade

@@ -1,0 +1,165 @@
+#include "print/Printdlg.h"
+
+#include "app/SharedState.h"
+#include "library/Errors.h"
+#include "platform/GdiBitmap.h"
+#include "platform/GdiFont.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Printer.h"
+#include "print/DialogGlyphs.h"
+#include "print/PrintPage.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QValidator>
+
+#include <vector>
+
+namespace lexiglade {
+
+namespace {
+
+Tprndlg* liveForm = nullptr;
+
+// Letters typed into the copy count become capitals.
+class UpperCaseValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+// The copy count typed: 0 for anything that is not a number.
+std::int32_t CopiesOf(const QString& text) {
+    try {
+        return StrToInt(text.toStdString());
+    } catch (const LibraryError&) {
+        return 0;
+    }
+}
+
+// Shown over `owner`, which may be a stay-on-top screen, and given back to its own parent after.
+void ShowModalOver(Tprndlg& dialog, QWidget* owner) {
+    const QPointer<QWidget> home = dialog.parentWidget();
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    QWidget* over = owner != nullptr ? owner->window() : nullptr;
+    if (over != nullptr && over != home) {
+        dialog.setParent(over, flags);
+    }
+    dialog.exec();
+    if (dialog.parentWidget() != home) {
+        dialog.setParent(home, flags);
+    }
+}
+
+// The screen frees its pictures when the game ends, which may happen while the copies print.
+std::vector<QImage> CopyPictures(std::span<const std::unique_ptr<Bitmap>> bitmaps) {
+    std::vector<QImage> pictures;
+    for (const std::unique_ptr<Bitmap>& bitmap : bitmaps) {
+        pictures.push_back(bitmap ? bitmap->Image() : QImage());
+    }
+    return pictures;
+}
+
+Tprndlg& PrintDialog(QWidget* owner) {
+    if (Tprndlg::Form() == nullptr) {
+        new Tprndlg(owner);
+    }
+    return *Tprndlg::Form();
+}
+
+} // namespace
+
+void PrintPuzzle(QWidget* owner, bool pictureHints,
+                 std::span<const std::unique_ptr<Bitmap>> hintPictures) {
+    const std::vector<QImage> pictures =
+        pictureHints ? CopyPictures(hintPictures) : std::vector<QImage>();
+    SharedState& state = Shared();
+    state.CopyCount = 0;
+    state.UniqueCopies = false;
+    ShowModalOver(PrintDialog(owner), owner);
+    if (state.CopyCount > 0) {
+        ShowInformation(QStringLiteral("Click OK to print!"));
+    }
+    if (state.CopyCount > 0) {
+        PrintCopies(state.CopyCount, state.UniqueCopies, pictureHints, pictures);
+    }
+}
+
+void RunPrinterSetup(QWidget* owner) {
+    DefaultPrinter().Setup(owner != nullptr ? owner : DialogOwner());
+}
+
+Tprndlg::Tprndlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setWindowTitle(QStringLiteral("Print"));
+    setFixedSize(317, 214);
+    setFont(ToQFont(CreateFont("MS Sans Serif", -11, true)));
+    CreateControls();
+    liveForm = this;
+}
+
+Tprndlg::~Tprndlg() {
+    if (liveForm == this) {
+        liveForm = nullptr;
+    }
+}
+
+Tprndlg* Tprndlg::Form() {
+    return liveForm;
+}
+
+void Tprndlg::CreateControls() {
+    Bevel1 = new QFrame(this);
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(8, 9, 300, 161);
+    Label1 = new QLabel(QStringLiteral("Number of copies"), this);
+    Label1->move(79, 57);
+    Label1->adjustSize();
+    Edit1 = new QLineEdit(QStringLiteral("1"), this);
+    Edit1->setGeometry(36, 53, 34, 21);
+    Edit1->setMaxLength(2);
+    Edit1->setValidator(new UpperCaseValidator(Edit1));
+    CheckBox1 = new QCheckBox(QStringLiteral("Make each copy unique"), this);
+    CheckBox1->setGeometry(37, 102, 173, 16);
+    OKBtn = new QPushButton(PrintOkGlyph(), QStringLiteral("OK"), this);
+    OKBtn->setGeometry(140, 180, 77, 27);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &Tprndlg::OKBtnClick);
+    CancelBtn = new QPushButton(PrintCancelGlyph(), QStringLiteral("Cancel"), this);
+    CancelBtn->setGeometry(231, 180, 77, 27);
+    connect(CancelBtn, &QPushButton::clicked, this, &Tprndlg::CancelBtnClick);
+}
+
+// Centred once its frame is known.
+void Tprndlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* shownOn = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(shownOn->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    OKBtn->setFocus(Qt::OtherFocusReason);
+}
+
+void Tprndlg::OKBtnClick() {
+    SharedState& state = Shared();
+    state.UniqueCopies = CheckBox1->isChecked();
+    state.CopyCount = CopiesOf(Edit1->text());
+    accept();
+}
+
+void Tprndlg::CancelBtnClick() {
+    Shared().CopyCount = 0;
+    reject();
+}
+
+} // namespace lexiglade

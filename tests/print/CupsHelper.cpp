@@ -1,0 +1,31 @@
+// Prints copies of a sample puzzle as the game does, on the default queue of the print server that
+// CUPS_SERVER names. Writes the queue's name; exits 1 with the error's text.
+#include "PuzzleSetup.h"
+
+#include "platform/Application.h"
+#include "platform/Printer.h"
+#include "print/PrintPage.h"
+
+#include <QPrinter>
+
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    using namespace lexiglade;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    Application app(argc, argv);
+    const int copies = argc > 1 ? std::atoi(argv[1]) : 1;
+    test::LoadPuzzle("Animals in the Queue", test::SampleWords(15), test::SampleHints(15));
+    try {
+        std::cout << DefaultPrinter().Device().printerName().toStdString() << '\n';
+        PrintCopies(copies, false, false, {});
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

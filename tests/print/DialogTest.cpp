@@ -1,0 +1,175 @@
+// The print dialog: its design, and the copy counts a player types into it.
+#include "ModalDriver.h"
+#include "PdfTools.h"
+#include "PrintFixture.h"
+
+#include "app/SharedState.h"
+#include "platform/Printer.h"
+#include "print/Printdlg.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace lexiglade::test {
+
+namespace {
+
+Tprndlg& Form() {
+    if (Tprndlg::Form() == nullptr) {
+        new Tprndlg();
+    }
+    return *Tprndlg::Form();
+}
+
+// Types `text` over whatever Edit1 holds, as a player would.
+void Type(Tprndlg& form, const QString& text) {
+    form.Edit1->selectAll();
+    form.Edit1->del();
+    QTest::keyClicks(form.Edit1, text);
+}
+
+using PrintDialog = PrintFixture;
+
+TEST_F(PrintDialog, DesignValues) {
+    Tprndlg& form = Form();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Print"));
+    EXPECT_EQ(form.size(), QSize(317, 214));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    const Qt::WindowFlags flags = form.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
+    EXPECT_TRUE(form.font().bold());
+    EXPECT_EQ(form.font().pixelSize(), 11);
+    EXPECT_EQ(form.Bevel1->geometry(), QRect(8, 9, 300, 161));
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("Number of copies"));
+    EXPECT_EQ(form.Label1->pos(), QPoint(79, 57));
+    EXPECT_EQ(form.Edit1->geometry(), QRect(36, 53, 34, 21));
+    EXPECT_EQ(form.Edit1->maxLength(), 2);
+    EXPECT_EQ(form.CheckBox1->text(), QStringLiteral("Make each copy unique"));
+    EXPECT_EQ(form.CheckBox1->geometry(), QRect(37, 102, 173, 16));
+    EXPECT_EQ(form.OKBtn->text(), QStringLiteral("OK"));
+    EXPECT_EQ(form.OKBtn->geometry(), QRect(140, 180, 77, 27));
+    EXPECT_FALSE(form.OKBtn->icon().isNull());
+    EXPECT_TRUE(form.OKBtn->isDefault());
+    EXPECT_EQ(form.CancelBtn->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(form.CancelBtn->geometry(), QRect(231, 180, 77, 27));
+}
+
+// Shown centred over the screen that asks for it, and given back to its own parent after.
+TEST_F(PrintDialog, OpensCentredWithOkFocusedAndTypesCapitals) {
+    Tprndlg& form = Form();
+    QWidget* const home = form.parentWidget();
+    QWidget owner;
+    owner.show();
+    ModalDriver driver;
+    bool okFocused = false;
+    QWidget* parentShown = nullptr;
+    QPoint centre;
+    QString typed;
+    driver.OnDialog([&](QDialog*) {
+        okFocused = form.OKBtn->hasFocus();
+        parentShown = form.parentWidget();
+        centre = form.frameGeometry().center();
+        Type(form, QStringLiteral("ab"));
+        typed = form.Edit1->text();
+        Type(form, QStringLiteral("123"));
+        form.CancelBtn->click();
+    });
+    PrintPuzzle(&owner, false, {});
+    EXPECT_TRUE(okFocused);
+    EXPECT_EQ(parentShown, &owner);
+    EXPECT_EQ(form.parentWidget(), home);
+    const QPoint screenCentre = form.screen()->availableGeometry().center();
+    EXPECT_LE((centre - screenCentre).manhattanLength(), 2);
+    EXPECT_EQ(typed, QStringLiteral("AB"));
+    EXPECT_EQ(form.Edit1->text(), QStringLiteral("12"));
+}
+
+TEST_F(PrintDialog, CopyCountsTyped) {
+    const struct {
+        const char* typed;
+        bool unique;
+        int count;
+        int copies;
+    } cases[] = {
+        {"2", false, 2, 2}, {"1", true, 1, 1},  {"99", false, 99, 99},
+        {"0", false, 0, 0}, {"", false, 0, 0},  {"-1", false, -1, 0},
+        {"ab", true, 0, 0}, {"+3", true, 3, 3}, {"7x", false, 0, 0},
+    };
+    const QStringList screen = RowsOf(Shared().Grids.LetterGrid);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        TempFolder folder;
+        DefaultPrinter().SelectFile(QString::fromStdString(folder / "copy.pdf"));
+        Tprndlg& form = Form();
+        ModalDriver driver;
+        driver.OnDialog([&](QDialog*) {
+            Type(form, QString::fromLatin1(c.typed));
+            form.CheckBox1->setChecked(c.unique);
+            form.OKBtn->click();
+        });
+        PrintPuzzle(nullptr, false, {});
+        EXPECT_EQ(driver.DialogsSeen(), 1);
+        EXPECT_EQ(Shared().CopyCount, c.count);
+        EXPECT_EQ(Shared().UniqueCopies, c.unique);
+        EXPECT_EQ(static_cast<int>(FolderEntries(folder.Path()).size()), c.copies);
+        if (c.copies == 0) {
+            EXPECT_TRUE(driver.Boxes().empty());
+            continue;
+        }
+        ASSERT_EQ(driver.Boxes().size(), 1u);
+        EXPECT_EQ(driver.Boxes()[0].caption, QStringLiteral("Information"));
+        EXPECT_EQ(driver.Boxes()[0].text, QStringLiteral("Click OK to print!"));
+        const QStringList lines = SqueezedLines(PdfText(folder / "copy.pdf"));
+        EXPECT_EQ(HasRows(lines, screen), !c.unique);
+    }
+}
+
+TEST_F(PrintDialog, CancelAndTheCloseBoxPrintNothingAndKeepWhatWasTyped) {
+    Tprndlg& form = Form();
+    const std::vector<std::function<void()>> closers = {
+        [&] { form.CancelBtn->click(); },
+        [&] { form.close(); },
+        [&] { QTest::keyClick(&form, Qt::Key_Escape); },
+    };
+    int round = 0;
+    for (const auto& closeIt : closers) {
+        SCOPED_TRACE(round);
+        ModalDriver driver;
+        QString shown;
+        bool ticked = false;
+        driver.OnDialog([&](QDialog*) {
+            shown = form.Edit1->text();
+            ticked = form.CheckBox1->isChecked();
+            Type(form, QString::number(round + 5));
+            form.CheckBox1->setChecked(round % 2 == 0);
+            closeIt();
+        });
+        PrintPuzzle(nullptr, false, {});
+        EXPECT_FALSE(form.isVisible());
+        if (round > 0) {
+            EXPECT_EQ(shown, QString::number(round + 4));
+            EXPECT_EQ(ticked, (round - 1) % 2 == 0);
+        }
+        EXPECT_EQ(Shared().CopyCount, 0);
+        EXPECT_TRUE(driver.Boxes().empty());
+        EXPECT_TRUE(PrintedFiles().empty());
+        ++round;
+    }
+    EXPECT_EQ(form.Edit1->text(), QStringLiteral("7"));
+}
+
+} // namespace
+
+} // namespace lexiglade::test

@@ -1,0 +1,54 @@
+#include "PuzzleSetup.h"
+
+#include "app/SharedState.h"
+#include "engine/Random.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace lexiglade::test {
+
+namespace {
+
+constexpr std::array<const char*, 25> kAnimals = {
+    "ELEPHANT", "GIRAFFE", "ZEBRA",   "LION",     "TIGER",   "MONKEY", "KANGAROO",
+    "PENGUIN",  "DOLPHIN", "OCTOPUS", "SQUIRREL", "RABBIT",  "BADGER", "BEAVER",
+    "CAMEL",    "DONKEY",  "FALCON",  "GORILLA",  "HAMSTER", "JAGUAR", "KOALA",
+    "LEOPARD",  "MEERKAT", "OSTRICH", "PANTHER"};
+
+void CheckCount(int count) {
+    if (count < 1 || count > static_cast<int>(kAnimals.size())) {
+        throw std::out_of_range("sample puzzles hold 1 to 25 words");
+    }
+}
+
+} // namespace
+
+TextList SampleWords(int count) {
+    CheckCount(count);
+    return TextList(kAnimals.begin(), kAnimals.begin() + count);
+}
+
+TextList SampleHints(int count) {
+    CheckCount(count);
+    TextList hints;
+    for (int k = 0; k < count; ++k) {
+        hints.push_back("Clue " + std::to_string(k + 1) + " is an animal of " +
+                        std::to_string(std::string(kAnimals[static_cast<std::size_t>(k)]).size()) +
+                        " letters");
+    }
+    return hints;
+}
+
+void LoadPuzzle(const std::string& title, const TextList& words, const TextList& hints) {
+    SharedState& state = Shared();
+    state.LoadedPuzzle = lexiglade::LoadedPuzzle{title, 0, words, hints};
+    state.Grids = GridState{};
+    state.GameOptions.backwardWords = true;
+    state.CopyCount = 0;
+    state.UniqueCopies = false;
+    SetRandomSeed(20240611);
+    GenerateGrid(state.Grids, words, true);
+}
+
+} // namespace lexiglade::test
