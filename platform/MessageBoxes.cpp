@@ -1,6 +1,7 @@
 #include "platform/MessageBoxes.h"
 
 #include "platform/Application.h"
+#include "platform/Handlers.h"
 #include "platform/SurfaceForm.h"
 
 #include <QApplication>
@@ -37,6 +38,10 @@ void ShowInformation(const QString& text) {
 bool AskVerify(const QString& text) {
     return RunBox(QMessageBox::Question, QStringLiteral("Verify"), text,
                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void ReportError(const std::exception& error) {
+    ShowErrorBox(QString::fromLocal8Bit(error.what()));
 }
 
 void ShowErrorBox(const QString& errorText) {

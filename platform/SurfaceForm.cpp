@@ -1,5 +1,6 @@
 #include "platform/SurfaceForm.h"
 
+#include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 
 #include <QApplication>
@@ -74,6 +75,15 @@ SurfaceForm* SurfaceForm::Topmost() {
         }
     }
     return found;
+}
+
+bool SurfaceForm::event(QEvent* event) {
+    try {
+        return QWidget::event(event);
+    } catch (const std::exception& error) {
+        ReportError(error);
+        return true;
+    }
 }
 
 void SurfaceForm::resizeEvent(QResizeEvent* event) {

@@ -50,6 +50,8 @@ class SurfaceForm : public QWidget {
 
   protected:
     virtual void FormPaint() = 0;
+    // The form's own handlers report their errors here, before Qt's dispatch sees them.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

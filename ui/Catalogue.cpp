@@ -5,6 +5,7 @@
 #include "library/Paths.h"
 #include "library/Puzzle.h"
 #include "platform/GdiFont.h"
+#include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "ui/Drawkit.h"
 #include "ui/Forms.h"
@@ -59,7 +60,7 @@ void Tmain::CreateControls() {
     setMouseTracking(false);
     outline = new Outline(this);
     outline->setFont(system);
-    connect(outline, &Outline::ItemChosen, this, &Tmain::outlineClick);
+    connect(outline, &Outline::ItemChosen, this, Guarded([this] { outlineClick(); }));
     Label2 = new QLabel(QString::fromLatin1(kInstruction), this);
     Label2->setFont(system);
     Label2->setGeometry(0, 0, 119, 119);

@@ -6,6 +6,7 @@
 #include "library/Paths.h"
 #include "media/Music.h"
 #include "platform/GdiFont.h"
+#include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "print/Printdlg.h"
 #include "ui/Drawkit.h"
@@ -51,7 +52,7 @@ Tsearcher::Tsearcher(QWidget* parent) : SurfaceForm(parent) {
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(ToQFont(SystemFont()));
     CreateControls();
-    MPlayer.OnNotify = [this] { MPlayerNotify(); };
+    MPlayer.OnNotify = Guarded([this] { MPlayerNotify(); });
 }
 
 Tsearcher::~Tsearcher() {
@@ -70,7 +71,7 @@ void Tsearcher::CreateControls() {
     Combo2->hide();
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &Tsearcher::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, Guarded([this] { Timer1Timer(); }));
     Timer1->start();
     Button1 = new QPushButton(QStringLiteral("Button1"), this);
     Button1->setGeometry(70, 8, 32, 29);

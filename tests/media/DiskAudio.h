@@ -1,0 +1,46 @@
+#pragma once
+// The audio output written to a file by SDL's disk driver, and what can be read from that file
+// once the output has closed. The driver waits `delayMs` for each 23 ms buffer: with the default
+// of 1 it runs about twenty times faster than real time.
+#include "platform/AudioOutput.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lexiglade::test {
+
+class DiskOutput {
+  public:
+    explicit DiskOutput(const std::string& folder, int delayMs = 1);
+    ~DiskOutput();
+    // Closes the output; the file is then complete.
+    void Close();
+    // Interleaved 16-bit stereo samples at 44.1 kHz, after Close.
+    std::vector<std::int16_t> Samples() const;
+
+  private:
+    std::string file_;
+    std::unique_ptr<AudioOutput> output_;
+};
+
+// Opens the output with an audio driver that does not exist.
+std::unique_ptr<AudioOutput> OpenWithoutDevice();
+
+// Stretches of sound: runs of 10 ms windows louder than -50 dBFS, joined across quiet gaps
+// shorter than `gap` seconds. Each is {start, length} in seconds.
+struct Stretch {
+    double start;
+    double length;
+};
+std::vector<Stretch> SoundStretches(const std::vector<std::int16_t>& samples, double gap = 0.5);
+int PeakOf(const std::vector<std::int16_t>& samples);
+
+// Delivers pending events until `done` holds or `ms` have passed; false on timeout.
+bool WaitFor(const std::function<bool()>& done, int ms = 5000);
+// Delivers events for `ms` milliseconds.
+void Settle(int ms);
+
+} // namespace lexiglade::test
