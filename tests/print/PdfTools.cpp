@@ -23,6 +23,11 @@ QString PdfText(const std::string& pdf) {
                    {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
 }
 
+QString PdfRawText(const std::string& pdf) {
+    return RunTool(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-raw"), QString::fromStdString(pdf), QStringLiteral("-")});
+}
+
 QStringList SqueezedLines(const QString& text) {
     QStringList lines;
     for (QString line : text.split('\n')) {

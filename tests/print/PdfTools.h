@@ -13,6 +13,8 @@ QString RunTool(const QString& program, const QStringList& arguments, int timeou
 
 // The text of the PDF, by `pdftotext -layout`.
 QString PdfText(const std::string& pdf);
+// The text in the order it was drawn, without layout: long lines are never split or merged.
+QString PdfRawText(const std::string& pdf);
 // Lines of the text with every blank removed, blank lines left out.
 QStringList SqueezedLines(const QString& text);
 // The value of `field` ("Pages", "Page size", "Title") in `pdfinfo`'s report.
