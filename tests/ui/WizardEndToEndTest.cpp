@@ -9,8 +9,8 @@
 #include "ui/Wordsrch.h"
 #include "wizard/Editor.h"
 
-#include <QLineEdit>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>

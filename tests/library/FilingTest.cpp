@@ -1,0 +1,494 @@
+#include "TempFolder.h"
+
+#include "library/Append.h"
+#include "library/AtomicFile.h"
+#include "library/FileBatch.h"
+#include "library/Folders.h"
+#include "library/ListAppend.h"
+#include "library/TextList.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <random>
+#include <sys/stat.h>
+
+namespace lexiglade {
+namespace {
+
+using test::ErrorOf;
+using test::FolderEntries;
+using test::ReadBytes;
+using test::RunWithoutPrivileges;
+using test::TempFolder;
+using test::WriteBytes;
+
+using Snapshot = std::map<std::string, std::string>;
+
+const std::array<const char*, 7> kCatalogueLists = {"a8.asl",  "a9.asl",  "a10.asl", "a11.asl",
+                                                    "a12.asl", "a14.asl", "a15.asl"};
+
+Snapshot TakeSnapshot(const std::string& folder) {
+    Snapshot files;
+    for (const std::string& name : FolderEntries(folder)) {
+        files[name] = ReadBytes(folder + name);
+    }
+    return files;
+}
+
+std::string Lines(std::size_t count, const std::string& stem) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += stem + std::to_string(i) + "\r\n";
+    }
+    return text;
+}
+
+// `count` lines ended by CR, LF or CR LF in turn, some of them empty, the last one without an end.
+std::string MixedLines(std::size_t count) {
+    const char* const ends[] = {"\r", "\n", "\r\n"};
+    std::string text;
+    for (std::size_t i = 0; i + 1 < count; ++i) {
+        if (i % 5 != 0 || i % 3 != 2) { // an empty line after a lone CR would join its LF
+            text += 'w';
+            text += std::to_string(i);
+        }
+        text += ends[i % 3];
+    }
+    return text + "last";
+}
+
+// `count` words joined as a memo holds them: no line end after the last.
+std::string Memo(std::size_t count, const std::string& stem) {
+    std::string text = Lines(count, stem);
+    text.resize(text.size() - 2);
+    return text;
+}
+
+NewPuzzle Puzzle(const std::string& title, std::size_t words, const std::string& tree = "") {
+    return {title, Memo(words, "WORD"), Memo(words, "hint "),
+            tree.empty() ? "Folder\r\n\t" + title + "\r\n" : tree};
+}
+
+struct FilingTest : testing::Test {
+    // An empty library: every list file present and empty, no banks.
+    void SetUp() override {
+        WriteBytes(folder / "a7.asl", "");
+        for (const char* name : kCatalogueLists) {
+            WriteBytes(folder / name, "");
+        }
+    }
+    void TearDown() override { SetReplaceFaultHook(nullptr); }
+
+    FiledPuzzle Append(const NewPuzzle& puzzle) {
+        stages.clear();
+        return AppendPuzzle(folder.Path(), puzzle,
+                            [this](const std::string& text) { stages.push_back(text); });
+    }
+    TextList List(const std::string& name) const { return ReadList(folder / name); }
+
+    TempFolder folder;
+    std::vector<std::string> stages;
+};
+
+const std::vector<std::string> kAllStages = {
+    "Updating Folder List", "Updating Master",          "Saving Puzzle Word and Hint Lists",
+    "Saving File Pointers", "Saving Position Pointers", "Saving Time Database"};
+
+TEST_F(FilingTest, FirstPuzzleOfAnEmptyLibraryCreatesTheFirstBankPair) {
+    const NewPuzzle puzzle = Puzzle("Garden", 15);
+    const FiledPuzzle filed = Append(puzzle);
+    EXPECT_EQ(stages, kAllStages);
+    EXPECT_EQ(ReadBytes(folder / "b1.asl"), puzzle.words); // written as the memo holds it
+    EXPECT_EQ(ReadBytes(folder / "b2.asl"), puzzle.hints);
+    EXPECT_EQ(ReadBytes(folder / "a7.asl"), puzzle.tree);
+    const std::array<std::string, 7> expected = {"Garden", "b1.asl", "b2.asl", "0",
+                                                 "14",     "300",    "930"};
+    for (std::size_t i = 0; i < kCatalogueLists.size(); ++i) {
+        EXPECT_EQ(ReadBytes(folder / kCatalogueLists[i]), expected[i] + "\r\n")
+            << kCatalogueLists[i];
+    }
+    EXPECT_EQ(filed.puzzleIndex, 0);
+    EXPECT_EQ(filed.wordBank, "b1.asl");
+    EXPECT_EQ(filed.hintBank, "b2.asl");
+    EXPECT_EQ(filed.first, 0);
+    EXPECT_EQ(filed.last, 14);
+}
+
+TEST_F(FilingTest, EveryListGrowsByOneLineAndTheTreeIsWrittenAsGiven) {
+    Append(Puzzle("One", 15));
+    const std::string tree = "Folder\r\n\tTwo\r\n\tOne\r\nOther"; // no final line end
+    const FiledPuzzle filed = Append(Puzzle("Two", 18, tree));
+    for (const char* name : kCatalogueLists) {
+        EXPECT_EQ(List(name).size(), 2u) << name;
+    }
+    EXPECT_EQ(ReadBytes(folder / "a7.asl"), tree);
+    EXPECT_EQ(filed.puzzleIndex, 1);
+    EXPECT_EQ(List("a8.asl"), (TextList{"One", "Two"}));
+    EXPECT_EQ(List("a11.asl"), (TextList{"0", "15"}));
+    EXPECT_EQ(List("a12.asl"), (TextList{"14", "32"}));
+    // The bank that lacked a final line end is written back with one after every line.
+    EXPECT_EQ(ReadBytes(folder / "b1.asl"), Lines(15, "WORD") + Lines(18, "WORD"));
+    EXPECT_EQ(ReadBytes(folder / "b2.asl"), Lines(15, "hint ") + Lines(18, "hint "));
+}
+
+TEST_F(FilingTest, ListsAreWrittenBackByTheListRuleWhateverTheirLineEnds) {
+    const std::pair<const char*, std::string> table[] = {
+        {"a8.asl", std::string("A\nB\rC")},
+        {"a9.asl", std::string("b1.asl\r\n\0junk\r\n", 16)},
+        {"a10.asl", std::string("b2.asl\r\r\n")},
+        {"a11.asl", std::string("0\r\n\r\n")},
+        {"a12.asl", std::string("\n")},
+    };
+    for (const auto& [name, bytes] : table) {
+        WriteBytes(folder / name, bytes);
+    }
+    const FiledPuzzle filed = Append(Puzzle("New", 15));
+    EXPECT_EQ(filed.puzzleIndex, 3);
+    EXPECT_EQ(ReadBytes(folder / "a8.asl"), "A\r\nB\r\nC\r\nNew\r\n");
+    EXPECT_EQ(ReadBytes(folder / "a9.asl"), "b1.asl\r\nb1.asl\r\n");
+    EXPECT_EQ(ReadBytes(folder / "a10.asl"), "b2.asl\r\n\r\nb2.asl\r\n");
+    EXPECT_EQ(ReadBytes(folder / "a11.asl"), "0\r\n\r\n0\r\n");
+    EXPECT_EQ(ReadBytes(folder / "a12.asl"), "\r\n14\r\n");
+}
+
+TEST_F(FilingTest, WorkedExampleFillsAPairUpTo1500LinesThenStartsTheNext) {
+    WriteBytes(folder / "b1.asl", Lines(1480, "w"));
+    WriteBytes(folder / "b2.asl", Lines(1480, "h"));
+    struct Expected {
+        const char* wordBank;
+        std::int32_t first, last;
+    };
+    const Expected table[] = {{"b1.asl", 1480, 1499}, {"b1.asl", 1500, 1519}, {"b3.asl", 0, 19}};
+    for (const Expected& row : table) {
+        const FiledPuzzle filed = Append(Puzzle(std::string("P") + row.wordBank, 20));
+        EXPECT_EQ(filed.wordBank, row.wordBank);
+        EXPECT_EQ(filed.first, row.first);
+        EXPECT_EQ(filed.last, row.last);
+    }
+    EXPECT_EQ(List("b1.asl").size(), 1520u);
+    EXPECT_EQ(List("b2.asl").size(), 1520u);
+    EXPECT_EQ(List("b3.asl").size(), 20u);
+    EXPECT_EQ(List("a9.asl"), (TextList{"b1.asl", "b1.asl", "b3.asl"}));
+    EXPECT_EQ(List("a10.asl"), (TextList{"b2.asl", "b2.asl", "b4.asl"}));
+    EXPECT_EQ(List("a11.asl"), (TextList{"1480", "1500", "0"}));
+    EXPECT_EQ(List("a12.asl"), (TextList{"1499", "1519", "19"}));
+}
+
+TEST_F(FilingTest, PairsAreTriedInOrderFromTheFirst) {
+    struct Row {
+        const char* name;
+        Snapshot banks; // bank files present before the puzzle is filed
+        const char* wordBank;
+        std::int32_t first;
+    };
+    const Row table[] = {
+        {"1500 lines still take a puzzle",
+         {{"b1.asl", Lines(1500, "w")}, {"b2.asl", ""}},
+         "b1.asl",
+         1500},
+        {"1501 lines do not", {{"b1.asl", Lines(1501, "w")}, {"b2.asl", ""}}, "b3.asl", 0},
+        {"1500 lines with every kind of line end",
+         {{"b1.asl", MixedLines(1500)}, {"b2.asl", ""}},
+         "b1.asl",
+         1500},
+        {"1501 such lines", {{"b1.asl", MixedLines(1501)}, {"b2.asl", ""}}, "b3.asl", 0},
+        {"a NUL ends the bank",
+         {{"b1.asl", Lines(1400, "w") + '\0' + Lines(200, "w")}, {"b2.asl", ""}},
+         "b1.asl",
+         1400},
+        {"first missing pair after full ones",
+         {{"b1.asl", Lines(1501, "w")}, {"b2.asl", ""}, {"b5.asl", "x\r\n"}, {"b6.asl", ""}},
+         "b3.asl",
+         0},
+        {"first pair with room",
+         {{"b1.asl", Lines(1600, "w")},
+          {"b2.asl", ""},
+          {"b3.asl", Lines(1501, "w")},
+          {"b4.asl", ""},
+          {"b5.asl", Lines(7, "w")},
+          {"b6.asl", ""}},
+         "b5.asl",
+         7},
+        {"a hint bank without its word bank is passed over",
+         {{"b2.asl", "kept\r\n"}, {"b4.asl", "also kept"}},
+         "b5.asl",
+         0},
+    };
+    ASSERT_EQ(ParseList(MixedLines(1500)).size(), 1500u);
+    ASSERT_EQ(ParseList(MixedLines(1500))[5], "");
+    for (const Row& row : table) {
+        TempFolder library;
+        for (const char* name : kCatalogueLists) {
+            WriteBytes(library / name, "");
+        }
+        for (const auto& [name, bytes] : row.banks) {
+            WriteBytes(library / name, bytes);
+        }
+        const FiledPuzzle filed = AppendPuzzle(library.Path(), Puzzle("X", 15), {});
+        EXPECT_EQ(filed.wordBank, row.wordBank) << row.name;
+        EXPECT_EQ(filed.first, row.first) << row.name;
+        for (const auto& [name, bytes] : row.banks) {
+            if (name != filed.wordBank && name != filed.hintBank) {
+                EXPECT_EQ(ReadBytes(library / name), bytes) << row.name << ": " << name;
+            }
+        }
+    }
+}
+
+TEST_F(FilingTest, AnUnreadableListChangesNothingAndNamesItsStage) {
+    struct Row {
+        const char* missing;
+        std::size_t stagesShown;
+    };
+    const Row table[] = {
+        {"a8.asl", 2}, {"a10.asl", 4}, {"a12.asl", 5}, {"a15.asl", 6}, {"b2.asl", 3}};
+    for (const Row& row : table) {
+        TempFolder library;
+        WriteBytes(library / "a7.asl", "Old\r\n");
+        for (const char* name : kCatalogueLists) {
+            WriteBytes(library / name, "");
+        }
+        WriteBytes(library / "b1.asl", "w\r\n");
+        WriteBytes(library / "b2.asl", "h\r\n");
+        std::filesystem::remove(library / row.missing);
+        const Snapshot before = TakeSnapshot(library.Path());
+        std::vector<std::string> shown;
+        const std::string error = ErrorOf([&] {
+            AppendPuzzle(library.Path(), Puzzle("X", 15),
+                         [&](const std::string& text) { shown.push_back(text); });
+        });
+        EXPECT_EQ(error, "Cannot open file " + library / row.missing);
+        EXPECT_EQ(shown, std::vector<std::string>(kAllStages.begin(),
+                                                  kAllStages.begin() + row.stagesShown))
+            << row.missing;
+        EXPECT_EQ(TakeSnapshot(library.Path()), before) << row.missing;
+    }
+}
+
+// Fails the `failAt`-th call (1-based) of `failStep`; counts every call of every step.
+ReplaceStep failStep = ReplaceStep::Create;
+int failAt = 0;
+std::map<ReplaceStep, int> calls;
+
+int InjectFault(ReplaceStep step) {
+    return ++calls[step] == failAt && step == failStep ? ENOSPC : 0;
+}
+
+// TMPDIR pointed at a memory file system while it lives, where there is one: the fault matrix
+// replaces hundreds of files, and each replacement syncs.
+class MemoryTempDir {
+  public:
+    MemoryTempDir() {
+        if (const char* old = std::getenv("TMPDIR")) {
+            old_ = old;
+        }
+        if (std::filesystem::is_directory("/dev/shm")) {
+            ::setenv("TMPDIR", "/dev/shm", 1);
+        }
+    }
+    ~MemoryTempDir() {
+        if (old_) {
+            ::setenv("TMPDIR", old_->c_str(), 1);
+        } else {
+            ::unsetenv("TMPDIR");
+        }
+    }
+
+  private:
+    std::optional<std::string> old_;
+};
+
+Snapshot SmallLibrary(const std::string& banks) {
+    Snapshot files = {{"a7.asl", "Folder\r\n\tOld\r\n"},
+                      {"a8.asl", "Old\r\n"},
+                      {"a9.asl", "b1.asl\r\n"},
+                      {"a10.asl", "b2.asl\r\n"},
+                      {"a11.asl", "0\r\n"},
+                      {"a12.asl", "1\r\n"},
+                      {"a14.asl", "120\r\n"},
+                      {"a15.asl", "400\r\n"}};
+    files["b1.asl"] = Lines(banks == "full" ? 1501 : 1490, "w");
+    files["b2.asl"] = Lines(banks == "full" ? 1501 : 1490, "h");
+    return files;
+}
+
+TEST_F(FilingTest, AFaultAtAnyFileStepLeavesTheLibraryAsItWasAndTheNextTrySucceeds) {
+    // Create and Rename happen once per file, in filing order; this is the stage of each file.
+    const std::array<std::size_t, 10> stageOfFile = {0, 1, 2, 2, 3, 3, 4, 4, 5, 5};
+    const ReplaceStep steps[] = {ReplaceStep::Create, ReplaceStep::Write, ReplaceStep::Sync,
+                                 ReplaceStep::Close, ReplaceStep::Rename};
+    const NewPuzzle puzzle = Puzzle("New", 20);
+    const MemoryTempDir memory;
+    for (const char* banks : {"room", "full"}) { // into b1/b2, or into a new pair b3/b4
+        const TempFolder library;
+        const auto restore = [&] {
+            std::filesystem::remove(library / "b3.asl");
+            std::filesystem::remove(library / "b4.asl");
+            for (const auto& [name, bytes] : SmallLibrary(banks)) {
+                WriteBytes(library / name, bytes);
+            }
+        };
+        restore();
+        const Snapshot before = TakeSnapshot(library.Path());
+        AppendPuzzle(library.Path(), puzzle, {});
+        const Snapshot expected = TakeSnapshot(library.Path());
+        SetReplaceFaultHook(InjectFault);
+        for (const ReplaceStep step : steps) {
+            for (int k = 1; k <= 10; ++k) {
+                restore();
+                failStep = step;
+                failAt = k;
+                calls.clear();
+                std::vector<std::string> shown;
+                const std::string error = ErrorOf([&] {
+                    AppendPuzzle(library.Path(), puzzle,
+                                 [&](const std::string& text) { shown.push_back(text); });
+                });
+                const std::string where = std::string(banks) + " step " +
+                                          std::to_string(static_cast<int>(step)) + " file " +
+                                          std::to_string(k);
+                EXPECT_EQ(calls[step], k) << where; // every file is one call of each step
+                EXPECT_NE(error, "") << where;
+                if (step != ReplaceStep::Create) {
+                    EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
+                }
+                const std::size_t stage = stageOfFile[static_cast<std::size_t>(k - 1)];
+                EXPECT_EQ(shown, std::vector<std::string>(kAllStages.begin(),
+                                                          kAllStages.begin() + stage + 1))
+                    << where;
+                EXPECT_EQ(TakeSnapshot(library.Path()), before) << where;
+                failAt = 0;
+                AppendPuzzle(library.Path(), puzzle, {});
+                EXPECT_EQ(TakeSnapshot(library.Path()), expected) << where;
+            }
+        }
+        SetReplaceFaultHook(nullptr);
+    }
+}
+
+TEST_F(FilingTest, AReadOnlyFolderChangesNothing) {
+    WriteBytes(folder / "a8.asl", "Old\r\n");
+    const Snapshot before = TakeSnapshot(folder.Path());
+    ::chmod(folder.Path().c_str(), 0555);
+    EXPECT_TRUE(RunWithoutPrivileges([&] {
+        const std::string error = ErrorOf([&] { Append(Puzzle("X", 15)); });
+        return error == "Cannot create file " + folder / "a7.asl" &&
+               stages == std::vector<std::string>{"Updating Folder List"};
+    }));
+    ::chmod(folder.Path().c_str(), 0755);
+    EXPECT_EQ(TakeSnapshot(folder.Path()), before);
+}
+
+TEST_F(FilingTest, ABatchPutsBackReplacedFilesAndRemovesCreatedOnes) {
+    WriteBytes(folder / "one", "old one");
+    WriteBytes(folder / "three", "old three");
+    const Snapshot before = TakeSnapshot(folder.Path());
+    const std::vector<FileReplacement> files = {{folder / "one", "old one", "new one"},
+                                                {folder / "two", std::nullopt, "new two"},
+                                                {folder / "three", "old three", "new three"}};
+    for (std::size_t failing = 0; failing < files.size(); ++failing) {
+        std::vector<std::size_t> seen;
+        EXPECT_THROW(ReplaceAllOrNothing(files,
+                                         [&](std::size_t i) {
+                                             if (i == failing) {
+                                                 throw std::runtime_error("stop");
+                                             }
+                                             seen.push_back(i);
+                                         }),
+                     std::runtime_error);
+        EXPECT_EQ(seen.size(), failing);
+        EXPECT_EQ(TakeSnapshot(folder.Path()), before) << failing;
+    }
+    ReplaceAllOrNothing(files, {});
+    for (const FileReplacement& file : files) {
+        EXPECT_EQ(ReadBytes(file.path), file.bytes);
+    }
+    EXPECT_EQ(FolderEntries(folder.Path()).size(), before.size() + 1);
+}
+
+TEST(ListAppendTest, ScanningAndAppendingAgreeWithTheListRule) {
+    std::mt19937 random(5);
+    const char alphabet[] = {'a', 'b', 'c', '\r', '\n'};
+    for (int round = 0; round < 3000; ++round) {
+        std::string text(random() % 700, 'a');
+        for (char& c : text) {
+            c = random() % 50 == 0 ? '\0' : alphabet[random() % 5]; // now and then a NUL
+        }
+        const TextList lines = ParseList(text);
+        const ListShape shape = ScanList(text);
+        ASSERT_EQ(shape.lines, lines.size()) << round;
+        ASSERT_EQ(shape.canonical, FormatList(lines) == text) << round;
+        TextList longer = lines;
+        longer.push_back("new");
+        const AppendedList appended = AppendLines(text, {"new"});
+        ASSERT_EQ(appended.bytes, FormatList(longer)) << round;
+        ASSERT_EQ(appended.oldLines, lines.size());
+    }
+}
+
+TEST(FoldersTest, FolderLinesAreThoseWhoseFirstByteIsAbove48) {
+    const std::pair<std::string, bool> table[] = {{"Animals", true},
+                                                  {"1st", true},
+                                                  {"\xC9"
+                                                   "coles",
+                                                   true},
+                                                  {"~x", true},
+                                                  {"0 zero", false},
+                                                  {"(Misc", false},
+                                                  {"!", false},
+                                                  {"\tPuzzle", false},
+                                                  {" Space", false},
+                                                  {"", false},
+                                                  {"\x01x", false}};
+    for (const auto& [line, folder] : table) {
+        EXPECT_EQ(IsFolderLine(line), folder) << line;
+    }
+}
+
+TEST(FoldersTest, TheTableHoldsTheFolderLinesAndPlacesNewPuzzles) {
+    TextList tree = {"A", "\ta1", "\ta2", "\ta3", "\ta4", "B", "\tb1", "\tb2", "\tb3", "C"};
+    EXPECT_EQ(FolderLineTable(tree), (std::vector<std::int32_t>{0, 5, 9}));
+    PlaceUnderFolder(tree, 5, "New");
+    EXPECT_EQ(tree[6], "\tNew");
+    EXPECT_EQ(tree[7], "\tb1");
+    EXPECT_EQ(tree.size(), 11u);
+    PlaceInNewFolder(tree, "D", "Newer");
+    EXPECT_EQ(tree.size(), 13u);
+    EXPECT_EQ(tree[11], "D");
+    EXPECT_EQ(tree[12], "\tNewer");
+    EXPECT_EQ(ErrorOf([&] { PlaceUnderFolder(tree, 13, "X"); }), "List index out of bounds");
+}
+
+TEST(FoldersTest, ThereIsNoLimitOnFoldersOrLineLength) {
+    TextList tree;
+    for (int i = 0; i < 3000; ++i) {
+        std::string folder(300, 'x');
+        folder.front() = 'F';
+        tree.push_back(folder + std::to_string(i));
+        tree.push_back("\tp");
+    }
+    const std::vector<std::int32_t> table = FolderLineTable(tree);
+    ASSERT_EQ(table.size(), 3000u);
+    EXPECT_EQ(table.back(), 5998);
+}
+
+TEST(FoldersTest, NamesThatWouldShiftTheTreeAreRecognised) {
+    const std::tuple<std::string, bool, bool> table[] = {
+        // name, breaks as a puzzle name (empty allowed here), breaks as a folder name
+        {"Farm", false, false}, {"Farm Animals", false, false}, {" Farm", true, true},
+        {"\tFarm", true, true}, {"Farm\tAnimals", true, true},  {"Farm\r\nX", true, true},
+        {"", false, true},      {"Farm ", false, false},        {"\xC9t\xE9", false, false}};
+    for (const auto& [name, asPuzzle, asFolder] : table) {
+        EXPECT_EQ(BreaksTree(name, false), asPuzzle) << name;
+        EXPECT_EQ(BreaksTree(name, true), asFolder) << name;
+    }
+}
+
+} // namespace
+} // namespace lexiglade

@@ -1,0 +1,297 @@
+#include "BoxAnswerer.h"
+#include "EditorTestSupport.h"
+#include "WizardData.h"
+
+#include "app/SharedState.h"
+#include "wizard/Editor.h"
+#include "wizard/Validation.h"
+#include "wizard/WizardGlyphs.h"
+
+#include <QCoreApplication>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+namespace lexiglade::test {
+namespace {
+
+struct EditorFormTest : testing::Test {
+    void SetUp() override {
+        Shared().DataDir = data.Path();
+        wizard.show();
+    }
+    WizardData data;
+    Tlxedit wizard;
+};
+
+QImage GlyphImage(const QIcon& icon) {
+    return icon.pixmap(kGlyphSize, kGlyphSize).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage GlyphImage(const QPixmap& pixmap) {
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST_F(EditorFormTest, FormHasItsDesignValues) {
+    EXPECT_EQ(wizard.windowTitle(), QStringLiteral("Lexiglade Puzzle Create Wizard"));
+    const Qt::WindowFlags flags = wizard.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
+    EXPECT_EQ(wizard.size(), QSize(382, 359));
+    EXPECT_EQ(wizard.minimumSize(), wizard.maximumSize()); // a fixed border
+    EXPECT_FALSE(wizard.windowIcon().isNull());
+    EXPECT_EQ(QFontInfo(wizard.font()).pixelSize(), 13);
+    EXPECT_TRUE(wizard.font().bold());
+
+    const std::pair<QWidget*, QRect> places[] = {{wizard.Memo1, {9, 26, 119, 191}},
+                                                 {wizard.Memo2, {140, 26, 232, 191}},
+                                                 {wizard.Edit1, {10, 248, 185, 24}},
+                                                 {wizard.BitBtn1, {11, 301, 90, 30}},
+                                                 {wizard.BitBtn2, {112, 301, 83, 30}},
+                                                 {wizard.StatusLabel, {235, 320, 324, 18}},
+                                                 {wizard.Memo4, {-200, 225, 179, 86}},
+                                                 {wizard.ListBox1, {383, 27, 173, 142}},
+                                                 {wizard.btnexistingfolder, {383, 176, 173, 25}},
+                                                 {wizard.btnaddfolder, {384, 226, 173, 25}},
+                                                 {wizard.Edit2, {383, 281, 173, 24}}};
+    for (const auto& [widget, place] : places) {
+        EXPECT_EQ(widget->geometry(), place) << widget->metaObject()->className();
+    }
+    const std::tuple<QLabel*, QPoint, const char*> labels[] = {
+        {wizard.Label2, {10, 5}, "Puzzle Words"},
+        {wizard.Label3, {141, 5}, "Hints (Words/Phrases/Pictures)"},
+        {wizard.Label1, {11, 227}, "Puzzle Name:"},
+        {wizard.Label4, {383, 5}, "Existing Folders:"},
+        {wizard.Label6, {455, 206}, "Or"},
+        {wizard.Label5, {383, 259}, "Folder Name:"}};
+    for (const auto& [label, at, caption] : labels) {
+        EXPECT_EQ(label->pos(), at) << caption;
+        EXPECT_EQ(label->text(), QString::fromLatin1(caption));
+    }
+    EXPECT_EQ(wizard.BitBtn1->text(), QStringLiteral("Next"));
+    EXPECT_EQ(wizard.BitBtn2->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(wizard.btnexistingfolder->text(), QStringLiteral("Choose Selected Folder"));
+    EXPECT_EQ(wizard.btnaddfolder->text(), QStringLiteral("Add New Folder"));
+    EXPECT_EQ(wizard.StatusLabel->minimumSize(), wizard.StatusLabel->maximumSize());
+    EXPECT_TRUE(wizard.StatusLabel->text().isEmpty());
+}
+
+TEST_F(EditorFormTest, MemosWrapScrollAndKeepTabsAsDesigned) {
+    EXPECT_EQ(wizard.Memo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(wizard.Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(wizard.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(wizard.Memo2->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(wizard.Memo2->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(wizard.Memo4->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(wizard.Memo4->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(wizard.Memo4->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_FALSE(wizard.Memo4->tabChangesFocus());
+    EXPECT_TRUE(wizard.Memo1->tabChangesFocus());
+    EXPECT_FALSE(wizard.Memo4->isVisible());
+
+    // A word longer than the memo is wide is shown on two rows but stays one word.
+    wizard.Memo1->setPlainText(QStringLiteral("ABCDEFGHIJKLMNOPQRSTU\nWORD"));
+    EXPECT_EQ(MemoLines(*wizard.Memo1), (TextList{"ABCDEFGHIJKLMNOPQRSTU", "WORD"}));
+    wizard.Memo4->setPlainText(QStringLiteral("Folder\n\tPuzzle\n"));
+    EXPECT_EQ(MemoText(*wizard.Memo4), "Folder\r\n\tPuzzle\r\n");
+    wizard.Memo2->setPlainText(QStringLiteral("caf\u00e9\u00a0bar"));
+    EXPECT_EQ(MemoText(*wizard.Memo2), "caf\xE9\xA0"
+                                       "bar");
+}
+
+TEST_F(EditorFormTest, GlyphStoresAreOutOfSightAndDressTheSecondButton) {
+    for (QLabel* image : {wizard.Image1, wizard.Image2}) {
+        EXPECT_EQ(image->size(), QSize(20, 20));
+        EXPECT_GE(image->y(), Tlxedit::kClientHeight);
+    }
+    EXPECT_EQ(GlyphImage(wizard.Image1->pixmap()), GlyphImage(CancelGlyph()));
+    EXPECT_EQ(GlyphImage(wizard.Image2->pixmap()), GlyphImage(GoBackGlyph()));
+    EXPECT_NE(GlyphImage(CancelGlyph()), GlyphImage(GoBackGlyph()));
+    EXPECT_EQ(GlyphImage(wizard.BitBtn2->icon()), GlyphImage(CancelGlyph()));
+    EXPECT_FALSE(wizard.BitBtn1->icon().isNull());
+    EXPECT_FALSE(wizard.btnaddfolder->icon().isNull());
+}
+
+TEST_F(EditorFormTest, NextOpensTheFolderStepAndGoBackKeepsWhatWasTyped) {
+    BoxAnswerer answerer;
+    Type(wizard, "Garden", WordLines(15), HintLines(15));
+    wizard.BitBtn1->click();
+    EXPECT_TRUE(answerer.Boxes().empty());
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
+    EXPECT_EQ(wizard.size(), QSize(382 + 173 + 20, 359));
+    EXPECT_FALSE(wizard.BitBtn1->isVisible());
+    EXPECT_EQ(wizard.BitBtn2->text(), QStringLiteral("Go Back"));
+    EXPECT_EQ(GlyphImage(wizard.BitBtn2->icon()), GlyphImage(GoBackGlyph()));
+    for (QWidget* input : {static_cast<QWidget*>(wizard.Memo1), static_cast<QWidget*>(wizard.Edit1),
+                           static_cast<QWidget*>(wizard.Memo2)}) {
+        EXPECT_FALSE(input->isEnabled());
+    }
+    EXPECT_FALSE(wizard.Edit2->isVisible());
+    EXPECT_FALSE(wizard.Label5->isVisible());
+    EXPECT_EQ(wizard.ListBox1->count(), 3);
+
+    wizard.BitBtn1Click(); // Next does nothing in the folder step
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
+
+    wizard.BitBtn2->click();
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First);
+    EXPECT_EQ(wizard.size(), QSize(382, 359));
+    EXPECT_TRUE(wizard.BitBtn1->isVisible());
+    EXPECT_EQ(wizard.BitBtn2->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(GlyphImage(wizard.BitBtn2->icon()), GlyphImage(CancelGlyph()));
+    EXPECT_TRUE(wizard.Memo1->isEnabled() && wizard.Edit1->isEnabled() &&
+                wizard.Memo2->isEnabled());
+    EXPECT_EQ(wizard.Edit1->text(), QStringLiteral("Garden"));
+    EXPECT_EQ(wizard.Memo1->toPlainText(), WordLines(15));
+    EXPECT_EQ(wizard.Memo2->toPlainText(), HintLines(15));
+    EXPECT_TRUE(wizard.isVisible());
+}
+
+TEST_F(EditorFormTest, CancelAndTheCloseBoxCloseWithoutSavingAndTheNextShowingStartsEmpty) {
+    BoxAnswerer answerer;
+    const auto before = data.Snapshot();
+    Type(wizard, "Garden", WordLines(15), HintLines(15));
+    wizard.BitBtn2->click();
+    EXPECT_FALSE(wizard.isVisible());
+    EXPECT_EQ(wizard.result(), QDialog::Rejected);
+
+    wizard.show();
+    EXPECT_TRUE(wizard.Edit1->text().isEmpty());
+    Type(wizard, "Garden", WordLines(15), HintLines(15));
+    wizard.BitBtn1->click();
+    ASSERT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
+    wizard.btnaddfolder->click();
+    wizard.StatusLabel->setText(QStringLiteral("Updating Master"));
+    wizard.close();
+    EXPECT_FALSE(wizard.isVisible());
+    EXPECT_EQ(data.Snapshot(), before);
+
+    wizard.show();
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First);
+    EXPECT_EQ(wizard.size(), QSize(382, 359));
+    EXPECT_TRUE(wizard.Edit1->text().isEmpty());
+    EXPECT_TRUE(wizard.Memo1->toPlainText().isEmpty());
+    EXPECT_TRUE(wizard.Memo2->toPlainText().isEmpty());
+    EXPECT_TRUE(wizard.Memo1->isEnabled() && wizard.Edit1->isEnabled() &&
+                wizard.Memo2->isEnabled());
+    EXPECT_TRUE(wizard.BitBtn1->isVisible());
+    EXPECT_EQ(wizard.BitBtn2->text(), QStringLiteral("Cancel"));
+    EXPECT_FALSE(wizard.Edit2->isVisible());
+    EXPECT_TRUE(wizard.Edit2->text().isEmpty());
+    EXPECT_FALSE(wizard.Label5->isVisible());
+    EXPECT_TRUE(wizard.StatusLabel->text().isEmpty());
+    EXPECT_EQ(wizard.Memo4->x(), -200);
+    Type(wizard, "Garden", WordLines(15), HintLines(15));
+    wizard.BitBtn1->click();
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::Folder); // fully usable again
+    EXPECT_TRUE(answerer.Boxes().empty());
+}
+
+TEST_F(EditorFormTest, ARejectedInputIsReportedInTheInformationBoxAndKeptAsTyped) {
+    struct Row {
+        QString name, words, hints;
+        const char* message;
+    };
+    const Row table[] = {
+        {"Farm", WordLines(15), HintLines(15), kNameTaken},
+        {"farm", WordLines(15), HintLines(15), nullptr},
+        {QString(41, 'x'), WordLines(15), HintLines(15), kNameTooLong},
+        {"G", WordLines(15), HintLines(15), kNameMissing},
+        {" Garden", WordLines(15), HintLines(15), kNameBreaksTree},
+        {"Gar\tden", WordLines(15), HintLines(15), kNameBreaksTree},
+        {"Garden", WordLines(15, true), HintLines(15), nullptr}, // a final Enter is no word
+        {"Garden", WordLines(15, true) + '\n', HintLines(15), kCountsDiffer},
+        {"Garden", WordLines(14), HintLines(14), kWordCount},
+        {"Garden", WordLines(14) + "\ncat", HintLines(15), kWordLength},
+        {"Garden", WordLines(14) + "\nPim Varlo", HintLines(15), kWordLetters},
+    };
+    for (const Row& row : table) {
+        BoxAnswerer answerer;
+        wizard.ResetWizard();
+        Type(wizard, row.name, row.words, row.hints);
+        wizard.BitBtn1->click();
+        if (row.message == nullptr) {
+            EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::Folder) << row.name.toStdString();
+            EXPECT_TRUE(answerer.Boxes().empty());
+            continue;
+        }
+        ASSERT_EQ(answerer.Boxes().size(), 1u) << row.message;
+        EXPECT_EQ(answerer.Boxes()[0].caption, QStringLiteral("Information"));
+        EXPECT_EQ(answerer.Boxes()[0].text, QString::fromLatin1(row.message));
+        EXPECT_EQ(answerer.Boxes()[0].icon, QMessageBox::Information);
+        EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First) << row.message;
+        EXPECT_EQ(wizard.Edit1->text(), row.name);
+        EXPECT_EQ(wizard.Memo1->toPlainText(), row.words);
+        EXPECT_EQ(wizard.Memo2->toPlainText(), row.hints);
+    }
+}
+
+QString PictureHints(int count) {
+    QStringList hints;
+    for (int i = 0; i < count; ++i) {
+        hints << QStringLiteral("Pic%1.bmp").arg(i);
+    }
+    return hints.join('\n');
+}
+
+void WritePictures(const WizardData& data, int count) {
+    for (int i = 0; i < count; ++i) {
+        data.WritePicture("pictures/pic" + std::to_string(i) + ".BMP", Gradient(300 - i, 200));
+    }
+}
+
+TEST_F(EditorFormTest, PicturesAreReshapedWhenNextPasses) {
+    BoxAnswerer answerer;
+    WritePictures(data, 15);
+    Type(wizard, "Shapes", WordLines(15), PictureHints(15));
+    wizard.BitBtn1->click();
+    EXPECT_TRUE(answerer.Boxes().empty());
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
+    for (int i = 0; i < 15; ++i) {
+        EXPECT_EQ(data.ReadPicture("pictures/pic" + std::to_string(i) + ".BMP").size(),
+                  QSize(150, 80));
+    }
+}
+
+TEST_F(EditorFormTest, AMissingPictureIsReportedAndRewritesNothing) {
+    BoxAnswerer answerer;
+    WritePictures(data, 14);
+    const auto before = data.Snapshot();
+    Type(wizard, "Shapes", WordLines(15), PictureHints(15));
+    wizard.BitBtn1->click();
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].text.toStdString(),
+              std::string(kPictureMissing) + data.Path() + "\\PICTURES subdirectory.");
+    EXPECT_EQ(data.Snapshot(), before);
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First);
+}
+
+TEST_F(EditorFormTest, AnInvalidPictureIsShownInTheErrorBoxAndTheFirstStepStays) {
+    BoxAnswerer answerer;
+    WritePictures(data, 15);
+    data.Write("pictures/pic3.BMP", "garbage");
+    Type(wizard, "Shapes", WordLines(15), PictureHints(15));
+    wizard.BitBtn1->click();
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].text, QStringLiteral("Bitmap image is not valid."));
+    EXPECT_EQ(answerer.Boxes()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First);
+    EXPECT_EQ(data.ReadPicture("pictures/pic2.BMP").size(), QSize(150, 80));
+    EXPECT_EQ(data.ReadPicture("pictures/pic4.BMP").size(), QSize(296, 200));
+}
+
+TEST_F(EditorFormTest, EscapeDoesNotCloseTheWizard) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&wizard, &escape);
+    EXPECT_TRUE(wizard.isVisible());
+}
+
+} // namespace
+} // namespace lexiglade::test

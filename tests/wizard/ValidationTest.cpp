@@ -1,0 +1,162 @@
+#include "wizard/Validation.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace lexiglade {
+namespace {
+
+TextList Words(std::size_t count, std::size_t letters = 6) {
+    TextList words;
+    for (std::size_t i = 0; i < count; ++i) {
+        words.push_back(std::string(letters - 1, 'A') + static_cast<char>('A' + i % 26));
+    }
+    return words;
+}
+
+TextList Hints(std::size_t count) {
+    TextList hints;
+    for (std::size_t i = 0; i < count; ++i) {
+        hints.push_back("hint " + std::to_string(i));
+    }
+    return hints;
+}
+
+TextList Pictures(std::size_t count) {
+    TextList hints;
+    for (std::size_t i = 0; i < count; ++i) {
+        hints.push_back("pic" + std::to_string(i) + ".bmp");
+    }
+    return hints;
+}
+
+PuzzleEntry Valid() {
+    return {"Garden Birds", Words(15), Hints(15)};
+}
+
+const std::string kMissingText =
+    "At least one hint picture filename was not found. Please verify that the pictueres you want "
+    "to use are in the /data/\\PICTURES subdirectory.";
+
+struct Row {
+    const char* what;
+    PuzzleEntry entry;
+    std::string message; // empty: passes
+};
+
+PuzzleChecks Checks(std::set<std::string> present = {}) {
+    PuzzleChecks checks;
+    checks.dataDir = "/data/";
+    checks.titleTaken = [](const std::string& title) { return title == "Farm"; };
+    checks.pictureExists = [present](const std::string& hint) {
+        return present.empty() || present.count(hint) > 0;
+    };
+    return checks;
+}
+
+PuzzleEntry With(PuzzleEntry entry, std::size_t i, const std::string& word) {
+    entry.words[i] = word;
+    return entry;
+}
+
+PuzzleEntry WithHint(PuzzleEntry entry, std::size_t i, const std::string& hint) {
+    entry.hints[i] = hint;
+    return entry;
+}
+
+PuzzleEntry Named(const std::string& name) {
+    PuzzleEntry entry = Valid();
+    entry.name = name;
+    return entry;
+}
+
+TEST(ValidatePuzzleTest, ChecksRunInOrderWithTheirMessages) {
+    const PuzzleEntry pictures{"Pets", Words(15), Pictures(15)};
+    const Row table[] = {
+        {"40 characters", Named(std::string(40, 'n')), ""},
+        {"41 characters", Named(std::string(41, 'n')), kNameTooLong},
+        {"2 characters", Named("Ab"), ""},
+        {"1 character", Named("A"), kNameMissing},
+        {"0 characters", Named(""), kNameMissing},
+        {"a title already filed", Named("Farm"), kNameTaken},
+        {"a title differing in case only", Named("farm"), ""},
+        {"a leading space", Named(" Farm Life"), kNameBreaksTree},
+        {"a leading tab", Named("\tFarm Life"), kNameBreaksTree},
+        {"a tab inside", Named("Farm\tLife"), kNameBreaksTree},
+        {"a trailing space", Named("Farm Life "), ""},
+        {"too long before taken", Named(std::string(41, 'F')), kNameTooLong},
+        {"15 words 14 hints", {"Ab", Words(15), Hints(14)}, kCountsDiffer},
+        {"14 words", {"Ab", Words(14), Hints(14)}, kWordCount},
+        {"15 words", {"Ab", Words(15), Hints(15)}, ""},
+        {"25 words", {"Ab", Words(25), Hints(25)}, ""},
+        {"26 words", {"Ab", Words(26), Hints(26)}, kWordCount},
+        {"word of 3", With(Valid(), 3, "CAT"), kWordLength},
+        {"word of 4", With(Valid(), 3, "CATS"), ""},
+        {"word of 21", With(Valid(), 3, std::string(21, 'Q')), ""},
+        {"word of 22", With(Valid(), 3, std::string(22, 'Q')), kWordLength},
+        {"empty line", With(Valid(), 14, ""), kWordLength},
+        {"a space", With(Valid(), 0, "PIM VARLO"), kWordLetters},
+        {"a digit", With(Valid(), 0, "R2D2X"), kWordLetters},
+        {"a letter past Z", With(Valid(), 0, "CAF\xC9"), kWordLetters},
+        {"lower case", With(Valid(), 0, "pimvarlo"), ""},
+        {"length before letters", With(With(Valid(), 0, "R2D2X"), 9, "CAT"), kWordLength},
+        {"text hints of any length", WithHint(WithHint(Valid(), 0, std::string(300, 'x')), 1, "Y"),
+         ""},
+        {"picture hints", pictures, ""},
+        {"a hint of 3 among pictures", WithHint(pictures, 4, "CAT"), kPictureTooShort},
+        {"a name of 17 among pictures", WithHint(pictures, 4, "abcdefghijkl1.bmp"),
+         kPictureTooLong},
+        {"13 characters is long", WithHint(pictures, 4, "abcdefghi.bmp"), kPictureTooLong},
+        {"12 characters is not", WithHint(pictures, 4, "abcdefgh.bmp"), ""},
+        {"short before long", WithHint(WithHint(pictures, 9, "abcdefghijkl1.bmp"), 12, "CAT"),
+         kPictureTooShort},
+        {"one text hint among pictures", WithHint(pictures, 14, "Kitten"), kPicturesOnly},
+        {".BMP alone is a short text hint", WithHint(Valid(), 2, ".BMP"), ""},
+        {"a missing picture", pictures, kMissingText},
+    };
+    for (const Row& row : table) {
+        const bool missingRow = row.message == kMissingText;
+        const Verdict verdict =
+            ValidatePuzzle(row.entry, missingRow ? Checks({"PIC0.BMP"}) : Checks());
+        EXPECT_EQ(verdict.message, row.message) << row.what;
+        EXPECT_EQ(verdict.Passed(), row.message.empty()) << row.what;
+    }
+}
+
+TEST(ValidatePuzzleTest, PicturePuzzlesAreTestedUnderTheUpperCasedName) {
+    std::vector<std::string> asked;
+    PuzzleChecks checks = Checks();
+    checks.pictureExists = [&](const std::string& hint) {
+        asked.push_back(hint);
+        return true;
+    };
+    const Verdict verdict = ValidatePuzzle({"Pets", Words(15), Pictures(15)}, checks);
+    EXPECT_TRUE(verdict.Passed());
+    EXPECT_TRUE(verdict.pictureHints);
+    ASSERT_EQ(asked.size(), 15u);
+    EXPECT_EQ(asked[0], "PIC0.BMP");
+    EXPECT_EQ(asked[14], "PIC14.BMP");
+    EXPECT_FALSE(ValidatePuzzle(Valid(), checks).pictureHints);
+    EXPECT_EQ(asked.size(), 15u); // a text puzzle tests no file
+}
+
+TEST(ValidatePuzzleTest, OnlyTheChecksReachedAreAsked) {
+    int titleQuestions = 0;
+    int pictureQuestions = 0;
+    PuzzleChecks checks;
+    checks.titleTaken = [&](const std::string&) { return ++titleQuestions, false; };
+    checks.pictureExists = [&](const std::string&) { return ++pictureQuestions, false; };
+    ValidatePuzzle(Named("X"), checks);
+    EXPECT_EQ(titleQuestions, 0);
+    ValidatePuzzle(WithHint({"Pets", Words(15), Pictures(15)}, 3, "CAT"), checks);
+    EXPECT_EQ(titleQuestions, 1);
+    EXPECT_EQ(pictureQuestions, 0);
+}
+
+TEST(ValidatePuzzleTest, UpperCaseChangesOnlyAsciiLetters) {
+    EXPECT_EQ(UpperCase("abz AZ 09 .bmp \xE9"), "ABZ AZ 09 .BMP \xE9");
+}
+
+} // namespace
+} // namespace lexiglade

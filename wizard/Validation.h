@@ -1,0 +1,70 @@
+#pragma once
+// The wizard's checks of a new puzzle, in their order, without any window.
+#include "library/TextList.h"
+
+#include <functional>
+#include <string>
+
+namespace lexiglade {
+
+inline constexpr const char* kNameTooLong = "Puzzle name too long. Please shorten.";
+inline constexpr const char* kNameMissing = "Please fill in the puzzle name.";
+inline constexpr const char* kNameTaken =
+    "A puzzle with this name already exists. Please choose another name.";
+inline constexpr const char* kNameBreaksTree =
+    "The puzzle name cannot begin with a space or contain a tab.";
+inline constexpr const char* kFolderNameBreaksTree =
+    "The folder name cannot be empty, begin with a space or contain a tab.";
+inline constexpr const char* kCountsDiffer =
+    "The number of puzzle words does not equal the number of hints.";
+inline constexpr const char* kWordCount = "The number of puzzle words should be between 15 and 25.";
+inline constexpr const char* kWordLength =
+    "Puzzle words should be between 4 and 21 characters in length.";
+inline constexpr const char* kWordLetters =
+    "Puzzle words can only have characters from A - Z. If using double words like Pim Varlo, just "
+    "run the words together like pimvarlo. This is how you will see it in the puzzle.";
+inline constexpr const char* kPictureTooShort =
+    "At least one hint picture filename is too short to be valid.";
+inline constexpr const char* kPictureTooLong =
+    "At least one hint picture filename is too long to be valid.";
+inline constexpr const char* kPicturesOnly = "When doing pictures, ALL hints must be a picture.";
+// Followed by DataDir and kPictureMissingEnd.
+inline constexpr const char* kPictureMissing =
+    "At least one hint picture filename was not found. Please verify that the pictueres you want "
+    "to use are in the ";
+inline constexpr const char* kPictureMissingEnd = "\\PICTURES subdirectory.";
+
+inline constexpr std::size_t kMaxNameLength = 40;
+inline constexpr std::size_t kMinWords = 15;
+inline constexpr std::size_t kMaxWords = 25;
+inline constexpr std::size_t kMinWordLength = 4;
+inline constexpr std::size_t kMaxWordLength = 21;
+inline constexpr std::size_t kMaxShortHint = 4;
+inline constexpr std::size_t kMaxPictureName = 12;
+
+struct PuzzleEntry {
+    std::string name;
+    TextList words; // a memo's lines: a final empty line is not one
+    TextList hints;
+};
+
+struct PuzzleChecks {
+    std::string dataDir;                                      // named in the not-found message
+    std::function<bool(const std::string& title)> titleTaken; // a title already in "a8.asl"
+    std::function<bool(const std::string& upperHint)> pictureExists; // under pictures/
+};
+
+struct Verdict {
+    std::string message;       // of the first failing check; empty when all pass
+    bool pictureHints = false; // passed with every hint a picture file
+    bool Passed() const { return message.empty(); }
+};
+
+// Checks 1 and 2 on the name, then the name's uniqueness and shape, then the counts, the words and
+// the hint pictures. Stops at the first failure; only asks `checks` what it needs.
+Verdict ValidatePuzzle(const PuzzleEntry& entry, const PuzzleChecks& checks);
+
+// ASCII letters a to z made capitals; every other byte kept.
+std::string UpperCase(std::string text);
+
+} // namespace lexiglade
