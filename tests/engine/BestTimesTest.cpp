@@ -1,6 +1,8 @@
 #include "engine/BestTimes.h"
-#include "TempDir.h"
+#include "TempFolder.h"
+
 #include "library/Errors.h"
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -8,7 +10,7 @@ namespace lexiglade {
 namespace {
 
 using test::ReadBytes;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteBytes;
 
 const std::string Times = "300\r\n161\r\n930\r\n45\r\n";
@@ -39,24 +41,24 @@ TEST(BestTimes, ReportsAndRecordsOnlyAStrictlyFasterTime) {
     };
     for (bool backwardWords : {false, true}) {
         for (const Case& c : cases) {
-            TempDir dir;
+            TempFolder dir;
             const std::string other = BestTimeFileName(!backwardWords);
-            WriteBytes(dir.file(BestTimeFileName(backwardWords)), Times);
-            WriteBytes(dir.file(other), Times);
-            EXPECT_EQ(RecordBestTime(dir.prefix(), c.puzzle, c.elapsed, backwardWords), c.report);
-            EXPECT_EQ(ReadBytes(dir.file(BestTimeFileName(backwardWords))), c.file)
+            WriteBytes(dir / BestTimeFileName(backwardWords), Times);
+            WriteBytes(dir / other, Times);
+            EXPECT_EQ(RecordBestTime(dir.Path(), c.puzzle, c.elapsed, backwardWords), c.report);
+            EXPECT_EQ(ReadBytes(dir / BestTimeFileName(backwardWords)), c.file)
                 << c.puzzle << " in " << c.elapsed;
-            EXPECT_EQ(ReadBytes(dir.file(other)), Times) << "other file touched";
+            EXPECT_EQ(ReadBytes(dir / other), Times) << "other file touched";
         }
     }
 }
 
 TEST(BestTimes, NewRecordRewritesTheWholeListWithCrLf) {
-    TempDir dir;
-    WriteBytes(dir.file("a14.asl"), "300\n200\r100");
-    EXPECT_EQ(RecordBestTime(dir.prefix(), 1, 150, false),
+    TempFolder dir;
+    WriteBytes(dir / "a14.asl", "300\n200\r100");
+    EXPECT_EQ(RecordBestTime(dir.Path(), 1, 150, false),
               "Time taken: 02:30... Previous best was 03:20... Recording new record.");
-    EXPECT_EQ(ReadBytes(dir.file("a14.asl")), "300\r\n150\r\n100\r\n");
+    EXPECT_EQ(ReadBytes(dir / "a14.asl"), "300\r\n150\r\n100\r\n");
 }
 
 TEST(BestTimes, FileThatCannotServeThePuzzleRaisesItsErrorAndStaysUnchanged) {
@@ -65,8 +67,8 @@ TEST(BestTimes, FileThatCannotServeThePuzzleRaisesItsErrorAndStaysUnchanged) {
         std::int32_t puzzle;
         std::string error;
     };
-    TempDir dir;
-    const std::string path = dir.file("a15.asl").string();
+    TempFolder dir;
+    const std::string path = (dir / "a15.asl");
     const Case cases[] = {
         {nullptr, 0, "Cannot open file " + path},
         {"300\r\n930\r\n", 2, "List index out of bounds"},
@@ -82,7 +84,7 @@ TEST(BestTimes, FileThatCannotServeThePuzzleRaisesItsErrorAndStaysUnchanged) {
             WriteBytes(path, c.contents);
         }
         try {
-            RecordBestTime(dir.prefix(), c.puzzle, 10, true);
+            RecordBestTime(dir.Path(), c.puzzle, 10, true);
             ADD_FAILURE() << "no error for " << c.error;
         } catch (const LibraryError& error) {
             EXPECT_EQ(error.what(), c.error);

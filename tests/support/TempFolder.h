@@ -1,5 +1,6 @@
 #pragma once
 // Helpers for tests that work on real files: a private folder, raw bytes in and out.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,8 @@ class TempFolder {
 
 void WriteBytes(const std::string& path, std::string_view bytes);
 std::string ReadBytes(const std::string& path);
+void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+std::vector<std::uint8_t> ReadFile(const std::string& path);
 // Names in the folder, sorted.
 std::vector<std::string> FolderEntries(const std::string& folder);
 
