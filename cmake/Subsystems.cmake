@@ -1,9 +1,7 @@
-# Folders that exist so far; each is one static library with its own tests.
-foreach(dir platform media ui print wizard app tools assets tests bench)
-    if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/CMakeLists.txt)
-        if(dir STREQUAL bench AND NOT LEXIGLADE_BENCH)
-            continue()
-        endif()
-        add_subdirectory(${dir})
-    endif()
+# The game's folders, each one static library with its own tests; tools and assets make the data.
+foreach(dir platform media ui print wizard app tools assets tests)
+    add_subdirectory(${dir})
 endforeach()
+if(LEXIGLADE_BENCH)
+    add_subdirectory(bench)
+endif()

@@ -3,6 +3,7 @@
 #include "app/SharedState.h"
 #include "library/Paths.h"
 #include "platform/GdiFont.h"
+#include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "ui/Drawkit.h"
 #include "wizard/Latin1.h"
@@ -128,35 +129,19 @@ void Tlxedit::CreateFolderControls() {
     Edit2->installEventFilter(this);
 }
 
-namespace {
-
-// A handler's failure ends that handler and is shown in the error box; the wizard goes on.
-template <class Handler> void ReportingErrors(Handler handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        ShowErrorBox(QString::fromLocal8Bit(error.what()));
-    }
-}
-
-} // namespace
-
 void Tlxedit::ConnectHandlers() {
-    connect(BitBtn1, &QPushButton::clicked, this,
-            [this] { ReportingErrors([this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this,
-            [this] { ReportingErrors([this] { BitBtn2Click(); }); });
+    connect(BitBtn1, &QPushButton::clicked, this, Guarded([this] { BitBtn1Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, Guarded([this] { BitBtn2Click(); }));
     connect(btnexistingfolder, &QPushButton::clicked, this,
-            [this] { ReportingErrors([this] { btnexistingfolderClick(); }); });
-    connect(btnaddfolder, &QPushButton::clicked, this,
-            [this] { ReportingErrors([this] { btnaddfolderClick(); }); });
+            Guarded([this] { btnexistingfolderClick(); }));
+    connect(btnaddfolder, &QPushButton::clicked, this, Guarded([this] { btnaddfolderClick(); }));
 }
 
 bool Tlxedit::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit2 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         bool handled = false;
-        ReportingErrors([&] { handled = Edit2KeyDown(key); });
+        Guarded([&] { handled = Edit2KeyDown(key); })();
         return handled || key == Qt::Key_Return || key == Qt::Key_Enter;
     }
     return QDialog::eventFilter(watched, event);
