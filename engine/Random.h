@@ -12,6 +12,22 @@ constexpr std::int32_t NextBelow(std::uint32_t& seed, std::int32_t n) {
     return static_cast<std::int32_t>((std::uint64_t{seed} * static_cast<std::uint32_t>(n)) >> 32);
 }
 
+// The state after `draws` steps of the generator from `seed`, in a few dozen multiplications: the
+// same as drawing that many numbers and discarding them.
+constexpr std::uint32_t SkipDraws(std::uint32_t seed, std::uint64_t draws) {
+    std::uint32_t multiplier = 1, increment = 0;                   // the steps taken so far
+    std::uint32_t stepMultiplier = 134775813u, stepIncrement = 1u; // 2^k steps at once
+    for (; draws > 0; draws >>= 1) {
+        if ((draws & 1u) != 0) {
+            multiplier *= stepMultiplier;
+            increment = increment * stepMultiplier + stepIncrement;
+        }
+        stepIncrement *= stepMultiplier + 1u;
+        stepMultiplier *= stepMultiplier;
+    }
+    return seed * multiplier + increment;
+}
+
 // NextBelow on the process-wide state.
 std::int32_t RandomBelow(std::int32_t n);
 

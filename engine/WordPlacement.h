@@ -1,16 +1,12 @@
 #pragma once
 // The placement loop shared by the game's grid and the printed grids.
 #include "engine/Grid.h"
+#include "engine/Layouts.h"
 
 #include <string>
 #include <vector>
 
 namespace lexiglade {
-
-struct WordSpan {
-    Cell start;
-    Cell end;
-};
 
 // Hides every text in the cleared grid and returns where each one lies. Throws GridError,
 // leaving the grid empty, when they cannot all be placed.

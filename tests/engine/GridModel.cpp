@@ -71,7 +71,46 @@ bool TryWord(ModelOutcome& out, PlacedWord& word, const Try& t) {
     return true;
 }
 
-void Place(ModelOutcome& out, ModelRandom& random) {
+bool FitsAt(const ModelOutcome& out, const std::string& text, const Try& t) {
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const int offset = static_cast<int>(k);
+        const char held = out.at(t.row + offset * t.rowStep, t.column + offset * t.columnStep);
+        if (held != 0 && held != text[k]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every start of the table of directions, tried on the grid as it stands.
+bool FitsAnywhere(const ModelOutcome& out, const std::string& text) {
+    const int length = static_cast<int>(text.size());
+    const int across = std::max(22 - length, 1), down = std::max(15 - length, 1);
+    for (int column = 0; column < 22; ++column) {
+        for (int row = 0; row < 15; ++row) {
+            const bool right = 22 - length >= 0 && column < across;
+            const bool fits =
+                (right && FitsAt(out, text, {true, column, row, 1, 0})) ||
+                (15 - length >= 0 && row < down && FitsAt(out, text, {true, column, row, 0, 1})) ||
+                (right && 15 - length >= 0 && row < down &&
+                 FitsAt(out, text, {true, column, row, 1, 1})) ||
+                (right && 15 - length > 0 && row < down &&
+                 FitsAt(out, text, {true, column, row + length, 1, -1}));
+            if (fits) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void CountRoomlessPass(ModelOutcome& out, std::size_t i) {
+    if (i < out.words.size() && !FitsAnywhere(out, out.words[i].text)) {
+        ++(out.words[i].text.size() < 15 ? out.roomlessPasses : out.roomlessPassesOfLongWords);
+    }
+}
+
+void Place(ModelOutcome& out, ModelRandom& random, int restartLimit) {
     long attempts = 0;
     std::size_t i = 0;
     while (i < out.words.size()) {
@@ -82,10 +121,11 @@ void Place(ModelOutcome& out, ModelRandom& random) {
         ++out.attempts;
         if (++attempts > 5000) {
             out.completedRestarts += i == out.words.size();
+            CountRoomlessPass(out, i);
             out.cells.fill(0);
             attempts = 0;
             i = 0;
-            if (++out.restarts > 200) {
+            if (++out.restarts > restartLimit) {
                 throw std::logic_error("model set does not fit");
             }
         }
@@ -95,7 +135,7 @@ void Place(ModelOutcome& out, ModelRandom& random) {
 } // namespace
 
 ModelOutcome ModelGenerate(std::uint32_t seed, const std::vector<std::string>& words,
-                           bool backwardWords) {
+                           bool backwardWords, int restartLimit) {
     ModelOutcome out;
     ModelRandom random(seed);
     for (const std::string& word : words) {
@@ -109,7 +149,7 @@ ModelOutcome ModelGenerate(std::uint32_t seed, const std::vector<std::string>& w
         }
         out.words.push_back(placed);
     }
-    Place(out, random);
+    Place(out, random, restartLimit);
     for (int column = 0; column < 22; ++column) {
         for (int row = 0; row < 15; ++row) {
             if (out.at(row, column) == 0) {

@@ -35,10 +35,15 @@ struct ModelOutcome {
     long sharedCells = 0;      // cells of placed words that already held their letter
     long filledCells = 0;
     int restarts = 0;
+    // Passes that ended with the word being placed fitting nowhere in the grid they left, for a
+    // word that can lie in all four directions and for one that cannot.
+    int roomlessPasses = 0;
+    int roomlessPassesOfLongWords = 0;
 };
 
-// Generation of the whole grid as the game does it, from the given seed.
+// Generation of the whole grid as the game does it, from the given seed. Throws std::logic_error
+// after `restartLimit` restarts.
 ModelOutcome ModelGenerate(std::uint32_t seed, const std::vector<std::string>& words,
-                           bool backwardWords);
+                           bool backwardWords, int restartLimit = 200);
 
 } // namespace lexiglade::test

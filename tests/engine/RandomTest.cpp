@@ -30,6 +30,19 @@ TEST(RandomBelow, FollowsTheGeneratorFromSeedOne) {
     }
 }
 
+TEST(SkipDraws, EqualsDrawingThatManyNumbers) {
+    for (std::uint32_t seed : {0u, 1u, 2024u, 0xFFFFFFFFu}) {
+        std::uint32_t drawn = seed;
+        std::uint64_t draws = 0;
+        for (std::uint64_t skip : {0u, 1u, 2u, 3u, 15000u, 15001u, 65536u}) {
+            for (; draws < skip; ++draws) {
+                NextBelow(drawn, 7);
+            }
+            EXPECT_EQ(SkipDraws(seed, skip), drawn) << "seed " << seed << " skip " << skip;
+        }
+    }
+}
+
 TEST(RandomBelow, AdvancesTheSeedOncePerDrawEvenForZero) {
     SetRandomSeed(1);
     const std::vector<std::uint32_t> seeds = {134775814u, 3698175007u, 870078620u};

@@ -1,0 +1,19 @@
+#pragma once
+// The placement loop: each word in turn at a drawn direction and start cell, and every word again
+// from an empty grid after 5000 attempts.
+#include "engine/Grid.h"
+#include "engine/Layouts.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lexiglade {
+
+// Places every text in the cleared grid drawing from `seed`, and records where each one lies in
+// `spans` (one per text). False, with the grid cleared, once GridRestartLimit restarts have not
+// placed them. Texts must not be longer than the grid is wide.
+bool RunPlacementLoop(std::uint32_t& seed, Grid& grid, const std::vector<std::string>& texts,
+                      std::vector<WordSpan>& spans);
+
+} // namespace lexiglade
