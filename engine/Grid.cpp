@@ -20,9 +20,14 @@ std::string PrepareText(const std::string& word) {
     return text;
 }
 
-// Draws only when backward words are allowed.
-bool DrawReversal(bool backwardWords) {
-    return backwardWords && RandomBelow(3) == 2;
+// Upper-cased, then back to front when backward words are allowed and RandomBelow(3) is 2 (no draw
+// when they are not).
+PreparedWord Prepare(const std::string& word, bool backwardWords) {
+    PreparedWord prepared{PrepareText(word), backwardWords && RandomBelow(3) == 2};
+    if (prepared.reversed) {
+        std::ranges::reverse(prepared.text);
+    }
+    return prepared;
 }
 
 void FillEmptyCells(Grid& grid) {
@@ -53,37 +58,40 @@ bool GenerateGrid(GridState& state, const TextList& words, bool backwardWords,
     }
     state.LastWordIndex = static_cast<std::int32_t>(words.size()) - 1;
     state.PlacedWords.assign(words.size(), PlacedWord{});
-    std::vector<std::string> texts;
-    texts.reserve(words.size());
+    std::vector<PreparedWord> prepared;
+    prepared.reserve(words.size());
     for (std::size_t i = 0; i < words.size(); ++i) {
-        PlacedWord& placed = state.PlacedWords[i];
-        placed.text = PrepareText(words[i]);
-        placed.reversed = DrawReversal(backwardWords);
-        if (placed.reversed) {
-            std::ranges::reverse(placed.text);
-        }
-        texts.push_back(placed.text);
+        prepared.push_back(Prepare(words[i], backwardWords));
+        state.PlacedWords[i].text = prepared.back().text;
+        state.PlacedWords[i].reversed = prepared.back().reversed;
     }
-    const std::vector<WordSpan> spans = PlaceWords(state.LetterGrid, texts);
+    const std::vector<WordSpan> spans = PlaceWords(state.LetterGrid, prepared);
     for (std::size_t i = 0; i < spans.size(); ++i) {
-        state.PlacedWords[i].start = spans[i].start;
-        state.PlacedWords[i].end = spans[i].end;
+        PlacedWord& placed = state.PlacedWords[i];
+        placed.text = prepared[i].text; // a search may have turned it forwards
+        placed.reversed = prepared[i].reversed;
+        placed.start = spans[i].start;
+        placed.end = spans[i].end;
     }
     FillEmptyCells(state.LetterGrid);
     return true;
 }
 
+bool AlwaysPlaceable(const TextList& words) {
+    std::vector<std::string> texts;
+    for (const std::string& word : words) {
+        texts.push_back(PrepareText(word));
+    }
+    return CanPlaceWords(texts);
+}
+
 void BuildPrintGrid(GridState& state, const TextList& words, bool backwardWords) {
     state.PrintGrid.clear();
-    std::vector<std::string> texts;
+    std::vector<PreparedWord> prepared;
     for (std::int32_t i = 0; i <= state.LastWordIndex; ++i) {
-        std::string text = PrepareText(ListItem(words, i));
-        if (DrawReversal(backwardWords)) {
-            std::ranges::reverse(text);
-        }
-        texts.push_back(std::move(text));
+        prepared.push_back(Prepare(ListItem(words, i), backwardWords));
     }
-    PlaceWords(state.PrintGrid, texts);
+    PlaceWords(state.PrintGrid, prepared);
     FillEmptyCells(state.PrintGrid);
 }
 

@@ -64,8 +64,8 @@ struct GridState {
     std::int32_t LastWordIndex = -1;
 };
 
-// Generation gives up after this many restarts of 5000 attempts each: about a tenth of a second
-// for sixteen words of 21 letters, where puzzles of ordinary words need a few restarts at most.
+// The placement loop gives up after this many restarts of 5000 attempts each (a tenth of a second
+// or so, where puzzles of ordinary words need a few restarts at most); a search then takes over.
 inline constexpr int GridRestartLimit = 5000;
 
 // The words of a puzzle cannot all be placed together.
@@ -75,10 +75,15 @@ class GridError : public std::runtime_error {
 };
 
 // Clears LetterGrid, runs buildHintLists (which must draw no random numbers), then hides every
-// word and fills the rest with random letters. Always true; throws GridError when the words
-// cannot be placed, leaving LetterGrid empty.
+// word and fills the rest with random letters. Always true; throws GridError, leaving LetterGrid
+// empty, when neither the placement loop nor the searches after it place the words (never for
+// words that AlwaysPlaceable accepts).
 bool GenerateGrid(GridState& state, const TextList& words, bool backwardWords,
                   const std::function<void()>& buildHintLists = {});
+
+// Whether GenerateGrid and BuildPrintGrid place these words whatever the generator holds and
+// whether or not backward words are allowed: the check a new puzzle's words must pass.
+bool AlwaysPlaceable(const TextList& words);
 
 // A fresh grid of words 0 to LastWordIndex into PrintGrid; nothing else changes. Throws GridError
 // as GenerateGrid does, and "List index out of bounds" when words is shorter than that.

@@ -1,11 +1,19 @@
 #include "engine/WordPlacement.h"
 
 #include "engine/PlacementLoop.h"
+#include "engine/PlacementSearch.h"
 #include "engine/Random.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
 
 namespace lexiglade {
 
 namespace {
+
+// The last search draws from this seed, so that its outcome depends on the words alone.
+constexpr std::uint32_t CheckSeed = 20240611u;
 
 // Holds the process-wide generator's state in a local while placing, and hands it back.
 class SeedLease {
@@ -17,20 +25,94 @@ class SeedLease {
     std::uint32_t seed;
 };
 
+bool FitsTheGrid(const std::vector<std::string>& texts) {
+    return std::ranges::all_of(texts,
+                               [](const std::string& text) { return text.size() <= GridColumns; });
+}
+
+std::vector<std::string> Forwards(const std::vector<PreparedWord>& words) {
+    std::vector<std::string> texts;
+    for (const PreparedWord& word : words) {
+        texts.push_back(word.reversed ? std::string(word.text.rbegin(), word.text.rend())
+                                      : word.text);
+    }
+    return texts;
+}
+
+std::optional<std::vector<WordSpan>> SearchForwards(Grid& grid,
+                                                    const std::vector<std::string>& texts) {
+    std::uint32_t seed = CheckSeed;
+    return SearchPlacement(seed, grid, texts, SearchBudget);
+}
+
+int Sign(std::int32_t value) {
+    return (value > 0) - (value < 0);
+}
+
+// Visits the column-major index of each of the `length` cells from the span's start to its end.
+template <typename Visit> void ForEachCell(const WordSpan& span, std::size_t length, Visit visit) {
+    const Cell step{Sign(span.end.column - span.start.column), Sign(span.end.row - span.start.row)};
+    for (std::size_t k = 0, at = CellIndex(span.start); k < length; ++k, at += StrideOf(step)) {
+        visit(at);
+    }
+}
+
 } // namespace
 
-std::vector<WordSpan> PlaceWords(Grid& grid, const std::vector<std::string>& texts) {
-    for (const std::string& text : texts) {
-        if (text.size() > GridColumns) {
-            throw GridError(); // fits no direction at all
-        }
+std::vector<WordSpan> PlaceWords(Grid& grid, std::vector<PreparedWord>& words) {
+    std::vector<std::string> texts;
+    for (const PreparedWord& word : words) {
+        texts.push_back(word.text);
+    }
+    if (!FitsTheGrid(texts)) {
+        throw GridError(); // fits no direction at all
     }
     std::vector<WordSpan> spans(texts.size());
     SeedLease random;
-    if (!RunPlacementLoop(random.seed, grid, texts, spans)) {
-        throw GridError();
+    if (RunPlacementLoop(random.seed, grid, texts, spans)) {
+        return spans;
     }
-    return spans;
+    if (auto found = SearchPlacement(random.seed, grid, texts, SearchBudget)) {
+        return *found;
+    }
+    if (auto found = SearchForwards(grid, Forwards(words))) {
+        KeepReversalsWhereFree(grid, words, *found);
+        return *found;
+    }
+    throw GridError();
+}
+
+void KeepReversalsWhereFree(Grid& grid, std::vector<PreparedWord>& words,
+                            const std::vector<WordSpan>& spans) {
+    std::array<int, Grid::CellCount> covers{};
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        ForEachCell(spans[i], words[i].text.size(), [&](std::size_t at) { ++covers[at]; });
+    }
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        PreparedWord& word = words[i];
+        if (!word.reversed) {
+            continue;
+        }
+        std::size_t k = 0;
+        bool free = true;
+        ForEachCell(spans[i], word.text.size(), [&](std::size_t at) {
+            const char letter = word.text[k++];
+            free &= covers[at] == 1 || grid.bytes()[at] == letter;
+        });
+        if (!free) {
+            std::ranges::reverse(word.text);
+            word.reversed = false;
+            continue;
+        }
+        k = 0;
+        ForEachCell(spans[i], word.text.size(),
+                    [&](std::size_t at) { grid.bytes()[at] = word.text[k++]; });
+    }
+}
+
+bool CanPlaceWords(const std::vector<std::string>& texts) {
+    Grid grid;
+    return FitsTheGrid(texts) && SearchForwards(grid, texts).has_value();
 }
 
 } // namespace lexiglade

@@ -1,15 +1,38 @@
 #pragma once
-// The placement loop shared by the game's grid and the printed grids.
+// Hiding the words of a puzzle in a grid, shared by the game's grid and the printed grids.
 #include "engine/Grid.h"
 #include "engine/Layouts.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace lexiglade {
 
-// Hides every text in the cleared grid and returns where each one lies. Throws GridError,
-// leaving the grid empty, when they cannot all be placed.
-std::vector<WordSpan> PlaceWords(Grid& grid, const std::vector<std::string>& texts);
+// A word as the grid holds it.
+struct PreparedWord {
+    std::string text; // upper-cased, back to front when reversed
+    bool reversed = false;
+};
+
+// The most placements one search tries before it gives up: about a tenth of a second.
+inline constexpr long SearchBudget = 10000;
+
+// Hides every word in the cleared grid and returns where each one lies. The placement loop's draws
+// decide first; when the loop gives up, a search drawing from the same generator takes over, and
+// when that fails too, the search of CanPlaceWords places the words forwards and
+// KeepReversalsWhereFree turns back what it can. Throws GridError, leaving the grid empty, when
+// none of them places the words.
+std::vector<WordSpan> PlaceWords(Grid& grid, std::vector<PreparedWord>& words);
+
+// With every word written forwards where its span says, writes back to front each word that is
+// reversed when its turned letters change only cells that no other word covers; the other
+// reversed words are turned forwards (text and flag).
+void KeepReversalsWhereFree(Grid& grid, std::vector<PreparedWord>& words,
+                            const std::vector<WordSpan>& spans);
+
+// Whether PlaceWords always places these texts, forwards or back to front, whatever the generator
+// holds: its last search, which draws from a fixed seed, places them forwards.
+bool CanPlaceWords(const std::vector<std::string>& texts);
 
 } // namespace lexiglade

@@ -2,6 +2,7 @@
 
 #include "engine/Random.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace lexiglade::test {
@@ -78,6 +79,72 @@ void ExpectSameAsModel(const GridState& state, const ModelOutcome& model) {
     }
     EXPECT_EQ(state.LastWordIndex, static_cast<std::int32_t>(model.words.size()) - 1);
     EXPECT_EQ(RandomSeed(), model.seed);
+}
+
+bool StartAllowed(Cell start, Cell step, int length) {
+    const auto within = [](int value, int range) {
+        return value >= 0 && value < std::max(range, 1);
+    };
+    const bool right = GridColumns - length >= 0 && within(start.column, GridColumns - length);
+    const bool down = GridRows - length >= 0 && within(start.row, GridRows - length);
+    if (step == Cell{1, 0}) {
+        return right && within(start.row, GridRows);
+    }
+    if (step == Cell{0, 1}) {
+        return within(start.column, GridColumns) && down;
+    }
+    if (step == Cell{1, 1}) {
+        return right && down;
+    }
+    if (step == Cell{1, -1}) {
+        return right && GridRows - length > 0 && within(start.row - length, GridRows - length);
+    }
+    return false;
+}
+
+void ExpectPlacedByTheRules(const Grid& grid, const std::vector<std::string>& texts,
+                            const std::vector<Cell>& starts, const std::vector<Cell>& ends,
+                            bool onlyWords) {
+    ASSERT_EQ(starts.size(), texts.size());
+    ASSERT_EQ(ends.size(), texts.size());
+    std::vector<bool> covered(Grid::CellCount, false);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const int length = static_cast<int>(texts[i].size());
+        const Cell step{Sign(ends[i].column - starts[i].column), Sign(ends[i].row - starts[i].row)};
+        EXPECT_TRUE(StartAllowed(starts[i], step, length))
+            << texts[i] << " from " << starts[i].column << "," << starts[i].row << " by "
+            << step.column << "," << step.row;
+        EXPECT_EQ(ends[i], (Cell{starts[i].column + (length - 1) * step.column,
+                                 starts[i].row + (length - 1) * step.row}))
+            << texts[i];
+        EXPECT_EQ(ReadLine(grid, starts[i], ends[i]), texts[i]);
+        for (Cell cell : LineCells(starts[i], ends[i])) {
+            covered[static_cast<std::size_t>(cell.column * GridRows + cell.row)] = true;
+        }
+    }
+    for (std::size_t at = 0; onlyWords && at < Grid::CellCount; ++at) {
+        EXPECT_EQ(grid.bytes()[at] != 0, covered[at]) << "cell " << at;
+    }
+}
+
+void ExpectGameOf(const GridState& state, const TextList& words) {
+    ASSERT_EQ(state.PlacedWords.size(), words.size());
+    std::vector<std::string> texts;
+    std::vector<Cell> starts, ends;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const PlacedWord& word = state.PlacedWords[i];
+        std::string upper = words[i];
+        for (char& letter : upper) {
+            letter = (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter - 32) : letter;
+        }
+        EXPECT_EQ(word.reversed ? std::string(word.text.rbegin(), word.text.rend()) : word.text,
+                  upper);
+        texts.push_back(word.text);
+        starts.push_back(word.start);
+        ends.push_back(word.end);
+    }
+    ExpectPlacedByTheRules(state.LetterGrid, texts, starts, ends, false);
+    EXPECT_EQ(CountCells(state.LetterGrid, 0), 0);
 }
 
 std::string Repeat(char ch, int count) {

@@ -1,0 +1,291 @@
+#include "engine/PlacementSearch.h"
+
+#include "engine/PlaceTable.h"
+#include "engine/Random.h"
+
+#include <algorithm>
+#include <array>
+
+namespace lexiglade {
+
+namespace {
+
+// Tries of the first run; the later runs get 1, 1, 2, 1, 1, 2, 4, 1, ... times as many.
+constexpr long TriesPerRunUnit = 30;
+// The later runs weigh each place's closes by a drawn 100 to 129 percent.
+constexpr std::int32_t OrderNoisePercent = 30;
+
+// Depth first, the word with the fewest open places next, and of its open places first those that
+// close the fewest places of the words still to come. Runs again and again from an empty grid
+// with a growing number of tries, the later runs with drawn noise on that order.
+class Search {
+  public:
+    Search(const std::vector<std::string>& texts, long budget)
+        : table_(texts), budget_(budget), closed_(table_.PlaceCount(), 0),
+          chosen_(table_.WordCount(), Unplaced), open_(table_.WordCount()),
+          demandFor_(Grid::CellCount * table_.AlphabetSize(), 0) {
+        for (std::size_t word = 0; word < table_.WordCount(); ++word) {
+            open_[word] =
+                static_cast<std::int32_t>(table_.FirstPlace(word + 1) - table_.FirstPlace(word));
+        }
+        for (std::uint32_t place = 0; place < table_.PlaceCount(); ++place) {
+            CountDemand(place, 1);
+        }
+    }
+
+    bool Run(std::uint32_t& seed) {
+        for (long run = 1; tries_ < budget_; ++run) {
+            runLimit_ = std::min(budget_, tries_ + TriesPerRunUnit * Luby(run));
+            hitLimit_ = false;
+            noisy_ = run > 1;
+            if (Descend(0, seed)) {
+                return true;
+            }
+            if (!hitLimit_) {
+                return false; // every order was tried: there is no placement
+            }
+        }
+        return false;
+    }
+
+    std::vector<WordSpan> Spans() const {
+        std::vector<WordSpan> spans;
+        for (std::uint32_t place : chosen_) {
+            spans.push_back(table_.SpanOf(place));
+        }
+        return spans;
+    }
+
+    void Write(Grid& grid) const { std::ranges::copy(letters_, grid.bytes().begin()); }
+
+  private:
+    static constexpr std::uint32_t Unplaced = UINT32_MAX;
+
+    // 1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8, ...
+    static long Luby(long run) {
+        long size = 1;
+        while (size * 2 - 1 < run) {
+            size *= 2;
+        }
+        return size * 2 - 1 == run ? size : Luby(run - size + 1);
+    }
+
+    // Demand of a cell: the open places of unplaced words that cover it, in all and by letter.
+    void CountDemand(std::uint32_t place, std::int32_t change) {
+        table_.ForEachCell(place, [&](std::size_t at, char letter) {
+            demand_[at] += change;
+            demandFor_[at * table_.AlphabetSize() + table_.LetterIndex(letter)] += change;
+        });
+    }
+
+    void CountOpenPlaces(std::size_t word, std::int32_t change) {
+        for (std::uint32_t p = table_.FirstPlace(word); p < table_.FirstPlace(word + 1); ++p) {
+            if (closed_[p] == 0) {
+                CountDemand(p, change);
+            }
+        }
+    }
+
+    void Close(std::uint32_t place) {
+        if (closed_[place]++ == 0) {
+            const std::uint32_t word = table_.At(place).word;
+            --open_[word];
+            if (chosen_[word] == Unplaced) {
+                CountDemand(place, -1);
+            }
+        }
+    }
+
+    void Reopen(std::uint32_t place) {
+        if (--closed_[place] == 0) {
+            const std::uint32_t word = table_.At(place).word;
+            ++open_[word];
+            if (chosen_[word] == Unplaced) {
+                CountDemand(place, 1);
+            }
+        }
+    }
+
+    void Put(std::uint32_t place) {
+        const std::uint32_t word = table_.At(place).word;
+        CountOpenPlaces(word, -1);
+        chosen_[word] = place;
+        table_.ForEachCell(place, [&](std::size_t at, char letter) {
+            if (cover_[at]++ == 0) {
+                letters_[at] = letter;
+                const std::uint32_t index = table_.LetterIndex(letter);
+                for (const Want& want : table_.WantsAt(at)) {
+                    if (want.letter != index) {
+                        Close(want.place);
+                    }
+                }
+            }
+        });
+    }
+
+    void Take(std::uint32_t place) {
+        const std::uint32_t word = table_.At(place).word;
+        table_.ForEachCell(place, [&](std::size_t at, char letter) {
+            if (--cover_[at] == 0) {
+                const std::uint32_t index = table_.LetterIndex(letter);
+                for (const Want& want : table_.WantsAt(at)) {
+                    if (want.letter != index) {
+                        Reopen(want.place);
+                    }
+                }
+                letters_[at] = 0;
+            }
+        });
+        chosen_[word] = Unplaced;
+        CountOpenPlaces(word, 1);
+    }
+
+    // The unplaced word with the fewest open places (the longer on a tie), or none when some
+    // unplaced word has no open place left.
+    std::optional<std::size_t> MostConstrained() const {
+        std::optional<std::size_t> best;
+        for (std::size_t word = 0; word < table_.WordCount(); ++word) {
+            if (chosen_[word] != Unplaced) {
+                continue;
+            }
+            if (open_[word] == 0) {
+                return std::nullopt;
+            }
+            if (!best || open_[word] < open_[*best] ||
+                (open_[word] == open_[*best] &&
+                 table_.Text(word).size() > table_.Text(*best).size())) {
+                best = word;
+            }
+        }
+        return best;
+    }
+
+    // How many open places of other unplaced words the place would close (a place crossing it
+    // twice counts twice). The word's own places must be out of the demand.
+    long Closes(std::uint32_t place) const {
+        long closes = 0;
+        table_.ForEachCell(place, [&](std::size_t at, char letter) {
+            if (cover_[at] == 0) {
+                closes += demand_[at] -
+                          demandFor_[at * table_.AlphabetSize() + table_.LetterIndex(letter)];
+            }
+        });
+        return closes;
+    }
+
+    // The word's open places, fewest closes first; ties and noise drawn from the generator.
+    std::vector<std::uint32_t> Ordered(std::size_t word, std::uint32_t& seed) {
+        std::vector<std::pair<long, std::uint32_t>> scored;
+        CountOpenPlaces(word, -1);
+        for (std::uint32_t p = table_.FirstPlace(word); p < table_.FirstPlace(word + 1); ++p) {
+            if (closed_[p] == 0) {
+                const long weight = 100 + (noisy_ ? NextBelow(seed, OrderNoisePercent) : 0);
+                scored.push_back({Closes(p) * weight, p});
+            }
+        }
+        CountOpenPlaces(word, 1);
+        for (std::size_t i = scored.size(); i > 1; --i) {
+            const auto j = static_cast<std::size_t>(NextBelow(seed, static_cast<std::int32_t>(i)));
+            std::swap(scored[i - 1], scored[j]);
+        }
+        std::ranges::stable_sort(scored, {}, &std::pair<long, std::uint32_t>::first);
+        std::vector<std::uint32_t> ordered;
+        for (const auto& [closes, p] : scored) {
+            ordered.push_back(p);
+        }
+        return ordered;
+    }
+
+    bool Descend(std::size_t placed, std::uint32_t& seed) {
+        if (placed == table_.WordCount()) {
+            return true;
+        }
+        const std::optional<std::size_t> word = MostConstrained();
+        if (!word) {
+            return false;
+        }
+        for (std::uint32_t place : Ordered(*word, seed)) {
+            if (tries_ == runLimit_) {
+                hitLimit_ = true;
+                return false;
+            }
+            ++tries_;
+            Put(place);
+            if (Descend(placed + 1, seed)) {
+                return true;
+            }
+            Take(place);
+        }
+        return false;
+    }
+
+    PlaceTable table_;
+    long budget_;
+    long tries_ = 0;
+    long runLimit_ = 0;
+    bool hitLimit_ = false;
+    bool noisy_ = false;
+    std::vector<std::uint8_t> closed_;  // per place: its cells holding another letter
+    std::vector<std::uint32_t> chosen_; // per word: its place, or Unplaced
+    std::vector<std::int32_t> open_;    // per word: places not closed
+    std::array<std::int32_t, Grid::CellCount> demand_{};
+    std::vector<std::int32_t> demandFor_; // by cell, then letter
+    std::array<char, Grid::CellCount> letters_{};
+    std::array<std::int32_t, Grid::CellCount> cover_{}; // placed words on each cell
+};
+
+// Whether two words that can only lie across fit one row together: side by side, or overlapping
+// where their letters agree.
+bool CanShareRow(const std::string& a, const std::string& b) {
+    const auto sizeA = static_cast<std::int32_t>(a.size());
+    const auto sizeB = static_cast<std::int32_t>(b.size());
+    for (std::int32_t startA = 0; startA < StartsIn(GridColumns - sizeA); ++startA) {
+        for (std::int32_t startB = 0; startB < StartsIn(GridColumns - sizeB); ++startB) {
+            bool agree = true;
+            for (std::int32_t column = std::max(startA, startB);
+                 agree && column < std::min(startA + sizeA, startB + sizeB); ++column) {
+                agree = a[static_cast<std::size_t>(column - startA)] ==
+                        b[static_cast<std::size_t>(column - startB)];
+            }
+            if (agree) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<std::vector<WordSpan>> SearchPlacement(std::uint32_t& seed, Grid& grid,
+                                                     const std::vector<std::string>& texts,
+                                                     long budget) {
+    if (NeedsMoreRowsThanTheGrid(texts)) {
+        grid.clear();
+        return std::nullopt;
+    }
+    Search search(texts, budget);
+    if (!search.Run(seed)) {
+        grid.clear();
+        return std::nullopt;
+    }
+    search.Write(grid);
+    return search.Spans();
+}
+
+bool NeedsMoreRowsThanTheGrid(const std::vector<std::string>& texts) {
+    std::vector<const std::string*> apart;
+    for (const std::string& text : texts) {
+        const Layouts layouts = LayoutsFor(static_cast<std::int32_t>(text.size()));
+        const bool acrossOnly = layouts[0].possible && !layouts[1].possible &&
+                                !layouts[2].possible && !layouts[3].possible;
+        if (acrossOnly && std::ranges::none_of(apart, [&](const std::string* other) {
+                return CanShareRow(*other, text);
+            })) {
+            apart.push_back(&text);
+        }
+    }
+    return apart.size() > static_cast<std::size_t>(GridRows);
+}
+
+} // namespace lexiglade
