@@ -1,5 +1,6 @@
 #include "wizard/Validation.h"
 
+#include "engine/Grid.h"
 #include "library/Folders.h"
 
 #include <algorithm>
@@ -103,6 +104,9 @@ Verdict ValidatePuzzle(const PuzzleEntry& entry, const PuzzleChecks& checks) {
     verdict.message = CheckName(entry.name, checks);
     if (verdict.message.empty()) {
         verdict.message = CheckWords(entry);
+    }
+    if (verdict.message.empty() && !AlwaysPlaceable(entry.words)) {
+        verdict.message = kWordsDoNotFit; // before any picture is reshaped
     }
     if (verdict.message.empty() && ClassifyHints(entry.hints).pictures > 0) {
         verdict.message = CheckPictures(entry.hints, checks);

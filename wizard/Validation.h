@@ -23,6 +23,8 @@ inline constexpr const char* kWordLength =
 inline constexpr const char* kWordLetters =
     "Puzzle words can only have characters from A - Z. If using double words like Pim Varlo, just "
     "run the words together like pimvarlo. This is how you will see it in the puzzle.";
+inline constexpr const char* kWordsDoNotFit =
+    "These words cannot all be hidden in the grid. Please use fewer or shorter long words.";
 inline constexpr const char* kPictureTooShort =
     "At least one hint picture filename is too short to be valid.";
 inline constexpr const char* kPictureTooLong =
@@ -60,8 +62,9 @@ struct Verdict {
     bool Passed() const { return message.empty(); }
 };
 
-// Checks 1 and 2 on the name, then the name's uniqueness and shape, then the counts, the words and
-// the hint pictures. Stops at the first failure; only asks `checks` what it needs.
+// Checks 1 and 2 on the name, then the name's uniqueness and shape, then the counts, the words,
+// whether the game can hide the words in its grid, and the hint pictures. Stops at the first
+// failure; only asks `checks` what it needs.
 Verdict ValidatePuzzle(const PuzzleEntry& entry, const PuzzleChecks& checks);
 
 // ASCII letters a to z made capitals; every other byte kept.

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -194,6 +195,16 @@ TEST_F(EditorFormTest, CancelAndTheCloseBoxCloseWithoutSavingAndTheNextShowingSt
     EXPECT_TRUE(answerer.Boxes().empty());
 }
 
+// `count` words of 21 letters, each differing from the others in its last letter: they can only
+// lie across, each on a row of its own.
+QString LongWordLines(int count) {
+    QStringList words;
+    for (int i = 0; i < count; ++i) {
+        words << QString(20, 'L') + QChar('A' + i);
+    }
+    return words.join('\n');
+}
+
 TEST_F(EditorFormTest, ARejectedInputIsReportedInTheInformationBoxAndKeptAsTyped) {
     struct Row {
         QString name, words, hints;
@@ -211,6 +222,9 @@ TEST_F(EditorFormTest, ARejectedInputIsReportedInTheInformationBoxAndKeptAsTyped
         {"Garden", WordLines(14), HintLines(14), kWordCount},
         {"Garden", WordLines(14) + "\ncat", HintLines(15), kWordLength},
         {"Garden", WordLines(14) + "\nPim Varlo", HintLines(15), kWordLetters},
+        {"Garden", LongWordLines(16), HintLines(16), kWordsDoNotFit},
+        {"Garden", LongWordLines(15) + "\nWREN", HintLines(16), nullptr},
+        {"Garden", LongWordLines(15) + "\nWR3N", HintLines(16), kWordLetters},
     };
     for (const Row& row : table) {
         BoxAnswerer answerer;
@@ -271,6 +285,30 @@ TEST_F(EditorFormTest, AMissingPictureIsReportedAndRewritesNothing) {
               std::string(kPictureMissing) + data.Path() + "\\PICTURES subdirectory.");
     EXPECT_EQ(data.Snapshot(), before);
     EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First);
+}
+
+TEST_F(EditorFormTest, WordsThatCannotBeHiddenAreRefusedBeforeAnyPictureIsReshaped) {
+    BoxAnswerer answerer;
+    WritePictures(data, 16);
+    const auto before = data.Snapshot();
+    Type(wizard, "Shapes", LongWordLines(16), PictureHints(16));
+    QTest::mouseClick(wizard.BitBtn1, Qt::LeftButton);
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].caption, QStringLiteral("Information"));
+    EXPECT_EQ(answerer.Boxes()[0].text,
+              QStringLiteral("These words cannot all be hidden in the grid. Please use fewer or "
+                             "shorter long words."));
+    EXPECT_EQ(data.Snapshot(), before);
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First);
+    EXPECT_EQ(wizard.Memo1->toPlainText(), LongWordLines(16));
+
+    // One long word fewer and the pictures are reshaped.
+    answerer.ClearBoxes();
+    wizard.Memo1->setPlainText(LongWordLines(15) + "\nWREN");
+    QTest::mouseClick(wizard.BitBtn1, Qt::LeftButton);
+    EXPECT_TRUE(answerer.Boxes().empty());
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
+    EXPECT_EQ(data.ReadPicture("pictures/pic15.BMP").size(), QSize(150, 80));
 }
 
 TEST_F(EditorFormTest, AnInvalidPictureIsShownInTheErrorBoxAndTheFirstStepStays) {

@@ -100,6 +100,12 @@ TEST(ValidatePuzzleTest, ChecksRunInOrderWithTheirMessages) {
         {"a digit", With(Valid(), 0, "R2D2X"), kWordLetters},
         {"a letter past Z", With(Valid(), 0, "CAF\xC9"), kWordLetters},
         {"lower case", With(Valid(), 0, "pimvarlo"), ""},
+        {"sixteen of 21 letters", {"Ab", Words(16, 21), Hints(16)}, kWordsDoNotFit},
+        {"fifteen of 21 letters and one of 4", With({"Ab", Words(16, 21), Hints(16)}, 15, "WREN"),
+         ""},
+        {"letters before the grid", With({"Ab", Words(16, 21), Hints(16)}, 15, "R2D2X"),
+         kWordLetters},
+        {"the grid before the pictures", {"Ab", Words(16, 21), Pictures(16)}, kWordsDoNotFit},
         {"length before letters", With(With(Valid(), 0, "R2D2X"), 9, "CAT"), kWordLength},
         {"text hints of any length", WithHint(WithHint(Valid(), 0, std::string(300, 'x')), 1, "Y"),
          ""},
@@ -151,6 +157,9 @@ TEST(ValidatePuzzleTest, OnlyTheChecksReachedAreAsked) {
     EXPECT_EQ(titleQuestions, 0);
     ValidatePuzzle(WithHint({"Pets", Words(15), Pictures(15)}, 3, "CAT"), checks);
     EXPECT_EQ(titleQuestions, 1);
+    EXPECT_EQ(pictureQuestions, 0);
+    ValidatePuzzle({"Pets", Words(16, 21), Pictures(16)}, checks);
+    EXPECT_EQ(titleQuestions, 2);
     EXPECT_EQ(pictureQuestions, 0);
 }
 
