@@ -18,8 +18,10 @@ constexpr int FailuresBeforeListing = 64;
 struct Word {
     const std::string* text;
     Layouts layouts;
-    bool everyDirection; // every attempt draws direction, column and row
+    std::uint32_t possibleDraws; // bit d set when the direction of draw d is possible
 };
+
+constexpr std::uint32_t EveryDraw = (1u << DirectionDraws) - 1;
 
 // Each cell must be empty or already hold the word's letter; the first that does not decides.
 bool CellsFit(std::span<const char> cells, const std::string& text, Line line) {
@@ -102,16 +104,18 @@ bool TryPlace(std::uint32_t& seed, Grid& grid, const Word& word, const FitTable*
 // Moves the generator past `count` attempts that are known to fail: three draws each when every
 // direction is possible, otherwise one for the direction and two more when it is possible.
 void SkipFailingAttempts(std::uint32_t& seed, const Word& word, int count) {
-    if (word.everyDirection) {
+    if (word.possibleDraws == EveryDraw) {
         seed = SkipDraws(seed, 3 * static_cast<std::uint64_t>(count));
         return;
     }
+    std::uint32_t state = seed;
     for (; count > 0; --count) {
-        const std::int32_t draw = NextBelow(seed, DirectionDraws);
-        if (word.layouts[DirectionOfDraw[static_cast<std::size_t>(draw)]].possible) {
-            seed = SkipDraws(seed, 2);
-        }
+        const auto draw = static_cast<std::uint32_t>(NextBelow(state, DirectionDraws));
+        // Without a branch: which way it goes is a coin toss the processor cannot foresee.
+        const std::uint32_t possible = 0u - ((word.possibleDraws >> draw) & 1u);
+        state = (SkipDraws(state, 2) & possible) | (state & ~possible);
     }
+    seed = state;
 }
 
 // One pass of at most 5001 attempts; true when the last word was placed by attempt 5000. A word
@@ -149,9 +153,11 @@ bool RunPlacementLoop(std::uint32_t& seed, Grid& grid, const std::vector<std::st
     words.reserve(texts.size());
     for (const std::string& text : texts) {
         const Layouts layouts = LayoutsFor(static_cast<std::int32_t>(text.size()));
-        words.push_back({&text, layouts,
-                         layouts[0].possible && layouts[1].possible && layouts[2].possible &&
-                             layouts[3].possible});
+        std::uint32_t possibleDraws = 0;
+        for (std::size_t draw = 0; draw < DirectionOfDraw.size(); ++draw) {
+            possibleDraws |= layouts[DirectionOfDraw[draw]].possible ? 1u << draw : 0u;
+        }
+        words.push_back({&text, layouts, possibleDraws});
     }
     if (words.empty()) {
         return true;
