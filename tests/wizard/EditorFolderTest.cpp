@@ -221,10 +221,10 @@ TEST_F(EditorFolderTest, ALongQuestionIsAskedWhole) {
                                             QStringLiteral("\" folder?"));
 }
 
-// Fails the n-th rename with a full disk.
-int renamesLeft = 0;
-int FailRename(ReplaceStep step) {
-    return step == ReplaceStep::Rename && --renamesLeft == 0 ? ENOSPC : 0;
+// Fails the n-th write with a full disk.
+int writesLeft = 0;
+int FailWrite(ReplaceStep step) {
+    return step == ReplaceStep::Write && --writesLeft == 0 ? ENOSPC : 0;
 }
 
 TEST_F(EditorFolderTest, AFailedFilingPutsEverythingBackAndTheNextTrySucceeds) {
@@ -232,8 +232,8 @@ TEST_F(EditorFolderTest, AFailedFilingPutsEverythingBackAndTheNextTrySucceeds) {
     OpenFolderStep();
     const auto before = data.Snapshot();
     const std::string memo = MemoText(*wizard.Memo4);
-    renamesLeft = 3; // the word bank
-    SetReplaceFaultHook(FailRename);
+    writesLeft = 3; // the word bank, after the tree and the titles
+    SetReplaceFaultHook(FailWrite);
     wizard.btnexistingfolder->click();
     ASSERT_EQ(answerer.Boxes().size(), 2u);
     EXPECT_EQ(answerer.Boxes()[1].caption, QStringLiteral("Lexiglade"));
