@@ -1,0 +1,287 @@
+#include "library/LibraryCheck.h"
+
+#include "library/Append.h"
+#include "library/Errors.h"
+#include "library/FileBatch.h"
+#include "library/ListAppend.h"
+#include "library/Paths.h"
+#include "library/Puzzle.h"
+#include "library/TextList.h"
+#include "library/TreeFile.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <set>
+#include <unistd.h>
+
+namespace lexiglade {
+
+namespace {
+
+enum ListIndex { kTitles, kWordBanks, kHintBanks, kFirsts, kLasts, kPlainTimes, kBackwardTimes };
+constexpr std::size_t kListCount = std::size(kCatalogueLists);
+
+// The text of the library error `raise` throws.
+std::string ErrorText(const std::function<void()>& raise) {
+    try {
+        raise();
+    } catch (const LibraryError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+std::string LineNote(std::size_t index, const char* list) {
+    return " (line " + std::to_string(index + 1) + " of " + list + ")";
+}
+
+// A bank read once, however many puzzles point into it.
+struct Bank {
+    std::string error; // why it cannot be read; empty when it was
+    TextList lines;
+};
+
+class LibraryChecker {
+  public:
+    explicit LibraryChecker(const std::string& dataDir) : dataDir_(dataDir) {}
+    std::vector<std::string> Run();
+
+  private:
+    std::string Path(const std::string& name) const { return dataDir_ + name; }
+    void ReadLists();
+    void CheckPuzzle(std::size_t k);
+    bool CheckBankNames(std::size_t k, const std::string& prefix);
+    void CheckLines(std::size_t k, const std::string& prefix, const Bank& words, const Bank& hints);
+    void CheckPictures(const std::string& prefix, const TextList& hints, std::int32_t first,
+                       std::int32_t last);
+    void CheckTree();
+    void CheckBestTimes();
+    const Bank& BankOf(const std::string& name);
+    void Report(std::string problem) { problems_.push_back(std::move(problem)); }
+
+    const std::string& dataDir_;
+    std::vector<std::string> problems_;
+    std::vector<TextList> lists_ = std::vector<TextList>(kListCount);
+    std::vector<bool> read_ = std::vector<bool>(kListCount);
+    std::map<std::string, Bank> banks_;
+};
+
+void LibraryChecker::ReadLists() {
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const std::string path = Path(kCatalogueLists[i]);
+        std::string bytes;
+        try {
+            bytes = ReadFileBytes(path);
+        } catch (const LibraryError& error) {
+            Report(error.what());
+            continue;
+        }
+        if (bytes.find('\0') != std::string::npos) {
+            Report(ErrorText([&] { RaiseListHoldsNul(path); }));
+        }
+        lists_[i] = ParseList(bytes);
+        read_[i] = true;
+    }
+    for (std::size_t i = 1; i < kListCount; ++i) {
+        if (read_[kTitles] && read_[i] && lists_[i].size() != lists_[kTitles].size()) {
+            Report(ErrorText([&] {
+                RaiseListLengthDiffers(Path(kCatalogueLists[i]), lists_[i].size(),
+                                       Path(kCatalogueLists[kTitles]), lists_[kTitles].size());
+            }));
+        }
+    }
+}
+
+const Bank& LibraryChecker::BankOf(const std::string& name) {
+    const auto found = banks_.find(name);
+    if (found != banks_.end()) {
+        return found->second;
+    }
+    Bank& bank = banks_[name];
+    try {
+        bank.lines = ReadList(Path(name));
+    } catch (const LibraryError& error) {
+        bank.error = error.what();
+    }
+    return bank;
+}
+
+// "b" + N + ".asl", with N odd for a word bank; 0 when the name has another shape.
+unsigned long BankNumber(const std::string& name) {
+    constexpr std::string_view kStem = "b", kExtension = ".asl";
+    if (name.size() <= kStem.size() + kExtension.size() || name.rfind(kStem, 0) != 0 ||
+        name.compare(name.size() - kExtension.size(), kExtension.size(), kExtension) != 0) {
+        return 0;
+    }
+    const std::string digits =
+        name.substr(kStem.size(), name.size() - kStem.size() - kExtension.size());
+    if (digits.size() > 9 || digits[0] == '0' ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return 0;
+    }
+    return std::stoul(digits);
+}
+
+bool LibraryChecker::CheckBankNames(std::size_t k, const std::string& prefix) {
+    const std::string& words = lists_[kWordBanks][k];
+    const std::string& hints = lists_[kHintBanks][k];
+    for (const std::string& name : {words, hints}) {
+        if (!IsPlainFileName(name)) {
+            Report(prefix + ErrorText([&] { RaiseNotPlainName(name); }));
+            return false;
+        }
+    }
+    const unsigned long number = BankNumber(words);
+    if (number % 2 != 1 || BankNumber(hints) != number + 1) {
+        Report(prefix + "its banks " + words + " and " + hints + " are not a pair");
+        return false;
+    }
+    return true;
+}
+
+void LibraryChecker::CheckPictures(const std::string& prefix, const TextList& hints,
+                                   std::int32_t first, std::int32_t last) {
+    if (last < first || hints[static_cast<std::size_t>(first)].find('.') == std::string::npos) {
+        return; // a puzzle of text hints
+    }
+    for (std::int32_t i = first; i <= last; ++i) {
+        const std::string& hint = hints[static_cast<std::size_t>(i)];
+        if (!IsPlainFileName(hint)) {
+            Report(prefix + ErrorText([&] { RaiseNotPlainName(hint); }));
+        } else if (!FindPicture(dataDir_, hint)) {
+            Report(prefix + "its picture " + Path(kPictureFolder) + hint + " is missing");
+        }
+    }
+}
+
+void LibraryChecker::CheckLines(std::size_t k, const std::string& prefix, const Bank& words,
+                                const Bank& hints) {
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+    try {
+        first = StrToInt(lists_[kFirsts][k]);
+        last = StrToInt(lists_[kLasts][k]);
+    } catch (const LibraryError& error) {
+        Report(prefix + error.what());
+        return;
+    }
+    const auto within = [&](const Bank& bank) {
+        return first >= 0 && std::int64_t{last} >= std::int64_t{first} - 1 &&
+               std::int64_t{last} < static_cast<std::int64_t>(bank.lines.size());
+    };
+    if (!within(words) || !within(hints)) {
+        Report(prefix + "its lines " + std::to_string(first) + " to " + std::to_string(last) +
+               " lie outside its banks (" + lists_[kWordBanks][k] + " has " +
+               std::to_string(words.lines.size()) + " lines, " + lists_[kHintBanks][k] + " has " +
+               std::to_string(hints.lines.size()) + ")");
+        return;
+    }
+    CheckPictures(prefix, hints.lines, first, last);
+}
+
+void LibraryChecker::CheckPuzzle(std::size_t k) {
+    const std::string prefix =
+        "Puzzle \"" + lists_[kTitles][k] + "\"" + LineNote(k, "a8.asl") + ": ";
+    if (!CheckBankNames(k, prefix)) {
+        return;
+    }
+    const Bank& words = BankOf(lists_[kWordBanks][k]);
+    const Bank& hints = BankOf(lists_[kHintBanks][k]);
+    for (const Bank* bank : {&words, &hints}) {
+        if (!bank->error.empty()) {
+            Report(prefix + bank->error);
+            return;
+        }
+    }
+    CheckLines(k, prefix, words, hints);
+}
+
+void LibraryChecker::CheckTree() {
+    TreeModel tree;
+    try {
+        LoadTreeFile(Path(kTreeFile), tree);
+    } catch (const LibraryError& error) {
+        Report(Path(kTreeFile) + ": " + error.what());
+        return;
+    }
+    std::set<std::string> inTree;
+    for (std::size_t s = 0; s < tree.size(); ++s) {
+        if (IsPuzzleItem(tree, s)) {
+            inTree.insert(tree[s].text);
+        }
+    }
+    const TextList& titles = lists_[kTitles];
+    const std::set<std::string> listed(titles.begin(), titles.end());
+    for (std::size_t k = 0; k < titles.size(); ++k) {
+        if (inTree.count(titles[k]) == 0) {
+            Report("Puzzle \"" + titles[k] + "\"" + LineNote(k, "a8.asl") +
+                   " is under no folder of " + kTreeFile);
+        }
+    }
+    for (std::size_t s = 0; s < tree.size(); ++s) {
+        if (IsPuzzleItem(tree, s) && listed.count(tree[s].text) == 0) {
+            Report("Puzzle \"" + tree[s].text + "\"" + LineNote(s, kTreeFile) + " is not in " +
+                   kMasterList);
+        }
+    }
+}
+
+bool IsSeconds(const std::string& text) {
+    constexpr std::size_t kMaxDigits = 9; // within 32 bits
+    return !text.empty() && text.size() <= kMaxDigits &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+void LibraryChecker::CheckBestTimes() {
+    for (const ListIndex list : {kPlainTimes, kBackwardTimes}) {
+        for (std::size_t k = 0; k < lists_[list].size(); ++k) {
+            if (!IsSeconds(lists_[list][k])) {
+                Report("Best time \"" + lists_[list][k] + "\"" +
+                       LineNote(k, kCatalogueLists[list]) + " is not a whole number of seconds");
+            }
+        }
+    }
+}
+
+std::vector<std::string> LibraryChecker::Run() {
+    ReadLists();
+    std::size_t puzzles = read_[kTitles] ? lists_[kTitles].size() : 0;
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        puzzles = std::min(puzzles, read_[i] ? lists_[i].size() : 0);
+    }
+    for (std::size_t k = 0; k < puzzles; ++k) {
+        CheckPuzzle(k);
+    }
+    if (read_[kTitles]) {
+        CheckTree();
+    }
+    CheckBestTimes();
+    return std::move(problems_);
+}
+
+} // namespace
+
+std::vector<std::string> LibraryProblems(const std::string& dataDir) {
+    return LibraryChecker(dataDir).Run();
+}
+
+LibraryReport CheckLibrary(const std::string& dataDir) {
+    LibraryReport report;
+    std::optional<LibraryLock> lock;
+    const std::string folder = dataDir.empty() ? "." : dataDir;
+    // A folder that cannot be written is checked as it is, unless a filing there needs settling.
+    if (::access(folder.c_str(), W_OK) == 0 || HasFilingLeftovers(dataDir)) {
+        try {
+            lock.emplace(dataDir);
+            report.recovery = lock->Recovered();
+        } catch (const LibraryError& error) {
+            report.problems.push_back(error.what());
+        }
+    }
+    std::vector<std::string> problems = LibraryProblems(dataDir);
+    report.problems.insert(report.problems.end(), problems.begin(), problems.end());
+    return report;
+}
+
+} // namespace lexiglade
