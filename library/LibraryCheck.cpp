@@ -12,8 +12,9 @@
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <set>
+#include <string_view>
 #include <unistd.h>
+#include <unordered_set>
 
 namespace lexiglade {
 
@@ -36,10 +37,27 @@ std::string LineNote(std::size_t index, const char* list) {
     return " (line " + std::to_string(index + 1) + " of " + list + ")";
 }
 
+// A file's text and its lines, as views into it.
+struct ListText {
+    std::string bytes;
+    std::vector<std::string_view> lines;
+
+    void Read(const std::string& path) {
+        bytes = ReadFileBytes(path);
+        lines.reserve(ScanList(bytes).lines);
+        LineCursor cursor(bytes);
+        std::string_view line;
+        while (cursor.Next(line)) {
+            lines.push_back(line);
+        }
+    }
+    std::string Line(std::size_t k) const { return std::string(lines[k]); }
+};
+
 // A bank read once, however many puzzles point into it.
 struct Bank {
     std::string error; // why it cannot be read; empty when it was
-    TextList lines;
+    ListText text;
 };
 
 class LibraryChecker {
@@ -51,150 +69,154 @@ class LibraryChecker {
     std::string Path(const std::string& name) const { return dataDir_ + name; }
     void ReadLists();
     void CheckPuzzle(std::size_t k);
-    bool CheckBankNames(std::size_t k, const std::string& prefix);
-    void CheckLines(std::size_t k, const std::string& prefix, const Bank& words, const Bank& hints);
-    void CheckPictures(const std::string& prefix, const TextList& hints, std::int32_t first,
-                       std::int32_t last);
+    // The start of a problem line of puzzle k.
+    std::string PuzzlePrefix(std::size_t k) const;
+    bool CheckBankNames(std::size_t k);
+    void CheckLines(std::size_t k, const Bank& words, const Bank& hints);
+    void CheckPictures(std::size_t k, const ListText& hints, std::int32_t first, std::int32_t last);
     void CheckTree();
     void CheckBestTimes();
-    const Bank& BankOf(const std::string& name);
+    const Bank& BankOf(std::string_view name);
     void Report(std::string problem) { problems_.push_back(std::move(problem)); }
 
     const std::string& dataDir_;
     std::vector<std::string> problems_;
-    std::vector<TextList> lists_ = std::vector<TextList>(kListCount);
+    std::vector<ListText> lists_ = std::vector<ListText>(kListCount);
     std::vector<bool> read_ = std::vector<bool>(kListCount);
-    std::map<std::string, Bank> banks_;
+    std::map<std::string, Bank, std::less<>> banks_;
 };
 
 void LibraryChecker::ReadLists() {
     for (std::size_t i = 0; i < kListCount; ++i) {
         const std::string path = Path(kCatalogueLists[i]);
-        std::string bytes;
         try {
-            bytes = ReadFileBytes(path);
+            lists_[i].Read(path);
         } catch (const LibraryError& error) {
             Report(error.what());
             continue;
         }
-        if (bytes.find('\0') != std::string::npos) {
+        if (lists_[i].bytes.find('\0') != std::string::npos) {
             Report(ErrorText([&] { RaiseListHoldsNul(path); }));
         }
-        lists_[i] = ParseList(bytes);
         read_[i] = true;
     }
+    const std::size_t titles = lists_[kTitles].lines.size();
     for (std::size_t i = 1; i < kListCount; ++i) {
-        if (read_[kTitles] && read_[i] && lists_[i].size() != lists_[kTitles].size()) {
+        if (read_[kTitles] && read_[i] && lists_[i].lines.size() != titles) {
             Report(ErrorText([&] {
-                RaiseListLengthDiffers(Path(kCatalogueLists[i]), lists_[i].size(),
-                                       Path(kCatalogueLists[kTitles]), lists_[kTitles].size());
+                RaiseListLengthDiffers(Path(kCatalogueLists[i]), lists_[i].lines.size(),
+                                       Path(kCatalogueLists[kTitles]), titles);
             }));
         }
     }
 }
 
-const Bank& LibraryChecker::BankOf(const std::string& name) {
+const Bank& LibraryChecker::BankOf(std::string_view name) {
     const auto found = banks_.find(name);
     if (found != banks_.end()) {
         return found->second;
     }
-    Bank& bank = banks_[name];
+    Bank& bank = banks_[std::string(name)];
     try {
-        bank.lines = ReadList(Path(name));
+        bank.text.Read(Path(std::string(name)));
     } catch (const LibraryError& error) {
         bank.error = error.what();
     }
     return bank;
 }
 
-// "b" + N + ".asl", with N odd for a word bank; 0 when the name has another shape.
-unsigned long BankNumber(const std::string& name) {
+// N of a bank's name "b" + N + ".asl"; 0 when the name has another shape.
+unsigned long BankNumber(std::string_view name) {
     constexpr std::string_view kStem = "b", kExtension = ".asl";
     if (name.size() <= kStem.size() + kExtension.size() || name.rfind(kStem, 0) != 0 ||
         name.compare(name.size() - kExtension.size(), kExtension.size(), kExtension) != 0) {
         return 0;
     }
-    const std::string digits =
+    const std::string_view digits =
         name.substr(kStem.size(), name.size() - kStem.size() - kExtension.size());
     if (digits.size() > 9 || digits[0] == '0' ||
         !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return 0;
     }
-    return std::stoul(digits);
+    return std::stoul(std::string(digits));
 }
 
-bool LibraryChecker::CheckBankNames(std::size_t k, const std::string& prefix) {
-    const std::string& words = lists_[kWordBanks][k];
-    const std::string& hints = lists_[kHintBanks][k];
-    for (const std::string& name : {words, hints}) {
+std::string LibraryChecker::PuzzlePrefix(std::size_t k) const {
+    return "Puzzle \"" + lists_[kTitles].Line(k) + "\"" + LineNote(k, "a8.asl") + ": ";
+}
+
+bool LibraryChecker::CheckBankNames(std::size_t k) {
+    const std::string_view words = lists_[kWordBanks].lines[k];
+    const std::string_view hints = lists_[kHintBanks].lines[k];
+    for (const std::string_view name : {words, hints}) {
         if (!IsPlainFileName(name)) {
-            Report(prefix + ErrorText([&] { RaiseNotPlainName(name); }));
+            Report(PuzzlePrefix(k) + ErrorText([&] { RaiseNotPlainName(std::string(name)); }));
             return false;
         }
     }
     const unsigned long number = BankNumber(words);
     if (number % 2 != 1 || BankNumber(hints) != number + 1) {
-        Report(prefix + "its banks " + words + " and " + hints + " are not a pair");
+        Report(PuzzlePrefix(k) + "its banks " + std::string(words) + " and " + std::string(hints) +
+               " are not a pair");
         return false;
     }
     return true;
 }
 
-void LibraryChecker::CheckPictures(const std::string& prefix, const TextList& hints,
-                                   std::int32_t first, std::int32_t last) {
-    if (last < first || hints[static_cast<std::size_t>(first)].find('.') == std::string::npos) {
+void LibraryChecker::CheckPictures(std::size_t k, const ListText& hints, std::int32_t first,
+                                   std::int32_t last) {
+    if (last < first ||
+        hints.lines[static_cast<std::size_t>(first)].find('.') == std::string_view::npos) {
         return; // a puzzle of text hints
     }
     for (std::int32_t i = first; i <= last; ++i) {
-        const std::string& hint = hints[static_cast<std::size_t>(i)];
+        const std::string hint = hints.Line(static_cast<std::size_t>(i));
         if (!IsPlainFileName(hint)) {
-            Report(prefix + ErrorText([&] { RaiseNotPlainName(hint); }));
+            Report(PuzzlePrefix(k) + ErrorText([&] { RaiseNotPlainName(hint); }));
         } else if (!FindPicture(dataDir_, hint)) {
-            Report(prefix + "its picture " + Path(kPictureFolder) + hint + " is missing");
+            Report(PuzzlePrefix(k) + "its picture " + Path(kPictureFolder) + hint + " is missing");
         }
     }
 }
 
-void LibraryChecker::CheckLines(std::size_t k, const std::string& prefix, const Bank& words,
-                                const Bank& hints) {
+void LibraryChecker::CheckLines(std::size_t k, const Bank& words, const Bank& hints) {
     std::int32_t first = 0;
     std::int32_t last = 0;
     try {
-        first = StrToInt(lists_[kFirsts][k]);
-        last = StrToInt(lists_[kLasts][k]);
+        first = StrToInt(lists_[kFirsts].Line(k));
+        last = StrToInt(lists_[kLasts].Line(k));
     } catch (const LibraryError& error) {
-        Report(prefix + error.what());
+        Report(PuzzlePrefix(k) + error.what());
         return;
     }
     const auto within = [&](const Bank& bank) {
         return first >= 0 && std::int64_t{last} >= std::int64_t{first} - 1 &&
-               std::int64_t{last} < static_cast<std::int64_t>(bank.lines.size());
+               std::int64_t{last} < static_cast<std::int64_t>(bank.text.lines.size());
     };
     if (!within(words) || !within(hints)) {
-        Report(prefix + "its lines " + std::to_string(first) + " to " + std::to_string(last) +
-               " lie outside its banks (" + lists_[kWordBanks][k] + " has " +
-               std::to_string(words.lines.size()) + " lines, " + lists_[kHintBanks][k] + " has " +
-               std::to_string(hints.lines.size()) + ")");
+        Report(PuzzlePrefix(k) + "its lines " + std::to_string(first) + " to " +
+               std::to_string(last) + " lie outside its banks (" + lists_[kWordBanks].Line(k) +
+               " has " + std::to_string(words.text.lines.size()) + " lines, " +
+               lists_[kHintBanks].Line(k) + " has " + std::to_string(hints.text.lines.size()) +
+               ")");
         return;
     }
-    CheckPictures(prefix, hints.lines, first, last);
+    CheckPictures(k, hints.text, first, last);
 }
 
 void LibraryChecker::CheckPuzzle(std::size_t k) {
-    const std::string prefix =
-        "Puzzle \"" + lists_[kTitles][k] + "\"" + LineNote(k, "a8.asl") + ": ";
-    if (!CheckBankNames(k, prefix)) {
+    if (!CheckBankNames(k)) {
         return;
     }
-    const Bank& words = BankOf(lists_[kWordBanks][k]);
-    const Bank& hints = BankOf(lists_[kHintBanks][k]);
+    const Bank& words = BankOf(lists_[kWordBanks].lines[k]);
+    const Bank& hints = BankOf(lists_[kHintBanks].lines[k]);
     for (const Bank* bank : {&words, &hints}) {
         if (!bank->error.empty()) {
-            Report(prefix + bank->error);
+            Report(PuzzlePrefix(k) + bank->error);
             return;
         }
     }
-    CheckLines(k, prefix, words, hints);
+    CheckLines(k, words, hints);
 }
 
 void LibraryChecker::CheckTree() {
@@ -205,17 +227,17 @@ void LibraryChecker::CheckTree() {
         Report(Path(kTreeFile) + ": " + error.what());
         return;
     }
-    std::set<std::string> inTree;
+    std::unordered_set<std::string_view> inTree;
     for (std::size_t s = 0; s < tree.size(); ++s) {
         if (IsPuzzleItem(tree, s)) {
             inTree.insert(tree[s].text);
         }
     }
-    const TextList& titles = lists_[kTitles];
-    const std::set<std::string> listed(titles.begin(), titles.end());
+    const std::vector<std::string_view>& titles = lists_[kTitles].lines;
+    const std::unordered_set<std::string_view> listed(titles.begin(), titles.end());
     for (std::size_t k = 0; k < titles.size(); ++k) {
         if (inTree.count(titles[k]) == 0) {
-            Report("Puzzle \"" + titles[k] + "\"" + LineNote(k, "a8.asl") +
+            Report("Puzzle \"" + lists_[kTitles].Line(k) + "\"" + LineNote(k, "a8.asl") +
                    " is under no folder of " + kTreeFile);
         }
     }
@@ -227,7 +249,7 @@ void LibraryChecker::CheckTree() {
     }
 }
 
-bool IsSeconds(const std::string& text) {
+bool IsSeconds(std::string_view text) {
     constexpr std::size_t kMaxDigits = 9; // within 32 bits
     return !text.empty() && text.size() <= kMaxDigits &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -235,9 +257,9 @@ bool IsSeconds(const std::string& text) {
 
 void LibraryChecker::CheckBestTimes() {
     for (const ListIndex list : {kPlainTimes, kBackwardTimes}) {
-        for (std::size_t k = 0; k < lists_[list].size(); ++k) {
-            if (!IsSeconds(lists_[list][k])) {
-                Report("Best time \"" + lists_[list][k] + "\"" +
+        for (std::size_t k = 0; k < lists_[list].lines.size(); ++k) {
+            if (!IsSeconds(lists_[list].lines[k])) {
+                Report("Best time \"" + lists_[list].Line(k) + "\"" +
                        LineNote(k, kCatalogueLists[list]) + " is not a whole number of seconds");
             }
         }
@@ -246,9 +268,9 @@ void LibraryChecker::CheckBestTimes() {
 
 std::vector<std::string> LibraryChecker::Run() {
     ReadLists();
-    std::size_t puzzles = read_[kTitles] ? lists_[kTitles].size() : 0;
+    std::size_t puzzles = lists_[kTitles].lines.size();
     for (std::size_t i = 0; i < kListCount; ++i) {
-        puzzles = std::min(puzzles, read_[i] ? lists_[i].size() : 0);
+        puzzles = std::min(puzzles, read_[i] ? lists_[i].lines.size() : 0);
     }
     for (std::size_t k = 0; k < puzzles; ++k) {
         CheckPuzzle(k);
