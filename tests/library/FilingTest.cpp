@@ -25,6 +25,7 @@ namespace {
 
 using test::ErrorOf;
 using test::FolderEntries;
+using test::MemoryTempDir;
 using test::ReadBytes;
 using test::RunWithoutPrivileges;
 using test::TempFolder;
@@ -326,30 +327,6 @@ int InjectFault(ReplaceStep step) {
     stepsSeen.push_back(step);
     return static_cast<int>(stepsSeen.size()) == failAt ? ENOSPC : 0;
 }
-
-// TMPDIR pointed at a memory file system while it lives, where there is one: the fault matrix
-// replaces hundreds of files, and each replacement syncs.
-class MemoryTempDir {
-  public:
-    MemoryTempDir() {
-        if (const char* old = std::getenv("TMPDIR")) {
-            old_ = old;
-        }
-        if (std::filesystem::is_directory("/dev/shm")) {
-            ::setenv("TMPDIR", "/dev/shm", 1);
-        }
-    }
-    ~MemoryTempDir() {
-        if (old_) {
-            ::setenv("TMPDIR", old_->c_str(), 1);
-        } else {
-            ::unsetenv("TMPDIR");
-        }
-    }
-
-  private:
-    std::optional<std::string> old_;
-};
 
 Snapshot SmallLibrary(const std::string& banks) {
     Snapshot files = {{"a7.asl", "Folder\r\n\tOld\r\n"},
