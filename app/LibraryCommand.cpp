@@ -41,7 +41,8 @@ the folder the game runs from.
                   puzzles are present. Prints one line per problem.
   add [DIR] FILE  Files the puzzle written in FILE, a plain text file: the
                   first line is the title, the second the folder, then one
-                  line per word: the word, a tab, its hint. The puzzle goes
+                  line per word, WORD<TAB>hint (the word, a tab character,
+                  its hint: a text, or a picture file in DIR/pictures). It goes
                   first under an existing folder of that name, otherwise into
                   a new folder at the end. It passes exactly the checks of the
                   game's creation wizard, whose messages a refusal prints;
