@@ -3,6 +3,7 @@
 #include "engine/Duration.h"
 #include "library/Append.h"
 #include "library/Errors.h"
+#include "library/FileBatch.h"
 #include "library/Folders.h"
 #include "library/LibraryCheck.h"
 #include "library/LibraryLock.h"
@@ -103,6 +104,7 @@ std::string Seconds(const std::optional<std::int32_t>& seconds) {
 }
 
 int List(const std::string& dataDir, std::ostream& out) {
+    FinishInterruptedFiling(dataDir); // as the game's start-up does, so the list shows what it will
     for (const ListedFolder& folder : ListLibrary(dataDir)) {
         out << folder.name << "\n";
         for (const ListedPuzzle& puzzle : folder.puzzles) {
