@@ -12,9 +12,11 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <unistd.h>
 #include <unordered_set>
+#include <utility>
 
 namespace lexiglade {
 
@@ -37,6 +39,20 @@ std::string LineNote(std::size_t index, const char* list) {
     return " (line " + std::to_string(index + 1) + " of " + list + ")";
 }
 
+// A line of "a11.asl" or "a12.asl" as StrToInt reads it, without copying the common case.
+std::int32_t LineNumber(std::string_view text) {
+    constexpr std::size_t kSafeDigits = 9; // within 32 bits whatever they are
+    if (!text.empty() && text.size() <= kSafeDigits &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        std::int32_t value = 0;
+        for (const char c : text) {
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    }
+    return StrToInt(std::string(text)); // signs, and the error of what is no number
+}
+
 // A file's text and its lines, as views into it.
 struct ListText {
     std::string bytes;
@@ -44,7 +60,9 @@ struct ListText {
 
     void Read(const std::string& path) {
         bytes = ReadFileBytes(path);
-        lines.reserve(ScanList(bytes).lines);
+        Split();
+    }
+    void Split() {
         LineCursor cursor(bytes);
         std::string_view line;
         while (cursor.Next(line)) {
@@ -55,9 +73,20 @@ struct ListText {
 };
 
 // A bank read once, however many puzzles point into it.
+// A bank read once, however many puzzles point into it; its lines are cut out only when a puzzle
+// needs to look at them.
 struct Bank {
     std::string error; // why it cannot be read; empty when it was
+    std::size_t lineCount = 0;
+    bool mayNamePictures = false; // some line holds a '.', as a picture's name does
     ListText text;
+
+    const ListText& Lines() {
+        if (text.lines.empty() && lineCount > 0) {
+            text.Split();
+        }
+        return text;
+    }
 };
 
 class LibraryChecker {
@@ -69,14 +98,16 @@ class LibraryChecker {
     std::string Path(const std::string& name) const { return dataDir_ + name; }
     void ReadLists();
     void CheckPuzzle(std::size_t k);
+    // The two banks of puzzle k when their names are sound, or none.
+    std::optional<std::pair<Bank*, Bank*>> BanksOf(std::size_t k);
     // The start of a problem line of puzzle k.
     std::string PuzzlePrefix(std::size_t k) const;
     bool CheckBankNames(std::size_t k);
-    void CheckLines(std::size_t k, const Bank& words, const Bank& hints);
+    void CheckLines(std::size_t k, Bank& words, Bank& hints);
     void CheckPictures(std::size_t k, const ListText& hints, std::int32_t first, std::int32_t last);
     void CheckTree();
     void CheckBestTimes();
-    const Bank& BankOf(std::string_view name);
+    Bank& BankOf(std::string_view name);
     void Report(std::string problem) { problems_.push_back(std::move(problem)); }
 
     const std::string& dataDir_;
@@ -84,6 +115,9 @@ class LibraryChecker {
     std::vector<ListText> lists_ = std::vector<ListText>(kListCount);
     std::vector<bool> read_ = std::vector<bool>(kListCount);
     std::map<std::string, Bank, std::less<>> banks_;
+    // The bank names of the puzzle before, and their banks: most puzzles share them.
+    std::string_view lastWords_, lastHints_;
+    std::optional<std::pair<Bank*, Bank*>> lastBanks_;
 };
 
 void LibraryChecker::ReadLists() {
@@ -111,14 +145,16 @@ void LibraryChecker::ReadLists() {
     }
 }
 
-const Bank& LibraryChecker::BankOf(std::string_view name) {
+Bank& LibraryChecker::BankOf(std::string_view name) {
     const auto found = banks_.find(name);
     if (found != banks_.end()) {
         return found->second;
     }
     Bank& bank = banks_[std::string(name)];
     try {
-        bank.text.Read(Path(std::string(name)));
+        bank.text.bytes = ReadFileBytes(Path(std::string(name)));
+        bank.lineCount = ScanList(bank.text.bytes).lines;
+        bank.mayNamePictures = bank.text.bytes.find('.') != std::string::npos;
     } catch (const LibraryError& error) {
         bank.error = error.what();
     }
@@ -179,44 +215,63 @@ void LibraryChecker::CheckPictures(std::size_t k, const ListText& hints, std::in
     }
 }
 
-void LibraryChecker::CheckLines(std::size_t k, const Bank& words, const Bank& hints) {
+void LibraryChecker::CheckLines(std::size_t k, Bank& words, Bank& hints) {
     std::int32_t first = 0;
     std::int32_t last = 0;
     try {
-        first = StrToInt(lists_[kFirsts].Line(k));
-        last = StrToInt(lists_[kLasts].Line(k));
+        first = LineNumber(lists_[kFirsts].lines[k]);
+        last = LineNumber(lists_[kLasts].lines[k]);
     } catch (const LibraryError& error) {
         Report(PuzzlePrefix(k) + error.what());
         return;
     }
     const auto within = [&](const Bank& bank) {
         return first >= 0 && std::int64_t{last} >= std::int64_t{first} - 1 &&
-               std::int64_t{last} < static_cast<std::int64_t>(bank.text.lines.size());
+               std::int64_t{last} < static_cast<std::int64_t>(bank.lineCount);
     };
     if (!within(words) || !within(hints)) {
         Report(PuzzlePrefix(k) + "its lines " + std::to_string(first) + " to " +
                std::to_string(last) + " lie outside its banks (" + lists_[kWordBanks].Line(k) +
-               " has " + std::to_string(words.text.lines.size()) + " lines, " +
-               lists_[kHintBanks].Line(k) + " has " + std::to_string(hints.text.lines.size()) +
-               ")");
+               " has " + std::to_string(words.lineCount) + " lines, " + lists_[kHintBanks].Line(k) +
+               " has " + std::to_string(hints.lineCount) + ")");
         return;
     }
-    CheckPictures(k, hints.text, first, last);
+    if (hints.mayNamePictures) {
+        CheckPictures(k, hints.Lines(), first, last);
+    }
+}
+
+std::optional<std::pair<Bank*, Bank*>> LibraryChecker::BanksOf(std::size_t k) {
+    const std::string_view words = lists_[kWordBanks].lines[k];
+    const std::string_view hints = lists_[kHintBanks].lines[k];
+    if (k > 0 && words == lastWords_ && hints == lastHints_) {
+        if (!lastBanks_) {
+            CheckBankNames(k); // the same faulty names: a line for this puzzle too
+        }
+        return lastBanks_;
+    }
+    lastWords_ = words;
+    lastHints_ = hints;
+    lastBanks_.reset();
+    if (CheckBankNames(k)) {
+        lastBanks_.emplace(&BankOf(words), &BankOf(hints));
+    }
+    return lastBanks_;
 }
 
 void LibraryChecker::CheckPuzzle(std::size_t k) {
-    if (!CheckBankNames(k)) {
+    const std::optional<std::pair<Bank*, Bank*>> banks = BanksOf(k);
+    if (!banks) {
         return;
     }
-    const Bank& words = BankOf(lists_[kWordBanks].lines[k]);
-    const Bank& hints = BankOf(lists_[kHintBanks].lines[k]);
-    for (const Bank* bank : {&words, &hints}) {
+    const auto& [words, hints] = *banks;
+    for (const Bank* bank : {words, hints}) {
         if (!bank->error.empty()) {
             Report(PuzzlePrefix(k) + bank->error);
             return;
         }
     }
-    CheckLines(k, words, hints);
+    CheckLines(k, *words, *hints);
 }
 
 void LibraryChecker::CheckTree() {
