@@ -80,6 +80,13 @@ TEST_F(CheckTest, EveryBrokenInvariantGivesItsOwnLine) {
         {"banks not a pair",
          [&] { SetLine("a10.asl", 1, "b4.asl"); },
          {Puzzle(1, "its banks b1.asl and b4.asl are not a pair")}},
+        {"two puzzles on the same wrong pair",
+         [&] {
+             SetLine("a9.asl", 2, "b2.asl");
+             SetLine("a9.asl", 3, "b2.asl");
+         },
+         {Puzzle(2, "its banks b2.asl and b2.asl are not a pair"),
+          Puzzle(3, "its banks b2.asl and b2.asl are not a pair")}},
         {"a bank outside the library",
          [&] { SetLine("a9.asl", 0, "../b1.asl"); },
          {Puzzle(0, "\"../b1.asl\" is not a plain file name of the library folder")}},
