@@ -53,8 +53,8 @@ the folder the game runs from.
   --help          Prints this text.
 
 Exit status: 0 when the command did its work (check: the library is sound),
-1 when check found a problem or add or list could not be done, 2 when the
-command line is wrong. Writes wait up to a few seconds for a game that is
+1 when check found a problem (a filing it had to finish or undo counts as
+one) or add or list could not be done, 2 when the command line is wrong. Writes wait up to a few seconds for a game that is
 saving into the same library.
 )";
 
