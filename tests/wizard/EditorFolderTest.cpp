@@ -257,6 +257,28 @@ TEST_F(EditorFolderTest, AFailedFilingPutsEverythingBackAndTheNextTrySucceeds) {
     EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First);
 }
 
+TEST_F(EditorFolderTest, ATreeChangedByAnotherProgramIsNotOverwritten) {
+    BoxAnswerer answerer(QMessageBox::Yes);
+    OpenFolderStep();
+    const std::string changed = std::string(kThreeFolderTree) + "Other\r\n\tElse\r\n";
+    data.Write("a7.asl", changed); // another copy of the game filed meanwhile
+    const auto before = data.Snapshot();
+    wizard.btnexistingfolder->click();
+    ASSERT_EQ(answerer.Boxes().size(), 2u);
+    EXPECT_EQ(answerer.Boxes()[1].text.toStdString(),
+              "The folder list " + data / "a7.asl" +
+                  " was changed by another program; please choose the folder again.");
+    EXPECT_EQ(data.Snapshot(), before);
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
+
+    wizard.BitBtn2->click(); // Go Back, then Next reads the tree afresh
+    wizard.BitBtn1->click();
+    ASSERT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
+    wizard.btnexistingfolder->click();
+    EXPECT_EQ(Tree(), ParseList(std::string(changed).insert(9, "\tGarden\r\n")));
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First);
+}
+
 TEST_F(EditorFolderTest, AMissingTreeIsReportedAfterTheFolderStepOpens) {
     BoxAnswerer answerer;
     OpenFolderStep();
