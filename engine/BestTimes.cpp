@@ -1,9 +1,32 @@
 #include "engine/BestTimes.h"
 
 #include "engine/Duration.h"
+#include "library/Errors.h"
+#include "library/LibraryLock.h"
 #include "library/TextList.h"
 
 namespace lexiglade {
+
+namespace {
+
+// Under the library's lock, the puzzle's line becomes `elapsedSeconds` unless the list, read
+// afresh, already holds a time as good. A list holding a NUL byte is refused: its lines after the
+// NUL would be lost.
+void SaveBestTime(const std::string& dataDir, const std::string& path, std::int32_t puzzleIndex,
+                  std::int32_t elapsedSeconds) {
+    const LibraryLock lock(dataDir);
+    const std::string bytes = ReadFileBytes(path);
+    if (bytes.find('\0') != std::string::npos) {
+        RaiseListHoldsNul(path);
+    }
+    TextList list = ParseList(bytes);
+    if (elapsedSeconds < StrToInt(ListItem(list, puzzleIndex))) {
+        list[static_cast<std::size_t>(puzzleIndex)] = std::to_string(elapsedSeconds);
+        WriteList(path, list);
+    }
+}
+
+} // namespace
 
 std::string BestTimeFileName(bool backwardWords) {
     return backwardWords ? "a15.asl" : "a14.asl";
@@ -13,12 +36,11 @@ std::string RecordBestTime(const std::string& dataDir, std::int32_t puzzleIndex,
                            std::int32_t elapsedSeconds, bool backwardWords) {
     std::string report = FormatDuration(elapsedSeconds);
     const std::string path = dataDir + BestTimeFileName(backwardWords);
-    TextList list = ReadList(path);
+    const TextList list = ReadList(path);
     const std::int32_t best = StrToInt(ListItem(list, puzzleIndex));
     report += "... Previous best was " + FormatDuration(best);
     if (elapsedSeconds < best) {
-        list[static_cast<std::size_t>(puzzleIndex)] = std::to_string(elapsedSeconds);
-        WriteList(path, list);
+        SaveBestTime(dataDir, path, puzzleIndex, elapsedSeconds);
         report += "... Recording new record.";
     } else {
         report += "...You did not beat the old record.";

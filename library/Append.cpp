@@ -1,9 +1,13 @@
 #include "library/Append.h"
 
+#include "library/Errors.h"
 #include "library/FileBatch.h"
+#include "library/Folders.h"
+#include "library/LibraryLock.h"
 #include "library/ListAppend.h"
 #include "library/TextList.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -40,7 +44,7 @@ class AppendPlan {
 
   private:
     std::string Path(const std::string& name) const { return dataDir_ + name; }
-    void Add(AppendStage stage, std::string path, std::optional<std::string> previous,
+    void Add(AppendStage stage, std::string name, std::optional<std::string> previous,
              std::string bytes);
     // Appends one line to list `name`; returns the line count it had.
     std::size_t AppendToList(AppendStage stage, const std::string& name, const std::string& line);
@@ -54,38 +58,50 @@ class AppendPlan {
     std::vector<FileReplacement> files_;
     std::vector<AppendStage> stages_;
     FiledPuzzle filed_;
-    std::string bank_; // the word bank last read by the search
+    std::string bank_;            // the word bank last read by the search
+    std::size_t masterLines_ = 0; // the line count of "a8.asl", which every list must share
 };
 
-void AppendPlan::Add(AppendStage stage, std::string path, std::optional<std::string> previous,
+void AppendPlan::Add(AppendStage stage, std::string name, std::optional<std::string> previous,
                      std::string bytes) {
-    files_.push_back({std::move(path), std::move(previous), std::move(bytes)});
+    files_.push_back({std::move(name), std::move(previous), std::move(bytes)});
     stages_.push_back(stage);
 }
 
 std::size_t AppendPlan::AppendToList(AppendStage stage, const std::string& name,
                                      const std::string& line) {
     std::string old = ReadFileBytes(Path(name));
+    if (old.find('\0') != std::string::npos) {
+        RaiseListHoldsNul(Path(name)); // its lines after the NUL would be lost
+    }
     AppendedList appended = AppendLines(old, {line});
-    Add(stage, Path(name), std::move(old), std::move(appended.bytes));
+    if (stage == AppendStage::Master) {
+        masterLines_ = appended.oldLines;
+    } else if (appended.oldLines != masterLines_) {
+        RaiseListLengthDiffers(Path(name), appended.oldLines, Path(kMasterList), masterLines_);
+    }
+    Add(stage, name, std::move(old), std::move(appended.bytes));
     return appended.oldLines;
 }
 
 void AppendPlan::PlanTree() {
-    const std::string path = Path("a7.asl");
+    const std::string path = Path(kTreeFile);
     std::optional<std::string> previous;
     if (FileExists(path)) {
         previous = ReadFileBytes(path);
     }
-    Add(AppendStage::FolderList, path, std::move(previous), puzzle_.tree);
+    if (puzzle_.treeBase && previous != puzzle_.treeBase) {
+        RaiseTreeChanged(path);
+    }
+    Add(AppendStage::FolderList, kTreeFile, std::move(previous), puzzle_.tree);
 }
 
 void AppendPlan::UseNewPair() {
     const auto words = static_cast<std::int32_t>(ParseList(puzzle_.words).size());
     filed_.first = 0;
     filed_.last = words - 1;
-    Add(AppendStage::Banks, Path(filed_.wordBank), std::nullopt, puzzle_.words);
-    Add(AppendStage::Banks, Path(filed_.hintBank), std::nullopt, puzzle_.hints);
+    Add(AppendStage::Banks, filed_.wordBank, std::nullopt, puzzle_.words);
+    Add(AppendStage::Banks, filed_.hintBank, std::nullopt, puzzle_.hints);
 }
 
 bool AppendPlan::TryExistingPair() {
@@ -100,8 +116,8 @@ bool AppendPlan::TryExistingPair() {
     std::string oldHints = ReadFileBytes(Path(filed_.hintBank));
     AppendedList newWords = AppendLines(bank_, words);
     AppendedList newHints = AppendLines(oldHints, ParseList(puzzle_.hints));
-    Add(AppendStage::Banks, Path(filed_.wordBank), bank_, std::move(newWords.bytes));
-    Add(AppendStage::Banks, Path(filed_.hintBank), std::move(oldHints), std::move(newHints.bytes));
+    Add(AppendStage::Banks, filed_.wordBank, bank_, std::move(newWords.bytes));
+    Add(AppendStage::Banks, filed_.hintBank, std::move(oldHints), std::move(newHints.bytes));
     return true;
 }
 
@@ -129,7 +145,7 @@ void AppendPlan::PlanStage(AppendStage stage) {
         break;
     case AppendStage::Master:
         filed_.puzzleIndex =
-            static_cast<std::int32_t>(AppendToList(stage, "a8.asl", puzzle_.title));
+            static_cast<std::int32_t>(AppendToList(stage, kMasterList, puzzle_.title));
         break;
     case AppendStage::Banks:
         PlanBanks();
@@ -178,8 +194,15 @@ const char* StageText(AppendStage stage) {
 
 FiledPuzzle AppendPuzzle(const std::string& dataDir, const NewPuzzle& puzzle,
                          const StageReport& report) {
-    AppendPlan plan(dataDir, puzzle);
     StageAnnouncer announcer(report);
+    std::optional<LibraryLock> lock;
+    try {
+        lock.emplace(dataDir);
+    } catch (...) {
+        announcer.Reach(AppendStage::FolderList);
+        throw;
+    }
+    AppendPlan plan(dataDir, puzzle);
     for (int s = 0; s < kAppendStageCount; ++s) {
         const auto stage = static_cast<AppendStage>(s);
         try {
@@ -189,8 +212,27 @@ FiledPuzzle AppendPuzzle(const std::string& dataDir, const NewPuzzle& puzzle,
             throw;
         }
     }
-    ReplaceAllOrNothing(plan.Files(), [&](std::size_t i) { announcer.Reach(plan.Stages()[i]); });
+    ReplaceAllOrNothing(dataDir, plan.Files(),
+                        [&](std::size_t i) { announcer.Reach(plan.Stages()[i]); });
     return plan.Filed();
+}
+
+FiledPuzzle AppendPuzzleToFolder(const std::string& dataDir, const NewPuzzle& puzzle,
+                                 const std::string& folder, const StageReport& report) {
+    const LibraryLock lock(dataDir);
+    NewPuzzle placed = puzzle;
+    placed.treeBase = ReadFileBytes(dataDir + kTreeFile);
+    TextList tree = ParseList(*placed.treeBase);
+    const auto found = std::find_if(tree.begin(), tree.end(), [&](const std::string& line) {
+        return IsFolderLine(line) && line == folder;
+    });
+    if (found == tree.end()) {
+        PlaceInNewFolder(tree, folder, puzzle.title);
+    } else {
+        PlaceUnderFolder(tree, found - tree.begin(), puzzle.title);
+    }
+    placed.tree = FormatList(tree);
+    return AppendPuzzle(dataDir, placed, report);
 }
 
 } // namespace lexiglade

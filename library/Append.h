@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace lexiglade {
@@ -12,6 +13,9 @@ struct NewPuzzle {
     std::string words; // the word memo's text, lines separated by CR LF
     std::string hints; // the hint memo's text, one hint per word
     std::string tree;  // the complete new "a7.asl", written as it is
+    // The bytes of "a7.asl" that `tree` was made from; when given and the file no longer holds
+    // them (another program filed meanwhile), the filing is refused.
+    std::optional<std::string> treeBase = std::nullopt;
 };
 
 struct FiledPuzzle {
@@ -21,6 +25,9 @@ struct FiledPuzzle {
     std::int32_t first = 0;       // first and last line of the puzzle in both banks
     std::int32_t last = 0;
 };
+
+inline constexpr const char* kTreeFile = "a7.asl";
+inline constexpr const char* kMasterList = "a8.asl";
 
 // A pair takes a new puzzle while its word bank holds at most this many lines.
 inline constexpr std::size_t kBankLineLimit = 1500;
@@ -36,15 +43,24 @@ const char* StageText(AppendStage stage);
 
 using StageReport = std::function<void(const std::string& text)>;
 
-// Works out every new file content first, then replaces "a7.asl", "a8.asl", the word bank, the
-// hint bank, "a9.asl", "a10.asl", "a11.asl", "a12.asl", "a14.asl" and "a15.asl" in that order,
-// announcing each stage through `report` before its files. The bank pair is the first, from
-// b1/b2 upward, whose word bank is missing (and its hint bank too) or holds at most 1500 lines;
-// a pair with a hint bank but no word bank is passed over.
+// Under the library's lock (after finishing or undoing a filing that was cut short), works out
+// every new file content first, then writes the new "a7.asl", "a8.asl", word bank, hint bank,
+// "a9.asl", "a10.asl", "a11.asl", "a12.asl", "a14.asl" and "a15.asl" in that order, announcing
+// each stage through `report` before its files, and replaces them all (ReplaceAllOrNothing).
+// The bank pair is the first, from b1/b2 upward, whose word bank is missing (and its hint bank
+// too) or holds at most 1500 lines; a pair with a hint bank but no word bank is passed over.
+// A damaged library is refused before anything is written: a catalogue list holding a NUL byte,
+// or one whose line count differs from that of "a8.asl".
 // All or nothing: on any failure (a list that cannot be read, a file that cannot be written) the
 // stages up to the failing one have been announced, every file is as it was, and the error
 // ("Cannot open file %s", "Cannot create file %s", ...) is rethrown.
 FiledPuzzle AppendPuzzle(const std::string& dataDir, const NewPuzzle& puzzle,
                          const StageReport& report);
+
+// AppendPuzzle with the tree made under the lock from "a7.asl" as it then is: the puzzle's line
+// goes below the first folder line equal to `folder`, as that folder's first entry, or, when
+// there is none, `folder` and the puzzle's line are added at the end. `puzzle.tree` is ignored.
+FiledPuzzle AppendPuzzleToFolder(const std::string& dataDir, const NewPuzzle& puzzle,
+                                 const std::string& folder, const StageReport& report);
 
 } // namespace lexiglade

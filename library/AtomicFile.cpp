@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -23,9 +24,13 @@ int InjectedFault(ReplaceStep step) {
     return faultHook ? faultHook(step) : 0;
 }
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+// Runs `call` unless a failure of `step` is injected; the errno of the failure, or 0.
+template <class Call> int RunStep(ReplaceStep step, Call call) {
+    int error = InjectedFault(step);
+    if (error == 0 && call() != 0) {
+        error = errno;
+    }
+    return error;
 }
 
 mode_t CurrentUmask() {
@@ -35,70 +40,104 @@ mode_t CurrentUmask() {
     return mask;
 }
 
-// The replacement keeps the old file's permissions, or gets those of a freshly created file.
-void SetMode(int fd, const std::string& path) {
+// The file now under `target`, if any. Refuses a link, and a file this user could not write in
+// place: a rename would otherwise replace what the user may not change.
+std::optional<struct stat> InspectTarget(const std::string& target) {
     struct stat info {};
-    const mode_t mode =
-        ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : (0666 & ~CurrentUmask());
-    // On failure the file stays readable by its owner; not worth failing the write over.
-    ::fchmod(fd, mode);
-}
-
-void SyncFolder(const std::string& folder) {
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        // The rename has happened; a failed folder sync only weakens durability.
-        ::fsync(fd);
-        ::close(fd);
+    if (::lstat(target.c_str(), &info) != 0) {
+        if (errno == ENOENT) {
+            return std::nullopt;
+        }
+        RaiseCannotCreate(target);
     }
+    if (S_ISLNK(info.st_mode)) {
+        RaiseSymbolicLink(target);
+    }
+    if (S_ISREG(info.st_mode) && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        RaiseCannotCreate(target);
+    }
+    return info;
 }
 
-// A temporary file that removes itself unless it was renamed into place.
-class TempFile {
-  public:
-    explicit TempFile(const std::string& target) : target_(target), path_(FolderOf(target)) {
-        path_ += ".lexiglade-XXXXXX";
-        if (InjectedFault(ReplaceStep::Create) != 0 || (fd_ = ::mkstemp(path_.data())) < 0) {
+// The new file gets the old one's owner, group and mode; it is refused when they cannot be kept.
+void AdoptOwnerAndMode(int fd, const std::optional<struct stat>& old, const std::string& target) {
+    if (!old || !S_ISREG(old->st_mode)) {
+        if (::fchmod(fd, 0666 & ~CurrentUmask()) != 0) {
             RaiseCannotCreate(target);
         }
+        return;
     }
-    ~TempFile() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-        if (!renamed_) {
-            ::unlink(path_.c_str());
-        }
+    struct stat mine {};
+    if (::fstat(fd, &mine) != 0) {
+        RaiseCannotCreate(target);
     }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
+    if ((mine.st_uid != old->st_uid || mine.st_gid != old->st_gid) &&
+        ::fchown(fd, old->st_uid, old->st_gid) != 0) {
+        RaiseCannotCreate(target);
+    }
+    if (::fchmod(fd, old->st_mode & 07777) != 0) {
+        RaiseCannotCreate(target);
+    }
+}
 
-    int Fd() const { return fd_; }
+// A new file that removes itself unless it was kept.
+class NewFile {
+  public:
+    // A file of a name of its own beside `target` (`path` ends in XXXXXX), or of the name `path`.
+    NewFile(const std::string& target, std::string path, bool uniqueName)
+        : target_(target), path_(std::move(path)) {
+        const std::optional<struct stat> old = InspectTarget(target);
+        if (!uniqueName) {
+            ::unlink(path_.c_str()); // a leftover of an interrupted run
+        }
+        if (InjectedFault(ReplaceStep::Create) == 0) {
+            fd_ = uniqueName ? ::mkostemp(path_.data(), O_CLOEXEC)
+                             : ::open(path_.c_str(),
+                                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        }
+        if (fd_ < 0) {
+            RaiseCannotCreate(target);
+        }
+        try {
+            AdoptOwnerAndMode(fd_, old, target);
+        } catch (...) {
+            Discard();
+            throw;
+        }
+    }
+    ~NewFile() {
+        if (!kept_) {
+            Discard();
+        }
+    }
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+    const std::string& Path() const { return path_; }
     void WriteAll(std::string_view bytes);
     void SyncAndClose();
-    void RenameOverTarget();
+    void Keep() { kept_ = true; }
 
   private:
-    [[noreturn]] void Fail(int error) const { RaiseCannotWrite(target_, std::strerror(error)); }
-    // Runs `call` unless a failure of `step` is injected; fails with its errno.
-    template <class Call> void Step(ReplaceStep step, Call call) {
-        int error = InjectedFault(step);
-        if (error == 0 && call() != 0) {
-            error = errno;
+    void Discard() {
+        if (fd_ >= 0) {
+            ::close(std::exchange(fd_, -1));
         }
-        if (error != 0) {
-            Fail(error);
+        ::unlink(path_.c_str());
+    }
+    void Step(ReplaceStep step, const auto& call) {
+        if (const int error = RunStep(step, call); error != 0) {
+            RaiseCannotWrite(target_, std::strerror(error));
         }
     }
 
     std::string target_;
     std::string path_;
     int fd_ = -1;
-    bool renamed_ = false;
+    bool kept_ = false;
 };
 
-void TempFile::WriteAll(std::string_view bytes) {
+void NewFile::WriteAll(std::string_view bytes) {
     while (!bytes.empty()) {
         const std::size_t piece = std::min(bytes.size(), kReplaceChunkSize);
         ssize_t written = 0;
@@ -115,7 +154,7 @@ void TempFile::WriteAll(std::string_view bytes) {
     }
 }
 
-void TempFile::SyncAndClose() {
+void NewFile::SyncAndClose() {
     Step(ReplaceStep::Sync, [&] { return ::fsync(fd_); });
     Step(ReplaceStep::Close, [&] {
         const int fd = std::exchange(fd_, -1);
@@ -123,23 +162,70 @@ void TempFile::SyncAndClose() {
     });
 }
 
-void TempFile::RenameOverTarget() {
-    Step(ReplaceStep::Rename, [&] { return std::rename(path_.c_str(), target_.c_str()); });
-    renamed_ = true;
-}
-
 } // namespace
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
 
 void ReplaceFile(const std::string& path, std::string_view bytes) {
     if (path.empty() || path.find('\0') != std::string::npos) {
         RaiseCannotCreate(path);
     }
-    TempFile temp(path);
-    SetMode(temp.Fd(), path);
+    NewFile temp(path, FolderOf(path) + ".lexiglade-new-XXXXXX", true);
     temp.WriteAll(bytes);
     temp.SyncAndClose();
-    temp.RenameOverTarget();
-    SyncFolder(FolderOf(path));
+    RenameFile(temp.Path(), path, path);
+    temp.Keep();
+    try {
+        SyncFolder(FolderOf(path));
+    } catch (const LibraryError&) {
+        // The file is replaced; a failed folder sync only weakens durability.
+    }
+}
+
+void WriteStagedFile(const std::string& staged, const std::string& target, std::string_view bytes) {
+    NewFile file(target, staged, false);
+    file.WriteAll(bytes);
+    file.SyncAndClose();
+    file.Keep();
+}
+
+void RenameFile(const std::string& from, const std::string& to, const std::string& reported) {
+    const int error =
+        RunStep(ReplaceStep::Rename, [&] { return std::rename(from.c_str(), to.c_str()); });
+    if (error != 0) {
+        RaiseCannotWrite(reported, std::strerror(error));
+    }
+}
+
+bool LinkFile(const std::string& path, const std::string& link) {
+    ::unlink(link.c_str()); // a leftover of an interrupted run
+    return RunStep(ReplaceStep::Link, [&] { return ::link(path.c_str(), link.c_str()); }) == 0;
+}
+
+void SyncFolder(const std::string& folder) {
+    const std::string name = folder.empty() ? "." : folder;
+    const int error = RunStep(ReplaceStep::SyncFolder, [&] {
+        const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            return -1;
+        }
+        const int result = ::fsync(fd);
+        const int saved = errno;
+        ::close(fd);
+        errno = saved;
+        return result;
+    });
+    if (error != 0) {
+        RaiseCannotWrite(name, std::strerror(error));
+    }
+}
+
+bool RemoveFile(const std::string& path) {
+    return RunStep(ReplaceStep::Remove,
+                   [&] { return ::unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : -1; }) == 0;
 }
 
 void SetReplaceFaultHook(ReplaceFaultHook hook) {

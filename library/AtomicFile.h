@@ -1,21 +1,47 @@
 #pragma once
-// Whole-file replacement that never leaves a half-written file behind.
+// Whole-file replacement that never leaves a half-written file behind, and the single file steps
+// that a journalled batch of replacements is made of.
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace lexiglade {
 
-// Writes `bytes` to a temporary file in the folder of `path`, syncs it and renames it over `path`.
-// On any failure the temporary file is removed and the old file stays whole:
-// "Cannot create file %s" when the temporary file cannot be made,
-// "Cannot write file %s: reason" when writing, syncing, closing or renaming fails.
+// Writes `bytes` to a temporary file in the folder of `path`, syncs it, renames it over `path` and
+// syncs the folder. The replacement keeps the old file's mode, owner and group. On any failure
+// the temporary file is removed and the old file stays whole:
+// "Cannot create file %s" when this user could not write the old file in place (a read-only
+// file, another user's), when its owner, group or mode cannot be kept, or when the temporary file
+// cannot be made; "Cannot use file %s: it is a symbolic link" for a link, which is never
+// followed nor replaced; "Cannot write file %s: reason" when writing, syncing, closing or
+// renaming fails.
 void ReplaceFile(const std::string& path, std::string_view bytes);
+
+// Writes a new file `staged`, ready to be renamed over `target`: an old file of that name is
+// removed first; it gets the target's mode, owner and group (a fresh file's mode when there is no
+// target), is synced and closed. Errors as ReplaceFile, naming `target`; on failure `staged` does
+// not exist.
+void WriteStagedFile(const std::string& staged, const std::string& target, std::string_view bytes);
+
+// Renames `from` over `to`; "Cannot write file %s: reason" naming `reported`.
+void RenameFile(const std::string& from, const std::string& to, const std::string& reported);
+
+// Gives `path`'s file the second name `link`. False when the file system refuses.
+bool LinkFile(const std::string& path, const std::string& link);
+
+// Makes the folder's renames and removals durable; "Cannot write file %s: reason" on failure.
+void SyncFolder(const std::string& folder);
+
+// Removes the name; true when it is gone (or was never there).
+bool RemoveFile(const std::string& path);
+
+// The folder part of a path, with its trailing '/'; empty when there is none.
+std::string FolderOf(const std::string& path);
 
 // Largest piece handed to one write call.
 inline constexpr std::size_t kReplaceChunkSize = std::size_t{1} << 16;
 
-enum class ReplaceStep { Create, Write, Sync, Close, Rename };
+enum class ReplaceStep { Create, Write, Sync, Close, Rename, Link, SyncFolder, Remove };
 
 // Test seam: called before each step (before every write call for Write); a nonzero result is taken
 // as the errno with which that step fails. Null (the default) injects nothing.

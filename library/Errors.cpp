@@ -38,4 +38,44 @@ void RaiseNotInLibrary(const std::string& title) {
     throw LibraryError("Puzzle \"" + title + "\" is not in the library");
 }
 
+void RaiseSymbolicLink(const std::string& path) {
+    throw LibraryError("Cannot use file " + path + ": it is a symbolic link");
+}
+
+void RaiseNotPlainName(const std::string& name) {
+    throw LibraryError("\"" + name + "\" is not a plain file name of the library folder");
+}
+
+void RaiseListHoldsNul(const std::string& path) {
+    throw LibraryError("The list " + path + " is damaged: it holds a NUL byte");
+}
+
+void RaiseListLengthDiffers(const std::string& path, std::size_t lines,
+                            const std::string& masterPath, std::size_t masterLines) {
+    throw LibraryError("The list " + path + " is damaged: it has " + std::to_string(lines) +
+                       " lines where " + masterPath + " has " + std::to_string(masterLines));
+}
+
+void RaiseLibraryInUse() {
+    throw LibraryError("The library is in use by another program; try again in a moment");
+}
+
+void RaiseCannotLockFolder(const std::string& folder, const std::string& reason) {
+    throw LibraryError("Cannot write to the library folder " + folder + ": " + reason);
+}
+
+void RaiseJournalDamaged(const std::string& path) {
+    throw LibraryError("The filing journal " + path + " is damaged; the library was left as it is");
+}
+
+void RaiseJournalUnresolved(const std::string& path, const std::string& changed) {
+    throw LibraryError("The interrupted filing recorded in " + path +
+                       " can be neither finished nor undone: " + changed + " has changed");
+}
+
+void RaiseTreeChanged(const std::string& path) {
+    throw LibraryError("The folder list " + path +
+                       " was changed by another program; please choose the folder again");
+}
+
 } // namespace lexiglade

@@ -1,5 +1,6 @@
 #pragma once
 // Errors of the library files. Their texts are shown by the general error box as they stand.
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -23,5 +24,27 @@ class LibraryError : public std::runtime_error {
 [[noreturn]] void RaiseLineTooLong();   // "Line too long"
 // "Puzzle \"%s\" is not in the library", for a tree title that the title list lacks.
 [[noreturn]] void RaiseNotInLibrary(const std::string& title);
+
+// "Cannot use file %s: it is a symbolic link", for a file the library neither reads nor writes
+// through a link.
+[[noreturn]] void RaiseSymbolicLink(const std::string& path);
+// "\"%s\" is not a plain file name of the library folder", for a name from the library's lists or a
+// hint that would reach outside its folder.
+[[noreturn]] void RaiseNotPlainName(const std::string& name);
+// "The list %s is damaged: it holds a NUL byte".
+[[noreturn]] void RaiseListHoldsNul(const std::string& path);
+// "The list %s is damaged: it has N lines where %s has M".
+[[noreturn]] void RaiseListLengthDiffers(const std::string& path, std::size_t lines,
+                                         const std::string& masterPath, std::size_t masterLines);
+// "The library is in use by another program; try again in a moment"
+[[noreturn]] void RaiseLibraryInUse();
+// "Cannot write to the library folder %s: reason", when its lock file cannot be made.
+[[noreturn]] void RaiseCannotLockFolder(const std::string& folder, const std::string& reason);
+// "The filing journal %s is damaged; the library was left as it is".
+[[noreturn]] void RaiseJournalDamaged(const std::string& path);
+// "The interrupted filing recorded in %s can be neither finished nor undone: %s has changed".
+[[noreturn]] void RaiseJournalUnresolved(const std::string& path, const std::string& changed);
+// "The folder list %s was changed by another program; please choose the folder again".
+[[noreturn]] void RaiseTreeChanged(const std::string& path);
 
 } // namespace lexiglade

@@ -1,94 +1,311 @@
 #include "library/FileBatch.h"
 
 #include "library/AtomicFile.h"
+#include "library/Errors.h"
+#include "library/InputFile.h"
+#include "library/Journal.h"
+#include "library/ListAppend.h"
+#include "library/Paths.h"
 
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
+#include <dirent.h>
+#include <string_view>
+#include <sys/stat.h>
 
 namespace lexiglade {
 
 namespace {
 
-namespace fs = std::filesystem;
+constexpr std::string_view kLeftoverPrefix = ".lexiglade-";
 
-// The old file under a second name in its folder, while the batch may still need it.
-class KeptOriginal {
-  public:
-    explicit KeptOriginal(const FileReplacement& file) : file_(file) {
-        if (!file.previous) {
-            return;
-        }
-        const fs::path target(file.path);
-        fs::path link = target;
-        link.replace_filename(".lexiglade-old-" + target.filename().string());
-        std::error_code error;
-        fs::remove(link, error); // a leftover of an interrupted run
-        fs::create_hard_link(target, link, error);
-        if (!error) {
-            link_ = link.string();
-        }
-    }
-    KeptOriginal(KeptOriginal&& other) noexcept
-        : file_(other.file_), link_(std::move(other.link_)) {
-        other.link_.clear();
-    }
-    KeptOriginal(const KeptOriginal&) = delete;
-    KeptOriginal& operator=(const KeptOriginal&) = delete;
-    KeptOriginal& operator=(KeptOriginal&&) = delete;
-    ~KeptOriginal() {
-        if (!link_.empty()) {
-            std::error_code error;
-            fs::remove(link_, error);
-        }
-    }
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
 
-    // Best effort: the rename needs no space; the rewrite is the fallback where links fail.
-    void PutBack() noexcept {
-        std::error_code error;
-        if (!file_.previous) {
-            fs::remove(file_.path, error);
-            return;
-        }
-        if (!link_.empty()) {
-            fs::rename(link_, file_.path, error);
-            if (!error) {
-                link_.clear();
-                return;
-            }
-        }
-        try {
-            ReplaceFile(file_.path, *file_.previous);
-        } catch (...) {
-            // The first error is the one reported; nothing more can be done for this file.
+std::string StagedJournalName() {
+    return std::string(kStagedPrefix) + kJournalName;
+}
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+// The names in the folder that start with `prefix`.
+std::vector<std::string> NamesStartingWith(const std::string& folder, std::string_view prefix) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        if (StartsWith(entry->d_name, prefix)) {
+            names.emplace_back(entry->d_name);
         }
     }
+    ::closedir(dir);
+    return names;
+}
 
-  private:
-    const FileReplacement& file_;
-    std::string link_;
+// Removes the new files and backups of earlier batches; true when there were any.
+bool RemoveLeftovers(const std::string& folder) {
+    bool any = false;
+    for (const std::string& name : NamesStartingWith(folder, kLeftoverPrefix)) {
+        if (StartsWith(name, kStagedPrefix) || StartsWith(name, kBackupPrefix)) {
+            RemoveFile(folder + name);
+            any = true;
+        }
+    }
+    return any;
+}
+
+// The digest of the plain file under `path`; none when there is none or it cannot be read.
+std::optional<FileDigest> DigestOfFile(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    try {
+        return DigestOf(ReadFileBytes(path));
+    } catch (const LibraryError&) {
+        return std::nullopt;
+    }
+}
+
+// Where one replacement of a journal stands.
+struct EntryState {
+    bool targetNew = false;   // the target holds the new content
+    bool targetOld = false;   // it holds the old content, or is absent when there was none
+    bool stagedReady = false; // the new content waits under its staged name
+    bool backupReady = false; // the old content waits under its backup name
+    bool CanFinish() const { return targetNew || stagedReady; }
 };
+
+EntryState StateOf(const std::string& folder, const JournalEntry& entry) {
+    EntryState state;
+    const std::optional<FileDigest> target = DigestOfFile(folder + entry.target);
+    state.targetNew = target == entry.newDigest;
+    state.targetOld = entry.backup ? target == entry.oldDigest : !Exists(folder + entry.target);
+    state.stagedReady = !state.targetNew && DigestOfFile(folder + entry.staged) == entry.newDigest;
+    state.backupReady =
+        entry.backup && !state.targetOld && DigestOfFile(folder + *entry.backup) == entry.oldDigest;
+    return state;
+}
+
+// A created file may be removed only while it holds what the batch wrote.
+bool CanUndo(const JournalEntry& entry, const EntryState& state) {
+    return state.targetOld || state.backupReady || (!entry.backup && state.targetNew);
+}
+
+void Finish(const std::string& folder, const std::vector<JournalEntry>& entries,
+            const std::vector<EntryState>& states) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!states[i].targetNew) {
+            const std::string target = folder + entries[i].target;
+            RenameFile(folder + entries[i].staged, target, target);
+        }
+    }
+}
+
+void Undo(const std::string& folder, const std::vector<JournalEntry>& entries,
+          const std::vector<EntryState>& states) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string target = folder + entries[i].target;
+        if (states[i].targetOld) {
+            continue;
+        }
+        if (entries[i].backup) {
+            RenameFile(folder + *entries[i].backup, target, target);
+        } else if (!RemoveFile(target)) {
+            RaiseCannotWrite(target, "it cannot be removed");
+        }
+    }
+}
+
+std::vector<JournalEntry> ReadJournal(const std::string& path) {
+    std::string text;
+    try {
+        InputFile file(path, InputFile::Links::Refuse);
+        ReadOpenFileInto(file, text);
+    } catch (const LibraryError&) {
+        RaiseJournalDamaged(path);
+    }
+    std::optional<std::vector<JournalEntry>> entries = ParseJournal(text);
+    if (!entries) {
+        RaiseJournalDamaged(path);
+    }
+    return std::move(*entries);
+}
+
+// Completes or reverts every replacement the journal names, then removes the journal and, after
+// it, the new files and backups. Undoing is chosen when preferred and possible.
+Recovery SettleJournal(const std::string& folder, bool preferUndo) {
+    const std::string journal = folder + kJournalName;
+    const std::vector<JournalEntry> entries = ReadJournal(journal);
+    std::vector<EntryState> states;
+    bool canFinish = true;
+    bool canUndo = true;
+    std::string changed;
+    for (const JournalEntry& entry : entries) {
+        states.push_back(StateOf(folder, entry));
+        canFinish = canFinish && states.back().CanFinish();
+        if (!CanUndo(entry, states.back())) {
+            canUndo = false;
+            changed = folder + entry.target;
+        }
+    }
+    const bool finish = canFinish && !(preferUndo && canUndo);
+    if (!finish && !canUndo) {
+        RaiseJournalUnresolved(journal, changed);
+    }
+    if (finish) {
+        Finish(folder, entries, states);
+    } else {
+        Undo(folder, entries, states);
+    }
+    SyncFolder(folder);
+    if (!RemoveFile(journal)) {
+        RaiseCannotWrite(journal, "it cannot be removed");
+    }
+    try {
+        SyncFolder(folder);
+    } catch (const LibraryError&) {
+        // Should the removal not last, the journal is settled again, finding nothing to do.
+    }
+    RemoveLeftovers(folder);
+    return finish ? Recovery::Finished : Recovery::Undone;
+}
+
+void RemoveStaged(const std::string& folder, const std::vector<JournalEntry>& entries) {
+    for (const JournalEntry& entry : entries) {
+        RemoveFile(folder + entry.staged);
+    }
+}
+
+// Every new file written in full under its staged name; none left on failure.
+std::vector<JournalEntry> Stage(const std::string& folder,
+                                const std::vector<FileReplacement>& files,
+                                const std::function<void(std::size_t)>& beforeWriting) {
+    std::vector<JournalEntry> entries;
+    try {
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            if (beforeWriting) {
+                beforeWriting(i);
+            }
+            const FileReplacement& file = files[i];
+            if (!IsPlainFileName(file.name) || StartsWith(file.name, kLeftoverPrefix)) {
+                RaiseCannotCreate(folder + file.name);
+            }
+            JournalEntry entry{
+                file.name, kStagedPrefix + file.name, std::nullopt, DigestOf(file.bytes), {}};
+            if (file.previous) {
+                entry.backup = kBackupPrefix + file.name;
+                entry.oldDigest = DigestOf(*file.previous);
+            }
+            WriteStagedFile(folder + entry.staged, folder + file.name, file.bytes);
+            entries.push_back(std::move(entry));
+        }
+    } catch (...) {
+        RemoveStaged(folder, entries);
+        throw;
+    }
+    return entries;
+}
+
+void WriteJournal(const std::string& folder, const std::vector<JournalEntry>& entries) {
+    const std::string staged = folder + StagedJournalName();
+    const std::string journal = folder + kJournalName;
+    WriteStagedFile(staged, journal, FormatJournal(entries));
+    try {
+        RenameFile(staged, journal, journal);
+    } catch (...) {
+        RemoveFile(staged);
+        throw;
+    }
+    try {
+        SyncFolder(folder);
+    } catch (...) {
+        RemoveFile(journal); // not yet relied on: no file has been replaced
+        throw;
+    }
+}
+
+// The old files under their backup names: a second link, or a copy where links fail.
+void KeepBackups(const std::string& folder, const std::vector<FileReplacement>& files,
+                 const std::vector<JournalEntry>& entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!entries[i].backup) {
+            continue;
+        }
+        const std::string target = folder + entries[i].target;
+        const std::string backup = folder + *entries[i].backup;
+        if (!LinkFile(target, backup)) {
+            WriteStagedFile(backup, target, *files[i].previous);
+        }
+    }
+}
 
 } // namespace
 
-void ReplaceAllOrNothing(const std::vector<FileReplacement>& files,
-                         const std::function<void(std::size_t)>& beforeEach) {
-    std::vector<KeptOriginal> replaced;
-    replaced.reserve(files.size());
+void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplacement>& files,
+                         const std::function<void(std::size_t)>& beforeWriting) {
+    const LibraryLock lock(folder);
+    const std::vector<JournalEntry> entries = Stage(folder, files, beforeWriting);
     try {
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            if (beforeEach) {
-                beforeEach(i);
-            }
-            KeptOriginal original(files[i]);
-            ReplaceFile(files[i].path, files[i].bytes);
-            replaced.push_back(std::move(original));
-        }
+        WriteJournal(folder, entries);
     } catch (...) {
-        for (auto it = replaced.rbegin(); it != replaced.rend(); ++it) {
-            it->PutBack();
+        RemoveStaged(folder, entries);
+        throw;
+    }
+    try {
+        KeepBackups(folder, files, entries);
+        for (const JournalEntry& entry : entries) {
+            const std::string target = folder + entry.target;
+            RenameFile(folder + entry.staged, target, target);
+        }
+        SyncFolder(folder);
+    } catch (...) {
+        try {
+            SettleJournal(folder, true);
+        } catch (...) {
+            // The journal stays; the next start-up settles it. The first error is the one reported.
         }
         throw;
     }
+    if (!RemoveFile(folder + kJournalName)) {
+        return; // filed; the next start-up removes the journal and the backups
+    }
+    try {
+        SyncFolder(folder);
+    } catch (const LibraryError&) {
+        // Should the removal not last, the journal is settled again, finding the files filed.
+    }
+    for (const JournalEntry& entry : entries) {
+        if (entry.backup) {
+            RemoveFile(folder + *entry.backup);
+        }
+    }
+}
+
+Recovery SettleInterruptedFiling(const std::string& folder) {
+    if (Exists(folder + kJournalName)) {
+        return SettleJournal(folder, false);
+    }
+    return RemoveLeftovers(folder) ? Recovery::Cleared : Recovery::Nothing;
+}
+
+bool HasFilingLeftovers(const std::string& folder) {
+    const std::vector<std::string> names = NamesStartingWith(folder, kLeftoverPrefix);
+    return std::any_of(names.begin(), names.end(),
+                       [](const std::string& name) { return name != kLockFileName; });
+}
+
+Recovery FinishInterruptedFiling(const std::string& folder) {
+    if (!HasFilingLeftovers(folder)) {
+        return Recovery::Nothing;
+    }
+    const LibraryLock lock(folder);
+    return lock.Recovered();
 }
 
 } // namespace lexiglade

@@ -10,12 +10,16 @@
 
 namespace lexiglade {
 
-InputFile::InputFile(const std::string& path) : path_(path) {
+InputFile::InputFile(const std::string& path, Links links) : path_(path) {
     if (path.empty() || path.find('\0') != std::string::npos) {
         RaiseCannotOpen(path);
     }
     // Non-blocking so that a FIFO under the name cannot hang the open; regular files ignore it.
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int noFollow = links == Links::Refuse ? O_NOFOLLOW : 0;
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | noFollow);
+    if (fd_ < 0 && errno == ELOOP && links == Links::Refuse) {
+        RaiseSymbolicLink(path);
+    }
     struct stat info {};
     if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
         if (fd_ >= 0) {

@@ -7,8 +7,10 @@ namespace lexiglade {
 
 class InputFile {
   public:
-    // "Cannot open file %s" unless `path` names a regular file that can be read.
-    explicit InputFile(const std::string& path);
+    enum class Links { Follow, Refuse };
+    // "Cannot open file %s" unless `path` names a regular file that can be read; with
+    // Links::Refuse, "Cannot use file %s: it is a symbolic link" when the name is a link.
+    explicit InputFile(const std::string& path, Links links = Links::Follow);
     ~InputFile();
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;

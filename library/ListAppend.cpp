@@ -61,6 +61,10 @@ AppendedList AppendLines(std::string_view old, const TextList& added) {
 
 void ReadFileInto(const std::string& path, std::string& buffer) {
     InputFile file(path);
+    ReadOpenFileInto(file, buffer);
+}
+
+void ReadOpenFileInto(InputFile& file, std::string& buffer) {
     buffer.resize(std::max<std::size_t>(file.SizeHint() + 1, 4096));
     std::size_t used = 0;
     for (;;) {

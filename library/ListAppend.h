@@ -9,6 +9,8 @@
 
 namespace lexiglade {
 
+class InputFile;
+
 // What the list rule reads from a text: its line count, and whether writing the lines back would
 // give the same bytes (every line ended by CR LF, no NUL).
 struct ListShape {
@@ -28,5 +30,7 @@ AppendedList AppendLines(std::string_view old, const TextList& added);
 
 // The whole file into `buffer`, reusing its storage; "Cannot open file %s" as ReadFileBytes.
 void ReadFileInto(const std::string& path, std::string& buffer);
+// The rest of an open file into `buffer`.
+void ReadOpenFileInto(InputFile& file, std::string& buffer);
 
 } // namespace lexiglade

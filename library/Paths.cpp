@@ -1,5 +1,7 @@
 #include "library/Paths.h"
 
+#include "library/Errors.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -8,7 +10,7 @@ namespace lexiglade {
 namespace {
 
 std::string PictureFolder(const std::string& dataDir) {
-    return dataDir + "pictures/";
+    return dataDir + kPictureFolder;
 }
 
 char AsciiLower(char c) {
@@ -27,9 +29,12 @@ bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-bool IsRegularFile(const std::string& path) {
+// A file or a link, not followed.
+bool IsFileOrLink(const std::string& path) {
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
+    return !error &&
+           (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status));
 }
 
 } // namespace
@@ -49,12 +54,23 @@ std::string DataPath(const std::string& dataDir, const std::string& name) {
     return dataDir + name;
 }
 
+bool IsPlainFileName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
+void RequirePlainFileName(const std::string& name) {
+    if (!IsPlainFileName(name)) {
+        RaiseNotPlainName(name);
+    }
+}
+
 std::optional<std::string> FindPicture(const std::string& dataDir, const std::string& name) {
-    if (name.empty() || name.find_first_of(std::string_view("/\0", 2)) != std::string::npos) {
+    if (!IsPlainFileName(name)) {
         return std::nullopt;
     }
     const std::string folder = PictureFolder(dataDir);
-    if (IsRegularFile(folder + name)) {
+    if (IsFileOrLink(folder + name)) {
         return folder + name;
     }
     std::optional<std::string> best;
@@ -63,7 +79,7 @@ std::optional<std::string> FindPicture(const std::string& dataDir, const std::st
          it.increment(error)) {
         const std::string entry = it->path().filename().string();
         if (EqualIgnoringAsciiCase(entry, name) && (!best || entry < *best) &&
-            IsRegularFile(folder + entry)) {
+            IsFileOrLink(folder + entry)) {
             best = entry;
         }
     }
@@ -74,6 +90,7 @@ std::optional<std::string> FindPicture(const std::string& dataDir, const std::st
 }
 
 std::string PicturePath(const std::string& dataDir, const std::string& name) {
+    RequirePlainFileName(name);
     return FindPicture(dataDir, name).value_or(PictureFolder(dataDir) + name);
 }
 

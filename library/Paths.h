@@ -2,6 +2,7 @@
 // Where the data files live: the executable's own folder, and the hint pictures below it.
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace lexiglade {
 
@@ -12,12 +13,21 @@ std::string ExecutableDataDir();
 // A data file's path: the folder followed directly by the name.
 std::string DataPath(const std::string& dataDir, const std::string& name);
 
+// A name that stays in its folder: not empty, no '/' nor NUL, not "." or "..".
+bool IsPlainFileName(std::string_view name);
+// "\"%s\" is not a plain file name of the library folder" unless IsPlainFileName.
+void RequirePlainFileName(const std::string& name);
+
+// The hint pictures' folder below the data folder, and the originals' folder below that.
+inline constexpr const char* kPictureFolder = "pictures/";
+inline constexpr const char* kOriginalsFolder = "originals/";
+
 // The file in dataDir + "pictures/" whose name equals `name` ignoring ASCII case, the exact name
-// first; among several others the byte-wise smallest. An empty name, or one holding '/' or NUL,
-// never matches.
+// first; among several others the byte-wise smallest. Only files and symbolic links count (a link
+// is found so that reading it can be refused by name). A name that is not plain never matches.
 std::optional<std::string> FindPicture(const std::string& dataDir, const std::string& name);
 // FindPicture's path, or dataDir + "pictures/" + name when there is none (so opening it fails
-// with that path).
+// with that path). A name that is not plain is refused.
 std::string PicturePath(const std::string& dataDir, const std::string& name);
 
 } // namespace lexiglade

@@ -91,6 +91,8 @@ bool LoadPuzzle(const TreeModel& tree, std::size_t selected, const std::string& 
     loaded.puzzleIndex = index;
     const std::string wordBank = LineOfFile(DataPath(dataDir, "a9.asl"), index);
     const std::string hintBank = LineOfFile(DataPath(dataDir, "a10.asl"), index);
+    RequirePlainFileName(wordBank); // a bank is never read from outside the library
+    RequirePlainFileName(hintBank);
     const std::int32_t first = StrToInt(LineOfFile(DataPath(dataDir, "a11.asl"), index));
     const std::int32_t last = StrToInt(LineOfFile(DataPath(dataDir, "a12.asl"), index));
     loaded.words = BankLines(DataPath(dataDir, wordBank), first, last);

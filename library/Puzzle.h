@@ -22,7 +22,8 @@ bool IsPuzzleItem(const TreeModel& tree, std::size_t s);
 // Loads tree item `selected` from the library in `dataDir`. False, with nothing changed, when the
 // item is not a puzzle. The title is looked up byte for byte in "a8.asl" (first equal line wins;
 // none: "Puzzle \"%s\" is not in the library"); that line of "a9.asl" to "a12.asl" names the word
-// bank, the hint bank and the first and last bank line, which become the words and hints.
+// bank, the hint bank and the first and last bank line, which become the words and hints. A bank
+// name that is not a plain file name is refused ("\"%s\" is not a plain file name ...").
 // On any error `puzzle` is left exactly as it was.
 bool LoadPuzzle(const TreeModel& tree, std::size_t selected, const std::string& dataDir,
                 LoadedPuzzle& puzzle);

@@ -82,8 +82,16 @@ void Bitmap::LoadFromFile(const std::string& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         throw PlatformError("Cannot open file " + path);
     }
+    LoadFromData(file.readAll());
+}
+
+void Bitmap::LoadFromBytes(const std::string& bytes) {
+    LoadFromData(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+void Bitmap::LoadFromData(const QByteArray& data) {
     QImage loaded;
-    if (!loaded.loadFromData(file.readAll(), "BMP") || loaded.isNull()) {
+    if (!loaded.loadFromData(data, "BMP") || loaded.isNull()) {
         throw PlatformError("Bitmap image is not valid");
     }
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
@@ -91,9 +99,18 @@ void Bitmap::LoadFromFile(const std::string& path) {
     height_ = image_.height();
 }
 
+QByteArray Bitmap::BmpData() const {
+    return Empty() ? BmpHeaders(0, 0) : BmpFile(image_, width_, height_);
+}
+
+std::string Bitmap::ToBmpBytes() const {
+    const QByteArray bytes = BmpData();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
 void Bitmap::SaveToFile(const std::string& path) const {
     QFile file(ToQString(path));
-    const QByteArray bytes = Empty() ? BmpHeaders(0, 0) : BmpFile(image_, width_, height_);
+    const QByteArray bytes = BmpData();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(bytes) != bytes.size()) {
         throw PlatformError("Cannot create file " + path);

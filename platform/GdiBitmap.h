@@ -18,8 +18,12 @@ class Bitmap {
     // "Cannot open file %s" when the file cannot be read, "Bitmap image is not valid" when it is
     // not a BMP image; the bitmap keeps what it held in either case.
     void LoadFromFile(const std::string& path);
+    // As LoadFromFile, from a BMP file's bytes already read.
+    void LoadFromBytes(const std::string& bytes);
     // A 24-bit BMP file; "Cannot create file %s" when it cannot be written.
     void SaveToFile(const std::string& path) const;
+    // The bytes SaveToFile writes.
+    std::string ToBmpBytes() const;
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -34,6 +38,8 @@ class Bitmap {
 
   private:
     void Resize(int width, int height);
+    void LoadFromData(const QByteArray& data);
+    QByteArray BmpData() const;
 
     int width_ = 0;
     int height_ = 0;

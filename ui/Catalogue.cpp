@@ -2,6 +2,7 @@
 
 #include "app/SharedState.h"
 #include "engine/Random.h"
+#include "library/FileBatch.h"
 #include "library/Paths.h"
 #include "library/Puzzle.h"
 #include "platform/GdiFont.h"
@@ -83,9 +84,16 @@ void Tmain::FormCreate(const std::string& dataDir) {
     outline->hide();
     std::exception_ptr loadError;
     try {
+        FinishInterruptedFiling(dataDir); // a filing cut short by a crash is finished or undone
+    } catch (...) {
+        loadError = std::current_exception(); // the tree is loaded all the same
+    }
+    try {
         LoadTreeInto();
     } catch (...) {
-        loadError = std::current_exception(); // reported once the remaining steps have run
+        if (!loadError) {
+            loadError = std::current_exception(); // reported once the remaining steps have run
+        }
     }
     state.LoadedPuzzle.words.clear();
     state.LoadedPuzzle.hints.clear();

@@ -4,6 +4,7 @@
 #include "engine/Grid.h"
 #include "engine/Random.h"
 #include "library/Paths.h"
+#include "library/PictureFiles.h"
 #include "media/Music.h"
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
@@ -190,7 +191,7 @@ void Tsearcher::BuildHintLists() {
         Combo1->addItem(text);
         if (PictureHints) {
             auto picture = std::make_unique<Bitmap>();
-            picture->LoadFromFile(PicturePath(Shared().DataDir, hint));
+            picture->LoadFromBytes(ReadPicture(Shared().DataDir, hint).bytes); // never via a link
             HintPictures.push_back(std::move(picture));
             Combo2->addItem(text, static_cast<int>(i));
         }

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -88,6 +89,8 @@ class Tlxedit : public QDialog {
     void FileWithTreeLines(std::int64_t line, const TextList& lines);
 
     bool filing_ = false;
+    // "a7.asl" as the folder step read it; filing is refused once another program changed it.
+    std::string treeBase_;
 };
 
 // A memo's text as the library files hold it: lines separated by CR LF, in Latin-1.

@@ -85,7 +85,9 @@ class FilingScope {
 } // namespace
 
 void Tlxedit::FillFolderList() {
-    const TextList tree = ReadList(DataPath(Shared().DataDir, "a7.asl"));
+    std::string bytes = ReadFileBytes(DataPath(Shared().DataDir, "a7.asl"));
+    const TextList tree = ParseList(bytes);
+    treeBase_ = std::move(bytes);
     SetMemoLines(*Memo4, tree);
     ListBox1->clear();
     FolderLineTable = lexiglade::FolderLineTable(tree);
@@ -164,7 +166,7 @@ void Tlxedit::FileWithTreeLines(std::int64_t line, const TextList& lines) {
 
 void Tlxedit::AppendPuzzle() {
     const NewPuzzle puzzle{Latin1(Edit1->text()), MemoText(*Memo1), MemoText(*Memo2),
-                           MemoText(*Memo4)};
+                           MemoText(*Memo4), treeBase_};
     lexiglade::AppendPuzzle(Shared().DataDir, puzzle,
                             [this](const std::string& text) { ShowStatus(FromLatin1(text)); });
     StatusLabel->clear();

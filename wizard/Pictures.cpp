@@ -1,6 +1,9 @@
 #include "wizard/Pictures.h"
 
+#include "library/AtomicFile.h"
+#include "library/LibraryLock.h"
 #include "library/Paths.h"
+#include "library/PictureFiles.h"
 #include "platform/GdiBitmap.h"
 #include "wizard/Validation.h"
 
@@ -8,21 +11,31 @@
 
 namespace lexiglade {
 
+namespace {
+
+std::string FileNameOf(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
+
+} // namespace
+
 void NormalizePictures(const std::string& dataDir, const TextList& hints,
                        const PaletteRef& palette) {
+    const LibraryLock lock(dataDir);
     Bitmap canvas;
     canvas.LoadFromFile(DataPath(dataDir, "a6.asl"));
     for (const std::string& hint : hints) {
-        const std::string path = PicturePath(dataDir, UpperCase(hint));
+        const PictureFile original = ReadPicture(dataDir, UpperCase(hint));
         Bitmap picture;
-        picture.LoadFromFile(path);
+        picture.LoadFromBytes(original.bytes);
         picture.Canvas().SelectPalette(palette, true);
         picture.Canvas().RealizePalette();
         DeviceContext& frame = canvas.Canvas();
         frame.BitBlt(0, 0, kPictureFrameWidth, kPictureFrameHeight, nullptr, 0, 0, WHITENESS);
         frame.BitBlt(0, 0, std::min(picture.Width(), kPictureFrameWidth),
                      std::min(picture.Height(), kPictureFrameHeight), picture, 0, 0, SRCCOPY);
-        canvas.SaveToFile(path);
+        KeepOriginalPicture(dataDir, FileNameOf(original.path), original.bytes);
+        ReplaceFile(original.path, canvas.ToBmpBytes());
     }
 }
 

@@ -2,7 +2,13 @@
 #include "TempFolder.h"
 
 #include "library/Errors.h"
+#include "library/LibraryLock.h"
+
+#include <csignal>
 #include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +100,50 @@ TEST(BestTimes, FileThatCannotServeThePuzzleRaisesItsErrorAndStaysUnchanged) {
             EXPECT_EQ(ReadBytes(path), c.contents) << c.error;
         }
     }
+}
+
+TEST(BestTimes, ANewRecordIsNotSavedIntoADamagedOrBusyOrReadOnlyList) {
+    TempFolder dir;
+    const std::string path = dir / "a14.asl";
+    // A NUL byte would cut the list short when it is written back.
+    const std::string damaged("300\r\n200\r\n\0"
+                              "100\r\n",
+                              13);
+    WriteBytes(path, damaged);
+    EXPECT_EQ(test::ErrorOf([&] { RecordBestTime(dir.Path(), 1, 150, false); }),
+              "The list " + path + " is damaged: it holds a NUL byte");
+    EXPECT_EQ(ReadBytes(path), damaged);
+
+    // Another program holds the library: the game waits a moment, then reports it.
+    WriteBytes(path, Times);
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const LibraryLock lock(dir.Path());
+        ::write(ready[1], "x", 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    EXPECT_EQ(test::ErrorOf([&] { RecordBestTime(dir.Path(), 1, 150, false); }),
+              "The library is in use by another program; try again in a moment");
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_EQ(ReadBytes(path), Times);
+    // A time that is no record needs no lock.
+    EXPECT_EQ(RecordBestTime(dir.Path(), 1, 170, false),
+              "Time taken: 02:50... Previous best was 02:41...You did not beat the old record.");
+
+    // A list the player may not write: read-only (and, run as root, another user's).
+    ::chmod(dir.Path().c_str(), 0777);
+    ::chmod(path.c_str(), 0444);
+    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
+        return test::ErrorOf([&] { RecordBestTime(dir.Path(), 1, 150, false); }) ==
+               "Cannot create file " + path;
+    }));
+    EXPECT_EQ(ReadBytes(path), Times);
 }
 
 } // namespace

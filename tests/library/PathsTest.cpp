@@ -63,6 +63,8 @@ TEST(Paths, FindsPicturesIgnoringAsciiCase) {
         {"folder.bmp", ""},
         {"", ""},
         {".", ""},
+        {"..", ""},
+        {"/etc/passwd", ""},
         {"../pictures/CAT.BMP", ""},
         {"CAT.BMP\0x"s, ""},
     };
@@ -70,7 +72,14 @@ TEST(Paths, FindsPicturesIgnoringAsciiCase) {
         SCOPED_TRACE(name);
         const std::optional<std::string> path = FindPicture(folder.Path(), name);
         EXPECT_EQ(path.value_or(""), found.empty() ? "" : pictures + found);
-        EXPECT_EQ(PicturePath(folder.Path(), name), pictures + (found.empty() ? name : found));
+        if (IsPlainFileName(name)) {
+            EXPECT_EQ(PicturePath(folder.Path(), name), pictures + (found.empty() ? name : found));
+        } else {
+            const std::string message =
+                "\"" + name + "\" is not a plain file name of the library folder";
+            EXPECT_EQ(test::ErrorOf([&] { PicturePath(folder.Path(), name); }),
+                      message.c_str()); // the text of an exception ends at a NUL
+        }
     }
 }
 

@@ -27,6 +27,13 @@ std::string Lines(const TextList& lines) {
 }
 
 // A library of six puzzles in two bank pairs; b1.asl and b2.asl hold 70 lines each.
+std::string NotPlain(const std::string& name) {
+    std::string text = "\"";
+    text += name;
+    text += "\" is not a plain file name of the library folder";
+    return text;
+}
+
 class LibraryFixture : public ::testing::Test {
   public:
     void SetUp() override {
@@ -63,7 +70,17 @@ class LibraryFixture : public ::testing::Test {
         EXPECT_EQ(a.hints, b.hints);
     }
 
+    // A sibling folder holding a complete bank pair, as seen from the library folder.
+    std::string Outside() const {
+        return "../" + std::filesystem::path(outside_.Path()).parent_path().filename().string();
+    }
+    void MakeOutsideBanks() const {
+        WriteBytes(outside_ / "b1.asl", Lines(BankLines("OUTSIDE", 0, 69)));
+        WriteBytes(outside_ / "b2.asl", Lines(BankLines("outside", 0, 69)));
+    }
+
     TempFolder folder_;
+    TempFolder outside_;
 };
 
 TEST(IsPuzzleItem, FoldersAreItemsWithDeeperItemsOrAtTheTop) {
@@ -149,6 +166,9 @@ TEST_F(LibraryFixture, FailuresChangeNothing) {
         };
     };
     const std::string bad = "' is not a valid integer value";
+    MakeOutsideBanks(); // loaded, were the names not refused
+    const std::string outsideWords = Outside() + "/b1.asl";
+    const std::string outsideHints = Outside() + "/b2.asl";
     const Case cases[] = {
         {"title not in the list", "Ghost", [](LibraryFixture&) {},
          "Puzzle \"Ghost\" is not in the library"},
@@ -183,8 +203,15 @@ TEST_F(LibraryFixture, FailuresChangeNothing) {
          both(write("a11.asl", {"45", "$1"}), remove("a12.asl")), "'$1" + bad},
         {"short word bank names before missing hint bank names", "Pets",
          both(write("a9.asl", {"b1.asl"}), remove("a10.asl")), "List index out of bounds"},
-        {"bank name that is a folder", "Pets", write("a9.asl", {"b1.asl", ""}),
-         "Cannot open file " + dir},
+        {"bank name that is empty", "Pets", write("a9.asl", {"b1.asl", ""}), NotPlain("")},
+        {"word bank outside the library", "Pets", write("a9.asl", {"b1.asl", outsideWords}),
+         NotPlain(outsideWords)},
+        {"hint bank outside the library", "Pets", write("a10.asl", {"b2.asl", outsideHints}),
+         NotPlain(outsideHints)},
+        {"hint bank by its full path", "Pets", write("a10.asl", {"b2.asl", "/etc/hostname"}),
+         NotPlain("/etc/hostname")},
+        {"bank name that is the parent folder", "Pets", write("a10.asl", {"b2.asl", ".."}),
+         NotPlain("..")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

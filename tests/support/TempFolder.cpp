@@ -3,6 +3,7 @@
 #include "library/Errors.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -34,6 +35,23 @@ TempFolder::~TempFolder() {
     }
     fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, error);
     fs::remove_all(path_, error);
+}
+
+MemoryTempDir::MemoryTempDir() {
+    if (const char* old = std::getenv("TMPDIR")) {
+        old_ = old;
+    }
+    if (fs::is_directory("/dev/shm")) {
+        ::setenv("TMPDIR", "/dev/shm", 1);
+    }
+}
+
+MemoryTempDir::~MemoryTempDir() {
+    if (old_) {
+        ::setenv("TMPDIR", old_->c_str(), 1);
+    } else {
+        ::unsetenv("TMPDIR");
+    }
 }
 
 void WriteBytes(const std::string& path, std::string_view bytes) {

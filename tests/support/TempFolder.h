@@ -2,6 +2,7 @@
 // Helpers for tests that work on real files: a private folder, raw bytes in and out.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,19 @@ class TempFolder {
 
   private:
     std::string path_;
+};
+
+// TMPDIR pointed at a memory file system while it lives, where there is one, so that the
+// TempFolders made meanwhile live there: for tests that write and sync thousands of files.
+class MemoryTempDir {
+  public:
+    MemoryTempDir();
+    ~MemoryTempDir();
+    MemoryTempDir(const MemoryTempDir&) = delete;
+    MemoryTempDir& operator=(const MemoryTempDir&) = delete;
+
+  private:
+    std::optional<std::string> old_;
 };
 
 void WriteBytes(const std::string& path, std::string_view bytes);

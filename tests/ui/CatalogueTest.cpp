@@ -2,6 +2,9 @@
 #include "UiFixture.h"
 
 #include "app/SharedState.h"
+#include "library/FileBatch.h"
+#include "library/Journal.h"
+#include "library/TextList.h"
 #include "ui/Drawkit.h"
 #include "ui/Forms.h"
 #include "ui/Midistuf.h"
@@ -118,6 +121,41 @@ TEST_F(CatalogueTest, ClosingShowsTheMessageExactlyOnce) {
     EXPECT_EQ(answerer.Boxes()[0].text, "Thanks for playing Lexiglade!");
     EXPECT_EQ(answerer.Boxes()[0].icon, QMessageBox::Information);
     EXPECT_FALSE(form->isVisible());
+}
+
+// A filing cut short after its journal: the new tree is written in full under its staged name.
+void InterruptFilingOfTree(const DataFolder& folder, const std::string& newTree) {
+    const std::string oldTree = kTreeText;
+    const JournalEntry entry{"a7.asl", std::string(kStagedPrefix) + "a7.asl",
+                             std::string(kBackupPrefix) + "a7.asl", DigestOf(newTree),
+                             DigestOf(oldTree)};
+    folder.Write(entry.staged, newTree);
+    folder.Write(*entry.backup, oldTree);
+    folder.Write(kJournalName, FormatJournal({entry}));
+}
+
+TEST_F(CatalogueTest, StartUpFinishesAFilingThatWasCutShortBeforeLoadingTheTree) {
+    const std::string newTree = std::string(kTreeText) + "Sea\r\n\tFish\r\n";
+    InterruptFilingOfTree(folder, newTree);
+    BoxAnswerer answerer;
+    auto form = OpenCatalogue(folder, 1000, 700);
+    EXPECT_TRUE(answerer.Boxes().empty());
+    ASSERT_FALSE(form->outline->Model().empty());
+    EXPECT_EQ(form->outline->Model().back().text, "Fish");
+    EXPECT_EQ(ReadFileBytes(folder / "a7.asl"), newTree);
+    EXPECT_FALSE(HasFilingLeftovers(folder.Path()));
+}
+
+TEST_F(CatalogueTest, AJournalThatCannotBeSettledIsReportedAndTheTreeStillLoads) {
+    folder.Write(kJournalName, "Lexiglade filing journal 1\nreplace\ta7.asl\n");
+    BoxAnswerer answerer;
+    auto form = OpenCatalogue(folder, 1000, 700);
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].text.toStdString(),
+              "The filing journal " + folder / kJournalName +
+                  " is damaged; the library was left as it is.");
+    EXPECT_EQ(form->outline->topLevelItemCount(), 2);
+    EXPECT_TRUE(HasFilingLeftovers(folder.Path()));
 }
 
 TEST_F(CatalogueTest, MissingTreeFileIsReportedOnceAndTheCatalogueStillOpens) {

@@ -221,10 +221,10 @@ TEST_F(EditorFolderTest, ALongQuestionIsAskedWhole) {
                                             QStringLiteral("\" folder?"));
 }
 
-// Fails the n-th rename with a full disk.
-int renamesLeft = 0;
-int FailRename(ReplaceStep step) {
-    return step == ReplaceStep::Rename && --renamesLeft == 0 ? ENOSPC : 0;
+// Fails the n-th write with a full disk.
+int writesLeft = 0;
+int FailWrite(ReplaceStep step) {
+    return step == ReplaceStep::Write && --writesLeft == 0 ? ENOSPC : 0;
 }
 
 TEST_F(EditorFolderTest, AFailedFilingPutsEverythingBackAndTheNextTrySucceeds) {
@@ -232,8 +232,8 @@ TEST_F(EditorFolderTest, AFailedFilingPutsEverythingBackAndTheNextTrySucceeds) {
     OpenFolderStep();
     const auto before = data.Snapshot();
     const std::string memo = MemoText(*wizard.Memo4);
-    renamesLeft = 3; // the word bank
-    SetReplaceFaultHook(FailRename);
+    writesLeft = 3; // the word bank, after the tree and the titles
+    SetReplaceFaultHook(FailWrite);
     wizard.btnexistingfolder->click();
     ASSERT_EQ(answerer.Boxes().size(), 2u);
     EXPECT_EQ(answerer.Boxes()[1].caption, QStringLiteral("Lexiglade"));
@@ -254,6 +254,28 @@ TEST_F(EditorFolderTest, AFailedFilingPutsEverythingBackAndTheNextTrySucceeds) {
     EXPECT_EQ(ParseList(data.Read("a8.asl")).size(), 9u);
     EXPECT_EQ(ParseList(data.Read("a15.asl")).size(), 9u);
     EXPECT_TRUE(wizard.StatusLabel->text().isEmpty());
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First);
+}
+
+TEST_F(EditorFolderTest, ATreeChangedByAnotherProgramIsNotOverwritten) {
+    BoxAnswerer answerer(QMessageBox::Yes);
+    OpenFolderStep();
+    const std::string changed = std::string(kThreeFolderTree) + "Other\r\n\tElse\r\n";
+    data.Write("a7.asl", changed); // another copy of the game filed meanwhile
+    const auto before = data.Snapshot();
+    wizard.btnexistingfolder->click();
+    ASSERT_EQ(answerer.Boxes().size(), 2u);
+    EXPECT_EQ(answerer.Boxes()[1].text.toStdString(),
+              "The folder list " + data / "a7.asl" +
+                  " was changed by another program; please choose the folder again.");
+    EXPECT_EQ(data.Snapshot(), before);
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
+
+    wizard.BitBtn2->click(); // Go Back, then Next reads the tree afresh
+    wizard.BitBtn1->click();
+    ASSERT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
+    wizard.btnexistingfolder->click();
+    EXPECT_EQ(Tree(), ParseList(std::string(changed).insert(9, "\tGarden\r\n")));
     EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First);
 }
 

@@ -1,15 +1,20 @@
 #include "WizardData.h"
 
+#include "library/AtomicFile.h"
 #include "wizard/Pictures.h"
+#include "wizard/Validation.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
 
 namespace lexiglade::test {
 namespace {
+
+namespace fs = std::filesystem;
 
 std::string ErrorOf(const std::function<void()>& action) {
     try {
@@ -18,6 +23,13 @@ std::string ErrorOf(const std::function<void()>& action) {
         return error.what();
     }
     return "";
+}
+
+std::string NotPlain(const std::string& name) {
+    std::string text = "\"";
+    text += name;
+    text += "\" is not a plain file name of the library folder";
+    return text;
 }
 
 // True when `picture` holds `source` in its top-left corner, cut to w x h.
@@ -50,6 +62,8 @@ TEST(NormalizePicturesTest, PicturesAreCutOrPlacedInTheFrameAndSavedWhereTheyWer
     const QImage small = Gradient(100, 50).mirrored(true, false);
     data.WritePicture("pictures/large.bmp", large); // found whatever the case of the hint
     data.WritePicture("pictures/SMALL.BMP", small);
+    const std::string largeFile = data.Read("pictures/large.bmp");
+    const std::string smallFile = data.Read("pictures/SMALL.BMP");
     NormalizePictures(data.Path(), {"Large.BMP", "small.bmp"}, nullptr);
 
     const QImage cut = data.ReadPicture("pictures/large.bmp");
@@ -60,7 +74,96 @@ TEST(NormalizePicturesTest, PicturesAreCutOrPlacedInTheFrameAndSavedWhereTheyWer
     EXPECT_TRUE(HoldsAt(placed, small, 100, 50));
     EXPECT_TRUE(AllOf(placed, QRect(100, 0, 50, 80), qRgb(255, 255, 255)));
     EXPECT_TRUE(AllOf(placed, QRect(0, 50, 150, 30), qRgb(255, 255, 255)));
-    EXPECT_EQ(data.Snapshot().size(), 3u); // no file made under another name
+    // The player's pictures kept as they were, under the names they had; nothing else made.
+    EXPECT_EQ(data.Read("pictures/originals/large.bmp"), largeFile);
+    EXPECT_EQ(data.Read("pictures/originals/SMALL.BMP"), smallFile);
+    EXPECT_EQ(data.Snapshot().size(), 5u);
+}
+
+TEST(NormalizePicturesTest, TheFirstOriginalIsKeptAndNeverOverwritten) {
+    WizardData data(false);
+    data.WritePicture("pictures/cat.bmp", Gradient(300, 200));
+    const std::string first = data.Read("pictures/cat.bmp");
+    NormalizePictures(data.Path(), {"CAT.BMP"}, nullptr);
+    const std::string reshaped = data.Read("pictures/cat.bmp");
+    ASSERT_NE(reshaped, first);
+    NormalizePictures(data.Path(), {"cat.bmp"}, nullptr); // used again by a later puzzle
+    EXPECT_EQ(data.Read("pictures/cat.bmp"), reshaped);
+    EXPECT_EQ(data.Read("pictures/originals/cat.bmp"), first);
+
+    data.WritePicture("pictures/cat.bmp", Gradient(40, 40)); // the player draws a new one
+    NormalizePictures(data.Path(), {"CAT.BMP"}, nullptr);
+    EXPECT_EQ(data.Read("pictures/originals/cat.bmp"), first);
+    EXPECT_TRUE(HoldsAt(data.ReadPicture("pictures/cat.bmp"), Gradient(40, 40), 40, 40));
+}
+
+// Fails the n-th write with a full disk.
+int writesLeft = 0;
+int FailWrite(ReplaceStep step) {
+    return step == ReplaceStep::Write && --writesLeft == 0 ? ENOSPC : 0;
+}
+
+TEST(NormalizePicturesTest, AFullDiskLeavesThePictureWhole) {
+    // The first write keeps the original, the second replaces the picture.
+    for (int failing : {1, 2}) {
+        WizardData data(false);
+        data.WritePicture("pictures/dog.bmp", Gradient(100, 50)); // one write call each
+        const std::string before = data.Read("pictures/dog.bmp");
+        writesLeft = failing;
+        SetReplaceFaultHook(FailWrite);
+        const std::string error =
+            ErrorOf([&] { NormalizePictures(data.Path(), {"DOG.BMP"}, nullptr); });
+        SetReplaceFaultHook(nullptr);
+        const std::string written =
+            data / (failing == 1 ? "pictures/originals/dog.bmp" : "pictures/dog.bmp");
+        EXPECT_EQ(error, "Cannot write file " + written + ": No space left on device");
+        EXPECT_EQ(data.Read("pictures/dog.bmp"), before) << failing;
+        const auto files = data.Snapshot();
+        EXPECT_EQ(files.count("pictures/originals/dog.bmp"), failing == 1 ? 0u : 1u);
+        EXPECT_EQ(files.size(), failing == 1 ? 2u : 3u) << "no temporary file is left";
+
+        NormalizePictures(data.Path(), {"DOG.BMP"}, nullptr); // room again
+        EXPECT_EQ(data.ReadPicture("pictures/dog.bmp").size(), QSize(150, 80));
+        EXPECT_EQ(data.Read("pictures/originals/dog.bmp"), before);
+    }
+}
+
+TEST(NormalizePicturesTest, NothingOutsideTheLibraryIsReadOrWritten) {
+    WizardData data(false);
+    WizardData outside(false);
+    outside.WritePicture("pictures/x.bmp", Gradient(300, 200));
+    const std::string outsideBytes = outside.Read("pictures/x.bmp");
+    fs::create_symlink(outside / "pictures/x.bmp", data / "pictures/LINK.BMP");
+    fs::create_hard_link(outside / "pictures/x.bmp", data / "pictures/HARD.BMP");
+
+    // A symbolic link is refused: the file it names stays as it is, and so does the link.
+    EXPECT_EQ(ErrorOf([&] { NormalizePictures(data.Path(), {"LINK.BMP"}, nullptr); }),
+              "Cannot use file " + data / "pictures/LINK.BMP" + ": it is a symbolic link");
+    EXPECT_TRUE(fs::is_symlink(data / "pictures/LINK.BMP"));
+    EXPECT_FALSE(fs::exists(data / "pictures/originals/LINK.BMP"));
+
+    // A hard link is read as the library's own file, but replaced, never written through.
+    NormalizePictures(data.Path(), {"HARD.BMP"}, nullptr);
+    EXPECT_EQ(data.ReadPicture("pictures/HARD.BMP").size(), QSize(150, 80));
+    EXPECT_EQ(data.Read("pictures/originals/HARD.BMP"), outsideBytes);
+    EXPECT_EQ(outside.Read("pictures/x.bmp"), outsideBytes);
+
+    // A name that leaves the pictures folder is refused before anything is read.
+    const std::string up =
+        "../" + fs::path(outside.Path()).parent_path().filename().string() + "/pictures/x.bmp";
+    EXPECT_EQ(ErrorOf([&] { NormalizePictures(data.Path(), {up}, nullptr); }),
+              NotPlain(UpperCase(up)));
+    EXPECT_EQ(outside.Read("pictures/x.bmp"), outsideBytes);
+    EXPECT_EQ(outside.Snapshot().size(), 2u);
+
+    // A pictures folder that is a link is not followed either.
+    WizardData linked(false);
+    fs::remove(linked / "pictures");
+    fs::create_directory_symlink(outside / "pictures", linked / "pictures");
+    EXPECT_EQ(ErrorOf([&] { NormalizePictures(linked.Path(), {"X.BMP"}, nullptr); }),
+              "Cannot use file " + linked / "pictures" + ": it is a symbolic link");
+    EXPECT_EQ(outside.Read("pictures/x.bmp"), outsideBytes);
+    EXPECT_EQ(outside.Snapshot().size(), 2u);
 }
 
 TEST(NormalizePicturesTest, TheCanvasSizeAndWhatLiesOutsideTheFrameAreKept) {
@@ -96,7 +199,7 @@ TEST(NormalizePicturesTest, AnInvalidBitmapStopsTheRunWithTheEarlierPicturesRewr
 TEST(NormalizePicturesTest, AMissingCanvasRewritesNothing) {
     WizardData data(false);
     data.WritePicture("pictures/one.bmp", Gradient(300, 200));
-    std::filesystem::remove(data / "a6.asl");
+    fs::remove(data / "a6.asl");
     const auto before = data.Snapshot();
     EXPECT_EQ(ErrorOf([&] { NormalizePictures(data.Path(), {"ONE.BMP"}, nullptr); }),
               "Cannot open file " + data / "a6.asl");

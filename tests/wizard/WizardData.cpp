@@ -1,5 +1,7 @@
 #include "WizardData.h"
 
+#include "library/LibraryLock.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -99,7 +101,7 @@ QImage WizardData::ReadPicture(const std::string& name) const {
 std::map<std::string, std::string> WizardData::Snapshot() const {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(path_)) {
-        if (entry.is_regular_file()) {
+        if (entry.is_regular_file() && entry.path().filename() != kLockFileName) {
             files[fs::relative(entry.path(), path_).string()] =
                 Read(fs::relative(entry.path(), path_).string());
         }

@@ -22,7 +22,8 @@ class WizardData {
     std::string Read(const std::string& name) const;
     void WritePicture(const std::string& name, const QImage& image) const;
     QImage ReadPicture(const std::string& name) const;
-    // Every file below the folder, by relative path, with its bytes.
+    // Every file below the folder, by relative path, with its bytes; not the library's lock file,
+    // which stays once a writer has made it.
     std::map<std::string, std::string> Snapshot() const;
 
   private:

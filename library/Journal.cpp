@@ -1,0 +1,109 @@
+#include "library/Journal.h"
+
+#include "library/Paths.h"
+#include "library/TextList.h"
+
+#include <charconv>
+
+namespace lexiglade {
+
+namespace {
+
+constexpr std::string_view kHeader = "Lexiglade filing journal 1";
+constexpr std::string_view kReplace = "replace";
+constexpr std::string_view kNoOldFile = "did not exist";
+constexpr std::string_view kEnd = "end";
+constexpr std::size_t kFieldCount = 8;
+
+std::string Hex(std::uint64_t value) {
+    char text[17] = {};
+    const auto result = std::to_chars(text, text + 16, value, 16);
+    return std::string(text, result.ptr);
+}
+
+bool ParseNumber(std::string_view text, int base, std::uint64_t& value) {
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    return !text.empty() && result.ec == std::errc() && result.ptr == text.data() + text.size();
+}
+
+std::vector<std::string_view> SplitTabs(std::string_view line) {
+    std::vector<std::string_view> fields;
+    for (;;) {
+        const std::size_t tab = line.find('\t');
+        fields.push_back(line.substr(0, tab));
+        if (tab == std::string_view::npos) {
+            return fields;
+        }
+        line.remove_prefix(tab + 1);
+    }
+}
+
+bool ParseDigest(std::string_view size, std::string_view hash, FileDigest& digest) {
+    return ParseNumber(size, 10, digest.size) && ParseNumber(hash, 16, digest.hash);
+}
+
+std::optional<JournalEntry> ParseEntry(std::string_view line) {
+    const std::vector<std::string_view> fields = SplitTabs(line);
+    if (fields.size() != kFieldCount || fields[0] != kReplace) {
+        return std::nullopt;
+    }
+    JournalEntry entry{std::string(fields[1]), std::string(fields[2]), std::nullopt, {}, {}};
+    if (fields[3] != kNoOldFile) {
+        entry.backup = std::string(fields[3]);
+        if (!IsPlainFileName(*entry.backup) ||
+            !ParseDigest(fields[6], fields[7], entry.oldDigest)) {
+            return std::nullopt;
+        }
+    }
+    if (!IsPlainFileName(entry.target) || !IsPlainFileName(entry.staged) ||
+        !ParseDigest(fields[4], fields[5], entry.newDigest)) {
+        return std::nullopt;
+    }
+    return entry;
+}
+
+} // namespace
+
+FileDigest DigestOf(std::string_view bytes) {
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (const char c : bytes) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
+    }
+    return {bytes.size(), hash};
+}
+
+std::string FormatJournal(const std::vector<JournalEntry>& entries) {
+    std::string text(kHeader);
+    text += '\n';
+    for (const JournalEntry& entry : entries) {
+        text += std::string(kReplace) + '\t' + entry.target + '\t' + entry.staged + '\t';
+        text += entry.backup ? *entry.backup : std::string(kNoOldFile);
+        text += '\t' + std::to_string(entry.newDigest.size) + '\t' + Hex(entry.newDigest.hash);
+        text += '\t' + std::to_string(entry.oldDigest.size) + '\t' + Hex(entry.oldDigest.hash);
+        text += '\n';
+    }
+    text += kEnd;
+    text += '\n';
+    return text;
+}
+
+std::optional<std::vector<JournalEntry>> ParseJournal(std::string_view text) {
+    if (text.find('\0') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const TextList lines = ParseList(text);
+    if (lines.size() < 2 || lines.front() != kHeader || lines.back() != kEnd) {
+        return std::nullopt;
+    }
+    std::vector<JournalEntry> entries;
+    for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+        std::optional<JournalEntry> entry = ParseEntry(lines[i]);
+        if (!entry) {
+            return std::nullopt;
+        }
+        entries.push_back(std::move(*entry));
+    }
+    return entries;
+}
+
+} // namespace lexiglade

@@ -1,0 +1,364 @@
+#include "library/LibraryCheck.h"
+
+#include "library/Append.h"
+#include "library/Errors.h"
+#include "library/FileBatch.h"
+#include "library/ListAppend.h"
+#include "library/Paths.h"
+#include "library/Puzzle.h"
+#include "library/TextList.h"
+#include "library/TreeFile.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string_view>
+#include <unistd.h>
+#include <unordered_set>
+#include <utility>
+
+namespace lexiglade {
+
+namespace {
+
+enum ListIndex { kTitles, kWordBanks, kHintBanks, kFirsts, kLasts, kPlainTimes, kBackwardTimes };
+constexpr std::size_t kListCount = std::size(kCatalogueLists);
+
+// The text of the library error `raise` throws.
+std::string ErrorText(const std::function<void()>& raise) {
+    try {
+        raise();
+    } catch (const LibraryError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+std::string LineNote(std::size_t index, const char* list) {
+    return " (line " + std::to_string(index + 1) + " of " + list + ")";
+}
+
+// A line of "a11.asl" or "a12.asl" as StrToInt reads it, without copying the common case.
+std::int32_t LineNumber(std::string_view text) {
+    constexpr std::size_t kSafeDigits = 9; // within 32 bits whatever they are
+    if (!text.empty() && text.size() <= kSafeDigits &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        std::int32_t value = 0;
+        for (const char c : text) {
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    }
+    return StrToInt(std::string(text)); // signs, and the error of what is no number
+}
+
+// A file's text and its lines, as views into it.
+struct ListText {
+    std::string bytes;
+    std::vector<std::string_view> lines;
+
+    void Read(const std::string& path) {
+        bytes = ReadFileBytes(path);
+        Split();
+    }
+    void Split() {
+        LineCursor cursor(bytes);
+        std::string_view line;
+        while (cursor.Next(line)) {
+            lines.push_back(line);
+        }
+    }
+    std::string Line(std::size_t k) const { return std::string(lines[k]); }
+};
+
+// A bank read once, however many puzzles point into it.
+// A bank read once, however many puzzles point into it; its lines are cut out only when a puzzle
+// needs to look at them.
+struct Bank {
+    std::string error; // why it cannot be read; empty when it was
+    std::size_t lineCount = 0;
+    bool mayNamePictures = false; // some line holds a '.', as a picture's name does
+    ListText text;
+
+    const ListText& Lines() {
+        if (text.lines.empty() && lineCount > 0) {
+            text.Split();
+        }
+        return text;
+    }
+};
+
+class LibraryChecker {
+  public:
+    explicit LibraryChecker(const std::string& dataDir) : dataDir_(dataDir) {}
+    std::vector<std::string> Run();
+
+  private:
+    std::string Path(const std::string& name) const { return dataDir_ + name; }
+    void ReadLists();
+    void CheckPuzzle(std::size_t k);
+    // The two banks of puzzle k when their names are sound, or none.
+    std::optional<std::pair<Bank*, Bank*>> BanksOf(std::size_t k);
+    // The start of a problem line of puzzle k.
+    std::string PuzzlePrefix(std::size_t k) const;
+    bool CheckBankNames(std::size_t k);
+    void CheckLines(std::size_t k, Bank& words, Bank& hints);
+    void CheckPictures(std::size_t k, const ListText& hints, std::int32_t first, std::int32_t last);
+    void CheckTree();
+    void CheckBestTimes();
+    Bank& BankOf(std::string_view name);
+    void Report(std::string problem) { problems_.push_back(std::move(problem)); }
+
+    const std::string& dataDir_;
+    std::vector<std::string> problems_;
+    std::vector<ListText> lists_ = std::vector<ListText>(kListCount);
+    std::vector<bool> read_ = std::vector<bool>(kListCount);
+    std::map<std::string, Bank, std::less<>> banks_;
+    // The bank names of the puzzle before, and their banks: most puzzles share them.
+    std::string_view lastWords_, lastHints_;
+    std::optional<std::pair<Bank*, Bank*>> lastBanks_;
+};
+
+void LibraryChecker::ReadLists() {
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const std::string path = Path(kCatalogueLists[i]);
+        try {
+            lists_[i].Read(path);
+        } catch (const LibraryError& error) {
+            Report(error.what());
+            continue;
+        }
+        if (lists_[i].bytes.find('\0') != std::string::npos) {
+            Report(ErrorText([&] { RaiseListHoldsNul(path); }));
+        }
+        read_[i] = true;
+    }
+    const std::size_t titles = lists_[kTitles].lines.size();
+    for (std::size_t i = 1; i < kListCount; ++i) {
+        if (read_[kTitles] && read_[i] && lists_[i].lines.size() != titles) {
+            Report(ErrorText([&] {
+                RaiseListLengthDiffers(Path(kCatalogueLists[i]), lists_[i].lines.size(),
+                                       Path(kCatalogueLists[kTitles]), titles);
+            }));
+        }
+    }
+}
+
+Bank& LibraryChecker::BankOf(std::string_view name) {
+    const auto found = banks_.find(name);
+    if (found != banks_.end()) {
+        return found->second;
+    }
+    Bank& bank = banks_[std::string(name)];
+    try {
+        bank.text.bytes = ReadFileBytes(Path(std::string(name)));
+        bank.lineCount = ScanList(bank.text.bytes).lines;
+        bank.mayNamePictures = bank.text.bytes.find('.') != std::string::npos;
+    } catch (const LibraryError& error) {
+        bank.error = error.what();
+    }
+    return bank;
+}
+
+// N of a bank's name "b" + N + ".asl"; 0 when the name has another shape.
+unsigned long BankNumber(std::string_view name) {
+    constexpr std::string_view kStem = "b", kExtension = ".asl";
+    if (name.size() <= kStem.size() + kExtension.size() || name.rfind(kStem, 0) != 0 ||
+        name.compare(name.size() - kExtension.size(), kExtension.size(), kExtension) != 0) {
+        return 0;
+    }
+    const std::string_view digits =
+        name.substr(kStem.size(), name.size() - kStem.size() - kExtension.size());
+    if (digits.size() > 9 || digits[0] == '0' ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return 0;
+    }
+    return std::stoul(std::string(digits));
+}
+
+std::string LibraryChecker::PuzzlePrefix(std::size_t k) const {
+    return "Puzzle \"" + lists_[kTitles].Line(k) + "\"" + LineNote(k, "a8.asl") + ": ";
+}
+
+bool LibraryChecker::CheckBankNames(std::size_t k) {
+    const std::string_view words = lists_[kWordBanks].lines[k];
+    const std::string_view hints = lists_[kHintBanks].lines[k];
+    for (const std::string_view name : {words, hints}) {
+        if (!IsPlainFileName(name)) {
+            Report(PuzzlePrefix(k) + ErrorText([&] { RaiseNotPlainName(std::string(name)); }));
+            return false;
+        }
+    }
+    const unsigned long number = BankNumber(words);
+    if (number % 2 != 1 || BankNumber(hints) != number + 1) {
+        Report(PuzzlePrefix(k) + "its banks " + std::string(words) + " and " + std::string(hints) +
+               " are not a pair");
+        return false;
+    }
+    return true;
+}
+
+void LibraryChecker::CheckPictures(std::size_t k, const ListText& hints, std::int32_t first,
+                                   std::int32_t last) {
+    if (last < first ||
+        hints.lines[static_cast<std::size_t>(first)].find('.') == std::string_view::npos) {
+        return; // a puzzle of text hints
+    }
+    for (std::int32_t i = first; i <= last; ++i) {
+        const std::string hint = hints.Line(static_cast<std::size_t>(i));
+        if (!IsPlainFileName(hint)) {
+            Report(PuzzlePrefix(k) + ErrorText([&] { RaiseNotPlainName(hint); }));
+        } else if (!FindPicture(dataDir_, hint)) {
+            Report(PuzzlePrefix(k) + "its picture " + Path(kPictureFolder) + hint + " is missing");
+        }
+    }
+}
+
+void LibraryChecker::CheckLines(std::size_t k, Bank& words, Bank& hints) {
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+    try {
+        first = LineNumber(lists_[kFirsts].lines[k]);
+        last = LineNumber(lists_[kLasts].lines[k]);
+    } catch (const LibraryError& error) {
+        Report(PuzzlePrefix(k) + error.what());
+        return;
+    }
+    const auto within = [&](const Bank& bank) {
+        return first >= 0 && std::int64_t{last} >= std::int64_t{first} - 1 &&
+               std::int64_t{last} < static_cast<std::int64_t>(bank.lineCount);
+    };
+    if (!within(words) || !within(hints)) {
+        Report(PuzzlePrefix(k) + "its lines " + std::to_string(first) + " to " +
+               std::to_string(last) + " lie outside its banks (" + lists_[kWordBanks].Line(k) +
+               " has " + std::to_string(words.lineCount) + " lines, " + lists_[kHintBanks].Line(k) +
+               " has " + std::to_string(hints.lineCount) + ")");
+        return;
+    }
+    if (hints.mayNamePictures) {
+        CheckPictures(k, hints.Lines(), first, last);
+    }
+}
+
+std::optional<std::pair<Bank*, Bank*>> LibraryChecker::BanksOf(std::size_t k) {
+    const std::string_view words = lists_[kWordBanks].lines[k];
+    const std::string_view hints = lists_[kHintBanks].lines[k];
+    if (k > 0 && words == lastWords_ && hints == lastHints_) {
+        if (!lastBanks_) {
+            CheckBankNames(k); // the same faulty names: a line for this puzzle too
+        }
+        return lastBanks_;
+    }
+    lastWords_ = words;
+    lastHints_ = hints;
+    lastBanks_.reset();
+    if (CheckBankNames(k)) {
+        lastBanks_.emplace(&BankOf(words), &BankOf(hints));
+    }
+    return lastBanks_;
+}
+
+void LibraryChecker::CheckPuzzle(std::size_t k) {
+    const std::optional<std::pair<Bank*, Bank*>> banks = BanksOf(k);
+    if (!banks) {
+        return;
+    }
+    const auto& [words, hints] = *banks;
+    for (const Bank* bank : {words, hints}) {
+        if (!bank->error.empty()) {
+            Report(PuzzlePrefix(k) + bank->error);
+            return;
+        }
+    }
+    CheckLines(k, *words, *hints);
+}
+
+void LibraryChecker::CheckTree() {
+    TreeModel tree;
+    try {
+        LoadTreeFile(Path(kTreeFile), tree);
+    } catch (const LibraryError& error) {
+        Report(Path(kTreeFile) + ": " + error.what());
+        return;
+    }
+    std::unordered_set<std::string_view> inTree;
+    for (std::size_t s = 0; s < tree.size(); ++s) {
+        if (IsPuzzleItem(tree, s)) {
+            inTree.insert(tree[s].text);
+        }
+    }
+    const std::vector<std::string_view>& titles = lists_[kTitles].lines;
+    const std::unordered_set<std::string_view> listed(titles.begin(), titles.end());
+    for (std::size_t k = 0; k < titles.size(); ++k) {
+        if (inTree.count(titles[k]) == 0) {
+            Report("Puzzle \"" + lists_[kTitles].Line(k) + "\"" + LineNote(k, "a8.asl") +
+                   " is under no folder of " + kTreeFile);
+        }
+    }
+    for (std::size_t s = 0; s < tree.size(); ++s) {
+        if (IsPuzzleItem(tree, s) && listed.count(tree[s].text) == 0) {
+            Report("Puzzle \"" + tree[s].text + "\"" + LineNote(s, kTreeFile) + " is not in " +
+                   kMasterList);
+        }
+    }
+}
+
+bool IsSeconds(std::string_view text) {
+    constexpr std::size_t kMaxDigits = 9; // within 32 bits
+    return !text.empty() && text.size() <= kMaxDigits &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+void LibraryChecker::CheckBestTimes() {
+    for (const ListIndex list : {kPlainTimes, kBackwardTimes}) {
+        for (std::size_t k = 0; k < lists_[list].lines.size(); ++k) {
+            if (!IsSeconds(lists_[list].lines[k])) {
+                Report("Best time \"" + lists_[list].Line(k) + "\"" +
+                       LineNote(k, kCatalogueLists[list]) + " is not a whole number of seconds");
+            }
+        }
+    }
+}
+
+std::vector<std::string> LibraryChecker::Run() {
+    ReadLists();
+    std::size_t puzzles = lists_[kTitles].lines.size();
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        puzzles = std::min(puzzles, read_[i] ? lists_[i].lines.size() : 0);
+    }
+    for (std::size_t k = 0; k < puzzles; ++k) {
+        CheckPuzzle(k);
+    }
+    if (read_[kTitles]) {
+        CheckTree();
+    }
+    CheckBestTimes();
+    return std::move(problems_);
+}
+
+} // namespace
+
+std::vector<std::string> LibraryProblems(const std::string& dataDir) {
+    return LibraryChecker(dataDir).Run();
+}
+
+LibraryReport CheckLibrary(const std::string& dataDir) {
+    LibraryReport report;
+    std::optional<LibraryLock> lock;
+    const std::string folder = dataDir.empty() ? "." : dataDir;
+    // A folder that cannot be written is checked as it is, unless a filing there needs settling.
+    if (::access(folder.c_str(), W_OK) == 0 || HasFilingLeftovers(dataDir)) {
+        try {
+            lock.emplace(dataDir);
+            report.recovery = lock->Recovered();
+        } catch (const LibraryError& error) {
+            report.problems.push_back(error.what());
+        }
+    }
+    std::vector<std::string> problems = LibraryProblems(dataDir);
+    report.problems.insert(report.problems.end(), problems.begin(), problems.end());
+    return report;
+}
+
+} // namespace lexiglade

@@ -1,0 +1,52 @@
+#pragma once
+// The library's invariants, checked all at once, and its contents as folders of puzzles.
+#include "library/LibraryLock.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lexiglade {
+
+// The seven catalogue lists, which hold one line per puzzle each.
+inline constexpr const char* kCatalogueLists[] = {"a8.asl",  "a9.asl",  "a10.asl", "a11.asl",
+                                                  "a12.asl", "a14.asl", "a15.asl"};
+
+struct LibraryReport {
+    Recovery recovery = Recovery::Nothing; // what had to be settled first
+    std::vector<std::string> problems;     // one line each
+};
+
+// Finishes or undoes a filing that was cut short, then checks every invariant (LibraryProblems),
+// holding the library's lock while it does (when the folder can be written at all).
+LibraryReport CheckLibrary(const std::string& dataDir);
+
+// One line per problem, in this order: a list that cannot be read or holds a NUL byte, line counts
+// that differ from that of "a8.asl"; then for each puzzle: bank names that are not plain file
+// names or not a pair b(N).asl/b(N+1).asl with N odd, banks that cannot be read, first and last
+// lines that are not numbers or lie outside either bank (F >= 0, E >= F - 1, E below each bank's
+// line count), pictures of a picture puzzle that are missing; then the folder tree: a tree that
+// cannot be loaded, titles of "a8.asl" under no folder, tree puzzles missing from "a8.asl"; then
+// best times that are not whole numbers of seconds.
+std::vector<std::string> LibraryProblems(const std::string& dataDir);
+
+struct ListedPuzzle {
+    std::string title;
+    bool inLibrary = false; // its title is a line of "a8.asl"
+    std::optional<std::int32_t> words;
+    std::optional<std::int32_t> plainBest;    // seconds, without backward words
+    std::optional<std::int32_t> backwardBest; // seconds, with backward words
+};
+
+struct ListedFolder {
+    std::string name;
+    std::vector<ListedPuzzle> puzzles;
+};
+
+// The folders of the tree in order, each with its puzzles: word counts from their first and last
+// bank lines, best times from "a14.asl" and "a15.asl"; what cannot be read stays empty.
+std::vector<ListedFolder> ListLibrary(const std::string& dataDir);
+
+} // namespace lexiglade

@@ -1,0 +1,58 @@
+#include "library/PictureFiles.h"
+
+#include "library/AtomicFile.h"
+#include "library/Errors.h"
+#include "library/InputFile.h"
+#include "library/ListAppend.h"
+#include "library/Paths.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace lexiglade {
+
+namespace {
+
+// A folder that exists as a folder of its own, not through a link. False when it is missing.
+bool IsOwnFolder(const std::string& folder) {
+    const std::string name = folder.substr(0, folder.size() - 1); // without the trailing '/'
+    struct stat info {};
+    if (::lstat(name.c_str(), &info) != 0) {
+        return false;
+    }
+    if (S_ISLNK(info.st_mode)) {
+        RaiseSymbolicLink(name);
+    }
+    return S_ISDIR(info.st_mode);
+}
+
+} // namespace
+
+PictureFile ReadPicture(const std::string& dataDir, const std::string& name) {
+    PictureFile picture{PicturePath(dataDir, name), {}};
+    IsOwnFolder(dataDir + kPictureFolder);
+    InputFile file(picture.path, InputFile::Links::Refuse);
+    ReadOpenFileInto(file, picture.bytes);
+    return picture;
+}
+
+bool KeepOriginalPicture(const std::string& dataDir, const std::string& fileName,
+                         const std::string& bytes) {
+    RequirePlainFileName(fileName);
+    const std::string folder = dataDir + kPictureFolder + kOriginalsFolder;
+    const std::string path = folder + fileName;
+    if (!IsOwnFolder(folder) && ::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
+        RaiseCannotCreate(path);
+    }
+    if (!IsOwnFolder(folder)) {
+        RaiseCannotCreate(path);
+    }
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0) {
+        return false;
+    }
+    ReplaceFile(path, bytes);
+    return true;
+}
+
+} // namespace lexiglade

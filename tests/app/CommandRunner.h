@@ -1,0 +1,17 @@
+#pragma once
+// Runs a program to its end and collects what it wrote and how it exited.
+#include <string>
+#include <vector>
+
+namespace lexiglade::test {
+
+struct CommandResult {
+    int status = -1; // the exit status; -1 when it did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs `program` with `args` (after its name); its output goes through files in a private folder.
+CommandResult RunProgram(const std::string& program, const std::vector<std::string>& args);
+
+} // namespace lexiglade::test

@@ -1,0 +1,295 @@
+// GCC 12 warns falsely about string concatenation at -O3 (its bug 105329).
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wrestrict"
+#endif
+
+#include "CommandRunner.h"
+#include "LibraryMaker.h"
+#include "TempFolder.h"
+
+#include "library/FileBatch.h"
+#include "library/LibraryCheck.h"
+#include "library/TextList.h"
+#include "wizard/Validation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace lexiglade::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kCommand = LEXIGLADE_LIBRARY_COMMAND;
+
+CommandResult RunCommand(const std::vector<std::string>& args) {
+    return RunProgram(kCommand, args);
+}
+
+// The words of a puzzle file: 15 of them unless told.
+std::string WordLines(int count = 15, const std::string& hintStem = "hint ") {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += "WORD";
+        text += static_cast<char>('A' + i);
+        text += "\t" + hintStem + std::to_string(i) + "\n";
+    }
+    return text;
+}
+
+// A BMP file of one colour, 24 bits per pixel, bottom-up rows.
+std::string Bitmap(int width, int height, std::uint8_t shade) {
+    const int row = (width * 3 + 3) / 4 * 4;
+    const auto le = [](std::uint32_t value, int bytes) {
+        std::string out;
+        for (int i = 0; i < bytes; ++i) {
+            out += static_cast<char>((value >> (8 * i)) & 0xFF);
+        }
+        return out;
+    };
+    std::string bmp = "BM" + le(54 + row * height, 4) + le(0, 4) + le(54, 4) + le(40, 4) +
+                      le(width, 4) + le(height, 4) + le(1, 2) + le(24, 2) + le(0, 4) +
+                      le(row * height, 4) + le(2835, 4) + le(2835, 4) + le(0, 4) + le(0, 4);
+    bmp += std::string(static_cast<std::size_t>(row * height), static_cast<char>(shade));
+    return bmp;
+}
+
+// Width and height from a BMP file's header.
+std::pair<int, int> BitmapSize(const std::string& bmp) {
+    const auto le = [&](std::size_t at) {
+        return static_cast<int>(static_cast<std::uint8_t>(bmp[at]) |
+                                static_cast<std::uint8_t>(bmp[at + 1]) << 8);
+    };
+    return {le(18), le(22)};
+}
+
+struct LibraryCommandTest : testing::Test {
+    void SetUp() override { MakeLibrary(library.Path(), 12, 15); }
+    std::string Write(const std::string& name, const std::string& text) const {
+        WriteBytes(files / name, text);
+        return files / name;
+    }
+
+    TempFolder library;
+    TempFolder files;
+};
+
+TEST_F(LibraryCommandTest, HelpAndWrongCommandLines) {
+    const CommandResult help = RunCommand({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: lexiglade-library check [DIR]\n", 0), 0u) << help.out;
+    for (const char* part : {"add [DIR] FILE", "list [DIR]", "Exit status: 0", "WORD", "tab"}) {
+        EXPECT_NE(help.out.find(part), std::string::npos) << part;
+    }
+    const std::vector<std::vector<std::string>> misuses = {
+        {},
+        {"bogus"},
+        {"check", "a", "b"},
+        {"add"},
+        {"add", "a", "b", "c"},
+        {"list", "a", "b"},
+        {"--help", "check"},
+        {"CHECK"},
+    };
+    for (const auto& args : misuses) {
+        const CommandResult result = RunCommand(args);
+        EXPECT_EQ(result.status, 2) << args.size();
+        EXPECT_EQ(result.err.rfind("lexiglade-library: ", 0), 0u) << result.err;
+        EXPECT_NE(result.err.find("Usage:"), std::string::npos);
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+TEST_F(LibraryCommandTest, CheckSaysNothingOfASoundLibraryAndOneLinePerProblem) {
+    const CommandResult sound = RunCommand({"check", library.Path()});
+    EXPECT_EQ(sound.status, 0);
+    EXPECT_EQ(sound.out, "");
+
+    TextList times = ReadList(library / "a15.asl");
+    times[3] = "soon";
+    WriteList(library / "a15.asl", times);
+    WriteBytes(library / "a12.asl", ReadBytes(library / "a12.asl") + "7\r\n");
+    const CommandResult damaged = RunCommand({"check", library.Path()});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.out, "The list " + library / "a12.asl" +
+                               " is damaged: it has 13 lines where " + library / "a8.asl" +
+                               " has 12\n" +
+                               "Best time \"soon\" (line 4 of a15.asl) is not a whole number of "
+                               "seconds\n");
+}
+
+TEST_F(LibraryCommandTest, CheckFinishesAnInterruptedFilingAndSaysSo) {
+    WriteBytes(library / ".lexiglade-new-a8.asl", "half written");
+    const CommandResult first = RunCommand({"check", library.Path()});
+    EXPECT_EQ(first.status, 1);
+    EXPECT_EQ(first.out, "A filing had been cut short before it changed the library; its "
+                         "unfinished files were removed\n");
+    EXPECT_FALSE(HasFilingLeftovers(library.Path()));
+    EXPECT_EQ(RunCommand({"check", library.Path()}).status, 0);
+}
+
+TEST_F(LibraryCommandTest, WithoutAFolderTheCommandWorksOnItsOwn) {
+    const std::string own = library / "lexiglade-library";
+    fs::copy_file(kCommand, own);
+    const std::string added = Write("p.txt", "Own Folder\nFolder 0\n" + WordLines());
+    EXPECT_EQ(RunProgram(own, {"check"}).status, 0);
+    EXPECT_EQ(RunProgram(own, {"add", added}).status, 0);
+    EXPECT_EQ(ReadList(library / "a8.asl").back(), "Own Folder");
+    const CommandResult listed = RunProgram(own, {"list"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out.rfind("Folder 0\n\tOwn Folder\t15 words\tbest 05:00 / 15:30\n", 0), 0u);
+}
+
+TEST_F(LibraryCommandTest, AddFilesUnderAnExistingFolderFirstOrInANewFolderAtTheEnd) {
+    const std::string first = Write("first.txt", "Garden\r\nFolder 0\r\n" + WordLines(17));
+    const CommandResult filed = RunCommand({"add", library.Path(), first});
+    EXPECT_EQ(filed.status, 0) << filed.err;
+    EXPECT_EQ(filed.out, "Filed \"Garden\" in the folder \"Folder 0\" as puzzle 12, lines 180 to "
+                         "196 of b1.asl and b2.asl\n");
+    TextList tree = ReadList(library / "a7.asl");
+    EXPECT_EQ(tree[0], "Folder 0");
+    EXPECT_EQ(tree[1], "\tGarden");
+    EXPECT_EQ(ReadList(library / "b2.asl").back(), "hint 16");
+
+    const std::string second = Write("second.txt", "Moon\nNight Sky\n" + WordLines(15) + "\n\n");
+    EXPECT_EQ(RunCommand({"add", library.Path(), second}).status, 0);
+    tree = ReadList(library / "a7.asl");
+    EXPECT_EQ(tree[tree.size() - 2], "Night Sky");
+    EXPECT_EQ(tree.back(), "\tMoon");
+    EXPECT_EQ(ReadList(library / "a8.asl").size(), 14u);
+    EXPECT_EQ(LibraryProblems(library.Path()), std::vector<std::string>{});
+}
+
+TEST_F(LibraryCommandTest, AddRefusesWithTheWizardsMessagesAndChangesNothing) {
+    const std::string missingPicture =
+        std::string(kPictureMissing) + library.Path() + kPictureMissingEnd;
+    std::string pictures;
+    for (int i = 0; i < 15; ++i) {
+        pictures += "WORD" + std::string(1, static_cast<char>('A' + i)) + "\tP" +
+                    std::to_string(i) + ".BMP\n";
+    }
+    std::string mixed = pictures;
+    mixed.replace(mixed.find("P3.BMP"), 6, "a cat");
+    struct Row {
+        const char* why;
+        std::string text; // the puzzle file; none: no file
+        std::string message;
+    };
+    const Row table[] = {
+        {"a title already filed", "Puzzle 3\nFolder 0\n" + WordLines(), kNameTaken},
+        {"a title too long", std::string(41, 'T') + "\nFolder 0\n" + WordLines(), kNameTooLong},
+        {"a title of one letter", "T\nFolder 0\n" + WordLines(), kNameMissing},
+        {"a title with a tab", "Tab\tTitle\nFolder 0\n" + WordLines(), kNameBreaksTree},
+        {"too few words", "Few\nFolder 0\n" + WordLines(14), kWordCount},
+        {"too many words", "Many\nFolder 0\n" + WordLines(26), kWordCount},
+        {"a short word", "Short\nFolder 0\nCAT\tpet\n" + WordLines(14), kWordLength},
+        {"a digit in a word", "Digit\nFolder 0\nWORD9\tx\n" + WordLines(14), kWordLetters},
+        {"a picture that is not there", "Pics\nFolder 0\n" + pictures, missingPicture},
+        {"pictures and text mixed", "Mixed\nFolder 0\n" + mixed, kPicturesOnly},
+        {"a new folder that would break the tree", "Folder\n New\n" + WordLines(),
+         kFolderNameBreaksTree},
+        {"a word without its hint", "NoTab\nFolder 0\n" + WordLines(3) + "WORDX hint\n",
+         "Line 6 of " + files / "puzzle.txt" + " has no tab between the word and its hint"},
+        {"no folder line", "Title only\n",
+         files / "puzzle.txt" + " must hold the title on its first line and the folder on its "
+                                "second"},
+    };
+    const FileSnapshot before = SnapshotFiles(library.Path());
+    for (const Row& row : table) {
+        const std::string file = Write("puzzle.txt", row.text);
+        const CommandResult result = RunCommand({"add", library.Path(), file});
+        EXPECT_EQ(result.status, 1) << row.why;
+        EXPECT_EQ(result.err, row.message + "\n") << row.why;
+        EXPECT_EQ(result.out, "") << row.why;
+        EXPECT_EQ(SnapshotFiles(library.Path()), before) << row.why;
+    }
+    const CommandResult missing = RunCommand({"add", library.Path(), files / "absent.txt"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Cannot open file " + files / "absent.txt" + "\n");
+}
+
+TEST_F(LibraryCommandTest, AddReshapesPicturesAsTheWizardDoesAndKeepsTheOriginals) {
+    fs::create_directory(library / "pictures");
+    WriteBytes(library / "a6.asl", Bitmap(150, 80, 0x40));
+    std::string lines = "Pictures\nFolder 0\n";
+    for (int i = 0; i < 15; ++i) {
+        const std::string name = "p" + std::to_string(i) + ".bmp";
+        WriteBytes(library / ("pictures/" + name), Bitmap(300 - i, 200, 0x80));
+        lines += "WORD" + std::string(1, static_cast<char>('A' + i)) + "\tP" + std::to_string(i) +
+                 ".BMP\n";
+    }
+    const CommandResult result = RunCommand({"add", library.Path(), Write("pictures.txt", lines)});
+    EXPECT_EQ(result.status, 0) << result.err;
+    for (int i = 0; i < 15; ++i) {
+        const std::string name = "p" + std::to_string(i) + ".bmp";
+        EXPECT_EQ(BitmapSize(ReadBytes(library / ("pictures/" + name))), std::make_pair(150, 80));
+        EXPECT_EQ(ReadBytes(library / ("pictures/originals/" + name)), Bitmap(300 - i, 200, 0x80));
+    }
+    EXPECT_EQ(ReadList(library / "b2.asl").back(), "P14.BMP");
+    EXPECT_EQ(RunCommand({"check", library.Path()}).status, 0);
+}
+
+TEST_F(LibraryCommandTest, ListShowsEachFolderWithItsPuzzlesWordsAndBestTimes) {
+    const TempFolder small;
+    MakeLibrary(small.Path(), 2, 15);
+    TextList times = ReadList(small / "a14.asl");
+    times[1] = "95";
+    WriteList(small / "a14.asl", times);
+    WriteBytes(small / "a7.asl", ReadBytes(small / "a7.asl") + "Later\r\n\tGhost\r\n");
+    const CommandResult listed = RunCommand({"list", small.Path()});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out, "Folder 0\n"
+                          "\tPuzzle 0\t15 words\tbest 05:00 / 15:30\n"
+                          "\tPuzzle 1\t15 words\tbest 01:35 / 15:30\n"
+                          "Later\n"
+                          "\tGhost\t(not in the library)\n");
+    fs::remove(small / "a7.asl");
+    const CommandResult broken = RunCommand({"list", small.Path()});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_EQ(broken.err, "Cannot open file " + small / "a7.asl" + "\n");
+}
+
+// Runs the command as the user nobody, as a player without rights to the files would.
+CommandResult RunAsNobody(const std::vector<std::string>& args) {
+    std::vector<std::string> all = {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                                    kCommand};
+    all.insert(all.end(), args.begin(), args.end());
+    return RunProgram("/usr/bin/setpriv", all);
+}
+
+TEST_F(LibraryCommandTest, AsAnotherUserAReadOnlyListOrFolderIsLeftAlone) {
+    if (::geteuid() != 0 || !fs::exists("/usr/bin/setpriv")) {
+        GTEST_SKIP() << "running as another user needs root and setpriv";
+    }
+    ::chmod(files.Path().c_str(), 0755);
+    const std::string puzzle = Write("p.txt", "Nobody's\nFolder 0\n" + WordLines());
+    ::chmod(puzzle.c_str(), 0644);
+    ::chmod(library.Path().c_str(), 0777); // the folder is open, the lists are root's
+    const FileSnapshot before = SnapshotFiles(library.Path());
+
+    const CommandResult list = RunAsNobody({"add", library.Path(), puzzle});
+    EXPECT_EQ(list.status, 1);
+    EXPECT_EQ(list.err, "Cannot create file " + library / "a7.asl" + "\n");
+    EXPECT_EQ(SnapshotFiles(library.Path()), before);
+    struct stat info {};
+    ASSERT_EQ(::stat((library / "a8.asl").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 0u);
+    EXPECT_EQ(RunAsNobody({"check", library.Path()}).status, 0);
+
+    fs::remove(library / kLockFileName);
+    ::chmod(library.Path().c_str(), 0555);
+    const CommandResult folder = RunAsNobody({"add", library.Path(), puzzle});
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_EQ(folder.err,
+              "Cannot write to the library folder " + library.Path() + ": Permission denied\n");
+    EXPECT_EQ(SnapshotFiles(library.Path()), before);
+    EXPECT_EQ(RunAsNobody({"check", library.Path()}).status, 0); // a reader needs no lock
+    ::chmod(library.Path().c_str(), 0755);
+}
+
+} // namespace
+} // namespace lexiglade::test

@@ -1,0 +1,30 @@
+#pragma once
+// Sound libraries of any size, written straight to a folder, and snapshots of a library's files.
+#include "library/Append.h"
+
+#include <cstddef>
+#include <map>
+#include <string>
+
+namespace lexiglade::test {
+
+// `puzzles` puzzles of `words` words each ("Puzzle 0", "Puzzle 1", ...), in folders of 100
+// ("Folder 0", ...), banked as filing banks them: a pair takes puzzles while its word bank holds
+// at most 1500 lines. Best times 300 and 930.
+void MakeLibrary(const std::string& dataDir, std::size_t puzzles, std::size_t words);
+
+// A puzzle of `words` words under `title`, for AppendPuzzleToFolder (its tree is left empty).
+NewPuzzle MakePuzzle(const std::string& title, std::size_t words);
+
+using FileSnapshot = std::map<std::string, std::string>;
+
+// Every file of the folder (not below it) by name with its bytes, but the lock file, which stays
+// once a writer has made it.
+FileSnapshot SnapshotFiles(const std::string& folder);
+
+// Makes the folder hold exactly `files` again, rewriting only what differs from `now`, a snapshot
+// taken since the last change (by default, one taken here).
+void RestoreFiles(const std::string& folder, const FileSnapshot& files, const FileSnapshot& now);
+void RestoreFiles(const std::string& folder, const FileSnapshot& files);
+
+} // namespace lexiglade::test
