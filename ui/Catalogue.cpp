@@ -182,7 +182,7 @@ void Tmain::outlineClick() {
     auto* form = new Tsearcher();
     Forms().searcher = form;
     state.NewGame = true;
-    form->showMaximized();
+    form->ShowMaximized();
 }
 
 // FormClose: the closing message, once, then the end of the program.
