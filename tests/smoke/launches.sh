@@ -4,8 +4,8 @@
 # the screen where it belongs; a puzzle opens from the folder tree with its board on the screen;
 # the End hotspot brings the catalogue back; the Exit hotspot shows its information box (the
 # closing message, whose text the headless tests check) and, once that box is dismissed, the
-# program ends. One line per launch; the status
-# is 1 when any launch fails, and a screenshot of each failure is kept in FAILURE_DIR.
+# program ends. One line per launch; the status is 1 when any launch fails, and a screenshot of
+# each failure is kept in FAILURE_DIR.
 #   tests/smoke/launches.sh BIN_DIR LAUNCHES FAILURE_DIR
 set -euo pipefail
 
