@@ -47,7 +47,8 @@ Xvfb -displayfd 3 -screen 0 "$screen_size" -nolisten tcp 3>"$session/display" \
     >"$session/xvfb.log" 2>&1 &
 pids+=($!)
 wait_until test -s "$session/display" || { echo "xsession: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$session/display")"
+DISPLAY=":$(head -n1 "$session/display")"
+export DISPLAY
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 
