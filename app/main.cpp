@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     forms.jukebox = new Tjukebox(forms.main);
     forms.prndlg = new Tprndlg(forms.main);
     forms.lxedit = new Tlxedit(forms.main);
-    forms.main->showMaximized();
+    forms.main->ShowMaximized();
     const int result = Application::exec();
     delete forms.lxedit;
     delete forms.prndlg;

@@ -1,5 +1,6 @@
 #pragma once
 // Colour values, device points and the constants of the drawing layer.
+#include <compare>
 #include <cstdint>
 
 namespace lexiglade {

@@ -23,6 +23,8 @@ int RunBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
            QMessageBox::StandardButtons buttons) {
     QPointer<QMessageBox> box = new QMessageBox(icon, caption, text, buttons, DialogOwner());
     box->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Texts from the library are shown as they are: never as HTML, which could load files.
+    box->setTextFormat(Qt::PlainText);
     const int result = box->exec();
     delete box;
     SurfaceForm::InvalidateAll();

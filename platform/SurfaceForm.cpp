@@ -20,7 +20,6 @@ std::vector<SurfaceForm*>& LiveForms() {
     static std::vector<SurfaceForm*> forms;
     return forms;
 }
-
 } // namespace
 
 WindowDC::WindowDC(SurfaceForm& form) : WindowDC(form, form.rect()) {}
@@ -42,6 +41,25 @@ SurfaceForm::SurfaceForm(QWidget* parent) : QWidget(parent) {
 
 SurfaceForm::~SurfaceForm() {
     std::erase(LiveForms(), this);
+}
+
+QImage& SurfaceForm::Surface() {
+    FitSurface();
+    return surface_;
+}
+
+void SurfaceForm::FitSurface() {
+    const QSize wanted = size().expandedTo(QSize(1, 1));
+    if (surface_.size() == wanted) {
+        return;
+    }
+    QImage resized(wanted, QImage::Format_RGB32);
+    resized.fill(Qt::black);
+    if (!surface_.isNull()) {
+        QPainter(&resized).drawImage(0, 0, surface_);
+    }
+    surface_ = resized;
+    formPaintPending_ = true;
 }
 
 void SurfaceForm::ShowSurface() {
@@ -86,29 +104,33 @@ bool SurfaceForm::event(QEvent* event) {
     }
 }
 
-void SurfaceForm::resizeEvent(QResizeEvent* event) {
-    QImage resized(event->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    resized.fill(Qt::black);
-    if (!surface_.isNull()) {
-        QPainter(&resized).drawImage(0, 0, surface_);
-    }
-    surface_ = resized;
+// The event's size may be older than the form's: the window system can report sizes late.
+void SurfaceForm::resizeEvent(QResizeEvent*) {
+    FitSurface();
     formPaintPending_ = true;
+    StillAwaitingMaximizedSize();
 }
 
 void SurfaceForm::paintEvent(QPaintEvent* event) {
+    FitSurface();
+    if (!StillAwaitingMaximizedSize()) { // until then the window shows the black image
+        PaintForm(*event);
+    }
+    QPainter painter(this);
+    painter.drawImage(event->rect(), surface_, event->rect());
+}
+
+void SurfaceForm::PaintForm(const QPaintEvent& event) {
     // A paint that the form did not ask for comes from the window system: redraw the form.
     if (formPaintPending_ || !(blitOnly_ || blitPending_)) {
         RunFormPaint();
-        if (!event->region().contains(rect())) {
+        if (!event.region().contains(rect())) {
             blitPending_ = true; // the rest of the window still shows the old pixels
             update();
         }
     } else {
         blitPending_ = false;
     }
-    QPainter painter(this);
-    painter.drawImage(event->rect(), surface_, event->rect());
 }
 
 void SurfaceForm::RunFormPaint() {

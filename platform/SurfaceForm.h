@@ -1,6 +1,8 @@
 #pragma once
 // A full-screen form whose client pixels live in an image. Drawing goes to the image; a paint
 // from the window system runs FormPaint, while ShowSurface only puts the image on the screen.
+// The image always has the form's client size. A form shown with ShowMaximized runs no FormPaint
+// until the window has its maximized size.
 #include "platform/GdiDeviceContext.h"
 
 #include <QImage>
@@ -35,13 +37,20 @@ class SurfaceForm : public QWidget {
     explicit SurfaceForm(QWidget* parent = nullptr);
     ~SurfaceForm() override;
 
-    QImage& Surface() { return surface_; }
+    // The form's pixels, at its current client size.
+    QImage& Surface();
     bool InPaint() const { return inPaint_; }
     // Puts what was drawn outside a paint on the screen at once.
     void ShowSurface();
     void ShowSurface(const QRect& area);
     // The next paint runs FormPaint, as after a window that covered the form has closed.
     void InvalidateForm();
+
+    // Shows the form maximized. Where no window manager runs, the window takes the screen's
+    // available area itself; otherwise FormPaint waits until the window manager has sized it.
+    void ShowMaximized();
+    // True while a form shown maximized waits for its maximized size.
+    bool AwaitingMaximizedSize() const { return awaitingMaximizedSize_; }
 
     static void InvalidateAll();
     static SurfaceForm* Topmost();
@@ -54,9 +63,17 @@ class SurfaceForm : public QWidget {
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void PaintForm(const QPaintEvent& event);
     void RunFormPaint();
+    // Gives the image the form's current size, keeping what it holds.
+    void FitSurface();
+    // Ends the wait for the maximized size once the window has it; true while it goes on.
+    bool StillAwaitingMaximizedSize();
 
     QImage surface_;
     bool formPaintPending_ = true;
@@ -64,6 +81,9 @@ class SurfaceForm : public QWidget {
     bool inPaint_ = false;
     bool blitPending_ = false;
     int formPaints_ = 0;
+    bool awaitingMaximizedSize_ = false;
+    bool maximizeConfirmed_ = false; // the window system reports the window maximized
+    QSize normalSize_;               // the size before the window was maximized
     QString lastPaintError_;
 };
 

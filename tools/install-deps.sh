@@ -4,11 +4,12 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build clang libclang-rt-14-dev clang-format
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libxcb1-dev pkg-config
     libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
     fonts-dejavu-core fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils cups printer-driver-cups-pdf
+    xvfb openbox xdotool x11-utils imagemagick
 )
 
 missing=()

@@ -190,7 +190,7 @@ void Tmain::outlineClick() {
     auto* form = new Tsearcher();
     Forms().searcher = form;
     state.NewGame = true;
-    form->showMaximized();
+    form->ShowMaximized();
 }
 
 // FormClose: the closing message, once, then the end of the program.

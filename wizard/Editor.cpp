@@ -98,6 +98,7 @@ void Tlxedit::CreateControls() {
     BitBtn1->setIcon(NextGlyph());
     BitBtn2 = MakeButton(this, "Cancel", QRect(112, 301, 83, 30));
     StatusLabel = new QLabel(this);
+    StatusLabel->setTextFormat(Qt::PlainText);
     StatusLabel->setGeometry(235, 320, 324, 18);
     StatusLabel->setFixedSize(324, 18);
     Memo4 = MakeMemo(this, QRect(200, 225, 179, 86));

@@ -1,5 +1,5 @@
-// Test entry: drawing text needs the application object, and the tests run headless.
-#include <QGuiApplication>
+// Test entry: drawing text and the forms need the application object, and the tests run headless.
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Runs a command on a private X server (1280 x 800), with the openbox window manager unless
+# --no-wm is given, and ends both afterwards. Exit status: the command's; 77 when Xvfb or
+# openbox is missing (the test is skipped).
+#   tests/smoke/xsession.sh [--no-wm] COMMAND [ARG...]
+set -euo pipefail
+
+readonly screen_size=1280x800x24
+readonly start_timeout_s=10
+
+with_wm=1
+if [ "${1:-}" = "--no-wm" ]; then
+    with_wm=0
+    shift
+fi
+for tool in Xvfb xprop; do
+    command -v "$tool" >/dev/null || { echo "xsession: $tool is not installed" >&2; exit 77; }
+done
+if [ "$with_wm" = 1 ] && ! command -v openbox >/dev/null; then
+    echo "xsession: openbox is not installed" >&2
+    exit 77
+fi
+
+session=$(mktemp -d)
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[$i]}" 2>/dev/null || true
+        wait "${pids[$i]}" 2>/dev/null || true
+    done
+    rm -rf "$session"
+}
+trap cleanup EXIT
+
+# Polls `condition` every 50 ms until it holds or the start-up time is over.
+wait_until() {
+    local tries=$((start_timeout_s * 20))
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.05
+    done
+}
+
+# Xvfb picks a free display itself and writes its number to the file.
+Xvfb -displayfd 3 -screen 0 "$screen_size" -nolisten tcp 3>"$session/display" \
+    >"$session/xvfb.log" 2>&1 &
+pids+=($!)
+wait_until test -s "$session/display" || { echo "xsession: Xvfb did not start" >&2; exit 1; }
+DISPLAY=":$(head -n1 "$session/display")"
+export DISPLAY
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+wm_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
+}
+if [ "$with_wm" = 1 ]; then
+    openbox --sm-disable >"$session/openbox.log" 2>&1 &
+    pids+=($!)
+    wait_until wm_ready || { echo "xsession: openbox did not start" >&2; exit 1; }
+    export LEXIGLADE_TEST_WM=openbox
+else
+    export LEXIGLADE_TEST_WM=none
+fi
+
+"$@"
