@@ -11,9 +11,16 @@ SharedState& Shared() {
 
 void InitialiseSharedState(SharedState& state, const std::string& dataDir, std::uint32_t seed) {
     state.DataDir = dataDir;
+    state.ShippedDir.clear();
     state.CatalogueFirstPaint = true;
     SetRandomSeed(seed);
     state.GameOptions = lexiglade::GameOptions{};
+}
+
+std::string ShippedFile(const std::string& name) {
+    const SharedState& state = Shared();
+    const std::string& shippedDir = state.ShippedDir.empty() ? state.DataDir : state.ShippedDir;
+    return ShippedFilePath({state.DataDir, shippedDir}, name);
 }
 
 } // namespace lexiglade

@@ -83,8 +83,11 @@ void MakeFolders(const std::string& folder) {
     for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
          slash = folder.find('/', slash + 1)) {
         const std::string prefix = folder.substr(0, slash);
-        if (::mkdir(prefix.c_str(), kPrivateFolderMode) != 0 && !IsDirectory(prefix)) {
-            throw LibraryError("Cannot create folder " + prefix + ": " + std::strerror(errno));
+        if (::mkdir(prefix.c_str(), kPrivateFolderMode) != 0) {
+            const int error = errno;
+            if (!IsDirectory(prefix)) {
+                throw LibraryError("Cannot create folder " + prefix + ": " + std::strerror(error));
+            }
         }
     }
 }

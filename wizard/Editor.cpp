@@ -253,7 +253,9 @@ bool Tlxedit::ValidatePuzzle() {
         return false;
     }
     if (verdict.pictureHints) {
-        NormalizePictures(dataDir, entry.hints, Kit().PaletteHandle);
+        const std::string& shippedDir = Shared().ShippedDir;
+        NormalizePictures({dataDir, shippedDir.empty() ? dataDir : shippedDir}, entry.hints,
+                          Kit().PaletteHandle);
     }
     return true;
 }

@@ -8,12 +8,12 @@
 
 namespace lexiglade {
 
-void NormalizePictures(const std::string& dataDir, const TextList& hints,
+void NormalizePictures(const DataFolders& folders, const TextList& hints,
                        const PaletteRef& palette) {
     Bitmap canvas;
-    canvas.LoadFromFile(DataPath(dataDir, "a6.asl"));
+    canvas.LoadFromFile(ShippedFilePath(folders, "a6.asl"));
     for (const std::string& hint : hints) {
-        const std::string path = PicturePath(dataDir, UpperCase(hint));
+        const std::string path = PicturePath(folders.dataDir, UpperCase(hint));
         Bitmap picture;
         picture.LoadFromFile(path);
         picture.Canvas().SelectPalette(palette, true);

@@ -44,13 +44,18 @@ bool AllOf(const QImage& picture, const QRect& area, QRgb colour) {
     return true;
 }
 
+// The data folder holding the shipped files too, as in the build folder.
+DataFolders Both(const WizardData& data) {
+    return {data.Path(), data.Path()};
+}
+
 TEST(NormalizePicturesTest, PicturesAreCutOrPlacedInTheFrameAndSavedWhereTheyWereRead) {
     WizardData data(false);
     const QImage large = Gradient(300, 200);
     const QImage small = Gradient(100, 50).mirrored(true, false);
     data.WritePicture("pictures/large.bmp", large); // found whatever the case of the hint
     data.WritePicture("pictures/SMALL.BMP", small);
-    NormalizePictures(data.Path(), {"Large.BMP", "small.bmp"}, nullptr);
+    NormalizePictures(Both(data), {"Large.BMP", "small.bmp"}, nullptr);
 
     const QImage cut = data.ReadPicture("pictures/large.bmp");
     ASSERT_EQ(cut.size(), QSize(150, 80));
@@ -69,7 +74,7 @@ TEST(NormalizePicturesTest, TheCanvasSizeAndWhatLiesOutsideTheFrameAreKept) {
     canvas.fill(kCanvasColour);
     data.WritePicture("a6.asl", canvas);
     data.WritePicture("pictures/p.bmp", Gradient(40, 30));
-    NormalizePictures(data.Path(), {"P.BMP"}, nullptr);
+    NormalizePictures(Both(data), {"P.BMP"}, nullptr);
     const QImage picture = data.ReadPicture("pictures/p.bmp");
     ASSERT_EQ(picture.size(), QSize(170, 95));
     EXPECT_TRUE(HoldsAt(picture, Gradient(40, 30), 40, 30));
@@ -85,7 +90,7 @@ TEST(NormalizePicturesTest, AnInvalidBitmapStopsTheRunWithTheEarlierPicturesRewr
     data.WritePicture("pictures/three.bmp", Gradient(60, 60));
     const std::string three = data.Read("pictures/three.bmp");
     EXPECT_EQ(ErrorOf([&] {
-                  NormalizePictures(data.Path(), {"ONE.BMP", "TWO.BMP", "THREE.BMP"}, nullptr);
+                  NormalizePictures(Both(data), {"ONE.BMP", "TWO.BMP", "THREE.BMP"}, nullptr);
               }),
               "Bitmap image is not valid");
     EXPECT_EQ(data.ReadPicture("pictures/one.bmp").size(), QSize(150, 80));
@@ -98,9 +103,34 @@ TEST(NormalizePicturesTest, AMissingCanvasRewritesNothing) {
     data.WritePicture("pictures/one.bmp", Gradient(300, 200));
     std::filesystem::remove(data / "a6.asl");
     const auto before = data.Snapshot();
-    EXPECT_EQ(ErrorOf([&] { NormalizePictures(data.Path(), {"ONE.BMP"}, nullptr); }),
+    EXPECT_EQ(ErrorOf([&] { NormalizePictures(Both(data), {"ONE.BMP"}, nullptr); }),
               "Cannot open file " + data / "a6.asl");
     EXPECT_EQ(data.Snapshot(), before);
+}
+
+TEST(NormalizePicturesTest, TheCanvasIsTheShippedOneUnlessDataDirHasItsOwn) {
+    WizardData shipped(false);
+    WizardData player(false);
+    std::filesystem::remove(player / "a6.asl");
+    player.WritePicture("pictures/p.bmp", Gradient(40, 30));
+    NormalizePictures({player.Path(), shipped.Path()}, {"P.BMP"}, nullptr);
+    const QImage reshaped = player.ReadPicture("pictures/p.bmp");
+    ASSERT_EQ(reshaped.size(), QSize(150, 80));
+    EXPECT_TRUE(AllOf(reshaped, QRect(40, 0, 110, 80), qRgb(255, 255, 255)));
+
+    QImage own(160, 90, QImage::Format_RGB32);
+    own.fill(kCanvasColour);
+    player.WritePicture("a6.asl", own);
+    player.WritePicture("pictures/q.bmp", Gradient(40, 30));
+    NormalizePictures({player.Path(), shipped.Path()}, {"Q.BMP"}, nullptr);
+    EXPECT_EQ(player.ReadPicture("pictures/q.bmp").size(), QSize(160, 90));
+
+    std::filesystem::remove(player / "a6.asl");
+    std::filesystem::remove(shipped / "a6.asl");
+    EXPECT_EQ(ErrorOf([&] {
+                  NormalizePictures({player.Path(), shipped.Path()}, {"Q.BMP"}, nullptr);
+              }),
+              "Cannot open file " + shipped / "a6.asl");
 }
 
 } // namespace
