@@ -6,9 +6,10 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Lexiglade developers")
 set(CPACK_PACKAGE_CONTACT "The Lexiglade developers <lexiglade@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word-search puzzle game with hints instead of words")
-set(CPACK_PACKAGE_DESCRIPTION "Lexiglade hides the words of a puzzle in a grid of 22 by 15 \
-letters and shows only their hints, short clues or small pictures. Find every word against the \
-clock, beat your best time, make puzzles of your own with the creation wizard and print them.")
+set(CPACK_PACKAGE_DESCRIPTION "Lexiglade hides the words of a puzzle in a grid of 22 by 15 letters\n\
+and shows only their hints, short clues or small pictures. Find every word\n\
+against the clock, beat your best time, make puzzles of your own with the\n\
+creation wizard and print them.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

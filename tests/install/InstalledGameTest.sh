@@ -29,26 +29,16 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 echo "== every file in place"
-expected=()
-for p in "${programs[@]}"; do expected+=("bin/$p"); done
-expected+=("share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml")
-expected+=("share/icons/hicolor/scalable/apps/$id.svg")
-for size in 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
-for n in 1 2 3 4 5 6; do expected+=("share/lexiglade/a$n.asl"); done
-for n in 1 3 4 5 8 10 11; do expected+=("share/lexiglade/arc$n.mid"); done
-expected+=(share/lexiglade/s2.asl)
+mapfile -t expected < <("$source/tools/installed-files.sh" "$build" "$source" "${programs[@]}")
+diff <(printf '%s\n' "${expected[@]}") <(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) ||
+    fail "the install tree holds other files than these"
+for p in "${programs[@]}"; do [ -x "$prefix/bin/$p" ] || fail "not executable: bin/$p"; done
 for f in "$source"/assets/library/*; do
     cmp -s "$f" "$prefix/share/lexiglade/${f##*/}" || fail "library file ${f##*/} differs"
-    expected+=("share/lexiglade/${f##*/}")
 done
 for f in "$build"/generated/pictures/*; do
     cmp -s "$f" "$prefix/share/lexiglade/pictures/${f##*/}" || fail "picture ${f##*/} differs"
-    expected+=("share/lexiglade/pictures/${f##*/}")
 done
-for f in "${expected[@]}"; do [ -f "$prefix/$f" ] || fail "not installed: $f"; done
-for p in "${programs[@]}"; do [ -x "$prefix/bin/$p" ] || fail "not executable: bin/$p"; done
-diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f | sed 's|^\./||' | sort) ||
-    fail "the install tree holds other files than these"
 
 echo "== menu entry and AppStream data"
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
