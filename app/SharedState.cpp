@@ -17,10 +17,13 @@ void InitialiseSharedState(SharedState& state, const std::string& dataDir, std::
     state.GameOptions = lexiglade::GameOptions{};
 }
 
-std::string ShippedFile(const std::string& name) {
+DataFolders SharedDataFolders() {
     const SharedState& state = Shared();
-    const std::string& shippedDir = state.ShippedDir.empty() ? state.DataDir : state.ShippedDir;
-    return ShippedFilePath({state.DataDir, shippedDir}, name);
+    return {state.DataDir, state.ShippedDir.empty() ? state.DataDir : state.ShippedDir};
+}
+
+std::string ShippedFile(const std::string& name) {
+    return ShippedFilePath(SharedDataFolders(), name);
 }
 
 } // namespace lexiglade

@@ -27,6 +27,8 @@ SharedState& Shared();
 // Start-up steps that need no window: DataDir, the random seed and the option defaults.
 void InitialiseSharedState(SharedState& state, const std::string& dataDir, std::uint32_t seed);
 
+// DataDir and the shipped files' folder.
+DataFolders SharedDataFolders();
 // The path of a file the game ships (artwork, sound effect, music track): the player's copy in
 // DataDir when there is one, else the one in ShippedDir.
 std::string ShippedFile(const std::string& name);

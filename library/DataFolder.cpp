@@ -172,6 +172,13 @@ bool IsShippedOnlyFile(const std::string& name) {
     return artwork || sound || music;
 }
 
+bool IsLibraryFile(const std::string& name) {
+    const std::string_view view(name);
+    const bool numbered = name.size() > 5 && (name[0] == 'a' || name[0] == 'b') &&
+                          EndsWith(view, ".asl") && IsDecimal(view.substr(1, name.size() - 5));
+    return numbered && !IsShippedOnlyFile(name);
+}
+
 std::string ShippedFilePath(const DataFolders& folders, const std::string& name) {
     const std::string own = DataPath(folders.dataDir, name);
     if (folders.dataDir == folders.shippedDir || IsRegularFile(own)) {
@@ -188,7 +195,7 @@ void FillPlayerFolder(const DataFolders& folders) {
     }
     MakeFolders(to);
     for (const std::string& name : FileNames(from)) {
-        if (!IsShippedOnlyFile(name) && name != kTreeFile) {
+        if (IsLibraryFile(name) && name != kTreeFile) {
             CopyIfAbsent(from + name, to + name);
         }
     }

@@ -42,16 +42,19 @@ DataFolders RunningDataFolders();
 // Whether `name` is a file that only the game ships (artwork "a1.asl" to "a6.asl", sound effects
 // "sN.asl", music "*.mid"); such files are read from the shipped folder, never copied.
 bool IsShippedOnlyFile(const std::string& name);
+// Whether `name` is a file of the player's library: a list "aN.asl" other than the artwork, or a
+// bank "bN.asl".
+bool IsLibraryFile(const std::string& name);
 
 // The path of a shipped-only file: the player's own copy in DataDir when there is one, else the
 // shipped one.
 std::string ShippedFilePath(const DataFolders& folders, const std::string& name);
 
 // Starts a player's library: when DataDir is not the shipped folder and holds no folder tree
-// "a7.asl", DataDir (made with mode 0700 where missing) receives every shipped library file and
-// hint picture it lacks, the folder tree last, so an interrupted start is completed by the next.
-// A file DataDir holds is never replaced. Raises LibraryError naming the file or folder that
-// cannot be read or written.
+// "a7.asl", DataDir (made with mode 0700 where missing) receives every shipped library file
+// (IsLibraryFile) and hint picture it lacks, the folder tree last, so an interrupted start is
+// completed by the next. A file DataDir holds is never replaced. Raises LibraryError naming the
+// file or folder that cannot be read or written.
 void FillPlayerFolder(const DataFolders& folders);
 
 } // namespace lexiglade

@@ -253,9 +253,7 @@ bool Tlxedit::ValidatePuzzle() {
         return false;
     }
     if (verdict.pictureHints) {
-        const std::string& shippedDir = Shared().ShippedDir;
-        NormalizePictures({dataDir, shippedDir.empty() ? dataDir : shippedDir}, entry.hints,
-                          Kit().PaletteHandle);
+        NormalizePictures(SharedDataFolders(), entry.hints, Kit().PaletteHandle);
     }
     return true;
 }

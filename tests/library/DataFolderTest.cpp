@@ -130,7 +130,8 @@ TEST(DataFolder, ArtworkIsThePlayersCopyWhenThereIsOneElseTheShippedOne) {
 class FillTest : public testing::Test {
   protected:
     void SetUp() override {
-        for (const char* name : {"a1.asl", "a6.asl", "s2.asl", "arc3.mid"}) {
+        for (const char* name :
+             {"a1.asl", "a6.asl", "s2.asl", "arc3.mid", "lexiglade", "notes.txt"}) {
             WriteBytes(shipped / name, std::string("program ") + name);
         }
         for (const char* name : kLibrary) {
@@ -147,6 +148,20 @@ class FillTest : public testing::Test {
     TempFolder shipped;
     TempFolder home;
 };
+
+TEST(DataFolder, LibraryFilesAreTheListsAndBanks) {
+    const std::pair<const char*, bool> cases[] = {
+        {"a7.asl", true},     {"a8.asl", true},  {"a12.asl", true},  {"a14.asl", true},
+        {"a15.asl", true},    {"b1.asl", true},  {"b2.asl", true},   {"b17.asl", true},
+        {"a1.asl", false},    {"a6.asl", false}, {"s2.asl", false},  {"arc1.mid", false},
+        {"b.asl", false},     {"bx.asl", false}, {"b1.asl~", false}, {"B1.asl", false},
+        {"lexiglade", false}, {"README", false}, {"", false},
+    };
+    for (const auto& [name, library] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(IsLibraryFile(name), library);
+    }
+}
 
 TEST_F(FillTest, AFirstStartCopiesTheLibraryAndPicturesButNotTheProgramFiles) {
     const std::string player = home / "data/lexiglade/";
