@@ -112,8 +112,10 @@ std::vector<std::string> FileNames(const std::string& folder) {
     return names;
 }
 
+// A name that cannot be examined is copied too, so that the copy reports why it fails.
 void CopyIfAbsent(const std::string& from, const std::string& to) {
-    if (!fs::exists(fs::symlink_status(to))) {
+    std::error_code error;
+    if (!fs::exists(fs::symlink_status(to, error))) {
         ReplaceFile(to, ReadFileBytes(from));
     }
 }

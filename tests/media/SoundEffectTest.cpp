@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 
 namespace lexiglade::test {
 namespace {
@@ -84,13 +85,14 @@ TEST(SoundEffect, AnEffectMissingFromDataDirIsPlayedFromTheShippedFolder) {
     WriteFile(shipped / "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
     Shared().DataDir = player.Path();
     Shared().ShippedDir = shipped.Path();
+    const std::unique_ptr<std::string, void (*)(std::string*)> forget(
+        &Shared().ShippedDir, [](std::string* dir) { dir->clear(); });
     Shared().GameOptions.soundsOn = true;
     DiskOutput output(player.Path());
     PlaySoundEffect(2);
     const std::uint64_t from = AudioOutput::FramesMixed();
     ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 44100; }));
     output.Close();
-    Shared().ShippedDir.clear();
     EXPECT_EQ(SoundStretches(output.Samples()).size(), 1u);
 }
 

@@ -21,7 +21,12 @@ std::unique_ptr<Tmain> OpenOn(const DataFolders& folders) {
     return form;
 }
 
-TEST(PlayerFolder, ANewPlayerStartsWithTheShippedLibraryAndArtwork) {
+// The shipped folder set by a test is forgotten whatever way the test ends.
+struct PlayerFolder : testing::Test {
+    void TearDown() override { Shared().ShippedDir.clear(); }
+};
+
+TEST_F(PlayerFolder, ANewPlayerStartsWithTheShippedLibraryAndArtwork) {
     DataFolder shipped;
     DataFolder home;
     const std::string player = home / "data/lexiglade/";
@@ -37,11 +42,9 @@ TEST(PlayerFolder, ANewPlayerStartsWithTheShippedLibraryAndArtwork) {
     const QImage& screen = form->Surface();
     EXPECT_EQ(screen.pixel(form->BackdropLeft + 5, form->BackdropTop + 7),
               shipped.Backdrop().pixel(5, 7));
-    form.reset();
-    Shared().ShippedDir.clear();
 }
 
-TEST(PlayerFolder, AFolderThatCannotBeMadeIsReportedOnce) {
+TEST_F(PlayerFolder, AFolderThatCannotBeMadeIsReportedOnce) {
     DataFolder shipped;
     const std::string player = shipped / "a8.asl/lexiglade/"; // below a file
     BoxAnswerer answerer;
@@ -50,8 +53,6 @@ TEST(PlayerFolder, AFolderThatCannotBeMadeIsReportedOnce) {
     EXPECT_EQ(answerer.Boxes()[0].text.toStdString(),
               "Cannot create folder " + shipped / "a8.asl" + ": File exists.");
     EXPECT_EQ(form->outline->topLevelItemCount(), 0);
-    form.reset();
-    Shared().ShippedDir.clear();
 }
 
 } // namespace
