@@ -186,7 +186,9 @@ PaletteRef GamePaletteHandle() {
     return CreateGamePalette(table);
 }
 
-int Add(const std::string& dataDir, const std::string& file, std::ostream& out, std::ostream& err) {
+int Add(const DataFolders& folders, const std::string& file, std::ostream& out,
+        std::ostream& err) {
+    const std::string& dataDir = folders.dataDir;
     const PuzzleFile puzzle = ReadPuzzleFile(file);
     const LibraryLock lock(dataDir); // nobody files between the checks and the filing
     const Verdict verdict = Validate(dataDir, puzzle.entry);
@@ -199,7 +201,7 @@ int Add(const std::string& dataDir, const std::string& file, std::ostream& out, 
         return kCommandFailed;
     }
     if (verdict.pictureHints) {
-        NormalizePictures(dataDir, puzzle.entry.hints, GamePaletteHandle());
+        NormalizePictures(folders, puzzle.entry.hints, GamePaletteHandle());
     }
     const NewPuzzle filing{
         puzzle.title, MemoText(puzzle.entry.words), MemoText(puzzle.entry.hints), {}};
@@ -210,42 +212,45 @@ int Add(const std::string& dataDir, const std::string& file, std::ostream& out, 
     return kCommandSucceeded;
 }
 
-// The command's words after its name: [DIR] then `fixed` more.
-std::optional<std::string> DataDirArgument(const std::vector<std::string>& args, std::size_t fixed,
-                                           const std::string& defaultDir) {
+// The command's words after its name: [DIR] then `fixed` more. Without DIR the game's own
+// folders, a new player's library started as the game starts it; a DIR named holds the library
+// and, for what it lacks, the game's shipped files serve.
+std::optional<DataFolders> DataDirArgument(const std::vector<std::string>& args, std::size_t fixed,
+                                           const DataFolders& defaults) {
     const std::size_t given = args.size() - 1;
     if (given == fixed) {
-        return AsDataDir(defaultDir);
+        FillPlayerFolder(defaults);
+        return DataFolders{AsDataDir(defaults.dataDir), AsDataDir(defaults.shippedDir)};
     }
     if (given == fixed + 1) {
-        return AsDataDir(args[1]);
+        return DataFolders{AsDataDir(args[1]), AsDataDir(defaults.shippedDir)};
     }
     return std::nullopt;
 }
 
-int Dispatch(const std::vector<std::string>& args, const std::string& defaultDataDir,
-             std::ostream& out, std::ostream& err) {
+int Dispatch(const std::vector<std::string>& args, const DataFolders& defaults, std::ostream& out,
+             std::ostream& err) {
     const std::string& command = args[0];
     const std::size_t fixed = command == "add" ? 1 : 0;
     if (command != "check" && command != "add" && command != "list") {
         return Misused(err, "unknown command \"" + command + "\"");
     }
-    const std::optional<std::string> dataDir = DataDirArgument(args, fixed, defaultDataDir);
-    if (!dataDir) {
+    const std::optional<DataFolders> folders = DataDirArgument(args, fixed, defaults);
+    if (!folders) {
         return Misused(err, "wrong number of arguments for " + command);
     }
     if (command == "check") {
-        return Check(*dataDir, out);
+        return Check(folders->dataDir, out);
     }
     if (command == "list") {
-        return List(*dataDir, out);
+        return List(folders->dataDir, out);
     }
-    return Add(*dataDir, args.back(), out, err);
+    return Add(*folders, args.back(), out, err);
 }
 
 } // namespace
 
-int RunLibraryCommand(const std::vector<std::string>& args, const std::string& defaultDataDir,
+int RunLibraryCommand(const std::vector<std::string>& args, const DataFolders& defaults,
                       std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         return Misused(err, "no command given");
@@ -255,7 +260,7 @@ int RunLibraryCommand(const std::vector<std::string>& args, const std::string& d
         return kCommandSucceeded;
     }
     try {
-        return Dispatch(args, defaultDataDir, out, err);
+        return Dispatch(args, defaults, out, err);
     } catch (const std::exception& error) {
         err << error.what() << "\n";
         return kCommandFailed;

@@ -1,10 +1,11 @@
-// Entry of lexiglade-library; its library is the game's own data folder unless one is named.
+// Entry of lexiglade-library; its library is the game's own DataDir, by the game's rule, unless
+// one is named.
 #include "app/LibraryCommand.h"
-#include "library/Paths.h"
+#include "library/DataFolder.h"
 
 #include <iostream>
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return lexiglade::RunLibraryCommand(args, lexiglade::ExecutableDataDir(), std::cout, std::cerr);
+    return lexiglade::RunLibraryCommand(args, lexiglade::RunningDataFolders(), std::cout, std::cerr);
 }

@@ -11,9 +11,19 @@ SharedState& Shared() {
 
 void InitialiseSharedState(SharedState& state, const std::string& dataDir, std::uint32_t seed) {
     state.DataDir = dataDir;
+    state.ShippedDir.clear();
     state.CatalogueFirstPaint = true;
     SetRandomSeed(seed);
     state.GameOptions = lexiglade::GameOptions{};
+}
+
+DataFolders SharedDataFolders() {
+    const SharedState& state = Shared();
+    return {state.DataDir, state.ShippedDir.empty() ? state.DataDir : state.ShippedDir};
+}
+
+std::string ShippedFile(const std::string& name) {
+    return ShippedFilePath(SharedDataFolders(), name);
 }
 
 } // namespace lexiglade

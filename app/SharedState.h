@@ -2,6 +2,7 @@
 // The process-wide state every screen reads and writes; one instance, user-interface thread only.
 #include "engine/GameOptions.h"
 #include "engine/Grid.h"
+#include "library/DataFolder.h"
 #include "library/Puzzle.h"
 
 #include <cstdint>
@@ -11,6 +12,7 @@ namespace lexiglade {
 
 struct SharedState {
     std::string DataDir;
+    std::string ShippedDir; // the shipped files' folder when it is not DataDir, else empty
     lexiglade::GameOptions GameOptions;
     lexiglade::LoadedPuzzle LoadedPuzzle;
     GridState Grids;
@@ -24,5 +26,11 @@ SharedState& Shared();
 
 // Start-up steps that need no window: DataDir, the random seed and the option defaults.
 void InitialiseSharedState(SharedState& state, const std::string& dataDir, std::uint32_t seed);
+
+// DataDir and the shipped files' folder.
+DataFolders SharedDataFolders();
+// The path of a file the game ships (artwork, sound effect, music track): the player's copy in
+// DataDir when there is one, else the one in ShippedDir.
+std::string ShippedFile(const std::string& name);
 
 } // namespace lexiglade

@@ -1,5 +1,5 @@
 // Program entry: the application object, then the four forms that live for the whole run.
-#include "library/Paths.h"
+#include "library/DataFolder.h"
 #include "platform/Application.h"
 #include "platform/AudioOutput.h"
 #include "print/Printdlg.h"
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     Application app(argc, argv);
     const AudioOutput audio; // silent when the machine has no sound
     FormReferences& forms = Forms();
-    forms.main = new Tmain(ExecutableDataDir());
+    forms.main = new Tmain(RunningDataFolders());
     forms.jukebox = new Tjukebox(forms.main);
     forms.prndlg = new Tprndlg(forms.main);
     forms.lxedit = new Tlxedit(forms.main);

@@ -5,16 +5,17 @@
 
 namespace lexiglade {
 
-std::string SoundEffectPath(const std::string& dataDir, int n) {
-    return dataDir + "s" + std::to_string(n) + ".asl";
+std::string SoundEffectName(int n) {
+    std::string name = "s"; // built in steps: GCC 12 warns wrongly about "s" + std::string
+    name += std::to_string(n);
+    return name + ".asl";
 }
 
 void PlaySoundEffect(int n) {
-    const SharedState& state = Shared();
-    if (!state.GameOptions.soundsOn) {
+    if (!Shared().GameOptions.soundsOn) {
         return;
     }
-    PlayWaveFile(SoundEffectPath(state.DataDir, n));
+    PlayWaveFile(ShippedFile(SoundEffectName(n)));
 }
 
 } // namespace lexiglade

@@ -36,15 +36,17 @@ FormReferences& Forms() {
     return forms;
 }
 
-Tmain::Tmain(std::string dataDir) {
+Tmain::Tmain(DataFolders folders) {
     setWindowTitle(QStringLiteral("Lexiglade"));
     CreateControls();
     try {
-        FormCreate(dataDir);
+        FormCreate(folders);
     } catch (const std::exception& error) {
         ShowErrorBox(QString::fromLocal8Bit(error.what()));
     }
 }
+
+Tmain::Tmain(const std::string& dataDir) : Tmain(DataFolders{dataDir, dataDir}) {}
 
 // FormDestroy: the shared objects go in the order they were made for.
 Tmain::~Tmain() {
@@ -70,12 +72,13 @@ void Tmain::CreateControls() {
     Label2->setStyleSheet(QStringLiteral("QLabel { color: yellow; background: black; }"));
 }
 
-void Tmain::FormCreate(const std::string& dataDir) {
+void Tmain::FormCreate(const DataFolders& folders) {
     SharedState& state = Shared();
     DrawkitState& kit = Kit();
     BuildPalette(kit.GamePalette);
     kit.PaletteHandle = CreateGamePalette(kit.GamePalette);
-    state.DataDir = dataDir;
+    state.DataDir = folders.dataDir;
+    state.ShippedDir = folders.shippedDir == folders.dataDir ? std::string() : folders.shippedDir;
     state.CatalogueFirstPaint = true;
     SetRandomSeed(SeedFromUtcClock());
     kit.ScreenCopy.SetWidth(0);
@@ -84,7 +87,8 @@ void Tmain::FormCreate(const std::string& dataDir) {
     outline->hide();
     std::exception_ptr loadError;
     try {
-        FinishInterruptedFiling(dataDir); // a filing cut short by a crash is finished or undone
+        FillPlayerFolder(folders); // a new player's library starts as the shipped one
+        FinishInterruptedFiling(folders.dataDir); // a filing cut short by a crash is settled
     } catch (...) {
         loadError = std::current_exception(); // the tree is loaded all the same
     }
@@ -121,7 +125,7 @@ void Tmain::ReloadTree() {
 
 void Tmain::DrawPicture(DeviceContext& dc, const char* name, int x, int y, int trim) {
     Bitmap picture;
-    picture.LoadFromFile(DataPath(Shared().DataDir, name));
+    picture.LoadFromFile(ShippedFile(name));
     dc.BitBlt(x, y, picture.Width() - trim, picture.Height() - trim, picture, 0, 0, SRCCOPY);
 }
 
@@ -142,7 +146,7 @@ void Tmain::FormPaint() {
     dc.Rectangle(0, 0, width(), height());
 
     Bitmap backdrop;
-    backdrop.LoadFromFile(DataPath(state.DataDir, "a4.asl"));
+    backdrop.LoadFromFile(ShippedFile("a4.asl"));
     BackdropWidth = backdrop.Width();
     BackdropHeight = backdrop.Height();
     BackdropLeft = kit.ScreenWidth / 2 - BackdropWidth / 2;

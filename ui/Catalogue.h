@@ -1,5 +1,6 @@
 #pragma once
 // The catalogue screen: the folder tree of puzzles on the centred background picture.
+#include "library/DataFolder.h"
 #include "platform/SurfaceForm.h"
 
 #include <string>
@@ -14,7 +15,9 @@ class Tmain : public SurfaceForm {
     Q_OBJECT
   public:
     // Runs FormCreate; an error in it is shown in the error box and start-up goes on.
-    explicit Tmain(std::string dataDir);
+    explicit Tmain(DataFolders folders);
+    // The game's data and shipped files both in `dataDir`.
+    explicit Tmain(const std::string& dataDir);
     ~Tmain() override;
 
     Outline* outline = nullptr;
@@ -36,7 +39,7 @@ class Tmain : public SurfaceForm {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void FormCreate(const std::string& dataDir);
+    void FormCreate(const DataFolders& folders);
     void CreateControls();
     void LoadTreeInto();
     void DrawPicture(DeviceContext& dc, const char* name, int x, int y, int trim);

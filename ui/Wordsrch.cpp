@@ -153,7 +153,7 @@ void Tsearcher::FirstPaintActions() {
     PictureHints = false;
     ShownTitle = state.LoadedPuzzle.title;
     Bitmap board;
-    board.LoadFromFile(DataPath(state.DataDir, "a3.asl"));
+    board.LoadFromFile(ShippedFile("a3.asl"));
     PlaceBoard(board.Width(), board.Height());
     GenerateGrid(state.Grids, state.LoadedPuzzle.words, state.GameOptions.backwardWords,
                  [this] { BuildHintLists(); });
@@ -203,18 +203,17 @@ void Tsearcher::BuildHintLists() {
 }
 
 void Tsearcher::DrawArtwork(DeviceContext& dc) {
-    const std::string& dataDir = Shared().DataDir;
     Bitmap board;
-    board.LoadFromFile(DataPath(dataDir, "a3.asl"));
+    board.LoadFromFile(ShippedFile("a3.asl"));
     PlaceBoard(board.Width(), board.Height());
     dc.BitBlt(BoardLeft, BoardTop, BoardWidth, BoardHeight, board, 0, 0, SRCCOPY);
     const int right = BoardLeft + BoardWidth;
     const int bottom = BoardTop + BoardHeight;
     Bitmap endGame;
-    endGame.LoadFromFile(DataPath(dataDir, "a1.asl"));
+    endGame.LoadFromFile(ShippedFile("a1.asl"));
     dc.BitBlt(right, bottom, endGame.Width(), endGame.Height(), endGame, 0, 0, SRCCOPY);
     Bitmap printing;
-    printing.LoadFromFile(DataPath(dataDir, "a5.asl"));
+    printing.LoadFromFile(ShippedFile("a5.asl"));
     dc.BitBlt(right - 150, bottom, printing.Width(), printing.Height(), printing, 0, 0, SRCCOPY);
 }
 
@@ -244,11 +243,9 @@ void Tsearcher::DrawTitle(DeviceContext& dc) {
     dc.TextOutA(middle, BoardTop + 40, ShownTitle);
 }
 
-// The track is looked up in the data folder, so music plays whatever the current directory.
+// The track is looked up among the shipped files, so music plays whatever the current directory.
 void Tsearcher::StartMusic() {
-    const SharedState& state = Shared();
-    lexiglade::StartMusic(MPlayer, state.GameOptions.musicOn, GameOver,
-                          DataPath(state.DataDir, MusicTrack));
+    lexiglade::StartMusic(MPlayer, Shared().GameOptions.musicOn, GameOver, ShippedFile(MusicTrack));
 }
 
 void Tsearcher::MPlayerNotify() {

@@ -254,7 +254,7 @@ bool Tlxedit::ValidatePuzzle() {
         return false;
     }
     if (verdict.pictureHints) {
-        NormalizePictures(dataDir, entry.hints, Kit().PaletteHandle);
+        NormalizePictures(SharedDataFolders(), entry.hints, Kit().PaletteHandle);
     }
     return true;
 }

@@ -19,11 +19,12 @@ std::string FileNameOf(const std::string& path) {
 
 } // namespace
 
-void NormalizePictures(const std::string& dataDir, const TextList& hints,
+void NormalizePictures(const DataFolders& folders, const TextList& hints,
                        const PaletteRef& palette) {
+    const std::string& dataDir = folders.dataDir;
     const LibraryLock lock(dataDir);
     Bitmap canvas;
-    canvas.LoadFromFile(DataPath(dataDir, "a6.asl"));
+    canvas.LoadFromFile(ShippedFilePath(folders, "a6.asl"));
     for (const std::string& hint : hints) {
         const PictureFile original = ReadPicture(dataDir, UpperCase(hint));
         Bitmap picture;

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <QXmlStreamReader>
 #include <memory>
 #include <set>
 
@@ -154,10 +155,69 @@ TEST_F(Artwork, SecondRunWritesTheSameBytes) {
     for (const char* name : kScreenFiles) {
         EXPECT_EQ(ReadBytes(again.path() / name), ReadBytes(File(name))) << name;
     }
-    for (const auto& entry : fs::directory_iterator(File("pictures"))) {
-        const fs::path name = entry.path().filename();
-        EXPECT_EQ(ReadBytes(again.path() / "pictures" / name), ReadBytes(entry.path())) << name;
+    for (const char* folder : {"pictures", "icons"}) {
+        for (const auto& entry : fs::directory_iterator(File(folder))) {
+            const fs::path name = entry.path().filename();
+            EXPECT_EQ(ReadBytes(again.path() / folder / name), ReadBytes(entry.path())) << name;
+        }
     }
+}
+
+TEST_F(Artwork, TheAppIconIsDrawnAtEveryMenuSizeOnATransparentGround) {
+    for (const int size : {48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const fs::path file = File("icons") / ("lexiglade-" + std::to_string(size) + ".png");
+        QImage icon;
+        ASSERT_TRUE(icon.load(QString::fromStdString(file.string()), "PNG"));
+        EXPECT_EQ(icon.size(), QSize(size, size));
+        ASSERT_TRUE(icon.hasAlphaChannel());
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+        const QRect inner(size / 8, size / 8, size * 3 / 4, size * 3 / 4);
+        EXPECT_GT(Share(icon, inner, [](QColor c) { return Lightness(c) > 200; }), 0.25)
+            << "light letter tiles";
+        EXPECT_GT(Share(icon, inner, [](QColor c) { return Lightness(c) < 90; }), 0.1)
+            << "dark ground and ink";
+    }
+}
+
+// The scalable icon holds the shapes of the PNG files: its ground has the PNG's ground colour.
+TEST_F(Artwork, TheScalableIconIsAnSvgOfTheSameShapes) {
+    QXmlStreamReader svg(QByteArray::fromStdString(ReadBytes(File("icons") / "lexiglade.svg")));
+    ASSERT_TRUE(svg.readNextStartElement());
+    EXPECT_EQ(svg.name(), QStringLiteral("svg"));
+    EXPECT_EQ(svg.namespaceUri(), QStringLiteral("http://www.w3.org/2000/svg"));
+    EXPECT_EQ(svg.attributes().value("viewBox"), QStringLiteral("0 0 256 256"));
+    int rects = 0;
+    int lines = 0;
+    QString ground;
+    while (svg.readNextStartElement()) {
+        const QXmlStreamAttributes a = svg.attributes();
+        if (svg.name() == QStringLiteral("rect")) {
+            if (rects++ == 0) {
+                ground = a.value("fill").toString();
+            }
+            const double x = a.value("x").toDouble(), w = a.value("width").toDouble();
+            if (!a.hasAttribute("transform")) {
+                EXPECT_TRUE(x >= 0 && x + w <= 256) << x << " " << w;
+            }
+        } else if (svg.name() == QStringLiteral("polyline")) {
+            ++lines;
+            for (const QString& point : a.value("points").toString().split(' ')) {
+                for (const QString& v : point.split(',')) {
+                    EXPECT_TRUE(v.toDouble() > 0 && v.toDouble() < 256) << v.toStdString();
+                }
+            }
+        }
+        svg.skipCurrentElement();
+    }
+    EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+    EXPECT_EQ(rects, 1 + 9 + 2); // ground, nine tiles, the found word's fill and rim
+    EXPECT_GE(lines, 9);
+    QImage icon;
+    ASSERT_TRUE(icon.load(QString::fromStdString((File("icons") / "lexiglade-256.png").string())));
+    EXPECT_EQ(QColor(icon.pixel(16, 128)).name(), ground);
 }
 
 TEST(MakeArtwork, RefusesAMissingOrUnwritableFolderArgument) {

@@ -8,15 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 
 namespace lexiglade::test {
 namespace {
 
-TEST(SoundEffect, PathIsTheDataFolderAndTheEffectNumber) {
-    EXPECT_EQ(SoundEffectPath("/games/lexiglade/", 2), "/games/lexiglade/s2.asl");
-    EXPECT_EQ(SoundEffectPath("/x/", 12), "/x/s12.asl");
-    const std::string deep = "/" + std::string(120, 'd') + "/";
-    EXPECT_EQ(SoundEffectPath(deep, 2), deep + "s2.asl");
+TEST(SoundEffect, NameIsTheEffectNumber) {
+    EXPECT_EQ(SoundEffectName(2), "s2.asl");
+    EXPECT_EQ(SoundEffectName(12), "s12.asl");
 }
 
 // With sounds on the chime goes into the output from a data folder with a long path; with
@@ -77,6 +76,24 @@ TEST(SoundEffect, MissingEffectFileIsSilent) {
     ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 22050; }));
     output.Close();
     EXPECT_EQ(PeakOf(output.Samples()), 0);
+}
+
+// An installed game's player folder holds no sounds: the chime comes from the shipped folder.
+TEST(SoundEffect, AnEffectMissingFromDataDirIsPlayedFromTheShippedFolder) {
+    TempFolder player;
+    TempFolder shipped;
+    WriteFile(shipped / "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
+    Shared().DataDir = player.Path();
+    Shared().ShippedDir = shipped.Path();
+    const std::unique_ptr<std::string, void (*)(std::string*)> forget(
+        &Shared().ShippedDir, [](std::string* dir) { dir->clear(); });
+    Shared().GameOptions.soundsOn = true;
+    DiskOutput output(player.Path());
+    PlaySoundEffect(2);
+    const std::uint64_t from = AudioOutput::FramesMixed();
+    ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 44100; }));
+    output.Close();
+    EXPECT_EQ(SoundStretches(output.Samples()).size(), 1u);
 }
 
 } // namespace

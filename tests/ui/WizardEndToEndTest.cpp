@@ -1,5 +1,6 @@
 // A player creates puzzles with the wizard, files them, opens them from the catalogue and wins.
 #include "BoxAnswerer.h"
+#include "PlayerActions.h"
 #include "UiFixture.h"
 
 #include "app/SharedState.h"
@@ -60,97 +61,16 @@ struct WizardEndToEndTest : testing::Test {
         }
     }
 
-    // Opens the wizard from its hotspot on the catalogue; `play` runs once the wizard is up.
     void RunWizard(const std::function<void()>& play) {
-        bool started = false;
-        bool played = false;
-        answerer.SetDialogAction([&](QWidget* dialog) {
-            if (dialog == wizard && !started) {
-                started = true;
-                // Played from the wizard's own loop, so that the answerer can take its boxes.
-                QTimer::singleShot(0, wizard, [&] {
-                    play();
-                    played = true;
-                    wizard->close(); // the close box
-                });
-            }
-        });
-        const QPoint hotspot(catalogue->BackdropLeft + 50, catalogue->BackdropTop + 250);
-        QTest::mouseClick(catalogue.get(), Qt::LeftButton, {}, hotspot);
-        answerer.SetDialogAction({});
-        ASSERT_TRUE(played);
-        ASSERT_FALSE(wizard->isVisible());
+        test::RunWizard(*catalogue, *wizard, answerer, play);
     }
-
     void TypePuzzle(const QString& name, const QStringList& words, const QStringList& hints) {
-        QTest::keyClicks(wizard->Edit1, name);
-        for (int i = 0; i < words.size(); ++i) {
-            QTest::keyClicks(wizard->Memo1, words[i]);
-            QTest::keyClick(wizard->Memo1, Qt::Key_Return); // a final Enter adds no word
-            QTest::keyClicks(wizard->Memo2, hints[i]);
-            if (i + 1 < hints.size()) {
-                QTest::keyClick(wizard->Memo2, Qt::Key_Return);
-            }
-        }
-        QTest::mouseClick(wizard->BitBtn1, Qt::LeftButton);
+        test::TypePuzzle(*wizard, name, words, hints);
     }
-
-    // Opens `title` from the catalogue's tree: its folder first, then the puzzle.
     void OpenFromCatalogue(const QString& folderName, const QString& title) {
-        Outline& tree = *catalogue->outline;
-        QCoreApplication::processEvents(); // the reloaded tree is laid out and shown
-        const QList<QTreeWidgetItem*> folders = tree.findItems(folderName, Qt::MatchExactly);
-        ASSERT_EQ(folders.size(), 1);
-        const QPoint folderAt = tree.visualItemRect(folders[0]).center();
-        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, folderAt); // a double click
-        QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, folderAt);
-        QTest::mouseRelease(tree.viewport(), Qt::LeftButton, {}, folderAt);
-        ASSERT_TRUE(folders[0]->isExpanded());
-        const QList<QTreeWidgetItem*> items =
-            tree.findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
-        ASSERT_EQ(items.size(), 1);
-        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {},
-                          tree.visualItemRect(items[0]).center());
-        ASSERT_TRUE(WaitFor([] {
-            return Forms().searcher && !Shared().NewGame &&
-                   static_cast<Tsearcher*>(Forms().searcher.data())->FormPaintCount() > 0;
-        }));
+        test::OpenFromCatalogue(*catalogue, folderName, title);
     }
-
-    // Drags from the first to the last letter of every hidden word; the game ends when all
-    // are found.
-    void WinGame() {
-        auto* game = static_cast<Tsearcher*>(Forms().searcher.data());
-        const std::vector<PlacedWord> words = Shared().Grids.PlacedWords;
-        const auto at = [game](Cell cell) {
-            return QPoint(game->BoardLeft + 90 + 20 * cell.column,
-                          game->BoardTop + 77 + 18 * cell.row);
-        };
-        for (const PlacedWord& word : words) {
-            ASSERT_TRUE(Forms().searcher) << word.text;
-            const QPoint from = at(word.start);
-            const QPoint to = at(word.end);
-            QTest::mousePress(game, Qt::LeftButton, {}, from);
-            QTest::mouseMove(game, (from + to) / 2);
-            QTest::mouseMove(game, to);
-            QTest::mouseRelease(game, Qt::LeftButton, {}, to);
-        }
-        // The game releases its form once no handler of it runs; outside an event loop the
-        // release has to be delivered by hand.
-        EXPECT_TRUE(WaitFor([] {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            return Forms().searcher.isNull();
-        }));
-    }
-
-    bool SawBox(const QString& text) const {
-        for (const SeenBox& box : answerer.Boxes()) {
-            if (box.text == text) {
-                return true;
-            }
-        }
-        return false;
-    }
+    bool SawBox(const QString& text) const { return test::SawBox(answerer, text); }
 
     DataFolder folder;
     BoxAnswerer answerer{QMessageBox::Yes};

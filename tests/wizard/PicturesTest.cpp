@@ -56,6 +56,11 @@ bool AllOf(const QImage& picture, const QRect& area, QRgb colour) {
     return true;
 }
 
+// The data folder holding the shipped files too, as in the build folder.
+DataFolders Both(const WizardData& data) {
+    return {data.Path(), data.Path()};
+}
+
 TEST(NormalizePicturesTest, PicturesAreCutOrPlacedInTheFrameAndSavedWhereTheyWereRead) {
     WizardData data(false);
     const QImage large = Gradient(300, 200);
@@ -64,7 +69,7 @@ TEST(NormalizePicturesTest, PicturesAreCutOrPlacedInTheFrameAndSavedWhereTheyWer
     data.WritePicture("pictures/SMALL.BMP", small);
     const std::string largeFile = data.Read("pictures/large.bmp");
     const std::string smallFile = data.Read("pictures/SMALL.BMP");
-    NormalizePictures(data.Path(), {"Large.BMP", "small.bmp"}, nullptr);
+    NormalizePictures(Both(data), {"Large.BMP", "small.bmp"}, nullptr);
 
     const QImage cut = data.ReadPicture("pictures/large.bmp");
     ASSERT_EQ(cut.size(), QSize(150, 80));
@@ -84,15 +89,15 @@ TEST(NormalizePicturesTest, TheFirstOriginalIsKeptAndNeverOverwritten) {
     WizardData data(false);
     data.WritePicture("pictures/cat.bmp", Gradient(300, 200));
     const std::string first = data.Read("pictures/cat.bmp");
-    NormalizePictures(data.Path(), {"CAT.BMP"}, nullptr);
+    NormalizePictures(Both(data), {"CAT.BMP"}, nullptr);
     const std::string reshaped = data.Read("pictures/cat.bmp");
     ASSERT_NE(reshaped, first);
-    NormalizePictures(data.Path(), {"cat.bmp"}, nullptr); // used again by a later puzzle
+    NormalizePictures(Both(data), {"cat.bmp"}, nullptr); // used again by a later puzzle
     EXPECT_EQ(data.Read("pictures/cat.bmp"), reshaped);
     EXPECT_EQ(data.Read("pictures/originals/cat.bmp"), first);
 
     data.WritePicture("pictures/cat.bmp", Gradient(40, 40)); // the player draws a new one
-    NormalizePictures(data.Path(), {"CAT.BMP"}, nullptr);
+    NormalizePictures(Both(data), {"CAT.BMP"}, nullptr);
     EXPECT_EQ(data.Read("pictures/originals/cat.bmp"), first);
     EXPECT_TRUE(HoldsAt(data.ReadPicture("pictures/cat.bmp"), Gradient(40, 40), 40, 40));
 }
@@ -112,7 +117,7 @@ TEST(NormalizePicturesTest, AFullDiskLeavesThePictureWhole) {
         writesLeft = failing;
         SetReplaceFaultHook(FailWrite);
         const std::string error =
-            ErrorOf([&] { NormalizePictures(data.Path(), {"DOG.BMP"}, nullptr); });
+            ErrorOf([&] { NormalizePictures(Both(data), {"DOG.BMP"}, nullptr); });
         SetReplaceFaultHook(nullptr);
         const std::string written =
             data / (failing == 1 ? "pictures/originals/dog.bmp" : "pictures/dog.bmp");
@@ -122,7 +127,7 @@ TEST(NormalizePicturesTest, AFullDiskLeavesThePictureWhole) {
         EXPECT_EQ(files.count("pictures/originals/dog.bmp"), failing == 1 ? 0u : 1u);
         EXPECT_EQ(files.size(), failing == 1 ? 2u : 3u) << "no temporary file is left";
 
-        NormalizePictures(data.Path(), {"DOG.BMP"}, nullptr); // room again
+        NormalizePictures(Both(data), {"DOG.BMP"}, nullptr); // room again
         EXPECT_EQ(data.ReadPicture("pictures/dog.bmp").size(), QSize(150, 80));
         EXPECT_EQ(data.Read("pictures/originals/dog.bmp"), before);
     }
@@ -137,13 +142,13 @@ TEST(NormalizePicturesTest, NothingOutsideTheLibraryIsReadOrWritten) {
     fs::create_hard_link(outside / "pictures/x.bmp", data / "pictures/HARD.BMP");
 
     // A symbolic link is refused: the file it names stays as it is, and so does the link.
-    EXPECT_EQ(ErrorOf([&] { NormalizePictures(data.Path(), {"LINK.BMP"}, nullptr); }),
+    EXPECT_EQ(ErrorOf([&] { NormalizePictures(Both(data), {"LINK.BMP"}, nullptr); }),
               "Cannot use file " + data / "pictures/LINK.BMP" + ": it is a symbolic link");
     EXPECT_TRUE(fs::is_symlink(data / "pictures/LINK.BMP"));
     EXPECT_FALSE(fs::exists(data / "pictures/originals/LINK.BMP"));
 
     // A hard link is read as the library's own file, but replaced, never written through.
-    NormalizePictures(data.Path(), {"HARD.BMP"}, nullptr);
+    NormalizePictures(Both(data), {"HARD.BMP"}, nullptr);
     EXPECT_EQ(data.ReadPicture("pictures/HARD.BMP").size(), QSize(150, 80));
     EXPECT_EQ(data.Read("pictures/originals/HARD.BMP"), outsideBytes);
     EXPECT_EQ(outside.Read("pictures/x.bmp"), outsideBytes);
@@ -151,7 +156,7 @@ TEST(NormalizePicturesTest, NothingOutsideTheLibraryIsReadOrWritten) {
     // A name that leaves the pictures folder is refused before anything is read.
     const std::string up =
         "../" + fs::path(outside.Path()).parent_path().filename().string() + "/pictures/x.bmp";
-    EXPECT_EQ(ErrorOf([&] { NormalizePictures(data.Path(), {up}, nullptr); }),
+    EXPECT_EQ(ErrorOf([&] { NormalizePictures(Both(data), {up}, nullptr); }),
               NotPlain(UpperCase(up)));
     EXPECT_EQ(outside.Read("pictures/x.bmp"), outsideBytes);
     EXPECT_EQ(outside.Snapshot().size(), 2u);
@@ -160,7 +165,7 @@ TEST(NormalizePicturesTest, NothingOutsideTheLibraryIsReadOrWritten) {
     WizardData linked(false);
     fs::remove(linked / "pictures");
     fs::create_directory_symlink(outside / "pictures", linked / "pictures");
-    EXPECT_EQ(ErrorOf([&] { NormalizePictures(linked.Path(), {"X.BMP"}, nullptr); }),
+    EXPECT_EQ(ErrorOf([&] { NormalizePictures({linked.Path(), linked.Path()}, {"X.BMP"}, nullptr); }),
               "Cannot use file " + linked / "pictures" + ": it is a symbolic link");
     EXPECT_EQ(outside.Read("pictures/x.bmp"), outsideBytes);
     EXPECT_EQ(outside.Snapshot().size(), 2u);
@@ -172,7 +177,7 @@ TEST(NormalizePicturesTest, TheCanvasSizeAndWhatLiesOutsideTheFrameAreKept) {
     canvas.fill(kCanvasColour);
     data.WritePicture("a6.asl", canvas);
     data.WritePicture("pictures/p.bmp", Gradient(40, 30));
-    NormalizePictures(data.Path(), {"P.BMP"}, nullptr);
+    NormalizePictures(Both(data), {"P.BMP"}, nullptr);
     const QImage picture = data.ReadPicture("pictures/p.bmp");
     ASSERT_EQ(picture.size(), QSize(170, 95));
     EXPECT_TRUE(HoldsAt(picture, Gradient(40, 30), 40, 30));
@@ -188,7 +193,7 @@ TEST(NormalizePicturesTest, AnInvalidBitmapStopsTheRunWithTheEarlierPicturesRewr
     data.WritePicture("pictures/three.bmp", Gradient(60, 60));
     const std::string three = data.Read("pictures/three.bmp");
     EXPECT_EQ(ErrorOf([&] {
-                  NormalizePictures(data.Path(), {"ONE.BMP", "TWO.BMP", "THREE.BMP"}, nullptr);
+                  NormalizePictures(Both(data), {"ONE.BMP", "TWO.BMP", "THREE.BMP"}, nullptr);
               }),
               "Bitmap image is not valid");
     EXPECT_EQ(data.ReadPicture("pictures/one.bmp").size(), QSize(150, 80));
@@ -201,9 +206,34 @@ TEST(NormalizePicturesTest, AMissingCanvasRewritesNothing) {
     data.WritePicture("pictures/one.bmp", Gradient(300, 200));
     fs::remove(data / "a6.asl");
     const auto before = data.Snapshot();
-    EXPECT_EQ(ErrorOf([&] { NormalizePictures(data.Path(), {"ONE.BMP"}, nullptr); }),
+    EXPECT_EQ(ErrorOf([&] { NormalizePictures(Both(data), {"ONE.BMP"}, nullptr); }),
               "Cannot open file " + data / "a6.asl");
     EXPECT_EQ(data.Snapshot(), before);
+}
+
+TEST(NormalizePicturesTest, TheCanvasIsTheShippedOneUnlessDataDirHasItsOwn) {
+    WizardData shipped(false);
+    WizardData player(false);
+    std::filesystem::remove(player / "a6.asl");
+    player.WritePicture("pictures/p.bmp", Gradient(40, 30));
+    NormalizePictures({player.Path(), shipped.Path()}, {"P.BMP"}, nullptr);
+    const QImage reshaped = player.ReadPicture("pictures/p.bmp");
+    ASSERT_EQ(reshaped.size(), QSize(150, 80));
+    EXPECT_TRUE(AllOf(reshaped, QRect(40, 0, 110, 80), qRgb(255, 255, 255)));
+
+    QImage own(160, 90, QImage::Format_RGB32);
+    own.fill(kCanvasColour);
+    player.WritePicture("a6.asl", own);
+    player.WritePicture("pictures/q.bmp", Gradient(40, 30));
+    NormalizePictures({player.Path(), shipped.Path()}, {"Q.BMP"}, nullptr);
+    EXPECT_EQ(player.ReadPicture("pictures/q.bmp").size(), QSize(160, 90));
+
+    std::filesystem::remove(player / "a6.asl");
+    std::filesystem::remove(shipped / "a6.asl");
+    EXPECT_EQ(ErrorOf([&] {
+                  NormalizePictures({player.Path(), shipped.Path()}, {"Q.BMP"}, nullptr);
+              }),
+              "Cannot open file " + shipped / "a6.asl");
 }
 
 } // namespace

@@ -1,4 +1,6 @@
-// make_artwork OUTPUT_FOLDER: draws the game's artwork and hint pictures as bitmap files.
+// make_artwork OUTPUT_FOLDER: draws the game's artwork and hint pictures as bitmap files, and the
+// application icon into OUTPUT_FOLDER/icons.
+#include "AppIcon.h"
 #include "Artwork.h"
 #include "Kit.h"
 
@@ -14,7 +16,9 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     try {
         lexiglade::artwork::RegisterFonts();
-        lexiglade::artwork::WriteArtwork(QString::fromLocal8Bit(argv[1]));
+        const QString folder = QString::fromLocal8Bit(argv[1]);
+        lexiglade::artwork::WriteArtwork(folder);
+        lexiglade::artwork::WriteAppIcons(folder + "/icons");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_artwork: %s\n", error.what());
         return 1;

@@ -1,0 +1,215 @@
+#include "library/DataFolder.h"
+
+#include "library/Append.h"
+#include "library/AtomicFile.h"
+#include "library/Errors.h"
+#include "library/Paths.h"
+#include "library/TextList.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+#ifndef LEXIGLADE_INSTALLED_SHIPPED_DIR
+#define LEXIGLADE_INSTALLED_SHIPPED_DIR "../share/lexiglade"
+#endif
+
+namespace lexiglade {
+
+const char* const kInstalledShippedDir = LEXIGLADE_INSTALLED_SHIPPED_DIR;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kPlayerFolderName = "lexiglade/";
+constexpr const char* kDefaultDataHome = ".local/share/";
+constexpr mode_t kPrivateFolderMode = 0700;
+
+bool IsAbsolute(const std::string& path) {
+    return !path.empty() && path.front() == '/';
+}
+
+// `folder` + '/' unless it already ends with one.
+std::string WithSlash(const std::string& folder) {
+    return !folder.empty() && folder.back() == '/' ? folder : folder + '/';
+}
+
+bool IsDirectory(const std::string& path) {
+    std::error_code error;
+    return fs::is_directory(path, error);
+}
+
+bool IsRegularFile(const std::string& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+bool IsWritableFolder(const std::string& folder) {
+    return ::access(folder.c_str(), W_OK) == 0;
+}
+
+// The installed shipped folder beside programDir with symbolic links and ".." resolved; empty
+// when there is none.
+std::string InstalledShippedDir(const std::string& programDir) {
+    const std::string candidate = programDir + kInstalledShippedDir;
+    std::error_code error;
+    const fs::path resolved = fs::canonical(candidate, error);
+    if (error || !IsDirectory(resolved.string())) {
+        return {};
+    }
+    return WithSlash(resolved.string());
+}
+
+bool IsDecimal(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// Makes each missing folder on the way to `folder` private to the player.
+void MakeFolders(const std::string& folder) {
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1)) {
+        const std::string prefix = folder.substr(0, slash);
+        if (::mkdir(prefix.c_str(), kPrivateFolderMode) != 0) {
+            const int error = errno;
+            if (!IsDirectory(prefix)) {
+                throw LibraryError("Cannot create folder " + prefix + ": " + std::strerror(error));
+            }
+        }
+    }
+}
+
+// The names of the regular files in `folder`, sorted; none when it does not exist.
+std::vector<std::string> FileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    if (!IsDirectory(folder)) {
+        return names;
+    }
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (IsRegularFile(folder + name)) {
+            names.push_back(name);
+        }
+    }
+    if (error) {
+        throw LibraryError("Cannot read folder " + folder + ": " + error.message());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A name that cannot be examined is copied too, so that the copy reports why it fails.
+void CopyIfAbsent(const std::string& from, const std::string& to) {
+    std::error_code error;
+    if (!fs::exists(fs::symlink_status(to, error))) {
+        ReplaceFile(to, ReadFileBytes(from));
+    }
+}
+
+} // namespace
+
+DataEnvironment ProcessEnvironment() {
+    DataEnvironment environment;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME")) {
+        environment.xdgDataHome = xdg;
+    }
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        environment.home = home;
+    } else if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir) {
+        environment.home = entry->pw_dir;
+    }
+    return environment;
+}
+
+std::string PlayerDataDir(const DataEnvironment& environment) {
+    // A relative XDG_DATA_HOME is invalid and is ignored.
+    if (IsAbsolute(environment.xdgDataHome)) {
+        return WithSlash(environment.xdgDataHome) + kPlayerFolderName;
+    }
+    if (IsAbsolute(environment.home)) {
+        return WithSlash(environment.home) + kDefaultDataHome + kPlayerFolderName;
+    }
+    return {};
+}
+
+DataFolders ChooseDataFolders(const std::string& programDir, const DataEnvironment& environment) {
+    const std::string playerDir = PlayerDataDir(environment);
+    if (programDir.empty()) {
+        return {};
+    }
+    if (const std::string installed = InstalledShippedDir(programDir); !installed.empty()) {
+        return {playerDir.empty() ? installed : playerDir, installed};
+    }
+    if (IsWritableFolder(programDir) || playerDir.empty()) {
+        return {programDir, programDir};
+    }
+    return {playerDir, programDir};
+}
+
+DataFolders RunningDataFolders() {
+    return ChooseDataFolders(ExecutableDataDir(), ProcessEnvironment());
+}
+
+bool IsShippedOnlyFile(const std::string& name) {
+    const std::string_view view(name);
+    const bool artwork = name.size() == 6 && name[0] == 'a' && name[1] >= '1' && name[1] <= '6' &&
+                         EndsWith(view, ".asl");
+    const bool sound = name.size() > 5 && name[0] == 's' && EndsWith(view, ".asl") &&
+                       IsDecimal(view.substr(1, name.size() - 5));
+    const bool music = EndsWith(view, ".mid");
+    return artwork || sound || music;
+}
+
+bool IsLibraryFile(const std::string& name) {
+    const std::string_view view(name);
+    const bool numbered = name.size() > 5 && (name[0] == 'a' || name[0] == 'b') &&
+                          EndsWith(view, ".asl") && IsDecimal(view.substr(1, name.size() - 5));
+    return numbered && !IsShippedOnlyFile(name);
+}
+
+std::string ShippedFilePath(const DataFolders& folders, const std::string& name) {
+    const std::string own = DataPath(folders.dataDir, name);
+    if (folders.dataDir == folders.shippedDir || IsRegularFile(own)) {
+        return own;
+    }
+    return DataPath(folders.shippedDir, name);
+}
+
+void FillPlayerFolder(const DataFolders& folders) {
+    const std::string& from = folders.shippedDir;
+    const std::string& to = folders.dataDir;
+    if (to.empty() || to == from || IsRegularFile(to + kTreeFile)) {
+        return;
+    }
+    MakeFolders(to);
+    for (const std::string& name : FileNames(from)) {
+        if (IsLibraryFile(name) && name != kTreeFile) {
+            CopyIfAbsent(from + name, to + name);
+        }
+    }
+    const std::vector<std::string> pictures = FileNames(from + kPictureFolder);
+    if (!pictures.empty()) {
+        MakeFolders(to + kPictureFolder);
+    }
+    for (const std::string& name : pictures) {
+        CopyIfAbsent(from + kPictureFolder + name, to + kPictureFolder + name);
+    }
+    if (IsRegularFile(from + kTreeFile)) {
+        CopyIfAbsent(from + kTreeFile, to + kTreeFile);
+    }
+}
+
+} // namespace lexiglade

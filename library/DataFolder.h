@@ -1,0 +1,60 @@
+#pragma once
+// Where the player's library lives and where the files shipped with the game are read from.
+// In the build folder both are the executable's own folder; an installed game keeps the
+// player's library in the player's data folder and reads its shipped files from the install tree.
+#include <string>
+
+namespace lexiglade {
+
+// Both folders end with '/'; they are equal when the game writes beside its shipped files.
+struct DataFolders {
+    std::string dataDir;    // DataDir: the lists, banks, best times and pictures
+    std::string shippedDir; // the artwork, sounds, music and starter library shipped with the game
+};
+
+// What the folder rule reads from the process environment.
+struct DataEnvironment {
+    std::string xdgDataHome; // XDG_DATA_HOME; empty when unset
+    std::string home;        // HOME, else the home folder of the password entry; may be empty
+};
+
+// The shipped folder of an installed game relative to its executable's folder, set by the build
+// from the install directories.
+extern const char* const kInstalledShippedDir;
+
+// The environment of the running process.
+DataEnvironment ProcessEnvironment();
+
+// $XDG_DATA_HOME/lexiglade/ when XDG_DATA_HOME is an absolute path, else
+// $HOME/.local/share/lexiglade/; empty when neither is known.
+std::string PlayerDataDir(const DataEnvironment& environment);
+
+// The folders of the game whose executable lies in `programDir` (ending with '/').
+// Installed (kInstalledShippedDir exists beside programDir): the shipped files are there and
+// DataDir is the player's data folder, so the install tree is never written.
+// Otherwise the shipped files lie in programDir itself, which is DataDir while it can be written;
+// a read-only programDir sends DataDir to the player's data folder.
+// With no player's data folder known, DataDir is the shipped folder.
+DataFolders ChooseDataFolders(const std::string& programDir, const DataEnvironment& environment);
+// ChooseDataFolders for the running executable and the process environment.
+DataFolders RunningDataFolders();
+
+// Whether `name` is a file that only the game ships (artwork "a1.asl" to "a6.asl", sound effects
+// "sN.asl", music "*.mid"); such files are read from the shipped folder, never copied.
+bool IsShippedOnlyFile(const std::string& name);
+// Whether `name` is a file of the player's library: a list "aN.asl" other than the artwork, or a
+// bank "bN.asl".
+bool IsLibraryFile(const std::string& name);
+
+// The path of a shipped-only file: the player's own copy in DataDir when there is one, else the
+// shipped one.
+std::string ShippedFilePath(const DataFolders& folders, const std::string& name);
+
+// Starts a player's library: when DataDir is not the shipped folder and holds no folder tree
+// "a7.asl", DataDir (made with mode 0700 where missing) receives every shipped library file
+// (IsLibraryFile) and hint picture it lacks, the folder tree last, so an interrupted start is
+// completed by the next. A file DataDir holds is never replaced. Raises LibraryError naming the
+// file or folder that cannot be read or written.
+void FillPlayerFolder(const DataFolders& folders);
+
+} // namespace lexiglade

@@ -1,0 +1,59 @@
+// The catalogue of a game whose shipped files are not in the player's data folder.
+#include "BoxAnswerer.h"
+#include "UiFixture.h"
+
+#include "app/SharedState.h"
+#include "library/TextList.h"
+#include "ui/Outline.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace lexiglade::test {
+namespace {
+
+std::unique_ptr<Tmain> OpenOn(const DataFolders& folders) {
+    auto form = std::make_unique<Tmain>(folders);
+    form->resize(1000, 700);
+    form->show();
+    WaitFor([&] { return form->FormPaintCount() > 0; });
+    return form;
+}
+
+// The shipped folder set by a test is forgotten whatever way the test ends.
+struct PlayerFolder : testing::Test {
+    void TearDown() override { Shared().ShippedDir.clear(); }
+};
+
+TEST_F(PlayerFolder, ANewPlayerStartsWithTheShippedLibraryAndArtwork) {
+    DataFolder shipped;
+    DataFolder home;
+    const std::string player = home / "data/lexiglade/";
+    BoxAnswerer answerer;
+    auto form = OpenOn({player, shipped.Path()});
+    EXPECT_TRUE(answerer.Boxes().empty());
+    EXPECT_EQ(Shared().DataDir, player);
+    EXPECT_EQ(form->outline->topLevelItemCount(), 2); // "Animals" and "Sky"
+    for (const char* name : {"a7.asl", "a8.asl", "a15.asl", "b1.asl", "b2.asl"}) {
+        EXPECT_EQ(ReadList(player + name), ReadList(shipped / name)) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(player + "a4.asl"));
+    const QImage& screen = form->Surface();
+    EXPECT_EQ(screen.pixel(form->BackdropLeft + 5, form->BackdropTop + 7),
+              shipped.Backdrop().pixel(5, 7));
+}
+
+TEST_F(PlayerFolder, AFolderThatCannotBeMadeIsReportedOnce) {
+    DataFolder shipped;
+    const std::string player = shipped / "a8.asl/lexiglade/"; // below a file
+    BoxAnswerer answerer;
+    auto form = OpenOn({player, shipped.Path()});
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    EXPECT_EQ(answerer.Boxes()[0].text.toStdString(),
+              "Cannot create folder " + shipped / "a8.asl" + ": File exists.");
+    EXPECT_EQ(form->outline->topLevelItemCount(), 0);
+}
+
+} // namespace
+} // namespace lexiglade::test
