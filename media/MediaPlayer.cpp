@@ -70,10 +70,10 @@ void MediaPlayer::Play() {
     }
     const std::uint64_t play = ++plays_;
     reportingPlay_ = settings.notify ? play : 0;
-    device_.Play([this, play](bool reachedEnd) {
+    device_.Play([this, play] {
         if (reportingPlay_ == play) {
             reportingPlay_ = 0;
-            Report(reachedEnd ? NotifyResult::Successful : NotifyResult::Failure);
+            Report(NotifyResult::Successful);
         }
     });
 }

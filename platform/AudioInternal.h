@@ -1,13 +1,16 @@
 #pragma once
-// State shared by the audio sources of the platform layer; not for use outside it.
-#include "platform/AudioLoader.h"
+// State shared by the audio pieces of the platform layer; not for use outside it.
+#include "platform/MidiSequence.h"
+#include "platform/MusicSynth.h"
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <set>
 #include <string>
+#include <vector>
 
 class QObject;
 struct Mix_Chunk;
@@ -16,18 +19,32 @@ namespace lexiglade {
 
 class MidiSequencer;
 
+// The one music channel: the synthesiser and the play it renders. The audio thread renders it;
+// everything else touches it only while holding `lock`.
+struct MusicChannel {
+    std::mutex lock;
+    std::unique_ptr<MusicSynth> synth;
+    std::shared_ptr<const MidiSequence> sequence; // of the play running or last run
+    std::size_t next = 0;                         // the next message of the play to send
+    std::uint64_t position = 0;                   // frames into the play
+    std::uint64_t play = 0;                       // the play running; 0 for none
+    std::uint64_t quietFrames = 0;                // rendered since the last voice ended
+    std::vector<float> left;
+    std::vector<float> right;
+};
+
 struct AudioState {
     bool open = false;
     std::string openError;
+    int rate = 44100;
+    int channels = 2;
     int frameBytes = 4;
     std::atomic<std::uint64_t> frames{0};
-    // The play the music-finished hook reports; 0 while none runs. Read on the audio thread.
-    std::atomic<std::uint64_t> playing{0};
     // Lives on the user-interface thread; queued calls go through it.
     std::unique_ptr<QObject> dispatcher;
-    std::unique_ptr<AudioLoader> loader;
     std::set<MidiSequencer*> sequencers;
     Mix_Chunk* effect = nullptr;
+    MusicChannel music;
 };
 
 AudioState& Audio();
@@ -37,11 +54,9 @@ std::uint64_t NextAudioId();
 
 // Empties every live sequencer; the output is closing.
 void DetachSequencers();
-// A load finished on the loader thread: hands it to the sequencer that still waits for it.
-void DeliverLoad(std::uint64_t loadId);
-// Ends the play `playId` of whichever sequencer still runs it.
-void FinishPlay(std::uint64_t playId, bool reachedEnd);
-// Installed as SDL_mixer's music-finished hook; runs on the audio thread.
-void MusicFinished();
+// Reports the end of the play `playId` to whichever sequencer still runs it.
+void FinishPlay(std::uint64_t playId);
+// Installed as SDL_mixer's music hook: renders the music channel on the audio thread.
+void RenderMusic(void* unused, std::uint8_t* stream, int bytes);
 
 } // namespace lexiglade

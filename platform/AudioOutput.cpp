@@ -29,6 +29,19 @@ void QuitAudio() {
     }
 }
 
+// The synthesiser reads its soundfont here, once for as long as the output is open.
+void OpenMusic(MusicChannel& music, int rate, const std::string& soundFont) {
+    music.synth = std::make_unique<MusicSynth>(rate, soundFont);
+    music.left.assign(BufferFrames, 0);
+    music.right.assign(BufferFrames, 0);
+}
+
+void CloseMusic(MusicChannel& music) {
+    music.synth.reset();
+    music.sequence.reset();
+    music.play = 0;
+}
+
 void FreeEffect(AudioState& audio) {
     Mix_HaltChannel(EffectChannel);
     if (audio.effect != nullptr) {
@@ -55,7 +68,7 @@ void PostToUi(std::function<void()> call) {
     }
 }
 
-AudioOutput::AudioOutput() {
+AudioOutput::AudioOutput(const std::string& soundFont) {
     AudioState& audio = Audio();
     if (audio.open) {
         return;
@@ -66,25 +79,20 @@ AudioOutput::AudioOutput() {
         QuitAudio();
         return;
     }
-    Mix_Init(MIX_INIT_MID);
-    Mix_SetSoundFonts(GeneralMidiSoundFont);
     if (Mix_OpenAudio(Rate, AUDIO_S16SYS, Channels, BufferFrames) != 0) {
         audio.openError = Mix_GetError();
-        Mix_Quit();
         QuitAudio();
         return;
     }
-    int rate = 0;
     Uint16 format = 0;
-    int channels = 0;
-    Mix_QuerySpec(&rate, &format, &channels);
-    audio.frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+    Mix_QuerySpec(&audio.rate, &format, &audio.channels);
+    audio.frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * audio.channels;
     audio.frames = 0;
+    Mix_SetPostMix(CountFrames, nullptr); // counts from the first buffers on
     audio.openError.clear();
     audio.dispatcher = std::make_unique<QObject>();
-    audio.loader = std::make_unique<AudioLoader>();
-    Mix_HookMusicFinished(MusicFinished);
-    Mix_SetPostMix(CountFrames, nullptr);
+    OpenMusic(audio.music, audio.rate, soundFont);
+    Mix_HookMusic(RenderMusic, nullptr);
     audio.open = true;
     owner_ = true;
 }
@@ -95,14 +103,12 @@ AudioOutput::~AudioOutput() {
     }
     AudioState& audio = Audio();
     DetachSequencers();
-    audio.loader.reset();
-    Mix_HookMusicFinished(nullptr);
+    Mix_HookMusic(nullptr, nullptr); // waits for a mix in progress
     Mix_SetPostMix(nullptr, nullptr);
+    CloseMusic(audio.music);
     FreeEffect(audio);
     Mix_CloseAudio();
-    Mix_Quit();
     QuitAudio();
-    audio.playing = 0;
     audio.dispatcher.reset();
     audio.open = false;
 }
