@@ -68,8 +68,12 @@ void MediaPlayer::Play() {
         }
         return;
     }
+    if (!settings.notify) {
+        device_.Play(nullptr);
+        return;
+    }
     const std::uint64_t play = ++plays_;
-    reportingPlay_ = settings.notify ? play : 0;
+    reportingPlay_ = play;
     device_.Play([this, play] {
         if (reportingPlay_ == play) {
             reportingPlay_ = 0;

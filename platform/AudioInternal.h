@@ -20,14 +20,18 @@ namespace lexiglade {
 class MidiSequencer;
 
 // The one music channel: the synthesiser and the play it renders. The audio thread renders it;
-// everything else touches it only while holding `lock`.
+// everything else touches it only while holding `lock`. A play that reports its end runs on into
+// the track's next pass at once, so that the restart the report asks for takes over a pass
+// already under way instead of starting late; anything else cuts it off.
 struct MusicChannel {
     std::mutex lock;
     std::unique_ptr<MusicSynth> synth;
     std::shared_ptr<const MidiSequence> sequence; // of the play running or last run
-    std::size_t next = 0;                         // the next message of the play to send
-    std::uint64_t position = 0;                   // frames into the play
+    std::size_t next = 0;                         // the next message of the pass to send
+    std::uint64_t position = 0;                   // frames into the pass
     std::uint64_t play = 0;                       // the play running; 0 for none
+    bool reportsEnd = false;                      // the play reports its end and runs on
+    bool runningOn = false;                       // the play has reported its end
     std::uint64_t quietFrames = 0;                // rendered since the last voice ended
     std::vector<float> left;
     std::vector<float> right;
@@ -56,6 +60,8 @@ std::uint64_t NextAudioId();
 void DetachSequencers();
 // Reports the end of the play `playId` to whichever sequencer still runs it.
 void FinishPlay(std::uint64_t playId);
+// Cuts off the play `playId` if it is still running on past its end, taken over by no restart.
+void CutRunOn(std::uint64_t playId);
 // Installed as SDL_mixer's music hook: renders the music channel on the audio thread.
 void RenderMusic(void* unused, std::uint8_t* stream, int bytes);
 

@@ -26,8 +26,23 @@ void FinishPlay(std::uint64_t playId) {
             if (ended) {
                 ended();
             }
-            return;
+            break;
         }
+    }
+    // Queued after whatever the report queued: a restart by then has taken the pass over.
+    PostToUi([playId] { CutRunOn(playId); });
+}
+
+void CutRunOn(std::uint64_t playId) {
+    MusicChannel& music = Audio().music;
+    if (!music.synth) {
+        return;
+    }
+    const std::lock_guard lock(music.lock);
+    if (music.play == playId && music.runningOn) {
+        music.play = 0;
+        music.runningOn = false;
+        music.synth->Silence();
     }
 }
 
@@ -65,25 +80,31 @@ void MidiSequencer::Play(std::function<void()> ended) {
     if (!sequence_) {
         return;
     }
-    playId_ = NextAudioId();
+    playId_ = channelPlay_ = NextAudioId();
     ended_ = std::move(ended);
     MusicChannel& music = Audio().music;
-    std::shared_ptr<const MidiSequence> previous;
-    {
-        const std::lock_guard lock(music.lock);
-        if (music.play != 0) {
-            music.synth->Silence();
-        }
-        music.synth->ResetChannels();
-        previous = std::exchange(music.sequence, sequence_);
-        music.next = 0;
-        music.position = 0;
-        music.quietFrames = 0;
-        music.play = playId_;
+    std::shared_ptr<const MidiSequence> previous; // freed after the lock
+    const std::lock_guard lock(music.lock);
+    if (music.play != 0 && music.runningOn && *music.sequence == *sequence_) {
+        music.play = playId_; // the pass under way began where the last one ended
+        music.reportsEnd = static_cast<bool>(ended_);
+        music.runningOn = false;
+        return;
     }
+    if (music.play != 0) {
+        music.synth->Silence();
+    }
+    music.synth->ResetChannels();
+    previous = std::exchange(music.sequence, sequence_);
+    music.next = 0;
+    music.position = 0;
+    music.quietFrames = 0;
+    music.play = playId_;
+    music.reportsEnd = static_cast<bool>(ended_);
+    music.runningOn = false;
 }
 
-bool MidiSequencer::StillPlaying(std::uint64_t playId) const {
+bool MidiSequencer::PassUnderWay(std::uint64_t playId) const {
     MusicChannel& music = Audio().music;
     const std::lock_guard lock(music.lock);
     return music.play == playId;
@@ -95,16 +116,17 @@ bool MidiSequencer::PlayAndWait() {
         return false;
     }
     Play(nullptr);
-    while (StillPlaying(playId_)) {
+    while (PassUnderWay(channelPlay_)) {
         SDL_Delay(WaitStepMs);
     }
-    playId_ = 0; // the report of the end, still queued, finds no play and is dropped
+    channelPlay_ = 0;
     return true;
 }
 
 void MidiSequencer::Halt() {
     ended_ = nullptr;
-    const std::uint64_t id = std::exchange(playId_, 0);
+    playId_ = 0;
+    const std::uint64_t id = std::exchange(channelPlay_, 0);
     MusicChannel& music = Audio().music;
     if (id == 0 || !music.synth) {
         return;
@@ -112,12 +134,30 @@ void MidiSequencer::Halt() {
     const std::lock_guard lock(music.lock);
     if (music.play == id) {
         music.play = 0;
+        music.runningOn = false;
         music.synth->Silence();
     }
 }
 
+bool MidiSequencer::RunningOn() const {
+    MusicChannel& music = Audio().music;
+    if (channelPlay_ == 0 || !music.synth) {
+        return false;
+    }
+    const std::lock_guard lock(music.lock);
+    return music.play == channelPlay_ && music.runningOn;
+}
+
 void MidiSequencer::Unload() {
-    Halt();
+    if (RunningOn()) {
+        // Left for a restart of the same track to take over; cut off once this event is over.
+        const std::uint64_t id = std::exchange(channelPlay_, 0);
+        PostToUi([id] { CutRunOn(id); });
+        playId_ = 0;
+        ended_ = nullptr;
+    } else {
+        Halt();
+    }
     sequence_.reset();
 }
 

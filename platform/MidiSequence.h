@@ -12,11 +12,15 @@ struct ChannelMessage {
     std::uint8_t status = 0; // 0x80 to 0xEF: the kind of message and its channel
     std::uint8_t data1 = 0;
     std::uint8_t data2 = 0; // 0 for the one-byte messages (program change, channel pressure)
+
+    bool operator==(const ChannelMessage&) const = default;
 };
 
 struct MidiSequence {
     std::vector<ChannelMessage> messages;
     std::uint64_t endFrame = 0; // the last end-of-track event of any track
+
+    bool operator==(const MidiSequence&) const = default;
 };
 
 // Reads the file at `path` for an output of `rate` frames a second. Throws PlatformError

@@ -14,25 +14,41 @@ namespace {
 constexpr double RingOutSeconds = 2.0;
 constexpr float FullScale = 32767.0F;
 
-// Sends the messages due by now; the end of the track ends the play and reports it. The result
-// is how many of `wanted` frames can be rendered before anything else falls due.
-int SendDueMessages(MusicChannel& music, int wanted) {
-    if (music.play == 0) {
-        return wanted;
-    }
-    const std::vector<ChannelMessage>& messages = music.sequence->messages;
-    while (music.next < messages.size() && messages[music.next].frame <= music.position) {
-        music.synth->Send(messages[music.next++]);
-    }
-    const std::uint64_t due =
-        music.next < messages.size() ? messages[music.next].frame : music.sequence->endFrame;
-    if (due <= music.position) {
-        const std::uint64_t ended = std::exchange(music.play, 0);
+// At the end of the track a play that reports its end does so, once, and runs on into the next
+// pass; any other play, and a track of no length, is over.
+void EndPass(MusicChannel& music) {
+    if (music.reportsEnd && !music.runningOn) {
+        music.runningOn = true;
+        const std::uint64_t ended = music.play;
         PostToUi([ended] { FinishPlay(ended); });
-        return wanted;
     }
-    return static_cast<int>(
-        std::min<std::uint64_t>(static_cast<std::uint64_t>(wanted), due - music.position));
+    if (!music.reportsEnd || music.sequence->endFrame == 0) {
+        music.play = 0;
+        music.runningOn = false;
+        return;
+    }
+    music.next = 0;
+    music.position = 0;
+    music.synth->ResetChannels();
+}
+
+// Sends the messages due by now. The result is how many of `wanted` frames can be rendered
+// before anything else falls due.
+int SendDueMessages(MusicChannel& music, int wanted) {
+    while (music.play != 0) {
+        const std::vector<ChannelMessage>& messages = music.sequence->messages;
+        while (music.next < messages.size() && messages[music.next].frame <= music.position) {
+            music.synth->Send(messages[music.next++]);
+        }
+        const std::uint64_t due =
+            music.next < messages.size() ? messages[music.next].frame : music.sequence->endFrame;
+        if (due > music.position) {
+            return static_cast<int>(
+                std::min<std::uint64_t>(static_cast<std::uint64_t>(wanted), due - music.position));
+        }
+        EndPass(music);
+    }
+    return wanted;
 }
 
 std::int16_t Mixed(std::int16_t sample, float added) {

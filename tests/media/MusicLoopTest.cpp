@@ -12,9 +12,8 @@ namespace lexiglade::test {
 namespace {
 
 constexpr double MostSilenceAtLoop = 0.05;
-// About twice play speed: the restart that the user-interface thread sends in answer to a
-// report comes while the last chord still rings, even on a busy machine.
-constexpr int UnhurriedDelayMs = 10;
+constexpr double PassSeconds = 0.5;
+constexpr double WindowSeconds = 0.01;
 constexpr std::uint64_t WindowFrames = OutputRate / 100;
 
 class MusicLoop : public testing::Test {
@@ -25,8 +24,9 @@ class MusicLoop : public testing::Test {
     std::string track_ = folder_ / "track.mid";
 };
 
+// However late the restart comes, it takes over a pass that began where the last one ended.
 TEST_F(MusicLoop, NoSilenceWhereOnePassEndsAndTheNextBegins) {
-    DiskOutput output(folder_.Path(), UnhurriedDelayMs);
+    DiskOutput output(folder_.Path());
     MusicGame game(track_);
     game.StartMusic();
     ASSERT_TRUE(WaitFor([&] { return game.RestartsByNotify >= 3; }));
@@ -37,6 +37,22 @@ TEST_F(MusicLoop, NoSilenceWhereOnePassEndsAndTheNextBegins) {
     const std::optional<std::uint64_t> first = FirstSound(samples, 0);
     ASSERT_TRUE(first) << "nothing sounded";
     EXPECT_LT(LongestSilence(samples, *first, lastPass), MostSilenceAtLoop);
+}
+
+// Each pass of a track with an accented start begins exactly where the one before ended.
+TEST_F(MusicLoop, EachPassStartsWhereTheLastEnded) {
+    WriteFile(track_, AccentedTrack(PassSeconds));
+    DiskOutput output(folder_.Path());
+    MusicGame game(track_);
+    game.StartMusic();
+    ASSERT_TRUE(WaitFor([&] { return game.RestartsByNotify >= 4; }));
+    game.EndGame();
+    output.Close();
+    const std::vector<double> attacks = Attacks(output.Samples());
+    ASSERT_GE(attacks.size(), 4u);
+    for (std::size_t i = 1; i + 1 < attacks.size(); ++i) {
+        EXPECT_NEAR(attacks[i] - attacks[i - 1], PassSeconds, 2 * WindowSeconds) << i;
+    }
 }
 
 // The play starts with the next buffer the output mixes once StartMusic has returned; the chord
