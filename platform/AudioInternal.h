@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -25,14 +26,15 @@ class MidiSequencer;
 // already under way instead of starting late; anything else cuts it off.
 struct MusicChannel {
     std::mutex lock;
-    std::unique_ptr<MusicSynth> synth;
-    std::shared_ptr<const MidiSequence> sequence; // of the play running or last run
-    std::size_t next = 0;                         // the next message of the pass to send
-    std::uint64_t position = 0;                   // frames into the pass
-    std::uint64_t play = 0;                       // the play running; 0 for none
-    bool reportsEnd = false;                      // the play reports its end and runs on
-    bool runningOn = false;                       // the play has reported its end
-    std::uint64_t quietFrames = 0;                // rendered since the last voice ended
+    std::unique_ptr<MusicSynth> synth;                // null until the soundfont is loaded
+    std::future<std::unique_ptr<MusicSynth>> loading; // until ReadySynth takes it
+    std::shared_ptr<const MidiSequence> sequence;     // of the play running or last run
+    std::size_t next = 0;                             // the next message of the pass to send
+    std::uint64_t position = 0;                       // frames into the pass
+    std::uint64_t play = 0;                           // the play running; 0 for none
+    bool reportsEnd = false;                          // the play reports its end and runs on
+    bool runningOn = false;                           // the play has reported its end
+    std::uint64_t quietFrames = 0;                    // rendered since the last voice ended
     std::vector<float> left;
     std::vector<float> right;
 };
@@ -52,6 +54,9 @@ struct AudioState {
 };
 
 AudioState& Audio();
+// The music channel's synthesiser, once it has loaded its soundfont (or failed to); waits for the
+// load still under way. User-interface thread, with an output open.
+MusicSynth& ReadySynth();
 // Runs `call` later on the user-interface thread; dropped when no output is open. Any thread.
 void PostToUi(std::function<void()> call);
 std::uint64_t NextAudioId();

@@ -29,14 +29,21 @@ void QuitAudio() {
     }
 }
 
-// The synthesiser reads its soundfont here, once for as long as the output is open.
+// The synthesiser reads its soundfont on a thread of its own, once for as long as the output is
+// open; the game starts meanwhile.
 void OpenMusic(MusicChannel& music, int rate, const std::string& soundFont) {
-    music.synth = std::make_unique<MusicSynth>(rate, soundFont);
     music.left.assign(BufferFrames, 0);
     music.right.assign(BufferFrames, 0);
+    music.loading = std::async(std::launch::async, [rate, soundFont] {
+        return std::make_unique<MusicSynth>(rate, soundFont);
+    });
 }
 
 void CloseMusic(MusicChannel& music) {
+    if (music.loading.valid()) {
+        music.loading.wait();
+        music.loading = {};
+    }
     music.synth.reset();
     music.sequence.reset();
     music.play = 0;
@@ -55,6 +62,16 @@ void FreeEffect(AudioState& audio) {
 AudioState& Audio() {
     static AudioState state;
     return state;
+}
+
+MusicSynth& ReadySynth() {
+    MusicChannel& music = Audio().music;
+    if (music.loading.valid()) {
+        std::unique_ptr<MusicSynth> synth = music.loading.get();
+        const std::lock_guard lock(music.lock);
+        music.synth = std::move(synth);
+    }
+    return *music.synth;
 }
 
 std::uint64_t NextAudioId() {

@@ -1,9 +1,9 @@
 #pragma once
 // The process's one audio output: 44.1 kHz, 16-bit stereo through SDL2_mixer, whose channels
 // play the effects, and one music channel that a General MIDI synthesiser renders from the
-// soundfont it reads when the output opens. Opened once at start-up, after the application
-// object (its reports are queued to the thread that opens it); without a device the game stays
-// silent and nothing here fails.
+// soundfont it starts reading, on a thread of its own, when the output opens. Opened once at
+// start-up, after the application object (its reports are queued to the thread that opens it);
+// without a device the game stays silent and nothing here fails.
 #include <cstdint>
 #include <string>
 

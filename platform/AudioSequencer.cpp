@@ -68,8 +68,8 @@ bool MidiSequencer::Load(const std::string& path) {
         return false;
     }
     auto sequence = std::make_shared<const MidiSequence>(ReadMidiFile(path, audio.rate));
-    if (!audio.music.synth->Error().empty()) {
-        throw PlatformError(audio.music.synth->Error());
+    if (!ReadySynth().Error().empty()) {
+        throw PlatformError(ReadySynth().Error());
     }
     sequence_ = std::move(sequence);
     return true;
