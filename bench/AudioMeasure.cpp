@@ -78,11 +78,14 @@ void DeliverUntil(const std::function<bool()>& done) {
     }
 }
 
-std::vector<bool> LoudWindows(const std::string& file) {
+std::vector<bool> LoudWindows(const std::string& file, std::uint64_t framesMixed) {
     std::ifstream in(file, std::ios::binary);
     const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-    std::vector<std::int16_t> samples(bytes.size() / 2);
-    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    const std::size_t frameBytes = 4;
+    const std::size_t leading =
+        bytes.size() / frameBytes - std::min<std::size_t>(bytes.size() / frameBytes, framesMixed);
+    std::vector<std::int16_t> samples((bytes.size() - leading * frameBytes) / 2);
+    std::memcpy(samples.data(), bytes.data() + leading * frameBytes, samples.size() * 2);
     const double threshold = 32768.0 * std::pow(10.0, SilenceDbfs / 20);
     const std::size_t window = 2 * WindowFrames;
     std::vector<bool> loud;

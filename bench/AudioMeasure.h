@@ -29,8 +29,10 @@ double ProcessSeconds();
 void Deliver(int ms);
 void DeliverUntil(const std::function<bool()>& done);
 
-// Whether each 10 ms window of the file's 16-bit stereo samples is louder than -50 dBFS.
-std::vector<bool> LoudWindows(const std::string& file);
+// Whether each 10 ms window of the file's 16-bit stereo samples is louder than -50 dBFS,
+// counting from the first of the `framesMixed` frames that the output mixed: the driver writes
+// silence of its own before the output starts mixing.
+std::vector<bool> LoudWindows(const std::string& file, std::uint64_t framesMixed);
 // Milliseconds from output frame `frame` to the first loud window; nothing when none follows.
 std::optional<double> MsToSound(const std::vector<bool>& loud, std::uint64_t frame);
 // The silence at the restart at output frame `loop`, in milliseconds: the longest run of quiet

@@ -45,7 +45,7 @@ struct AudioState {
     int rate = 44100;
     int channels = 2;
     int frameBytes = 4;
-    std::atomic<std::uint64_t> frames{0};
+    std::atomic<std::uint64_t> bytesMixed{0};
     // Lives on the user-interface thread; queued calls go through it.
     std::unique_ptr<QObject> dispatcher;
     std::set<MidiSequencer*> sequencers;

@@ -16,9 +16,8 @@ constexpr int Channels = 2;
 constexpr int BufferFrames = 1024;
 constexpr int EffectChannel = 0;
 
-void CountFrames(void*, Uint8*, int bytes) {
-    AudioState& audio = Audio();
-    audio.frames += static_cast<std::uint64_t>(bytes / audio.frameBytes);
+void CountBytes(void*, Uint8*, int bytes) {
+    Audio().bytesMixed += static_cast<std::uint64_t>(bytes);
 }
 
 // SDL's other state (its hints among it) goes too once no part of SDL is in use.
@@ -96,16 +95,17 @@ AudioOutput::AudioOutput(const std::string& soundFont) {
         QuitAudio();
         return;
     }
+    audio.bytesMixed = 0;
+    Mix_SetPostMix(CountBytes, nullptr); // before the output runs: every buffer counts
     if (Mix_OpenAudio(Rate, AUDIO_S16SYS, Channels, BufferFrames) != 0) {
         audio.openError = Mix_GetError();
+        Mix_SetPostMix(nullptr, nullptr);
         QuitAudio();
         return;
     }
     Uint16 format = 0;
     Mix_QuerySpec(&audio.rate, &format, &audio.channels);
     audio.frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * audio.channels;
-    audio.frames = 0;
-    Mix_SetPostMix(CountFrames, nullptr); // counts from the first buffers on
     audio.openError.clear();
     audio.dispatcher = std::make_unique<QObject>();
     OpenMusic(audio.music, audio.rate, soundFont);
@@ -121,10 +121,10 @@ AudioOutput::~AudioOutput() {
     AudioState& audio = Audio();
     DetachSequencers();
     Mix_HookMusic(nullptr, nullptr); // waits for a mix in progress
-    Mix_SetPostMix(nullptr, nullptr);
     CloseMusic(audio.music);
     FreeEffect(audio);
     Mix_CloseAudio();
+    Mix_SetPostMix(nullptr, nullptr); // the last buffer has been counted
     QuitAudio();
     audio.dispatcher.reset();
     audio.open = false;
@@ -139,7 +139,8 @@ std::string AudioOutput::OpenError() {
 }
 
 std::uint64_t AudioOutput::FramesMixed() {
-    return Audio().frames.load();
+    const AudioState& audio = Audio();
+    return audio.bytesMixed.load() / static_cast<std::uint64_t>(audio.frameBytes);
 }
 
 void PlayWaveFile(const std::string& path) {

@@ -53,7 +53,10 @@ DiskOutput::~DiskOutput() {
 }
 
 void DiskOutput::Close() {
-    output_.reset();
+    if (output_) {
+        output_.reset();
+        leadingFrames_ = Samples().size() / 2 - AudioOutput::FramesMixed();
+    }
 }
 
 std::vector<std::int16_t> DiskOutput::Samples() const {

@@ -26,10 +26,14 @@ class DiskOutput {
     void Close();
     // Interleaved 16-bit stereo samples at 44.1 kHz, after Close.
     std::vector<std::int16_t> Samples() const;
+    // Where in the file the frame lies that the output counted as `mixed` (FramesMixed), after
+    // Close: the driver writes silence of its own before the output starts mixing.
+    std::uint64_t FileFrame(std::uint64_t mixed) const { return mixed + leadingFrames_; }
 
   private:
     std::string file_;
     std::unique_ptr<AudioOutput> output_;
+    std::uint64_t leadingFrames_ = 0;
 };
 
 // Opens the output with an audio driver that does not exist.

@@ -36,7 +36,7 @@ TEST_F(MusicLoop, NoSilenceWhereOnePassEndsAndTheNextBegins) {
     const std::vector<std::int16_t> samples = output.Samples();
     const std::optional<std::uint64_t> first = FirstSound(samples, 0);
     ASSERT_TRUE(first) << "nothing sounded";
-    EXPECT_LT(LongestSilence(samples, *first, lastPass), MostSilenceAtLoop);
+    EXPECT_LT(LongestSilence(samples, *first, output.FileFrame(lastPass)), MostSilenceAtLoop);
 }
 
 // Each pass of a track with an accented start begins exactly where the one before ended.
@@ -68,7 +68,7 @@ TEST_F(MusicLoop, FirstNoteSoundsWithTheNextBufferMixed) {
     output.Close();
     const std::optional<std::uint64_t> first = FirstSound(output.Samples(), 0);
     ASSERT_TRUE(first) << "nothing sounded";
-    EXPECT_LE(*first, started + OutputBufferFrames + 2 * WindowFrames);
+    EXPECT_LE(*first, output.FileFrame(started) + OutputBufferFrames + 2 * WindowFrames);
 }
 
 // The soundfont read for the output is the only one: repaints, passes and a second game read none.
