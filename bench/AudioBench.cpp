@@ -1,68 +1,110 @@
-// What the background music costs: the start of a track at the end of a paint, the synchronous
-// load it avoids, and the processor time that playing takes.
+// What the background music costs and how it sounds: the start of a track at the end of a paint,
+// the silence at the loop point and the time to the first note (both read from the samples that
+// SDL's disk driver writes), and the processor time that playing takes. Each sound figure is
+// measured twice, through the game's music channel and through SDL_mixer's own MIDI playback
+// (FluidSynth loaded anew for every track, the end reported once the synthesiser has rung out).
+#include "AudioMeasure.h"
 #include "media/MediaPlayer.h"
 #include "media/Music.h"
 #include "platform/AudioOutput.h"
-#include "tools/make_sounds/SoundSet.h"
+#include "platform/MusicSynth.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
+#include <atomic>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <filesystem>
+#include <memory>
 #include <string>
-#include <sys/resource.h>
-#include <vector>
 
 namespace lexiglade::bench {
 namespace {
 
-const std::vector<std::string> Tracks = {"arc1.mid", "arc3.mid",  "arc4.mid", "arc5.mid",
-                                         "arc8.mid", "arc10.mid", "arc11.mid"};
-
-// The shipped tracks, written once into a temporary folder.
-const std::string& TrackFolder() {
-    static const std::string folder = [] {
-        const auto path = std::filesystem::temp_directory_path() / "lexiglade-audio-bench";
-        std::filesystem::create_directories(path);
-        sounds::WriteSoundSet(path.string());
-        return path.string() + "/";
-    }();
-    return folder;
-}
-
-void UseDriver(const char* driver) {
-    setenv("SDL_AUDIODRIVER", driver, 1);
-    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
-    setenv("SDL_DISKAUDIODELAY", "0", 1); // the disk driver mixes as fast as it can
-}
-
-double ProcessSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-void Deliver(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+// One game's music as the puzzle screen drives it, noting the output frame of each start.
+class GameMusic {
+  public:
+    explicit GameMusic(std::string track) : track_(std::move(track)) {
+        player_.OnNotify = [this] {
+            if (RestartsMusic(player_, true)) {
+                Start();
+            }
+        };
     }
-}
+    void Start() {
+        starts.push_back(AudioOutput::FramesMixed());
+        StartMusic(player_, true, false, track_);
+    }
+    void Stop() { StopMusic(player_); }
 
-// What the paint pays for StartMusic: the close of the track before, the check of the file, the
-// open and the play; the synthesiser loads the track on its own thread.
+    std::vector<std::uint64_t> starts;
+
+  private:
+    std::string track_;
+    MediaPlayer player_;
+};
+
+// SDL_mixer's MIDI playback as the game used it: every start loads the track (and with it the
+// soundfont), every end is reported by SDL_mixer's music-finished hook.
+class MixerMusic {
+  public:
+    explicit MixerMusic(std::string track) : track_(std::move(track)) {
+        mixed = 0;
+        Mix_Init(MIX_INIT_MID);
+        Mix_SetSoundFonts(GeneralMidiSoundFont);
+        Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, FramesPerBuffer);
+        Mix_SetPostMix([](void*, Uint8*, int bytes) { mixed += static_cast<unsigned>(bytes) / 4; },
+                       nullptr);
+        Mix_HookMusicFinished([] { finished = true; });
+    }
+    ~MixerMusic() {
+        Stop();
+        Mix_HookMusicFinished(nullptr);
+        Mix_CloseAudio();
+        Mix_SetPostMix(nullptr, nullptr);
+        Mix_Quit();
+        SDL_Quit();
+    }
+    void Start() {
+        Stop();
+        starts.push_back(mixed.load());
+        finished = false;
+        music_ = Mix_LoadMUS(track_.c_str());
+        Mix_PlayMusic(music_, 1);
+    }
+    // Restarts the track when it has ended; true when it did.
+    bool RestartWhenEnded() {
+        if (!finished) {
+            return false;
+        }
+        Start();
+        return true;
+    }
+    void Stop() {
+        if (music_ != nullptr) {
+            Mix_HaltMusic();
+            Mix_FreeMusic(music_);
+            music_ = nullptr;
+        }
+    }
+    static std::uint64_t Mixed() { return mixed.load(); }
+
+    std::vector<std::uint64_t> starts;
+
+  private:
+    static inline std::atomic<std::uint64_t> mixed{0};
+    static inline std::atomic<bool> finished{false};
+    std::string track_;
+    Mix_Music* music_ = nullptr;
+};
+
+// What the paint pays for StartMusic: the close of the track before, the open and the play.
 void BM_StartMusicOnPaint(benchmark::State& state) {
     UseDriver("dummy");
     const AudioOutput output;
     MediaPlayer player;
-    const std::string track = TrackFolder() + Tracks[2];
+    const std::string track = TrackPath(2);
     for (auto _ : state) {
         StartMusic(player, true, false, track);
     }
@@ -71,21 +113,99 @@ void BM_StartMusicOnPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_StartMusicOnPaint)->Unit(benchmark::kMicrosecond);
 
-// What the paint would pay to load and start a track itself.
-void BM_LoadAndPlaySynchronously(benchmark::State& state) {
+// What SDL_mixer pays to start a track: it loads the soundfont with it.
+void BM_StartTrackInSdlMixer(benchmark::State& state) {
     UseDriver("dummy");
-    const AudioOutput output;
-    const std::string track = TrackFolder() + Tracks[static_cast<std::size_t>(state.range(0))];
+    MixerMusic music(TrackPath(2));
     for (auto _ : state) {
-        Mix_Music* music = Mix_LoadMUS(track.c_str());
-        Mix_PlayMusic(music, 1);
-        state.PauseTiming();
-        Mix_HaltMusic();
-        Mix_FreeMusic(music);
-        state.ResumeTiming();
+        music.Start();
     }
 }
-BENCHMARK(BM_LoadAndPlaySynchronously)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartTrackInSdlMixer)->Unit(benchmark::kMillisecond);
+
+// The silence at the loop point of each shipped track: a whole pass, then the start of the next,
+// with the disk driver at about eleven times play speed (which stretches SDL_mixer's loading
+// time at each restart elevenfold). The time is what the pass takes; soundfont_loads counts the
+// soundfonts read from the opening of the output to the end of the game.
+void BM_LoopGap(benchmark::State& state) {
+    for (auto _ : state) {
+        UseDriver("disk", FastDelayMs, DiskFile());
+        const int loads = MusicSynth::SoundFontLoads();
+        auto output = std::make_unique<AudioOutput>();
+        GameMusic music(TrackPath(state.range(0)));
+        music.Start();
+        while (music.starts.size() < 2) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        DeliverUntil([&] { return AudioOutput::FramesMixed() > music.starts[1] + 3 * Rate; });
+        music.Stop();
+        state.counters["soundfont_loads"] = MusicSynth::SoundFontLoads() - loads;
+        output.reset();
+        state.counters["gap_ms"] =
+            SilenceAtLoopMs(LoudWindows(DiskFile(), AudioOutput::FramesMixed()), music.starts[1]);
+    }
+}
+BENCHMARK(BM_LoopGap)->DenseRange(0, 6)->Iterations(1)->Unit(benchmark::kSecond);
+
+void BM_LoopGapInSdlMixer(benchmark::State& state) {
+    for (auto _ : state) {
+        UseDriver("disk", FastDelayMs, DiskFile());
+        auto music = std::make_unique<MixerMusic>(TrackPath(state.range(0)));
+        music->Start();
+        DeliverUntil([&] { return music->RestartWhenEnded(); });
+        const std::uint64_t loop = music->starts[1];
+        DeliverUntil([&] { return MixerMusic::Mixed() > loop + 3 * Rate; });
+        state.counters["soundfont_loads"] = static_cast<double>(music->starts.size());
+        music.reset();
+        state.counters["gap_ms"] =
+            SilenceAtLoopMs(LoudWindows(DiskFile(), MixerMusic::Mixed()), loop);
+    }
+}
+BENCHMARK(BM_LoopGapInSdlMixer)->DenseRange(0, 6)->Iterations(1)->Unit(benchmark::kSecond);
+
+// A game's first paint comes well after start-up, when the soundfont has long been read: a
+// track started and stopped at once waits for it, and its ring dies away before the measuring.
+void WaitForTheSoundfont() {
+    MediaPlayer player;
+    StartMusic(player, true, false, TrackPath(0));
+    StopMusic(player);
+    Deliver(500);
+}
+
+// From the StartMusic of a game's first paint to its first note sounding, with the disk driver
+// at play speed, so that the samples count real time.
+void BM_FirstNote(benchmark::State& state) {
+    Milliseconds first;
+    for (auto _ : state) {
+        UseDriver("disk", RealTimeDelayMs, DiskFile());
+        auto output = std::make_unique<AudioOutput>();
+        WaitForTheSoundfont();
+        GameMusic music(TrackPath(state.range(0)));
+        music.Start();
+        DeliverUntil([&] { return AudioOutput::FramesMixed() > music.starts[0] + Rate; });
+        music.Stop();
+        output.reset();
+        first.Add(MsToSound(LoudWindows(DiskFile(), AudioOutput::FramesMixed()), music.starts[0]));
+    }
+    first.Report(state, "first_note_ms");
+}
+BENCHMARK(BM_FirstNote)->DenseRange(0, 6)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_FirstNoteInSdlMixer(benchmark::State& state) {
+    Milliseconds first;
+    for (auto _ : state) {
+        UseDriver("disk", RealTimeDelayMs, DiskFile());
+        auto music = std::make_unique<MixerMusic>(TrackPath(state.range(0)));
+        Deliver(50);
+        music->Start();
+        const std::uint64_t start = music->starts[0];
+        DeliverUntil([&] { return MixerMusic::Mixed() > start + Rate; });
+        music.reset();
+        first.Add(MsToSound(LoudWindows(DiskFile(), MixerMusic::Mixed()), start));
+    }
+    first.Report(state, "first_note_ms");
+}
+BENCHMARK(BM_FirstNoteInSdlMixer)->DenseRange(0, 6)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // Processor time for each second of music the output plays (all threads of the process); as a
 // share of one core this is what real-time playback costs.
@@ -93,19 +213,18 @@ void BM_MusicPlaybackCpu(benchmark::State& state) {
     UseDriver("disk");
     const AudioOutput output;
     MediaPlayer player;
-    const std::string track = TrackFolder() + Tracks[static_cast<std::size_t>(state.range(0))];
+    const std::string track = TrackPath(state.range(0));
     double cpu = 0;
     double audio = 0;
     for (auto _ : state) {
         StartMusic(player, true, false, track);
-        Deliver(300); // the track is loaded and playing
         const double cpuFrom = ProcessSeconds();
         const std::uint64_t framesFrom = AudioOutput::FramesMixed();
-        while (AudioOutput::FramesMixed() - framesFrom < 10 * 44100) {
+        while (AudioOutput::FramesMixed() - framesFrom < 10 * Rate) {
             SDL_Delay(1);
         }
         cpu += ProcessSeconds() - cpuFrom;
-        audio += static_cast<double>(AudioOutput::FramesMixed() - framesFrom) / 44100;
+        audio += static_cast<double>(AudioOutput::FramesMixed() - framesFrom) / Rate;
     }
     StopMusic(player);
     state.counters["core_share"] = cpu / audio;

@@ -68,12 +68,16 @@ void MediaPlayer::Play() {
         }
         return;
     }
+    if (!settings.notify) {
+        device_.Play(nullptr);
+        return;
+    }
     const std::uint64_t play = ++plays_;
-    reportingPlay_ = settings.notify ? play : 0;
-    device_.Play([this, play](bool reachedEnd) {
+    reportingPlay_ = play;
+    device_.Play([this, play] {
         if (reportingPlay_ == play) {
             reportingPlay_ = 0;
-            Report(reachedEnd ? NotifyResult::Successful : NotifyResult::Failure);
+            Report(NotifyResult::Successful);
         }
     });
 }

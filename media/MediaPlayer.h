@@ -49,8 +49,8 @@ class MediaPlayer : public QObject {
     // FileName. Raises PlatformError when the file cannot be opened; without an audio output
     // no device opens and nothing is raised.
     void Open();
-    // Plays from the beginning. Reports Successful when the track reaches its end, Aborted when
-    // a later play, a stop or a close cuts it off, Failure when it cannot be played.
+    // Plays from the beginning. Reports Successful once the track's last event has played,
+    // Aborted when a later play, a stop or a close cuts it off, Failure when it cannot be played.
     void Play();
     // Stops a play, which reports Aborted; with notify the stop reports its own Successful.
     void Stop();

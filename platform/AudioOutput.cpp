@@ -16,9 +16,8 @@ constexpr int Channels = 2;
 constexpr int BufferFrames = 1024;
 constexpr int EffectChannel = 0;
 
-void CountFrames(void*, Uint8*, int bytes) {
-    AudioState& audio = Audio();
-    audio.frames += static_cast<std::uint64_t>(bytes / audio.frameBytes);
+void CountBytes(void*, Uint8*, int bytes) {
+    Audio().bytesMixed += static_cast<std::uint64_t>(bytes);
 }
 
 // SDL's other state (its hints among it) goes too once no part of SDL is in use.
@@ -27,6 +26,26 @@ void QuitAudio() {
     if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) {
         SDL_Quit();
     }
+}
+
+// The synthesiser reads its soundfont on a thread of its own, once for as long as the output is
+// open; the game starts meanwhile.
+void OpenMusic(MusicChannel& music, int rate, const std::string& soundFont) {
+    music.left.assign(BufferFrames, 0);
+    music.right.assign(BufferFrames, 0);
+    music.loading = std::async(std::launch::async, [rate, soundFont] {
+        return std::make_unique<MusicSynth>(rate, soundFont);
+    });
+}
+
+void CloseMusic(MusicChannel& music) {
+    if (music.loading.valid()) {
+        music.loading.wait();
+        music.loading = {};
+    }
+    music.synth.reset();
+    music.sequence.reset();
+    music.play = 0;
 }
 
 void FreeEffect(AudioState& audio) {
@@ -44,6 +63,16 @@ AudioState& Audio() {
     return state;
 }
 
+MusicSynth& ReadySynth() {
+    MusicChannel& music = Audio().music;
+    if (music.loading.valid()) {
+        std::unique_ptr<MusicSynth> synth = music.loading.get();
+        const std::lock_guard lock(music.lock);
+        music.synth = std::move(synth);
+    }
+    return *music.synth;
+}
+
 std::uint64_t NextAudioId() {
     static std::uint64_t last = 0;
     return ++last;
@@ -55,7 +84,7 @@ void PostToUi(std::function<void()> call) {
     }
 }
 
-AudioOutput::AudioOutput() {
+AudioOutput::AudioOutput(const std::string& soundFont) {
     AudioState& audio = Audio();
     if (audio.open) {
         return;
@@ -66,25 +95,21 @@ AudioOutput::AudioOutput() {
         QuitAudio();
         return;
     }
-    Mix_Init(MIX_INIT_MID);
-    Mix_SetSoundFonts(GeneralMidiSoundFont);
+    audio.bytesMixed = 0;
+    Mix_SetPostMix(CountBytes, nullptr); // before the output runs: every buffer counts
     if (Mix_OpenAudio(Rate, AUDIO_S16SYS, Channels, BufferFrames) != 0) {
         audio.openError = Mix_GetError();
-        Mix_Quit();
+        Mix_SetPostMix(nullptr, nullptr);
         QuitAudio();
         return;
     }
-    int rate = 0;
     Uint16 format = 0;
-    int channels = 0;
-    Mix_QuerySpec(&rate, &format, &channels);
-    audio.frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
-    audio.frames = 0;
+    Mix_QuerySpec(&audio.rate, &format, &audio.channels);
+    audio.frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * audio.channels;
     audio.openError.clear();
     audio.dispatcher = std::make_unique<QObject>();
-    audio.loader = std::make_unique<AudioLoader>();
-    Mix_HookMusicFinished(MusicFinished);
-    Mix_SetPostMix(CountFrames, nullptr);
+    OpenMusic(audio.music, audio.rate, soundFont);
+    Mix_HookMusic(RenderMusic, nullptr);
     audio.open = true;
     owner_ = true;
 }
@@ -95,14 +120,12 @@ AudioOutput::~AudioOutput() {
     }
     AudioState& audio = Audio();
     DetachSequencers();
-    audio.loader.reset();
-    Mix_HookMusicFinished(nullptr);
-    Mix_SetPostMix(nullptr, nullptr);
+    Mix_HookMusic(nullptr, nullptr); // waits for a mix in progress
+    CloseMusic(audio.music);
     FreeEffect(audio);
     Mix_CloseAudio();
-    Mix_Quit();
+    Mix_SetPostMix(nullptr, nullptr); // the last buffer has been counted
     QuitAudio();
-    audio.playing = 0;
     audio.dispatcher.reset();
     audio.open = false;
 }
@@ -116,7 +139,8 @@ std::string AudioOutput::OpenError() {
 }
 
 std::uint64_t AudioOutput::FramesMixed() {
-    return Audio().frames.load();
+    const AudioState& audio = Audio();
+    return audio.bytesMixed.load() / static_cast<std::uint64_t>(audio.frameBytes);
 }
 
 void PlayWaveFile(const std::string& path) {

@@ -15,15 +15,37 @@ namespace lexiglade::test {
 
 namespace {
 
-constexpr int Rate = 44100;
+constexpr int Rate = OutputRate;
+constexpr std::size_t WindowFrames = Rate / 100;
+constexpr double AttackRise = 3.0; // about 10 dB
+constexpr double AttackSpacing = 0.1;
+
+double Threshold() {
+    return 32768.0 * std::pow(10.0, -50.0 / 20.0);
+}
+
+// The RMS level of each 10 ms window of the stereo samples.
+std::vector<double> WindowLevels(const std::vector<std::int16_t>& samples) {
+    std::vector<double> levels;
+    const std::size_t window = 2 * WindowFrames;
+    for (std::size_t at = 0; at + window <= samples.size(); at += window) {
+        double sum = 0;
+        for (std::size_t i = at; i < at + window; ++i) {
+            sum += static_cast<double>(samples[i]) * samples[i];
+        }
+        levels.push_back(std::sqrt(sum / static_cast<double>(window)));
+    }
+    return levels;
+}
 
 } // namespace
 
-DiskOutput::DiskOutput(const std::string& folder, int delayMs) : file_(folder + "output.raw") {
+DiskOutput::DiskOutput(const std::string& folder, int delayMs, const std::string& soundFont)
+    : file_(folder + "output.raw") {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", file_.c_str(), 1);
     setenv("SDL_DISKAUDIODELAY", std::to_string(delayMs).c_str(), 1);
-    output_ = std::make_unique<AudioOutput>();
+    output_ = std::make_unique<AudioOutput>(soundFont);
 }
 
 DiskOutput::~DiskOutput() {
@@ -31,7 +53,10 @@ DiskOutput::~DiskOutput() {
 }
 
 void DiskOutput::Close() {
-    output_.reset();
+    if (output_) {
+        output_.reset();
+        leadingFrames_ = Samples().size() / 2 - AudioOutput::FramesMixed();
+    }
 }
 
 std::vector<std::int16_t> DiskOutput::Samples() const {
@@ -47,18 +72,13 @@ std::unique_ptr<AudioOutput> OpenWithoutDevice() {
 }
 
 std::vector<Stretch> SoundStretches(const std::vector<std::int16_t>& samples, double gap) {
-    constexpr std::size_t window = 2 * Rate / 100;
-    const double threshold = 32768.0 * std::pow(10.0, -50.0 / 20.0);
+    const std::vector<double> levels = WindowLevels(samples);
     std::vector<Stretch> stretches;
-    for (std::size_t at = 0; at + window <= samples.size(); at += window) {
-        double sum = 0;
-        for (std::size_t i = at; i < at + window; ++i) {
-            sum += static_cast<double>(samples[i]) * samples[i];
-        }
-        if (std::sqrt(sum / window) < threshold) {
+    for (std::size_t w = 0; w < levels.size(); ++w) {
+        if (levels[w] < Threshold()) {
             continue;
         }
-        const double start = static_cast<double>(at) / (2.0 * Rate);
+        const double start = static_cast<double>(w * WindowFrames) / Rate;
         if (!stretches.empty() &&
             start - (stretches.back().start + stretches.back().length) < gap) {
             stretches.back().length = start + 0.01 - stretches.back().start;
@@ -75,6 +95,46 @@ int PeakOf(const std::vector<std::int16_t>& samples) {
         peak = std::max(peak, std::abs(static_cast<int>(sample)));
     }
     return peak;
+}
+
+std::vector<double> Attacks(const std::vector<std::int16_t>& samples) {
+    const std::vector<double> levels = WindowLevels(samples);
+    std::vector<double> attacks;
+    for (std::size_t w = 0; w < levels.size(); ++w) {
+        const double before = w > 1 ? levels[w - 2] : 0;
+        if (levels[w] < Threshold() || levels[w] < AttackRise * before) {
+            continue;
+        }
+        const double start = static_cast<double>(w * WindowFrames) / Rate;
+        if (attacks.empty() || start - attacks.back() >= AttackSpacing) {
+            attacks.push_back(start);
+        }
+    }
+    return attacks;
+}
+
+double LongestSilence(const std::vector<std::int16_t>& samples, std::uint64_t from,
+                      std::uint64_t to) {
+    const std::vector<double> levels = WindowLevels(samples);
+    std::size_t longest = 0;
+    std::size_t run = 0;
+    for (std::size_t w = from / WindowFrames;
+         w < std::min<std::size_t>(levels.size(), to / WindowFrames); ++w) {
+        run = levels[w] < Threshold() ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return static_cast<double>(longest * WindowFrames) / Rate;
+}
+
+std::optional<std::uint64_t> FirstSound(const std::vector<std::int16_t>& samples,
+                                        std::uint64_t from) {
+    const std::vector<double> levels = WindowLevels(samples);
+    for (std::size_t w = from / WindowFrames; w < levels.size(); ++w) {
+        if (levels[w] >= Threshold()) {
+            return w * WindowFrames;
+        }
+    }
+    return std::nullopt;
 }
 
 bool WaitFor(const std::function<bool()>& done, int ms) {

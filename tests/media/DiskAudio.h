@@ -7,23 +7,33 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace lexiglade::test {
 
+inline constexpr int OutputRate = 44100;
+// Frames the output mixes at a time.
+inline constexpr int OutputBufferFrames = 1024;
+
 class DiskOutput {
   public:
-    explicit DiskOutput(const std::string& folder, int delayMs = 1);
+    explicit DiskOutput(const std::string& folder, int delayMs = 1,
+                        const std::string& soundFont = GeneralMidiSoundFont);
     ~DiskOutput();
     // Closes the output; the file is then complete.
     void Close();
     // Interleaved 16-bit stereo samples at 44.1 kHz, after Close.
     std::vector<std::int16_t> Samples() const;
+    // Where in the file the frame lies that the output counted as `mixed` (FramesMixed), after
+    // Close: the driver writes silence of its own before the output starts mixing.
+    std::uint64_t FileFrame(std::uint64_t mixed) const { return mixed + leadingFrames_; }
 
   private:
     std::string file_;
     std::unique_ptr<AudioOutput> output_;
+    std::uint64_t leadingFrames_ = 0;
 };
 
 // Opens the output with an audio driver that does not exist.
@@ -37,6 +47,17 @@ struct Stretch {
 };
 std::vector<Stretch> SoundStretches(const std::vector<std::int16_t>& samples, double gap = 0.5);
 int PeakOf(const std::vector<std::int16_t>& samples);
+// Seconds at which a sound starts: a 10 ms window louder than -50 dBFS and about 10 dB louder
+// than the window 20 ms before it; starts closer than 0.1 s to the one before count once.
+std::vector<double> Attacks(const std::vector<std::int16_t>& samples);
+// The longest run of 10 ms windows quieter than -50 dBFS between the two output frames, in
+// seconds.
+double LongestSilence(const std::vector<std::int16_t>& samples, std::uint64_t from,
+                      std::uint64_t to);
+// The output frame where the first window louder than -50 dBFS at or after `from` starts;
+// nothing when none is.
+std::optional<std::uint64_t> FirstSound(const std::vector<std::int16_t>& samples,
+                                        std::uint64_t from);
 
 // Delivers pending events until `done` holds or `ms` have passed; false on timeout.
 bool WaitFor(const std::function<bool()>& done, int ms = 5000);

@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "platform/GdiError.h"
 #include "platform/SurfaceForm.h"
+#include "tools/make_sounds/Chime.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -57,44 +58,84 @@ struct BadTrack {
     const char* error;
 };
 
+// A track chunk of the right length whose first event is a data byte with no status before it.
+std::vector<std::uint8_t> TrackWithoutStatus() {
+    return {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0,  0,   0, 1,    1,    0xE0, 'M',
+            'T', 'r', 'k', 0,   0, 0, 7, 0, 60, 100, 0, 0xFF, 0x2F, 0};
+}
+
 std::vector<BadTrack> BadTracks() {
     std::vector<std::uint8_t> truncated = ShortTrack();
     truncated.resize(truncated.size() - 5);
     return {{"missing.mid", {}, "Cannot open file "},
             {"garbage.mid", {'n', 'o', 't', ' ', 'm', 'i', 'd', 'i'}, "Cannot play file "},
-            {"truncated.mid", truncated, "Cannot play file "}};
+            {"truncated.mid", truncated, "Cannot play file "},
+            {"damaged.mid", TrackWithoutStatus(), "Cannot play file "}};
 }
 
-// Every paint of a game tries the track again and fails the same way, but only the first
-// failure of each game shows the box; EndGame then completes without a device.
+// Plays two games on a screen whose every paint starts `track`: each paint fails the same way,
+// but only the first failure of each game shows a box, whose text starts with `error`; EndGame
+// then completes without a device.
+void ExpectOneErrorBoxPerGame(const std::string& track, const std::string& error) {
+    BoxAnswerer answerer;
+    for (int gameNumber = 1; gameNumber <= 2; ++gameNumber) {
+        MusicGame game(track);
+        MusicScreen screen(game);
+        screen.show();
+        ASSERT_TRUE(WaitFor([&] { return answerer.texts.size() == std::size_t(gameNumber); }));
+        for (int repaint = 0; repaint < 3; ++repaint) {
+            const int paints = screen.FormPaintCount();
+            screen.InvalidateForm();
+            ASSERT_TRUE(WaitFor([&] { return screen.FormPaintCount() > paints; }));
+        }
+        Settle(50);
+        EXPECT_EQ(answerer.texts.size(), std::size_t(gameNumber));
+        EXPECT_EQ(answerer.texts.back().rfind(error, 0), 0u) << answerer.texts.back();
+        EXPECT_NO_THROW(game.EndGame());
+        EXPECT_FALSE(game.MPlayer.DeviceOpen());
+        EXPECT_TRUE(game.Reports.empty());
+        screen.hide();
+    }
+}
+
 TEST(MusicErrors, TrackThatCannotBeOpenedShowsOneErrorBoxPerGame) {
     for (const BadTrack& bad : BadTracks()) {
+        SCOPED_TRACE(bad.name);
         TempFolder folder;
         const std::string path = folder / bad.name;
         if (!bad.bytes.empty()) {
             WriteFile(path, bad.bytes);
         }
         DiskOutput output(folder.Path());
-        BoxAnswerer answerer;
-        for (int gameNumber = 1; gameNumber <= 2; ++gameNumber) {
-            MusicGame game(path);
-            MusicScreen screen(game);
-            screen.show();
-            ASSERT_TRUE(WaitFor([&] { return answerer.texts.size() == std::size_t(gameNumber); }))
-                << bad.name;
-            for (int repaint = 0; repaint < 3; ++repaint) {
-                const int paints = screen.FormPaintCount();
-                screen.InvalidateForm();
-                ASSERT_TRUE(WaitFor([&] { return screen.FormPaintCount() > paints; }));
-            }
-            Settle(50);
-            EXPECT_EQ(answerer.texts.size(), std::size_t(gameNumber)) << bad.name;
-            EXPECT_EQ(answerer.texts.back().rfind(bad.error + path, 0), 0u)
-                << answerer.texts.back();
-            EXPECT_NO_THROW(game.EndGame());
-            EXPECT_FALSE(game.MPlayer.DeviceOpen());
-            screen.hide();
+        ExpectOneErrorBoxPerGame(path, bad.error + path);
+    }
+}
+
+// Without a soundfont the synthesiser refuses every track, and the player is told why; the
+// effects still play.
+TEST(MusicErrors, SoundfontThatCannotBeLoadedShowsOneErrorBoxPerGame) {
+    std::vector<std::uint8_t> cut = ReadFile(GeneralMidiSoundFont);
+    cut.resize(cut.size() / 2);
+    const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> soundFonts = {
+        {"missing.sf2", {}}, {"garbage.sf2", {'n', 'o', ' ', 's', 'f', '2'}}, {"cut.sf2", cut}};
+    for (const auto& [name, bytes] : soundFonts) {
+        SCOPED_TRACE(name);
+        TempFolder folder;
+        const std::string soundFont = folder / name;
+        if (!bytes.empty()) {
+            WriteFile(soundFont, bytes);
         }
+        WriteFile(folder / "track.mid", ShortTrack());
+        DiskOutput output(folder.Path(), 1, soundFont);
+        ASSERT_TRUE(AudioOutput::IsOpen());
+        ExpectOneErrorBoxPerGame(folder / "track.mid", "Cannot load sound font " + soundFont);
+        WriteFile(folder / "s2.asl",
+                  sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
+        PlayWaveFile(folder / "s2.asl");
+        const std::uint64_t from = AudioOutput::FramesMixed();
+        ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + OutputRate / 2; }));
+        output.Close();
+        EXPECT_GT(PeakOf(output.Samples()), 1000) << "the chime did not play";
     }
 }
 

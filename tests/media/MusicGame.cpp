@@ -38,4 +38,17 @@ std::vector<std::uint8_t> ShortTrack(double seconds) {
     return file.Serialise();
 }
 
+std::vector<std::uint8_t> AccentedTrack(double seconds) {
+    sounds::MidiFile file(480);
+    sounds::MidiTrack& track = file.AddTrack();
+    track.Tempo(0, 500000);
+    track.ProgramChange(0, 0, 0);
+    const auto accent = static_cast<std::uint32_t>(AccentSeconds * 960);
+    for (const int key : {60, 64, 67}) {
+        track.Note(0, accent, 0, key, 110);
+    }
+    track.Note(accent, static_cast<std::uint32_t>(seconds * 960) - accent, 0, 48, 50);
+    return file.Serialise();
+}
+
 } // namespace lexiglade::test

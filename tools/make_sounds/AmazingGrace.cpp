@@ -61,10 +61,10 @@ Piece AmazingGrace() {
     a.Arpeggio(harp, ParseChords("G", 3), 102, 43, {0, 2, 3, 4, 5, 6}, 0.5, 40, true);
     a.Strikes(harp, ParseChords("G", 3), 105, 55, 71, {0}, 3, 36);
     a.Pad(strings, ending, 102, 55, 67, 36);
-    a.Swell(strings, 102, 108, 100, 30);
+    a.Swell(strings, 102, 108, 100, 85);
     a.Bass(cello, ending, 102, 36, "R:3", 50);
     a.Drums(drums, {{81, 0, 28}}, 102, 1, 3);
-    return a.Finish(1);
+    return a.Finish();
 }
 
 } // namespace lexiglade::sounds

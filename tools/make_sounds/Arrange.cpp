@@ -296,7 +296,7 @@ void Arrangement::Ritardando(double start, double end, double from, double to) {
     }
 }
 
-Piece Arrangement::Finish(double tail) {
+Piece Arrangement::Finish() {
     double last = 0;
     for (Part& part : parts_) {
         SeparateRepeatedKeys(part.notes);
@@ -306,7 +306,13 @@ Piece Arrangement::Finish(double tail) {
         piece_.parts.push_back(std::move(part));
     }
     parts_.clear();
-    piece_.endBeat = last + tail;
+    // Nothing comes after the last release: a swell that would go on moves its end there.
+    for (Part& part : piece_.parts) {
+        for (ControlPoint& point : part.controls) {
+            point.beat = std::min(point.beat, last);
+        }
+    }
+    piece_.endBeat = last;
     return std::move(piece_);
 }
 

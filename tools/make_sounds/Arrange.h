@@ -52,8 +52,9 @@ class Arrangement {
     void Ritardando(double start, double end, double from, double to);
     void Tempo(double beat, double quartersPerMinute);
 
-    // The finished piece ends `tail` beats after its last note.
-    Piece Finish(double tail);
+    // The finished piece ends as its last note is released, so that a loop of it goes straight
+    // on into its beginning while that note still rings.
+    Piece Finish();
 
   private:
     int Vary(int velocity, int spread);

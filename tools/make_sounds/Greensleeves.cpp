@@ -68,10 +68,10 @@ Piece Greensleeves() {
     a.Ritardando(99, 108, 84, 70);
     a.Arpeggio(guitar, ParseChords("Am", 3), 102, 40, {0, 2, 3, 4, 5, 6}, 0.5, 38, true);
     a.Strikes(guitar, ParseChords("Am", 3), 105, 57, 69, {0}, 3, 34);
-    a.Melody(viola, ParseMelody("E4h. | C4h."), 102, 40, 0.97);
+    a.Melody(viola, ParseMelody("E4h. | C4h."), 102, 56, 1.0);
     a.Bass(bassoon, ending, 102, 40, "R:3", 46);
     a.Drums(drums, {{81, 0, 26}}, 102, 1, 3);
-    return a.Finish(1);
+    return a.Finish();
 }
 
 } // namespace lexiglade::sounds

@@ -55,10 +55,10 @@ Piece MeadowWalk() {
     a.Arpeggio(guitar, ParseChords("F", 4), 104, 40, {0, 3, 4, 5}, 1.0, 40, true);
     a.Strikes(guitar, ParseChords("F", 4), 108, 53, 69, {0}, 4, 38);
     a.Pad(strings, ending, 104, 53, 72, 34);
-    a.Swell(strings, 104, 112, 100, 30);
+    a.Swell(strings, 104, 112, 100, 100);
     a.Bass(bass, ending, 104, 29, "R:4", 56);
     a.Drums(drums, {{81, 0, 30}}, 104, 1, 4);
-    return a.Finish(1);
+    return a.Finish();
 }
 
 } // namespace lexiglade::sounds

@@ -43,7 +43,7 @@ Piece MinuetInG() {
     const auto chordsA = ParseChords(ChordsA, 3);
     const auto chordsB = ParseChords(ChordsB, 3);
     const auto intro = ParseChords("G", 3);
-    a.Pad(strings, intro, 0, 55, 72, 30);
+    a.Pad(strings, intro, 0, 55, 72, 44);
     a.Bass(bass, intro, 0, 36, "R:3", 46);
     const std::vector<double> sections = {3.0, 51.0, 99.0};
     for (const double at : sections) {
@@ -66,10 +66,10 @@ Piece MinuetInG() {
     // Ending: the last G rings through a slowing bar.
     a.Ritardando(144, 150, 100, 84);
     a.Pad(strings, ParseChords("G", 3), 147, 55, 72, 34);
-    a.Swell(strings, 147, 150, 100, 30);
+    a.Swell(strings, 147, 150, 100, 85);
     a.Bass(bass, ParseChords("G", 3), 147, 36, "R:3", 50);
     a.Drums(drums, {{81, 0, 24}}, 147, 1, 3);
-    return a.Finish(1);
+    return a.Finish();
 }
 
 } // namespace lexiglade::sounds

@@ -12,7 +12,7 @@ std::vector<Track> ShippedMusic() {
 
 void FadeIn(Arrangement& arrangement, const std::vector<Part*>& parts, double beats) {
     for (Part* part : parts) {
-        arrangement.Swell(*part, 0, beats, 45, 110);
+        arrangement.Swell(*part, 0, beats, 64, 110);
     }
 }
 

@@ -55,11 +55,11 @@ Piece NightGarden() {
     a.Ritardando(100, 112, 70, 58);
     a.Melody(vibes, ParseMelody("B4h. G4q | E4w"), 104, 66, 0.97);
     a.Pad(choir, ending, 104, 52, 71, 36);
-    a.Swell(choir, 104, 112, 110, 30);
+    a.Swell(choir, 104, 112, 110, 85);
     a.Arpeggio(harp, ParseChords("Em", 4), 104, 40, {0, 2, 3, 4, 5, 6, 7, 8}, 0.5, 30, true);
     a.Bass(bass, ending, 104, 28, "R:4", 50);
     a.Drums(drums, {{51, 0, 18}}, 104, 2, 4);
-    return a.Finish(1);
+    return a.Finish();
 }
 
 } // namespace lexiglade::sounds

@@ -39,7 +39,7 @@ Piece OdeToJoy() {
     const std::vector<int> alberti = {0, 2, 1, 2};
     const auto intro = ParseChords("D | A7", 4);
     const auto chords = ParseChords(Chords, 4);
-    a.Arpeggio(piano, intro, 0, 50, alberti, 0.5, 36, false);
+    a.Arpeggio(piano, intro, 0, 50, alberti, 0.5, 64, false);
     a.Bass(pizzicato, intro, 0, 38, "R:2", 50);
     for (const double at : {8.0, 72.0}) {
         const bool second = at == 72.0;
@@ -68,10 +68,10 @@ Piece OdeToJoy() {
     const auto ending = ParseChords("D | D", 4);
     a.Ritardando(132, 144, 88, 72);
     a.Strikes(piano, ending, 136, 50, 66, {0}, 4, 36);
-    a.Melody(clarinet, ParseMelody("F#3w | _w"), 136, 40, 0.97);
+    a.Melody(clarinet, ParseMelody("F#3w | _w"), 136, 72, 1.0);
     a.Bass(pizzicato, ending, 136, 38, "R:1 5:1 8:2", 52);
     a.Drums(drums, {{81, 0, 26}}, 136, 1, 4);
-    return a.Finish(1);
+    return a.Finish();
 }
 
 } // namespace lexiglade::sounds

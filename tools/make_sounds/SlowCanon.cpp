@@ -57,11 +57,11 @@ Piece SlowCanon() {
     const auto ending = ParseChords("D | D", 4);
     a.Ritardando(76, 88, 66, 54);
     a.Pad(pad, ending, 80, 50, 69, 40);
-    a.Swell(pad, 80, 88, 110, 30);
+    a.Swell(pad, 80, 88, 110, 85);
     a.Bass(bass, ending, 80, 33, "R:4", 56);
     a.Melody(strings, ParseMelody("rh A3h | D4w"), 80, 40, 0.97);
     a.Drums(drums, {{81, 0, 26}}, 80, 1, 4);
-    return a.Finish(1);
+    return a.Finish();
 }
 
 } // namespace lexiglade::sounds
