@@ -77,7 +77,8 @@ TEST(Paths, FindsPicturesIgnoringAsciiCase) {
         } else {
             const std::string message =
                 "\"" + name + "\" is not a plain file name of the library folder";
-            EXPECT_EQ(test::ErrorOf([&] { PicturePath(folder.Path(), name); }),
+            const std::string& refused = name; // a structured binding cannot be captured
+            EXPECT_EQ(test::ErrorOf([&] { PicturePath(folder.Path(), refused); }),
                       message.c_str()); // the text of an exception ends at a NUL
         }
     }
