@@ -173,8 +173,7 @@ void Tsearcher::BuildHintLists() {
     if (ListItem(puzzle.hints, 0).find('.') != std::string::npos) {
         Combo1->hide();
         Combo2->show();
-        // Below the board rather than over its last row, tall enough to show a whole picture.
-        Combo2->setGeometry(BoardLeft + 10, bottom + 5, 170, HintPictureCombo::ItemHeight + 6);
+        Combo2->setGeometry(BoardLeft + 10, bottom - 60, 170, HintPictureCombo::ClosedHeight);
         PictureHints = true;
     } else {
         Combo1->show();
