@@ -482,6 +482,26 @@ TEST_F(WordsrchTest, LongestHintDecidesTheTextListWidth) {
     }
 }
 
+TEST_F(WordsrchTest, HintPicturesAreFoundInAFolderOfAnyCase) {
+    for (const char* pictures : {"PICTURES", "Pictures"}) {
+        SCOPED_TRACE(pictures);
+        DataFolder data;
+        Shared().DataDir = data.Path();
+        data.WriteBitmap(std::string(pictures) + "/APPLE.BMP", 150, 80, qRgb(250, 40, 40));
+        data.WriteBitmap(std::string(pictures) + "/pear.bmp", 150, 80, qRgb(40, 250, 40));
+        answerer.ClearBoxes();
+        OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR"}, {"apple.bmp", "PEAR.BMP"}));
+        EXPECT_TRUE(answerer.Boxes().empty());
+        ASSERT_FALSE(form.isNull());
+        EXPECT_TRUE(form->PictureHints);
+        ASSERT_EQ(form->HintPictures.size(), 2u);
+        EXPECT_EQ(form->HintPictures[0]->Image().pixel(10, 10), qRgb(250, 40, 40));
+        EXPECT_EQ(form->HintPictures[1]->Image().pixel(10, 10), qRgb(40, 250, 40));
+        CloseForm();
+        Shared().DataDir = folder.Path();
+    }
+}
+
 TEST_F(WordsrchTest, MissingHintPictureIsReportedOnceAndEndsTheGame) {
     folder.WriteBitmap("pictures/APPLE.BMP", 150, 80, qRgb(1, 2, 3));
     OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR"}, {"apple.bmp", "pear.bmp"}));
