@@ -2,6 +2,7 @@
 
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Texts.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -176,7 +177,7 @@ void SurfaceForm::RunFormPaint() {
     } catch (const std::exception& error) {
         inPaint_ = false;
         // A paint that fails the same way again stays quiet instead of repeating the box.
-        const QString text = QString::fromLocal8Bit(error.what());
+        const QString text = ErrorText(error);
         if (text != lastPaintError_) {
             lastPaintError_ = text;
             QTimer::singleShot(0, qApp, [text] { ShowErrorBox(text); });

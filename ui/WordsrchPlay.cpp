@@ -6,6 +6,7 @@
 #include "engine/Clock.h"
 #include "engine/Matching.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Texts.h"
 #include "ui/Drawkit.h"
 #include "ui/HintCombo.h"
 
@@ -137,7 +138,7 @@ void Tsearcher::RemoveHints(const std::string& text) {
     const LoadedPuzzle& puzzle = Shared().LoadedPuzzle;
     std::vector<std::string> entries;
     for (int j = 0; j < Combo1->count(); ++j) {
-        entries.push_back(Combo1->itemText(j).toLatin1().toStdString());
+        entries.push_back(LibraryBytes(Combo1->itemText(j)));
     }
     for (const std::int32_t j : HintRemovals(puzzle.words, puzzle.hints, text, entries)) {
         SaveScreen();
@@ -153,10 +154,10 @@ void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
         report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.puzzleIndex, timeTaken,
                                            state.GameOptions.backwardWords);
     } catch (const std::exception& error) {
-        ShowErrorBox(QString::fromLocal8Bit(error.what())); // the game still ends
+        ShowErrorBox(ErrorText(error)); // the game still ends
         return;
     }
-    ShowInformation(QString::fromLatin1(report.data(), static_cast<qsizetype>(report.size())));
+    ShowInformation(LibraryText(report));
 }
 
 void Tsearcher::Timer1Timer() {
