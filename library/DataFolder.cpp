@@ -200,12 +200,14 @@ void FillPlayerFolder(const DataFolders& folders) {
             CopyIfAbsent(from + name, to + name);
         }
     }
-    const std::vector<std::string> pictures = FileNames(from + kPictureFolder);
+    const std::string shippedPictures = PictureFolder(from);
+    const std::string playerPictures = PictureFolder(to); // one of any case the player made
+    const std::vector<std::string> pictures = FileNames(shippedPictures);
     if (!pictures.empty()) {
-        MakeFolders(to + kPictureFolder);
+        MakeFolders(playerPictures);
     }
     for (const std::string& name : pictures) {
-        CopyIfAbsent(from + kPictureFolder + name, to + kPictureFolder + name);
+        CopyIfAbsent(shippedPictures + name, playerPictures + name);
     }
     if (IsRegularFile(from + kTreeFile)) {
         CopyIfAbsent(from + kTreeFile, to + kTreeFile);

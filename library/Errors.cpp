@@ -1,5 +1,7 @@
 #include "library/Errors.h"
 
+#include "library/Latin1.h"
+
 namespace lexiglade {
 
 void RaiseCannotOpen(const std::string& path) {
@@ -15,7 +17,7 @@ void RaiseIndexOutOfBounds() {
 }
 
 void RaiseNotInteger(const std::string& text) {
-    throw LibraryError("'" + text + "' is not a valid integer value");
+    throw LibraryError("'" + Latin1ToUtf8(text) + "' is not a valid integer value");
 }
 
 void RaiseCannotRead(const std::string& path, const std::string& reason) {
@@ -35,7 +37,7 @@ void RaiseLineTooLong() {
 }
 
 void RaiseNotInLibrary(const std::string& title) {
-    throw LibraryError("Puzzle \"" + title + "\" is not in the library");
+    throw LibraryError("Puzzle \"" + Latin1ToUtf8(title) + "\" is not in the library");
 }
 
 void RaiseSymbolicLink(const std::string& path) {
@@ -43,7 +45,8 @@ void RaiseSymbolicLink(const std::string& path) {
 }
 
 void RaiseNotPlainName(const std::string& name) {
-    throw LibraryError("\"" + name + "\" is not a plain file name of the library folder");
+    throw LibraryError("\"" + Latin1ToUtf8(name) +
+                       "\" is not a plain file name of the library folder");
 }
 
 void RaiseListHoldsNul(const std::string& path) {

@@ -1,5 +1,6 @@
 #pragma once
-// Errors of the library files. Their texts are shown by the general error box as they stand.
+// Errors of the library files. Their texts are shown by the general error box as they stand: UTF-8,
+// the library text they quote (titles, list lines, names) converted from Latin-1.
 #include <cstddef>
 #include <stdexcept>
 #include <string>

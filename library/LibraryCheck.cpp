@@ -210,7 +210,8 @@ void LibraryChecker::CheckPictures(std::size_t k, const ListText& hints, std::in
         if (!IsPlainFileName(hint)) {
             Report(PuzzlePrefix(k) + ErrorText([&] { RaiseNotPlainName(hint); }));
         } else if (!FindPicture(dataDir_, hint)) {
-            Report(PuzzlePrefix(k) + "its picture " + Path(kPictureFolder) + hint + " is missing");
+            Report(PuzzlePrefix(k) + "its picture " + PictureFolder(dataDir_) + hint +
+                   " is missing");
         }
     }
 }

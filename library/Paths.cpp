@@ -9,10 +9,6 @@ namespace lexiglade {
 
 namespace {
 
-std::string PictureFolder(const std::string& dataDir) {
-    return dataDir + kPictureFolder;
-}
-
 char AsciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -35,6 +31,34 @@ bool IsFileOrLink(const std::string& path) {
     const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
     return !error &&
            (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status));
+}
+
+// A folder or a link, not followed.
+bool IsFolderOrLink(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
+    return !error && (std::filesystem::is_directory(status) || std::filesystem::is_symlink(status));
+}
+
+// The entry of `folder` named `name` ignoring ASCII case for which `counts` holds: the exact name
+// first, among several others the byte-wise smallest.
+template <typename Counts>
+std::optional<std::string> FindEntry(const std::string& folder, const std::string& name,
+                                     Counts counts) {
+    if (counts(folder + name)) {
+        return name;
+    }
+    std::optional<std::string> best;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string entry = it->path().filename().string();
+        if (EqualIgnoringAsciiCase(entry, name) && (!best || entry < *best) &&
+            counts(folder + entry)) {
+            best = entry;
+        }
+    }
+    return best;
 }
 
 } // namespace
@@ -65,28 +89,22 @@ void RequirePlainFileName(const std::string& name) {
     }
 }
 
+std::string PictureFolder(const std::string& dataDir) {
+    std::string name = kPictureFolder;
+    name.pop_back(); // its '/'
+    return dataDir + FindEntry(dataDir, name, IsFolderOrLink).value_or(name) + '/';
+}
+
 std::optional<std::string> FindPicture(const std::string& dataDir, const std::string& name) {
     if (!IsPlainFileName(name)) {
         return std::nullopt;
     }
     const std::string folder = PictureFolder(dataDir);
-    if (IsFileOrLink(folder + name)) {
-        return folder + name;
-    }
-    std::optional<std::string> best;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string entry = it->path().filename().string();
-        if (EqualIgnoringAsciiCase(entry, name) && (!best || entry < *best) &&
-            IsFileOrLink(folder + entry)) {
-            best = entry;
-        }
-    }
-    if (!best) {
+    const std::optional<std::string> entry = FindEntry(folder, name, IsFileOrLink);
+    if (!entry) {
         return std::nullopt;
     }
-    return folder + *best;
+    return folder + *entry;
 }
 
 std::string PicturePath(const std::string& dataDir, const std::string& name) {

@@ -22,11 +22,17 @@ void RequirePlainFileName(const std::string& name);
 inline constexpr const char* kPictureFolder = "pictures/";
 inline constexpr const char* kOriginalsFolder = "originals/";
 
-// The file in dataDir + "pictures/" whose name equals `name` ignoring ASCII case, the exact name
+// The hint pictures' folder with its trailing '/': the entry of dataDir named "pictures" in any
+// case ("pictures", "PICTURES", "Pictures", ...), the exact name first, among several others the
+// byte-wise smallest; dataDir + "pictures/" when there is none. Only folders and symbolic links
+// count (a link is found so that reading through it can be refused by name).
+std::string PictureFolder(const std::string& dataDir);
+
+// The file in PictureFolder(dataDir) whose name equals `name` ignoring ASCII case, the exact name
 // first; among several others the byte-wise smallest. Only files and symbolic links count (a link
 // is found so that reading it can be refused by name). A name that is not plain never matches.
 std::optional<std::string> FindPicture(const std::string& dataDir, const std::string& name);
-// FindPicture's path, or dataDir + "pictures/" + name when there is none (so opening it fails
+// FindPicture's path, or PictureFolder(dataDir) + name when there is none (so opening it fails
 // with that path). A name that is not plain is refused.
 std::string PicturePath(const std::string& dataDir, const std::string& name);
 

@@ -30,7 +30,7 @@ bool IsOwnFolder(const std::string& folder) {
 
 PictureFile ReadPicture(const std::string& dataDir, const std::string& name) {
     PictureFile picture{PicturePath(dataDir, name), {}};
-    IsOwnFolder(dataDir + kPictureFolder);
+    IsOwnFolder(PictureFolder(dataDir));
     InputFile file(picture.path, InputFile::Links::Refuse);
     ReadOpenFileInto(file, picture.bytes);
     return picture;
@@ -39,7 +39,7 @@ PictureFile ReadPicture(const std::string& dataDir, const std::string& name) {
 bool KeepOriginalPicture(const std::string& dataDir, const std::string& fileName,
                          const std::string& bytes) {
     RequirePlainFileName(fileName);
-    const std::string folder = dataDir + kPictureFolder + kOriginalsFolder;
+    const std::string folder = PictureFolder(dataDir) + kOriginalsFolder;
     const std::string path = folder + fileName;
     if (!IsOwnFolder(folder) && ::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
         RaiseCannotCreate(path);

@@ -16,8 +16,8 @@ struct PictureFile {
 PictureFile ReadPicture(const std::string& dataDir, const std::string& name);
 
 // Keeps `bytes`, the picture file `fileName` as the player made it, as
-// dataDir + "pictures/originals/" + fileName, unless a file of that name is there already: the
-// first original is never overwritten. True when it was written now. The folder is made when
+// PictureFolder(dataDir) + "originals/" + fileName, unless a file of that name is there already:
+// the first original is never overwritten. True when it was written now. The folder is made when
 // missing; "Cannot create file %s" when it cannot be, "Cannot use file %s: ..." when it is a link.
 bool KeepOriginalPicture(const std::string& dataDir, const std::string& fileName,
                          const std::string& bytes);

@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "platform/MessageBoxes.h"
+#include "platform/Texts.h"
 
 #include <exception>
 
@@ -15,7 +16,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ShowErrorBox(QString::fromLocal8Bit(error.what()));
+        ShowErrorBox(ErrorText(error));
     } catch (...) {
         ShowErrorBox(QStringLiteral("Unexpected error"));
     }

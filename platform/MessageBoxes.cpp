@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/Handlers.h"
 #include "platform/SurfaceForm.h"
+#include "platform/Texts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -43,7 +44,7 @@ bool AskVerify(const QString& text) {
 }
 
 void ReportError(const std::exception& error) {
-    ShowErrorBox(QString::fromLocal8Bit(error.what()));
+    ShowErrorBox(ErrorText(error));
 }
 
 void ShowErrorBox(const QString& errorText) {

@@ -2,11 +2,13 @@
 
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Texts.h"
 
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <exception>
@@ -96,12 +98,43 @@ SurfaceForm* SurfaceForm::Topmost() {
 }
 
 bool SurfaceForm::event(QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        WatchWindow();
+    }
     try {
         return QWidget::event(event);
     } catch (const std::exception& error) {
         ReportError(error);
         return true;
     }
+}
+
+void SurfaceForm::WatchWindow() {
+    if (QWindow* window = windowHandle()) {
+        window->installEventFilter(this); // installed once, however often it is asked
+    }
+}
+
+// Qt would put the window's last pixels back from its own copy without a paint.
+void SurfaceForm::Exposed() {
+    formPaintPending_ = true;
+    update();
+}
+
+bool SurfaceForm::eventFilter(QObject* watched, QEvent* event) {
+    QWindow* window = windowHandle();
+    if (watched != window) {
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::Expose && window->isExposed()) {
+        Exposed();
+    }
+    if (event->type() == QEvent::WindowStateChange && event->spontaneous() &&
+        awaitingMaximizedSize_) {
+        maximizeConfirmed_ = window->windowStates().testFlag(Qt::WindowMaximized);
+        StillAwaitingMaximizedSize();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // The event's size may be older than the form's: the window system can report sizes late.
@@ -144,7 +177,7 @@ void SurfaceForm::RunFormPaint() {
     } catch (const std::exception& error) {
         inPaint_ = false;
         // A paint that fails the same way again stays quiet instead of repeating the box.
-        const QString text = QString::fromLocal8Bit(error.what());
+        const QString text = ErrorText(error);
         if (text != lastPaintError_) {
             lastPaintError_ = text;
             QTimer::singleShot(0, qApp, [text] { ShowErrorBox(text); });

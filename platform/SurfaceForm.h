@@ -1,6 +1,8 @@
 #pragma once
 // A full-screen form whose client pixels live in an image. Drawing goes to the image; a paint
 // from the window system runs FormPaint, while ShowSurface only puts the image on the screen.
+// Every exposure of the window runs FormPaint as well: uncovered, restored from minimized or shown
+// after a hide, the window is drawn afresh, never put back from a copy of its last pixels.
 // The image always has the form's client size. A form shown with ShowMaximized runs no FormPaint
 // until the window has its maximized size.
 #include "platform/GdiDeviceContext.h"
@@ -68,6 +70,10 @@ class SurfaceForm : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Sees the native window's exposures and state changes.
+    void WatchWindow();
+    // The window is on the screen again after it was out of sight: the next paint runs FormPaint.
+    void Exposed();
     void PaintForm(const QPaintEvent& event);
     void RunFormPaint();
     // Gives the image the form's current size, keeping what it holds.

@@ -43,7 +43,7 @@ void SurfaceForm::ShowMaximized() {
     maximizeConfirmed_ = false;
     awaitingMaximizedSize_ = true;
     winId(); // the native window, whose state changes the window system reports
-    windowHandle()->installEventFilter(this);
+    WatchWindow();
     showMaximized();
 }
 
@@ -54,21 +54,9 @@ bool SurfaceForm::StillAwaitingMaximizedSize() {
     if (awaitingMaximizedSize_ && (!isMaximized() || FrameFillsAvailableArea(*this) ||
                                    (maximizeConfirmed_ && size() != normalSize_))) {
         awaitingMaximizedSize_ = false;
-        if (QWindow* window = windowHandle()) {
-            window->removeEventFilter(this);
-        }
         update();
     }
     return awaitingMaximizedSize_;
-}
-
-bool SurfaceForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && event->type() == QEvent::WindowStateChange &&
-        event->spontaneous()) {
-        maximizeConfirmed_ = windowHandle()->windowStates().testFlag(Qt::WindowMaximized);
-        StillAwaitingMaximizedSize();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // A move can come with the frame that the window manager puts around the window.

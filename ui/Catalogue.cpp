@@ -8,6 +8,7 @@
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Texts.h"
 #include "ui/Drawkit.h"
 #include "ui/Forms.h"
 #include "ui/Midistuf.h"
@@ -42,7 +43,7 @@ Tmain::Tmain(DataFolders folders) {
     try {
         FormCreate(folders);
     } catch (const std::exception& error) {
-        ShowErrorBox(QString::fromLocal8Bit(error.what()));
+        ShowErrorBox(ErrorText(error));
     }
 }
 

@@ -3,7 +3,6 @@
 #include "platform/SurfaceForm.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace lexiglade {
 
@@ -103,10 +102,12 @@ void DrawSegment(DeviceContext& dc, int x1, int y1, int x2, int y2) {
     dc.LineTo(x2, y2);
 }
 
+// The sum of squares is exact in double precision for any two points of a screen, and only the
+// root is kept in single precision: each distance rounds as its exact root in single precision.
 int PixelDistance(int x1, int y1, int x2, int y2) {
-    const float dx = static_cast<float>(std::abs(x2 - x1));
-    const float dy = static_cast<float>(std::abs(y2 - y1));
-    const float distance = std::sqrt(dx * dx + dy * dy);
+    const double dx = static_cast<double>(x2) - x1;
+    const double dy = static_cast<double>(y2) - y1;
+    const float distance = static_cast<float>(std::sqrt(dx * dx + dy * dy));
     return static_cast<int>(std::nearbyint(distance)); // halves go to the even neighbour
 }
 

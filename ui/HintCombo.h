@@ -16,6 +16,8 @@ class HintPictureCombo : public QComboBox {
     HintPictureCombo(const std::vector<std::unique_ptr<Bitmap>>& pictures, QWidget* parent);
 
     static constexpr int ItemHeight = 80;
+    // The closed list, which shows its current picture scaled down, fits the board's bottom band.
+    static constexpr int ClosedHeight = 56;
     // Draws item `index`'s picture at the rectangle's top-left corner, at its own size.
     void Combo2DrawItem(QPainter& painter, int index, const QRect& rect) const;
 

@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include <utility>
+
 namespace lexiglade {
 
 namespace {
@@ -183,26 +185,32 @@ void Tjukebox::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-// A picture is clicked when the left button goes up over it.
+// A picture is clicked when the left button, pressed on it, goes up over it. The second press of a
+// double-click comes as a double-click, which clicks nothing: a double-click is one click.
 bool Tjukebox::eventFilter(QObject* watched, QEvent* event) {
     auto* picture = qobject_cast<QLabel*>(watched);
-    const bool press = event->type() == QEvent::MouseButtonPress;
-    const bool release = event->type() == QEvent::MouseButtonRelease;
-    if (picture == nullptr || !(press || release)) {
+    const QEvent::Type type = event->type();
+    if (picture == nullptr ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+         type != QEvent::MouseButtonDblClick)) {
         return QDialog::eventFilter(watched, event);
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::LeftButton) {
         return QDialog::eventFilter(watched, event);
     }
-    if (release && picture->rect().contains(mouse->position().toPoint())) {
-        if (picture == Image4) {
-            Image4Click();
-        } else if (picture == Image7) {
-            Image7Click();
-        } else if (picture == Image8) {
-            Image8Click();
-        }
+    if (type != QEvent::MouseButtonRelease) {
+        pressedPicture_ = type == QEvent::MouseButtonPress ? picture : nullptr;
+        return true;
+    }
+    const bool clicked = std::exchange(pressedPicture_, nullptr) == picture &&
+                         picture->rect().contains(mouse->position().toPoint());
+    if (clicked && picture == Image4) {
+        Image4Click();
+    } else if (clicked && picture == Image7) {
+        Image7Click();
+    } else if (clicked && picture == Image8) {
+        Image8Click();
     }
     return true;
 }

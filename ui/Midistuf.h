@@ -48,6 +48,8 @@ class Tjukebox : public QDialog {
     void CreateButtons();
     QLabel* NewPicture(const QImage& picture, int left, int top);
     void SetDurationsEnabled(bool enabled);
+
+    QLabel* pressedPicture_ = nullptr; // the picture the left button went down on
 };
 
 } // namespace lexiglade

@@ -1,5 +1,6 @@
 #include "ui/Outline.h"
 
+#include "platform/Texts.h"
 #include "ui/Glyphs.h"
 
 #include <QHeaderView>
@@ -39,8 +40,7 @@ void Outline::ShowModel() {
         parents.resize(level);
         auto* item =
             level == 1 ? new QTreeWidgetItem(this) : new QTreeWidgetItem(parents[level - 2]);
-        item->setText(
-            0, QString::fromLatin1(entry.text.data(), static_cast<qsizetype>(entry.text.size())));
+        item->setText(0, LibraryText(entry.text));
         parents[level - 1] = item;
         items_.push_back(item);
     }

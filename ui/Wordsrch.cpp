@@ -9,6 +9,7 @@
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Texts.h"
 #include "print/Printdlg.h"
 #include "ui/Drawkit.h"
 #include "ui/HintCombo.h"
@@ -109,7 +110,7 @@ void Tsearcher::FormPaint() {
             FirstPaintActions();
             DrawScreen();
         } catch (const std::exception& error) {
-            FirstPaintFailed(QString::fromLocal8Bit(error.what()));
+            FirstPaintFailed(ErrorText(error));
             return;
         }
     }
@@ -173,8 +174,7 @@ void Tsearcher::BuildHintLists() {
     if (ListItem(puzzle.hints, 0).find('.') != std::string::npos) {
         Combo1->hide();
         Combo2->show();
-        // Below the board rather than over its last row, tall enough to show a whole picture.
-        Combo2->setGeometry(BoardLeft + 10, bottom + 5, 170, HintPictureCombo::ItemHeight + 6);
+        Combo2->setGeometry(BoardLeft + 10, bottom - 60, 170, HintPictureCombo::ClosedHeight);
         PictureHints = true;
     } else {
         Combo1->show();
@@ -187,7 +187,7 @@ void Tsearcher::BuildHintLists() {
     std::size_t longest = 0;
     for (std::size_t i = 0; i < puzzle.words.size(); ++i) {
         const std::string& hint = ListItem(puzzle.hints, static_cast<std::int64_t>(i));
-        const QString text = QString::fromLatin1(hint.data(), static_cast<qsizetype>(hint.size()));
+        const QString text = LibraryText(hint);
         Combo1->addItem(text);
         if (PictureHints) {
             auto picture = std::make_unique<Bitmap>();

@@ -86,13 +86,14 @@ class Tsearcher : public SurfaceForm {
     void EndSelection(int x, int y);
     void FoundWord(std::size_t k, int x, int y);
     void RemoveHints(const std::string& text);
-    void RecordBestTime();
+    void RecordBestTime(std::int32_t timeTaken);
     void DrawCapsule(DeviceContext& dc, int ax, int ay, int fx, int fy, int bearing);
     void UseSelectionPen(DeviceContext& dc);
 
     int handlersRunning_ = 0;
     bool releaseRequested_ = false;
     bool firstPaintFailed_ = false;
+    bool won_ = false; // the last word is found: the clock's limit no longer ends the game
     RetiredWords retired_;
 };
 

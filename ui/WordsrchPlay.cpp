@@ -6,6 +6,7 @@
 #include "engine/Clock.h"
 #include "engine/Matching.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Texts.h"
 #include "ui/Drawkit.h"
 #include "ui/HintCombo.h"
 
@@ -101,9 +102,13 @@ void Tsearcher::EndSelection(int x, int y) {
     for (const std::int32_t k : FindMatches(grids.PlacedWords, retired_, anchor, end->cell)) {
         FoundWord(static_cast<std::size_t>(k), end->centre.x, end->centre.y);
         if (Combo1->count() == 0) {
+            // The time taken is that of the last find, however long the message stays open; the
+            // game is won, even if the time limit passes meanwhile.
+            const std::int32_t timeTaken = ElapsedSeconds;
+            won_ = true;
             ShowInformation(QStringLiteral("Very Good! You found them all!"));
-            if (!GameOver) { // the time may have run out while the message was open
-                RecordBestTime();
+            if (!GameOver) {
+                RecordBestTime(timeTaken);
                 EndGame();
             }
             return;
@@ -133,7 +138,7 @@ void Tsearcher::RemoveHints(const std::string& text) {
     const LoadedPuzzle& puzzle = Shared().LoadedPuzzle;
     std::vector<std::string> entries;
     for (int j = 0; j < Combo1->count(); ++j) {
-        entries.push_back(Combo1->itemText(j).toLatin1().toStdString());
+        entries.push_back(LibraryBytes(Combo1->itemText(j)));
     }
     for (const std::int32_t j : HintRemovals(puzzle.words, puzzle.hints, text, entries)) {
         SaveScreen();
@@ -142,17 +147,17 @@ void Tsearcher::RemoveHints(const std::string& text) {
     }
 }
 
-void Tsearcher::RecordBestTime() {
+void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
     const SharedState& state = Shared();
     std::string report;
     try {
-        report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.puzzleIndex,
-                                           ElapsedSeconds, state.GameOptions.backwardWords);
+        report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.puzzleIndex, timeTaken,
+                                           state.GameOptions.backwardWords);
     } catch (const std::exception& error) {
-        ShowErrorBox(QString::fromLocal8Bit(error.what())); // the game still ends
+        ShowErrorBox(ErrorText(error)); // the game still ends
         return;
     }
-    ShowInformation(QString::fromLatin1(report.data(), static_cast<qsizetype>(report.size())));
+    ShowInformation(LibraryText(report));
 }
 
 void Tsearcher::Timer1Timer() {
@@ -171,7 +176,7 @@ void Tsearcher::Timer1Timer() {
         dc->TextOutA(BoardLeft, BoardTop, text);
         dc->SetBkMode(OPAQUE);
     }
-    if (TimeExpired(state.GameOptions, ElapsedSeconds)) {
+    if (!won_ && TimeExpired(state.GameOptions, ElapsedSeconds)) {
         Timer1->stop();
         ShowInformation(QStringLiteral("Uh-oh... the timer has expired! Better luck next time!"));
         EndGame();

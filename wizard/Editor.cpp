@@ -5,8 +5,8 @@
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Texts.h"
 #include "ui/Drawkit.h"
-#include "wizard/Latin1.h"
 #include "wizard/Pictures.h"
 #include "wizard/Validation.h"
 #include "wizard/WizardGlyphs.h"
@@ -65,7 +65,7 @@ std::string MemoText(const QPlainTextEdit& memo) {
     text.replace(QChar::ParagraphSeparator, QChar::LineFeed);
     text.replace(QChar::LineSeparator, QChar::LineFeed);
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return Latin1(text);
+    return LibraryBytes(text);
 }
 
 TextList MemoLines(const QPlainTextEdit& memo) {
@@ -238,7 +238,7 @@ void Tlxedit::EnterFolderStep() {
 
 bool Tlxedit::ValidatePuzzle() {
     const std::string& dataDir = Shared().DataDir;
-    const PuzzleEntry entry{Latin1(Edit1->text()), MemoLines(*Memo1), MemoLines(*Memo2)};
+    const PuzzleEntry entry{LibraryBytes(Edit1->text()), MemoLines(*Memo1), MemoLines(*Memo2)};
     PuzzleChecks checks;
     checks.dataDir = dataDir;
     checks.titleTaken = [&](const std::string& title) {
@@ -250,7 +250,7 @@ bool Tlxedit::ValidatePuzzle() {
     };
     const Verdict verdict = lexiglade::ValidatePuzzle(entry, checks);
     if (!verdict.Passed()) {
-        ShowInformation(QString::fromLocal8Bit(verdict.message));
+        ShowInformation(MessageText(verdict.message));
         return false;
     }
     if (verdict.pictureHints) {

@@ -7,7 +7,7 @@
 #include "library/Folders.h"
 #include "library/Paths.h"
 #include "platform/MessageBoxes.h"
-#include "wizard/Latin1.h"
+#include "platform/Texts.h"
 #include "wizard/Validation.h"
 
 #include <QCoreApplication>
@@ -35,7 +35,7 @@ void SetMemoLines(QPlainTextEdit& memo, const TextList& lines) {
         text += line;
         text += '\n';
     }
-    memo.setPlainText(FromLatin1(text));
+    memo.setPlainText(LibraryText(text));
 }
 
 // Puts `lines`, each with its line end, before line `line` of the memo, or after its last line;
@@ -44,7 +44,7 @@ QTextCursor InsertLines(QPlainTextEdit& memo, std::int64_t line, const TextList&
     QTextDocument& document = *memo.document();
     QString text;
     for (const std::string& entry : lines) {
-        text += FromLatin1(entry) + QChar::LineFeed;
+        text += LibraryText(entry) + QChar::LineFeed;
     }
     QTextCursor cursor(&document);
     const QTextBlock last = document.lastBlock();
@@ -92,7 +92,7 @@ void Tlxedit::FillFolderList() {
     ListBox1->clear();
     FolderLineTable = lexiglade::FolderLineTable(tree);
     for (const std::int32_t line : FolderLineTable) {
-        auto* item = new QListWidgetItem(FromLatin1(tree[static_cast<std::size_t>(line)]));
+        auto* item = new QListWidgetItem(LibraryText(tree[static_cast<std::size_t>(line)]));
         item->setSizeHint(QSize(ListBox1->width() - 4, kFolderItemHeight));
         ListBox1->addItem(item);
     }
@@ -118,7 +118,7 @@ void Tlxedit::btnexistingfolderClick() {
         return;
     }
     FileWithTreeLines(FolderLineTable[static_cast<std::size_t>(n)] + 1,
-                      {PuzzleLine(Latin1(Edit1->text()))});
+                      {PuzzleLine(LibraryBytes(Edit1->text()))});
 }
 
 void Tlxedit::btnaddfolderClick() {
@@ -137,7 +137,7 @@ bool Tlxedit::Edit2KeyDown(int key) {
     if (filing_) {
         return true;
     }
-    const std::string folder = Latin1(Edit2->text());
+    const std::string folder = LibraryBytes(Edit2->text());
     if (BreaksTree(folder, true)) {
         ShowInformation(QString::fromLatin1(kFolderNameBreaksTree));
         return true;
@@ -148,7 +148,7 @@ bool Tlxedit::Edit2KeyDown(int key) {
         return true;
     }
     FileWithTreeLines(std::numeric_limits<std::int64_t>::max(),
-                      {folder, PuzzleLine(Latin1(Edit1->text()))});
+                      {folder, PuzzleLine(LibraryBytes(Edit1->text()))});
     return true;
 }
 
@@ -165,10 +165,10 @@ void Tlxedit::FileWithTreeLines(std::int64_t line, const TextList& lines) {
 }
 
 void Tlxedit::AppendPuzzle() {
-    const NewPuzzle puzzle{Latin1(Edit1->text()), MemoText(*Memo1), MemoText(*Memo2),
+    const NewPuzzle puzzle{LibraryBytes(Edit1->text()), MemoText(*Memo1), MemoText(*Memo2),
                            MemoText(*Memo4), treeBase_};
     lexiglade::AppendPuzzle(Shared().DataDir, puzzle,
-                            [this](const std::string& text) { ShowStatus(FromLatin1(text)); });
+                            [this](const std::string& text) { ShowStatus(LibraryText(text)); });
     StatusLabel->clear();
 }
 

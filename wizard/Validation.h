@@ -30,11 +30,11 @@ inline constexpr const char* kPictureTooShort =
 inline constexpr const char* kPictureTooLong =
     "At least one hint picture filename is too long to be valid.";
 inline constexpr const char* kPicturesOnly = "When doing pictures, ALL hints must be a picture.";
-// Followed by DataDir and kPictureMissingEnd.
+// Followed by DataDir, which ends with '/', and kPictureMissingEnd.
 inline constexpr const char* kPictureMissing =
     "At least one hint picture filename was not found. Please verify that the pictueres you want "
     "to use are in the ";
-inline constexpr const char* kPictureMissingEnd = "\\PICTURES subdirectory.";
+inline constexpr const char* kPictureMissingEnd = "PICTURES subdirectory.";
 
 inline constexpr std::size_t kMaxNameLength = 40;
 inline constexpr std::size_t kMinWords = 15;
@@ -53,7 +53,7 @@ struct PuzzleEntry {
 struct PuzzleChecks {
     std::string dataDir;                                      // named in the not-found message
     std::function<bool(const std::string& title)> titleTaken; // a title already in "a8.asl"
-    std::function<bool(const std::string& upperHint)> pictureExists; // under pictures/
+    std::function<bool(const std::string& upperHint)> pictureExists; // in PictureFolder
 };
 
 struct Verdict {

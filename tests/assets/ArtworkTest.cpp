@@ -73,7 +73,7 @@ TEST_F(Artwork, ScreenPicturesAre24BitBitmapsOfTheirSizes) {
         const char* file;
         int width;
         int height;
-    } cases[] = {{"a1.asl", 40, 35},   {"a2.asl", 160, 120}, {"a3.asl", 600, 380},
+    } cases[] = {{"a1.asl", 40, 35},   {"a2.asl", 160, 120}, {"a3.asl", 600, 424},
                  {"a4.asl", 640, 480}, {"a5.asl", 150, 35},  {"a6.asl", 150, 80}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -97,6 +97,12 @@ TEST_F(Artwork, AreasTheScreensDrawOverStayPlain) {
     EXPECT_EQ(Share(board, QRect(0, 0, 300, 15), [](QColor c) { return Lightness(c) < 10; }), 1.0);
     EXPECT_EQ(Share(board, QRect(0, 18, 600, 38), [](QColor c) { return Lightness(c) < 60; }), 1.0)
         << "the red title needs a dark band";
+    // The picture-hint list stands at (10, height - 60), 170 wide: below the last row of letters
+    // (whose cells end 345 rows down) and clear of the light letter panel.
+    EXPECT_GE(board.height() - 60, 345);
+    EXPECT_EQ(Share(board, QRect(10, board.height() - 60, 170, 60),
+                    [](QColor c) { return Lightness(c) > 215; }),
+              0.0);
     const QImage icons = Load(File("a5.asl"));
     EXPECT_EQ(Share(icons, QRect(91, 0, 59, 35), [](QColor c) { return c == Qt::black; }), 1.0);
     const QImage canvas = Load(File("a6.asl"));

@@ -126,6 +126,13 @@ TEST_F(CheckTest, EveryBrokenInvariantGivesItsOwnLine) {
          },
          {"Best time \"5:00\" (line 1 of a14.asl) is not a whole number of seconds",
           "Best time \"-930\" (line 4 of a15.asl) is not a whole number of seconds"}},
+        // Last: it leaves the pictures in a folder named in capitals.
+        {"a picture missing from a folder named in capitals",
+         [&] {
+             std::filesystem::rename(Path("pictures"), Path("PICTURES"));
+             std::filesystem::remove(Path("PICTURES/P7.BMP"));
+         },
+         {Puzzle(4, "its picture " + Path("PICTURES/P7.BMP") + " is missing")}},
     };
     const test::FileSnapshot sound = test::SnapshotFiles(dir);
     for (const Row& row : table) {

@@ -179,6 +179,19 @@ TEST_F(FillTest, AFirstStartCopiesTheLibraryAndPicturesButNotTheProgramFiles) {
     EXPECT_EQ(ModeOf(player), 0700u);
 }
 
+// The player's own pictures folder, named in any case, receives the shipped pictures: the game
+// would not look in a second one.
+TEST_F(FillTest, ThePlayersPicturesFolderOfAnyCaseReceivesTheShippedPictures) {
+    const std::string player = home / "lexiglade/";
+    fs::create_directories(player + "Pictures");
+    WriteBytes(player + "Pictures/CAT.BMP", "my cat");
+    FillPlayerFolder({player, shipped.Path()});
+    EXPECT_FALSE(fs::exists(player + "pictures"));
+    EXPECT_EQ(FolderEntries(player + "Pictures"), (std::vector<std::string>{"CAT.BMP", "DOG.BMP"}));
+    EXPECT_EQ(ReadBytes(player + "Pictures/CAT.BMP"), "my cat");
+    EXPECT_EQ(ReadBytes(player + "Pictures/DOG.BMP"), "shipped dog");
+}
+
 TEST_F(FillTest, ThePlayersFilesAreNeverReplaced) {
     const std::string player = home / "lexiglade/";
     fs::create_directories(player + "pictures");

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace lexiglade {
 namespace {
@@ -80,6 +83,57 @@ TEST(Paths, FindsPicturesIgnoringAsciiCase) {
             const std::string& refused = name; // a structured binding cannot be captured
             EXPECT_EQ(test::ErrorOf([&] { PicturePath(folder.Path(), refused); }),
                       message.c_str()); // the text of an exception ends at a NUL
+        }
+    }
+}
+
+// The pictures' folder is found whatever its case, "pictures" itself first, else the byte-wise
+// smallest name; a file of the name is no folder, a link is found (and refused when read).
+TEST(Paths, FindsThePicturesFolderIgnoringAsciiCase) {
+    struct Case {
+        std::vector<std::string> folders;
+        std::vector<std::string> files;
+        std::vector<std::string> links;
+        std::string found;
+    };
+    const Case cases[] = {
+        {{"pictures"}, {}, {}, "pictures"},
+        {{"PICTURES"}, {}, {}, "PICTURES"},
+        {{"Pictures"}, {}, {}, "Pictures"},
+        {{"Pictures", "PICTURES"}, {}, {}, "PICTURES"},
+        {{"Pictures", "pictures", "PICTURES"}, {}, {}, "pictures"},
+        {{"PICTURES"}, {"pictures"}, {}, "PICTURES"},
+        {{}, {"PICTURES"}, {}, "pictures"},
+        {{"pictures2", "picture"}, {}, {}, "pictures"},
+        {{}, {}, {"Pictures"}, "Pictures"},
+        {{}, {}, {}, "pictures"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        std::string trace;
+        for (const std::string& name : c.folders) {
+            std::filesystem::create_directory(folder / name);
+            WriteBytes(folder / (name + "/CAT.BMP"), name);
+            trace += name + "/ ";
+        }
+        for (const std::string& name : c.files) {
+            WriteBytes(folder / name, "not a folder");
+            trace += name + " ";
+        }
+        for (const std::string& name : c.links) {
+            std::filesystem::create_directory_symlink(folder.Path(), folder / name);
+            trace += name + "@ ";
+        }
+        SCOPED_TRACE(trace);
+        const std::string pictures = folder / (c.found + "/");
+        const bool holdsCat =
+            std::find(c.folders.begin(), c.folders.end(), c.found) != c.folders.end();
+        EXPECT_EQ(PictureFolder(folder.Path()), pictures);
+        EXPECT_EQ(PicturePath(folder.Path(), "cat.bmp"),
+                  pictures + (holdsCat ? "CAT.BMP" : "cat.bmp"));
+        if (holdsCat) {
+            EXPECT_EQ(FindPicture(folder.Path(), "Cat.Bmp").value_or(""), pictures + "CAT.BMP");
+            EXPECT_EQ(test::ReadBytes(pictures + "CAT.BMP"), c.found);
         }
     }
 }

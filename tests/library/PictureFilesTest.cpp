@@ -43,6 +43,29 @@ TEST(PictureFilesTest, APictureIsReadByItsNameButNeverThroughALinkOrFromOutside)
               "Cannot use file " + linked / "pictures" + ": it is a symbolic link");
 }
 
+// A pictures folder named in capitals is read from, and keeps the originals, as "pictures" is;
+// through a link of that name nothing is read.
+TEST(PictureFilesTest, ThePicturesFolderIsUsedWhateverItsCase) {
+    const TempFolder library;
+    fs::create_directory(library / "PICTURES");
+    WriteBytes(library / "PICTURES/Cat.bmp", "cat");
+    const PictureFile cat = ReadPicture(library.Path(), "CAT.BMP");
+    EXPECT_EQ(cat.path, library / "PICTURES/Cat.bmp");
+    EXPECT_EQ(cat.bytes, "cat");
+    EXPECT_EQ(ErrorOf([&] { ReadPicture(library.Path(), "DOG.BMP"); }),
+              "Cannot open file " + library / "PICTURES/DOG.BMP");
+    EXPECT_TRUE(KeepOriginalPicture(library.Path(), "Cat.bmp", "first"));
+    EXPECT_EQ(ReadBytes(library / "PICTURES/originals/Cat.bmp"), "first");
+    EXPECT_FALSE(fs::exists(library / "pictures"));
+
+    const TempFolder outside;
+    WriteBytes(outside / "secret.bmp", "secret");
+    const TempFolder linked;
+    fs::create_directory_symlink(outside.Path(), linked / "Pictures");
+    EXPECT_EQ(ErrorOf([&] { ReadPicture(linked.Path(), "secret.bmp"); }),
+              "Cannot use file " + linked / "Pictures" + ": it is a symbolic link");
+}
+
 TEST(PictureFilesTest, TheFirstOriginalIsKeptAndNeverOverwritten) {
     const TempFolder library;
     fs::create_directory(library / "pictures");

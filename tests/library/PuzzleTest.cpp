@@ -174,6 +174,8 @@ TEST_F(LibraryFixture, FailuresChangeNothing) {
          "Puzzle \"Ghost\" is not in the library"},
         {"title differs in trailing blank", "Pets ", [](LibraryFixture&) {},
          "Puzzle \"Pets \" is not in the library"},
+        {"title with a Latin-1 letter, quoted as UTF-8", "Caf\xe9", [](LibraryFixture&) {},
+         "Puzzle \"Caf\xc3\xa9\" is not in the library"},
         {"title list missing", "Pets", remove("a8.asl"), "Cannot open file " + dir + "a8.asl"},
         {"word bank names missing", "Pets", remove("a9.asl"), "Cannot open file " + dir + "a9.asl"},
         {"hint bank names missing", "Pets", remove("a10.asl"),

@@ -1,6 +1,7 @@
 #include "platform/SurfaceForm.h"
 
 #include <QApplication>
+#include <QExposeEvent>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTest>
@@ -93,6 +94,47 @@ TEST(SurfaceForm, AFormThatLeavesTheMaximizedStatePaintsAtItsOwnSize) {
     ASSERT_TRUE(WaitFor([&] { return !form.paintSizes.empty(); }));
     EXPECT_FALSE(form.AwaitingMaximizedSize());
     EXPECT_EQ(form.paintSizes.front(), QSize(300, 200));
+}
+
+// Whatever shows the window again after it was out of sight runs FormPaint, as a window system
+// that keeps no copy of the window asks for a paint: the window exposed again after a window over
+// it went away, a restore from minimized, a show after a hide.
+TEST(SurfaceForm, AWindowShownAgainRunsFormPaint) {
+    struct Case {
+        const char* what;
+        std::function<void(CornerForm&)> hideAndShow;
+    };
+    const Case cases[] = {
+        {"exposed again",
+         [](CornerForm& form) {
+             QExposeEvent uncovered(QRegion(10, 20, 100, 50));
+             QApplication::sendEvent(form.windowHandle(), &uncovered);
+         }},
+        {"restored from minimized",
+         [](CornerForm& form) {
+             form.showMinimized();
+             QApplication::processEvents();
+             form.showNormal();
+         }},
+        {"shown after a hide",
+         [](CornerForm& form) {
+             form.hide();
+             QApplication::processEvents();
+             form.show();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CornerForm form;
+        ShowAt(form, {300, 200});
+        QApplication::processEvents();
+        form.paintSizes.clear();
+        c.hideAndShow(form);
+        EXPECT_TRUE(WaitFor([&] { return !form.paintSizes.empty(); }));
+        QTest::qWait(200); // a second paint, if one came, would be counted
+        EXPECT_EQ(form.paintSizes.size(), 1u);
+        EXPECT_EQ(form.grab().toImage().pixel(299, 199), kCornerColour);
+    }
 }
 
 } // namespace

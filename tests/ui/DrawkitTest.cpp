@@ -61,9 +61,24 @@ TEST(DrawkitTest, PixelDistanceRoundsToTheNearestPixel) {
     struct Case {
         int x1, y1, x2, y2, distance;
     };
-    const Case cases[] = {{0, 0, 3, 4, 5},   {0, 0, 1, 1, 1},  {5, 5, 2, 1, 5},  {0, 0, 0, 0, 0},
-                          {0, 0, 10, 0, 10}, {0, 0, 7, 7, 10}, {0, 0, 8, 8, 11}, {3, 0, 0, 0, 3},
-                          {0, 0, 1, 2, 2},   {0, 0, 2, 2, 3}};
+    const Case cases[] = {{0, 0, 3, 4, 5},
+                          {0, 0, 1, 1, 1},
+                          {5, 5, 2, 1, 5},
+                          {0, 0, 0, 0, 0},
+                          {0, 0, 10, 0, 10},
+                          {0, 0, 7, 7, 10},
+                          {0, 0, 8, 8, 11},
+                          {3, 0, 0, 0, 3},
+                          {0, 0, 1, 2, 2},
+                          {0, 0, 2, 2, 3},
+                          // Beyond 4096 pixels: the root of 16789505 is 4097.49985, which single
+                          // precision holds as 4097.5, a half that goes to the even 4098.
+                          {0, 0, 3316, 2407, 4098},
+                          {3316, 2407, 0, 0, 4098},
+                          {0, 0, 4120, 2575, 4859}, // 4858.50028, just above the half
+                          {-3000, 100, 1000, -2900, 5000},
+                          {0, 0, 8191, 0, 8191},
+                          {0, 0, 5000, 1, 5000}};
     for (const Case& c : cases) {
         EXPECT_EQ(PixelDistance(c.x1, c.y1, c.x2, c.y2), c.distance)
             << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;

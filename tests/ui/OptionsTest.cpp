@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace lexiglade::test {
 namespace {
@@ -197,6 +198,64 @@ TEST_F(OptionsTest, SwitchPicturesFlipTheOptionAndThePictureAtOnce) {
         dialog.hide();
         Open();
         EXPECT_EQ(Visible(image, dialog.*c.on, dialog.*c.off), "off") << "shown again as off";
+        dialog.hide();
+    }
+}
+
+// Keeps the types of the mouse events a widget receives.
+class MouseEventLog : public QObject {
+  public:
+    explicit MouseEventLog(QWidget* widget) { widget->installEventFilter(this); }
+    std::vector<QEvent::Type> types;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+            type == QEvent::MouseButtonDblClick) {
+            types.push_back(type);
+        }
+        return false;
+    }
+};
+
+// A double-click on a switch picture switches it once, as one click does; the window system
+// delivers it as a press, a release, a double-click and a second release.
+TEST_F(OptionsTest, DoubleClickOnASwitchPictureSwitchesOnce) {
+    struct Case {
+        const char* name;
+        bool GameOptions::*option;
+        QLabel* Tjukebox::*image;
+        QLabel* Tjukebox::*on;
+        QLabel* Tjukebox::*off;
+    };
+    const Case cases[] = {
+        {"sounds", &GameOptions::soundsOn, &Tjukebox::Image4, &Tjukebox::Image2, &Tjukebox::Image3},
+        {"music", &GameOptions::musicOn, &Tjukebox::Image7, &Tjukebox::Image5, &Tjukebox::Image6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Shared().GameOptions = GameOptions{};
+        Open();
+        QLabel* image = dialog.*c.image;
+        const QPoint at = image->mapTo(&dialog, image->rect().center());
+        MouseEventLog log(image);
+        QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {}, at);
+        ASSERT_EQ(log.types, std::vector<QEvent::Type>(
+                                 {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}));
+        EXPECT_FALSE(Shared().GameOptions.*c.option);
+        EXPECT_EQ(Visible(image, dialog.*c.on, dialog.*c.off), "off");
+        QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {}, at);
+        EXPECT_TRUE(Shared().GameOptions.*c.option);
+        EXPECT_EQ(Visible(image, dialog.*c.on, dialog.*c.off), "on");
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, at);
+        EXPECT_FALSE(Shared().GameOptions.*c.option) << "a click after a double-click switches";
+        // A release over the picture after a press elsewhere is no click.
+        const QPoint beside = dialog.Label1->mapTo(&dialog, QPoint(0, 0)) + QPoint(60, -20);
+        QTest::mousePress(dialog.windowHandle(), Qt::LeftButton, {}, beside);
+        QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {}, at);
+        EXPECT_FALSE(Shared().GameOptions.*c.option);
         dialog.hide();
     }
 }

@@ -9,9 +9,9 @@
 
 namespace lexiglade::test {
 
-// The puzzle screen's artwork: the board "a3.asl", the end-game picture "a1.asl" and the print
-// pictures "a5.asl", each of one colour.
-inline constexpr int kBoardWidth = 600, kBoardHeight = 380;
+// The puzzle screen's artwork: the board "a3.asl" (of the shipped board's size), the end-game
+// picture "a1.asl" and the print pictures "a5.asl", each of one colour.
+inline constexpr int kBoardWidth = 600, kBoardHeight = 424;
 inline constexpr QRgb kBoardColour = qRgb(200, 200, 160);
 inline constexpr QRgb kEndGameColour = qRgb(10, 120, 10);
 inline constexpr QRgb kPrintColour = qRgb(120, 10, 120);

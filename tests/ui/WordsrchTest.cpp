@@ -84,24 +84,25 @@ TEST(WordsrchCatalogueTest, PuzzleChosenInTheCatalogueOpensWithTitleAndHints) {
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->ShownTitle, "Farm");
     EXPECT_EQ(form->BoardLeft, 400 - 300);
-    EXPECT_EQ(form->BoardTop, 300 - 190);
+    const int top = 300 - kBoardHeight / 2;
+    EXPECT_EQ(form->BoardTop, top);
     EXPECT_EQ(ComboTexts(*form->Combo1), QStringList({"Moo", "Cluck"}));
     EXPECT_EQ(form->Combo1->currentIndex(), 0);
     EXPECT_TRUE(form->Combo1->isVisible());
     EXPECT_FALSE(form->Combo2->isVisible());
-    EXPECT_EQ(form->Combo1->geometry().topLeft(), QPoint(100 + 10, 110 + 380 + 5));
+    EXPECT_EQ(form->Combo1->geometry().topLeft(), QPoint(100 + 10, top + kBoardHeight + 5));
     EXPECT_EQ(form->Combo1->width(), 144);
     ASSERT_EQ(Shared().Grids.PlacedWords.size(), 2u);
 
     // The face is centred on half the screen's width, its shadow one pixel left and down.
     const QImage screen = form->Surface().copy();
-    const QRect titleBand(0, 110 + 38, 800, 20);
+    const QRect titleBand(0, top + 38, 800, 20);
     EXPECT_GT(CountPixels(screen, titleBand, qRgb(255, 0, 0)), 5);
     EXPECT_GT(CountPixels(screen, titleBand, qRgb(185, 0, 0)), 0);
-    EXPECT_NEAR(TitleCentre(screen, 110), 400, 2.5);
-    EXPECT_EQ(screen.pixel(100, 110 + 20), kBoardColour);
-    EXPECT_EQ(screen.pixel(700, 490), kEndGameColour);
-    EXPECT_EQ(screen.pixel(550, 490), kPrintColour);
+    EXPECT_NEAR(TitleCentre(screen, top), 400, 2.5);
+    EXPECT_EQ(screen.pixel(100, top + 20), kBoardColour);
+    EXPECT_EQ(screen.pixel(700, top + kBoardHeight), kEndGameColour);
+    EXPECT_EQ(screen.pixel(550, top + kBoardHeight), kPrintColour);
     EXPECT_TRUE(answerer.Boxes().empty());
     delete form.data();
     Shared().GameOptions = GameOptions{};
@@ -131,9 +132,20 @@ TEST_F(WordsrchTest, FindingEveryWordWinsAndRecordsTheTime) {
         for (int i = 0; i < 7; ++i) {
             form->Timer1Timer();
         }
+        // The player takes 15 seconds to close the win message: the clock may run on meanwhile,
+        // but the time taken is that of the last find.
+        answerer.SetBeforeAnswer([this](const SeenBox& box) {
+            for (int i = 0; form && box.text == "Very Good! You found them all!" && i < 15; ++i) {
+                form->Timer1Timer();
+            }
+        });
         int elapsed = 0;
         for (std::size_t k = 0; k < words.size(); ++k) {
             elapsed = form->ElapsedSeconds;
+            if (form->Combo1->count() > 2) { // the player looks at the last hint first
+                QTest::keyClick(form->Combo1, Qt::Key_End);
+                ASSERT_EQ(form->Combo1->currentIndex(), form->Combo1->count() - 1) << k;
+            }
             if (k % 2 == 0) {
                 Drag(words[k].start, words[k].end);
             } else {
@@ -366,32 +378,62 @@ TEST_F(WordsrchTest, ClockIsDrawnAtTheBoardCorner) {
               150 * 15);
 }
 
+// Whether `area` covers part of a letter of the grid.
+bool CoversALetter(const Tsearcher& form, const QRect& area) {
+    for (int c = 0; c < GridColumns; ++c) {
+        for (int r = 0; r < GridRows; ++r) {
+            const QRect letter(form.BoardLeft + 90 + 20 * c - 7, form.BoardTop + 70 + 18 * r, 15,
+                               14);
+            if (area.intersects(letter)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Only the first hint decides the mode: a full stop in it makes a picture puzzle, whose every hint
+// names a picture, even a plain word.
 TEST_F(WordsrchTest, PictureHintsFillTheOwnerDrawnList) {
     const QRgb apple = qRgb(250, 40, 40);
     const QRgb pear = qRgb(40, 250, 40);
+    const QRgb plum = qRgb(120, 40, 160);
     folder.WriteBitmap("pictures/APPLE.BMP", 150, 80, apple);
     folder.WriteBitmap("pictures/PEAR.BMP", 150, 80, pear);
+    folder.WriteBitmap("pictures/Pear", 150, 80, pear);
+    folder.WriteBitmap("pictures/PLUM.BMP", 150, 80, plum);
     struct Case {
         TextList hints;
         bool pictures;
     };
-    const Case cases[] = {{{"apple.bmp", "PEAR.BMP"}, true}, {{"Fruit", "PEAR.BMP"}, false}};
+    const Case cases[] = {{{"apple.bmp", "PEAR.BMP", "PLUM.BMP"}, true},
+                          {{"apple.bmp", "Pear", "PLUM.BMP"}, true},
+                          {{"Fruit", "PEAR.BMP", "PLUM.BMP"}, false}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.hints[0]);
+        SCOPED_TRACE(c.hints[0] + ", " + c.hints[1]);
         answerer.ClearBoxes();
-        OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR"}, c.hints));
+        OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR", "PLUM"}, c.hints));
         EXPECT_TRUE(answerer.Boxes().empty());
         EXPECT_EQ(form->PictureHints, c.pictures);
         EXPECT_EQ(form->Combo2->isVisible(), c.pictures);
         EXPECT_EQ(form->Combo1->isVisible(), !c.pictures);
-        EXPECT_EQ(ComboTexts(*form->Combo1).size(), 2);
+        EXPECT_EQ(ComboTexts(*form->Combo1).size(), 3);
         if (!c.pictures) {
             EXPECT_EQ(form->Combo2->count(), 0);
             continue;
         }
-        EXPECT_EQ(ComboTexts(*form->Combo2), QStringList({"apple.bmp", "PEAR.BMP"}));
+        const QStringList texts = {QString::fromStdString(c.hints[0]),
+                                   QString::fromStdString(c.hints[1]),
+                                   QString::fromStdString(c.hints[2])};
+        EXPECT_EQ(ComboTexts(*form->Combo2), texts);
         EXPECT_EQ(form->Combo2->currentIndex(), 0);
-        ASSERT_EQ(form->HintPictures.size(), 2u);
+        // On the board's bottom band, clear of every letter.
+        const int bottom = form->BoardTop + form->BoardHeight;
+        EXPECT_EQ(form->Combo2->pos(), QPoint(form->BoardLeft + 10, bottom - 60));
+        EXPECT_EQ(form->Combo2->width(), 170);
+        EXPECT_FALSE(CoversALetter(*form, form->Combo2->geometry()));
+        EXPECT_LT(form->Combo2->geometry().bottom(), bottom) << "within the board's bottom band";
+        ASSERT_EQ(form->HintPictures.size(), 3u);
         EXPECT_EQ(form->HintPictures[0]->Image().pixel(10, 10), apple);
         EXPECT_EQ(form->HintPictures[1]->Image().pixel(10, 10), pear);
         EXPECT_EQ(form->Combo2->view()->sizeHintForRow(0), 80);
@@ -412,10 +454,15 @@ TEST_F(WordsrchTest, PictureHintsFillTheOwnerDrawnList) {
         EXPECT_EQ(canvas.pixel(155, 85), qRgb(0, 0, 0));
         EXPECT_EQ(canvas.pixel(4, 6), qRgb(0, 0, 0));
 
+        // The player looks at the last picture, then finds the first word: the list shows its
+        // first entry again.
+        QTest::keyClick(form->Combo2, Qt::Key_End);
+        ASSERT_EQ(form->Combo2->currentIndex(), 2);
         Drag(Word(0).start, Word(0).end);
-        EXPECT_EQ(ComboTexts(*form->Combo2), QStringList({"PEAR.BMP"}));
+        EXPECT_EQ(ComboTexts(*form->Combo2), texts.mid(1));
         EXPECT_EQ(form->Combo2->currentIndex(), 0);
-        EXPECT_EQ(ComboTexts(*form->Combo1), QStringList({"PEAR.BMP"}));
+        EXPECT_EQ(ComboTexts(*form->Combo1), texts.mid(1));
+        EXPECT_EQ(form->Combo1->currentIndex(), 0);
         form->EndGame();
         EXPECT_TRUE(form->HintPictures.empty());
         EXPECT_TRUE(Released());
@@ -432,6 +479,26 @@ TEST_F(WordsrchTest, LongestHintDecidesTheTextListWidth) {
         EXPECT_EQ(form->Combo1->width(), c.width) << c.longest;
         EXPECT_EQ(form->Combo1->x(), form->BoardLeft + 10) << c.longest;
         EXPECT_EQ(form->Combo1->y(), form->BoardTop + kBoardHeight + 5) << c.longest;
+    }
+}
+
+TEST_F(WordsrchTest, HintPicturesAreFoundInAFolderOfAnyCase) {
+    for (const char* pictures : {"PICTURES", "Pictures"}) {
+        SCOPED_TRACE(pictures);
+        DataFolder data;
+        Shared().DataDir = data.Path();
+        data.WriteBitmap(std::string(pictures) + "/APPLE.BMP", 150, 80, qRgb(250, 40, 40));
+        data.WriteBitmap(std::string(pictures) + "/pear.bmp", 150, 80, qRgb(40, 250, 40));
+        answerer.ClearBoxes();
+        OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR"}, {"apple.bmp", "PEAR.BMP"}));
+        EXPECT_TRUE(answerer.Boxes().empty());
+        ASSERT_FALSE(form.isNull());
+        EXPECT_TRUE(form->PictureHints);
+        ASSERT_EQ(form->HintPictures.size(), 2u);
+        EXPECT_EQ(form->HintPictures[0]->Image().pixel(10, 10), qRgb(250, 40, 40));
+        EXPECT_EQ(form->HintPictures[1]->Image().pixel(10, 10), qRgb(40, 250, 40));
+        CloseForm();
+        Shared().DataDir = folder.Path();
     }
 }
 
@@ -498,11 +565,12 @@ TEST_F(WordsrchTest, BoardIsCentredOnlyOnScreensLargerThan640By480) {
         int width, height;
         int left, top;
     };
+    const int half = kBoardHeight / 2;
     const Case cases[] = {{640, 480, 0, 0},
-                          {641, 481, 320 - 300, 240 - 190},
-                          {640, 481, 0, 240 - 190},
+                          {641, 481, 320 - 300, 240 - half},
+                          {640, 481, 0, 240 - half},
                           {641, 480, 320 - 300, 0},
-                          {800, 600, 400 - 300, 300 - 190}};
+                          {800, 600, 400 - 300, 300 - half}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
         OpenGame(SavannaPuzzle(), 7, c.width, c.height);
@@ -516,7 +584,9 @@ TEST_F(WordsrchTest, BoardIsCentredOnlyOnScreensLargerThan640By480) {
         EXPECT_EQ(screen.pixel(c.left, c.top + 20), kBoardColour);
         EXPECT_EQ(screen.pixel(right - 1, bottom - 1), kBoardColour);
         EXPECT_EQ(screen.pixel(right, bottom), kEndGameColour);
-        EXPECT_EQ(screen.pixel(std::min(right + 39, c.width - 1), bottom + 34), kEndGameColour);
+        EXPECT_EQ(
+            screen.pixel(std::min(right + 39, c.width - 1), std::min(bottom + 34, c.height - 1)),
+            kEndGameColour);
         EXPECT_EQ(screen.pixel(right - 150, bottom), kPrintColour);
         if (c.left > 0) {
             EXPECT_EQ(screen.pixel(c.left - 1, c.top + 20), qRgb(0, 0, 0));
@@ -556,7 +626,9 @@ TEST_F(WordsrchTest, PressesInsideTheStartRectangleButOutsideTheCellsStartNothin
     EXPECT_EQ(form->Combo1->count(), 5);
 }
 
-TEST_F(WordsrchTest, TimeRunningOutDuringTheWinMessageEndsTheGameOnce) {
+// The last word found in the last second of a timed game wins it, even if the limit passes while
+// the win message is open; the time taken is that of the last find.
+TEST_F(WordsrchTest, TimeLimitPassingDuringTheWinMessageLeavesTheWin) {
     Shared().GameOptions.timedGame = true;
     Shared().GameOptions.timeLimitChoice = 1;
     folder.Write("a15.asl", ListText({"930", "930"}));
@@ -565,17 +637,21 @@ TEST_F(WordsrchTest, TimeRunningOutDuringTheWinMessageEndsTheGameOnce) {
     for (std::size_t k = 0; k + 1 < words.size(); ++k) {
         Drag(words[k].start, words[k].end);
     }
-    form->ElapsedSeconds = 180;
+    for (int i = 0; i < 180; ++i) {
+        form->Timer1Timer();
+    }
+    ASSERT_TRUE(answerer.Boxes().empty()) << "180 seconds are within the limit";
     answerer.SetBeforeAnswer([this](const SeenBox& box) {
-        if (box.text == "Very Good! You found them all!" && form) {
+        for (int i = 0; form && box.text == "Very Good! You found them all!" && i < 5; ++i) {
             form->Timer1Timer();
         }
     });
     Drag(words.back().end, words.back().start);
     ASSERT_EQ(answerer.Boxes().size(), 2u);
     EXPECT_EQ(answerer.Boxes()[0].text, "Very Good! You found them all!");
-    EXPECT_EQ(answerer.Boxes()[1].text, "Uh-oh... the timer has expired! Better luck next time!");
-    EXPECT_EQ(ReadList(folder / "a15.asl"), TextList({"930", "930"}));
+    EXPECT_EQ(answerer.Boxes()[1].text,
+              "Time taken: 03:00... Previous best was 15:30... Recording new record.");
+    EXPECT_EQ(ReadList(folder / "a15.asl"), TextList({"930", "180"}));
     EXPECT_TRUE(Released());
     EXPECT_EQ(releases, 1);
 }

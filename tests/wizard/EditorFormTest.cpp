@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace lexiglade::test {
 namespace {
 
@@ -274,6 +276,24 @@ TEST_F(EditorFormTest, PicturesAreReshapedWhenNextPasses) {
     }
 }
 
+TEST_F(EditorFormTest, PicturesInAFolderNamedInCapitalsAreFoundAndReshaped) {
+    BoxAnswerer answerer;
+    std::filesystem::rename(data / "pictures", data / "PICTURES");
+    for (int i = 0; i < 15; ++i) {
+        data.WritePicture("PICTURES/pic" + std::to_string(i) + ".BMP", Gradient(300 - i, 200));
+    }
+    Type(wizard, "Shapes", WordLines(15), PictureHints(15));
+    wizard.BitBtn1->click();
+    EXPECT_TRUE(answerer.Boxes().empty());
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
+    for (int i = 0; i < 15; ++i) {
+        const std::string name = "pic" + std::to_string(i) + ".BMP";
+        EXPECT_EQ(data.ReadPicture("PICTURES/" + name).size(), QSize(150, 80)) << name;
+        EXPECT_EQ(data.ReadPicture("PICTURES/originals/" + name).size(), QSize(300 - i, 200));
+    }
+    EXPECT_FALSE(std::filesystem::exists(data / "pictures"));
+}
+
 TEST_F(EditorFormTest, AMissingPictureIsReportedAndRewritesNothing) {
     BoxAnswerer answerer;
     WritePictures(data, 14);
@@ -282,7 +302,7 @@ TEST_F(EditorFormTest, AMissingPictureIsReportedAndRewritesNothing) {
     wizard.BitBtn1->click();
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].text.toStdString(),
-              std::string(kPictureMissing) + data.Path() + "\\PICTURES subdirectory.");
+              std::string(kPictureMissing) + data.Path() + "PICTURES subdirectory.");
     EXPECT_EQ(data.Snapshot(), before);
     EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First);
 }

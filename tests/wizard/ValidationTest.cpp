@@ -37,7 +37,7 @@ PuzzleEntry Valid() {
 
 const std::string kMissingText =
     "At least one hint picture filename was not found. Please verify that the pictueres you want "
-    "to use are in the /data/\\PICTURES subdirectory.";
+    "to use are in the /data/PICTURES subdirectory.";
 
 struct Row {
     const char* what;

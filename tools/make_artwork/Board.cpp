@@ -10,7 +10,9 @@ namespace lexiglade::artwork {
 namespace {
 
 constexpr int kWidth = 600;
-constexpr int kHeight = 380;
+// The picture-hint list stands on the board's last 60 rows, below the letter panel's frame.
+constexpr int kHeight = 424;
+constexpr int kHintListBand = 60;
 // The letter panel; the game centres column c on x 90 + 20c and tops row r at y 70 + 18r.
 const QRectF kPanel(80, 65, 440, 280);
 constexpr int kColumns = 22;
@@ -65,6 +67,18 @@ void DrawClockStrip(QPainter& p) {
     p.drawLine(QPointF(0, 16.5), QPointF(kWidth, 16.5));
 }
 
+// A tray along the bottom edge, around the band of the picture-hint list, which stands on its
+// left end.
+void DrawHintTray(QPainter& p) {
+    const QRectF tray(4, kHeight - kHintListBand - 2, kWidth - 8, kHintListBand);
+    p.setPen(QPen(colour::NightEdge, 1.5));
+    p.setBrush(colour::NightLight);
+    p.drawRoundedRect(tray, 10, 10);
+    const QRectF caption(190, tray.top(), tray.right() - 190, tray.height());
+    DrawLabel(p, caption, QStringLiteral("Find the word of every hint"), BoldFont(15),
+              colour::Gold);
+}
+
 } // namespace
 
 QImage DrawBoard() {
@@ -74,6 +88,7 @@ QImage DrawBoard() {
     DrawClockStrip(p);
     DrawFrame(p);
     DrawCells(p);
+    DrawHintTray(p);
     DrawSideWord(p, 35, QStringLiteral("FIND"), -4);
     DrawSideWord(p, 565, QStringLiteral("WORD"), 4);
     return image;

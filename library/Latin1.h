@@ -1,0 +1,12 @@
+#pragma once
+// The library's files hold Latin-1 text, one byte a character, as the folder tree shows it. Texts
+// for people (error messages, reports) are UTF-8: library text goes into them converted.
+#include <string>
+#include <string_view>
+
+namespace lexiglade {
+
+// Each byte of `text` as the Latin-1 character it stands for, in UTF-8.
+std::string Latin1ToUtf8(std::string_view text);
+
+} // namespace lexiglade
