@@ -7,6 +7,7 @@
 #include "platform/Printer.h"
 #include "print/Printdlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -78,10 +79,12 @@ TEST_F(PrintDialog, OpensCentredWithOkFocusedAndTypesCapitals) {
     owner.show();
     ModalDriver driver;
     bool okFocused = false;
+    bool active = false;
     QWidget* parentShown = nullptr;
     QPoint centre;
     QString typed;
     driver.OnDialog([&](QDialog*) {
+        active = QApplication::activeWindow() == &form;
         okFocused = form.OKBtn->hasFocus();
         parentShown = form.parentWidget();
         centre = form.frameGeometry().center();
@@ -91,6 +94,7 @@ TEST_F(PrintDialog, OpensCentredWithOkFocusedAndTypesCapitals) {
         form.CancelBtn->click();
     });
     PrintPuzzle(&owner, false, {});
+    EXPECT_TRUE(active);
     EXPECT_TRUE(okFocused);
     EXPECT_EQ(parentShown, &owner);
     EXPECT_EQ(form.parentWidget(), home);
