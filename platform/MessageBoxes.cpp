@@ -26,8 +26,9 @@ namespace {
 // Only the close box beside the caption: no minimize or maximize button.
 constexpr Qt::WindowFlags kBoxFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-// Title-bar heights beside the caption: the window's icon, the close box and the margins.
-constexpr int kTitleBarButtonRoom = 3;
+// Title-bar heights beside the caption: the window's icon, the close box, the minimize and maximize
+// buttons that some window managers show whatever the flags say, and the margins.
+constexpr int kTitleBarButtonRoom = 5;
 
 // The width the title bar needs for the whole caption, drawn bold as many window managers do.
 int CaptionRoom(const QWidget& box) {
