@@ -41,6 +41,17 @@ void FillEmptyCells(Grid& grid) {
     }
 }
 
+// Where each prepared word lies, after a search may have turned some of them forwards.
+std::vector<PlacedWord> PlacedAlong(const std::vector<PreparedWord>& prepared,
+                                    const std::vector<WordSpan>& spans) {
+    std::vector<PlacedWord> placed;
+    placed.reserve(spans.size());
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        placed.push_back({prepared[i].text, prepared[i].reversed, spans[i].start, spans[i].end});
+    }
+    return placed;
+}
+
 } // namespace
 
 std::size_t Grid::Index(Cell cell) {
@@ -66,13 +77,7 @@ bool GenerateGrid(GridState& state, const TextList& words, bool backwardWords,
         state.PlacedWords[i].reversed = prepared.back().reversed;
     }
     const std::vector<WordSpan> spans = PlaceWords(state.LetterGrid, prepared);
-    for (std::size_t i = 0; i < spans.size(); ++i) {
-        PlacedWord& placed = state.PlacedWords[i];
-        placed.text = prepared[i].text; // a search may have turned it forwards
-        placed.reversed = prepared[i].reversed;
-        placed.start = spans[i].start;
-        placed.end = spans[i].end;
-    }
+    state.PlacedWords = PlacedAlong(prepared, spans);
     FillEmptyCells(state.LetterGrid);
     return true;
 }
@@ -85,14 +90,16 @@ bool AlwaysPlaceable(const TextList& words) {
     return CanPlaceWords(texts);
 }
 
-void BuildPrintGrid(GridState& state, const TextList& words, bool backwardWords) {
+std::vector<PlacedWord> BuildPrintGrid(GridState& state, const TextList& words,
+                                       bool backwardWords) {
     state.PrintGrid.clear();
     std::vector<PreparedWord> prepared;
     for (std::int32_t i = 0; i <= state.LastWordIndex; ++i) {
         prepared.push_back(Prepare(ListItem(words, i), backwardWords));
     }
-    PlaceWords(state.PrintGrid, prepared);
+    const std::vector<WordSpan> spans = PlaceWords(state.PrintGrid, prepared);
     FillEmptyCells(state.PrintGrid);
+    return PlacedAlong(prepared, spans);
 }
 
 } // namespace lexiglade

@@ -85,8 +85,9 @@ bool GenerateGrid(GridState& state, const TextList& words, bool backwardWords,
 // whether or not backward words are allowed: the check a new puzzle's words must pass.
 bool AlwaysPlaceable(const TextList& words);
 
-// A fresh grid of words 0 to LastWordIndex into PrintGrid; nothing else changes. Throws GridError
-// as GenerateGrid does, and "List index out of bounds" when words is shorter than that.
-void BuildPrintGrid(GridState& state, const TextList& words, bool backwardWords);
+// A fresh grid of words 0 to LastWordIndex into PrintGrid; nothing else changes. Returns where each
+// word lies in it, as GenerateGrid records PlacedWords. Throws GridError as GenerateGrid does, and
+// "List index out of bounds" when words is shorter than that.
+std::vector<PlacedWord> BuildPrintGrid(GridState& state, const TextList& words, bool backwardWords);
 
 } // namespace lexiglade

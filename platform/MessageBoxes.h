@@ -1,7 +1,8 @@
 #pragma once
 // The game's message boxes. Each is modal and belongs to the active game window, so it stays above
 // a stay-on-top puzzle screen; timers and other events keep arriving while it is open. When a box
-// closes, the full-screen forms under it are painted again. Every text is shown as plain text.
+// closes, the full-screen forms under it are painted again. Every text is shown as plain text. The
+// title bar has only the close box, and the box is wide enough for its whole caption.
 #include <QString>
 
 class QWidget;

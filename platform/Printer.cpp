@@ -3,28 +3,24 @@
 #include "platform/GdiError.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QDialogButtonBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+
+#include <stdexcept>
+#include <utility>
 
 namespace lexiglade {
 
 namespace {
 
+constexpr const char* kSetupCaption = "Print Setup";
+constexpr const char* kSetupConfirm = "OK";
+
 [[noreturn]] void Fail(const QString& text) {
     throw PlatformError(text.toLocal8Bit().toStdString());
-}
-
-// "name.pdf" for job 1, "name-2.pdf" for job 2, and so on.
-QString NumberedFile(const QString& path, int job) {
-    if (job <= 1) {
-        return path;
-    }
-    const QFileInfo info(path);
-    const QString suffix = info.suffix().isEmpty() ? QString() : '.' + info.suffix();
-    const QString stem = path.left(path.size() - suffix.size());
-    return stem + '-' + QString::number(job) + suffix;
 }
 
 std::unique_ptr<Printer>& PrinterSlot() {
@@ -51,13 +47,18 @@ Printer::~Printer() {
 bool Printer::Setup(QWidget* owner) {
     RequireIdle();
     QPrintDialog dialog(device_.get(), owner);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setWindowTitle(QString::fromLatin1(kSetupCaption));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // The dialog only chooses; printing starts elsewhere.
+    for (auto* buttons : dialog.findChildren<QDialogButtonBox*>()) {
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok)) {
+            confirm->setText(QString::fromLatin1(kSetupConfirm));
+        }
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
     chosenFile_ = device_->outputFileName();
-    fileJobs_ = 0;
     return true;
 }
 
@@ -65,7 +66,12 @@ void Printer::SelectFile(const QString& path) {
     RequireIdle();
     device_->setOutputFileName(path);
     chosenFile_ = path;
-    fileJobs_ = 0;
+}
+
+bool Printer::HasDestination() const {
+    const bool queue =
+        device_->outputFormat() == QPrinter::NativeFormat && !device_->printerName().isEmpty();
+    return queue || !chosenFile_.isEmpty();
 }
 
 void Printer::SetPortrait() {
@@ -73,31 +79,40 @@ void Printer::SetPortrait() {
     device_->setPageOrientation(QPageLayout::Portrait);
 }
 
-PrinterCanvas& Printer::StartDoc(const std::string& title) {
+PrinterCanvas& Printer::StartDoc(const std::string& title, const QString& file) {
     RequireIdle();
-    RequireDestination();
+    if (file.isEmpty() && !HasDestination()) {
+        Fail(QStringLiteral("There is no default printer currently selected"));
+    }
     device_->setDocName(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
     device_->setCopyCount(1);
     device_->setPrintRange(QPrinter::AllPages);
-    const QString file = NextFileName();
+    const QString output = file.isEmpty() ? chosenFile_ : file;
     if (!file.isEmpty()) {
         device_->setOutputFileName(file);
     }
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(device_.get())) {
         device_->setOutputFileName(chosenFile_);
-        Fail(file.isEmpty() ? QStringLiteral("Printer selected is not valid")
-                            : QStringLiteral("Cannot create file ") + file);
+        Fail(output.isEmpty() ? QStringLiteral("Printer selected is not valid")
+                              : QStringLiteral("Cannot create file ") + output);
     }
     painter_ = std::move(painter);
     canvas_ = std::make_unique<PrinterCanvas>(*painter_);
     return *canvas_;
 }
 
-void Printer::EndDoc() {
-    if (!Printing()) {
+PrinterCanvas& Printer::NewPage() {
+    RequirePrinting();
+    QCoreApplication::processEvents();
+    if (!device_->newPage()) {
         Fail(QStringLiteral("Printer is not currently printing"));
     }
+    return *canvas_;
+}
+
+void Printer::EndDoc() {
+    RequirePrinting();
     QCoreApplication::processEvents();
     painter_->end();
     Finish();
@@ -112,10 +127,11 @@ void Printer::AbortDoc() {
     Finish();
 }
 
+// A file of one document's own gives way to the chosen output again.
 void Printer::Finish() {
     canvas_.reset();
     painter_.reset();
-    if (!chosenFile_.isEmpty()) {
+    if (device_->outputFileName() != chosenFile_) {
         device_->setOutputFileName(chosenFile_);
     }
 }
@@ -126,19 +142,10 @@ void Printer::RequireIdle() const {
     }
 }
 
-void Printer::RequireDestination() const {
-    const bool queue =
-        device_->outputFormat() == QPrinter::NativeFormat && !device_->printerName().isEmpty();
-    if (!queue && chosenFile_.isEmpty()) {
-        Fail(QStringLiteral("There is no default printer currently selected"));
+void Printer::RequirePrinting() const {
+    if (!Printing()) {
+        Fail(QStringLiteral("Printer is not currently printing"));
     }
-}
-
-QString Printer::NextFileName() {
-    if (chosenFile_.isEmpty()) {
-        return {};
-    }
-    return NumberedFile(chosenFile_, ++fileJobs_);
 }
 
 Printer& DefaultPrinter() {
@@ -150,18 +157,44 @@ Printer& DefaultPrinter() {
     return *printer;
 }
 
-PrintJob::PrintJob(Printer& printer, const std::string& title)
-    : printer_(printer), canvas_(printer.StartDoc(title)) {}
+PrintRun::PrintRun(Printer& printer, std::string title, QString file)
+    : printer_(printer), title_(std::move(title)), file_(std::move(file)),
+      oneDocument_(!file_.isEmpty() || !printer.ChosenFile().isEmpty()) {}
 
-PrintJob::~PrintJob() {
-    if (!ended_) {
+PrintRun::~PrintRun() {
+    if (open_) {
         printer_.AbortDoc();
     }
 }
 
-void PrintJob::End() {
-    ended_ = true;
-    printer_.EndDoc();
+PrinterCanvas& PrintRun::StartCopy() {
+    if (open_) {
+        return printer_.NewPage();
+    }
+    printer_.SetPortrait();
+    PrinterCanvas& canvas = printer_.StartDoc(title_, file_);
+    open_ = true;
+    return canvas;
+}
+
+PrinterCanvas& PrintRun::NextPage() {
+    if (!open_) {
+        throw std::logic_error("a page asked for before its copy");
+    }
+    return printer_.NewPage();
+}
+
+void PrintRun::EndCopy() {
+    if (!oneDocument_) {
+        End();
+    }
+}
+
+void PrintRun::End() {
+    if (open_) {
+        open_ = false;
+        printer_.EndDoc();
+    }
 }
 
 } // namespace lexiglade

@@ -1,7 +1,7 @@
 #pragma once
 // The printer of the run, over Qt PrintSupport: the system's print queues or a PDF file, at the
-// printer's high resolution, one job per page. Failures throw PlatformError with the text the
-// general error box shows.
+// printer's high resolution. Failures throw PlatformError with the text the general error box
+// shows.
 #include "platform/PrinterCanvas.h"
 
 #include <QString>
@@ -23,25 +23,31 @@ class Printer {
     Printer(const Printer&) = delete;
     Printer& operator=(const Printer&) = delete;
 
-    // The standard print dialog; the printer, paper or PDF file chosen there applies to every later
-    // job. False when it was cancelled, with nothing changed. "Printing in progress" during a job.
+    // The standard print dialog, confirmed with "OK"; the printer, paper or PDF file chosen there
+    // applies to every later print. False when it was cancelled, with nothing changed. "Printing in
+    // progress" during a document.
     bool Setup(QWidget* owner);
     // A PDF file as the output, as the dialog's "Print to File" does; empty goes back to the queue.
-    // Job n (from 2) after the choice writes the name with "-n" before its suffix, so no job of
-    // the run overwrites another.
+    // Every document written to it replaces the one before.
     void SelectFile(const QString& path);
     QString ChosenFile() const { return chosenFile_; }
+    // Whether documents have somewhere to go without a file of their own: a queue or a chosen file.
+    bool HasDestination() const;
 
-    // Portrait page orientation, whatever the setup chose; "Printing in progress" during a job.
+    // Portrait page orientation, whatever the setup chose; "Printing in progress" during a
+    // document.
     void SetPortrait();
-    // Begins a job of one page with one copy. "Printing in progress" during another job; "There is
-    // no default printer currently selected" with neither a queue nor a file; "Cannot create file
-    // %s" when the file cannot be written.
-    PrinterCanvas& StartDoc(const std::string& title);
-    // Ends the page and the job. Pending events are served first, as the platform's abort
-    // procedure does while a job spools; the job always goes on.
+    // Begins a document, one copy, on its first page: a job on the queue, or the PDF file `file`
+    // when given, else the chosen file. "Printing in progress" during another document; "There is
+    // no default printer currently selected" with no destination; "Cannot create file %s" when the
+    // file cannot be written.
+    PrinterCanvas& StartDoc(const std::string& title, const QString& file = {});
+    // Ends the page and begins the next one of the same document; pending events are served first.
+    PrinterCanvas& NewPage();
+    // Ends the page and the document. Pending events are served first, as the platform's abort
+    // procedure does while a job spools; the document always goes on.
     void EndDoc();
-    // Ends the job in progress without finishing its page where the output allows it.
+    // Ends the document in progress without finishing its page where the output allows it.
     void AbortDoc();
     bool Printing() const { return painter_ != nullptr; }
 
@@ -50,35 +56,43 @@ class Printer {
 
   private:
     void RequireIdle() const;
-    void RequireDestination() const;
-    QString NextFileName();
+    void RequirePrinting() const;
     void Finish();
 
     std::unique_ptr<QPrinter> device_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<PrinterCanvas> canvas_;
     QString chosenFile_;
-    int fileJobs_ = 0;
 };
 
 // The one printer of the run, made on first use and released with the application object.
 Printer& DefaultPrinter();
 
-// One job of one page: started on construction, ended by End, aborted if End was not reached.
-class PrintJob {
+// The pages of one print of several copies. On a queue each copy is a job of its own; into a PDF
+// file all the copies are consecutive pages of one document. A document left unfinished, because
+// the print ended early, is aborted.
+class PrintRun {
   public:
-    PrintJob(Printer& printer, const std::string& title);
-    ~PrintJob();
-    PrintJob(const PrintJob&) = delete;
-    PrintJob& operator=(const PrintJob&) = delete;
+    // Into `file` when given, a PDF file the printer would otherwise not write.
+    PrintRun(Printer& printer, std::string title, QString file = {});
+    ~PrintRun();
+    PrintRun(const PrintRun&) = delete;
+    PrintRun& operator=(const PrintRun&) = delete;
 
-    PrinterCanvas& Canvas() { return canvas_; }
+    // The first page of the next copy, in portrait.
+    PrinterCanvas& StartCopy();
+    // Another page of the copy in progress.
+    PrinterCanvas& NextPage();
+    void EndCopy();
+    // Ends the print; a PDF file is complete only now.
     void End();
 
   private:
     Printer& printer_;
-    PrinterCanvas& canvas_;
-    bool ended_ = false;
+    std::string title_;
+    QString file_;
+    bool oneDocument_;
+    bool open_ = false;
 };
 
 } // namespace lexiglade

@@ -1,9 +1,14 @@
 #include "platform/PrinterCanvas.h"
 
 #include <QFontMetrics>
+#include <QLineF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QString>
+#include <QTransform>
+
+#include <cmath>
 
 namespace lexiglade {
 
@@ -65,6 +70,27 @@ void PrinterCanvas::TextOutA(int x, int y, std::string_view text) {
 
 int PrinterCanvas::TextWidth(std::string_view text) const {
     return QFontMetrics(qfont_, painter_.device()).horizontalAdvance(Latin1(text));
+}
+
+int PrinterCanvas::CapitalsMiddle() const {
+    const QFontMetricsF metrics(qfont_, painter_.device());
+    return static_cast<int>(std::lround(metrics.ascent() - metrics.capHeight() / 2));
+}
+
+// A rounded rectangle along the x axis from 0 to the segment's length, turned and moved onto it.
+void PrinterCanvas::Capsule(DevicePoint from, DevicePoint to, int radius, int lineWidth) {
+    const QLineF axis(from.x, from.y, to.x, to.y);
+    const double r = radius;
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(-r, -r, axis.length() + 2 * r, 2 * r), r, r);
+    QTransform onto;
+    onto.translate(from.x, from.y);
+    onto.rotate(-axis.angle());
+    painter_.save();
+    painter_.setPen(QPen(Qt::black, lineWidth));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPath(onto.map(outline));
+    painter_.restore();
 }
 
 } // namespace lexiglade

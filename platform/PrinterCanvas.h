@@ -27,6 +27,12 @@ class PrinterCanvas {
     void TextOutA(int x, int y, std::string_view text);
     // The width `text` takes in the selected font, in device pixels.
     int TextWidth(std::string_view text) const;
+    // How far below the top of a line of text the middle of its capitals lies, in the selected
+    // font.
+    int CapitalsMiddle() const;
+    // The black outline of a capsule: the points within `radius` of the segment from `from` to
+    // `to`, traced with a line `lineWidth` pixels wide.
+    void Capsule(DevicePoint from, DevicePoint to, int radius, int lineWidth);
 
     QPainter& Painter() { return painter_; }
 

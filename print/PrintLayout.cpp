@@ -57,6 +57,29 @@ std::vector<DevicePoint> PicturePositions(const PageLayout& layout, int count) {
     return positions;
 }
 
+AnswerKeyLayout LayoutAnswerKey(const PageLayout& page) {
+    AnswerKeyLayout key;
+    key.capsuleRadius = page.pitch * 9 / 20;
+    key.capsuleLine = std::max(page.pitch / 20, 1);
+    key.answerGap = page.fontHeight;
+    key.answerRight = page.width - page.width / 10;
+    key.pictureColumn = page.hintRoom / 3;
+    key.pictureAnswerRoom = key.pictureColumn - page.pictureWidth - 2 * key.answerGap;
+    return key;
+}
+
+std::vector<DevicePoint> AnswerPicturePositions(const PageLayout& page, const AnswerKeyLayout& key,
+                                                int count) {
+    std::vector<DevicePoint> positions;
+    for (int k = 0; k < count; ++k) {
+        const int column = std::min(k / PicturesPerColumn, 2);
+        const int row = k - column * PicturesPerColumn;
+        positions.push_back({page.hintLeft + column * key.pictureColumn,
+                             page.hintTop + row * (page.pictureHeight + PictureRowGap)});
+    }
+    return positions;
+}
+
 int FittedFontHeight(int height, int width, int room) {
     if (width <= room || width <= 0) {
         return height;

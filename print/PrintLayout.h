@@ -42,6 +42,24 @@ DevicePoint TextHintPosition(const PageLayout& layout, int k);
 // Left and top of pictures 0 to count - 1.
 std::vector<DevicePoint> PicturePositions(const PageLayout& layout, int count);
 
+// The answer key: the capsule around each word, the word beside its hint, and the pictures in
+// three columns across the hint room so that each has room for its word.
+struct AnswerKeyLayout {
+    int capsuleRadius = 0;     // 9 P / 20: round each letter, clear of the next row's capsules
+    int capsuleLine = 0;       // P / 20, at least 1
+    int answerGap = 0;         // the font height, between a hint and its word
+    int answerRight = 0;       // Wp - Wp / 10, where the words of text hints end
+    int pictureColumn = 0;     // hint room / 3, from one picture column to the next
+    int pictureAnswerRoom = 0; // the width left beside a picture for its word
+};
+
+AnswerKeyLayout LayoutAnswerKey(const PageLayout& page);
+
+// Left and top of pictures 0 to count - 1 on the answer key: columns of 9 from the text hints' left
+// edge, the third column taking all the rest.
+std::vector<DevicePoint> AnswerPicturePositions(const PageLayout& page, const AnswerKeyLayout& key,
+                                                int count);
+
 // The character height at which text `width` pixels wide at `height` fits `room`: `height` when it
 // fits already, otherwise scaled down in proportion (at least 1).
 int FittedFontHeight(int height, int width, int room);

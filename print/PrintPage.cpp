@@ -3,40 +3,19 @@
 #include "app/SharedState.h"
 #include "platform/Printer.h"
 #include "platform/PrinterPicture.h"
-#include "print/PrintLayout.h"
+#include "print/AnswerKey.h"
+#include "print/FileWithoutPrinter.h"
+#include "print/PageText.h"
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 namespace lexiglade {
 
 namespace {
 
 constexpr const char* kJobTitle = "TINYSLIP";
-constexpr const char* kPrintFace = "Times New Roman";
-
-// `text` at (x, y) in the page font, or smaller when it would not fit `room` pixels.
-void TextOutFitted(PrinterCanvas& dc, const Font& font, DevicePoint at, const std::string& text,
-                   int room) {
-    int height = FittedFontHeight(font.height, dc.TextWidth(text), room);
-    if (height != font.height) {
-        dc.SelectObject(CreateFont(kPrintFace, -height));
-        while (height > 1 && dc.TextWidth(text) > room) {
-            dc.SelectObject(CreateFont(kPrintFace, -(--height)));
-        }
-    }
-    dc.TextOutA(at.x, at.y, text);
-    dc.SelectObject(font);
-}
-
-void DrawGrid(PrinterCanvas& dc, const PageLayout& layout, const Grid& letters) {
-    for (int c = 0; c < GridColumns; ++c) {
-        for (int r = 0; r < GridRows; ++r) {
-            const char letter = letters.at({c, r});
-            const DevicePoint at = LetterPosition(layout, {c, r});
-            dc.TextOutA(at.x, at.y, std::string_view(&letter, letter == 0 ? 0 : 1));
-        }
-    }
-}
 
 void DrawPictures(PrinterCanvas& dc, const PageLayout& layout, const PageContent& page) {
     const std::vector<DevicePoint> places = PicturePositions(layout, page.hintCount);
@@ -56,6 +35,14 @@ void DrawTextHints(PrinterCanvas& dc, const PageLayout& layout, const Font& font
     }
 }
 
+// Where the copies go when the printer has nowhere to print them.
+std::optional<ReservedFile> FileWhenNoPrinter(const Printer& printer, const std::string& title) {
+    if (printer.HasDestination()) {
+        return std::nullopt;
+    }
+    return std::make_optional<ReservedFile>(DocumentsFolder(), PdfNameFor(title));
+}
+
 } // namespace
 
 PageContent PuzzlePage(const Grid& letters, bool pictureHints, std::span<const QImage> pictures) {
@@ -72,40 +59,52 @@ PageContent PuzzlePage(const Grid& letters, bool pictureHints, std::span<const Q
     return page;
 }
 
-void PrintPage(Printer& printer, const PageContent& page) {
-    printer.SetPortrait();
-    PrintJob job(printer, kJobTitle);
-    PrinterCanvas& dc = job.Canvas();
+void DrawPuzzlePage(PrinterCanvas& dc, const PageContent& page) {
     const PageLayout layout = LayoutPage(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
-    const Font font = CreateFont(kPrintFace, -layout.fontHeight);
+    const Font font = PageFont(layout);
     dc.SelectObject(font);
-    dc.SetTextAlign(TA_CENTER | TA_TOP);
-    TextOutFitted(dc, font, layout.title, page.title, layout.titleRoom);
+    DrawTitle(dc, layout, font, page.title);
     DrawGrid(dc, layout, page.letters);
     if (page.pictureHints) {
         DrawPictures(dc, layout, page);
     } else {
         DrawTextHints(dc, layout, font, page);
     }
-    job.End();
 }
 
-void PrintCopies(std::int32_t count, bool unique, bool pictureHints,
-                 std::span<const QImage> pictures) {
+QString PrintCopies(const PrintChoice& choice, bool pictureHints,
+                    std::span<const QImage> pictures) {
+    if (choice.copies <= 0) {
+        return {};
+    }
     SharedState& state = Shared();
-    // Taken once: events served while a job spools may change or end the game.
+    // Taken once: events served while a page spools may change or end the game.
     PageContent page = PuzzlePage(state.Grids.LetterGrid, pictureHints, pictures);
+    page.placedWords = state.Grids.PlacedWords;
     GridState grids = state.Grids;
     const TextList words = state.LoadedPuzzle.words;
     const bool backward = state.GameOptions.backwardWords;
-    for (std::int32_t copy = 0; copy < count; ++copy) {
-        if (unique) {
-            BuildPrintGrid(grids, words, backward);
+    Printer& printer = DefaultPrinter();
+    std::optional<ReservedFile> file = FileWhenNoPrinter(printer, page.title);
+    PrintRun run(printer, kJobTitle, file ? file->Path() : QString());
+    for (std::int32_t copy = 0; copy < choice.copies; ++copy) {
+        if (choice.unique) {
+            page.placedWords = BuildPrintGrid(grids, words, backward);
             state.Grids.PrintGrid = grids.PrintGrid;
             page.letters = grids.PrintGrid;
         }
-        PrintPage(DefaultPrinter(), page);
+        DrawPuzzlePage(run.StartCopy(), page);
+        if (choice.answerKeys) {
+            DrawAnswerKey(run.NextPage(), page);
+        }
+        run.EndCopy();
     }
+    run.End();
+    if (!file) {
+        return {};
+    }
+    file->Keep();
+    return file->Path();
 }
 
 } // namespace lexiglade

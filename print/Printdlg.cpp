@@ -10,6 +10,7 @@
 #include "print/PrintPage.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,11 @@ void ShowModalOver(Tprndlg& dialog, QWidget* owner) {
     }
 }
 
+QString WentToFileMessage(const QString& path) {
+    return QStringLiteral("There is no printer, so the puzzle was printed to the file\n") +
+           QDir::toNativeSeparators(path);
+}
+
 // The screen frees its pictures when the game ends, which may happen while the copies print.
 std::vector<QImage> CopyPictures(std::span<const std::unique_ptr<Bitmap>> bitmaps) {
     std::vector<QImage> pictures;
@@ -81,15 +87,15 @@ void PrintPuzzle(QWidget* owner, bool pictureHints,
                  std::span<const std::unique_ptr<Bitmap>> hintPictures) {
     const std::vector<QImage> pictures =
         pictureHints ? CopyPictures(hintPictures) : std::vector<QImage>();
-    SharedState& state = Shared();
-    state.CopyCount = 0;
-    state.UniqueCopies = false;
-    ShowModalOver(PrintDialog(owner), owner);
-    if (state.CopyCount > 0) {
+    const PrintChoice choice = PrintDialog(owner).Ask(owner);
+    if (choice.copies > 0) {
         ShowInformation(QStringLiteral("Click OK to print!"));
     }
-    if (state.CopyCount > 0) {
-        PrintCopies(state.CopyCount, state.UniqueCopies, pictureHints, pictures);
+    if (choice.copies > 0) {
+        const QString file = PrintCopies(choice, pictureHints, pictures);
+        if (!file.isEmpty()) {
+            ShowInformation(WentToFileMessage(file));
+        }
     }
 }
 
@@ -130,6 +136,8 @@ void Tprndlg::CreateControls() {
     Edit1->setValidator(new UpperCaseValidator(Edit1));
     CheckBox1 = new QCheckBox(QStringLiteral("Make each copy unique"), this);
     CheckBox1->setGeometry(37, 102, 173, 16);
+    CheckBox2 = new QCheckBox(QStringLiteral("Print answer key"), this);
+    CheckBox2->setGeometry(37, 130, 173, 16);
     OKBtn = new QPushButton(PrintOkGlyph(), QStringLiteral("OK"), this);
     OKBtn->setGeometry(140, 180, 77, 27);
     OKBtn->setDefault(true);
@@ -150,15 +158,26 @@ void Tprndlg::showEvent(QShowEvent* event) {
     OKBtn->setFocus(Qt::OtherFocusReason);
 }
 
+PrintChoice Tprndlg::Ask(QWidget* owner) {
+    SharedState& state = Shared();
+    state.CopyCount = 0;
+    state.UniqueCopies = false;
+    choice_ = PrintChoice{};
+    ShowModalOver(*this, owner);
+    return choice_;
+}
+
 void Tprndlg::OKBtnClick() {
     SharedState& state = Shared();
     state.UniqueCopies = CheckBox1->isChecked();
     state.CopyCount = CopiesOf(Edit1->text());
+    choice_ = {state.CopyCount, state.UniqueCopies, CheckBox2->isChecked()};
     accept();
 }
 
 void Tprndlg::CancelBtnClick() {
     Shared().CopyCount = 0;
+    choice_.copies = 0;
     reject();
 }
 

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+
 namespace lexiglade {
 namespace {
 
@@ -18,7 +21,7 @@ TEST(BuildPrintGrid, FillsOnlyThePrintGridAndLeavesTheGameAsItWas) {
         SetRandomSeed(2024);
         GenerateGrid(state, Planets, backwardWords);
         const GridState game = state;
-        BuildPrintGrid(state, Planets, backwardWords);
+        const std::vector<PlacedWord> placed = BuildPrintGrid(state, Planets, backwardWords);
         EXPECT_EQ(state.LetterGrid, game.LetterGrid);
         EXPECT_EQ(state.PlacedWords, game.PlacedWords);
         EXPECT_EQ(state.LastWordIndex, game.LastWordIndex);
@@ -26,6 +29,20 @@ TEST(BuildPrintGrid, FillsOnlyThePrintGridAndLeavesTheGameAsItWas) {
         EXPECT_EQ(test::CountCells(state.PrintGrid, 0), 0);
         for (const PlacedWord& word : game.PlacedWords) {
             EXPECT_TRUE(test::HoldsWord(state.PrintGrid, word.text)) << word.text;
+        }
+        // Where the printed grid holds each word, the way the game's table says it.
+        ASSERT_EQ(placed.size(), Planets.size());
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            const PlacedWord& word = placed[i];
+            std::string forwards(word.text);
+            if (word.reversed) {
+                std::reverse(forwards.begin(), forwards.end());
+            }
+            std::string upper = Planets[i];
+            std::transform(upper.begin(), upper.end(), upper.begin(),
+                           [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+            EXPECT_EQ(forwards, upper) << i;
+            EXPECT_EQ(test::ReadLine(state.PrintGrid, word.start, word.end), word.text) << i;
         }
     }
 }
@@ -43,8 +60,9 @@ TEST(BuildPrintGrid, RunsTheGamesPlacementOnWordsUpToLastWordIndex) {
             GridState print;
             print.LastWordIndex = last;
             SetRandomSeed(77);
-            BuildPrintGrid(print, Planets, backwardWords);
+            const std::vector<PlacedWord> placed = BuildPrintGrid(print, Planets, backwardWords);
             EXPECT_EQ(print.PrintGrid, game.LetterGrid) << "last " << last;
+            EXPECT_EQ(placed, game.PlacedWords) << "last " << last;
             EXPECT_EQ(RandomSeed(), seedAfterGame);
             EXPECT_EQ(print.LetterGrid, Grid{});
             EXPECT_TRUE(print.PlacedWords.empty());

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -63,6 +64,66 @@ TEST(MessageBoxes, EveryBoxShowsItsTextLiterallyNeverAsHtml) {
         // Laid out as plain text, the markup itself takes its room on the line.
         const QFontMetrics metrics(QApplication::font("QMessageBox"));
         EXPECT_GE(shown.laidOutWidth, metrics.horizontalAdvance(literal)) << c.box;
+    }
+}
+
+struct ShownFrame {
+    QString caption;
+    Qt::WindowFlags flags;
+    int width = 0;
+    bool shown = false;
+};
+
+// Opens a box with `open`, notes its caption, title-bar flags and width, then presses its first
+// button.
+ShownFrame ShowAndMeasure(const std::function<void()>& open) {
+    ShownFrame shown;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) {
+            return;
+        }
+        shown = {box->windowTitle(), box->windowFlags(), box->width(), true};
+        box->buttons().value(0)->click();
+    });
+    poll.start();
+    open();
+    return shown;
+}
+
+// The caption as a title bar draws it, at its widest: the title-bar font made bold.
+int CaptionWidth(const QString& caption) {
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(caption);
+}
+
+// Only the close box in the title bar, and room for the whole caption beside it and the icon.
+TEST(MessageBoxes, TitleBarsHaveNoMinimizeOrMaximizeAndShowTheWholeCaption) {
+    const struct {
+        const char* caption;
+        std::function<void()> open;
+    } cases[] = {
+        {"Information", [] { ShowInformation(QStringLiteral("OK")); }},
+        {"Verify", [] { AskVerify(QStringLiteral("?")); }},
+        {"Lexiglade", [] { ShowErrorBox(QStringLiteral("X")); }},
+        {"Information", [] { ShowInformation(QStringLiteral("Click OK to print!")); }},
+    };
+    const int titleBar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        const ShownFrame shown = ShowAndMeasure(c.open);
+        ASSERT_TRUE(shown.shown);
+        EXPECT_EQ(shown.caption, QString::fromLatin1(c.caption));
+        EXPECT_FALSE(shown.flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(shown.flags.testFlag(Qt::WindowMaximizeButtonHint));
+        EXPECT_TRUE(shown.flags.testFlag(Qt::CustomizeWindowHint));
+        EXPECT_TRUE(shown.flags.testFlag(Qt::WindowTitleHint));
+        EXPECT_TRUE(shown.flags.testFlag(Qt::WindowCloseButtonHint));
+        // The window's icon and up to three buttons take a title bar's height each.
+        EXPECT_GE(shown.width, CaptionWidth(shown.caption) + 4 * titleBar) << shown.width;
     }
 }
 

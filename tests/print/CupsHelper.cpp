@@ -1,5 +1,6 @@
-// Prints copies of a sample puzzle as the game does, on the default queue of the print server that
-// CUPS_SERVER names. Writes the queue's name; exits 1 with the error's text.
+// Prints copies of a sample puzzle as the game does (each followed by its answer key after "keys")
+// on the default queue of the print server that CUPS_SERVER names. Writes the queue's name, then
+// the file printed to for want of a queue; exits 1 with the error's text.
 #include "PuzzleSetup.h"
 
 #include "platform/Application.h"
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <string>
 
 int main(int argc, char** argv) {
     using namespace lexiglade;
@@ -19,10 +21,11 @@ int main(int argc, char** argv) {
     }
     Application app(argc, argv);
     const int copies = argc > 1 ? std::atoi(argv[1]) : 1;
+    const bool keys = argc > 2 && std::string(argv[2]) == "keys";
     test::LoadPuzzle("Animals in the Queue", test::SampleWords(15), test::SampleHints(15));
     try {
         std::cout << DefaultPrinter().Device().printerName().toStdString() << '\n';
-        PrintCopies(copies, false, false, {});
+        std::cout << PrintCopies({copies, false, keys}, false, {}).toStdString() << '\n';
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';
         return 1;

@@ -7,6 +7,7 @@
 #include "platform/Printer.h"
 #include "print/Printdlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -58,6 +59,10 @@ TEST_F(PrintDialog, DesignValues) {
     EXPECT_EQ(form.Edit1->maxLength(), 2);
     EXPECT_EQ(form.CheckBox1->text(), QStringLiteral("Make each copy unique"));
     EXPECT_EQ(form.CheckBox1->geometry(), QRect(37, 102, 173, 16));
+    EXPECT_EQ(form.CheckBox2->text(), QStringLiteral("Print answer key"));
+    EXPECT_EQ(form.CheckBox2->geometry(), QRect(37, 130, 173, 16));
+    EXPECT_TRUE(form.Bevel1->geometry().contains(form.CheckBox2->geometry()));
+    EXPECT_GE(form.CheckBox2->geometry().width(), form.CheckBox2->sizeHint().width());
     EXPECT_EQ(form.OKBtn->text(), QStringLiteral("OK"));
     EXPECT_EQ(form.OKBtn->geometry(), QRect(140, 180, 77, 27));
     EXPECT_FALSE(form.OKBtn->icon().isNull());
@@ -74,10 +79,12 @@ TEST_F(PrintDialog, OpensCentredWithOkFocusedAndTypesCapitals) {
     owner.show();
     ModalDriver driver;
     bool okFocused = false;
+    bool active = false;
     QWidget* parentShown = nullptr;
     QPoint centre;
     QString typed;
     driver.OnDialog([&](QDialog*) {
+        active = QApplication::activeWindow() == &form;
         okFocused = form.OKBtn->hasFocus();
         parentShown = form.parentWidget();
         centre = form.frameGeometry().center();
@@ -87,6 +94,7 @@ TEST_F(PrintDialog, OpensCentredWithOkFocusedAndTypesCapitals) {
         form.CancelBtn->click();
     });
     PrintPuzzle(&owner, false, {});
+    EXPECT_TRUE(active);
     EXPECT_TRUE(okFocused);
     EXPECT_EQ(parentShown, &owner);
     EXPECT_EQ(form.parentWidget(), home);
@@ -100,39 +108,45 @@ TEST_F(PrintDialog, CopyCountsTyped) {
     const struct {
         const char* typed;
         bool unique;
+        bool keys;
         int count;
         int copies;
     } cases[] = {
-        {"2", false, 2, 2}, {"1", true, 1, 1},  {"99", false, 99, 99},
-        {"0", false, 0, 0}, {"", false, 0, 0},  {"-1", false, -1, 0},
-        {"ab", true, 0, 0}, {"+3", true, 3, 3}, {"7x", false, 0, 0},
+        {"2", false, false, 2, 2}, {"1", true, false, 1, 1},  {"99", false, false, 99, 99},
+        {"0", false, true, 0, 0},  {"", false, false, 0, 0},  {"-1", false, true, -1, 0},
+        {"ab", true, false, 0, 0}, {"+3", true, false, 3, 3}, {"7x", false, false, 0, 0},
+        {"2", false, true, 2, 2},  {"3", true, true, 3, 3},
     };
     const QStringList screen = RowsOf(Shared().Grids.LetterGrid);
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
+        SCOPED_TRACE(std::string(c.typed) + (c.keys ? " with keys" : ""));
         TempFolder folder;
-        DefaultPrinter().SelectFile(QString::fromStdString(folder / "copy.pdf"));
+        const std::string output = folder / "copy.pdf";
+        DefaultPrinter().SelectFile(QString::fromStdString(output));
         Tprndlg& form = Form();
         ModalDriver driver;
         driver.OnDialog([&](QDialog*) {
             Type(form, QString::fromLatin1(c.typed));
             form.CheckBox1->setChecked(c.unique);
+            form.CheckBox2->setChecked(c.keys);
             form.OKBtn->click();
         });
         PrintPuzzle(nullptr, false, {});
         EXPECT_EQ(driver.DialogsSeen(), 1);
         EXPECT_EQ(Shared().CopyCount, c.count);
         EXPECT_EQ(Shared().UniqueCopies, c.unique);
-        EXPECT_EQ(static_cast<int>(FolderEntries(folder.Path()).size()), c.copies);
         if (c.copies == 0) {
+            EXPECT_TRUE(FolderEntries(folder.Path()).empty());
             EXPECT_TRUE(driver.Boxes().empty());
             continue;
         }
+        EXPECT_EQ(PdfPages(output), c.keys ? 2 * c.copies : c.copies);
         ASSERT_EQ(driver.Boxes().size(), 1u);
         EXPECT_EQ(driver.Boxes()[0].caption, QStringLiteral("Information"));
         EXPECT_EQ(driver.Boxes()[0].text, QStringLiteral("Click OK to print!"));
-        const QStringList lines = SqueezedLines(PdfText(folder / "copy.pdf"));
+        const QStringList lines = SqueezedLines(PdfText(output, 1));
         EXPECT_EQ(HasRows(lines, screen), !c.unique);
+        EXPECT_EQ(PdfText(output, 2).contains(QStringLiteral("(answers)")), c.keys);
     }
 }
 
@@ -149,11 +163,14 @@ TEST_F(PrintDialog, CancelAndTheCloseBoxPrintNothingAndKeepWhatWasTyped) {
         ModalDriver driver;
         QString shown;
         bool ticked = false;
+        bool keysTicked = false;
         driver.OnDialog([&](QDialog*) {
             shown = form.Edit1->text();
             ticked = form.CheckBox1->isChecked();
+            keysTicked = form.CheckBox2->isChecked();
             Type(form, QString::number(round + 5));
             form.CheckBox1->setChecked(round % 2 == 0);
+            form.CheckBox2->setChecked(round % 2 != 0);
             closeIt();
         });
         PrintPuzzle(nullptr, false, {});
@@ -161,6 +178,7 @@ TEST_F(PrintDialog, CancelAndTheCloseBoxPrintNothingAndKeepWhatWasTyped) {
         if (round > 0) {
             EXPECT_EQ(shown, QString::number(round + 4));
             EXPECT_EQ(ticked, (round - 1) % 2 == 0);
+            EXPECT_EQ(keysTicked, (round - 1) % 2 != 0);
         }
         EXPECT_EQ(Shared().CopyCount, 0);
         EXPECT_TRUE(driver.Boxes().empty());

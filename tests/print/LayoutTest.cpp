@@ -104,6 +104,34 @@ TEST(PrintLayout, PicturesBeyondTwentySevenContinueDownTheThirdColumn) {
     EXPECT_EQ(places[29], (DevicePoint{2298, 3152 + 11 * 340}));
 }
 
+TEST(PrintLayout, AnswerKeyOf4800By6600Pixels) {
+    const PageLayout page = LayoutPage(4800, 6600);
+    const AnswerKeyLayout key = LayoutAnswerKey(page);
+    EXPECT_EQ(key.capsuleRadius, 61);
+    EXPECT_EQ(key.capsuleLine, 6);
+    EXPECT_EQ(key.answerGap, 88);
+    EXPECT_EQ(key.answerRight, 4320);
+    EXPECT_EQ(key.pictureColumn, 1280);
+    EXPECT_EQ(key.pictureAnswerRoom, 1280 - 619 - 2 * 88);
+    const std::vector<DevicePoint> places = AnswerPicturePositions(page, key, 30);
+    ASSERT_EQ(places.size(), 30u);
+    EXPECT_EQ(places[0], (DevicePoint{480, 3152}));
+    EXPECT_EQ(places[8], (DevicePoint{480, 3152 + 8 * 340}));
+    EXPECT_EQ(places[9], (DevicePoint{1760, 3152}));
+    EXPECT_EQ(places[18], (DevicePoint{3040, 3152}));
+    EXPECT_EQ(places[29], (DevicePoint{3040, 3152 + 11 * 340}));
+}
+
+// The capsules of neighbouring rows never touch, and each takes in its letters.
+TEST(PrintLayout, CapsulesStayWithinTheirRow) {
+    for (int width : {2400, 4800, 9583}) {
+        const PageLayout page = LayoutPage(width, width * 11 / 8);
+        const AnswerKeyLayout key = LayoutAnswerKey(page);
+        EXPECT_LT(2 * key.capsuleRadius + key.capsuleLine, page.pitch) << width;
+        EXPECT_GT(2 * key.capsuleRadius - key.capsuleLine, page.fontHeight) << width;
+    }
+}
+
 TEST(PrintLayout, TooWideTextShrinksInProportion) {
     const struct {
         int height, width, room, expected;

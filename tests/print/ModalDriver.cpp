@@ -6,6 +6,13 @@
 
 namespace lexiglade::test {
 
+namespace {
+
+// Far longer than any window takes to come up, even under a sanitizer on a busy machine.
+constexpr qint64 kActivationWaitMs = 5000;
+
+} // namespace
+
 ModalDriver::ModalDriver() {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
@@ -16,11 +23,31 @@ ModalDriver::~ModalDriver() {
     timer_.stop();
 }
 
+// The platform activates a window shown some time after showing it; until then it has no focus.
+bool ModalDriver::Ready(QWidget* modal) {
+    if (QApplication::activeWindow() == modal) {
+        return true;
+    }
+    if (waitingFor_ != modal) {
+        waitingFor_ = modal;
+        waiting_.start();
+    }
+    return waiting_.elapsed() >= kActivationWaitMs;
+}
+
 void ModalDriver::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible()) {
+    // A window whose answer is under way is left alone; one that the answer opens is answered.
+    if (modal == nullptr || modal == answering_ || !modal->isVisible() || !Ready(modal)) {
         return;
     }
+    const QPointer<QWidget> outer = answering_;
+    answering_ = modal;
+    struct Restore {
+        QPointer<QWidget>& answering;
+        QPointer<QWidget> outer;
+        ~Restore() { answering = outer; }
+    } restore{answering_, outer};
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         boxes_.push_back({box->windowTitle(), box->text(), box->icon()});
         box->buttons().value(0)->click();

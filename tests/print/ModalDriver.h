@@ -1,6 +1,8 @@
 #pragma once
 // Answers the message boxes and dialogs the game opens, as a player would, and records each box.
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -20,7 +22,8 @@ struct SeenBox {
 class ModalDriver {
   public:
     // Message boxes are answered with their first button; other dialogs get `dialogAction`
-    // (default: reject).
+    // (default: reject). A window is answered once it is the active window, as a player sees it
+    // come up with its focus in place, or when it has waited a few seconds for that in vain.
     ModalDriver();
     ~ModalDriver();
     ModalDriver(const ModalDriver&) = delete;
@@ -32,8 +35,12 @@ class ModalDriver {
 
   private:
     void Poll();
+    bool Ready(QWidget* modal);
 
     QTimer timer_;
+    QPointer<QWidget> waitingFor_;
+    QElapsedTimer waiting_;
+    QPointer<QWidget> answering_;
     std::vector<SeenBox> boxes_;
     std::function<void(QDialog*)> dialogAction_;
     int dialogs_ = 0;

@@ -29,17 +29,17 @@ QStringList PrintedRows(const QString& text) {
 
 using PdfPrint = PrintFixture;
 
-TEST_F(PdfPrint, TwoCopiesAreTwoJobsOfTheWholePuzzle) {
+TEST_F(PdfPrint, TwoCopiesIntoAFileAreTwoPagesOfOneDocument) {
     const SharedState& state = Shared();
-    PrintCopies(2, false, false, {});
+    PrintCopies({2, false}, false, {});
     const std::vector<std::string> files = PrintedFiles();
-    ASSERT_EQ(files.size(), 2u);
-    for (const std::string& file : files) {
-        SCOPED_TRACE(file);
-        EXPECT_EQ(PdfInfoField(file, QStringLiteral("Pages")), QStringLiteral("1"));
-        EXPECT_EQ(PdfInfoField(file, QStringLiteral("Title")), QStringLiteral("TINYSLIP"));
-        EXPECT_TRUE(IsPortrait(file));
-        const QString text = PdfText(file);
+    ASSERT_EQ(files, std::vector<std::string>{Output()});
+    EXPECT_EQ(PdfPages(Output()), 2);
+    EXPECT_EQ(PdfInfoField(Output(), QStringLiteral("Title")), QStringLiteral("TINYSLIP"));
+    EXPECT_TRUE(IsPortrait(Output()));
+    for (int page : {1, 2}) {
+        SCOPED_TRACE(page);
+        const QString text = PdfText(Output(), page);
         const QStringList lines = SqueezedLines(text);
         EXPECT_TRUE(lines.contains(Squeezed(state.LoadedPuzzle.title)));
         EXPECT_EQ(PrintedRows(text), RowsOf(state.Grids.LetterGrid));
@@ -53,11 +53,10 @@ TEST_F(PdfPrint, UniqueCopiesHaveGridsOfTheirOwnAndLeaveTheGameAlone) {
     const SharedState& state = Shared();
     const GridState before = state.Grids;
     const LoadedPuzzle puzzle = state.LoadedPuzzle;
-    PrintCopies(2, true, false, {});
-    const std::vector<std::string> files = PrintedFiles();
-    ASSERT_EQ(files.size(), 2u);
-    const QStringList first = PrintedRows(PdfText(files[0]));
-    const QStringList second = PrintedRows(PdfText(files[1]));
+    PrintCopies({2, true}, false, {});
+    ASSERT_EQ(PdfPages(Output()), 2);
+    const QStringList first = PrintedRows(PdfText(Output(), 1));
+    const QStringList second = PrintedRows(PdfText(Output(), 2));
     ASSERT_EQ(first.size(), GridRows);
     EXPECT_NE(first, RowsOf(before.LetterGrid));
     EXPECT_NE(second, RowsOf(before.LetterGrid));
@@ -70,12 +69,19 @@ TEST_F(PdfPrint, UniqueCopiesHaveGridsOfTheirOwnAndLeaveTheGameAlone) {
     EXPECT_EQ(state.LoadedPuzzle.hints, puzzle.hints);
 }
 
+// The file chosen holds the last print alone, however many came before.
+TEST_F(PdfPrint, EachPrintReplacesTheFileChosen) {
+    for (int copies : {3, 1, 2}) {
+        PrintCopies({copies, false}, false, {});
+        EXPECT_EQ(PrintedFiles(), std::vector<std::string>{Output()});
+        EXPECT_EQ(PdfPages(Output()), copies);
+    }
+}
+
 TEST_F(PdfPrint, LandscapeChosenInTheSetupStillPrintsPortrait) {
     DefaultPrinter().Device().setPageOrientation(QPageLayout::Landscape);
-    PrintCopies(1, false, false, {});
-    const std::vector<std::string> files = PrintedFiles();
-    ASSERT_EQ(files.size(), 1u);
-    EXPECT_TRUE(IsPortrait(files[0]));
+    PrintCopies({1, false}, false, {});
+    EXPECT_TRUE(IsPortrait(Output()));
 }
 
 // Text that leaves the page is not extracted, so each of these must lie on it whole.
@@ -91,7 +97,7 @@ TEST_F(PdfPrint, TitlesAndHintsOfAnyLengthArePrintedWhole) {
     }
     state.LoadedPuzzle.title = title;
     state.LoadedPuzzle.hints[3] = hint;
-    PrintCopies(1, false, false, {});
+    PrintCopies({1, false}, false, {});
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files.size(), 1u);
     const QString text = Squeezed(PdfRawText(files[0]).toStdString());
@@ -105,7 +111,7 @@ TEST_F(PdfPrint, TextHintsStandOneBelowAnotherAtPitchQ) {
     state.LoadedPuzzle.hints = SampleHints(25);
     state.LoadedPuzzle.words = SampleWords(25);
     GenerateGrid(state.Grids, state.LoadedPuzzle.words, true);
-    PrintCopies(1, false, false, {});
+    PrintCopies({1, false}, false, {});
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files.size(), 1u);
     const QString boxes =
@@ -125,30 +131,18 @@ TEST_F(PdfPrint, TextHintsStandOneBelowAnotherAtPitchQ) {
     }
 }
 
-TEST_F(PdfPrint, WithNeitherAQueueNorAFileNothingIsPrinted) {
-    DefaultPrinter().SelectFile(QString());
-    try {
-        PrintCopies(2, false, false, {});
-        FAIL() << "printed without a printer";
-    } catch (const PlatformError& error) {
-        EXPECT_STREQ(error.what(), "There is no default printer currently selected");
-    }
-    EXPECT_TRUE(PrintedFiles().empty());
-    EXPECT_FALSE(DefaultPrinter().Printing());
-}
-
 TEST_F(PdfPrint, AFileThatCannotBeWrittenFailsBeforeAnyJobStarts) {
     DefaultPrinter().SelectFile(QStringLiteral("/nonexistent-folder/puzzle.pdf"));
     try {
-        PrintCopies(1, false, false, {});
+        PrintCopies({1, false}, false, {});
         FAIL() << "printed into a missing folder";
     } catch (const PlatformError& error) {
         EXPECT_STREQ(error.what(), "Cannot create file /nonexistent-folder/puzzle.pdf");
     }
     EXPECT_FALSE(DefaultPrinter().Printing());
     DefaultPrinter().SelectFile(QString::fromStdString(Output()));
-    PrintCopies(1, false, false, {});
-    EXPECT_EQ(PrintedFiles().size(), 1u);
+    PrintCopies({1, false}, false, {});
+    EXPECT_EQ(PrintedFiles(), std::vector<std::string>{Output()});
 }
 
 } // namespace

@@ -9,16 +9,19 @@
 #include "platform/GdiBitmap.h"
 #include "platform/Printer.h"
 #include "print/PrintLayout.h"
+#include "print/PrintPage.h"
 #include "print/Printdlg.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace lexiglade::test {
@@ -86,6 +89,23 @@ class PicturePrint : public PrintFixture {
                 int((printable.top() + place.y + layout.pictureHeight / 2.0) * scale)};
     }
 
+    // Place k's rectangle in points of the page.
+    QRectF PlaceInPoints(const PageLayout& layout, DevicePoint place) const {
+        QPrinter& device = DefaultPrinter().Device();
+        const QRectF printable = device.pageRect(QPrinter::DevicePixel);
+        const double scale = 72.0 / device.resolution();
+        return {(printable.left() + place.x) * scale, (printable.top() + place.y) * scale,
+                layout.pictureWidth * scale, layout.pictureHeight * scale};
+    }
+
+    std::vector<QImage> Images() const {
+        std::vector<QImage> images;
+        for (const auto& picture : pictures_) {
+            images.push_back(picture->Image());
+        }
+        return images;
+    }
+
     const std::vector<QRgb> colours_ = PictureColours();
     std::vector<std::unique_ptr<Bitmap>> pictures_;
 };
@@ -114,6 +134,39 @@ TEST_F(PicturePrint, TwentyFivePicturesPrintNineNineAndSevenInThreeColumns) {
         const int expected = k < colours_.size() ? static_cast<int>(k) : -1;
         EXPECT_EQ(NearestColour(colours_, page.pixel(centre)), expected) << "place " << k;
     }
+}
+
+// The key shows each picture with its word to its right, in three columns across the hint room.
+TEST_F(PicturePrint, TheAnswerKeyPutsEachWordBesideItsPicture) {
+    PrintCopies({1, false, true}, true, Images());
+    ASSERT_EQ(PdfPages(Output()), 2);
+    constexpr int kDpi = 40;
+    const QImage page = RenderPage(Output(), Folder().Path(), kDpi, 2);
+    ASSERT_FALSE(page.isNull());
+    QPrinter& device = DefaultPrinter().Device();
+    const PageLayout layout = LayoutPage(device.width(), device.height());
+    const std::vector<DevicePoint> places =
+        AnswerPicturePositions(layout, LayoutAnswerKey(layout), 25);
+    const std::vector<PdfWord> words = PdfWords(Output(), 2);
+    const TextList& answers = Shared().LoadedPuzzle.words;
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(NearestColour(colours_, page.pixel(RenderedCentre(layout, places[k], kDpi))),
+                  static_cast<int>(k));
+        const QRectF picture = PlaceInPoints(layout, places[k]);
+        const auto word = std::find_if(words.begin(), words.end(), [&](const PdfWord& w) {
+            return w.text == QString::fromStdString(answers[k]);
+        });
+        ASSERT_NE(word, words.end());
+        EXPECT_GT(word->box.left(), picture.right());
+        EXPECT_LT(word->box.left(), picture.right() + picture.height());
+        EXPECT_GT(word->box.center().y(), picture.top());
+        EXPECT_LT(word->box.center().y(), picture.bottom());
+        if (k + 1 < places.size() && places[k + 1].x > places[k].x) {
+            EXPECT_LT(word->box.right(), PlaceInPoints(layout, places[k + 1]).left());
+        }
+    }
+    EXPECT_TRUE(PdfText(Output(), 2).contains(QStringLiteral("Animal Pictures (answers)")));
 }
 
 } // namespace

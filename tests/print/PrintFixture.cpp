@@ -5,22 +5,10 @@
 #include "platform/Printer.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 
 namespace lexiglade::test {
-
-namespace {
-
-// 1 for "puzzle.pdf", n for "puzzle-n.pdf".
-int JobNumber(const std::string& name) {
-    static const QRegularExpression numbered(QStringLiteral("-(\\d+)\\.pdf$"));
-    const QRegularExpressionMatch match = numbered.match(QString::fromStdString(name));
-    return match.hasMatch() ? match.captured(1).toInt() : 1;
-}
-
-} // namespace
 
 void PrintFixture::SetUp() {
     LoadPuzzle("Animals of the World", SampleWords(15), SampleHints(15));
@@ -38,9 +26,6 @@ std::vector<std::string> PrintFixture::PrintedFiles() const {
             names.push_back(name);
         }
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return JobNumber(a) < JobNumber(b);
-    });
     for (std::string& name : names) {
         name = folder_ / name;
     }

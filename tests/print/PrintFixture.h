@@ -26,7 +26,7 @@ class PrintFixture : public testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // The PDF files printed so far, in job order.
+    // The PDF files in the fixture's folder, by name.
     std::vector<std::string> PrintedFiles() const;
     std::string Output() const { return folder_ / "puzzle.pdf"; }
     const TempFolder& Folder() const { return folder_; }

@@ -1,4 +1,7 @@
-// Test entry: the game's own application object, headless, and no real printer within reach.
+// Test entry: the game's own application object, headless, no real printer within reach, and a
+// private home whose documents folder takes what is printed for want of a printer.
+#include "PrivateHome.h"
+
 #include "platform/Application.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +12,7 @@ int main(int argc, char** argv) {
     }
     // A print server address where nothing listens: the tests print to files and their own queue.
     qputenv("CUPS_SERVER", "127.0.0.1:1");
+    const lexiglade::test::PrivateHome home;
     lexiglade::Application app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

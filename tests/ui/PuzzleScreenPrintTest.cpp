@@ -1,0 +1,139 @@
+// Printing from the puzzle screen itself: its print hotspot, the print dialog, and the copies with
+// their answer keys, on a machine with no printer.
+#include "GameFixture.h"
+#include "PdfTools.h"
+#include "PrintedGrid.h"
+#include "PrivateHome.h"
+
+#include "app/SharedState.h"
+#include "platform/Printer.h"
+#include "print/Printdlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace lexiglade::test {
+
+namespace {
+
+struct Order {
+    int copies;
+    bool unique;
+    bool keys;
+};
+
+class PuzzleScreenPrint : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        DefaultPrinter().SelectFile(QString());
+        ASSERT_FALSE(DefaultPrinter().HasDestination());
+    }
+
+    // A press of `button` on the print hotspot, the dialog filled in as `order` says and confirmed;
+    // returns the boxes shown meanwhile.
+    std::vector<SeenBox> PressPrint(Qt::MouseButton button, Order order) {
+        answerer.ClearBoxes();
+        answerer.SetDialogAction([order](QWidget* dialog) {
+            auto* form = qobject_cast<Tprndlg*>(dialog);
+            ASSERT_NE(form, nullptr);
+            form->Edit1->setText(QString::number(order.copies));
+            form->CheckBox1->setChecked(order.unique);
+            form->CheckBox2->setChecked(order.keys);
+            form->OKBtn->click();
+        });
+        const QPoint hotspot(form->BoardLeft + form->BoardWidth - 80,
+                             form->BoardTop + form->BoardHeight + 10);
+        Click(button, hotspot);
+        return answerer.Boxes();
+    }
+
+    // The circles of a key page, as lines of cells.
+    std::multiset<CellLine> Circles(const std::string& pdf, int page, const PrintedGrid& grid) {
+        std::multiset<CellLine> lines;
+        for (const auto& line : CircledLines(grid, StrokedOutlines(pdf, home.Path(), page))) {
+            EXPECT_TRUE(line.has_value()) << "page " << page;
+            if (line) {
+                lines.insert(*line);
+            }
+        }
+        return lines;
+    }
+
+    PrivateHome home;
+};
+
+TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsFolder) {
+    OpenGame(SavannaPuzzle());
+    Drag(Word(0).start, Word(0).end);
+    ASSERT_EQ(form->Combo1->count(), 4);
+    const QImage screen = Screen();
+    const GridState game = Shared().Grids;
+    const QStringList hints = ComboTexts(*form->Combo1);
+
+    const std::string first = home.Documents() + "/Savanna.pdf";
+    std::vector<SeenBox> boxes = PressPrint(Qt::LeftButton, {2, false, true});
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Click OK to print!"));
+    EXPECT_TRUE(boxes[1].text.endsWith(QString::fromStdString(first)))
+        << boxes[1].text.toStdString();
+    ASSERT_EQ(PdfPages(first), 4);
+    std::multiset<CellLine> hidden;
+    for (const PlacedWord& word : game.PlacedWords) {
+        hidden.insert(LineOf(word));
+    }
+    for (int page : {2, 4}) {
+        SCOPED_TRACE(page);
+        const PrintedGrid key = ReadPrintedGrid(PdfWords(first, page));
+        ASSERT_TRUE(key.complete);
+        EXPECT_EQ(key.letters, game.LetterGrid);
+        EXPECT_EQ(Circles(first, page, key), hidden);
+    }
+    // The game goes on as it was: its grid, its found word and the hints left.
+    EXPECT_EQ(Screen(), screen);
+    EXPECT_EQ(Shared().Grids.LetterGrid, game.LetterGrid);
+    EXPECT_EQ(Shared().Grids.PlacedWords, game.PlacedWords);
+    EXPECT_EQ(ComboTexts(*form->Combo1), hints);
+
+    // A right press prints too; the earlier file stays as it was.
+    const std::string firstBytes = ReadBytes(first);
+    const std::string second = home.Documents() + "/Savanna (2).pdf";
+    boxes = PressPrint(Qt::RightButton, {1, true, true});
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(boxes[1].text.endsWith(QString::fromStdString(second)));
+    EXPECT_EQ(ReadBytes(first), firstBytes);
+    ASSERT_EQ(PdfPages(second), 2);
+    const PrintedGrid puzzle = ReadPrintedGrid(PdfWords(second, 1));
+    const PrintedGrid key = ReadPrintedGrid(PdfWords(second, 2));
+    ASSERT_TRUE(key.complete);
+    EXPECT_EQ(key.letters, puzzle.letters);
+    EXPECT_NE(key.letters, game.LetterGrid);
+    std::vector<std::string> circled;
+    for (const CellLine& line : Circles(second, 2, key)) {
+        std::string text = ReadAlong(key.letters, line);
+        const std::string reversed(text.rbegin(), text.rend());
+        circled.push_back(std::min(text, reversed));
+    }
+    std::vector<std::string> words;
+    for (std::string word : Shared().LoadedPuzzle.words) {
+        const std::string reversed(word.rbegin(), word.rend());
+        words.push_back(std::min(word, reversed));
+    }
+    std::sort(circled.begin(), circled.end());
+    std::sort(words.begin(), words.end());
+    EXPECT_EQ(circled, words);
+    EXPECT_EQ(Screen(), screen);
+    EXPECT_EQ(Shared().Grids.LetterGrid, game.LetterGrid);
+}
+
+} // namespace
+
+} // namespace lexiglade::test
