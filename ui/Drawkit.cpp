@@ -2,8 +2,6 @@
 
 #include "platform/SurfaceForm.h"
 
-#include <cmath>
-
 namespace lexiglade {
 
 namespace {
@@ -100,19 +98,6 @@ void FillBox(int left, int top, int right, int bottom, int penWidth, int style, 
 void DrawSegment(DeviceContext& dc, int x1, int y1, int x2, int y2) {
     dc.MoveToEx(x1, y1);
     dc.LineTo(x2, y2);
-}
-
-// The sum of squares is exact in double precision for any two points of a screen, and only the
-// root is kept in single precision: each distance rounds as its exact root in single precision.
-int PixelDistance(int x1, int y1, int x2, int y2) {
-    const double dx = static_cast<double>(x2) - x1;
-    const double dy = static_cast<double>(y2) - y1;
-    const float distance = static_cast<float>(std::sqrt(dx * dx + dy * dy));
-    return static_cast<int>(std::nearbyint(distance)); // halves go to the even neighbour
-}
-
-bool PointInBox(int x, int y, int left, int right, int top, int bottom) {
-    return left <= x && x <= right && top <= y && y <= bottom;
 }
 
 } // namespace lexiglade

@@ -1,5 +1,6 @@
 #pragma once
 // The palette every colour comes from, and the drawing operations the screens share.
+#include "engine/BoardLayout.h"
 #include "platform/GdiBitmap.h"
 #include "platform/GdiPalette.h"
 #include "platform/GdiTypes.h"
@@ -48,8 +49,5 @@ void SaveScreen();
 void RestoreScreen();
 void FillBox(int left, int top, int right, int bottom, int penWidth, int style, ColorRef colour);
 void DrawSegment(DeviceContext& dc, int x1, int y1, int x2, int y2);
-int PixelDistance(int x1, int y1, int x2, int y2);
-// Inclusive on all four edges; both x bounds come first.
-bool PointInBox(int x, int y, int left, int right, int top, int bottom);
 
 } // namespace lexiglade
