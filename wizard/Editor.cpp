@@ -1,6 +1,7 @@
 #include "wizard/Editor.h"
 
 #include "app/SharedState.h"
+#include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
@@ -242,7 +243,7 @@ bool Tlxedit::ValidatePuzzle() {
     PuzzleChecks checks;
     checks.dataDir = dataDir;
     checks.titleTaken = [&](const std::string& title) {
-        const TextList titles = ReadList(DataPath(dataDir, "a8.asl"));
+        const TextList titles = ReadList(DataPath(dataDir, LibraryFiles::Titles));
         return std::find(titles.begin(), titles.end(), title) != titles.end();
     };
     checks.pictureExists = [&](const std::string& hint) {
