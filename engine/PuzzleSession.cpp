@@ -17,6 +17,7 @@ void PuzzleSession::Start(const LoadedPuzzle& puzzle, const GameOptions& options
 }
 
 void PuzzleSession::BuildHintList() {
+    pictureHints_ = ListItem(wordHints_, 0).find('.') != std::string::npos; // only hint 0 decides
     hints_.clear();
     for (std::size_t i = 0; i < words_.size(); ++i) {
         hints_.push_back(ListItem(wordHints_, static_cast<std::int64_t>(i)));

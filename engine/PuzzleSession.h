@@ -31,23 +31,24 @@ struct RubberMove {
 
 // A word found by a release: its permanent mark, and the hint positions removed for it, each a
 // position in the hint list at the moment of its removal, in the order they go.
-struct FoundWord {
+struct Find {
     std::int32_t word = 0;
     Band mark;
     std::vector<std::int32_t> removedHints;
 };
 
 struct ReleaseResult {
-    Band erased;                  // the rubber band as last drawn
-    std::vector<FoundWord> found; // in the order they were found
-    bool won = false;             // the last hint has gone; no word after the winning one counts
+    Band erased;             // the rubber band as last drawn
+    std::vector<Find> found; // in the order they were found
+    bool won = false;        // the last hint has gone; no word after the winning one counts
 };
 
 class PuzzleSession {
   public:
     // The generation: the clock back to 0, then the grid cleared, the hint list of words 0 to
-    // n - 1 built ("List index out of bounds" for a missing hint), the words hidden and the rest
-    // filled. GridError as GenerateGrid.
+    // n - 1 built (picture hints when hint 0 holds a full stop; "List index out of bounds" for a
+    // missing hint 0 or hint of a word), the words hidden and the rest filled. GridError as
+    // GenerateGrid.
     void Start(const LoadedPuzzle& puzzle, const GameOptions& options);
 
     // A left press at p: within the board's press area the selection becomes active when p
@@ -68,8 +69,12 @@ class PuzzleSession {
     const RetiredWords& Retired() const { return retired_; }
     // The hints still to be found, in their on-screen order.
     const std::vector<std::string>& Hints() const { return hints_; }
+    // The hints are picture files: the first hint holds a full stop.
+    bool PictureHints() const { return pictureHints_; }
     const SelectionState& Selection() const { return selection_; }
     bool SelectionActive() const { return selection_.SelectionActive; }
+    // The rubber band as last drawn: from the anchor to the pointer, with its bearing.
+    Band RubberBand() const;
     std::int32_t ElapsedSeconds() const { return elapsed_; }
     // The time limit of a timed game in seconds; none when the game is not timed.
     std::optional<std::int32_t> TimeLimit() const;
@@ -82,7 +87,6 @@ class PuzzleSession {
   private:
     void BuildHintList();
     std::vector<std::int32_t> RemoveHints(const std::string& text);
-    Band RubberBand() const;
 
     TextList words_;
     TextList wordHints_; // the hint of each word, as loaded
@@ -93,6 +97,7 @@ class PuzzleSession {
     SelectionState selection_;
     std::int32_t elapsed_ = 0;
     std::int32_t timeTaken_ = 0;
+    bool pictureHints_ = false;
     bool won_ = false;
     bool gameOver_ = false;
 };

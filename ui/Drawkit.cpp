@@ -6,17 +6,6 @@ namespace lexiglade {
 
 namespace {
 
-struct Rgb {
-    std::uint8_t red, green, blue;
-};
-
-constexpr Rgb kPaletteValues[] = {
-#include "ui/PaletteTable.inc"
-};
-static_assert(std::size(kPaletteValues) == GamePaletteSize - 1);
-
-constexpr std::size_t kLogicalPaletteSize = 256;
-
 void CopyBlock(DeviceContext& target, const DeviceContext& source) {
     const DrawkitState& kit = Kit();
     target.BitBlt(0, 0, kit.ScreenWidth, kit.ScreenHeight, &source, 0, 0, SRCCOPY);
@@ -27,23 +16,6 @@ void CopyBlock(DeviceContext& target, const DeviceContext& source) {
 DrawkitState& Kit() {
     static DrawkitState state;
     return state;
-}
-
-void BuildPalette(GamePaletteTable& palette) {
-    for (std::size_t i = 0; i < std::size(kPaletteValues); ++i) {
-        const Rgb& v = kPaletteValues[i];
-        palette[i] = PaletteRgb(v.red, v.green, v.blue);
-    }
-}
-
-PaletteRef CreateGamePalette(const GamePaletteTable& palette) {
-    LogPalette description;
-    description.entries.resize(kLogicalPaletteSize);
-    for (std::size_t i = 0; i < palette.size(); ++i) {
-        description.entries[i] = {GetRValue(palette[i]), GetGValue(palette[i]),
-                                  GetBValue(palette[i]), 0};
-    }
-    return CreatePalette(std::move(description));
 }
 
 ColorRef PaletteColour(int index) {

@@ -1,18 +1,17 @@
 #include "ui/Wordsrch.h"
 
 #include "app/SharedState.h"
-#include "engine/Grid.h"
 #include "engine/Random.h"
-#include "library/Paths.h"
+#include "library/LibraryFiles.h"
 #include "library/PictureFiles.h"
 #include "media/Music.h"
-#include "platform/GdiFont.h"
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
 #include "print/Printdlg.h"
 #include "ui/Drawkit.h"
 #include "ui/HintCombo.h"
+#include "ui/PuzzleDrawing.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -22,18 +21,15 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <array>
 #include <exception>
 
 namespace lexiglade {
 
 namespace {
 
-constexpr std::array<const char*, 7> kMusicTracks = {
-    "arc1.mid", "arc3.mid", "arc4.mid", "arc5.mid", "arc8.mid", "arc10.mid", "arc11.mid"};
-
-Font SystemFont() {
-    return CreateFont("System", -13);
+// Whether p lies in the hotspot placed at the board picture's bottom-right corner.
+bool InHotspot(const Tsearcher& form, const BoxOffsets& hotspot, Point p) {
+    return hotspot.Holds(form.BoardLeft + form.BoardWidth, form.BoardTop + form.BoardHeight, p);
 }
 
 } // namespace
@@ -89,12 +85,14 @@ void Tsearcher::CreateControls() {
     Label1->hide();
 }
 
-void Tsearcher::PlaceBoard(int width, int height) {
+void Tsearcher::PlaceBoard(const Bitmap& board) {
     const DrawkitState& kit = Kit();
-    BoardLeft = kit.ScreenWidth > 640 ? kit.ScreenWidth / 2 - width / 2 : 0;
-    BoardTop = kit.ScreenHeight > 480 ? kit.ScreenHeight / 2 - height / 2 : 0;
-    BoardWidth = width;
-    BoardHeight = height;
+    const BoardOrigin origin =
+        BoardOriginFor(kit.ScreenWidth, kit.ScreenHeight, board.Width(), board.Height());
+    BoardLeft = origin.left;
+    BoardTop = origin.top;
+    BoardWidth = board.Width();
+    BoardHeight = board.Height();
 }
 
 void Tsearcher::FormPaint() {
@@ -122,13 +120,16 @@ void Tsearcher::DrawScreen() {
     SharedState& state = Shared();
     DeviceContext dc(Surface());
     SelectedPalette palette(dc);
-    dc.SelectObject(CreateSolidBrush(PaletteColour(69)));
-    dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(69)));
+    dc.SelectObject(CreateSolidBrush(PaletteColour(PaletteRole::Background)));
+    dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(PaletteRole::Background)));
     dc.Rectangle(0, 0, width(), height());
-    DrawArtwork(dc);
-    SelectionColour = 27;
-    DrawLetters(dc);
-    DrawTitle(dc);
+    Bitmap board;
+    board.LoadFromFile(ShippedFile(LibraryFiles::BoardPicture));
+    PlaceBoard(board);
+    DrawArtwork(dc, Origin(), board);
+    SelectionColour = PaletteRole::Selection;
+    DrawLetters(dc, Origin(), Session.Grids().LetterGrid);
+    DrawTitle(dc, Kit().ScreenWidth / 2, Origin(), ShownTitle);
     if (state.NewGame) {
         state.NewGame = false;
         SaveScreen();
@@ -148,45 +149,46 @@ void Tsearcher::FirstPaintFailed(const QString& error) {
 }
 
 void Tsearcher::FirstPaintActions() {
-    SharedState& state = Shared();
-    ElapsedSeconds = 0;
+    const SharedState& state = Shared();
     Combo1->hide();
     PictureHints = false;
     ShownTitle = state.LoadedPuzzle.title;
     Bitmap board;
-    board.LoadFromFile(ShippedFile("a3.asl"));
-    PlaceBoard(board.Width(), board.Height());
-    GenerateGrid(state.Grids, state.LoadedPuzzle.words, state.GameOptions.backwardWords,
-                 [this] { BuildHintLists(); });
-    retired_.assign(state.Grids.PlacedWords.size(), false);
+    board.LoadFromFile(ShippedFile(LibraryFiles::BoardPicture));
+    PlaceBoard(board);
+    Session.Start(state.LoadedPuzzle, state.GameOptions);
+    BuildHintLists();
     Combo1->setCurrentIndex(0);
     if (PictureHints) {
         Combo2->setCurrentIndex(0);
     }
-    GameOver = false;
-    MusicTrack = kMusicTracks[static_cast<std::size_t>(RandomBelow(7))];
+    MusicTrack = MusicTracks[static_cast<std::size_t>(RandomBelow(MusicTrackCount))];
     Timer1->start();
 }
 
+// The hint lists mirror the session's: text hints in Combo1, pictures also in Combo2.
 void Tsearcher::BuildHintLists() {
-    const LoadedPuzzle& puzzle = Shared().LoadedPuzzle;
+    const std::vector<std::string>& hints = Session.Hints();
+    const int left = BoardLeft + Board::HintListLeft;
     const int bottom = BoardTop + BoardHeight;
-    if (ListItem(puzzle.hints, 0).find('.') != std::string::npos) {
+    if (Session.PictureHints()) {
         Combo1->hide();
         Combo2->show();
-        Combo2->setGeometry(BoardLeft + 10, bottom - 60, 170, HintPictureCombo::ClosedHeight);
+        Combo2->setGeometry(left, bottom - Board::PictureHintsAbove, Board::PictureHintsWidth,
+                            HintPictureCombo::ClosedHeight);
         PictureHints = true;
     } else {
         Combo1->show();
         Combo2->hide();
-        Combo1->setGeometry(BoardLeft + 10, bottom + 5, 144, Combo1->height());
+        Combo1->setGeometry(left, bottom + Board::TextHintsBelow, Board::TextHintsWidth,
+                            Combo1->height());
     }
     Combo1->clear();
     Combo2->clear();
     HintPictures.clear();
     std::size_t longest = 0;
-    for (std::size_t i = 0; i < puzzle.words.size(); ++i) {
-        const std::string& hint = ListItem(puzzle.hints, static_cast<std::int64_t>(i));
+    for (std::size_t i = 0; i < hints.size(); ++i) {
+        const std::string& hint = hints[i];
         const QString text = LibraryText(hint);
         Combo1->addItem(text);
         if (PictureHints) {
@@ -197,55 +199,15 @@ void Tsearcher::BuildHintLists() {
         }
         longest = std::max(longest, hint.size());
     }
-    if (longest > 22) {
-        Combo1->resize(375, Combo1->height());
+    if (longest > Board::LongestNarrowHint) {
+        Combo1->resize(Board::WideTextHintsWidth, Combo1->height());
     }
-}
-
-void Tsearcher::DrawArtwork(DeviceContext& dc) {
-    Bitmap board;
-    board.LoadFromFile(ShippedFile("a3.asl"));
-    PlaceBoard(board.Width(), board.Height());
-    dc.BitBlt(BoardLeft, BoardTop, BoardWidth, BoardHeight, board, 0, 0, SRCCOPY);
-    const int right = BoardLeft + BoardWidth;
-    const int bottom = BoardTop + BoardHeight;
-    Bitmap endGame;
-    endGame.LoadFromFile(ShippedFile("a1.asl"));
-    dc.BitBlt(right, bottom, endGame.Width(), endGame.Height(), endGame, 0, 0, SRCCOPY);
-    Bitmap printing;
-    printing.LoadFromFile(ShippedFile("a5.asl"));
-    dc.BitBlt(right - 150, bottom, printing.Width(), printing.Height(), printing, 0, 0, SRCCOPY);
-}
-
-void Tsearcher::DrawLetters(DeviceContext& dc) {
-    const Grid& grid = Shared().Grids.LetterGrid;
-    dc.SelectObject(SystemFont());
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextAlign(TA_CENTER | TA_TOP);
-    dc.SetTextColor(PaletteColour(69));
-    for (int c = 0; c < GridColumns; ++c) {
-        for (int r = 0; r < GridRows; ++r) {
-            const char letter = grid.at({c, r});
-            dc.TextOutA(BoardLeft + 90 + 20 * c, BoardTop + 70 + 18 * r,
-                        std::string_view(&letter, letter == 0 ? 0 : 1));
-        }
-    }
-    dc.SetBkMode(OPAQUE);
-}
-
-// The title is centred on half the catalogue's width, with its shadow one pixel left and down.
-void Tsearcher::DrawTitle(DeviceContext& dc) {
-    const int middle = Kit().ScreenWidth / 2;
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(PaletteColour(99));
-    dc.TextOutA(middle - 1, BoardTop + 41, ShownTitle);
-    dc.SetTextColor(PaletteColour(95));
-    dc.TextOutA(middle, BoardTop + 40, ShownTitle);
 }
 
 // The track is looked up among the shipped files, so music plays whatever the current directory.
 void Tsearcher::StartMusic() {
-    lexiglade::StartMusic(MPlayer, Shared().GameOptions.musicOn, GameOver, ShippedFile(MusicTrack));
+    lexiglade::StartMusic(MPlayer, Shared().GameOptions.musicOn, Session.GameOver(),
+                          ShippedFile(MusicTrack));
 }
 
 void Tsearcher::MPlayerNotify() {
@@ -271,33 +233,46 @@ void Tsearcher::mouseReleaseEvent(QMouseEvent* event) {
 
 void Tsearcher::FormMouseDown(Qt::MouseButton button, int x, int y) {
     HandlerScope scope(*this);
-    const int right = BoardLeft + BoardWidth;
-    const int bottom = BoardTop + BoardHeight;
-    if (PointInBox(x, y, right, right + 40, bottom, bottom + 35)) {
+    if (InHotspot(*this, Board::EndGameHotspot, {x, y})) {
         EndGame();
     }
-    if (PointInBox(x, y, right - 100, right - 60, bottom, bottom + 35)) {
-        PrintPuzzle(this, PictureHints, HintPictures);
+    if (InHotspot(*this, Board::PrintHotspot, {x, y})) {
+        PrintHotspot();
     }
-    if (PointInBox(x, y, right - 150, right - 110, bottom, bottom + 35)) {
+    if (InHotspot(*this, Board::PrinterSetupHotspot, {x, y})) {
         RunPrinterSetup(this);
     }
-    if (button == Qt::LeftButton &&
-        PointInBox(x, y, BoardLeft + 85, BoardLeft + 525, BoardTop + 65, BoardTop + 345)) {
-        Selection.SelectionActive = BeginSelection(x, y);
+    if (button == Qt::LeftButton) {
+        BeginSelection(x, y);
     }
+}
+
+// The print dialog's answer is kept in the shared state; printing reads the game handed to it.
+void Tsearcher::PrintHotspot() {
+    SharedState& state = Shared();
+    state.CopyCount = 0;
+    state.UniqueCopies = false;
+    const LoadedPuzzle& puzzle = state.LoadedPuzzle;
+    const PrintedPuzzle printed{
+        puzzle.title,    puzzle.words,
+        puzzle.hints,    Session.Options().backwardWords,
+        PictureHints,    PictureHints ? CopyPictures(HintPictures) : std::vector<QImage>(),
+        &Session.Grids()};
+    const PrintChoice choice = PrintPuzzle(this, printed);
+    state.CopyCount = choice.copies;
+    state.UniqueCopies = choice.unique;
 }
 
 void Tsearcher::FormMouseMove(int x, int y) {
     HandlerScope scope(*this);
-    if (Selection.SelectionActive) {
+    if (Session.SelectionActive()) {
         TrackSelection(x, y);
     }
 }
 
 void Tsearcher::FormMouseUp(Qt::MouseButton button, int x, int y) {
     HandlerScope scope(*this);
-    if (Selection.SelectionActive && button == Qt::LeftButton) {
+    if (Session.SelectionActive() && button == Qt::LeftButton) {
         EndSelection(x, y);
     }
 }
@@ -327,7 +302,7 @@ void Tsearcher::EndGame() {
     if (releaseRequested_) {
         return; // this game has ended already
     }
-    GameOver = true;
+    Session.EndGame();
     if (Shared().GameOptions.musicOn) {
         StopMusic(MPlayer); // neither step fails without an open device
     }

@@ -1,13 +1,13 @@
 #pragma once
 // The puzzle screen: one form per game, from its first paint to EndGame.
-#include "engine/Matching.h"
-#include "engine/Selection.h"
+#include "engine/PuzzleSession.h"
 #include "media/MediaPlayer.h"
-#include "media/Sound.h"
+#include "platform/GamePalette.h"
 #include "platform/GdiBitmap.h"
 #include "platform/SurfaceForm.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,17 +47,16 @@ class Tsearcher : public SurfaceForm {
     // is running any more.
     void EndGame();
 
+    // The game itself: grid, hints still to be found, selection, clock, win and game over.
+    PuzzleSession Session;
     std::int32_t BoardLeft = 0;
     std::int32_t BoardTop = 0;
     std::int32_t BoardWidth = 0;
     std::int32_t BoardHeight = 0;
     bool PictureHints = false;
-    bool GameOver = false;
     std::string MusicTrack;
-    std::int32_t SelectionColour = 27;
-    std::int32_t ElapsedSeconds = 0;
+    std::int32_t SelectionColour = PaletteRole::Selection;
     std::string ShownTitle;
-    SelectionState Selection;
     std::vector<std::unique_ptr<Bitmap>> HintPictures;
 
   protected:
@@ -70,31 +69,28 @@ class Tsearcher : public SurfaceForm {
   private:
     friend class HandlerScope;
 
+    // Wordsrch.cpp: the form, its paint and the game's start.
     void CreateControls();
     void FirstPaintActions();
     void DrawScreen();
     void BuildHintLists();
-    void PlaceBoard(int width, int height);
-    void DrawArtwork(DeviceContext& dc);
-    void DrawLetters(DeviceContext& dc);
-    void DrawTitle(DeviceContext& dc);
+    void PlaceBoard(const Bitmap& board);
+    BoardOrigin Origin() const { return {BoardLeft, BoardTop}; }
     void StartMusic();
     void FirstPaintFailed(const QString& error);
+    void PrintHotspot();
 
-    bool BeginSelection(int x, int y);
+    // WordsrchPlay.cpp: the selection, the found words and the clock, as the session answers.
+    void BeginSelection(int x, int y);
     void TrackSelection(int x, int y);
     void EndSelection(int x, int y);
-    void FoundWord(std::size_t k, int x, int y);
-    void RemoveHints(const std::string& text);
+    void FoundWord(const Find& find);
     void RecordBestTime(std::int32_t timeTaken);
-    void DrawCapsule(DeviceContext& dc, int ax, int ay, int fx, int fy, int bearing);
-    void UseSelectionPen(DeviceContext& dc);
+    void DrawBands(std::initializer_list<Band> bands, int colour, int mix);
 
     int handlersRunning_ = 0;
     bool releaseRequested_ = false;
     bool firstPaintFailed_ = false;
-    bool won_ = false; // the last word is found: the clock's limit no longer ends the game
-    RetiredWords retired_;
 };
 
 // Marks a handler of the form as running, so that EndGame never releases the form under it.

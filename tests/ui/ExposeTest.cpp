@@ -86,7 +86,7 @@ class ExposeTest : public testing::Test {
         hideAndShow();
         EXPECT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }, kWaitMs));
         EXPECT_TRUE(WaitFor([&] { return opens > opened; }, kWaitMs)) << "the music restarts";
-        EXPECT_FALSE(form->GameOver);
+        EXPECT_FALSE(form->Session.GameOver());
         EXPECT_TRUE(answerer.Boxes().empty());
     }
 

@@ -74,7 +74,7 @@ void OpenFromCatalogue(Tmain& catalogue, const QString& folderName, const QStrin
 void WinGame() {
     auto* game = static_cast<Tsearcher*>(Forms().searcher.data());
     ASSERT_NE(game, nullptr);
-    const std::vector<PlacedWord> words = Shared().Grids.PlacedWords;
+    const std::vector<PlacedWord> words = game->Session.Grids().PlacedWords;
     const auto at = [game](Cell cell) {
         return QPoint(game->BoardLeft + 90 + 20 * cell.column, game->BoardTop + 77 + 18 * cell.row);
     };

@@ -76,7 +76,7 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     Drag(Word(0).start, Word(0).end);
     ASSERT_EQ(form->Combo1->count(), 4);
     const QImage screen = Screen();
-    const GridState game = Shared().Grids;
+    const GridState game = form->Session.Grids();
     const QStringList hints = ComboTexts(*form->Combo1);
 
     const std::string first = home.Documents() + "/Savanna.pdf";
@@ -99,8 +99,8 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     }
     // The game goes on as it was: its grid, its found word and the hints left.
     EXPECT_EQ(Screen(), screen);
-    EXPECT_EQ(Shared().Grids.LetterGrid, game.LetterGrid);
-    EXPECT_EQ(Shared().Grids.PlacedWords, game.PlacedWords);
+    EXPECT_EQ(form->Session.Grids().LetterGrid, game.LetterGrid);
+    EXPECT_EQ(form->Session.Grids().PlacedWords, game.PlacedWords);
     EXPECT_EQ(ComboTexts(*form->Combo1), hints);
 
     // A right press prints too; the earlier file stays as it was.
@@ -131,7 +131,7 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     std::sort(words.begin(), words.end());
     EXPECT_EQ(circled, words);
     EXPECT_EQ(Screen(), screen);
-    EXPECT_EQ(Shared().Grids.LetterGrid, game.LetterGrid);
+    EXPECT_EQ(form->Session.Grids().LetterGrid, game.LetterGrid);
 }
 
 } // namespace
