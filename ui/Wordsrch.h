@@ -35,18 +35,6 @@ class Tsearcher : public SurfaceForm {
     QLabel* Label1 = nullptr;
     MediaPlayer MPlayer;
 
-    void FormMouseDown(Qt::MouseButton button, int x, int y);
-    void FormMouseMove(int x, int y);
-    void FormMouseUp(Qt::MouseButton button, int x, int y);
-    void Timer1Timer();
-    // The OnNotify handler of MPlayer: a track that ended successfully starts again.
-    void MPlayerNotify();
-    void Button1Click();
-    void Button2Click();
-    // Ends the game once: music and clock stop, and the form is released once no handler of it
-    // is running any more.
-    void EndGame();
-
     // The game itself: grid, hints still to be found, selection, clock, win and game over.
     PuzzleSession Session;
     std::int32_t BoardLeft = 0;
@@ -59,7 +47,25 @@ class Tsearcher : public SurfaceForm {
     std::string ShownTitle;
     std::vector<std::unique_ptr<Bitmap>> HintPictures;
 
+    // Wordsrch.cpp: the form, its paint, the mouse and the game's start and end.
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void FormMouseMove(int x, int y);
+    void FormMouseUp(Qt::MouseButton button, int x, int y);
+    // The OnNotify handler of MPlayer: a track that ended successfully starts again.
+    void MPlayerNotify();
+    // Ends the game once: music and clock stop, and the form is released once no handler of it
+    // is running any more.
+    void EndGame();
+
+    // WordsrchPlay.cpp: the clock.
+    void Timer1Timer();
+
+    // WordsrchControls.cpp: the hidden buttons that step the selection colour.
+    void Button1Click();
+    void Button2Click();
+
   protected:
+    // Wordsrch.cpp.
     void FormPaint() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -69,18 +75,20 @@ class Tsearcher : public SurfaceForm {
   private:
     friend class HandlerScope;
 
-    // Wordsrch.cpp: the form, its paint and the game's start.
-    void CreateControls();
+    // Wordsrch.cpp.
     void FirstPaintActions();
     void DrawScreen();
-    void BuildHintLists();
-    void PlaceBoard(const Bitmap& board);
     BoardOrigin Origin() const { return {BoardLeft, BoardTop}; }
     void StartMusic();
     void FirstPaintFailed(const QString& error);
+
+    // WordsrchControls.cpp: the controls, the hint lists as mirrors of the session's, printing.
+    void CreateControls();
+    void PlaceBoard(const Bitmap& board);
+    void BuildHintLists();
     void PrintHotspot();
 
-    // WordsrchPlay.cpp: the selection, the found words and the clock, as the session answers.
+    // WordsrchPlay.cpp: the selection and the found words, drawn as the session answers.
     void BeginSelection(int x, int y);
     void TrackSelection(int x, int y);
     void EndSelection(int x, int y);
