@@ -7,7 +7,6 @@
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
-#include "ui/Drawkit.h"
 #include "wizard/Pictures.h"
 #include "wizard/Validation.h"
 #include "wizard/WizardGlyphs.h"
@@ -73,7 +72,8 @@ TextList MemoLines(const QPlainTextEdit& memo) {
     return ParseList(MemoText(memo));
 }
 
-Tlxedit::Tlxedit(QWidget* parent) : QDialog(parent) {
+Tlxedit::Tlxedit(QWidget* parent, PaletteRef palette)
+    : QDialog(parent), palette_(std::move(palette)) {
     setWindowTitle(QStringLiteral("Lexiglade Puzzle Create Wizard"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
@@ -255,7 +255,7 @@ bool Tlxedit::ValidatePuzzle() {
         return false;
     }
     if (verdict.pictureHints) {
-        NormalizePictures(SharedDataFolders(), entry.hints, Kit().PaletteHandle);
+        NormalizePictures(SharedDataFolders(), entry.hints, palette_);
     }
     return true;
 }

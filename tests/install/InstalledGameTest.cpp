@@ -9,6 +9,7 @@
 #include "library/DataFolder.h"
 #include "library/Paths.h"
 #include "library/TextList.h"
+#include "ui/Drawkit.h"
 #include "ui/Forms.h"
 #include "ui/Outline.h"
 #include "wizard/Editor.h"
@@ -67,7 +68,7 @@ class InstalledGame : public testing::Test {
         catalogue->resize(1024, 768);
         catalogue->show();
         ASSERT_TRUE(WaitFor([&] { return catalogue->FormPaintCount() > 0; }));
-        wizard = new Tlxedit(catalogue.get());
+        wizard = new Tlxedit(catalogue.get(), Kit().PaletteHandle);
         Forms().lxedit = wizard;
     }
     void TearDown() override {

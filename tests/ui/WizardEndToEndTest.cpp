@@ -5,6 +5,7 @@
 
 #include "app/SharedState.h"
 #include "library/TextList.h"
+#include "ui/Drawkit.h"
 #include "ui/Forms.h"
 #include "ui/Outline.h"
 #include "ui/Wordsrch.h"
@@ -51,7 +52,7 @@ struct WizardEndToEndTest : testing::Test {
                         qRgb(10 * i, 100, 200));
         }
         catalogue = OpenCatalogue(folder, 800, 600);
-        wizard = new Tlxedit(catalogue.get());
+        wizard = new Tlxedit(catalogue.get(), Kit().PaletteHandle);
         Forms().lxedit = wizard;
     }
     void TearDown() override {
