@@ -1,4 +1,4 @@
-#include "app/LibraryCommand.h"
+#include "wizard/LibraryCommand.h"
 
 #include "engine/Duration.h"
 #include "library/Append.h"
