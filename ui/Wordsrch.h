@@ -94,7 +94,7 @@ class Tsearcher : public SurfaceForm {
     void EndSelection(int x, int y);
     void FoundWord(const Find& find);
     void RecordBestTime(std::int32_t timeTaken);
-    void DrawBands(std::initializer_list<Band> bands, int colour, int mix);
+    void DrawBands(std::initializer_list<Band> bands, int colour, PenMix mix);
 
     int handlersRunning_ = 0;
     bool releaseRequested_ = false;

@@ -20,7 +20,7 @@
 namespace lexiglade {
 
 // The rubber band is drawn and erased with an exclusive-or pen; a found word's capsule stays.
-void Tsearcher::DrawBands(std::initializer_list<Band> bands, int colour, int mix) {
+void Tsearcher::DrawBands(std::initializer_list<Band> bands, int colour, PenMix mix) {
     QRect area;
     for (const Band& band : bands) {
         area = area.united(CapsuleArea(band));

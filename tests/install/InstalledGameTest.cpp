@@ -2,7 +2,7 @@
 // executable's place and the environment. The first start fills the player's empty data folder,
 // wins a shipped puzzle and files and wins a puzzle of the player's own; the second start finds
 // both. The install tree is read-only and is checked by the script that runs these.
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "PlayerActions.h"
 
 #include "app/SharedState.h"
@@ -89,7 +89,7 @@ class InstalledGame : public testing::Test {
     std::string shipped;
     std::string player;
     DataFolders folders;
-    BoxAnswerer answerer{QMessageBox::Yes};
+    ModalDriver answerer{QMessageBox::Yes};
     std::unique_ptr<Tmain> catalogue;
     Tlxedit* wizard = nullptr;
 };

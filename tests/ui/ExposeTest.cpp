@@ -2,8 +2,8 @@
 // shows the puzzle window again after it was out of sight (a window over it going away, a restore
 // from minimized, a show after a hide) repaints the screen from its artwork, and the paint starts
 // the music again from the beginning.
-#include "BoxAnswerer.h"
 #include "GameFixture.h"
+#include "ModalDriver.h"
 #include "UiFixture.h"
 
 #include "app/SharedState.h"
@@ -91,7 +91,7 @@ class ExposeTest : public testing::Test {
     }
 
     DataFolder folder;
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     QPointer<Tsearcher> form;
     int opens = 0;
 };

@@ -42,7 +42,7 @@ class PuzzleScreenPrint : public GameTest {
     // returns the boxes shown meanwhile.
     std::vector<SeenBox> PressPrint(Qt::MouseButton button, Order order) {
         answerer.ClearBoxes();
-        answerer.SetDialogAction([order](QWidget* dialog) {
+        answerer.OnDialog([order](QWidget* dialog) {
             auto* form = qobject_cast<Tprndlg*>(dialog);
             ASSERT_NE(form, nullptr);
             form->Edit1->setText(QString::number(order.copies));

@@ -1,5 +1,5 @@
 // A player creates puzzles with the wizard, files them, opens them from the catalogue and wins.
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "PlayerActions.h"
 #include "UiFixture.h"
 
@@ -74,7 +74,7 @@ struct WizardEndToEndTest : testing::Test {
     bool SawBox(const QString& text) const { return test::SawBox(answerer, text); }
 
     DataFolder folder;
-    BoxAnswerer answerer{QMessageBox::Yes};
+    ModalDriver answerer{QMessageBox::Yes};
     std::unique_ptr<Tmain> catalogue;
     Tlxedit* wizard = nullptr;
 };

@@ -64,7 +64,7 @@ QRect Around(QPoint a, QPoint b) {
 }
 
 TEST(WordsrchCatalogueTest, PuzzleChosenInTheCatalogueOpensWithTitleAndHints) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     DataFolder folder;
     auto catalogue = OpenCatalogue(folder, 800, 600);
     Shared().GameOptions.musicOn = false; // the data folder has no music files

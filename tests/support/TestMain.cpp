@@ -1,5 +1,6 @@
-// Test entry: the game's own application object, headless, no real printer within reach, and a
-// private home whose documents folder takes what is printed for want of a printer.
+// The test entry of every executable that drives forms: the game's own application object,
+// headless unless a platform is named, no real printer within reach, and a private home whose
+// documents folder takes what is printed for want of a printer.
 #include "PrivateHome.h"
 
 #include "platform/Application.h"
