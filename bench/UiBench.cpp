@@ -4,6 +4,7 @@
 
 #include "app/SharedState.h"
 #include "engine/Random.h"
+#include "engine/Selection.h"
 #include "library/LibraryFiles.h"
 #include "platform/Application.h"
 #include "ui/Catalogue.h"
@@ -136,7 +137,8 @@ void BM_PuzzleRepaint(benchmark::State& state) {
 BENCHMARK(BM_PuzzleRepaint)->Unit(benchmark::kMillisecond);
 
 Point CellCentre(const Tsearcher& form, Cell cell) {
-    return {form.BoardLeft + 90 + 20 * cell.column, form.BoardTop + 77 + 18 * cell.row};
+    const BoardOrigin origin{form.BoardLeft, form.BoardTop};
+    return {ColumnCentreX(origin, cell.column), RowCentreY(origin, cell.row)};
 }
 
 void BM_DragMove(benchmark::State& state) {

@@ -143,8 +143,8 @@ void Tmain::FormPaint() {
     }
     DeviceContext dc(Surface());
     SelectedPalette palette(dc);
-    dc.SelectObject(CreateSolidBrush(PaletteColour(69)));
-    dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(69)));
+    dc.SelectObject(CreateSolidBrush(PaletteColour(PaletteRole::Background)));
+    dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(PaletteRole::Background)));
     dc.Rectangle(0, 0, width(), height());
 
     Bitmap backdrop;
