@@ -100,10 +100,14 @@ void Tsearcher::PrintHotspot() {
     state.UniqueCopies = false;
     const LoadedPuzzle& puzzle = state.LoadedPuzzle;
     const PrintedPuzzle printed{
-        puzzle.title,    puzzle.words,
-        puzzle.hints,    Session.Options().backwardWords,
-        PictureHints,    PictureHints ? CopyPictures(HintPictures) : std::vector<QImage>(),
-        &Session.Grids()};
+        .title = puzzle.title,
+        .words = puzzle.words,
+        .hints = puzzle.hints,
+        .backwardWords = Session.Options().backwardWords,
+        .pictureHints = PictureHints,
+        .pictures = PictureHints ? CopyPictures(HintPictures) : std::vector<QImage>(),
+        .grids = &Session.Grids(),
+    };
     const PrintChoice choice = PrintPuzzle(this, printed);
     state.CopyCount = choice.copies;
     state.UniqueCopies = choice.unique;

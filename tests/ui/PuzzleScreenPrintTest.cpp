@@ -86,6 +86,8 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     EXPECT_TRUE(boxes[1].text.endsWith(QString::fromStdString(first)))
         << boxes[1].text.toStdString();
     ASSERT_EQ(PdfPages(first), 4);
+    EXPECT_EQ(Shared().CopyCount, 2) << "the screen keeps the dialog's answer";
+    EXPECT_FALSE(Shared().UniqueCopies);
     std::multiset<CellLine> hidden;
     for (const PlacedWord& word : game.PlacedWords) {
         hidden.insert(LineOf(word));
@@ -111,6 +113,8 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     EXPECT_TRUE(boxes[1].text.endsWith(QString::fromStdString(second)));
     EXPECT_EQ(ReadBytes(first), firstBytes);
     ASSERT_EQ(PdfPages(second), 2);
+    EXPECT_EQ(Shared().CopyCount, 1);
+    EXPECT_TRUE(Shared().UniqueCopies);
     const PrintedGrid puzzle = ReadPrintedGrid(PdfWords(second, 1));
     const PrintedGrid key = ReadPrintedGrid(PdfWords(second, 2));
     ASSERT_TRUE(key.complete);
