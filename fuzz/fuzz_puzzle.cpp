@@ -19,6 +19,7 @@
 
 namespace {
 
+namespace LibraryFiles = lexiglade::LibraryFiles;
 using lexiglade::LoadedPuzzle;
 
 constexpr char kSeparator = '\xff';
