@@ -158,6 +158,22 @@ TEST_F(CatalogueTest, AJournalThatCannotBeSettledIsReportedAndTheTreeStillLoads)
     EXPECT_TRUE(HasFilingLeftovers(folder.Path()));
 }
 
+// Options live for one run: a start sets every one of them back, whatever they were before.
+TEST_F(CatalogueTest, StartUpSetsEveryOptionToItsDefault) {
+    GameOptions& options = Shared().GameOptions;
+    options.soundsOn = false;
+    options.musicOn = false;
+    options.backwardWords = false;
+    options.timedGame = true;
+    options.timeLimitChoice = 3;
+    auto form = OpenCatalogue(folder, 1000, 700);
+    EXPECT_TRUE(options.soundsOn);
+    EXPECT_TRUE(options.musicOn);
+    EXPECT_TRUE(options.backwardWords);
+    EXPECT_FALSE(options.timedGame);
+    EXPECT_EQ(options.timeLimitChoice, 1);
+}
+
 TEST_F(CatalogueTest, MissingTreeFileIsReportedOnceAndTheCatalogueStillOpens) {
     folder.Remove("a7.asl");
     BoxAnswerer answerer;
