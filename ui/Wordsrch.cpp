@@ -54,6 +54,7 @@ Tsearcher::Tsearcher(QWidget* parent) : SurfaceForm(parent) {
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(ToQFont(SystemFont()));
     CreateControls();
+    SetUpKeyboardPlay();
     MPlayer.OnNotify = Guarded([this] { MPlayerNotify(); });
 }
 
@@ -114,6 +115,7 @@ void Tsearcher::FormPaint() {
             return;
         }
     }
+    DrawInputMarks();
     StartMusic();
 }
 
@@ -282,23 +284,30 @@ void Tsearcher::FormMouseDown(Qt::MouseButton button, int x, int y) {
     if (PointInBox(x, y, right - 150, right - 110, bottom, bottom + 35)) {
         RunPrinterSetup(this);
     }
+    if (OpenSelectionTakesPress(button, x, y)) {
+        return;
+    }
     if (button == Qt::LeftButton &&
         PointInBox(x, y, BoardLeft + 85, BoardLeft + 525, BoardTop + 65, BoardTop + 345)) {
         Selection.SelectionActive = BeginSelection(x, y);
+        if (Selection.SelectionActive) {
+            Input.DragBegan();
+        }
     }
 }
 
 void Tsearcher::FormMouseMove(int x, int y) {
     HandlerScope scope(*this);
-    if (Selection.SelectionActive) {
+    if (Selection.SelectionActive && Input.PointerMoved(AnchorPoint(Selection), {x, y})) {
         TrackSelection(x, y);
     }
 }
 
 void Tsearcher::FormMouseUp(Qt::MouseButton button, int x, int y) {
     HandlerScope scope(*this);
-    if (Selection.SelectionActive && button == Qt::LeftButton) {
-        EndSelection(x, y);
+    if (Selection.SelectionActive && button == Qt::LeftButton &&
+        Input.LeftReleaseEnds(AnchorPoint(Selection), {x, y})) {
+        FinishSelection(x, y);
     }
 }
 

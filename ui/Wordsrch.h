@@ -2,6 +2,7 @@
 // The puzzle screen: one form per game, from its first paint to EndGame.
 #include "engine/Matching.h"
 #include "engine/Selection.h"
+#include "engine/SelectionInput.h"
 #include "media/MediaPlayer.h"
 #include "media/Sound.h"
 #include "platform/GdiBitmap.h"
@@ -58,6 +59,7 @@ class Tsearcher : public SurfaceForm {
     std::int32_t ElapsedSeconds = 0;
     std::string ShownTitle;
     SelectionState Selection;
+    SelectionInput Input; // how the running selection is held: drag, open click or cell cursor
     std::vector<std::unique_ptr<Bitmap>> HintPictures;
 
   protected:
@@ -66,6 +68,7 @@ class Tsearcher : public SurfaceForm {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     friend class HandlerScope;
@@ -90,11 +93,26 @@ class Tsearcher : public SurfaceForm {
     void DrawCapsule(DeviceContext& dc, int ax, int ay, int fx, int fy, int bearing);
     void UseSelectionPen(DeviceContext& dc);
 
+    // Play without a drag (WordsrchKeys.cpp): a click leaves the selection open, keys move a cell
+    // cursor. The cursor and the band are drawn exclusive-or and never saved in ScreenCopy.
+    void SetUpKeyboardPlay();
+    bool OpenSelectionTakesPress(Qt::MouseButton button, int x, int y);
+    void FinishSelection(int x, int y);
+    void CancelSelection();
+    void PlayKeyPressed(PlayKey key);
+    void DrawRubberBand();
+    void DrawCursorFrame(Cell cell);
+    void ShowCursor();
+    void HideCursor();
+    void DrawInputMarks();
+
     int handlersRunning_ = 0;
     bool releaseRequested_ = false;
     bool firstPaintFailed_ = false;
     bool won_ = false; // the last word is found: the clock's limit no longer ends the game
     RetiredWords retired_;
+    bool cursorOnScreen_ = false;
+    bool cursorSuspended_ = false; // off while a found word saves the screen
 };
 
 // Marks a handler of the form as running, so that EndGame never releases the form under it.

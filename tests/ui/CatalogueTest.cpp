@@ -235,6 +235,43 @@ TEST_F(CatalogueTest, WizardClosingReloadsTheTree) {
     EXPECT_TRUE(answerer.Boxes().empty());
 }
 
+// The keys reach the hotspots' actions from the tree, where the keyboard is.
+TEST_F(CatalogueTest, FunctionKeysAndEscapeRunTheHotspots) {
+    struct Case {
+        Qt::Key key;
+        QWidget* dialog;
+        bool closes;
+    };
+    const Case cases[] = {{Qt::Key_F2, &wizard, false},
+                          {Qt::Key_F3, &jukebox, false},
+                          {Qt::Key_Escape, nullptr, true},
+                          {Qt::Key_F4, nullptr, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        folder.Write("a7.asl", kTreeText);
+        auto form = OpenCatalogue(folder, 1000, 700);
+        BoxAnswerer answerer;
+        QWidget* seen = nullptr;
+        answerer.SetDialogAction([&](QWidget* dialog) {
+            seen = dialog;
+            folder.Write("a7.asl", "Birds\r\n\tOwls\r\n");
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        QTest::keyClick(form->outline, c.key);
+        WaitFor([] { return false; }, 30);
+        EXPECT_EQ(seen, c.dialog);
+        EXPECT_EQ(answerer.DialogsSeen(), c.dialog != nullptr ? 1 : 0);
+        const TreeModel created = {{"Birds", 1}, {"Owls", 2}};
+        EXPECT_EQ(form->outline->Model() == created, c.dialog == &wizard) << "the tree is reloaded";
+        EXPECT_EQ(!form->isVisible(), c.closes);
+        ASSERT_EQ(answerer.Boxes().size(), c.closes ? 1u : 0u);
+        if (c.closes) {
+            EXPECT_EQ(answerer.Boxes()[0].caption, "Information");
+            EXPECT_EQ(answerer.Boxes()[0].text, "Thanks for playing Lexiglade!");
+        }
+    }
+}
+
 TEST_F(CatalogueTest, ClickingItemsLoadsPuzzlesButNotFolders) {
     struct Case {
         int index;
