@@ -1,5 +1,6 @@
 #include "platform/SurfaceForm.h"
 
+#include "platform/DisplayScale.h"
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
@@ -23,6 +24,11 @@ std::vector<SurfaceForm*>& LiveForms() {
     return forms;
 }
 } // namespace
+
+QPoint PixelUnderMouse(const QMouseEvent& event) {
+    const QPointF at = event.position();
+    return {LogicalPixel(at.x()), LogicalPixel(at.y())};
+}
 
 WindowDC::WindowDC(SurfaceForm& form) : WindowDC(form, form.rect()) {}
 
@@ -51,13 +57,16 @@ QImage& SurfaceForm::Surface() {
 }
 
 void SurfaceForm::FitSurface() {
-    const QSize wanted = size().expandedTo(QSize(1, 1));
-    if (surface_.size() == wanted) {
+    const double ratio = devicePixelRatioF();
+    const QSize logical = size().expandedTo(QSize(1, 1));
+    const QSize wanted(DevicePixel(logical.width(), ratio), DevicePixel(logical.height(), ratio));
+    if (surface_.size() == wanted && surface_.devicePixelRatio() == ratio) {
         return;
     }
     QImage resized(wanted, QImage::Format_RGB32);
     resized.fill(Qt::black);
-    if (!surface_.isNull()) {
+    resized.setDevicePixelRatio(ratio);
+    if (!surface_.isNull() && surface_.devicePixelRatio() == ratio) {
         QPainter(&resized).drawImage(0, 0, surface_);
     }
     surface_ = resized;
@@ -150,7 +159,12 @@ void SurfaceForm::paintEvent(QPaintEvent* event) {
         PaintForm(*event);
     }
     QPainter painter(this);
-    painter.drawImage(event->rect(), surface_, event->rect());
+    const QRect area = event->rect();
+    const double ratio = surface_.devicePixelRatio();
+    const QRect pixels(QPoint(DevicePixel(area.left(), ratio), DevicePixel(area.top(), ratio)),
+                       QPoint(DevicePixel(area.right() + 1, ratio) - 1,
+                              DevicePixel(area.bottom() + 1, ratio) - 1));
+    painter.drawImage(area, surface_, pixels);
 }
 
 void SurfaceForm::PaintForm(const QPaintEvent& event) {

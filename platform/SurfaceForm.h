@@ -3,17 +3,23 @@
 // from the window system runs FormPaint, while ShowSurface only puts the image on the screen.
 // Every exposure of the window runs FormPaint as well: uncovered, restored from minimized or shown
 // after a hide, the window is drawn afresh, never put back from a copy of its last pixels.
-// The image always has the form's client size. A form shown with ShowMaximized runs no FormPaint
-// until the window has its maximized size.
+// The image always has the form's client size, in device pixels on a scaled screen (its device
+// pixel ratio is the window's), so that text is drawn at the screen's resolution. A form shown with
+// ShowMaximized runs no FormPaint until the window has its maximized size.
 #include "platform/GdiDeviceContext.h"
 
 #include <QImage>
+#include <QMouseEvent>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
 namespace lexiglade {
 
 class SurfaceForm;
+
+// The logical pixel under the mouse; on a scaled screen a mouse position lies between pixels.
+QPoint PixelUnderMouse(const QMouseEvent& event);
 
 // The form's device context: drawing outside a paint is shown on the screen when it is released.
 class WindowDC {

@@ -164,7 +164,7 @@ void Tmain::FormPaint() {
 }
 
 void Tmain::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelUnderMouse(*event);
     FormMouseDown(event->button(), at.x(), at.y());
 }
 
