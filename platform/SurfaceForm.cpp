@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <vector>
 
@@ -25,8 +26,9 @@ std::vector<SurfaceForm*>& LiveForms() {
 }
 } // namespace
 
-QPoint PixelUnderMouse(const QMouseEvent& event) {
-    const QPointF at = event.position();
+QPoint SurfaceForm::PixelUnderMouse(const QMouseEvent& event) const {
+    const QPointF at =
+        event.position().toPoint() == windowMouse_.toPoint() ? windowMouse_ : event.position();
     return {LogicalPixel(at.x()), LogicalPixel(at.y())};
 }
 
@@ -79,7 +81,9 @@ void SurfaceForm::ShowSurface() {
 
 void SurfaceForm::ShowSurface(const QRect& area) {
     blitOnly_ = true;
-    repaint(area);
+    // At a fractional scale a logical pixel's block may reach into the device pixels of the next.
+    const double ratio = devicePixelRatioF();
+    repaint(ratio == std::floor(ratio) ? area : area.adjusted(-1, -1, 1, 1));
     blitOnly_ = false;
 }
 
@@ -135,6 +139,11 @@ bool SurfaceForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched != window) {
         return QWidget::eventFilter(watched, event);
     }
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+        type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick) {
+        windowMouse_ = static_cast<QMouseEvent*>(event)->position();
+    }
     if (event->type() == QEvent::Expose && window->isExposed()) {
         Exposed();
     }
@@ -158,13 +167,9 @@ void SurfaceForm::paintEvent(QPaintEvent* event) {
     if (!StillAwaitingMaximizedSize()) { // until then the window shows the black image
         PaintForm(*event);
     }
-    QPainter painter(this);
-    const QRect area = event->rect();
-    const double ratio = surface_.devicePixelRatio();
-    const QRect pixels(QPoint(DevicePixel(area.left(), ratio), DevicePixel(area.top(), ratio)),
-                       QPoint(DevicePixel(area.right() + 1, ratio) - 1,
-                              DevicePixel(area.bottom() + 1, ratio) - 1));
-    painter.drawImage(area, surface_, pixels);
+    // The image has the window's device pixel ratio, so it lands on the device pixels one to one;
+    // the painter is clipped to the region being painted.
+    QPainter(this).drawImage(QPointF(0, 0), surface_);
 }
 
 void SurfaceForm::PaintForm(const QPaintEvent& event) {

@@ -18,9 +18,6 @@ namespace lexiglade {
 
 class SurfaceForm;
 
-// The logical pixel under the mouse; on a scaled screen a mouse position lies between pixels.
-QPoint PixelUnderMouse(const QMouseEvent& event);
-
 // The form's device context: drawing outside a paint is shown on the screen when it is released.
 class WindowDC {
   public:
@@ -60,6 +57,11 @@ class SurfaceForm : public QWidget {
     // True while a form shown maximized waits for its maximized size.
     bool AwaitingMaximizedSize() const { return awaitingMaximizedSize_; }
 
+    // The logical pixel under the mouse for one of the form's mouse events. On a scaled screen a
+    // mouse position lies between logical pixels; Qt rounds it on its way from the window to the
+    // widget, so the window's own unrounded position is taken when the event carries it.
+    QPoint PixelUnderMouse(const QMouseEvent& event) const;
+
     static void InvalidateAll();
     static SurfaceForm* Topmost();
     // How many times FormPaint has run; for tests and measurements.
@@ -96,6 +98,7 @@ class SurfaceForm : public QWidget {
     bool awaitingMaximizedSize_ = false;
     bool maximizeConfirmed_ = false; // the window system reports the window maximized
     QSize normalSize_;               // the size before the window was maximized
+    QPointF windowMouse_{-1, -1};    // the last mouse position the native window reported
     QString lastPaintError_;
 };
 
