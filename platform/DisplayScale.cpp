@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace lexiglade {
 
@@ -32,7 +33,7 @@ struct FreeReply {
 template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 
 struct XScreen {
-    int width = 0;
+    int width = 0; // the area free for windows, in device pixels
     int height = 0;
     double platformRatio = 1.0; // the scale Qt itself gives the screen (Xft.dpi / 96)
 };
@@ -72,6 +73,27 @@ double PlatformRatio(const std::string& resources) {
     return dpi > 0 ? dpi / kBaseDpi : 1.0;
 }
 
+// The area a window manager leaves free of panels (_NET_WORKAREA of the first desktop), if known.
+std::optional<std::pair<int, int>> WorkArea(xcb_connection_t* connection, xcb_window_t root) {
+    const xcb_atom_t atom = Atom(connection, "_NET_WORKAREA");
+    if (atom == XCB_ATOM_NONE) {
+        return std::nullopt;
+    }
+    constexpr std::uint32_t kFields = 4; // x, y, width, height
+    const auto cookie = xcb_get_property(connection, 0, root, atom, XCB_ATOM_CARDINAL, 0, kFields);
+    const ReplyPtr<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection, cookie, nullptr));
+    if (!reply || reply->format != 32 ||
+        xcb_get_property_value_length(reply.get()) < static_cast<int>(kFields * 4)) {
+        return std::nullopt;
+    }
+    const auto* area = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+    if (area[2] == 0 || area[3] == 0) {
+        return std::nullopt;
+    }
+    return std::pair{static_cast<int>(area[2]), static_cast<int>(area[3])};
+}
+
 std::optional<XScreen> FirstXScreen() {
     int number = 0;
     xcb_connection_t* connection = xcb_connect(nullptr, &number);
@@ -85,8 +107,10 @@ std::optional<XScreen> FirstXScreen() {
         xcb_screen_next(&screens);
     }
     const xcb_screen_t* screen = screens.data;
-    return XScreen{screen->width_in_pixels, screen->height_in_pixels,
-                   PlatformRatio(Resources(connection, screen->root))};
+    const auto [width, height] =
+        WorkArea(connection, screen->root)
+            .value_or(std::pair<int, int>{screen->width_in_pixels, screen->height_in_pixels});
+    return XScreen{width, height, PlatformRatio(Resources(connection, screen->root))};
 }
 
 bool StartsOnX() {

@@ -28,7 +28,8 @@ inline int LogicalPixel(double position) {
 double ChooseDisplayScale(int width, int height);
 
 // Before the application object exists: sets Qt's scale factor so that the game shows its forms
-// at the chosen scale on the X screen it starts on. A scale factor that the environment already
+// at the chosen scale on the X screen it starts on, in the area its window manager leaves free of
+// panels. A scale factor that the environment already
 // sets (QT_SCALE_FACTOR) is kept, and other window systems keep their own scaling.
 void ApplyDisplayScale();
 
