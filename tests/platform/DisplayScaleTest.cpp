@@ -1,5 +1,8 @@
 #include "platform/DisplayScale.h"
 
+#include <QByteArray>
+#include <QtGlobal>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -58,6 +61,41 @@ TEST(DisplayScale, DevicePixelsMapBackToTheirLogicalPixel) {
             }
         }
     }
+}
+
+// Restores an environment variable as the test found it.
+class SavedVariable {
+  public:
+    explicit SavedVariable(const char* name)
+        : name_(name), set_(qEnvironmentVariableIsSet(name)), value_(qgetenv(name)) {}
+    ~SavedVariable() {
+        if (set_) {
+            qputenv(name_, value_);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+    SavedVariable(const SavedVariable&) = delete;
+    SavedVariable& operator=(const SavedVariable&) = delete;
+
+  private:
+    const char* name_;
+    bool set_;
+    QByteArray value_;
+};
+
+// The player's own QT_SCALE_FACTOR stands, and a window system other than X keeps its scaling.
+TEST(DisplayScale, LeavesAScaleTheEnvironmentChose) {
+    const SavedVariable factor("QT_SCALE_FACTOR");
+    const SavedVariable platform("QT_QPA_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QT_SCALE_FACTOR", "3");
+    ApplyDisplayScale();
+    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray("3"));
+    qunsetenv("QT_SCALE_FACTOR");
+    qputenv("QT_QPA_PLATFORM", "wayland");
+    ApplyDisplayScale();
+    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_SCALE_FACTOR"));
 }
 
 } // namespace
