@@ -165,7 +165,7 @@ void Tmain::FormPaint() {
 }
 
 void Tmain::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelUnderMouse(*event);
     FormMouseDown(event->button(), at.x(), at.y());
 }
 

@@ -257,17 +257,17 @@ void Tsearcher::MPlayerNotify() {
 }
 
 void Tsearcher::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelUnderMouse(*event);
     FormMouseDown(event->button(), at.x(), at.y());
 }
 
 void Tsearcher::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelUnderMouse(*event);
     FormMouseMove(at.x(), at.y());
 }
 
 void Tsearcher::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelUnderMouse(*event);
     FormMouseUp(event->button(), at.x(), at.y());
 }
 
