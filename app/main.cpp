@@ -2,6 +2,7 @@
 #include "library/DataFolder.h"
 #include "platform/Application.h"
 #include "platform/AudioOutput.h"
+#include "platform/DisplayScale.h"
 #include "print/Printdlg.h"
 #include "ui/Catalogue.h"
 #include "ui/Drawkit.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char** argv) {
     using namespace lexiglade;
+    ApplyDisplayScale(); // Qt reads its scale factor when the application object is made
     Application app(argc, argv);
     const AudioOutput audio; // silent when the machine has no sound
     FormReferences& forms = Forms();

@@ -1,6 +1,8 @@
 #include "LibraryFixture.h"
 #include "library/LibraryFiles.h"
 
+#include "Syllables.h"
+
 #include <array>
 #include <cstdlib>
 #include <fstream>
@@ -12,13 +14,6 @@ namespace lexiglade::bench {
 
 namespace {
 
-constexpr std::array<const char*, 30> Onsets = {
-    "b", "c", "d", "f",  "g",  "h",  "j",  "k",  "l",  "m",  "n",  "p",  "r",  "s",  "t",
-    "v", "w", "z", "br", "ch", "cl", "cr", "dr", "fl", "gr", "pl", "sh", "st", "th", "tr"};
-constexpr std::array<const char*, 10> Vowels = {"a",  "e",  "i",  "o",  "u",
-                                                "ai", "ea", "oo", "ou", "ie"};
-constexpr std::array<const char*, 12> Codas = {"",  "",  "n",  "r",  "s",  "t",
-                                               "l", "m", "ck", "nd", "st", "ng"};
 constexpr std::array<const char*, 8> HintForms = {
     "A kind of ",     "Found near the ", "Opposite of ",   "Rhymes with ",
     "Cousin of the ", "Made from ",      "Larger than a ", "Seen at the "};
@@ -61,14 +56,8 @@ std::size_t TextMaker::Index(std::size_t size) {
 }
 
 std::string TextMaker::Syllables(std::size_t letters) {
-    std::string text;
-    while (text.size() < letters) {
-        text += Onsets[Index(Onsets.size())];
-        text += Vowels[Index(Vowels.size())];
-        text += Codas[Index(Codas.size())];
-    }
-    text.resize(letters);
-    return text;
+    return test::InSmallLetters(
+        test::SyllableRun(letters, [this](std::size_t n) { return Index(n); }));
 }
 
 std::string TextMaker::Word(int minLetters, int maxLetters) {

@@ -59,6 +59,8 @@ class PuzzleSession {
     std::optional<RubberMove> Track(Point p);
     // The left button let go at p: the selection ends and the pair of cells is matched both ways.
     ReleaseResult Release(BoardOrigin origin, Point p);
+    // The running selection is dropped: nothing is matched; the band drawn last is to be erased.
+    void Cancel() { selection_.SelectionActive = false; }
     // One second more; true when a timed game's limit has just passed and the game is not won.
     bool Tick();
     // The game is over, won or not; the music is not to start again.

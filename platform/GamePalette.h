@@ -26,6 +26,7 @@ inline constexpr int ClockText = 94; // the clock; its area is cleared with Back
 inline constexpr int TitleFace = 95;
 inline constexpr int TitleShadow = 99;
 inline constexpr int Selection = 27; // the rubber band, unless the hidden buttons moved it
+inline constexpr int Cursor = 89;    // the keyboard's cell cursor, drawn exclusive-or
 } // namespace PaletteRole
 
 } // namespace lexiglade

@@ -1,5 +1,6 @@
 #include "platform/GdiBitmap.h"
 
+#include "platform/DisplayScale.h"
 #include "platform/GdiError.h"
 
 #include <QByteArray>
@@ -95,6 +96,7 @@ void Bitmap::LoadFromData(const QByteArray& data) {
         throw PlatformError("Bitmap image is not valid");
     }
     image_ = loaded.convertToFormat(QImage::Format_RGB32);
+    ratio_ = 1.0;
     width_ = image_.width();
     height_ = image_.height();
 }
@@ -125,6 +127,14 @@ void Bitmap::SetHeight(int height) {
     Resize(width_, height);
 }
 
+void Bitmap::SetPixelRatio(double ratio) {
+    if (ratio != ratio_) {
+        ratio_ = ratio;
+        image_ = QImage();
+        Resize(width_, height_);
+    }
+}
+
 void Bitmap::Resize(int width, int height) {
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
@@ -132,10 +142,11 @@ void Bitmap::Resize(int width, int height) {
         image_ = QImage();
         return;
     }
-    QImage resized(width_, height_, QImage::Format_RGB32);
+    QImage resized(DevicePixel(width_, ratio_), DevicePixel(height_, ratio_), QImage::Format_RGB32);
     resized.fill(Qt::black);
-    const int keptRows = std::min(height_, image_.height());
-    const auto keptBytes = static_cast<std::size_t>(std::min(width_, image_.width())) * 4;
+    resized.setDevicePixelRatio(ratio_);
+    const int keptRows = std::min(resized.height(), image_.height());
+    const auto keptBytes = static_cast<std::size_t>(std::min(resized.width(), image_.width())) * 4;
     for (int y = 0; y < keptRows; ++y) {
         std::memcpy(resized.scanLine(y), image_.constScanLine(y), keptBytes);
     }

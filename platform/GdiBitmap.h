@@ -31,6 +31,11 @@ class Bitmap {
     // Resizing keeps the top-left pixels that still fit; new pixels are black.
     void SetWidth(int width);
     void SetHeight(int height);
+    // Device pixels per logical pixel, 1 unless set: a bitmap that keeps a copy of a scaled window
+    // holds it at the window's resolution. A new ratio clears the pixels; a loaded file sets 1.
+    // Saving writes the pixels of ratio 1.
+    void SetPixelRatio(double ratio);
+    double PixelRatio() const { return ratio_; }
 
     DeviceContext& Canvas() { return canvas_; }
     const DeviceContext& Canvas() const { return canvas_; }
@@ -43,6 +48,7 @@ class Bitmap {
 
     int width_ = 0;
     int height_ = 0;
+    double ratio_ = 1.0;
     QImage image_;
     DeviceContext canvas_;
 };

@@ -1,5 +1,6 @@
 #include "platform/GdiDeviceContext.h"
 
+#include "platform/DisplayScale.h"
 #include "platform/GdiBitmap.h"
 
 #include <QColor>
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -126,7 +128,7 @@ void DeviceContext::Rectangle(int left, int top, int right, int bottom) {
     const int innerLeft = left + after + 1;
     const int innerRight = right - 2 - before;
     KeepFormat();
-    const int lastRow = std::min(bottom - 1 + after, surface_->height() - 1);
+    const int lastRow = std::min(bottom - 1 + after, LogicalHeight() - 1);
     for (int y = std::max(top - before, 0); y <= lastRow; ++y) {
         const bool inner =
             y >= top + after + 1 && y <= bottom - 2 - before && innerLeft <= innerRight;
@@ -176,21 +178,52 @@ void DeviceContext::BitBlt(int x, int y, int width, int height, const DeviceCont
     }
     KeepFormat();
     const QImage& from = source->Surface();
-    const auto [i0, i1] = Overlap(width, sx, from.width(), x, surface_->width());
-    const auto [j0, j1] = Overlap(height, sy, from.height(), y, surface_->height());
+    const auto [i0, i1] = Overlap(width, sx, source->LogicalWidth(), x, LogicalWidth());
+    const auto [j0, j1] = Overlap(height, sy, source->LogicalHeight(), y, LogicalHeight());
     if (i0 >= i1 || j0 >= j1) {
+        return;
+    }
+    const QRect target(QPoint(DevicePixel(x + i0, Scale()), DevicePixel(y + j0, Scale())),
+                       QPoint(DevicePixel(x + i1, Scale()) - 1, DevicePixel(y + j1, Scale()) - 1));
+    const double ratio = from.devicePixelRatio();
+    if (ratio == Scale()) {
+        CopyPixels(target, from, {DevicePixel(sx + i0, ratio), DevicePixel(sy + j0, ratio)});
+        return;
+    }
+    const QRect block(QPoint(DevicePixel(sx + i0, ratio), DevicePixel(sy + j0, ratio)),
+                      QPoint(DevicePixel(sx + i1, ratio) - 1, DevicePixel(sy + j1, ratio) - 1));
+    DrawScaled(target, from, block);
+}
+
+// Device pixels of `from` from `origin` on, copied unchanged to `target`.
+void DeviceContext::CopyPixels(const QRect& target, const QImage& from, QPoint origin) {
+    const int columns = std::min(target.width(), from.width() - origin.x());
+    const int rows = std::min(target.height(), from.height() - origin.y());
+    if (columns <= 0 || rows <= 0) {
         return;
     }
     // A copy within one surface may overlap itself, so it goes through a copy of the block.
     const bool self = &from == surface_;
-    const QImage block = self ? from.copy(sx + i0, sy + j0, i1 - i0, j1 - j0) : QImage();
-    const auto bytes = static_cast<std::size_t>(i1 - i0) * sizeof(QRgb);
-    for (int j = j0; j < j1; ++j) {
-        const auto* in = self ? reinterpret_cast<const QRgb*>(block.constScanLine(j - j0))
-                              : reinterpret_cast<const QRgb*>(from.constScanLine(sy + j)) + sx + i0;
-        auto* out = reinterpret_cast<QRgb*>(surface_->scanLine(y + j)) + x + i0;
+    const QImage block = self ? from.copy(origin.x(), origin.y(), columns, rows) : QImage();
+    const auto bytes = static_cast<std::size_t>(columns) * sizeof(QRgb);
+    for (int j = 0; j < rows; ++j) {
+        const auto* in =
+            self ? reinterpret_cast<const QRgb*>(block.constScanLine(j))
+                 : reinterpret_cast<const QRgb*>(from.constScanLine(origin.y() + j)) + origin.x();
+        auto* out = reinterpret_cast<QRgb*>(surface_->scanLine(target.y() + j)) + target.x();
         std::memcpy(out, in, bytes);
     }
+}
+
+// A picture of another resolution (the artwork on a scaled screen), resampled smoothly to fill
+// exactly the device pixels of its logical rectangle.
+void DeviceContext::DrawScaled(const QRect& target, const QImage& from, const QRect& block) {
+    QImage device(surface_->bits(), surface_->width(), surface_->height(), surface_->bytesPerLine(),
+                  surface_->format()); // the same pixels, unscaled
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(target, from, block);
 }
 
 void DeviceContext::BitBlt(int x, int y, int width, int height, const Bitmap& source, int sx,
@@ -201,19 +234,19 @@ void DeviceContext::BitBlt(int x, int y, int width, int height, const Bitmap& so
 int DeviceContext::GetDeviceCaps(int index) const {
     switch (index) {
     case HORZRES:
-        return surface_->width();
+        return LogicalWidth();
     case VERTRES:
-        return surface_->height();
+        return LogicalHeight();
     default:
         return 0;
     }
 }
 
 ColorRef DeviceContext::GetPixel(int x, int y) const {
-    if (!surface_->valid(x, y)) {
+    if (x < 0 || y < 0 || x >= LogicalWidth() || y >= LogicalHeight()) {
         return CLR_INVALID;
     }
-    const QRgb pixel = surface_->pixel(x, y);
+    const QRgb pixel = surface_->pixel(DevicePixel(x, Scale()), DevicePixel(y, Scale()));
     return PaletteRgb(static_cast<std::uint8_t>(qRed(pixel)),
                       static_cast<std::uint8_t>(qGreen(pixel)),
                       static_cast<std::uint8_t>(qBlue(pixel)));
@@ -236,22 +269,42 @@ void DeviceContext::KeepFormat() {
     }
 }
 
-// Pixels x0..x1 of row y in the current mix mode, clipped to the surface.
+double DeviceContext::Scale() const {
+    return surface_->devicePixelRatio();
+}
+
+// The logical size: the logical pixels whose blocks start on the surface.
+int DeviceContext::LogicalWidth() const {
+    return static_cast<int>(std::ceil(surface_->width() / Scale()));
+}
+
+int DeviceContext::LogicalHeight() const {
+    return static_cast<int>(std::ceil(surface_->height() / Scale()));
+}
+
+// Pixels x0..x1 of row y in the current mix mode, clipped to the surface. On a scaled surface
+// each logical pixel is its block of device pixels, so an exclusive-or figure drawn twice still
+// restores every device pixel.
 void DeviceContext::FillSpan(int x0, int x1, int y, ColorRef colour) {
-    x0 = std::max(x0, 0);
-    x1 = std::min(x1, surface_->width() - 1);
-    if (y < 0 || y >= surface_->height() || x0 > x1) {
+    const double scale = Scale();
+    const int left = std::max(DevicePixel(std::max(x0, 0), scale), 0);
+    const int right = std::min(DevicePixel(x1 + 1, scale), surface_->width()) - 1;
+    const int top = std::max(DevicePixel(y, scale), 0);
+    const int bottom = std::min(DevicePixel(y + 1, scale), surface_->height());
+    if (y < 0 || x1 < x0 || left > right) {
         return;
     }
-    auto* row = reinterpret_cast<QRgb*>(surface_->scanLine(y));
     const QRgb rgb = ToQRgb(colour);
-    if (rop2_ == R2_XORPEN) {
-        for (int x = x0; x <= x1; ++x) {
-            row[x] = 0xFF000000u | ((row[x] ^ rgb) & 0x00FFFFFFu);
+    for (int row = top; row < bottom; ++row) {
+        auto* pixels = reinterpret_cast<QRgb*>(surface_->scanLine(row));
+        if (rop2_ == R2_XORPEN) {
+            for (int x = left; x <= right; ++x) {
+                pixels[x] = 0xFF000000u | ((pixels[x] ^ rgb) & 0x00FFFFFFu);
+            }
+        } else {
+            std::fill(pixels + left, pixels + right + 1, rgb);
         }
-        return;
     }
-    std::fill(row + x0, row + x1 + 1, rgb);
 }
 
 void DeviceContext::PenFigure(const std::vector<DevicePoint>& pixels) {
@@ -268,7 +321,7 @@ void DeviceContext::FillRect(int left, int top, int right, int bottom, ColorRef 
                              PenMix rop) {
     KeepFormat();
     const PenMix saved = std::exchange(rop2_, rop);
-    for (int y = std::max(top, 0); y < std::min(bottom, surface_->height()); ++y) {
+    for (int y = std::max(top, 0); y < std::min(bottom, LogicalHeight()); ++y) {
         FillSpan(left, right - 1, y, colour);
     }
     rop2_ = saved;

@@ -7,6 +7,8 @@
 #include "platform/GdiTypes.h"
 
 #include <QImage>
+#include <QPoint>
+#include <QRect>
 
 #include <cstdint>
 #include <string_view>
@@ -64,11 +66,18 @@ class DeviceContext {
     void BitBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy,
                 std::uint32_t rop);
 
-    int GetDeviceCaps(int index) const;    // HORZRES, VERTRES
+    // A surface with a device pixel ratio is drawn in logical pixels, each covering its block of
+    // device pixels (see DevicePixel); text is drawn at the device resolution.
+    int GetDeviceCaps(int index) const;    // HORZRES, VERTRES: the logical size
     ColorRef GetPixel(int x, int y) const; // CLR_INVALID outside the surface
 
   private:
     void KeepFormat();
+    double Scale() const;
+    int LogicalWidth() const;
+    int LogicalHeight() const;
+    void CopyPixels(const QRect& target, const QImage& from, QPoint origin);
+    void DrawScaled(const QRect& target, const QImage& from, const QRect& block);
     ColorRef Resolve(ColorRef colour) const;
     void Plot(const std::vector<DevicePoint>& pixels, ColorRef colour);
     void FillSpan(int x0, int x1, int y, ColorRef colour);

@@ -1,5 +1,6 @@
 #include "platform/SurfaceForm.h"
 
+#include "platform/DisplayScale.h"
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
@@ -11,6 +12,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <vector>
 
@@ -23,6 +25,12 @@ std::vector<SurfaceForm*>& LiveForms() {
     return forms;
 }
 } // namespace
+
+QPoint SurfaceForm::PixelUnderMouse(const QMouseEvent& event) const {
+    const QPointF at =
+        event.position().toPoint() == windowMouse_.toPoint() ? windowMouse_ : event.position();
+    return {LogicalPixel(at.x()), LogicalPixel(at.y())};
+}
 
 WindowDC::WindowDC(SurfaceForm& form) : WindowDC(form, form.rect()) {}
 
@@ -51,13 +59,16 @@ QImage& SurfaceForm::Surface() {
 }
 
 void SurfaceForm::FitSurface() {
-    const QSize wanted = size().expandedTo(QSize(1, 1));
-    if (surface_.size() == wanted) {
+    const double ratio = devicePixelRatioF();
+    const QSize logical = size().expandedTo(QSize(1, 1));
+    const QSize wanted(DevicePixel(logical.width(), ratio), DevicePixel(logical.height(), ratio));
+    if (surface_.size() == wanted && surface_.devicePixelRatio() == ratio) {
         return;
     }
     QImage resized(wanted, QImage::Format_RGB32);
     resized.fill(Qt::black);
-    if (!surface_.isNull()) {
+    resized.setDevicePixelRatio(ratio);
+    if (!surface_.isNull() && surface_.devicePixelRatio() == ratio) {
         QPainter(&resized).drawImage(0, 0, surface_);
     }
     surface_ = resized;
@@ -70,7 +81,9 @@ void SurfaceForm::ShowSurface() {
 
 void SurfaceForm::ShowSurface(const QRect& area) {
     blitOnly_ = true;
-    repaint(area);
+    // At a fractional scale a logical pixel's block may reach into the device pixels of the next.
+    const double ratio = devicePixelRatioF();
+    repaint(ratio == std::floor(ratio) ? area : area.adjusted(-1, -1, 1, 1));
     blitOnly_ = false;
 }
 
@@ -126,6 +139,11 @@ bool SurfaceForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched != window) {
         return QWidget::eventFilter(watched, event);
     }
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+        type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick) {
+        windowMouse_ = static_cast<QMouseEvent*>(event)->position();
+    }
     if (event->type() == QEvent::Expose && window->isExposed()) {
         Exposed();
     }
@@ -149,8 +167,9 @@ void SurfaceForm::paintEvent(QPaintEvent* event) {
     if (!StillAwaitingMaximizedSize()) { // until then the window shows the black image
         PaintForm(*event);
     }
-    QPainter painter(this);
-    painter.drawImage(event->rect(), surface_, event->rect());
+    // The image has the window's device pixel ratio, so it lands on the device pixels one to one;
+    // the painter is clipped to the region being painted.
+    QPainter(this).drawImage(QPointF(0, 0), surface_);
 }
 
 void SurfaceForm::PaintForm(const QPaintEvent& event) {

@@ -3,11 +3,14 @@
 // from the window system runs FormPaint, while ShowSurface only puts the image on the screen.
 // Every exposure of the window runs FormPaint as well: uncovered, restored from minimized or shown
 // after a hide, the window is drawn afresh, never put back from a copy of its last pixels.
-// The image always has the form's client size. A form shown with ShowMaximized runs no FormPaint
-// until the window has its maximized size.
+// The image always has the form's client size, in device pixels on a scaled screen (its device
+// pixel ratio is the window's), so that text is drawn at the screen's resolution. A form shown with
+// ShowMaximized runs no FormPaint until the window has its maximized size.
 #include "platform/GdiDeviceContext.h"
 
 #include <QImage>
+#include <QMouseEvent>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
@@ -54,6 +57,11 @@ class SurfaceForm : public QWidget {
     // True while a form shown maximized waits for its maximized size.
     bool AwaitingMaximizedSize() const { return awaitingMaximizedSize_; }
 
+    // The logical pixel under the mouse for one of the form's mouse events. On a scaled screen a
+    // mouse position lies between logical pixels; Qt rounds it on its way from the window to the
+    // widget, so the window's own unrounded position is taken when the event carries it.
+    QPoint PixelUnderMouse(const QMouseEvent& event) const;
+
     static void InvalidateAll();
     static SurfaceForm* Topmost();
     // How many times FormPaint has run; for tests and measurements.
@@ -90,6 +98,7 @@ class SurfaceForm : public QWidget {
     bool awaitingMaximizedSize_ = false;
     bool maximizeConfirmed_ = false; // the window system reports the window maximized
     QSize normalSize_;               // the size before the window was maximized
+    QPointF windowMouse_{-1, -1};    // the last mouse position the native window reported
     QString lastPaintError_;
 };
 

@@ -8,9 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 out=${2:-$root/docs/screenshots}
 screen=1920x1080x24
-backdrop_width=640 backdrop_height=480 # the catalogue background, centred in the window
-tree_left=190 tree_top=180             # the folder tree, from the background's corner
-first_row=6                            # the middle of the tree's first row, from its top
+backdrop_width=640        # the catalogue background in logical pixels, its last column not drawn
+tree_left=190 tree_top=180 # the folder tree, from the background's corner, in logical pixels
+first_row=10               # the middle of the tree's first row, from its top
 
 missing=()
 for tool in Xvfb openbox xdotool import; do
@@ -50,11 +50,16 @@ pids+=($!)
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Lexiglade$' | head -n 1)
 sleep 2 # the first paint
 
-# Opens the first folder, then its first puzzle, from the keyboard as a player may.
+# The background is all that is drawn that is not black; its width gives the game's display scale.
 eval "$(xdotool getwindowgeometry --shell "$window")"
-left=$((WIDTH / 2 - backdrop_width / 2 + tree_left))
-top=$((HEIGHT / 2 - backdrop_height / 2 + tree_top))
-xdotool mousemove --window "$window" $((left + 40)) $((top + first_row)) click 1
+import -window root "$work/shot.miff"
+read -r art_w art_x art_y < <(convert "$work/shot.miff" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage \
+    -trim -format '%w %X %Y\n' info: | tr -d +)
+scaled() { awk -v l="$1" -v w="$art_w" -v b="$backdrop_width" 'BEGIN { printf "%d", l * w / (b - 1) }'; }
+
+# Opens the first folder, then its first puzzle, from the keyboard as a player may.
+xdotool mousemove --window "$window" $((art_x + $(scaled $((tree_left + 40))))) \
+    $((art_y + $(scaled $((tree_top + first_row))))) click 1
 sleep 0.5
 xdotool key Right
 sleep 0.5

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -165,7 +166,7 @@ void Tmain::FormPaint() {
 }
 
 void Tmain::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelUnderMouse(*event);
     FormMouseDown(event->button(), at.x(), at.y());
 }
 
@@ -176,13 +177,39 @@ void Tmain::FormMouseDown(Qt::MouseButton, int x, int y) {
         close();
     }
     if (PointInBox(x, y, left, left + 140, top + 310, top + 395)) {
-        Forms().jukebox->exec();
-        InvalidateAll();
+        RunOptions();
     }
     if (PointInBox(x, y, left, left + 110, top + 210, top + 300)) {
-        Forms().lxedit->exec();
-        InvalidateAll();
-        ReloadTree();
+        RunWizard();
+    }
+}
+
+void Tmain::RunOptions() {
+    Forms().jukebox->exec();
+    InvalidateAll();
+}
+
+void Tmain::RunWizard() {
+    Forms().lxedit->exec();
+    InvalidateAll();
+    ReloadTree();
+}
+
+// The hotspots' keys: F2 creates a puzzle, F3 opens the options, Escape leaves the game. They
+// reach the form from the tree, which has no use for them.
+void Tmain::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_F2:
+        RunWizard();
+        break;
+    case Qt::Key_F3:
+        RunOptions();
+        break;
+    case Qt::Key_Escape:
+        close();
+        break;
+    default:
+        SurfaceForm::keyPressEvent(event);
     }
 }
 

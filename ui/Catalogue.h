@@ -37,11 +37,14 @@ class Tmain : public SurfaceForm {
     void FormPaint() override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void FormCreate(const DataFolders& folders);
     void CreateControls();
     void LoadTreeInto();
+    void RunOptions();
+    void RunWizard();
     void DrawPicture(DeviceContext& dc, const char* name, int x, int y, int trim);
 
     bool closing_ = false;

@@ -37,6 +37,7 @@ SelectedPalette::~SelectedPalette() {
 void SaveScreen() {
     WindowDC window(*Kit().DrawWindow, QRect()); // reads the window only
     SelectedPalette windowPalette(*window);
+    Kit().ScreenCopy.SetPixelRatio(window->Surface().devicePixelRatio()); // every device pixel
     DeviceContext& copy = Kit().ScreenCopy.Canvas();
     SelectedPalette copyPalette(copy);
     CopyBlock(copy, *window);

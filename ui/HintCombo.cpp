@@ -53,6 +53,7 @@ const QImage* HintPictureCombo::PictureOf(int index) const {
 
 void HintPictureCombo::Combo2DrawItem(QPainter& painter, int index, const QRect& rect) const {
     if (const QImage* picture = PictureOf(index)) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform); // on a scaled screen
         painter.drawImage(rect.topLeft(), *picture);
     }
 }
@@ -67,8 +68,11 @@ void HintPictureCombo::paintEvent(QPaintEvent*) {
     const QRect face =
         style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     if (const QImage* picture = PictureOf(currentIndex())) {
-        const QImage small =
-            picture->scaled(face.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        // Scaled once, straight to the screen's device pixels.
+        const double ratio = devicePixelRatioF();
+        QImage small =
+            picture->scaled(face.size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        small.setDevicePixelRatio(ratio);
         painter.drawImage(face.topLeft(), small);
     }
 }

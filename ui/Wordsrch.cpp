@@ -46,6 +46,7 @@ Tsearcher::Tsearcher(QWidget* parent) : SurfaceForm(parent) {
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(ToQFont(SystemFont()));
     CreateControls();
+    SetUpKeyboardPlay();
     MPlayer.OnNotify = Guarded([this] { MPlayerNotify(); });
 }
 
@@ -72,6 +73,7 @@ void Tsearcher::FormPaint() {
             return;
         }
     }
+    DrawInputMarks();
     StartMusic();
 }
 
@@ -139,17 +141,17 @@ void Tsearcher::MPlayerNotify() {
 }
 
 void Tsearcher::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelUnderMouse(*event);
     FormMouseDown(event->button(), at.x(), at.y());
 }
 
 void Tsearcher::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelUnderMouse(*event);
     FormMouseMove(at.x(), at.y());
 }
 
 void Tsearcher::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelUnderMouse(*event);
     FormMouseUp(event->button(), at.x(), at.y());
 }
 
@@ -164,22 +166,26 @@ void Tsearcher::FormMouseDown(Qt::MouseButton button, int x, int y) {
     if (InHotspot(*this, Board::PrinterSetupHotspot, {x, y})) {
         RunPrinterSetup(this);
     }
-    if (button == Qt::LeftButton) {
-        BeginSelection(x, y);
+    if (OpenSelectionTakesPress(button, x, y)) {
+        return;
+    }
+    if (button == Qt::LeftButton && BeginSelection(x, y)) {
+        Input.DragBegan();
     }
 }
 
 void Tsearcher::FormMouseMove(int x, int y) {
     HandlerScope scope(*this);
-    if (Session.SelectionActive()) {
+    if (Session.SelectionActive() && Input.PointerMoved(AnchorPoint(Session.Selection()), {x, y})) {
         TrackSelection(x, y);
     }
 }
 
 void Tsearcher::FormMouseUp(Qt::MouseButton button, int x, int y) {
     HandlerScope scope(*this);
-    if (Session.SelectionActive() && button == Qt::LeftButton) {
-        EndSelection(x, y);
+    if (Session.SelectionActive() && button == Qt::LeftButton &&
+        Input.LeftReleaseEnds(AnchorPoint(Session.Selection()), {x, y})) {
+        FinishSelection(x, y);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The puzzle screen: one form per game, from its first paint to EndGame.
 #include "engine/PuzzleSession.h"
+#include "engine/SelectionInput.h"
 #include "media/MediaPlayer.h"
 #include "platform/GamePalette.h"
 #include "platform/GdiBitmap.h"
@@ -45,6 +46,7 @@ class Tsearcher : public SurfaceForm {
     std::string MusicTrack;
     std::int32_t SelectionColour = PaletteRole::Selection;
     std::string ShownTitle;
+    SelectionInput Input; // how the running selection is held: drag, open click or cell cursor
     std::vector<std::unique_ptr<Bitmap>> HintPictures;
 
     // Wordsrch.cpp: the form, its paint, the mouse and the game's start and end.
@@ -71,6 +73,8 @@ class Tsearcher : public SurfaceForm {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // WordsrchKeys.cpp.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     friend class HandlerScope;
@@ -89,16 +93,32 @@ class Tsearcher : public SurfaceForm {
     void PrintHotspot();
 
     // WordsrchPlay.cpp: the selection and the found words, drawn as the session answers.
-    void BeginSelection(int x, int y);
+    // True when a selection has started.
+    bool BeginSelection(int x, int y);
     void TrackSelection(int x, int y);
     void EndSelection(int x, int y);
     void FoundWord(const Find& find);
     void RecordBestTime(std::int32_t timeTaken);
     void DrawBands(std::initializer_list<Band> bands, int colour, PenMix mix);
 
+    // Play without a drag (WordsrchKeys.cpp): a click leaves the selection open, keys move a cell
+    // cursor. The cursor and the band are drawn exclusive-or and never saved in ScreenCopy.
+    void SetUpKeyboardPlay();
+    bool OpenSelectionTakesPress(Qt::MouseButton button, int x, int y);
+    void FinishSelection(int x, int y);
+    void CancelSelection();
+    void PlayKeyPressed(PlayKey key);
+    void DrawRubberBand();
+    void DrawCursorFrame(Cell cell);
+    void ShowCursor();
+    void HideCursor();
+    void DrawInputMarks();
+
     int handlersRunning_ = 0;
     bool releaseRequested_ = false;
     bool firstPaintFailed_ = false;
+    bool cursorOnScreen_ = false;
+    bool cursorSuspended_ = false; // off while a found word saves the screen
 };
 
 // Marks a handler of the form as running, so that EndGame never releases the form under it.

@@ -35,10 +35,12 @@ void Tsearcher::DrawBands(std::initializer_list<Band> bands, int colour, PenMix 
 }
 
 // A press on a cell draws a full circle around its centre.
-void Tsearcher::BeginSelection(int x, int y) {
-    if (Session.Press(Origin(), {x, y})) {
+bool Tsearcher::BeginSelection(int x, int y) {
+    const bool started = Session.Press(Origin(), {x, y});
+    if (started) {
         DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
     }
+    return started;
 }
 
 void Tsearcher::TrackSelection(int x, int y) {

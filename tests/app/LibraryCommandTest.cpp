@@ -31,6 +31,17 @@ CommandResult RunCommand(const std::vector<std::string>& args) {
 }
 
 // The words of a puzzle file: 15 of them unless told.
+// Puts `text` in place of line `index` of the list.
+void ReplaceLine(const std::string& list, std::size_t index, const std::string& text) {
+    TextList lines = ReadList(list);
+    lines.at(index) = text;
+    WriteList(list, lines);
+}
+
+void AppendBytes(const std::string& path, const std::string& bytes) {
+    WriteBytes(path, ReadBytes(path) + bytes);
+}
+
 std::string WordLines(int count = 15, const std::string& hintStem = "hint ") {
     std::string text;
     for (int i = 0; i < count; ++i) {
@@ -109,10 +120,8 @@ TEST_F(LibraryCommandTest, CheckSaysNothingOfASoundLibraryAndOneLinePerProblem) 
     EXPECT_EQ(sound.status, 0);
     EXPECT_EQ(sound.out, "");
 
-    TextList times = ReadList(library / "a15.asl");
-    times[3] = "soon";
-    WriteList(library / "a15.asl", times);
-    WriteBytes(library / "a12.asl", ReadBytes(library / "a12.asl") + "7\r\n");
+    ReplaceLine(library / "a15.asl", 3, "soon");
+    AppendBytes(library / "a12.asl", "7\r\n");
     const CommandResult damaged = RunCommand({"check", library.Path()});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_EQ(damaged.out, "The list " + library / "a12.asl" +
@@ -236,10 +245,8 @@ TEST_F(LibraryCommandTest, AddReshapesPicturesAsTheWizardDoesAndKeepsTheOriginal
 TEST_F(LibraryCommandTest, ListShowsEachFolderWithItsPuzzlesWordsAndBestTimes) {
     const TempFolder small;
     MakeLibrary(small.Path(), 2, 15);
-    TextList times = ReadList(small / "a14.asl");
-    times[1] = "95";
-    WriteList(small / "a14.asl", times);
-    WriteBytes(small / "a7.asl", ReadBytes(small / "a7.asl") + "Later\r\n\tGhost\r\n");
+    ReplaceLine(small / "a14.asl", 1, "95");
+    AppendBytes(small / "a7.asl", "Later\r\n\tGhost\r\n");
     const CommandResult listed = RunCommand({"list", small.Path()});
     EXPECT_EQ(listed.status, 0);
     EXPECT_EQ(listed.out, "Folder 0\n"

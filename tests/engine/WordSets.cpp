@@ -1,30 +1,14 @@
 #include "WordSets.h"
 
+#include "Syllables.h"
+
 #include "engine/Random.h"
 
-#include <array>
 #include <utility>
 
 namespace lexiglade::test {
 
-namespace {
-
-constexpr std::array<const char*, 30> Onsets = {
-    "B", "C", "D", "F",  "G",  "H",  "J",  "K",  "L",  "M",  "N",  "P",  "R",  "S",  "T",
-    "V", "W", "Z", "BR", "CH", "CL", "CR", "DR", "FL", "GR", "PL", "SH", "ST", "TH", "TR"};
-constexpr std::array<const char*, 10> Vowels = {"A",  "E",  "I",  "O",  "U",
-                                                "AI", "EA", "OO", "OU", "IE"};
-constexpr std::array<const char*, 12> Codas = {"",  "",  "N",  "R",  "S",  "T",
-                                               "L", "M", "CK", "ND", "ST", "NG"};
-
-std::string Lower(std::string word) {
-    for (char& letter : word) {
-        letter = static_cast<char>(letter - 'A' + 'a');
-    }
-    return word;
-}
-
-} // namespace
+namespace {} // namespace
 
 int SyllableWords::Below(int n) {
     return NextBelow(seed_, n);
@@ -32,14 +16,10 @@ int SyllableWords::Below(int n) {
 
 std::string SyllableWords::Word(int minLetters, int maxLetters) {
     const auto letters = static_cast<std::size_t>(minLetters + Below(maxLetters - minLetters + 1));
-    std::string word;
-    while (word.size() < letters) {
-        word += Onsets[static_cast<std::size_t>(Below(static_cast<int>(Onsets.size())))];
-        word += Vowels[static_cast<std::size_t>(Below(static_cast<int>(Vowels.size())))];
-        word += Codas[static_cast<std::size_t>(Below(static_cast<int>(Codas.size())))];
-    }
-    word.resize(letters);
-    return Below(4) == 0 ? Lower(word) : word;
+    const std::string word = SyllableRun(letters, [this](std::size_t n) {
+        return static_cast<std::size_t>(Below(static_cast<int>(n)));
+    });
+    return Below(4) == 0 ? InSmallLetters(word) : word;
 }
 
 TextList SyllableWords::Words(int count, int minLetters, int maxLetters) {

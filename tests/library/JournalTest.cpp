@@ -14,17 +14,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace lexiglade {
+namespace lexiglade::test {
 namespace {
-
-using test::ErrorOf;
-using test::FileSnapshot;
-using test::MakeLibrary;
-using test::MakePuzzle;
-using test::ReadBytes;
-using test::SnapshotFiles;
-using test::TempFolder;
-using test::WriteBytes;
 
 const std::vector<JournalEntry> kEntries = {
     {"a7.asl", ".lexiglade-new-a7.asl", ".lexiglade-old-a7.asl", {12, 0xabcdef}, {9, 0x1234}},
@@ -232,4 +223,4 @@ TEST(JournalTest, LeftoversWithoutAJournalAreRemovedAndNothingElse) {
 }
 
 } // namespace
-} // namespace lexiglade
+} // namespace lexiglade::test

@@ -10,18 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace lexiglade {
+namespace lexiglade::test {
 namespace {
-
-using test::ErrorOf;
-using test::FileSnapshot;
-using test::MakeLibrary;
-using test::MakePuzzle;
-using test::ReadBytes;
-using test::RunWithoutPrivileges;
-using test::SnapshotFiles;
-using test::TempFolder;
-using test::WriteBytes;
 
 constexpr uid_t kNobody = 65534;
 constexpr gid_t kNoGroup = 65534;
@@ -137,4 +127,4 @@ TEST(PermissionsTest, AListHardLinkedOutsideIsReplacedNotWrittenThrough) {
 }
 
 } // namespace
-} // namespace lexiglade
+} // namespace lexiglade::test

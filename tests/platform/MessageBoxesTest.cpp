@@ -20,9 +20,9 @@ struct ShownText {
     int laidOutWidth = 0;
 };
 
-// Opens a box with `open`, notes how its text label shows the text, then presses its first button.
-ShownText ShowAndRead(const std::function<void()>& open) {
-    ShownText shown;
+// Opens a box with `open`, lets `read` look at it once it shows, then presses its first button.
+void ShowAndAnswer(const std::function<void()>& open,
+                   const std::function<void(QMessageBox&)>& read) {
     QTimer poll;
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -30,14 +30,22 @@ ShownText ShowAndRead(const std::function<void()>& open) {
         if (box == nullptr || !box->isVisible()) {
             return;
         }
-        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        shown.format = label->textFormat();
-        shown.label = label->text();
-        shown.laidOutWidth = label->sizeHint().width();
+        read(*box);
         box->buttons().value(0)->click();
     });
     poll.start();
     open();
+}
+
+// Opens a box with `open` and notes how its text label shows the text.
+ShownText ShowAndRead(const std::function<void()>& open) {
+    ShownText shown;
+    ShowAndAnswer(open, [&](QMessageBox& box) {
+        const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        shown.format = label->textFormat();
+        shown.label = label->text();
+        shown.laidOutWidth = label->sizeHint().width();
+    });
     return shown;
 }
 
@@ -74,22 +82,12 @@ struct ShownFrame {
     bool shown = false;
 };
 
-// Opens a box with `open`, notes its caption, title-bar flags and width, then presses its first
-// button.
+// Opens a box with `open` and notes its caption, title-bar flags and width.
 ShownFrame ShowAndMeasure(const std::function<void()>& open) {
     ShownFrame shown;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible()) {
-            return;
-        }
-        shown = {box->windowTitle(), box->windowFlags(), box->width(), true};
-        box->buttons().value(0)->click();
+    ShowAndAnswer(open, [&](QMessageBox& box) {
+        shown = {box.windowTitle(), box.windowFlags(), box.width(), true};
     });
-    poll.start();
-    open();
     return shown;
 }
 

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Runs a command on a private X server (1280 x 800), with the openbox window manager unless
-# --no-wm is given, and ends both afterwards. Exit status: the command's; 77 when Xvfb or
+# Runs a command on a private X server (1280 x 800, or LEXIGLADE_SCREEN as WIDTHxHEIGHT), with the
+# openbox window manager unless --no-wm is given, and ends both afterwards. LEXIGLADE_XFT_DPI
+# sets the screen's Xft.dpi resource, with which Qt gives the screen a device pixel ratio. Exit status: the command's; 77 when Xvfb or
 # openbox is missing (the test is skipped).
 #   tests/smoke/xsession.sh [--no-wm] COMMAND [ARG...]
 set -euo pipefail
 
-readonly screen_size=1280x800x24
+readonly screen_size=${LEXIGLADE_SCREEN:-1280x800}x24
 readonly start_timeout_s=10
 
 with_wm=1
@@ -51,6 +52,7 @@ DISPLAY=":$(head -n1 "$session/display")"
 export DISPLAY
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR LEXIGLADE_SCREEN
 
 wm_ready() {
     xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
@@ -63,5 +65,11 @@ if [ "$with_wm" = 1 ]; then
 else
     export LEXIGLADE_TEST_WM=none
 fi
+
+# Set once the window manager runs, which would otherwise put its own resources in place.
+if [ -n "${LEXIGLADE_XFT_DPI:-}" ]; then
+    xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	$LEXIGLADE_XFT_DPI"
+fi
+unset LEXIGLADE_XFT_DPI
 
 "$@"

@@ -158,6 +158,22 @@ TEST_F(CatalogueTest, AJournalThatCannotBeSettledIsReportedAndTheTreeStillLoads)
     EXPECT_TRUE(HasFilingLeftovers(folder.Path()));
 }
 
+// Options live for one run: a start sets every one of them back, whatever they were before.
+TEST_F(CatalogueTest, StartUpSetsEveryOptionToItsDefault) {
+    GameOptions& options = Shared().GameOptions;
+    options.soundsOn = false;
+    options.musicOn = false;
+    options.backwardWords = false;
+    options.timedGame = true;
+    options.timeLimitChoice = 3;
+    auto form = OpenCatalogue(folder, 1000, 700);
+    EXPECT_TRUE(options.soundsOn);
+    EXPECT_TRUE(options.musicOn);
+    EXPECT_TRUE(options.backwardWords);
+    EXPECT_FALSE(options.timedGame);
+    EXPECT_EQ(options.timeLimitChoice, 1);
+}
+
 TEST_F(CatalogueTest, MissingTreeFileIsReportedOnceAndTheCatalogueStillOpens) {
     folder.Remove("a7.asl");
     ModalDriver answerer;
@@ -217,6 +233,43 @@ TEST_F(CatalogueTest, WizardClosingReloadsTheTree) {
     EXPECT_EQ(form->outline->Model(), expected);
     EXPECT_EQ(form->outline->topLevelItemCount(), 2);
     EXPECT_TRUE(answerer.Boxes().empty());
+}
+
+// The keys reach the hotspots' actions from the tree, where the keyboard is.
+TEST_F(CatalogueTest, FunctionKeysAndEscapeRunTheHotspots) {
+    struct Case {
+        Qt::Key key;
+        QWidget* dialog;
+        bool closes;
+    };
+    const Case cases[] = {{Qt::Key_F2, &wizard, false},
+                          {Qt::Key_F3, &jukebox, false},
+                          {Qt::Key_Escape, nullptr, true},
+                          {Qt::Key_F4, nullptr, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        folder.Write("a7.asl", kTreeText);
+        auto form = OpenCatalogue(folder, 1000, 700);
+        ModalDriver answerer;
+        QWidget* seen = nullptr;
+        answerer.OnDialog([&](QDialog* dialog) {
+            seen = dialog;
+            folder.Write("a7.asl", "Birds\r\n\tOwls\r\n");
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        QTest::keyClick(form->outline, c.key);
+        WaitFor([] { return false; }, 30);
+        EXPECT_EQ(seen, c.dialog);
+        EXPECT_EQ(answerer.DialogsSeen(), c.dialog != nullptr ? 1 : 0);
+        const TreeModel created = {{"Birds", 1}, {"Owls", 2}};
+        EXPECT_EQ(form->outline->Model() == created, c.dialog == &wizard) << "the tree is reloaded";
+        EXPECT_EQ(!form->isVisible(), c.closes);
+        ASSERT_EQ(answerer.Boxes().size(), c.closes ? 1u : 0u);
+        if (c.closes) {
+            EXPECT_EQ(answerer.Boxes()[0].caption, "Information");
+            EXPECT_EQ(answerer.Boxes()[0].text, "Thanks for playing Lexiglade!");
+        }
+    }
 }
 
 TEST_F(CatalogueTest, ClickingItemsLoadsPuzzlesButNotFolders) {

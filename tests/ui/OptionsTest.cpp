@@ -160,19 +160,22 @@ TEST_F(OptionsTest, FirstShowingReflectsTheDefaults) {
     EXPECT_EQ(Shared().GameOptions.timeLimitChoice, 1);
 }
 
+// The two switch pictures: the option each switches, the picture clicked and the held pictures
+// it shows for on and off.
+struct SwitchPicture {
+    const char* name;
+    bool GameOptions::*option;
+    QLabel* Tjukebox::*image;
+    QLabel* Tjukebox::*on;
+    QLabel* Tjukebox::*off;
+};
+const SwitchPicture kSwitchPictures[] = {
+    {"sounds", &GameOptions::soundsOn, &Tjukebox::Image4, &Tjukebox::Image2, &Tjukebox::Image3},
+    {"music", &GameOptions::musicOn, &Tjukebox::Image7, &Tjukebox::Image5, &Tjukebox::Image6},
+};
+
 TEST_F(OptionsTest, SwitchPicturesFlipTheOptionAndThePictureAtOnce) {
-    struct Case {
-        const char* name;
-        bool GameOptions::*option;
-        QLabel* Tjukebox::*image;
-        QLabel* Tjukebox::*on;
-        QLabel* Tjukebox::*off;
-    };
-    const Case cases[] = {
-        {"sounds", &GameOptions::soundsOn, &Tjukebox::Image4, &Tjukebox::Image2, &Tjukebox::Image3},
-        {"music", &GameOptions::musicOn, &Tjukebox::Image7, &Tjukebox::Image5, &Tjukebox::Image6},
-    };
-    for (const Case& c : cases) {
+    for (const SwitchPicture& c : kSwitchPictures) {
         SCOPED_TRACE(c.name);
         Shared().GameOptions = GameOptions{};
         Open();
@@ -222,18 +225,7 @@ class MouseEventLog : public QObject {
 // A double-click on a switch picture switches it once, as one click does; the window system
 // delivers it as a press, a release, a double-click and a second release.
 TEST_F(OptionsTest, DoubleClickOnASwitchPictureSwitchesOnce) {
-    struct Case {
-        const char* name;
-        bool GameOptions::*option;
-        QLabel* Tjukebox::*image;
-        QLabel* Tjukebox::*on;
-        QLabel* Tjukebox::*off;
-    };
-    const Case cases[] = {
-        {"sounds", &GameOptions::soundsOn, &Tjukebox::Image4, &Tjukebox::Image2, &Tjukebox::Image3},
-        {"music", &GameOptions::musicOn, &Tjukebox::Image7, &Tjukebox::Image5, &Tjukebox::Image6},
-    };
-    for (const Case& c : cases) {
+    for (const SwitchPicture& c : kSwitchPictures) {
         SCOPED_TRACE(c.name);
         Shared().GameOptions = GameOptions{};
         Open();

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -136,6 +137,28 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     EXPECT_EQ(circled, words);
     EXPECT_EQ(Screen(), screen);
     EXPECT_EQ(form->Session.Grids().LetterGrid, game.LetterGrid);
+}
+
+// The printer-setup hotspot takes any button, like the print and End hotspots; the game goes on.
+TEST_F(PuzzleScreenPrint, TheSetupHotspotOpensThePrinterSetupForAnyButton) {
+    OpenGame(SavannaPuzzle());
+    const QPoint hotspot(form->BoardLeft + form->BoardWidth - 130,
+                         form->BoardTop + form->BoardHeight + 10);
+    const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    int seen = 0;
+    QStringList captions;
+    answerer.OnDialog([&](QDialog* dialog) {
+        captions << dialog->windowTitle();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    for (const Qt::MouseButton button : buttons) {
+        SCOPED_TRACE(button);
+        Click(button, hotspot);
+        EXPECT_EQ(answerer.DialogsSeen(), ++seen);
+        EXPECT_FALSE(form.isNull() || form->Session.GameOver());
+    }
+    EXPECT_EQ(captions, QStringList(3, QStringLiteral("Print Setup")));
+    EXPECT_TRUE(answerer.Boxes().empty());
 }
 
 } // namespace

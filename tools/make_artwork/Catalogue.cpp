@@ -57,6 +57,20 @@ void DrawButton(QPainter& p, const QRectF& tile, const QColor& base, const QStri
     DrawLabel(p, text, label, BoldFont(15), Qt::white);
 }
 
+// The frame the folder tree, the instruction label and the finder picture sit in: black inside, as
+// the label's own background, and open at the bottom, where the tree reaches the picture's edge.
+// It is wide enough for a tree a third as wide as a screen of 960 logical pixels, the label beside
+// it and the finder picture below the label.
+void DrawTreeFrame(QPainter& p) {
+    const QRectF frame(184, 174, 452, 320);
+    p.setPen(QPen(colour::NightEdge, 4));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(frame.adjusted(-2, -2, 2, 2), 8, 8);
+    p.setPen(QPen(colour::Gold, 2));
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(frame, 6, 6);
+}
+
 void DrawExit(QPainter& p) {
     const QRectF tile(3, 442, 35, 35);
     DrawTile(p, tile, colour::Coral, 7);
@@ -73,6 +87,7 @@ QImage DrawCatalogue() {
     DrawHeaderPanel(p);
     DrawTitle(p);
     DrawTagline(p);
+    DrawTreeFrame(p);
     DrawButton(p, QRectF(8, 214, 96, 82), colour::Teal, QStringLiteral("Create"), DrawCreateGlyph,
                QRectF(25, 220, 60, 44));
     DrawButton(p, QRectF(8, 313, 96, 80), colour::Purple, QStringLiteral("Options"),

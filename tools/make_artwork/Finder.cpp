@@ -8,21 +8,24 @@ namespace lexiglade::artwork {
 
 namespace {
 
-constexpr int kWidth = 160;
-constexpr int kHeight = 120;
-constexpr int kColumns = 7;
-constexpr int kRows = 5;
-const char* const kLetters = "QLEXIGA"
-                             "BSNUKTE"
-                             "HWORDSP"
-                             "JZFINDK"
-                             "TAMCLOV";
+// Narrow enough to stand below the instruction label inside the catalogue's frame.
+constexpr int kWidth = 110;
+constexpr int kHeight = 150;
+constexpr int kColumns = 5;
+constexpr int kRows = 7;
+const char* const kLetters = "QLEXI"
+                             "BSNUK"
+                             "HWORD"
+                             "JZFIN"
+                             "TAMCL"
+                             "PEGYO"
+                             "RVSAT";
 // The lens sits on the middle of the ringed word.
-const QPointF kLens(70, 60);
-constexpr qreal kLensRadius = 32;
+const QPointF kLens(65, 55);
+constexpr qreal kLensRadius = 29;
 
 QRectF Cell(int column, int row) {
-    return QRectF(10 + 20 * column, 10 + 20 * row, 20, 20);
+    return QRectF(5 + 20 * column, 5 + 20 * row, 20, 20);
 }
 
 void DrawLetters(QPainter& p, const QColor& ink) {
@@ -51,7 +54,7 @@ void DrawMagnified(QPainter& p) {
 
 void DrawRimAndHandle(QPainter& p) {
     const QPointF from = kLens + QPointF(kLensRadius * 0.72, kLensRadius * 0.72);
-    const QPointF to(146, 108);
+    const QPointF to(96, 136);
     p.setPen(QPen(QColor(0x5a, 0x3a, 0x22), 13, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(from, to);
     p.setPen(QPen(QColor(0xa8, 0x6b, 0x3c), 9, Qt::SolidLine, Qt::RoundCap));
@@ -62,7 +65,7 @@ void DrawRimAndHandle(QPainter& p) {
     p.setPen(QPen(colour::Teal.lighter(120), 5));
     p.drawEllipse(kLens, kLensRadius + 1, kLensRadius + 1);
     p.setPen(QPen(QColor(255, 255, 255, 170), 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(QRectF(kLens.x() - 24, kLens.y() - 24, 48, 48), 100 * 16, 60 * 16);
+    p.drawArc(QRectF(kLens.x() - 22, kLens.y() - 22, 44, 44), 100 * 16, 60 * 16);
 }
 
 } // namespace

@@ -1,0 +1,119 @@
+#include "engine/SelectionInput.h"
+
+#include <algorithm>
+
+namespace lexiglade {
+
+namespace {
+
+// Frame corners from a cell's centre: the cell box is 20 by 18 pixels.
+constexpr std::int32_t FrameLeft = -10, FrameRight = 9, FrameTop = -9, FrameBottom = 8;
+
+} // namespace
+
+// Distances round half to even, so a distance of at most 10 is a squared distance of at most 110
+// (the root of 110 is about 10.49, that of 111 about 10.54).
+bool WithinDeadZone(Point anchor, Point p) {
+    const std::int64_t dx = static_cast<std::int64_t>(p.x) - anchor.x;
+    const std::int64_t dy = static_cast<std::int64_t>(p.y) - anchor.y;
+    constexpr std::int64_t limit = (DeadZone * 2 + 1) * (DeadZone * 2 + 1) / 4; // 110
+    return dx * dx + dy * dy <= limit;
+}
+
+Point CellCentre(BoardOrigin origin, Cell cell) {
+    return {ColumnCentreX(origin, cell.column), RowCentreY(origin, cell.row)};
+}
+
+CursorFrame CursorFrameOf(BoardOrigin origin, Cell cell) {
+    const Point c = CellCentre(origin, cell);
+    return {{c.x + FrameLeft, c.y + FrameTop}, {c.x + FrameRight, c.y + FrameBottom}};
+}
+
+Cell StepCursor(Cell cell, PlayKey key) {
+    switch (key) {
+    case PlayKey::Left:
+        --cell.column;
+        break;
+    case PlayKey::Right:
+        ++cell.column;
+        break;
+    case PlayKey::Up:
+        --cell.row;
+        break;
+    case PlayKey::Down:
+        ++cell.row;
+        break;
+    default:
+        break;
+    }
+    return {std::clamp(cell.column, 0, GridColumns - 1), std::clamp(cell.row, 0, GridRows - 1)};
+}
+
+void SelectionInput::DragBegan() {
+    hold_ = SelectionHold::Drag;
+    leftDeadZone_ = false;
+}
+
+bool SelectionInput::LeftPressEnds() {
+    if (!IsOpen()) {
+        return false;
+    }
+    hold_ = SelectionHold::None;
+    return true;
+}
+
+bool SelectionInput::RightPressCancels() {
+    return LeftPressEnds();
+}
+
+bool SelectionInput::PointerMoved(Point anchor, Point p) {
+    if (hold_ == SelectionHold::Drag && !WithinDeadZone(anchor, p)) {
+        leftDeadZone_ = true;
+    }
+    return hold_ != SelectionHold::Cursor;
+}
+
+bool SelectionInput::LeftReleaseEnds(Point anchor, Point p) {
+    if (IsOpen()) {
+        return false;
+    }
+    if (hold_ == SelectionHold::Drag && !leftDeadZone_ && WithinDeadZone(anchor, p)) {
+        hold_ = SelectionHold::Pointer;
+        return false;
+    }
+    hold_ = SelectionHold::None;
+    return true;
+}
+
+KeyAction SelectionInput::Key(PlayKey key) {
+    switch (key) {
+    case PlayKey::Confirm:
+        cursorShown_ = true;
+        if (hold_ == SelectionHold::None) {
+            hold_ = SelectionHold::Cursor;
+            return KeyAction::Begin;
+        }
+        if (hold_ == SelectionHold::Cursor) {
+            hold_ = SelectionHold::None;
+            return KeyAction::End;
+        }
+        return KeyAction::None; // a selection of the mouse is ended by the mouse
+    case PlayKey::Cancel:
+        if (!IsOpen()) {
+            return KeyAction::None;
+        }
+        hold_ = SelectionHold::None;
+        return KeyAction::Cancel;
+    default:
+        break;
+    }
+    const Cell next = StepCursor(cursor_, key);
+    if (next == cursor_ && cursorShown_) {
+        return KeyAction::None; // held at the edge
+    }
+    cursor_ = next;
+    cursorShown_ = true;
+    return hold_ == SelectionHold::Cursor ? KeyAction::MoveCursorAndBand : KeyAction::MoveCursor;
+}
+
+} // namespace lexiglade
