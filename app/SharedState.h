@@ -1,7 +1,6 @@
 #pragma once
 // The process-wide state every screen reads and writes; one instance, user-interface thread only.
 #include "engine/GameOptions.h"
-#include "engine/Grid.h"
 #include "library/DataFolder.h"
 #include "library/Puzzle.h"
 
@@ -15,7 +14,6 @@ struct SharedState {
     std::string ShippedDir; // the shipped files' folder when it is not DataDir, else empty
     lexiglade::GameOptions GameOptions;
     lexiglade::LoadedPuzzle LoadedPuzzle;
-    GridState Grids;
     std::int32_t CopyCount = 0;
     bool UniqueCopies = false;
     bool CatalogueFirstPaint = true;
@@ -23,9 +21,6 @@ struct SharedState {
 };
 
 SharedState& Shared();
-
-// Start-up steps that need no window: DataDir, the random seed and the option defaults.
-void InitialiseSharedState(SharedState& state, const std::string& dataDir, std::uint32_t seed);
 
 // DataDir and the shipped files' folder.
 DataFolders SharedDataFolders();

@@ -5,6 +5,7 @@
 #include "platform/DisplayScale.h"
 #include "print/Printdlg.h"
 #include "ui/Catalogue.h"
+#include "ui/Drawkit.h"
 #include "ui/Forms.h"
 #include "ui/Midistuf.h"
 #include "wizard/Editor.h"
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
     forms.main = new Tmain(RunningDataFolders());
     forms.jukebox = new Tjukebox(forms.main);
     forms.prndlg = new Tprndlg(forms.main);
-    forms.lxedit = new Tlxedit(forms.main);
+    forms.lxedit = new Tlxedit(forms.main, Kit().PaletteHandle);
     forms.main->ShowMaximized();
     const int result = Application::exec();
     delete forms.lxedit;

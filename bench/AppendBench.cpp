@@ -3,6 +3,7 @@
 #include "LibraryFixture.h"
 #include "library/Append.h"
 #include "library/Folders.h"
+#include "library/LibraryFiles.h"
 #include "library/TextList.h"
 
 #include <benchmark/benchmark.h>
@@ -16,8 +17,10 @@
 namespace lexiglade::bench {
 namespace {
 
-constexpr std::array<const char*, 8> kLists = {"a7.asl",  "a8.asl",  "a9.asl",  "a10.asl",
-                                               "a11.asl", "a12.asl", "a14.asl", "a15.asl"};
+constexpr std::array<const char*, 8> kLists = {
+    LibraryFiles::FolderTree,     LibraryFiles::Titles,           LibraryFiles::WordBanks,
+    LibraryFiles::HintBanks,      LibraryFiles::FirstBankLines,   LibraryFiles::LastBankLines,
+    LibraryFiles::PlainBestTimes, LibraryFiles::BackwardBestTimes};
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -49,7 +52,7 @@ class FilingLibrary {
         for (const std::string& bank : {BankName(2 * pairs_ - 1), BankName(2 * pairs_)}) {
             kept_[bank] = ReadFileBytes(Path(bank));
         }
-        TextList tree = ParseList(kept_["a7.asl"]);
+        TextList tree = ParseList(kept_[LibraryFiles::FolderTree]);
         PlaceUnderFolder(tree, FolderLineTable(tree).back(), "Freshly Made Puzzle");
         TextMaker maker(99);
         puzzle_ = {"Freshly Made Puzzle", Memo(MakeWords(maker, 20, 4, 21)),

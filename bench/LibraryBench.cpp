@@ -1,5 +1,6 @@
 // Loading from a library of 100,000 puzzles, and loading a folder tree of 100,000 items.
 #include "LibraryFixture.h"
+#include "library/LibraryFiles.h"
 #include "library/Puzzle.h"
 #include "library/TreeFile.h"
 
@@ -12,7 +13,7 @@ struct LargeLibrary {
     ScratchDir dir;
     GeneratedLibrary files = WriteLibrary(dir.prefix(), LibraryShape{});
     TreeModel tree;
-    LargeLibrary() { LoadTreeFile(files.dataDir + "a7.asl", tree); }
+    LargeLibrary() { LoadTreeFile(files.dataDir + LibraryFiles::FolderTree, tree); }
 };
 
 // Written once, on first use, and removed when the program ends.
@@ -43,7 +44,7 @@ BENCHMARK(BM_LoadPuzzle_LastOf100000)
 void BM_LoadTreeFile_100000Items(benchmark::State& state) {
     static const ScratchDir dir;
     static const std::string path = [] {
-        const std::string file = dir.prefix() + "a7.asl";
+        const std::string file = dir.prefix() + LibraryFiles::FolderTree;
         WriteTreeFile(file, 100000, 49);
         return file;
     }();

@@ -1,4 +1,5 @@
 #include "LibraryFixture.h"
+#include "library/LibraryFiles.h"
 
 #include "Syllables.h"
 
@@ -162,8 +163,10 @@ GeneratedLibrary WriteLibrary(const std::string& dataDir, const LibraryShape& sh
         library.bankPairs = banks.pairs();
     }
     const std::pair<const char*, const std::string*> lists[] = {
-        {"a7.asl", &tree},    {"a8.asl", &titles}, {"a9.asl", &wordBanks}, {"a10.asl", &hintBanks},
-        {"a11.asl", &firsts}, {"a12.asl", &lasts}, {"a14.asl", &plain},    {"a15.asl", &backward}};
+        {LibraryFiles::FolderTree, &tree},       {LibraryFiles::Titles, &titles},
+        {LibraryFiles::WordBanks, &wordBanks},   {LibraryFiles::HintBanks, &hintBanks},
+        {LibraryFiles::FirstBankLines, &firsts}, {LibraryFiles::LastBankLines, &lasts},
+        {LibraryFiles::PlainBestTimes, &plain},  {LibraryFiles::BackwardBestTimes, &backward}};
     for (const auto& [name, bytes] : lists) {
         WriteFile(dataDir + name, *bytes);
     }

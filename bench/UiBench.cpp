@@ -4,6 +4,8 @@
 
 #include "app/SharedState.h"
 #include "engine/Random.h"
+#include "engine/Selection.h"
+#include "library/LibraryFiles.h"
 #include "platform/Application.h"
 #include "ui/Catalogue.h"
 #include "ui/Drawkit.h"
@@ -43,7 +45,9 @@ std::unique_ptr<Tmain> OpenCatalogue(const std::string& dataDir) {
 class BigLibrary {
   public:
     explicit BigLibrary(std::size_t puzzles) {
-        for (const char* art : {"a1.asl", "a2.asl", "a3.asl", "a4.asl", "a5.asl", "a6.asl"}) {
+        for (const char* art : {LibraryFiles::EndGamePicture, LibraryFiles::FinderPicture,
+                                LibraryFiles::BoardPicture, LibraryFiles::CataloguePicture,
+                                LibraryFiles::PrintingPicture, LibraryFiles::HintCanvas}) {
             std::filesystem::copy_file(std::string(LEXIGLADE_DATA_DIR) + art, dir_.prefix() + art);
         }
         LibraryShape shape;
@@ -133,7 +137,8 @@ void BM_PuzzleRepaint(benchmark::State& state) {
 BENCHMARK(BM_PuzzleRepaint)->Unit(benchmark::kMillisecond);
 
 Point CellCentre(const Tsearcher& form, Cell cell) {
-    return {form.BoardLeft + 90 + 20 * cell.column, form.BoardTop + 77 + 18 * cell.row};
+    const BoardOrigin origin{form.BoardLeft, form.BoardTop};
+    return {ColumnCentreX(origin, cell.column), RowCentreY(origin, cell.row)};
 }
 
 void BM_DragMove(benchmark::State& state) {
@@ -154,14 +159,14 @@ void BM_FoundWord(benchmark::State& state) {
     std::unique_ptr<Tsearcher> form;
     std::size_t next = 0;
     for (auto _ : state) {
-        if (!form || next + 1 >= Shared().Grids.PlacedWords.size()) {
+        if (!form || next + 1 >= form->Session.Grids().PlacedWords.size()) {
             state.PauseTiming();
-            form.reset(); // a live puzzle form would take the next game's first paint
+            form.reset();        // a live puzzle form would take the next game's first paint
             form = setup.Open(); // the last word would win the game
             next = 0;
             state.ResumeTiming();
         }
-        const PlacedWord& word = Shared().Grids.PlacedWords[next++];
+        const PlacedWord& word = form->Session.Grids().PlacedWords[next++];
         const Point from = CellCentre(*form, word.start);
         const Point to = CellCentre(*form, word.end);
         form->FormMouseDown(Qt::LeftButton, from.x, from.y);

@@ -2,6 +2,7 @@
 
 #include "engine/Duration.h"
 #include "library/Errors.h"
+#include "library/LibraryFiles.h"
 #include "library/LibraryLock.h"
 #include "library/TextList.h"
 
@@ -29,7 +30,7 @@ void SaveBestTime(const std::string& dataDir, const std::string& path, std::int3
 } // namespace
 
 std::string BestTimeFileName(bool backwardWords) {
-    return backwardWords ? "a15.asl" : "a14.asl";
+    return backwardWords ? LibraryFiles::BackwardBestTimes : LibraryFiles::PlainBestTimes;
 }
 
 std::string RecordBestTime(const std::string& dataDir, std::int32_t puzzleIndex,

@@ -8,11 +8,8 @@ namespace lexiglade {
 
 namespace {
 
-constexpr std::int32_t ColumnCentreOffset = 90, ColumnPitch = 20;
-constexpr std::int32_t RowCentreOffset = 77, RowPitch = 18;
-
 bool InSnapWindow(std::int32_t coordinate, std::int32_t centre) {
-    return centre - 11 < coordinate && coordinate <= centre + 10;
+    return centre - Board::SnapBelow < coordinate && coordinate <= centre + Board::SnapAbove;
 }
 
 template <typename CentreOf>
@@ -75,11 +72,11 @@ CapFigure CapAround(Point centre, std::int32_t bearing, CapEnd end) {
 } // namespace
 
 std::int32_t ColumnCentreX(BoardOrigin origin, std::int32_t column) {
-    return origin.left + ColumnCentreOffset + ColumnPitch * column;
+    return origin.left + Board::ColumnCentreOffset + Board::ColumnPitch * column;
 }
 
 std::int32_t RowCentreY(BoardOrigin origin, std::int32_t row) {
-    return origin.top + RowCentreOffset + RowPitch * row;
+    return origin.top + Board::RowCentreOffset + Board::RowPitch * row;
 }
 
 SnapResult SnapColumn(BoardOrigin origin, std::int32_t x) {
@@ -91,12 +88,11 @@ SnapResult SnapRow(BoardOrigin origin, std::int32_t y) {
 }
 
 bool InPressRectangle(BoardOrigin origin, Point p) {
-    return origin.left + 85 <= p.x && p.x <= origin.left + 525 && origin.top + 65 <= p.y &&
-           p.y <= origin.top + 345;
+    return Board::PressArea.Holds(origin.left, origin.top, p);
 }
 
 bool IsRefused(BoardOrigin origin, Point p) {
-    return p.x >= origin.left + 520 || p.y >= origin.top + 337;
+    return p.x >= origin.left + Board::RefusedFromX || p.y >= origin.top + Board::RefusedFromY;
 }
 
 std::optional<SnappedCell> SnapToCell(BoardOrigin origin, Point p) {

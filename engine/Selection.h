@@ -1,5 +1,6 @@
 #pragma once
 // The drag selection's geometry: cell snapping, the press limits, bearings and the capsule.
+#include "engine/BoardLayout.h"
 #include "engine/Grid.h"
 
 #include <compare>
@@ -8,20 +9,7 @@
 
 namespace lexiglade {
 
-// A client position of the puzzle form: x grows to the right, y downwards.
-struct Point {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    auto operator<=>(const Point&) const = default;
-};
-
-// BoardLeft and BoardTop: the corner of the board picture, to which all board geometry is relative.
-struct BoardOrigin {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-};
-
-inline constexpr std::int32_t CapRadius = 10;
+using Board::CapRadius;
 
 std::int32_t ColumnCentreX(BoardOrigin origin, std::int32_t column);
 std::int32_t RowCentreY(BoardOrigin origin, std::int32_t row);
@@ -65,7 +53,7 @@ struct SelectionState {
     bool operator==(const SelectionState&) const = default;
 };
 
-inline constexpr std::int32_t PressBearing = 90;
+using Board::PressBearing;
 
 // Active, anchored and rubber-banded at the cell's centre with bearing 90: a full circle.
 SelectionState StartedSelection(const SnappedCell& anchor);

@@ -2,6 +2,7 @@
 // at each byte 0xFF into: tree text, "a8.asl" to "a12.asl", "b1.asl", "b2.asl"; files without a
 // part are removed, so missing files are tried too.
 #include "library/Errors.h"
+#include "library/LibraryFiles.h"
 #include "library/Puzzle.h"
 #include "library/TreeFile.h"
 
@@ -18,12 +19,18 @@
 
 namespace {
 
+namespace LibraryFiles = lexiglade::LibraryFiles;
 using lexiglade::LoadedPuzzle;
 
 constexpr char kSeparator = '\xff';
 constexpr std::size_t kMaxItems = 64;
-const char* const kFiles[] = {"a8.asl",  "a9.asl", "a10.asl", "a11.asl",
-                              "a12.asl", "b1.asl", "b2.asl"};
+const char* const kFiles[] = {LibraryFiles::Titles,
+                              LibraryFiles::WordBanks,
+                              LibraryFiles::HintBanks,
+                              LibraryFiles::FirstBankLines,
+                              LibraryFiles::LastBankLines,
+                              "b1.asl",
+                              "b2.asl"};
 
 // The data folder of this process, removed at exit.
 class DataFolder {

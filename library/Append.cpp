@@ -3,6 +3,7 @@
 #include "library/Errors.h"
 #include "library/FileBatch.h"
 #include "library/Folders.h"
+#include "library/LibraryFiles.h"
 #include "library/LibraryLock.h"
 #include "library/ListAppend.h"
 #include "library/TextList.h"
@@ -151,16 +152,16 @@ void AppendPlan::PlanStage(AppendStage stage) {
         PlanBanks();
         break;
     case AppendStage::FilePointers:
-        AppendToList(stage, "a9.asl", filed_.wordBank);
-        AppendToList(stage, "a10.asl", filed_.hintBank);
+        AppendToList(stage, LibraryFiles::WordBanks, filed_.wordBank);
+        AppendToList(stage, LibraryFiles::HintBanks, filed_.hintBank);
         break;
     case AppendStage::PositionPointers:
-        AppendToList(stage, "a11.asl", std::to_string(filed_.first));
-        AppendToList(stage, "a12.asl", std::to_string(filed_.last));
+        AppendToList(stage, LibraryFiles::FirstBankLines, std::to_string(filed_.first));
+        AppendToList(stage, LibraryFiles::LastBankLines, std::to_string(filed_.last));
         break;
     case AppendStage::TimeDatabase:
-        AppendToList(stage, "a14.asl", kPlainBestTime);
-        AppendToList(stage, "a15.asl", kBackwardBestTime);
+        AppendToList(stage, LibraryFiles::PlainBestTimes, kPlainBestTime);
+        AppendToList(stage, LibraryFiles::BackwardBestTimes, kBackwardBestTime);
         break;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 // Filing a new puzzle into the library: the folder tree, the seven catalogue lists and a bank pair.
+#include "library/LibraryFiles.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -26,8 +28,8 @@ struct FiledPuzzle {
     std::int32_t last = 0;
 };
 
-inline constexpr const char* kTreeFile = "a7.asl";
-inline constexpr const char* kMasterList = "a8.asl";
+inline constexpr const char* kTreeFile = LibraryFiles::FolderTree;
+inline constexpr const char* kMasterList = LibraryFiles::Titles;
 
 // A pair takes a new puzzle while its word bank holds at most this many lines.
 inline constexpr std::size_t kBankLineLimit = 1500;

@@ -3,6 +3,7 @@
 #include "library/Append.h"
 #include "library/Errors.h"
 #include "library/FileBatch.h"
+#include "library/LibraryFiles.h"
 #include "library/ListAppend.h"
 #include "library/Paths.h"
 #include "library/Puzzle.h"
@@ -178,7 +179,7 @@ unsigned long BankNumber(std::string_view name) {
 }
 
 std::string LibraryChecker::PuzzlePrefix(std::size_t k) const {
-    return "Puzzle \"" + lists_[kTitles].Line(k) + "\"" + LineNote(k, "a8.asl") + ": ";
+    return "Puzzle \"" + lists_[kTitles].Line(k) + "\"" + LineNote(k, LibraryFiles::Titles) + ": ";
 }
 
 bool LibraryChecker::CheckBankNames(std::size_t k) {
@@ -293,8 +294,8 @@ void LibraryChecker::CheckTree() {
     const std::unordered_set<std::string_view> listed(titles.begin(), titles.end());
     for (std::size_t k = 0; k < titles.size(); ++k) {
         if (inTree.count(titles[k]) == 0) {
-            Report("Puzzle \"" + lists_[kTitles].Line(k) + "\"" + LineNote(k, "a8.asl") +
-                   " is under no folder of " + kTreeFile);
+            Report("Puzzle \"" + lists_[kTitles].Line(k) + "\"" +
+                   LineNote(k, LibraryFiles::Titles) + " is under no folder of " + kTreeFile);
         }
     }
     for (std::size_t s = 0; s < tree.size(); ++s) {

@@ -1,5 +1,6 @@
 #pragma once
 // The library's invariants, checked all at once, and its contents as folders of puzzles.
+#include "library/LibraryFiles.h"
 #include "library/LibraryLock.h"
 
 #include <cstddef>
@@ -11,8 +12,7 @@
 namespace lexiglade {
 
 // The seven catalogue lists, which hold one line per puzzle each.
-inline constexpr const char* kCatalogueLists[] = {"a8.asl",  "a9.asl",  "a10.asl", "a11.asl",
-                                                  "a12.asl", "a14.asl", "a15.asl"};
+inline constexpr const auto& kCatalogueLists = LibraryFiles::CatalogueLists;
 
 struct LibraryReport {
     Recovery recovery = Recovery::Nothing; // what had to be settled first

@@ -1,6 +1,7 @@
 #include "library/Puzzle.h"
 
 #include "library/Errors.h"
+#include "library/LibraryFiles.h"
 #include "library/Paths.h"
 
 #include <limits>
@@ -87,14 +88,16 @@ bool LoadPuzzle(const TreeModel& tree, std::size_t selected, const std::string& 
     }
     LoadedPuzzle loaded;
     loaded.title = tree[selected].text;
-    const std::int32_t index = FindTitle(DataPath(dataDir, "a8.asl"), loaded.title);
+    const std::int32_t index = FindTitle(DataPath(dataDir, LibraryFiles::Titles), loaded.title);
     loaded.puzzleIndex = index;
-    const std::string wordBank = LineOfFile(DataPath(dataDir, "a9.asl"), index);
-    const std::string hintBank = LineOfFile(DataPath(dataDir, "a10.asl"), index);
+    const std::string wordBank = LineOfFile(DataPath(dataDir, LibraryFiles::WordBanks), index);
+    const std::string hintBank = LineOfFile(DataPath(dataDir, LibraryFiles::HintBanks), index);
     RequirePlainFileName(wordBank); // a bank is never read from outside the library
     RequirePlainFileName(hintBank);
-    const std::int32_t first = StrToInt(LineOfFile(DataPath(dataDir, "a11.asl"), index));
-    const std::int32_t last = StrToInt(LineOfFile(DataPath(dataDir, "a12.asl"), index));
+    const std::int32_t first =
+        StrToInt(LineOfFile(DataPath(dataDir, LibraryFiles::FirstBankLines), index));
+    const std::int32_t last =
+        StrToInt(LineOfFile(DataPath(dataDir, LibraryFiles::LastBankLines), index));
     loaded.words = BankLines(DataPath(dataDir, wordBank), first, last);
     loaded.hints = BankLines(DataPath(dataDir, hintBank), first, last);
     puzzle = std::move(loaded);

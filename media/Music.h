@@ -2,9 +2,15 @@
 // The puzzle screen's background music, driven through its media player.
 #include "media/MediaPlayer.h"
 
+#include <array>
 #include <string>
 
 namespace lexiglade {
+
+// The background music: one of these tracks, chosen at random for each game, loops during play.
+inline constexpr int MusicTrackCount = 7;
+inline constexpr std::array<const char*, MusicTrackCount> MusicTracks = {
+    "arc1.mid", "arc3.mid", "arc4.mid", "arc5.mid", "arc8.mid", "arc10.mid", "arc11.mid"};
 
 // Restarts the track at `trackPath` from its beginning or, once the game is over, only closes
 // the player. Every paint of the puzzle screen ends with it, and so does each successful end of

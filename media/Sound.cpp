@@ -1,6 +1,5 @@
 #include "media/Sound.h"
 
-#include "app/SharedState.h"
 #include "platform/AudioOutput.h"
 
 namespace lexiglade {
@@ -11,11 +10,11 @@ std::string SoundEffectName(int n) {
     return name + ".asl";
 }
 
-void PlaySoundEffect(int n) {
-    if (!Shared().GameOptions.soundsOn) {
+void PlaySoundEffect(SoundEffect effect, bool soundsOn, const DataFolders& folders) {
+    if (!soundsOn) {
         return;
     }
-    PlayWaveFile(ShippedFile(SoundEffectName(n)));
+    PlayWaveFile(ShippedFilePath(folders, SoundEffectName(static_cast<int>(effect))));
 }
 
 } // namespace lexiglade

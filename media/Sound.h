@@ -1,13 +1,18 @@
 #pragma once
 // Sound effects of a game.
+#include "library/DataFolder.h"
+
 #include <string>
 
 namespace lexiglade {
 
+// The sound effects of a game, by their number.
+enum class SoundEffect : int { FoundWord = 2 };
+
 // The file name of effect N: "s" + N + ".asl", of any length.
 std::string SoundEffectName(int n);
-// Plays effect N, a shipped file, when sounds are on, without waiting; an effect still
-// playing is cut off.
-void PlaySoundEffect(int n);
+// Plays the effect, a shipped file of `folders`, when sounds are on, without waiting; an effect
+// still playing is cut off.
+void PlaySoundEffect(SoundEffect effect, bool soundsOn, const DataFolders& folders);
 
 } // namespace lexiglade

@@ -52,7 +52,7 @@ std::pair<int, int> Overlap(int count, int source, int sourceSize, int dest, int
 
 } // namespace
 
-Pen CreatePen(int style, int width, ColorRef colour) {
+Pen CreatePen(PenStyle style, int width, ColorRef colour) {
     return Pen{style, width, colour};
 }
 
@@ -84,11 +84,11 @@ Font DeviceContext::SelectObject(const Font& font) {
     return std::exchange(font_, font);
 }
 
-int DeviceContext::SetROP2(int mode) {
+PenMix DeviceContext::SetROP2(PenMix mode) {
     return std::exchange(rop2_, mode);
 }
 
-int DeviceContext::SetBkMode(int mode) {
+BackgroundMode DeviceContext::SetBkMode(BackgroundMode mode) {
     return std::exchange(bkMode_, mode);
 }
 
@@ -317,9 +317,10 @@ void DeviceContext::PenFigure(const std::vector<DevicePoint>& pixels) {
 }
 
 // A solid block [left, right) x [top, bottom) in `rop`, whatever mode the pen has.
-void DeviceContext::FillRect(int left, int top, int right, int bottom, ColorRef colour, int rop) {
+void DeviceContext::FillRect(int left, int top, int right, int bottom, ColorRef colour,
+                             PenMix rop) {
     KeepFormat();
-    const int saved = std::exchange(rop2_, rop);
+    const PenMix saved = std::exchange(rop2_, rop);
     for (int y = std::max(top, 0); y < std::min(bottom, LogicalHeight()); ++y) {
         FillSpan(left, right - 1, y, colour);
     }

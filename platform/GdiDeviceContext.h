@@ -19,7 +19,7 @@ namespace lexiglade {
 class Bitmap;
 
 struct Pen {
-    int style = PS_SOLID;
+    PenStyle style = PS_SOLID;
     int width = 1; // 0 draws as 1
     ColorRef colour = PaletteRgb(0, 0, 0);
 };
@@ -28,7 +28,7 @@ struct Brush {
     ColorRef colour = PaletteRgb(255, 255, 255);
 };
 
-Pen CreatePen(int style, int width, ColorRef colour);
+Pen CreatePen(PenStyle style, int width, ColorRef colour);
 Brush CreateSolidBrush(ColorRef colour);
 
 class DeviceContext {
@@ -48,8 +48,8 @@ class DeviceContext {
     Brush SelectObject(const Brush& brush);
     Font SelectObject(const Font& font);
 
-    int SetROP2(int mode); // R2_COPYPEN or R2_XORPEN; returns the previous mode
-    int SetBkMode(int mode);
+    PenMix SetROP2(PenMix mode); // returns the previous mode
+    BackgroundMode SetBkMode(BackgroundMode mode);
     ColorRef SetBkColor(ColorRef colour);
     ColorRef SetTextColor(ColorRef colour);
     std::uint32_t SetTextAlign(std::uint32_t align);
@@ -82,15 +82,15 @@ class DeviceContext {
     void Plot(const std::vector<DevicePoint>& pixels, ColorRef colour);
     void FillSpan(int x0, int x1, int y, ColorRef colour);
     void PenFigure(const std::vector<DevicePoint>& pixels);
-    void FillRect(int left, int top, int right, int bottom, ColorRef colour, int rop);
+    void FillRect(int left, int top, int right, int bottom, ColorRef colour, PenMix rop);
 
     QImage* surface_;
     PaletteRef palette_;
     Pen pen_;
     Brush brush_;
     Font font_;
-    int rop2_ = R2_COPYPEN;
-    int bkMode_ = OPAQUE;
+    PenMix rop2_ = R2_COPYPEN;
+    BackgroundMode bkMode_ = OPAQUE;
     ColorRef bkColour_ = PaletteRgb(255, 255, 255);
     ColorRef textColour_ = PaletteRgb(0, 0, 0);
     std::uint32_t textAlign_ = TA_LEFT | TA_TOP;

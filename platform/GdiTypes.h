@@ -47,16 +47,14 @@ inline constexpr std::uint32_t TA_TOP = 0;
 inline constexpr std::uint32_t TA_BOTTOM = 8;
 inline constexpr std::uint32_t TA_BASELINE = 24;
 
-// Background modes.
-inline constexpr int TRANSPARENT = 1;
-inline constexpr int OPAQUE = 2;
+// Background modes of text.
+enum BackgroundMode : int { TRANSPARENT = 1, OPAQUE = 2 };
 
-// Pen mixing modes.
-inline constexpr int R2_XORPEN = 7;
-inline constexpr int R2_COPYPEN = 13;
+// Pen mixing modes: the pen's colour replaces the screen's, or is combined with it by XOR.
+enum PenMix : int { R2_XORPEN = 7, R2_COPYPEN = 13 };
 
 // Pen styles.
-inline constexpr int PS_SOLID = 0;
+enum PenStyle : int { PS_SOLID = 0 };
 
 // Block transfer operations.
 inline constexpr std::uint32_t SRCCOPY = 0x00CC0020;

@@ -1,6 +1,5 @@
 #include "print/PrintPage.h"
 
-#include "app/SharedState.h"
 #include "platform/Printer.h"
 #include "platform/PrinterPicture.h"
 #include "print/AnswerKey.h"
@@ -45,17 +44,16 @@ std::optional<ReservedFile> FileWhenNoPrinter(const Printer& printer, const std:
 
 } // namespace
 
-PageContent PuzzlePage(const Grid& letters, bool pictureHints, std::span<const QImage> pictures) {
-    const SharedState& state = Shared();
+PageContent PuzzlePage(const PrintedPuzzle& puzzle, const Grid& letters) {
     PageContent page;
-    page.title = state.LoadedPuzzle.title;
+    page.title = puzzle.title;
     page.letters = letters;
-    page.pictureHints = pictureHints;
-    page.hintCount = std::max(state.Grids.LastWordIndex + 1, 0);
-    for (int k = 0; k < page.hintCount && !pictureHints; ++k) {
-        page.hints.push_back(ListItem(state.LoadedPuzzle.hints, k));
+    page.pictureHints = puzzle.pictureHints;
+    page.hintCount = std::max(puzzle.grids->LastWordIndex + 1, 0);
+    for (int k = 0; k < page.hintCount && !puzzle.pictureHints; ++k) {
+        page.hints.push_back(ListItem(puzzle.hints, k));
     }
-    page.pictures.assign(pictures.begin(), pictures.end());
+    page.pictures = puzzle.pictures;
     return page;
 }
 
@@ -72,25 +70,24 @@ void DrawPuzzlePage(PrinterCanvas& dc, const PageContent& page) {
     }
 }
 
-QString PrintCopies(const PrintChoice& choice, bool pictureHints,
-                    std::span<const QImage> pictures) {
+QString PrintCopies(const PrintChoice& choice, const PrintedPuzzle& puzzle) {
     if (choice.copies <= 0) {
         return {};
     }
-    SharedState& state = Shared();
+    GridState& game = *puzzle.grids;
     // Taken once: events served while a page spools may change or end the game.
-    PageContent page = PuzzlePage(state.Grids.LetterGrid, pictureHints, pictures);
-    page.placedWords = state.Grids.PlacedWords;
-    GridState grids = state.Grids;
-    const TextList words = state.LoadedPuzzle.words;
-    const bool backward = state.GameOptions.backwardWords;
+    PageContent page = PuzzlePage(puzzle, game.LetterGrid);
+    page.placedWords = game.PlacedWords;
+    GridState grids = game;
+    const TextList words = puzzle.words;
+    const bool backward = puzzle.backwardWords;
     Printer& printer = DefaultPrinter();
     std::optional<ReservedFile> file = FileWhenNoPrinter(printer, page.title);
     PrintRun run(printer, kJobTitle, file ? file->Path() : QString());
     for (std::int32_t copy = 0; copy < choice.copies; ++copy) {
         if (choice.unique) {
             page.placedWords = BuildPrintGrid(grids, words, backward);
-            state.Grids.PrintGrid = grids.PrintGrid;
+            game.PrintGrid = grids.PrintGrid;
             page.letters = grids.PrintGrid;
         }
         DrawPuzzlePage(run.StartCopy(), page);

@@ -33,9 +33,20 @@ struct PrintChoice {
     bool answerKeys = false; // every copy is followed by its answer key
 };
 
+// The puzzle on screen as printing reads it, handed over by the puzzle screen.
+struct PrintedPuzzle {
+    std::string title;
+    TextList words;
+    TextList hints;
+    bool backwardWords = true;
+    bool pictureHints = false;
+    std::vector<QImage> pictures; // one per hint in hint order, read in picture mode
+    GridState* grids = nullptr; // the game's: read as printing starts; PrintGrid takes unique grids
+};
+
 // The page of the puzzle on screen: its title, the given grid, and its hints for as many words as
-// the grid holds. "List index out of bounds" when a text hint is missing.
-PageContent PuzzlePage(const Grid& letters, bool pictureHints, std::span<const QImage> pictures);
+// the game's grid holds. "List index out of bounds" when a text hint is missing.
+PageContent PuzzlePage(const PrintedPuzzle& puzzle, const Grid& letters);
 
 // The puzzle page: the title, the grid, then the hints as text lines or as pictures in columns of
 // 9. Titles and hints too wide for the page are printed whole, smaller.
@@ -46,6 +57,6 @@ void DrawPuzzlePage(PrinterCanvas& dc, const PageContent& page);
 // named after the puzzle in the player's documents folder, whose path is returned (else empty).
 // With `unique`, every copy gets a fresh PrintGrid. The game in progress is left as it is, even
 // when it changes while a page spools.
-QString PrintCopies(const PrintChoice& choice, bool pictureHints, std::span<const QImage> pictures);
+QString PrintCopies(const PrintChoice& choice, const PrintedPuzzle& puzzle);
 
 } // namespace lexiglade

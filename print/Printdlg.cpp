@@ -1,6 +1,5 @@
 #include "print/Printdlg.h"
 
-#include "app/SharedState.h"
 #include "library/Errors.h"
 #include "platform/GdiBitmap.h"
 #include "platform/GdiFont.h"
@@ -65,15 +64,6 @@ QString WentToFileMessage(const QString& path) {
            QDir::toNativeSeparators(path);
 }
 
-// The screen frees its pictures when the game ends, which may happen while the copies print.
-std::vector<QImage> CopyPictures(std::span<const std::unique_ptr<Bitmap>> bitmaps) {
-    std::vector<QImage> pictures;
-    for (const std::unique_ptr<Bitmap>& bitmap : bitmaps) {
-        pictures.push_back(bitmap ? bitmap->Image() : QImage());
-    }
-    return pictures;
-}
-
 Tprndlg& PrintDialog(QWidget* owner) {
     if (Tprndlg::Form() == nullptr) {
         new Tprndlg(owner);
@@ -83,20 +73,26 @@ Tprndlg& PrintDialog(QWidget* owner) {
 
 } // namespace
 
-void PrintPuzzle(QWidget* owner, bool pictureHints,
-                 std::span<const std::unique_ptr<Bitmap>> hintPictures) {
-    const std::vector<QImage> pictures =
-        pictureHints ? CopyPictures(hintPictures) : std::vector<QImage>();
+std::vector<QImage> CopyPictures(std::span<const std::unique_ptr<Bitmap>> bitmaps) {
+    std::vector<QImage> pictures;
+    for (const std::unique_ptr<Bitmap>& bitmap : bitmaps) {
+        pictures.push_back(bitmap ? bitmap->Image() : QImage());
+    }
+    return pictures;
+}
+
+PrintChoice PrintPuzzle(QWidget* owner, const PrintedPuzzle& puzzle) {
     const PrintChoice choice = PrintDialog(owner).Ask(owner);
     if (choice.copies > 0) {
         ShowInformation(QStringLiteral("Click OK to print!"));
     }
     if (choice.copies > 0) {
-        const QString file = PrintCopies(choice, pictureHints, pictures);
+        const QString file = PrintCopies(choice, puzzle);
         if (!file.isEmpty()) {
             ShowInformation(WentToFileMessage(file));
         }
     }
+    return choice;
 }
 
 void RunPrinterSetup(QWidget* owner) {
@@ -159,24 +155,17 @@ void Tprndlg::showEvent(QShowEvent* event) {
 }
 
 PrintChoice Tprndlg::Ask(QWidget* owner) {
-    SharedState& state = Shared();
-    state.CopyCount = 0;
-    state.UniqueCopies = false;
     choice_ = PrintChoice{};
     ShowModalOver(*this, owner);
     return choice_;
 }
 
 void Tprndlg::OKBtnClick() {
-    SharedState& state = Shared();
-    state.UniqueCopies = CheckBox1->isChecked();
-    state.CopyCount = CopiesOf(Edit1->text());
-    choice_ = {state.CopyCount, state.UniqueCopies, CheckBox2->isChecked()};
+    choice_ = {CopiesOf(Edit1->text()), CheckBox1->isChecked(), CheckBox2->isChecked()};
     accept();
 }
 
 void Tprndlg::CancelBtnClick() {
-    Shared().CopyCount = 0;
     choice_.copies = 0;
     reject();
 }

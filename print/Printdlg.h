@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <span>
+#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -18,12 +19,12 @@ namespace lexiglade {
 
 class Bitmap;
 
-// The print sequence: the dialog, "Click OK to print!", then CopyCount copies, each followed by its
-// answer key when asked for; when they went to a file for want of a printer, a box says where.
-// `hintPictures` are the puzzle screen's pictures, one per hint in hint order, read when
-// `pictureHints` is set; they are copied first, so the game may end while the copies print.
-void PrintPuzzle(QWidget* owner, bool pictureHints,
-                 std::span<const std::unique_ptr<Bitmap>> hintPictures);
+// The print sequence: the dialog, "Click OK to print!", then the copies asked for, each followed
+// by its answer key when asked for; when they went to a file for want of a printer, a box says
+// where. Returns what the dialog confirmed, for the caller to keep.
+PrintChoice PrintPuzzle(QWidget* owner, const PrintedPuzzle& puzzle);
+// Copies of the puzzle screen's hint pictures, so that the game may end while the copies print.
+std::vector<QImage> CopyPictures(std::span<const std::unique_ptr<Bitmap>> bitmaps);
 // The standard print dialog; its choice applies to later prints of the run.
 void RunPrinterSetup(QWidget* owner);
 
@@ -45,7 +46,7 @@ class Tprndlg : public QDialog {
     QPushButton* CancelBtn = nullptr;
 
     // Shows the dialog modally over `owner` and returns what was confirmed: no copies when it was
-    // cancelled or closed. CopyCount and UniqueCopies of the shared state follow it.
+    // cancelled or closed.
     PrintChoice Ask(QWidget* owner);
 
     void OKBtnClick();

@@ -3,6 +3,7 @@
 #include "app/SharedState.h"
 #include "engine/Random.h"
 #include "library/FileBatch.h"
+#include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "library/Puzzle.h"
 #include "platform/GdiFont.h"
@@ -113,7 +114,7 @@ void Tmain::FormCreate(const DataFolders& folders) {
 
 void Tmain::LoadTreeInto() {
     try {
-        LoadTreeFile(DataPath(Shared().DataDir, "a7.asl"), outline->Model());
+        LoadTreeFile(DataPath(Shared().DataDir, LibraryFiles::FolderTree), outline->Model());
     } catch (...) {
         outline->ShowModel();
         throw;
@@ -143,12 +144,12 @@ void Tmain::FormPaint() {
     }
     DeviceContext dc(Surface());
     SelectedPalette palette(dc);
-    dc.SelectObject(CreateSolidBrush(PaletteColour(69)));
-    dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(69)));
+    dc.SelectObject(CreateSolidBrush(PaletteColour(PaletteRole::Background)));
+    dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(PaletteRole::Background)));
     dc.Rectangle(0, 0, width(), height());
 
     Bitmap backdrop;
-    backdrop.LoadFromFile(ShippedFile("a4.asl"));
+    backdrop.LoadFromFile(ShippedFile(LibraryFiles::CataloguePicture));
     BackdropWidth = backdrop.Width();
     BackdropHeight = backdrop.Height();
     BackdropLeft = kit.ScreenWidth / 2 - BackdropWidth / 2;
@@ -160,7 +161,7 @@ void Tmain::FormPaint() {
                          BackdropHeight - 180);
     outline->show();
     Label2->move(BackdropLeft + 195 + outline->width(), BackdropTop + 190);
-    DrawPicture(dc, "a2.asl", BackdropLeft + 200 + outline->width(),
+    DrawPicture(dc, LibraryFiles::FinderPicture, BackdropLeft + 200 + outline->width(),
                 BackdropTop + 190 + Label2->height(), 0);
 }
 

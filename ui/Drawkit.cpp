@@ -2,22 +2,9 @@
 
 #include "platform/SurfaceForm.h"
 
-#include <cmath>
-
 namespace lexiglade {
 
 namespace {
-
-struct Rgb {
-    std::uint8_t red, green, blue;
-};
-
-constexpr Rgb kPaletteValues[] = {
-#include "ui/PaletteTable.inc"
-};
-static_assert(std::size(kPaletteValues) == GamePaletteSize - 1);
-
-constexpr std::size_t kLogicalPaletteSize = 256;
 
 void CopyBlock(DeviceContext& target, const DeviceContext& source) {
     const DrawkitState& kit = Kit();
@@ -29,23 +16,6 @@ void CopyBlock(DeviceContext& target, const DeviceContext& source) {
 DrawkitState& Kit() {
     static DrawkitState state;
     return state;
-}
-
-void BuildPalette(GamePaletteTable& palette) {
-    for (std::size_t i = 0; i < std::size(kPaletteValues); ++i) {
-        const Rgb& v = kPaletteValues[i];
-        palette[i] = PaletteRgb(v.red, v.green, v.blue);
-    }
-}
-
-PaletteRef CreateGamePalette(const GamePaletteTable& palette) {
-    LogPalette description;
-    description.entries.resize(kLogicalPaletteSize);
-    for (std::size_t i = 0; i < palette.size(); ++i) {
-        description.entries[i] = {GetRValue(palette[i]), GetGValue(palette[i]),
-                                  GetBValue(palette[i]), 0};
-    }
-    return CreatePalette(std::move(description));
 }
 
 ColorRef PaletteColour(int index) {
@@ -101,19 +71,6 @@ void FillBox(int left, int top, int right, int bottom, int penWidth, int style, 
 void DrawSegment(DeviceContext& dc, int x1, int y1, int x2, int y2) {
     dc.MoveToEx(x1, y1);
     dc.LineTo(x2, y2);
-}
-
-// The sum of squares is exact in double precision for any two points of a screen, and only the
-// root is kept in single precision: each distance rounds as its exact root in single precision.
-int PixelDistance(int x1, int y1, int x2, int y2) {
-    const double dx = static_cast<double>(x2) - x1;
-    const double dy = static_cast<double>(y2) - y1;
-    const float distance = static_cast<float>(std::sqrt(dx * dx + dy * dy));
-    return static_cast<int>(std::nearbyint(distance)); // halves go to the even neighbour
-}
-
-bool PointInBox(int x, int y, int left, int right, int top, int bottom) {
-    return left <= x && x <= right && top <= y && y <= bottom;
 }
 
 } // namespace lexiglade

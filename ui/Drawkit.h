@@ -1,5 +1,7 @@
 #pragma once
 // The palette every colour comes from, and the drawing operations the screens share.
+#include "engine/BoardLayout.h"
+#include "platform/GamePalette.h"
 #include "platform/GdiBitmap.h"
 #include "platform/GdiPalette.h"
 #include "platform/GdiTypes.h"
@@ -9,9 +11,6 @@
 namespace lexiglade {
 
 class SurfaceForm;
-
-inline constexpr int GamePaletteSize = 212;
-using GamePaletteTable = std::array<ColorRef, GamePaletteSize>;
 
 struct DrawkitState {
     GamePaletteTable GamePalette{};
@@ -24,10 +23,6 @@ struct DrawkitState {
 
 DrawkitState& Kit();
 
-// Entries 0 to 210 of the table; entry 211 stays black.
-void BuildPalette(GamePaletteTable& palette);
-// The 256-entry logical palette: the table's 212 colours, then black.
-PaletteRef CreateGamePalette(const GamePaletteTable& palette);
 // Entry `index` in palette-relative form; indices past the table are black.
 ColorRef PaletteColour(int index);
 
@@ -48,8 +43,5 @@ void SaveScreen();
 void RestoreScreen();
 void FillBox(int left, int top, int right, int bottom, int penWidth, int style, ColorRef colour);
 void DrawSegment(DeviceContext& dc, int x1, int y1, int x2, int y2);
-int PixelDistance(int x1, int y1, int x2, int y2);
-// Inclusive on all four edges; both x bounds come first.
-bool PointInBox(int x, int y, int left, int right, int top, int bottom);
 
 } // namespace lexiglade

@@ -1,14 +1,14 @@
 #pragma once
 // The puzzle screen: one form per game, from its first paint to EndGame.
-#include "engine/Matching.h"
-#include "engine/Selection.h"
+#include "engine/PuzzleSession.h"
 #include "engine/SelectionInput.h"
 #include "media/MediaPlayer.h"
-#include "media/Sound.h"
+#include "platform/GamePalette.h"
 #include "platform/GdiBitmap.h"
 #include "platform/SurfaceForm.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,62 +36,70 @@ class Tsearcher : public SurfaceForm {
     QLabel* Label1 = nullptr;
     MediaPlayer MPlayer;
 
-    void FormMouseDown(Qt::MouseButton button, int x, int y);
-    void FormMouseMove(int x, int y);
-    void FormMouseUp(Qt::MouseButton button, int x, int y);
-    void Timer1Timer();
-    // The OnNotify handler of MPlayer: a track that ended successfully starts again.
-    void MPlayerNotify();
-    void Button1Click();
-    void Button2Click();
-    // Ends the game once: music and clock stop, and the form is released once no handler of it
-    // is running any more.
-    void EndGame();
-
+    // The game itself: grid, hints still to be found, selection, clock, win and game over.
+    PuzzleSession Session;
     std::int32_t BoardLeft = 0;
     std::int32_t BoardTop = 0;
     std::int32_t BoardWidth = 0;
     std::int32_t BoardHeight = 0;
     bool PictureHints = false;
-    bool GameOver = false;
     std::string MusicTrack;
-    std::int32_t SelectionColour = 27;
-    std::int32_t ElapsedSeconds = 0;
+    std::int32_t SelectionColour = PaletteRole::Selection;
     std::string ShownTitle;
-    SelectionState Selection;
     SelectionInput Input; // how the running selection is held: drag, open click or cell cursor
     std::vector<std::unique_ptr<Bitmap>> HintPictures;
 
+    // Wordsrch.cpp: the form, its paint, the mouse and the game's start and end.
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void FormMouseMove(int x, int y);
+    void FormMouseUp(Qt::MouseButton button, int x, int y);
+    // The OnNotify handler of MPlayer: a track that ended successfully starts again.
+    void MPlayerNotify();
+    // Ends the game once: music and clock stop, and the form is released once no handler of it
+    // is running any more.
+    void EndGame();
+
+    // WordsrchPlay.cpp: the clock.
+    void Timer1Timer();
+
+    // WordsrchControls.cpp: the hidden buttons that step the selection colour.
+    void Button1Click();
+    void Button2Click();
+
   protected:
+    // Wordsrch.cpp.
     void FormPaint() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // WordsrchKeys.cpp.
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     friend class HandlerScope;
 
-    void CreateControls();
+    // Wordsrch.cpp.
     void FirstPaintActions();
     void DrawScreen();
-    void BuildHintLists();
-    void PlaceBoard(int width, int height);
-    void DrawArtwork(DeviceContext& dc);
-    void DrawLetters(DeviceContext& dc);
-    void DrawTitle(DeviceContext& dc);
+    BoardOrigin Origin() const { return {BoardLeft, BoardTop}; }
     void StartMusic();
     void FirstPaintFailed(const QString& error);
 
+    // WordsrchControls.cpp: the controls, the hint lists as mirrors of the session's, printing.
+    void CreateControls();
+    void PlaceBoard(const Bitmap& board);
+    void BuildHintLists();
+    void PrintHotspot();
+
+    // WordsrchPlay.cpp: the selection and the found words, drawn as the session answers.
+    // True when a selection has started.
     bool BeginSelection(int x, int y);
     void TrackSelection(int x, int y);
     void EndSelection(int x, int y);
-    void FoundWord(std::size_t k, int x, int y);
-    void RemoveHints(const std::string& text);
+    void FoundWord(const Find& find);
     void RecordBestTime(std::int32_t timeTaken);
-    void DrawCapsule(DeviceContext& dc, int ax, int ay, int fx, int fy, int bearing);
-    void UseSelectionPen(DeviceContext& dc);
+    void DrawBands(std::initializer_list<Band> bands, int colour, PenMix mix);
 
     // Play without a drag (WordsrchKeys.cpp): a click leaves the selection open, keys move a cell
     // cursor. The cursor and the band are drawn exclusive-or and never saved in ScreenCopy.
@@ -109,8 +117,6 @@ class Tsearcher : public SurfaceForm {
     int handlersRunning_ = 0;
     bool releaseRequested_ = false;
     bool firstPaintFailed_ = false;
-    bool won_ = false; // the last word is found: the clock's limit no longer ends the game
-    RetiredWords retired_;
     bool cursorOnScreen_ = false;
     bool cursorSuspended_ = false; // off while a found word saves the screen
 };

@@ -14,9 +14,6 @@ namespace lexiglade {
 
 namespace {
 
-// GamePalette entry of the cell cursor's frame, drawn exclusive-or over letters and capsules.
-constexpr int CursorColour = 89;
-
 std::optional<PlayKey> PlayKeyOf(int key) {
     switch (key) {
     case Qt::Key_Left:
@@ -49,7 +46,7 @@ void Tsearcher::SetUpKeyboardPlay() {
 // A press while a selection is open ends it (left) or drops it (right); true when it took the
 // press.
 bool Tsearcher::OpenSelectionTakesPress(Qt::MouseButton button, int x, int y) {
-    if (!Selection.SelectionActive) {
+    if (!Session.SelectionActive()) {
         return false;
     }
     if (button == Qt::LeftButton && Input.LeftPressEnds()) {
@@ -76,7 +73,7 @@ void Tsearcher::FinishSelection(int x, int y) {
 void Tsearcher::CancelSelection() {
     Input.Ended();
     DrawRubberBand(); // the second drawing erases it
-    Selection.SelectionActive = false;
+    Session.Cancel();
 }
 
 void Tsearcher::keyPressEvent(QKeyEvent* event) {
@@ -95,14 +92,13 @@ void Tsearcher::PlayKeyPressed(PlayKey key) {
     HideCursor();
     const KeyAction action = Input.Key(key);
     ShowCursor();
-    const Point centre = CellCentre({BoardLeft, BoardTop}, Input.Cursor());
+    const Point centre = CellCentre(Origin(), Input.Cursor());
     switch (action) {
     case KeyAction::MoveCursorAndBand:
         TrackSelection(centre.x, centre.y);
         break;
     case KeyAction::Begin:
-        Selection.SelectionActive = BeginSelection(centre.x, centre.y);
-        if (!Selection.SelectionActive) {
+        if (!BeginSelection(centre.x, centre.y)) {
             Input.Ended();
         }
         break;
@@ -119,21 +115,17 @@ void Tsearcher::PlayKeyPressed(PlayKey key) {
 }
 
 void Tsearcher::DrawRubberBand() {
-    const SelectionState& s = Selection;
-    WindowDC dc(*this);
-    SelectedPalette palette(*dc);
-    UseSelectionPen(*dc);
-    DrawCapsule(*dc, s.AnchorX, s.AnchorY, s.RubberX, s.RubberY, s.RubberBearing);
+    DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
 }
 
 // Four sides of one pixel, each pixel drawn once, so a second drawing erases the frame.
 void Tsearcher::DrawCursorFrame(Cell cell) {
-    const CursorFrame frame = CursorFrameOf({BoardLeft, BoardTop}, cell);
+    const CursorFrame frame = CursorFrameOf(Origin(), cell);
     const Point a = frame.topLeft;
     const Point b = frame.bottomRight;
     WindowDC dc(*this, QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)));
     SelectedPalette palette(*dc);
-    dc->SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(CursorColour)));
+    dc->SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(PaletteRole::Cursor)));
     dc->SetROP2(R2_XORPEN);
     dc->MoveToEx(a.x, a.y);
     dc->LineTo(b.x, a.y);
@@ -159,7 +151,7 @@ void Tsearcher::HideCursor() {
 // A paint has drawn the screen afresh: the running band and the cursor go back on it.
 void Tsearcher::DrawInputMarks() {
     cursorOnScreen_ = false;
-    if (Selection.SelectionActive) {
+    if (Session.SelectionActive()) {
         DrawRubberBand();
     }
     ShowCursor();

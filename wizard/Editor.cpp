@@ -1,12 +1,12 @@
 #include "wizard/Editor.h"
 
 #include "app/SharedState.h"
+#include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
-#include "ui/Drawkit.h"
 #include "wizard/Pictures.h"
 #include "wizard/Validation.h"
 #include "wizard/WizardGlyphs.h"
@@ -72,7 +72,8 @@ TextList MemoLines(const QPlainTextEdit& memo) {
     return ParseList(MemoText(memo));
 }
 
-Tlxedit::Tlxedit(QWidget* parent) : QDialog(parent) {
+Tlxedit::Tlxedit(QWidget* parent, PaletteRef palette)
+    : QDialog(parent), palette_(std::move(palette)) {
     setWindowTitle(QStringLiteral("Lexiglade Puzzle Create Wizard"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
@@ -242,7 +243,7 @@ bool Tlxedit::ValidatePuzzle() {
     PuzzleChecks checks;
     checks.dataDir = dataDir;
     checks.titleTaken = [&](const std::string& title) {
-        const TextList titles = ReadList(DataPath(dataDir, "a8.asl"));
+        const TextList titles = ReadList(DataPath(dataDir, LibraryFiles::Titles));
         return std::find(titles.begin(), titles.end(), title) != titles.end();
     };
     checks.pictureExists = [&](const std::string& hint) {
@@ -254,7 +255,7 @@ bool Tlxedit::ValidatePuzzle() {
         return false;
     }
     if (verdict.pictureHints) {
-        NormalizePictures(SharedDataFolders(), entry.hints, Kit().PaletteHandle);
+        NormalizePictures(SharedDataFolders(), entry.hints, palette_);
     }
     return true;
 }

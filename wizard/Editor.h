@@ -2,6 +2,8 @@
 // The puzzle creation wizard: name, words and hints in its first step, the folder in the second.
 #include "library/TextList.h"
 
+#include "platform/GdiPalette.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -19,7 +21,8 @@ namespace lexiglade {
 class Tlxedit : public QDialog {
     Q_OBJECT
   public:
-    explicit Tlxedit(QWidget* parent = nullptr);
+    // `palette` is the game's, with which the hint pictures are reshaped.
+    explicit Tlxedit(QWidget* parent = nullptr, PaletteRef palette = {});
 
     enum class Step { First, Folder };
 
@@ -91,6 +94,7 @@ class Tlxedit : public QDialog {
     bool filing_ = false;
     // "a7.asl" as the folder step read it; filing is refused once another program changed it.
     std::string treeBase_;
+    PaletteRef palette_;
 };
 
 // A memo's text as the library files hold it: lines separated by CR LF, in Latin-1.

@@ -5,6 +5,7 @@
 #include "library/Append.h"
 #include "library/Errors.h"
 #include "library/Folders.h"
+#include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
@@ -85,7 +86,7 @@ class FilingScope {
 } // namespace
 
 void Tlxedit::FillFolderList() {
-    std::string bytes = ReadFileBytes(DataPath(Shared().DataDir, "a7.asl"));
+    std::string bytes = ReadFileBytes(DataPath(Shared().DataDir, LibraryFiles::FolderTree));
     const TextList tree = ParseList(bytes);
     treeBase_ = std::move(bytes);
     SetMemoLines(*Memo4, tree);

@@ -1,6 +1,7 @@
 #include "wizard/Pictures.h"
 
 #include "library/AtomicFile.h"
+#include "library/LibraryFiles.h"
 #include "library/LibraryLock.h"
 #include "library/Paths.h"
 #include "library/PictureFiles.h"
@@ -24,7 +25,7 @@ void NormalizePictures(const DataFolders& folders, const TextList& hints,
     const std::string& dataDir = folders.dataDir;
     const LibraryLock lock(dataDir);
     Bitmap canvas;
-    canvas.LoadFromFile(ShippedFilePath(folders, "a6.asl"));
+    canvas.LoadFromFile(ShippedFilePath(folders, LibraryFiles::HintCanvas));
     for (const std::string& hint : hints) {
         const PictureFile original = ReadPicture(dataDir, UpperCase(hint));
         Bitmap picture;

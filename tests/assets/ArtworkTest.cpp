@@ -14,6 +14,8 @@
 
 namespace fs = std::filesystem;
 
+using namespace lexiglade::test;
+
 namespace {
 
 const char* const kScreenFiles[] = {"a1.asl", "a2.asl", "a3.asl", "a4.asl", "a5.asl", "a6.asl"};
@@ -57,12 +59,12 @@ class Artwork : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         folder_ = std::make_unique<TempFolder>();
-        made_ = MakeArtwork(folder_->path());
+        made_ = MakeArtwork(fs::path(folder_->Path()));
     }
     static void TearDownTestSuite() { folder_.reset(); }
     void SetUp() override { ASSERT_TRUE(made_) << "make_artwork failed"; }
 
-    static fs::path File(const std::string& name) { return folder_->path() / name; }
+    static fs::path File(const std::string& name) { return fs::path(folder_->Path()) / name; }
 
     static inline std::unique_ptr<TempFolder> folder_;
     static inline bool made_ = false;
@@ -174,14 +176,15 @@ TEST_F(Artwork, EveryPictureHintHasAColourPictureOnTheCanvas) {
 
 TEST_F(Artwork, SecondRunWritesTheSameBytes) {
     TempFolder again;
-    ASSERT_TRUE(MakeArtwork(again.path()));
+    ASSERT_TRUE(MakeArtwork(fs::path(again.Path())));
     for (const char* name : kScreenFiles) {
-        EXPECT_EQ(ReadBytes(again.path() / name), ReadBytes(File(name))) << name;
+        EXPECT_EQ(ReadBytes(fs::path(again.Path()) / name), ReadBytes(File(name))) << name;
     }
     for (const char* folder : {"pictures", "icons"}) {
         for (const auto& entry : fs::directory_iterator(File(folder))) {
             const fs::path name = entry.path().filename();
-            EXPECT_EQ(ReadBytes(again.path() / folder / name), ReadBytes(entry.path())) << name;
+            EXPECT_EQ(ReadBytes(fs::path(again.Path()) / folder / name), ReadBytes(entry.path()))
+                << name;
         }
     }
 }
@@ -246,8 +249,8 @@ TEST_F(Artwork, TheScalableIconIsAnSvgOfTheSameShapes) {
 TEST(MakeArtwork, RefusesAMissingOrUnwritableFolderArgument) {
     EXPECT_FALSE(RunCommand("QT_QPA_PLATFORM=offscreen '" LEXIGLADE_MAKE_ARTWORK "' 2>/dev/null"));
     TempFolder folder;
-    WriteBytes(folder.path() / "file", "x");
-    EXPECT_FALSE(MakeArtwork(folder.path() / "file" / "out"));
+    WriteBytes(fs::path(folder.Path()) / "file", "x");
+    EXPECT_FALSE(MakeArtwork(fs::path(folder.Path()) / "file" / "out"));
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 // The build step that puts the library beside the game must never replace what is there.
 #include "TempFolder.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
+
+using namespace lexiglade::test;
 
 namespace {
 
@@ -24,27 +28,27 @@ TEST(CopyIfAbsent, CopiesMissingFilesAndKeepsPresentOnes) {
     TempFolder source;
     TempFolder destination;
     for (const auto& c : cases) {
-        WriteBytes(source.path() / c.name, std::string("shipped ") + (c.name + 0));
+        WriteBytes(fs::path(source.Path()) / c.name, std::string("shipped ") + (c.name + 0));
         if (c.present != nullptr) {
-            WriteBytes(destination.path() / c.name, c.present);
+            WriteBytes(fs::path(destination.Path()) / c.name, c.present);
         }
     }
-    WriteBytes(source.path() / "a7.asl", "shipped a7");
-    WriteBytes(source.path() / "b2.asl", "shipped b2");
-    ASSERT_TRUE(CopyIfAbsent(source.path(), destination.path()));
+    WriteBytes(fs::path(source.Path()) / "a7.asl", "shipped a7");
+    WriteBytes(fs::path(source.Path()) / "b2.asl", "shipped b2");
+    ASSERT_TRUE(CopyIfAbsent(fs::path(source.Path()), fs::path(destination.Path())));
     for (const auto& c : cases) {
-        EXPECT_EQ(ReadBytes(destination.path() / c.name), c.expected) << c.name;
+        EXPECT_EQ(ReadBytes(fs::path(destination.Path()) / c.name), c.expected) << c.name;
     }
 }
 
 TEST(CopyIfAbsent, CreatesTheDestinationAndFailsWithoutASource) {
     TempFolder source;
-    WriteBytes(source.path() / "APPLE.BMP", "picture");
+    WriteBytes(fs::path(source.Path()) / "APPLE.BMP", "picture");
     TempFolder root;
-    const fs::path pictures = root.path() / "bin" / "pictures";
-    ASSERT_TRUE(CopyIfAbsent(source.path(), pictures));
+    const fs::path pictures = fs::path(root.Path()) / "bin" / "pictures";
+    ASSERT_TRUE(CopyIfAbsent(fs::path(source.Path()), pictures));
     EXPECT_EQ(ReadBytes(pictures / "APPLE.BMP"), "picture");
-    EXPECT_FALSE(CopyIfAbsent(root.path() / "missing", pictures));
+    EXPECT_FALSE(CopyIfAbsent(fs::path(root.Path()) / "missing", pictures));
 }
 
 } // namespace

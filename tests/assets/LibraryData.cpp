@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+using namespace lexiglade::test;
+
 std::filesystem::path LibraryDir() {
     return LEXIGLADE_LIBRARY_DIR;
 }

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <set>
 
+using namespace lexiglade::test;
+
 namespace {
 
 const Lines kRecordFiles{"a8.asl", "a9.asl", "a10.asl", "a11.asl", "a12.asl", "a14.asl", "a15.asl"};

@@ -2,13 +2,14 @@
 // executable's place and the environment. The first start fills the player's empty data folder,
 // wins a shipped puzzle and files and wins a puzzle of the player's own; the second start finds
 // both. The install tree is read-only and is checked by the script that runs these.
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "PlayerActions.h"
 
 #include "app/SharedState.h"
 #include "library/DataFolder.h"
 #include "library/Paths.h"
 #include "library/TextList.h"
+#include "ui/Drawkit.h"
 #include "ui/Forms.h"
 #include "ui/Outline.h"
 #include "wizard/Editor.h"
@@ -67,7 +68,7 @@ class InstalledGame : public testing::Test {
         catalogue->resize(1024, 768);
         catalogue->show();
         ASSERT_TRUE(WaitFor([&] { return catalogue->FormPaintCount() > 0; }));
-        wizard = new Tlxedit(catalogue.get());
+        wizard = new Tlxedit(catalogue.get(), Kit().PaletteHandle);
         Forms().lxedit = wizard;
     }
     void TearDown() override {
@@ -88,7 +89,7 @@ class InstalledGame : public testing::Test {
     std::string shipped;
     std::string player;
     DataFolders folders;
-    BoxAnswerer answerer{QMessageBox::Yes};
+    ModalDriver answerer{QMessageBox::Yes};
     std::unique_ptr<Tmain> catalogue;
     Tlxedit* wizard = nullptr;
 };

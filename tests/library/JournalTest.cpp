@@ -17,7 +17,6 @@
 namespace lexiglade::test {
 namespace {
 
-
 const std::vector<JournalEntry> kEntries = {
     {"a7.asl", ".lexiglade-new-a7.asl", ".lexiglade-old-a7.asl", {12, 0xabcdef}, {9, 0x1234}},
     {"b3.asl", ".lexiglade-new-b3.asl", std::nullopt, {300, 0xffffffffffffffffu}, {}},

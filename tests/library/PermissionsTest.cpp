@@ -13,7 +13,6 @@
 namespace lexiglade::test {
 namespace {
 
-
 constexpr uid_t kNobody = 65534;
 constexpr gid_t kNoGroup = 65534;
 

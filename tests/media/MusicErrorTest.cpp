@@ -32,9 +32,9 @@ class MusicScreen : public SurfaceForm {
 };
 
 // Answers every message box with its first button and keeps its text.
-class BoxAnswerer {
+class ModalDriver {
   public:
-    BoxAnswerer() {
+    ModalDriver() {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -77,7 +77,7 @@ std::vector<BadTrack> BadTracks() {
 // but only the first failure of each game shows a box, whose text starts with `error`; EndGame
 // then completes without a device.
 void ExpectOneErrorBoxPerGame(const std::string& track, const std::string& error) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     for (int gameNumber = 1; gameNumber <= 2; ++gameNumber) {
         MusicGame game(track);
         MusicScreen screen(game);

@@ -30,7 +30,7 @@ TEST(SoundEffect, FoundWordPlaysTheChimeWhenSoundsAreOn) {
         Shared().GameOptions.soundsOn = soundsOn;
         DiskOutput output(folder.Path());
         ASSERT_TRUE(AudioOutput::IsOpen()) << AudioOutput::OpenError();
-        PlaySoundEffect(2);
+        PlaySoundEffect(SoundEffect::FoundWord, Shared().GameOptions.soundsOn, SharedDataFolders());
         const std::uint64_t from = AudioOutput::FramesMixed();
         ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 44100; }));
         output.Close();
@@ -55,10 +55,10 @@ TEST(SoundEffect, LaterEffectCutsAnEarlierOne) {
     Shared().DataDir = folder.Path();
     Shared().GameOptions.soundsOn = true;
     DiskOutput output(folder.Path(), 20);
-    PlaySoundEffect(2);
+    PlaySoundEffect(SoundEffect::FoundWord, Shared().GameOptions.soundsOn, SharedDataFolders());
     const std::uint64_t from = AudioOutput::FramesMixed();
     ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 4410; }));
-    PlaySoundEffect(2);
+    PlaySoundEffect(SoundEffect::FoundWord, Shared().GameOptions.soundsOn, SharedDataFolders());
     ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 30000; }));
     output.Close();
     const std::vector<Stretch> sound = SoundStretches(output.Samples());
@@ -71,7 +71,7 @@ TEST(SoundEffect, MissingEffectFileIsSilent) {
     Shared().DataDir = folder.Path();
     Shared().GameOptions.soundsOn = true;
     DiskOutput output(folder.Path());
-    PlaySoundEffect(2);
+    PlaySoundEffect(SoundEffect::FoundWord, Shared().GameOptions.soundsOn, SharedDataFolders());
     const std::uint64_t from = AudioOutput::FramesMixed();
     ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 22050; }));
     output.Close();
@@ -89,7 +89,7 @@ TEST(SoundEffect, AnEffectMissingFromDataDirIsPlayedFromTheShippedFolder) {
         &Shared().ShippedDir, [](std::string* dir) { dir->clear(); });
     Shared().GameOptions.soundsOn = true;
     DiskOutput output(player.Path());
-    PlaySoundEffect(2);
+    PlaySoundEffect(SoundEffect::FoundWord, Shared().GameOptions.soundsOn, SharedDataFolders());
     const std::uint64_t from = AudioOutput::FramesMixed();
     ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 44100; }));
     output.Close();

@@ -75,13 +75,13 @@ TEST_F(AnswerKey, EachCopyIsFollowedByItsKeyCirclingTheWordsWhereTheGameHidThem)
     const SharedState& state = Shared();
     const std::string plain = Folder() / "plain.pdf";
     DefaultPrinter().SelectFile(QString::fromStdString(plain));
-    PrintCopies({1, false, false}, false, {});
+    PrintCopies({1, false, false}, Printed(false, {}));
     DefaultPrinter().SelectFile(QString::fromStdString(Output()));
-    PrintCopies({2, false, true}, false, {});
+    PrintCopies({2, false, true}, Printed(false, {}));
     ASSERT_EQ(PdfPages(Output()), 4);
 
     std::multiset<CellLine> hidden;
-    for (const PlacedWord& word : state.Grids.PlacedWords) {
+    for (const PlacedWord& word : GameGrids().PlacedWords) {
         hidden.insert(LineOf(word));
     }
     for (int page : {1, 3}) {
@@ -96,7 +96,7 @@ TEST_F(AnswerKey, EachCopyIsFollowedByItsKeyCirclingTheWordsWhereTheGameHidThem)
         EXPECT_EQ(TitleLine(words), QStringLiteral("Animals of the World (answers)"));
         const PrintedGrid grid = ReadPrintedGrid(words);
         ASSERT_TRUE(grid.complete);
-        EXPECT_EQ(grid.letters, state.Grids.LetterGrid);
+        EXPECT_EQ(grid.letters, GameGrids().LetterGrid);
         EXPECT_EQ(KeyLines(Output(), Folder().Path(), page, grid), hidden);
         // Every hint whole, its word at the end of its line.
         int hints = 0;
@@ -123,9 +123,9 @@ TEST_F(AnswerKey, EachCopyIsFollowedByItsKeyCirclingTheWordsWhereTheGameHidThem)
 // the copy's own grid, forwards or back to front, and every word must be circled once.
 TEST_F(AnswerKey, UniqueCopiesEachHaveTheKeyOfTheirOwnGrid) {
     const SharedState& state = Shared();
-    const GridState before = state.Grids;
+    const GridState before = GameGrids();
     constexpr int kCopies = 3;
-    PrintCopies({kCopies, true, true}, false, {});
+    PrintCopies({kCopies, true, true}, Printed(false, {}));
     ASSERT_EQ(PdfPages(Output()), 2 * kCopies);
     std::vector<std::string> expectedWords;
     for (const std::string& word : state.LoadedPuzzle.words) {
@@ -156,8 +156,8 @@ TEST_F(AnswerKey, UniqueCopiesEachHaveTheKeyOfTheirOwnGrid) {
         keys.insert(lines);
     }
     EXPECT_EQ(keys.size(), static_cast<std::size_t>(kCopies));
-    EXPECT_EQ(state.Grids.LetterGrid, before.LetterGrid);
-    EXPECT_EQ(state.Grids.PlacedWords, before.PlacedWords);
+    EXPECT_EQ(GameGrids().LetterGrid, before.LetterGrid);
+    EXPECT_EQ(GameGrids().PlacedWords, before.PlacedWords);
 }
 
 } // namespace

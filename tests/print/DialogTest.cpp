@@ -2,6 +2,7 @@
 #include "ModalDriver.h"
 #include "PdfTools.h"
 #include "PrintFixture.h"
+#include "PuzzleSetup.h"
 
 #include "app/SharedState.h"
 #include "platform/Printer.h"
@@ -93,7 +94,7 @@ TEST_F(PrintDialog, OpensCentredWithOkFocusedAndTypesCapitals) {
         Type(form, QStringLiteral("123"));
         form.CancelBtn->click();
     });
-    PrintPuzzle(&owner, false, {});
+    PrintPuzzle(&owner, Printed(false, {}));
     EXPECT_TRUE(active);
     EXPECT_TRUE(okFocused);
     EXPECT_EQ(parentShown, &owner);
@@ -117,7 +118,7 @@ TEST_F(PrintDialog, CopyCountsTyped) {
         {"ab", true, false, 0, 0}, {"+3", true, false, 3, 3}, {"7x", false, false, 0, 0},
         {"2", false, true, 2, 2},  {"3", true, true, 3, 3},
     };
-    const QStringList screen = RowsOf(Shared().Grids.LetterGrid);
+    const QStringList screen = RowsOf(GameGrids().LetterGrid);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.typed) + (c.keys ? " with keys" : ""));
         TempFolder folder;
@@ -131,10 +132,10 @@ TEST_F(PrintDialog, CopyCountsTyped) {
             form.CheckBox2->setChecked(c.keys);
             form.OKBtn->click();
         });
-        PrintPuzzle(nullptr, false, {});
+        const PrintChoice choice = PrintPuzzle(nullptr, Printed(false, {}));
         EXPECT_EQ(driver.DialogsSeen(), 1);
-        EXPECT_EQ(Shared().CopyCount, c.count);
-        EXPECT_EQ(Shared().UniqueCopies, c.unique);
+        EXPECT_EQ(choice.copies, c.count);
+        EXPECT_EQ(choice.unique, c.unique);
         if (c.copies == 0) {
             EXPECT_TRUE(FolderEntries(folder.Path()).empty());
             EXPECT_TRUE(driver.Boxes().empty());
@@ -173,14 +174,14 @@ TEST_F(PrintDialog, CancelAndTheCloseBoxPrintNothingAndKeepWhatWasTyped) {
             form.CheckBox2->setChecked(round % 2 != 0);
             closeIt();
         });
-        PrintPuzzle(nullptr, false, {});
+        const PrintChoice choice = PrintPuzzle(nullptr, Printed(false, {}));
         EXPECT_FALSE(form.isVisible());
         if (round > 0) {
             EXPECT_EQ(shown, QString::number(round + 4));
             EXPECT_EQ(ticked, (round - 1) % 2 == 0);
             EXPECT_EQ(keysTicked, (round - 1) % 2 != 0);
         }
-        EXPECT_EQ(Shared().CopyCount, 0);
+        EXPECT_EQ(choice.copies, 0);
         EXPECT_TRUE(driver.Boxes().empty());
         EXPECT_TRUE(PrintedFiles().empty());
         ++round;

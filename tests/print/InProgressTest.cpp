@@ -2,6 +2,7 @@
 #include "ModalDriver.h"
 #include "PdfTools.h"
 #include "PrintFixture.h"
+#include "PuzzleSetup.h"
 
 #include "app/SharedState.h"
 #include "platform/Printer.h"
@@ -50,12 +51,12 @@ TEST_F(PrintInProgress, APrintAskedForMeanwhileFailsAndTheJobGoesOn) {
         form->Edit1->setText(QStringLiteral("1"));
         form->OKBtn->click();
     });
-    Hotspot print([] { PrintPuzzle(nullptr, false, {}); });
+    Hotspot print([] { PrintPuzzle(nullptr, Printed(false, {})); });
     Hotspot setup([] { RunPrinterSetup(nullptr); });
     // Delivered by the first event processing there is: the one while the first job spools.
     QCoreApplication::postEvent(&print, new QEvent(QEvent::User));
     QCoreApplication::postEvent(&setup, new QEvent(QEvent::User));
-    PrintCopies({3, false}, false, {});
+    PrintCopies({3, false}, Printed(false, {}));
     EXPECT_TRUE(print.sawJob);
     EXPECT_TRUE(setup.sawJob);
     EXPECT_EQ(driver.DialogsSeen(), 1);
@@ -77,7 +78,7 @@ TEST_F(PrintInProgress, APrintAskedForMeanwhileFailsAndTheJobGoesOn) {
             << page;
     }
     EXPECT_FALSE(DefaultPrinter().Printing());
-    PrintCopies({1, false}, false, {});
+    PrintCopies({1, false}, Printed(false, {}));
     EXPECT_EQ(PdfPages(Output()), 1);
 }
 

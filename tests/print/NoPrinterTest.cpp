@@ -4,6 +4,7 @@
 #include "PdfTools.h"
 #include "PrintFixture.h"
 #include "PrivateHome.h"
+#include "PuzzleSetup.h"
 
 #include "app/SharedState.h"
 #include "platform/GdiError.h"
@@ -40,7 +41,7 @@ class NoPrinter : public PrintFixture {
             form->Edit1->setText(QString::number(copies));
             form->OKBtn->click();
         });
-        PrintPuzzle(nullptr, false, {});
+        PrintPuzzle(nullptr, Printed(false, {}));
         return driver.Boxes();
     }
 
@@ -86,7 +87,7 @@ TEST_F(NoPrinter, CopiesGoToANewFileNamedAfterThePuzzleAndNeverOverAnEarlierOne)
 TEST_F(NoPrinter, ADocumentsFolderThatCannotBeMadeFailsWithTheFilesName) {
     WriteBytes(home.Documents(), "not a folder");
     try {
-        PrintCopies({1, false}, false, {});
+        PrintCopies({1, false}, Printed(false, {}));
         FAIL() << "printed without a folder";
     } catch (const PlatformError& error) {
         EXPECT_EQ(std::string(error.what()),
@@ -103,7 +104,7 @@ TEST_F(NoPrinter, AFileThatCannotBeWrittenIsNotLeftBehind) {
         QFile::setPermissions(QString::fromStdString(home.Documents()),
                               QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         try {
-            PrintCopies({1, false}, false, {});
+            PrintCopies({1, false}, Printed(false, {}));
             return false;
         } catch (const PlatformError&) {
             return FolderEntries(home.Documents()).empty();

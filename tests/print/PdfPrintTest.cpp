@@ -31,7 +31,7 @@ using PdfPrint = PrintFixture;
 
 TEST_F(PdfPrint, TwoCopiesIntoAFileAreTwoPagesOfOneDocument) {
     const SharedState& state = Shared();
-    PrintCopies({2, false}, false, {});
+    PrintCopies({2, false}, Printed(false, {}));
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files, std::vector<std::string>{Output()});
     EXPECT_EQ(PdfPages(Output()), 2);
@@ -42,7 +42,7 @@ TEST_F(PdfPrint, TwoCopiesIntoAFileAreTwoPagesOfOneDocument) {
         const QString text = PdfText(Output(), page);
         const QStringList lines = SqueezedLines(text);
         EXPECT_TRUE(lines.contains(Squeezed(state.LoadedPuzzle.title)));
-        EXPECT_EQ(PrintedRows(text), RowsOf(state.Grids.LetterGrid));
+        EXPECT_EQ(PrintedRows(text), RowsOf(GameGrids().LetterGrid));
         for (const std::string& hint : state.LoadedPuzzle.hints) {
             EXPECT_TRUE(lines.contains(Squeezed(hint))) << hint;
         }
@@ -51,9 +51,9 @@ TEST_F(PdfPrint, TwoCopiesIntoAFileAreTwoPagesOfOneDocument) {
 
 TEST_F(PdfPrint, UniqueCopiesHaveGridsOfTheirOwnAndLeaveTheGameAlone) {
     const SharedState& state = Shared();
-    const GridState before = state.Grids;
+    const GridState before = GameGrids();
     const LoadedPuzzle puzzle = state.LoadedPuzzle;
-    PrintCopies({2, true}, false, {});
+    PrintCopies({2, true}, Printed(false, {}));
     ASSERT_EQ(PdfPages(Output()), 2);
     const QStringList first = PrintedRows(PdfText(Output(), 1));
     const QStringList second = PrintedRows(PdfText(Output(), 2));
@@ -61,10 +61,10 @@ TEST_F(PdfPrint, UniqueCopiesHaveGridsOfTheirOwnAndLeaveTheGameAlone) {
     EXPECT_NE(first, RowsOf(before.LetterGrid));
     EXPECT_NE(second, RowsOf(before.LetterGrid));
     EXPECT_NE(first, second);
-    EXPECT_EQ(second, RowsOf(state.Grids.PrintGrid));
-    EXPECT_EQ(state.Grids.LetterGrid, before.LetterGrid);
-    EXPECT_EQ(state.Grids.PlacedWords, before.PlacedWords);
-    EXPECT_EQ(state.Grids.LastWordIndex, before.LastWordIndex);
+    EXPECT_EQ(second, RowsOf(GameGrids().PrintGrid));
+    EXPECT_EQ(GameGrids().LetterGrid, before.LetterGrid);
+    EXPECT_EQ(GameGrids().PlacedWords, before.PlacedWords);
+    EXPECT_EQ(GameGrids().LastWordIndex, before.LastWordIndex);
     EXPECT_EQ(state.LoadedPuzzle.words, puzzle.words);
     EXPECT_EQ(state.LoadedPuzzle.hints, puzzle.hints);
 }
@@ -72,7 +72,7 @@ TEST_F(PdfPrint, UniqueCopiesHaveGridsOfTheirOwnAndLeaveTheGameAlone) {
 // The file chosen holds the last print alone, however many came before.
 TEST_F(PdfPrint, EachPrintReplacesTheFileChosen) {
     for (int copies : {3, 1, 2}) {
-        PrintCopies({copies, false}, false, {});
+        PrintCopies({copies, false}, Printed(false, {}));
         EXPECT_EQ(PrintedFiles(), std::vector<std::string>{Output()});
         EXPECT_EQ(PdfPages(Output()), copies);
     }
@@ -80,7 +80,7 @@ TEST_F(PdfPrint, EachPrintReplacesTheFileChosen) {
 
 TEST_F(PdfPrint, LandscapeChosenInTheSetupStillPrintsPortrait) {
     DefaultPrinter().Device().setPageOrientation(QPageLayout::Landscape);
-    PrintCopies({1, false}, false, {});
+    PrintCopies({1, false}, Printed(false, {}));
     EXPECT_TRUE(IsPortrait(Output()));
 }
 
@@ -97,7 +97,7 @@ TEST_F(PdfPrint, TitlesAndHintsOfAnyLengthArePrintedWhole) {
     }
     state.LoadedPuzzle.title = title;
     state.LoadedPuzzle.hints[3] = hint;
-    PrintCopies({1, false}, false, {});
+    PrintCopies({1, false}, Printed(false, {}));
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files.size(), 1u);
     const QString text = Squeezed(PdfRawText(files[0]).toStdString());
@@ -110,8 +110,8 @@ TEST_F(PdfPrint, TextHintsStandOneBelowAnotherAtPitchQ) {
     SharedState& state = Shared();
     state.LoadedPuzzle.hints = SampleHints(25);
     state.LoadedPuzzle.words = SampleWords(25);
-    GenerateGrid(state.Grids, state.LoadedPuzzle.words, true);
-    PrintCopies({1, false}, false, {});
+    GenerateGrid(GameGrids(), state.LoadedPuzzle.words, true);
+    PrintCopies({1, false}, Printed(false, {}));
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files.size(), 1u);
     const QString boxes =
@@ -134,14 +134,14 @@ TEST_F(PdfPrint, TextHintsStandOneBelowAnotherAtPitchQ) {
 TEST_F(PdfPrint, AFileThatCannotBeWrittenFailsBeforeAnyJobStarts) {
     DefaultPrinter().SelectFile(QStringLiteral("/nonexistent-folder/puzzle.pdf"));
     try {
-        PrintCopies({1, false}, false, {});
+        PrintCopies({1, false}, Printed(false, {}));
         FAIL() << "printed into a missing folder";
     } catch (const PlatformError& error) {
         EXPECT_STREQ(error.what(), "Cannot create file /nonexistent-folder/puzzle.pdf");
     }
     EXPECT_FALSE(DefaultPrinter().Printing());
     DefaultPrinter().SelectFile(QString::fromStdString(Output()));
-    PrintCopies({1, false}, false, {});
+    PrintCopies({1, false}, Printed(false, {}));
     EXPECT_EQ(PrintedFiles(), std::vector<std::string>{Output()});
 }
 

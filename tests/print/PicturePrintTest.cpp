@@ -119,7 +119,7 @@ TEST_F(PicturePrint, TwentyFivePicturesPrintNineNineAndSevenInThreeColumns) {
         pictures_.clear();
         form->OKBtn->click();
     });
-    PrintPuzzle(nullptr, true, pictures_);
+    PrintPuzzle(nullptr, Printed(true, CopyPictures(pictures_)));
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files.size(), 1u);
     EXPECT_TRUE(PdfText(files[0]).contains(QStringLiteral("Animal Pictures")));
@@ -138,7 +138,7 @@ TEST_F(PicturePrint, TwentyFivePicturesPrintNineNineAndSevenInThreeColumns) {
 
 // The key shows each picture with its word to its right, in three columns across the hint room.
 TEST_F(PicturePrint, TheAnswerKeyPutsEachWordBesideItsPicture) {
-    PrintCopies({1, false, true}, true, Images());
+    PrintCopies({1, false, true}, Printed(true, Images()));
     ASSERT_EQ(PdfPages(Output()), 2);
     constexpr int kDpi = 40;
     const QImage page = RenderPage(Output(), Folder().Path(), kDpi, 2);

@@ -43,12 +43,28 @@ TextList SampleHints(int count) {
 void LoadPuzzle(const std::string& title, const TextList& words, const TextList& hints) {
     SharedState& state = Shared();
     state.LoadedPuzzle = lexiglade::LoadedPuzzle{title, 0, words, hints};
-    state.Grids = GridState{};
+    GameGrids() = GridState{};
     state.GameOptions.backwardWords = true;
     state.CopyCount = 0;
     state.UniqueCopies = false;
     SetRandomSeed(20240611);
-    GenerateGrid(state.Grids, words, true);
+    GenerateGrid(GameGrids(), words, true);
+}
+
+GridState& GameGrids() {
+    static GridState grids;
+    return grids;
+}
+
+PrintedPuzzle Printed(bool pictureHints, std::vector<QImage> pictures) {
+    const SharedState& state = Shared();
+    return {state.LoadedPuzzle.title,
+            state.LoadedPuzzle.words,
+            state.LoadedPuzzle.hints,
+            state.GameOptions.backwardWords,
+            pictureHints,
+            std::move(pictures),
+            &GameGrids()};
 }
 
 } // namespace lexiglade::test

@@ -1,8 +1,13 @@
 #pragma once
 // A puzzle on screen, as far as printing sees it: the shared state after a game's first paint.
+#include "engine/Grid.h"
 #include "library/TextList.h"
+#include "print/PrintPage.h"
+
+#include <QImage>
 
 #include <string>
+#include <vector>
 
 namespace lexiglade::test {
 
@@ -10,7 +15,12 @@ namespace lexiglade::test {
 TextList SampleWords(int count);
 TextList SampleHints(int count);
 
-// Puts the puzzle into Shared() and generates its grid from a fixed seed.
+// Puts the puzzle into Shared() and generates its grid, GameGrids(), from a fixed seed.
 void LoadPuzzle(const std::string& title, const TextList& words, const TextList& hints);
+
+// The grids of the game on screen.
+GridState& GameGrids();
+// The loaded puzzle and GameGrids() as the puzzle screen hands them to printing.
+PrintedPuzzle Printed(bool pictureHints, std::vector<QImage> pictures);
 
 } // namespace lexiglade::test

@@ -2,6 +2,7 @@
 #include "ModalDriver.h"
 #include "PdfTools.h"
 #include "PrintFixture.h"
+#include "PuzzleSetup.h"
 
 #include "platform/Printer.h"
 #include "print/PrintPage.h"
@@ -60,13 +61,13 @@ TEST_F(PrinterSetup, TheFileChosenTakesTheNextPrintsAndCancelChangesNothing) {
     driver.OnDialog([&](QDialog* dialog) { ChooseFile(dialog, Folder() / "other.pdf", false); });
     RunPrinterSetup(nullptr);
     EXPECT_EQ(driver.DialogsSeen(), 2);
-    PrintCopies({2, false}, false, {});
+    PrintCopies({2, false}, Printed(false, {}));
     EXPECT_EQ(FolderEntries(Folder().Path()), std::vector<std::string>{"chosen.pdf"});
     EXPECT_EQ(PdfPages(chosen), 2);
     EXPECT_TRUE(IsPortrait(chosen));
     // The next print takes the file chosen again, whatever became of the one before.
     QFile::remove(QString::fromStdString(chosen));
-    PrintCopies({3, false}, false, {});
+    PrintCopies({3, false}, Printed(false, {}));
     EXPECT_EQ(FolderEntries(Folder().Path()), std::vector<std::string>{"chosen.pdf"});
     EXPECT_EQ(PdfPages(chosen), 3);
     EXPECT_TRUE(driver.Boxes().empty());
@@ -77,7 +78,7 @@ TEST_F(PrinterSetup, EveryJobIsOneCopyOfOnePortraitPage) {
     QPrinter& device = DefaultPrinter().Device();
     device.setCopyCount(3);
     device.setPageOrientation(QPageLayout::Landscape);
-    PrintCopies({1, false}, false, {});
+    PrintCopies({1, false}, Printed(false, {}));
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files.size(), 1u);
     EXPECT_EQ(PdfPages(files[0]), 1);

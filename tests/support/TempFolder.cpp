@@ -98,6 +98,10 @@ bool RunWithoutPrivileges(const std::function<bool()>& body) {
            WEXITSTATUS(status) == 0;
 }
 
+bool RunCommand(const std::string& command) {
+    return std::system(command.c_str()) == 0;
+}
+
 std::string ErrorOf(const std::function<void()>& action) {
     try {
         action();

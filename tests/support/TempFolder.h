@@ -49,6 +49,9 @@ std::vector<std::string> FolderEntries(const std::string& folder);
 // tests run as root. True when `body` returned true.
 bool RunWithoutPrivileges(const std::function<bool()>& body);
 
+// Runs a shell command line; true when it exits with status 0.
+bool RunCommand(const std::string& command);
+
 // The text of the LibraryError that `action` throws, or "" when it throws none.
 std::string ErrorOf(const std::function<void()>& action);
 

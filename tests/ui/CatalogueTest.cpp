@@ -1,4 +1,4 @@
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "UiFixture.h"
 
 #include "app/SharedState.h"
@@ -38,7 +38,7 @@ struct CatalogueTest : testing::Test {
 };
 
 TEST_F(CatalogueTest, FirstPaintCentresTheBackdropWithoutItsLastRowAndColumn) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     auto form = OpenCatalogue(folder, 1000, 700);
     const int x = 1000 / 2 - 320;
     const int y = 700 / 2 - 240;
@@ -97,7 +97,7 @@ TEST_F(CatalogueTest, HotspotsReactToTheirEdgesAndToAnyButton) {
         {0, -1, Qt::RightButton, 0, true},      {40, -41, Qt::LeftButton, 0, true},
     };
     for (const Case& c : cases) {
-        BoxAnswerer answerer;
+        ModalDriver answerer;
         auto form = OpenCatalogue(folder, 1000, 700);
         const int y = c.dy < 0 ? form->BackdropHeight + c.dy + 1 : c.dy;
         QTest::mouseClick(form.get(), c.button, {},
@@ -110,7 +110,7 @@ TEST_F(CatalogueTest, HotspotsReactToTheirEdgesAndToAnyButton) {
 }
 
 TEST_F(CatalogueTest, ClosingShowsTheMessageExactlyOnce) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     auto form = OpenCatalogue(folder, 1000, 700);
     QTest::mouseClick(form.get(), Qt::LeftButton, {},
                       QPoint(form->BackdropLeft, form->BackdropTop + form->BackdropHeight));
@@ -137,7 +137,7 @@ void InterruptFilingOfTree(const DataFolder& folder, const std::string& newTree)
 TEST_F(CatalogueTest, StartUpFinishesAFilingThatWasCutShortBeforeLoadingTheTree) {
     const std::string newTree = std::string(kTreeText) + "Sea\r\n\tFish\r\n";
     InterruptFilingOfTree(folder, newTree);
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     auto form = OpenCatalogue(folder, 1000, 700);
     EXPECT_TRUE(answerer.Boxes().empty());
     ASSERT_FALSE(form->outline->Model().empty());
@@ -148,7 +148,7 @@ TEST_F(CatalogueTest, StartUpFinishesAFilingThatWasCutShortBeforeLoadingTheTree)
 
 TEST_F(CatalogueTest, AJournalThatCannotBeSettledIsReportedAndTheTreeStillLoads) {
     folder.Write(kJournalName, "Lexiglade filing journal 1\nreplace\ta7.asl\n");
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     auto form = OpenCatalogue(folder, 1000, 700);
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].text.toStdString(),
@@ -176,7 +176,7 @@ TEST_F(CatalogueTest, StartUpSetsEveryOptionToItsDefault) {
 
 TEST_F(CatalogueTest, MissingTreeFileIsReportedOnceAndTheCatalogueStillOpens) {
     folder.Remove("a7.asl");
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     auto form = OpenCatalogue(folder, 1000, 700);
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].caption, "Lexiglade");
@@ -192,7 +192,7 @@ TEST_F(CatalogueTest, MissingTreeFileIsReportedOnceAndTheCatalogueStillOpens) {
 
 TEST_F(CatalogueTest, MissingBackdropIsReportedOnceAndLeavesTheTreeHidden) {
     folder.Remove("a4.asl");
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     auto form = OpenCatalogue(folder, 1000, 700);
     WaitFor([&] { return !answerer.Boxes().empty(); });
     form->InvalidateForm();
@@ -206,7 +206,7 @@ TEST_F(CatalogueTest, MissingBackdropIsReportedOnceAndLeavesTheTreeHidden) {
 TEST_F(CatalogueTest, ErrorInAHandlerIsShownAndTheProgramGoesOn) {
     auto form = OpenCatalogue(folder, 1000, 700);
     folder.Remove("a9.asl");
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     form->outline->expandAll();
     QTreeWidgetItem* farm = form->outline->topLevelItem(0)->child(0);
     QTest::mouseClick(form->outline->viewport(), Qt::LeftButton, {},
@@ -222,8 +222,8 @@ TEST_F(CatalogueTest, ErrorInAHandlerIsShownAndTheProgramGoesOn) {
 
 TEST_F(CatalogueTest, WizardClosingReloadsTheTree) {
     auto form = OpenCatalogue(folder, 1000, 700);
-    BoxAnswerer answerer;
-    answerer.SetDialogAction([&](QWidget* dialog) {
+    ModalDriver answerer;
+    answerer.OnDialog([&](QWidget* dialog) {
         folder.Write("a7.asl", "Animals\r\n\tFarm\r\nBirds\r\n\tOwls\r\n");
         static_cast<QDialog*>(dialog)->reject();
     });
@@ -250,9 +250,9 @@ TEST_F(CatalogueTest, FunctionKeysAndEscapeRunTheHotspots) {
         SCOPED_TRACE(c.key);
         folder.Write("a7.asl", kTreeText);
         auto form = OpenCatalogue(folder, 1000, 700);
-        BoxAnswerer answerer;
+        ModalDriver answerer;
         QWidget* seen = nullptr;
-        answerer.SetDialogAction([&](QWidget* dialog) {
+        answerer.OnDialog([&](QDialog* dialog) {
             seen = dialog;
             folder.Write("a7.asl", "Birds\r\n\tOwls\r\n");
             static_cast<QDialog*>(dialog)->reject();

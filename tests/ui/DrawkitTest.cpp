@@ -1,6 +1,6 @@
 #include "ui/Drawkit.h"
 
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "platform/SurfaceForm.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // shows the puzzle window again after it was out of sight (a window over it going away, a restore
 // from minimized, a show after a hide) repaints the screen from its artwork, and the paint starts
 // the music again from the beginning.
-#include "BoxAnswerer.h"
 #include "GameFixture.h"
+#include "ModalDriver.h"
 #include "UiFixture.h"
 
 #include "app/SharedState.h"
@@ -86,12 +86,12 @@ class ExposeTest : public testing::Test {
         hideAndShow();
         EXPECT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }, kWaitMs));
         EXPECT_TRUE(WaitFor([&] { return opens > opened; }, kWaitMs)) << "the music restarts";
-        EXPECT_FALSE(form->GameOver);
+        EXPECT_FALSE(form->Session.GameOver());
         EXPECT_TRUE(answerer.Boxes().empty());
     }
 
     DataFolder folder;
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     QPointer<Tsearcher> form;
     int opens = 0;
 };

@@ -116,7 +116,7 @@ QPoint GameTest::CellPoint(Cell cell) const {
 }
 
 const PlacedWord& GameTest::Word(std::size_t k) const {
-    return Shared().Grids.PlacedWords.at(k);
+    return form->Session.Grids().PlacedWords.at(k);
 }
 
 void GameTest::Drag(Cell from, Cell to, QPoint releaseOffset) {

@@ -2,7 +2,7 @@
 // A puzzle screen opened on a data folder the way puzzle loading opens it: the screen size fixed as
 // the catalogue's first paint fixes it, a seeded generator, sounds and music off, and the form's
 // own timer stopped after the first paint so that each test ticks the clock itself.
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "UiFixture.h"
 
 #include "engine/Grid.h"
@@ -59,7 +59,7 @@ class GameTest : public testing::Test {
     QImage Screen() const;
 
     DataFolder folder;
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     QPointer<Tsearcher> form;
     int releases = 0; // forms destroyed since the last OpenGame
 };

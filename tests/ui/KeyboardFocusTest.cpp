@@ -35,9 +35,9 @@ TEST_F(KeyboardFocusTest, KeysReachTheBoardAndTheHintListOfTheOpenWindow) {
     Type(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), form.data());
     Type(Qt::Key_Space);
-    EXPECT_TRUE(form->Selection.SelectionActive);
+    EXPECT_TRUE(form->Session.Selection().SelectionActive);
     Type(Qt::Key_Escape);
-    EXPECT_FALSE(form->Selection.SelectionActive);
+    EXPECT_FALSE(form->Session.Selection().SelectionActive);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // Runs on a real X server (tests/smoke/xsession.sh), with a window manager or without one: the
 // catalogue and the puzzle screen are shown maximized as the game shows them, and their first
 // paints must fix the game's geometry at the maximized client size.
-#include "BoxAnswerer.h"
 #include "GameFixture.h"
+#include "ModalDriver.h"
 #include "UiFixture.h"
 
 #include "app/SharedState.h"
@@ -75,7 +75,7 @@ class MaximizedScreensTest : public testing::Test {
 
 TEST_F(MaximizedScreensTest, TheCataloguesFirstPaintFixesTheMaximizedClientSize) {
     for (int launch = 0; launch < kLaunches; ++launch) {
-        BoxAnswerer answerer;
+        ModalDriver answerer;
         Tmain form(folder.Path());
         form.ShowMaximized();
         ASSERT_TRUE(WaitFor([&] { return form.FormPaintCount() > 0; }, kMaximizeWaitMs));
@@ -111,7 +111,7 @@ class RecordingSearcher : public Tsearcher {
 };
 
 TEST_F(MaximizedScreensTest, ThePuzzleScreensFirstPaintRunsAtItsMaximizedSize) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     Tmain catalogue(folder.Path());
     catalogue.ShowMaximized();
     ASSERT_TRUE(WaitFor([&] { return catalogue.FormPaintCount() > 0; }, kMaximizeWaitMs));

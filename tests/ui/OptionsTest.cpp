@@ -1,4 +1,4 @@
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 
 #include "app/SharedState.h"
 #include "engine/BestTimes.h"
@@ -253,8 +253,8 @@ TEST_F(OptionsTest, DoubleClickOnASwitchPictureSwitchesOnce) {
 }
 
 TEST_F(OptionsTest, TickingTimedGameAndOkWithoutAChoiceGivesSixMinutes) {
-    BoxAnswerer answerer;
-    answerer.SetDialogAction([](QWidget* modal) {
+    ModalDriver answerer;
+    answerer.OnDialog([](QWidget* modal) {
         auto* options = qobject_cast<Tjukebox*>(modal);
         ASSERT_NE(options, nullptr);
         ClickIndicator(options->tgcheck);

@@ -36,7 +36,7 @@ class PlayWithoutDragTest : public GameTest {
     std::pair<std::size_t, std::size_t> OpenGameWithAReversedWord() {
         for (std::uint32_t seed = 7; seed < 60; ++seed) {
             OpenGame(SavannaPuzzle(), seed);
-            const auto& words = Shared().Grids.PlacedWords;
+            const auto& words = form->Session.Grids().PlacedWords;
             const auto reversed = std::find_if(words.begin(), words.end(),
                                                [](const PlacedWord& w) { return w.reversed; });
             const auto forward = std::find_if(words.begin(), words.end(),
@@ -117,14 +117,16 @@ TEST_F(PlayWithoutDragTest, ClickThenClickFindsForwardAndReversedWords) {
         SCOPED_TRACE(c.what);
         const QImage before = Screen();
         Click(Qt::LeftButton, CellPoint(c.from));
-        ASSERT_TRUE(form->Selection.SelectionActive) << "the click leaves the selection open";
+        ASSERT_TRUE(form->Session.Selection().SelectionActive)
+            << "the click leaves the selection open";
         EXPECT_EQ(form->Input.Hold(), SelectionHold::Pointer);
         EXPECT_FALSE(Screen() == before) << "its circle stays";
         Hover(c.from, c.to);
-        EXPECT_EQ(form->Selection.RubberX, CellPoint(c.to).x()) << "the band follows the pointer";
-        EXPECT_EQ(form->Selection.RubberY, CellPoint(c.to).y());
+        EXPECT_EQ(form->Session.Selection().RubberX, CellPoint(c.to).x())
+            << "the band follows the pointer";
+        EXPECT_EQ(form->Session.Selection().RubberY, CellPoint(c.to).y());
         Click(Qt::LeftButton, CellPoint(c.to));
-        EXPECT_FALSE(form->Selection.SelectionActive);
+        EXPECT_FALSE(form->Session.Selection().SelectionActive);
         EXPECT_EQ(form->Combo1->count(), --left);
         EXPECT_LT(form->Combo1->findText(HintOf(SavannaPuzzle(), c.word)), 0);
         EXPECT_GT(FoundPixels(c.word), 40);
@@ -166,7 +168,7 @@ TEST_F(PlayWithoutDragTest, ClickThenClickMissesAndCancelsLeaveNoMark) {
             QTest::keyClick(form.data(), Qt::Key_Escape);
             break;
         }
-        EXPECT_FALSE(form->Selection.SelectionActive);
+        EXPECT_FALSE(form->Session.Selection().SelectionActive);
         EXPECT_EQ(form->Input.Hold(), SelectionHold::None);
         EXPECT_TRUE(Screen() == before) << "the band is erased and nothing is marked";
         Hover(c.to, w.end);
@@ -178,7 +180,7 @@ TEST_F(PlayWithoutDragTest, ClickThenClickMissesAndCancelsLeaveNoMark) {
 
 TEST_F(PlayWithoutDragTest, ClicksAndDragsMix) {
     OpenGame(SavannaPuzzle());
-    const std::vector<PlacedWord> words = Shared().Grids.PlacedWords;
+    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
     Drag(words[0].start, words[0].end);
     EXPECT_EQ(form->Combo1->count(), 4);
     ClickThenClick(words[1].end, words[1].start);
@@ -197,7 +199,7 @@ TEST_F(PlayWithoutDragTest, ClicksAndDragsMix) {
     const QImage ended = Screen();
     QTest::mouseMove(form.data(), end + QPoint(40, 30));
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, end + QPoint(40, 30));
-    EXPECT_FALSE(form->Selection.SelectionActive);
+    EXPECT_FALSE(form->Session.Selection().SelectionActive);
     EXPECT_TRUE(Screen() == ended);
 
     Drag(words[3].end, words[3].start);
@@ -229,18 +231,19 @@ TEST_F(PlayWithoutDragTest, KeysFindForwardAndReversedWords) {
         CursorTo(c.from);
         const QImage before = Screen();
         Key(c.anchor);
-        ASSERT_TRUE(form->Selection.SelectionActive);
+        ASSERT_TRUE(form->Session.Selection().SelectionActive);
         EXPECT_EQ(form->Input.Hold(), SelectionHold::Cursor);
-        EXPECT_EQ(form->Selection.AnchorX, CellPoint(c.from).x());
-        EXPECT_EQ(form->Selection.AnchorY, CellPoint(c.from).y());
+        EXPECT_EQ(form->Session.Selection().AnchorX, CellPoint(c.from).x());
+        EXPECT_EQ(form->Session.Selection().AnchorY, CellPoint(c.from).y());
         EXPECT_FALSE(Screen() == before) << "the circle appears";
         CursorTo(c.to);
-        EXPECT_EQ(form->Selection.RubberX, CellPoint(c.to).x()) << "the band follows the cursor";
-        EXPECT_EQ(form->Selection.RubberY, CellPoint(c.to).y());
+        EXPECT_EQ(form->Session.Selection().RubberX, CellPoint(c.to).x())
+            << "the band follows the cursor";
+        EXPECT_EQ(form->Session.Selection().RubberY, CellPoint(c.to).y());
         QTest::mouseMove(form.data(), CellPoint(c.from) + QPoint(0, 40));
-        EXPECT_EQ(form->Selection.RubberX, CellPoint(c.to).x()) << "not the pointer";
+        EXPECT_EQ(form->Session.Selection().RubberX, CellPoint(c.to).x()) << "not the pointer";
         Key(c.end);
-        EXPECT_FALSE(form->Selection.SelectionActive);
+        EXPECT_FALSE(form->Session.Selection().SelectionActive);
         EXPECT_EQ(form->Combo1->count(), --left);
         EXPECT_LT(form->Combo1->findText(HintOf(SavannaPuzzle(), c.word)), 0);
         EXPECT_GT(FoundPixels(c.word), 40);
@@ -273,7 +276,7 @@ TEST_F(PlayWithoutDragTest, KeyMissesAndCancelsLeaveNoMark) {
         CursorTo(w.start); // the cursor's own way back leaves nothing behind
         CursorTo(c.to);
         Key(c.finish);
-        EXPECT_FALSE(form->Selection.SelectionActive);
+        EXPECT_FALSE(form->Session.Selection().SelectionActive);
         CursorTo(w.start);
         EXPECT_TRUE(Screen() == before);
         EXPECT_EQ(form->Combo1->count(), 5);
@@ -287,7 +290,7 @@ TEST_F(PlayWithoutDragTest, KeyMissesAndCancelsLeaveNoMark) {
 TEST_F(PlayWithoutDragTest, CursorAndBandLeaveThePaintAndTheFoundCapsulesOnly) {
     OpenGame(SavannaPuzzle());
     const QImage painted = Screen();
-    const std::vector<PlacedWord> words = Shared().Grids.PlacedWords;
+    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
     const PlacedWord w = words[0];
     CursorTo({3, 3});
     Key(Qt::Key_Space);

@@ -16,11 +16,11 @@
 
 namespace lexiglade::test {
 
-void RunWizard(Tmain& catalogue, Tlxedit& wizard, BoxAnswerer& answerer,
+void RunWizard(Tmain& catalogue, Tlxedit& wizard, ModalDriver& answerer,
                const std::function<void()>& play) {
     bool started = false;
     bool played = false;
-    answerer.SetDialogAction([&](QWidget* dialog) {
+    answerer.OnDialog([&](QWidget* dialog) {
         if (dialog == &wizard && !started) {
             started = true;
             QTimer::singleShot(0, &wizard, [&] {
@@ -32,7 +32,7 @@ void RunWizard(Tmain& catalogue, Tlxedit& wizard, BoxAnswerer& answerer,
     });
     const QPoint hotspot(catalogue.BackdropLeft + 50, catalogue.BackdropTop + 250);
     QTest::mouseClick(&catalogue, Qt::LeftButton, {}, hotspot);
-    answerer.SetDialogAction({});
+    answerer.OnDialog({});
     ASSERT_TRUE(played);
     ASSERT_FALSE(wizard.isVisible());
 }
@@ -74,7 +74,7 @@ void OpenFromCatalogue(Tmain& catalogue, const QString& folderName, const QStrin
 void WinGame() {
     auto* game = static_cast<Tsearcher*>(Forms().searcher.data());
     ASSERT_NE(game, nullptr);
-    const std::vector<PlacedWord> words = Shared().Grids.PlacedWords;
+    const std::vector<PlacedWord> words = game->Session.Grids().PlacedWords;
     const auto at = [game](Cell cell) {
         return QPoint(game->BoardLeft + 90 + 20 * cell.column, game->BoardTop + 77 + 18 * cell.row);
     };
@@ -95,7 +95,7 @@ void WinGame() {
     }));
 }
 
-bool SawBox(const BoxAnswerer& answerer, const QString& text) {
+bool SawBox(const ModalDriver& answerer, const QString& text) {
     for (const SeenBox& box : answerer.Boxes()) {
         if (box.text == text) {
             return true;

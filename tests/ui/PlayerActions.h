@@ -1,7 +1,7 @@
 #pragma once
 // What a player does with the real forms: opens the wizard from the catalogue and types a puzzle,
 // opens a puzzle from the catalogue's tree, and wins the game on the screen.
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 
 #include "ui/Catalogue.h"
 #include "wizard/Editor.h"
@@ -15,7 +15,7 @@ namespace lexiglade::test {
 
 // Opens `wizard` from its hotspot on `catalogue`; `play` runs once the wizard is up, from the
 // wizard's own loop (so that `answerer` takes its boxes), and the wizard is closed after it.
-void RunWizard(Tmain& catalogue, Tlxedit& wizard, BoxAnswerer& answerer,
+void RunWizard(Tmain& catalogue, Tlxedit& wizard, ModalDriver& answerer,
                const std::function<void()>& play);
 // Types the name, the words and the hints into the wizard's first step and presses Next.
 void TypePuzzle(Tlxedit& wizard, const QString& name, const QStringList& words,
@@ -27,6 +27,6 @@ void OpenFromCatalogue(Tmain& catalogue, const QString& folderName, const QStrin
 // the game has ended and its form is gone.
 void WinGame();
 // Whether the answerer saw a box with exactly this text.
-bool SawBox(const BoxAnswerer& answerer, const QString& text);
+bool SawBox(const ModalDriver& answerer, const QString& text);
 
 } // namespace lexiglade::test

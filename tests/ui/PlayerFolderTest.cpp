@@ -1,5 +1,5 @@
 // The catalogue of a game whose shipped files are not in the player's data folder.
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "UiFixture.h"
 
 #include "app/SharedState.h"
@@ -30,7 +30,7 @@ TEST_F(PlayerFolder, ANewPlayerStartsWithTheShippedLibraryAndArtwork) {
     DataFolder shipped;
     DataFolder home;
     const std::string player = home / "data/lexiglade/";
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     auto form = OpenOn({player, shipped.Path()});
     EXPECT_TRUE(answerer.Boxes().empty());
     EXPECT_EQ(Shared().DataDir, player);
@@ -47,7 +47,7 @@ TEST_F(PlayerFolder, ANewPlayerStartsWithTheShippedLibraryAndArtwork) {
 TEST_F(PlayerFolder, AFolderThatCannotBeMadeIsReportedOnce) {
     DataFolder shipped;
     const std::string player = shipped / "a8.asl/lexiglade/"; // below a file
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     auto form = OpenOn({player, shipped.Path()});
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].text.toStdString(),

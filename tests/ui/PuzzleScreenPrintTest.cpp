@@ -43,7 +43,7 @@ class PuzzleScreenPrint : public GameTest {
     // returns the boxes shown meanwhile.
     std::vector<SeenBox> PressPrint(Qt::MouseButton button, Order order) {
         answerer.ClearBoxes();
-        answerer.SetDialogAction([order](QWidget* dialog) {
+        answerer.OnDialog([order](QWidget* dialog) {
             auto* form = qobject_cast<Tprndlg*>(dialog);
             ASSERT_NE(form, nullptr);
             form->Edit1->setText(QString::number(order.copies));
@@ -77,7 +77,7 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     Drag(Word(0).start, Word(0).end);
     ASSERT_EQ(form->Combo1->count(), 4);
     const QImage screen = Screen();
-    const GridState game = Shared().Grids;
+    const GridState game = form->Session.Grids();
     const QStringList hints = ComboTexts(*form->Combo1);
 
     const std::string first = home.Documents() + "/Savanna.pdf";
@@ -87,6 +87,8 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     EXPECT_TRUE(boxes[1].text.endsWith(QString::fromStdString(first)))
         << boxes[1].text.toStdString();
     ASSERT_EQ(PdfPages(first), 4);
+    EXPECT_EQ(Shared().CopyCount, 2) << "the screen keeps the dialog's answer";
+    EXPECT_FALSE(Shared().UniqueCopies);
     std::multiset<CellLine> hidden;
     for (const PlacedWord& word : game.PlacedWords) {
         hidden.insert(LineOf(word));
@@ -100,8 +102,8 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     }
     // The game goes on as it was: its grid, its found word and the hints left.
     EXPECT_EQ(Screen(), screen);
-    EXPECT_EQ(Shared().Grids.LetterGrid, game.LetterGrid);
-    EXPECT_EQ(Shared().Grids.PlacedWords, game.PlacedWords);
+    EXPECT_EQ(form->Session.Grids().LetterGrid, game.LetterGrid);
+    EXPECT_EQ(form->Session.Grids().PlacedWords, game.PlacedWords);
     EXPECT_EQ(ComboTexts(*form->Combo1), hints);
 
     // A right press prints too; the earlier file stays as it was.
@@ -112,6 +114,8 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     EXPECT_TRUE(boxes[1].text.endsWith(QString::fromStdString(second)));
     EXPECT_EQ(ReadBytes(first), firstBytes);
     ASSERT_EQ(PdfPages(second), 2);
+    EXPECT_EQ(Shared().CopyCount, 1);
+    EXPECT_TRUE(Shared().UniqueCopies);
     const PrintedGrid puzzle = ReadPrintedGrid(PdfWords(second, 1));
     const PrintedGrid key = ReadPrintedGrid(PdfWords(second, 2));
     ASSERT_TRUE(key.complete);
@@ -132,7 +136,7 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     std::sort(words.begin(), words.end());
     EXPECT_EQ(circled, words);
     EXPECT_EQ(Screen(), screen);
-    EXPECT_EQ(Shared().Grids.LetterGrid, game.LetterGrid);
+    EXPECT_EQ(form->Session.Grids().LetterGrid, game.LetterGrid);
 }
 
 // The printer-setup hotspot takes any button, like the print and End hotspots; the game goes on.
@@ -143,7 +147,7 @@ TEST_F(PuzzleScreenPrint, TheSetupHotspotOpensThePrinterSetupForAnyButton) {
     const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
     int seen = 0;
     QStringList captions;
-    answerer.SetDialogAction([&](QWidget* dialog) {
+    answerer.OnDialog([&](QDialog* dialog) {
         captions << dialog->windowTitle();
         qobject_cast<QDialog*>(dialog)->reject();
     });
@@ -151,7 +155,7 @@ TEST_F(PuzzleScreenPrint, TheSetupHotspotOpensThePrinterSetupForAnyButton) {
         SCOPED_TRACE(button);
         Click(button, hotspot);
         EXPECT_EQ(answerer.DialogsSeen(), ++seen);
-        EXPECT_FALSE(form.isNull() || form->GameOver);
+        EXPECT_FALSE(form.isNull() || form->Session.GameOver());
     }
     EXPECT_EQ(captions, QStringList(3, QStringLiteral("Print Setup")));
     EXPECT_TRUE(answerer.Boxes().empty());

@@ -38,7 +38,8 @@ class ScaledScreenTest : public GameTest {
         for (int i = 1; i <= kMoves; ++i) {
             const QPoint at = from + (to - from) * i / kMoves;
             Send(QEvent::MouseMove, at, Qt::LeftButton);
-            ASSERT_EQ(QPoint(form->Selection.RubberX, form->Selection.RubberY), at);
+            ASSERT_EQ(QPoint(form->Session.Selection().RubberX, form->Session.Selection().RubberY),
+                      at);
         }
         Send(QEvent::MouseButtonRelease, to, Qt::NoButton);
     }
@@ -78,7 +79,7 @@ TEST_F(ScaledScreenTest, RubberBandIsErasedToTheDevicePixel) {
     const QPoint anchor = CellPoint({1, 1});
     const QPoint far = CellPoint({7, 4});
     DeviceDrag(anchor, far + QPoint(3, 1));
-    EXPECT_FALSE(form->Selection.SelectionActive);
+    EXPECT_FALSE(form->Session.Selection().SelectionActive);
     EXPECT_TRUE(Screen() == before);
     DeviceDrag(far, anchor + QPoint(-60, 90));
     EXPECT_TRUE(Screen() == before);

@@ -56,20 +56,24 @@ class ScaledX11Test : public GameTest {
     void RealDrag(QPoint from, QPoint to) {
         ASSERT_TRUE(MoveTo(from));
         ASSERT_TRUE(Xdotool({QStringLiteral("mousedown"), QStringLiteral("1")}));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form->Selection.SelectionActive; }, kEventWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->Session.Selection().SelectionActive; },
+                                    kEventWaitMs));
         constexpr int kMoves = 3;
         for (int i = 1; i <= kMoves; ++i) {
             const QPoint at = from + (to - from) * i / kMoves;
             ASSERT_TRUE(MoveTo(at));
             ASSERT_TRUE(QTest::qWaitFor(
-                [&] { return QPoint(form->Selection.RubberX, form->Selection.RubberY) == at; },
+                [&] {
+                    return QPoint(form->Session.Selection().RubberX,
+                                  form->Session.Selection().RubberY) == at;
+                },
                 kEventWaitMs))
                 << "moved to " << at.x() << "," << at.y() << ", the form saw "
-                << form->Selection.RubberX << "," << form->Selection.RubberY;
+                << form->Session.Selection().RubberX << "," << form->Session.Selection().RubberY;
         }
         ASSERT_TRUE(Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return !form->Selection.SelectionActive; }, kEventWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Session.Selection().SelectionActive; },
+                                    kEventWaitMs));
     }
 
     QImage WindowShot() const {

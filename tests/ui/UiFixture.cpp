@@ -1,6 +1,6 @@
 #include "UiFixture.h"
 
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 
 #include <QDir>
 

@@ -1,10 +1,11 @@
 // A player creates puzzles with the wizard, files them, opens them from the catalogue and wins.
-#include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "PlayerActions.h"
 #include "UiFixture.h"
 
 #include "app/SharedState.h"
 #include "library/TextList.h"
+#include "ui/Drawkit.h"
 #include "ui/Forms.h"
 #include "ui/Outline.h"
 #include "ui/Wordsrch.h"
@@ -51,7 +52,7 @@ struct WizardEndToEndTest : testing::Test {
                         qRgb(10 * i, 100, 200));
         }
         catalogue = OpenCatalogue(folder, 800, 600);
-        wizard = new Tlxedit(catalogue.get());
+        wizard = new Tlxedit(catalogue.get(), Kit().PaletteHandle);
         Forms().lxedit = wizard;
     }
     void TearDown() override {
@@ -73,7 +74,7 @@ struct WizardEndToEndTest : testing::Test {
     bool SawBox(const QString& text) const { return test::SawBox(answerer, text); }
 
     DataFolder folder;
-    BoxAnswerer answerer{QMessageBox::Yes};
+    ModalDriver answerer{QMessageBox::Yes};
     std::unique_ptr<Tmain> catalogue;
     Tlxedit* wizard = nullptr;
 };

@@ -35,8 +35,8 @@ Cell Plus(Cell a, Cell d, int times = 1) {
 }
 
 // True when a selection from `a` to `b` (either way round) is some placed word.
-bool IsAWord(Cell a, Cell b) {
-    for (const PlacedWord& w : Shared().Grids.PlacedWords) {
+bool IsAWord(const Tsearcher& form, Cell a, Cell b) {
+    for (const PlacedWord& w : form.Session.Grids().PlacedWords) {
         if ((w.start == a && w.end == b) || (w.start == b && w.end == a)) {
             return true;
         }
@@ -64,7 +64,7 @@ QRect Around(QPoint a, QPoint b) {
 }
 
 TEST(WordsrchCatalogueTest, PuzzleChosenInTheCatalogueOpensWithTitleAndHints) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     DataFolder folder;
     auto catalogue = OpenCatalogue(folder, 800, 600);
     Shared().GameOptions.musicOn = false; // the data folder has no music files
@@ -92,7 +92,7 @@ TEST(WordsrchCatalogueTest, PuzzleChosenInTheCatalogueOpensWithTitleAndHints) {
     EXPECT_FALSE(form->Combo2->isVisible());
     EXPECT_EQ(form->Combo1->geometry().topLeft(), QPoint(100 + 10, top + kBoardHeight + 5));
     EXPECT_EQ(form->Combo1->width(), 144);
-    ASSERT_EQ(Shared().Grids.PlacedWords.size(), 2u);
+    ASSERT_EQ(form->Session.Grids().PlacedWords.size(), 2u);
 
     // The face is centred on half the screen's width, its shadow one pixel left and down.
     const QImage screen = form->Surface().copy();
@@ -124,7 +124,7 @@ TEST_F(WordsrchTest, FindingEveryWordWinsAndRecordsTheTime) {
         Shared().GameOptions.backwardWords = c.backwardWords;
         answerer.ClearBoxes();
         OpenGame(SavannaPuzzle(), 3);
-        const std::vector<PlacedWord> words = Shared().Grids.PlacedWords;
+        const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
         ASSERT_EQ(words.size(), 5u);
         const bool anyReversed =
             std::any_of(words.begin(), words.end(), [](const PlacedWord& w) { return w.reversed; });
@@ -141,7 +141,7 @@ TEST_F(WordsrchTest, FindingEveryWordWinsAndRecordsTheTime) {
         });
         int elapsed = 0;
         for (std::size_t k = 0; k < words.size(); ++k) {
-            elapsed = form->ElapsedSeconds;
+            elapsed = form->Session.ElapsedSeconds();
             if (form->Combo1->count() > 2) { // the player looks at the last hint first
                 QTest::keyClick(form->Combo1, Qt::Key_End);
                 ASSERT_EQ(form->Combo1->currentIndex(), form->Combo1->count() - 1) << k;
@@ -180,7 +180,7 @@ TEST_F(WordsrchTest, WinInTheStoredTimeIsNoRecord) {
     for (int i = 0; i < 3; ++i) {
         form->Timer1Timer();
     }
-    const std::vector<PlacedWord> words = Shared().Grids.PlacedWords;
+    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
     for (const PlacedWord& w : words) {
         Drag(w.start, w.end);
     }
@@ -208,10 +208,10 @@ TEST_F(WordsrchTest, NearMissFindsNothingAndLeavesNoMark) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ASSERT_FALSE(IsAWord(c.from, c.to));
+        ASSERT_FALSE(IsAWord(*form, c.from, c.to));
         const QImage before = Screen();
         Drag(c.from, c.to);
-        EXPECT_FALSE(form->Selection.SelectionActive);
+        EXPECT_FALSE(form->Session.Selection().SelectionActive);
         EXPECT_EQ(form->Combo1->count(), 5);
         EXPECT_EQ(CountPixels(Screen(), form->rect(), kFoundColour), 0);
         EXPECT_TRUE(Screen() == before);
@@ -283,12 +283,12 @@ TEST_F(WordsrchTest, RubberBandIsErasedWithoutARepaint) {
     OpenGame(SavannaPuzzle());
     const Cell anchor{1, 1};
     const Cell far{7, 4};
-    ASSERT_FALSE(IsAWord(anchor, far));
+    ASSERT_FALSE(IsAWord(*form, anchor, far));
     const QImage before = Screen();
     const int paints = form->FormPaintCount();
     const QPoint a = CellPoint(anchor);
     QTest::mousePress(form.data(), Qt::LeftButton, {}, a);
-    ASSERT_TRUE(form->Selection.SelectionActive);
+    ASSERT_TRUE(form->Session.Selection().SelectionActive);
     EXPECT_FALSE(Screen() == before) << "the press draws a circle";
     const QImage circle = Screen();
     QTest::mouseMove(form.data(), a + QPoint(6, 7)); // within 10 pixels: nothing moves
@@ -298,12 +298,12 @@ TEST_F(WordsrchTest, RubberBandIsErasedWithoutARepaint) {
                             CellPoint(far)};
     for (const QPoint& p : moves) {
         QTest::mouseMove(form.data(), p);
-        EXPECT_EQ(form->Selection.RubberX, p.x());
-        EXPECT_EQ(form->Selection.RubberY, p.y());
+        EXPECT_EQ(form->Session.Selection().RubberX, p.x());
+        EXPECT_EQ(form->Session.Selection().RubberY, p.y());
         EXPECT_FALSE(Screen() == before);
     }
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, CellPoint(far));
-    EXPECT_FALSE(form->Selection.SelectionActive);
+    EXPECT_FALSE(form->Session.Selection().SelectionActive);
     EXPECT_TRUE(Screen() == before);
     EXPECT_EQ(form->FormPaintCount(), paints);
 }
@@ -339,7 +339,7 @@ TEST_F(WordsrchTest, TimedGameEndsOnTheTickPastTheLimit) {
             form->Timer1Timer();
         }
         ASSERT_FALSE(Released());
-        EXPECT_EQ(form->ElapsedSeconds, c.limit);
+        EXPECT_EQ(form->Session.ElapsedSeconds(), c.limit);
         EXPECT_TRUE(answerer.Boxes().empty());
         form->Timer1Timer();
         ASSERT_EQ(answerer.Boxes().size(), 1u);
@@ -366,7 +366,7 @@ TEST_F(WordsrchTest, ClockIsDrawnAtTheBoardCorner) {
     EXPECT_EQ(CountPixels(Screen(), box, kClockColour), 0);
     EXPECT_EQ(CountPixels(Screen(), box, qRgb(0, 0, 0)), 0);
     form->Timer1Timer();
-    EXPECT_EQ(form->ElapsedSeconds, 1);
+    EXPECT_EQ(form->Session.ElapsedSeconds(), 1);
     const QImage screen = Screen();
     EXPECT_GT(CountPixels(screen, box, kClockColour), 5);
     EXPECT_EQ(CountPixels(screen, box.adjusted(0, 0, 0, 40), kClockColour),
@@ -532,7 +532,7 @@ TEST_F(WordsrchTest, HotspotsIncludeTheirEdgesAndTakeAnyButton) {
         const bool released = Released();
         EXPECT_EQ(released, c.ends);
         if (!released) {
-            EXPECT_FALSE(form->GameOver);
+            EXPECT_FALSE(form->Session.GameOver());
         }
     }
     EXPECT_TRUE(answerer.Boxes().empty());
@@ -543,7 +543,7 @@ TEST_F(WordsrchTest, OnlyTheLeftButtonSelects) {
     const PlacedWord w = Word(0);
     const QImage before = Screen();
     QTest::mousePress(form.data(), Qt::RightButton, {}, CellPoint(w.start));
-    EXPECT_FALSE(form->Selection.SelectionActive);
+    EXPECT_FALSE(form->Session.Selection().SelectionActive);
     EXPECT_TRUE(Screen() == before);
     QTest::mouseRelease(form.data(), Qt::RightButton, {}, CellPoint(w.start));
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, CellPoint(w.end));
@@ -553,9 +553,9 @@ TEST_F(WordsrchTest, OnlyTheLeftButtonSelects) {
     QTest::mousePress(form.data(), Qt::LeftButton, {}, CellPoint(w.start));
     QTest::mouseMove(form.data(), CellPoint(w.end));
     QTest::mouseRelease(form.data(), Qt::RightButton, {}, CellPoint(w.end));
-    EXPECT_TRUE(form->Selection.SelectionActive);
+    EXPECT_TRUE(form->Session.Selection().SelectionActive);
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, CellPoint(w.end));
-    EXPECT_FALSE(form->Selection.SelectionActive);
+    EXPECT_FALSE(form->Session.Selection().SelectionActive);
     EXPECT_EQ(form->Combo1->count(), 4);
 }
 
@@ -616,12 +616,12 @@ TEST_F(WordsrchTest, PressesInsideTheStartRectangleButOutsideTheCellsStartNothin
         const QImage before = Screen();
         const QPoint at(form->BoardLeft + c.dx, form->BoardTop + c.dy);
         QTest::mousePress(form.data(), Qt::LeftButton, {}, at);
-        EXPECT_EQ(form->Selection.SelectionActive, c.starts);
+        EXPECT_EQ(form->Session.Selection().SelectionActive, c.starts);
         EXPECT_EQ(Screen() == before, !c.starts);
         QTest::mouseRelease(form.data(), Qt::LeftButton, {}, at);
-        EXPECT_EQ(form->Selection.SelectionActive, c.starts) << "a click leaves it open";
+        EXPECT_EQ(form->Session.Selection().SelectionActive, c.starts) << "a click leaves it open";
         Click(Qt::LeftButton, at); // ends an open selection on its one cell
-        EXPECT_FALSE(form->Selection.SelectionActive);
+        EXPECT_FALSE(form->Session.Selection().SelectionActive);
         EXPECT_TRUE(Screen() == before);
     }
     EXPECT_EQ(form->Combo1->count(), 5);
@@ -634,7 +634,7 @@ TEST_F(WordsrchTest, TimeLimitPassingDuringTheWinMessageLeavesTheWin) {
     Shared().GameOptions.timeLimitChoice = 1;
     folder.Write("a15.asl", ListText({"930", "930"}));
     OpenGame(SavannaPuzzle());
-    const std::vector<PlacedWord> words = Shared().Grids.PlacedWords;
+    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
     for (std::size_t k = 0; k + 1 < words.size(); ++k) {
         Drag(words[k].start, words[k].end);
     }
@@ -660,7 +660,7 @@ TEST_F(WordsrchTest, TimeLimitPassingDuringTheWinMessageLeavesTheWin) {
 TEST_F(WordsrchTest, BestTimeFileWithoutThePuzzlesLineStillEndsTheGame) {
     folder.Write("a15.asl", ListText({"930"}));
     OpenGame(SavannaPuzzle());
-    const std::vector<PlacedWord> words = Shared().Grids.PlacedWords;
+    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
     for (const PlacedWord& w : words) {
         Drag(w.start, w.end);
     }
@@ -723,7 +723,7 @@ TEST_F(WordsrchTest, ClosingTheWindowEndsTheGame) {
     form->Timer1->start();
     form->close();
     ASSERT_FALSE(form.isNull());
-    EXPECT_TRUE(form->GameOver);
+    EXPECT_TRUE(form->Session.GameOver());
     EXPECT_FALSE(form->Timer1->isActive());
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(Released());

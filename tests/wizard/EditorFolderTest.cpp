@@ -1,5 +1,5 @@
-#include "BoxAnswerer.h"
 #include "EditorTestSupport.h"
+#include "ModalDriver.h"
 #include "WizardData.h"
 
 #include "app/SharedState.h"
@@ -74,7 +74,7 @@ TEST_F(EditorFolderTest, LinesThatAreNotFoldersAreLeftOutAndThereIsNoLimitOnFold
 }
 
 TEST_F(EditorFolderTest, ASingleFolderIsListedUnselectedAndNeedsAClick) {
-    BoxAnswerer answerer(QMessageBox::Yes);
+    ModalDriver answerer(QMessageBox::Yes);
     data.Write("a7.asl", "Animals\r\n\tFarm\r\n");
     OpenFolderStep();
     ASSERT_EQ(wizard.ListBox1->count(), 1);
@@ -94,7 +94,7 @@ TEST_F(EditorFolderTest, ASingleFolderIsListedUnselectedAndNeedsAClick) {
 }
 
 TEST_F(EditorFolderTest, YesFilesThePuzzleUnderTheChosenFolderAndEmptiesTheWizard) {
-    BoxAnswerer answerer(QMessageBox::Yes);
+    ModalDriver answerer(QMessageBox::Yes);
     OpenFolderStep();
     wizard.ListBox1->setCurrentRow(1);
     StatusRecorder status(*wizard.StatusLabel);
@@ -127,7 +127,7 @@ TEST_F(EditorFolderTest, YesFilesThePuzzleUnderTheChosenFolderAndEmptiesTheWizar
 }
 
 TEST_F(EditorFolderTest, NoLeavesEverythingAsItWas) {
-    BoxAnswerer answerer(QMessageBox::No);
+    ModalDriver answerer(QMessageBox::No);
     OpenFolderStep();
     const auto before = data.Snapshot();
     const std::string memo = MemoText(*wizard.Memo4);
@@ -140,7 +140,7 @@ TEST_F(EditorFolderTest, NoLeavesEverythingAsItWas) {
 }
 
 TEST_F(EditorFolderTest, ANewFolderIsAddedAtTheEndWithThePuzzleBelowIt) {
-    BoxAnswerer answerer(QMessageBox::Yes);
+    ModalDriver answerer(QMessageBox::Yes);
     OpenFolderStep();
     wizard.btnaddfolder->click();
     EXPECT_TRUE(wizard.Label5->isVisible());
@@ -165,7 +165,7 @@ TEST_F(EditorFolderTest, ANewFolderIsAddedAtTheEndWithThePuzzleBelowIt) {
 }
 
 TEST_F(EditorFolderTest, AnEmptyTreeTakesANewFolder) {
-    BoxAnswerer answerer(QMessageBox::Yes);
+    ModalDriver answerer(QMessageBox::Yes);
     data.Write("a7.asl", "");
     OpenFolderStep();
     EXPECT_EQ(wizard.ListBox1->count(), 0);
@@ -175,7 +175,7 @@ TEST_F(EditorFolderTest, AnEmptyTreeTakesANewFolder) {
 }
 
 TEST_F(EditorFolderTest, NoToANewFolderHidesTheNameFieldUntilAddIsPressedAgain) {
-    BoxAnswerer answerer(QMessageBox::No);
+    ModalDriver answerer(QMessageBox::No);
     OpenFolderStep();
     const auto before = data.Snapshot();
     wizard.btnaddfolder->click();
@@ -195,7 +195,7 @@ TEST_F(EditorFolderTest, AFolderNameThatWouldBreakTheTreeIsRefusedWithoutAQuesti
     const auto before = data.Snapshot();
     for (const QString& name : {QString(), QStringLiteral(" Plants"), QStringLiteral("\tPlants"),
                                 QStringLiteral("Pla\tnts")}) {
-        BoxAnswerer answerer(QMessageBox::Yes);
+        ModalDriver answerer(QMessageBox::Yes);
         wizard.btnaddfolder->click();
         wizard.Edit2->setText(name);
         QTest::keyClick(wizard.Edit2, Qt::Key_Return);
@@ -208,7 +208,7 @@ TEST_F(EditorFolderTest, AFolderNameThatWouldBreakTheTreeIsRefusedWithoutAQuesti
 }
 
 TEST_F(EditorFolderTest, ALongQuestionIsAskedWhole) {
-    BoxAnswerer answerer(QMessageBox::No);
+    ModalDriver answerer(QMessageBox::No);
     const QString name(40, 'N');
     OpenFolderStep(name);
     const QString folder = QStringLiteral("F") + QString(299, 'o');
@@ -228,7 +228,7 @@ int FailWrite(ReplaceStep step) {
 }
 
 TEST_F(EditorFolderTest, AFailedFilingPutsEverythingBackAndTheNextTrySucceeds) {
-    BoxAnswerer answerer(QMessageBox::Yes);
+    ModalDriver answerer(QMessageBox::Yes);
     OpenFolderStep();
     const auto before = data.Snapshot();
     const std::string memo = MemoText(*wizard.Memo4);
@@ -258,7 +258,7 @@ TEST_F(EditorFolderTest, AFailedFilingPutsEverythingBackAndTheNextTrySucceeds) {
 }
 
 TEST_F(EditorFolderTest, ATreeChangedByAnotherProgramIsNotOverwritten) {
-    BoxAnswerer answerer(QMessageBox::Yes);
+    ModalDriver answerer(QMessageBox::Yes);
     OpenFolderStep();
     const std::string changed = std::string(kThreeFolderTree) + "Other\r\n\tElse\r\n";
     data.Write("a7.asl", changed); // another copy of the game filed meanwhile
@@ -280,7 +280,7 @@ TEST_F(EditorFolderTest, ATreeChangedByAnotherProgramIsNotOverwritten) {
 }
 
 TEST_F(EditorFolderTest, AMissingTreeIsReportedAfterTheFolderStepOpens) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     OpenFolderStep();
     const int folders = wizard.ListBox1->count();
     const std::string memo = MemoText(*wizard.Memo4);

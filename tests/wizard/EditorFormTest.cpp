@@ -1,5 +1,5 @@
-#include "BoxAnswerer.h"
 #include "EditorTestSupport.h"
+#include "ModalDriver.h"
 #include "WizardData.h"
 
 #include "app/SharedState.h"
@@ -123,7 +123,7 @@ TEST_F(EditorFormTest, GlyphStoresAreOutOfSightAndDressTheSecondButton) {
 }
 
 TEST_F(EditorFormTest, NextOpensTheFolderStepAndGoBackKeepsWhatWasTyped) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     Type(wizard, "Garden", WordLines(15), HintLines(15));
     wizard.BitBtn1->click();
     EXPECT_TRUE(answerer.Boxes().empty());
@@ -158,7 +158,7 @@ TEST_F(EditorFormTest, NextOpensTheFolderStepAndGoBackKeepsWhatWasTyped) {
 }
 
 TEST_F(EditorFormTest, CancelAndTheCloseBoxCloseWithoutSavingAndTheNextShowingStartsEmpty) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     const auto before = data.Snapshot();
     Type(wizard, "Garden", WordLines(15), HintLines(15));
     wizard.BitBtn2->click();
@@ -229,7 +229,7 @@ TEST_F(EditorFormTest, ARejectedInputIsReportedInTheInformationBoxAndKeptAsTyped
         {"Garden", LongWordLines(15) + "\nWR3N", HintLines(16), kWordLetters},
     };
     for (const Row& row : table) {
-        BoxAnswerer answerer;
+        ModalDriver answerer;
         wizard.ResetWizard();
         Type(wizard, row.name, row.words, row.hints);
         wizard.BitBtn1->click();
@@ -264,7 +264,7 @@ void WritePictures(const WizardData& data, int count) {
 }
 
 TEST_F(EditorFormTest, PicturesAreReshapedWhenNextPasses) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     WritePictures(data, 15);
     Type(wizard, "Shapes", WordLines(15), PictureHints(15));
     wizard.BitBtn1->click();
@@ -277,7 +277,7 @@ TEST_F(EditorFormTest, PicturesAreReshapedWhenNextPasses) {
 }
 
 TEST_F(EditorFormTest, PicturesInAFolderNamedInCapitalsAreFoundAndReshaped) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     std::filesystem::rename(data / "pictures", data / "PICTURES");
     for (int i = 0; i < 15; ++i) {
         data.WritePicture("PICTURES/pic" + std::to_string(i) + ".BMP", Gradient(300 - i, 200));
@@ -295,7 +295,7 @@ TEST_F(EditorFormTest, PicturesInAFolderNamedInCapitalsAreFoundAndReshaped) {
 }
 
 TEST_F(EditorFormTest, AMissingPictureIsReportedAndRewritesNothing) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     WritePictures(data, 14);
     const auto before = data.Snapshot();
     Type(wizard, "Shapes", WordLines(15), PictureHints(15));
@@ -308,7 +308,7 @@ TEST_F(EditorFormTest, AMissingPictureIsReportedAndRewritesNothing) {
 }
 
 TEST_F(EditorFormTest, WordsThatCannotBeHiddenAreRefusedBeforeAnyPictureIsReshaped) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     WritePictures(data, 16);
     const auto before = data.Snapshot();
     Type(wizard, "Shapes", LongWordLines(16), PictureHints(16));
@@ -332,7 +332,7 @@ TEST_F(EditorFormTest, WordsThatCannotBeHiddenAreRefusedBeforeAnyPictureIsReshap
 }
 
 TEST_F(EditorFormTest, AnInvalidPictureIsShownInTheErrorBoxAndTheFirstStepStays) {
-    BoxAnswerer answerer;
+    ModalDriver answerer;
     WritePictures(data, 15);
     data.Write("pictures/pic3.BMP", "garbage");
     Type(wizard, "Shapes", WordLines(15), PictureHints(15));

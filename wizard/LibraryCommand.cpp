@@ -1,4 +1,4 @@
-#include "app/LibraryCommand.h"
+#include "wizard/LibraryCommand.h"
 
 #include "engine/Duration.h"
 #include "library/Append.h"
@@ -9,7 +9,7 @@
 #include "library/LibraryLock.h"
 #include "library/Paths.h"
 #include "library/TextList.h"
-#include "ui/Drawkit.h"
+#include "platform/GamePalette.h"
 #include "wizard/Pictures.h"
 #include "wizard/Validation.h"
 
@@ -180,14 +180,7 @@ bool IsExistingFolder(const std::string& dataDir, const std::string& folder) {
     });
 }
 
-PaletteRef GamePaletteHandle() {
-    GamePaletteTable table{};
-    BuildPalette(table);
-    return CreateGamePalette(table);
-}
-
-int Add(const DataFolders& folders, const std::string& file, std::ostream& out,
-        std::ostream& err) {
+int Add(const DataFolders& folders, const std::string& file, std::ostream& out, std::ostream& err) {
     const std::string& dataDir = folders.dataDir;
     const PuzzleFile puzzle = ReadPuzzleFile(file);
     const LibraryLock lock(dataDir); // nobody files between the checks and the filing

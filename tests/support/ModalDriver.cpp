@@ -13,7 +13,7 @@ constexpr qint64 kActivationWaitMs = 5000;
 
 } // namespace
 
-ModalDriver::ModalDriver() {
+ModalDriver::ModalDriver(QMessageBox::StandardButton answer) : answer_(answer) {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
     timer_.start();
@@ -50,17 +50,55 @@ void ModalDriver::Poll() {
     } restore{answering_, outer};
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         boxes_.push_back({box->windowTitle(), box->text(), box->icon()});
-        box->buttons().value(0)->click();
+        Answer(box);
         return;
     }
     if (auto* dialog = qobject_cast<QDialog*>(modal)) {
         ++dialogs_;
         if (dialogAction_) {
-            dialogAction_(dialog);
+            WithNestedAnswers([&] { dialogAction_(dialog); });
         } else {
             dialog->reject();
         }
     }
+}
+
+void ModalDriver::Answer(QMessageBox* box) {
+    const QPointer<QMessageBox> alive(box);
+    if (beforeAnswer_ && !inHook_) {
+        const SeenBox seen = boxes_.back();
+        inHook_ = true;
+        WithNestedAnswers([&] { beforeAnswer_(seen); });
+        inHook_ = false;
+    }
+    if (!alive || !box->isVisible()) {
+        return;
+    }
+    QAbstractButton* button = box->button(answer_);
+    if (button == nullptr) {
+        button = box->buttons().value(0);
+    }
+    button->click();
+}
+
+void ModalDriver::WithNestedAnswers(const std::function<void()>& action) {
+    QTimer nested;
+    nested.setInterval(5);
+    QObject::connect(&nested, &QTimer::timeout, [this] { Poll(); });
+    nested.start();
+    action();
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
 }
 
 } // namespace lexiglade::test

@@ -1,0 +1,99 @@
+#include "engine/PuzzleSession.h"
+
+#include "engine/Clock.h"
+
+namespace lexiglade {
+
+void PuzzleSession::Start(const LoadedPuzzle& puzzle, const GameOptions& options) {
+    elapsed_ = 0;
+    words_ = puzzle.words;
+    wordHints_ = puzzle.hints;
+    options_ = options;
+    // The hint list is built after the grid is cleared and before any random number is drawn.
+    GenerateGrid(grids_, words_, options_.backwardWords, [this] { BuildHintList(); });
+    retired_.assign(grids_.PlacedWords.size(), false);
+    won_ = false;
+    gameOver_ = false;
+}
+
+void PuzzleSession::BuildHintList() {
+    pictureHints_ = ListItem(wordHints_, 0).find('.') != std::string::npos; // only hint 0 decides
+    hints_.clear();
+    for (std::size_t i = 0; i < words_.size(); ++i) {
+        hints_.push_back(ListItem(wordHints_, static_cast<std::int64_t>(i)));
+    }
+}
+
+bool PuzzleSession::Press(BoardOrigin origin, Point p) {
+    if (!InPressRectangle(origin, p)) {
+        return false;
+    }
+    const std::optional<SnappedCell> anchor = BeginAnchor(origin, p);
+    if (!anchor) {
+        selection_.SelectionActive = false;
+        return false;
+    }
+    selection_ = StartedSelection(*anchor);
+    return true;
+}
+
+Band PuzzleSession::RubberBand() const {
+    return {AnchorPoint(selection_), RubberPoint(selection_), selection_.RubberBearing};
+}
+
+std::optional<RubberMove> PuzzleSession::Track(Point p) {
+    const Point anchor = AnchorPoint(selection_);
+    if (PixelDistance(anchor.x, anchor.y, p.x, p.y) <= Board::DragThreshold) {
+        return std::nullopt; // measured from the anchor, not from the last pointer position
+    }
+    const Band erased = RubberBand();
+    selection_.RubberX = p.x;
+    selection_.RubberY = p.y;
+    selection_.RubberBearing = QuantiseBearing(anchor, p);
+    return RubberMove{erased, RubberBand()};
+}
+
+ReleaseResult PuzzleSession::Release(BoardOrigin origin, Point p) {
+    ReleaseResult result{RubberBand(), {}, false};
+    selection_.SelectionActive = false;
+    const std::optional<SnappedCell> end = ReleaseCell(origin, p);
+    if (!end) {
+        return result; // outside the grid, or beside its cells: nothing matches
+    }
+    for (const std::int32_t k :
+         FindMatches(grids_.PlacedWords, retired_, AnchorCell(selection_), end->cell)) {
+        const PlacedWord& word = grids_.PlacedWords[static_cast<std::size_t>(k)];
+        const Band mark{AnchorPoint(selection_), end->centre, selection_.RubberBearing};
+        result.found.push_back(
+            {k, mark, RemoveHints(ReadingOrder(word.text, word.reversed, options_.backwardWords))});
+        if (hints_.empty()) {
+            won_ = true; // the time taken is that of this find
+            timeTaken_ = elapsed_;
+            result.won = true;
+            break;
+        }
+    }
+    return result;
+}
+
+std::vector<std::int32_t> PuzzleSession::RemoveHints(const std::string& text) {
+    const std::vector<std::int32_t> removals = HintRemovals(words_, wordHints_, text, hints_);
+    for (const std::int32_t j : removals) {
+        hints_.erase(hints_.begin() + j);
+    }
+    return removals;
+}
+
+bool PuzzleSession::Tick() {
+    ++elapsed_;
+    return !won_ && TimeExpired(options_, elapsed_);
+}
+
+std::optional<std::int32_t> PuzzleSession::TimeLimit() const {
+    if (!options_.timedGame) {
+        return std::nullopt;
+    }
+    return TimeLimitSeconds(options_.timeLimitChoice);
+}
+
+} // namespace lexiglade

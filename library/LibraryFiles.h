@@ -1,0 +1,30 @@
+#pragma once
+// The names of the library's files in the data folder: the artwork, the lists and the sound.
+namespace lexiglade::LibraryFiles {
+
+// The artwork the game ships.
+inline constexpr const char* EndGamePicture = "a1.asl"; // below the board's right edge
+inline constexpr const char* FinderPicture = "a2.asl";  // beside the catalogue's folder tree
+inline constexpr const char* BoardPicture = "a3.asl";   // the puzzle board
+inline constexpr const char* CataloguePicture = "a4.asl";
+inline constexpr const char* PrintingPicture = "a5.asl"; // printer setup and print, below the board
+inline constexpr const char* HintCanvas = "a6.asl"; // the frame every hint picture is fitted into
+
+// The lists of the library.
+inline constexpr const char* FolderTree = "a7.asl";
+inline constexpr const char* Titles = "a8.asl";
+inline constexpr const char* WordBanks = "a9.asl";
+inline constexpr const char* HintBanks = "a10.asl";
+inline constexpr const char* FirstBankLines = "a11.asl";
+inline constexpr const char* LastBankLines = "a12.asl";
+inline constexpr const char* PlainBestTimes = "a14.asl";    // games without backward words
+inline constexpr const char* BackwardBestTimes = "a15.asl"; // games with backward words
+
+// Every list a puzzle has a line in, in the order filing writes them after the tree and titles.
+inline constexpr const char* CatalogueLists[] = {
+    Titles, WordBanks, HintBanks, FirstBankLines, LastBankLines, PlainBestTimes, BackwardBestTimes};
+// Every artwork file, "a1.asl" to "a6.asl".
+inline constexpr const char* Artwork[] = {EndGamePicture,   FinderPicture,   BoardPicture,
+                                          CataloguePicture, PrintingPicture, HintCanvas};
+
+} // namespace lexiglade::LibraryFiles

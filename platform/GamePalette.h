@@ -1,0 +1,32 @@
+#pragma once
+// The game's 212 colours, the logical palette made of them, and the entries the screens use.
+#include "platform/GdiPalette.h"
+#include "platform/GdiTypes.h"
+
+#include <array>
+
+namespace lexiglade {
+
+inline constexpr int GamePaletteSize = 212;
+using GamePaletteTable = std::array<ColorRef, GamePaletteSize>;
+
+// Entries 0 to 210 of the table; entry 211 stays black.
+void BuildPalette(GamePaletteTable& palette);
+// The 256-entry logical palette: the table's 212 colours, then black.
+PaletteRef CreateGamePalette(const GamePaletteTable& palette);
+// The logical palette of a freshly built table, for work that draws with the game's colours.
+PaletteRef GamePaletteHandle();
+
+// The entries the screens draw with.
+namespace PaletteRole {
+inline constexpr int Background = 69; // the screens' black, and the letters of the grid
+inline constexpr int Letters = 69;
+inline constexpr int FoundWord = 35; // the capsule of a found word
+inline constexpr int ClockText = 94; // the clock; its area is cleared with Background
+inline constexpr int TitleFace = 95;
+inline constexpr int TitleShadow = 99;
+inline constexpr int Selection = 27; // the rubber band, unless the hidden buttons moved it
+inline constexpr int Cursor = 89;    // the keyboard's cell cursor, drawn exclusive-or
+} // namespace PaletteRole
+
+} // namespace lexiglade

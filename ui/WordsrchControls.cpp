@@ -1,0 +1,130 @@
+// The puzzle screen's controls: the hint lists that mirror the session's, the hidden buttons,
+// and the print hotspot's hand-over.
+#include "ui/Wordsrch.h"
+
+#include "app/SharedState.h"
+#include "library/PictureFiles.h"
+#include "platform/Handlers.h"
+#include "platform/Texts.h"
+#include "print/Printdlg.h"
+#include "ui/Drawkit.h"
+#include "ui/HintCombo.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace lexiglade {
+
+void Tsearcher::CreateControls() {
+    Combo1 = new QComboBox(this);
+    Combo1->setEditable(false);
+    Combo1->setGeometry(15, 201, 144, 24);
+    Combo1->hide();
+    Combo2 = new HintPictureCombo(HintPictures, this);
+    Combo2->setGeometry(193, 168, 144, 22);
+    Combo2->hide();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, Guarded([this] { Timer1Timer(); }));
+    Timer1->start();
+    Button1 = new QPushButton(QStringLiteral("Button1"), this);
+    Button1->setGeometry(70, 8, 32, 29);
+    Button1->hide();
+    connect(Button1, &QPushButton::clicked, this, &Tsearcher::Button1Click);
+    Button2 = new QPushButton(QStringLiteral("Button2"), this);
+    Button2->setGeometry(72, 40, 32, 30);
+    Button2->hide();
+    connect(Button2, &QPushButton::clicked, this, &Tsearcher::Button2Click);
+    Label1 = new QLabel(QStringLiteral("Label1"), this);
+    Label1->setGeometry(109, 27, 58, 17);
+    Label1->setStyleSheet(QStringLiteral("QLabel { background: yellow; }"));
+    Label1->hide();
+}
+
+void Tsearcher::PlaceBoard(const Bitmap& board) {
+    const DrawkitState& kit = Kit();
+    const BoardOrigin origin =
+        BoardOriginFor(kit.ScreenWidth, kit.ScreenHeight, board.Width(), board.Height());
+    BoardLeft = origin.left;
+    BoardTop = origin.top;
+    BoardWidth = board.Width();
+    BoardHeight = board.Height();
+}
+
+// The hint lists mirror the session's: text hints in Combo1, pictures also in Combo2.
+void Tsearcher::BuildHintLists() {
+    const std::vector<std::string>& hints = Session.Hints();
+    const int left = BoardLeft + Board::HintListLeft;
+    const int bottom = BoardTop + BoardHeight;
+    if (Session.PictureHints()) {
+        Combo1->hide();
+        Combo2->show();
+        Combo2->setGeometry(left, bottom - Board::PictureHintsAbove, Board::PictureHintsWidth,
+                            HintPictureCombo::ClosedHeight);
+        PictureHints = true;
+    } else {
+        Combo1->show();
+        Combo2->hide();
+        Combo1->setGeometry(left, bottom + Board::TextHintsBelow, Board::TextHintsWidth,
+                            Combo1->height());
+    }
+    Combo1->clear();
+    Combo2->clear();
+    HintPictures.clear();
+    std::size_t longest = 0;
+    for (std::size_t i = 0; i < hints.size(); ++i) {
+        const std::string& hint = hints[i];
+        const QString text = LibraryText(hint);
+        Combo1->addItem(text);
+        if (PictureHints) {
+            auto picture = std::make_unique<Bitmap>();
+            picture->LoadFromBytes(ReadPicture(Shared().DataDir, hint).bytes); // never via a link
+            HintPictures.push_back(std::move(picture));
+            Combo2->addItem(text, static_cast<int>(i));
+        }
+        longest = std::max(longest, hint.size());
+    }
+    if (longest > Board::LongestNarrowHint) {
+        Combo1->resize(Board::WideTextHintsWidth, Combo1->height());
+    }
+}
+
+// The print dialog's answer is kept in the shared state; printing reads the game handed to it.
+void Tsearcher::PrintHotspot() {
+    SharedState& state = Shared();
+    state.CopyCount = 0;
+    state.UniqueCopies = false;
+    const LoadedPuzzle& puzzle = state.LoadedPuzzle;
+    const PrintedPuzzle printed{
+        .title = puzzle.title,
+        .words = puzzle.words,
+        .hints = puzzle.hints,
+        .backwardWords = Session.Options().backwardWords,
+        .pictureHints = PictureHints,
+        .pictures = PictureHints ? CopyPictures(HintPictures) : std::vector<QImage>(),
+        .grids = &Session.Grids(),
+    };
+    const PrintChoice choice = PrintPuzzle(this, printed);
+    state.CopyCount = choice.copies;
+    state.UniqueCopies = choice.unique;
+}
+
+void Tsearcher::Button1Click() {
+    if (SelectionColour > 0) {
+        --SelectionColour;
+    }
+    Label1->setText(QString::number(SelectionColour));
+}
+
+void Tsearcher::Button2Click() {
+    if (SelectionColour < 255) {
+        ++SelectionColour;
+    }
+    Label1->setText(QString::number(SelectionColour));
+}
+
+} // namespace lexiglade
