@@ -2,6 +2,8 @@
 // The audio output written to a file by SDL's disk driver, and what can be read from that file
 // once the output has closed. The driver waits `delayMs` for each 23 ms buffer: with the default
 // of 1 it runs about twenty times faster than real time.
+#include "EventWait.h"
+
 #include "platform/AudioOutput.h"
 
 #include <cstdint>
@@ -58,10 +60,5 @@ double LongestSilence(const std::vector<std::int16_t>& samples, std::uint64_t fr
 // nothing when none is.
 std::optional<std::uint64_t> FirstSound(const std::vector<std::int16_t>& samples,
                                         std::uint64_t from);
-
-// Delivers pending events until `done` holds or `ms` have passed; false on timeout.
-bool WaitFor(const std::function<bool()>& done, int ms = 5000);
-// Delivers events for `ms` milliseconds.
-void Settle(int ms);
 
 } // namespace lexiglade::test

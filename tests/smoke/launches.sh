@@ -37,18 +37,8 @@ read -r backdrop_width backdrop_height < <(picture_size "$game/a4.asl")
 read -r board_width board_height < <(picture_size "$game/a3.asl")
 read -r end_width end_height < <(picture_size "$game/a1.asl")
 
-# Polls the command every 50 ms until it succeeds or the step's time is over.
-wait_until() {
-    local deadline=$((SECONDS + step_timeout_s))
-    until "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.05
-    done
-}
-
-visible_window() { xdotool search --onlyvisible --name "$1" | head -n1; }
-window_gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
-game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+# shellcheck source=tests/smoke/common.sh
+. "$(dirname "$0")/common.sh"
 
 # Sets the catalogue's geometry from the window's client size, as the first paint fixes it.
 measure_catalogue() {

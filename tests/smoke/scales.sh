@@ -30,16 +30,8 @@ cp -r "$bin_dir"/. "$work/game"
 read -r screen_width screen_height < <(xdpyinfo 2>/dev/null | awk '/dimensions:/ {
     split($2, s, "x"); print s[1], s[2] }')
 
-wait_until() {
-    local deadline=$((SECONDS + step_timeout_s))
-    until "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
-visible_window() { xdotool search --onlyvisible --name "$1" | head -n1; }
-window_gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
-game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+# shellcheck source=tests/smoke/common.sh
+. "$(dirname "$0")/common.sh"
 
 fail() {
     echo "screen ${screen_width}x$screen_height: FAILED: $1"

@@ -89,16 +89,4 @@ void ModalDriver::WithNestedAnswers(const std::function<void()>& action) {
     action();
 }
 
-bool WaitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
 } // namespace lexiglade::test

@@ -1,6 +1,8 @@
 #pragma once
 // Answers the message boxes and dialogs the game opens, as a player would, and records each box:
 // caption, text and icon.
+#include "EventWait.h"
+
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
@@ -60,8 +62,5 @@ class ModalDriver {
     bool inHook_ = false;
     int dialogs_ = 0;
 };
-
-// Runs pending events until `done` holds or `ms` have passed.
-bool WaitFor(const std::function<bool()>& done, int ms = 2000);
 
 } // namespace lexiglade::test

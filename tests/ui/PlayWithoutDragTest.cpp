@@ -29,6 +29,12 @@ QString HintOf(const LoadedPuzzle& puzzle, const PlacedWord& word) {
     return QString::fromStdString(puzzle.hints.at(at - puzzle.words.begin()));
 }
 
+// One cell along a placed word, from its first letter towards its last.
+Cell StepOf(const PlacedWord& w) {
+    return {(w.end.column > w.start.column) - (w.end.column < w.start.column),
+            (w.end.row > w.start.row) - (w.end.row < w.start.row)};
+}
+
 class PlayWithoutDragTest : public GameTest {
   protected:
     // A savanna game in which one word is written back to front and one is not; returns their
@@ -94,6 +100,14 @@ class PlayWithoutDragTest : public GameTest {
         ASSERT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }));
     }
 
+    // The selection has ended on `word`: its hint is gone, `left` remain, its capsule is drawn.
+    void ExpectFound(const PlacedWord& word, int left) {
+        EXPECT_FALSE(form->Session.Selection().SelectionActive);
+        EXPECT_EQ(form->Combo1->count(), left);
+        EXPECT_LT(form->Combo1->findText(HintOf(SavannaPuzzle(), word)), 0);
+        EXPECT_GT(FoundPixels(word), 40);
+    }
+
     int FoundPixels(const PlacedWord& w) const {
         return CountPixels(Screen(), Around(CellPoint(w.start), CellPoint(w.end)), kFoundColour);
     }
@@ -126,10 +140,7 @@ TEST_F(PlayWithoutDragTest, ClickThenClickFindsForwardAndReversedWords) {
             << "the band follows the pointer";
         EXPECT_EQ(form->Session.Selection().RubberY, CellPoint(c.to).y());
         Click(Qt::LeftButton, CellPoint(c.to));
-        EXPECT_FALSE(form->Session.Selection().SelectionActive);
-        EXPECT_EQ(form->Combo1->count(), --left);
-        EXPECT_LT(form->Combo1->findText(HintOf(SavannaPuzzle(), c.word)), 0);
-        EXPECT_GT(FoundPixels(c.word), 40);
+        ExpectFound(c.word, --left);
     }
     EXPECT_TRUE(answerer.Boxes().empty());
 }
@@ -137,8 +148,7 @@ TEST_F(PlayWithoutDragTest, ClickThenClickFindsForwardAndReversedWords) {
 TEST_F(PlayWithoutDragTest, ClickThenClickMissesAndCancelsLeaveNoMark) {
     OpenGame(SavannaPuzzle());
     const PlacedWord w = Word(1);
-    const Cell d{(w.end.column > w.start.column) - (w.end.column < w.start.column),
-                 (w.end.row > w.start.row) - (w.end.row < w.start.row)};
+    const Cell d = StepOf(w);
     const Cell short1{w.end.column - d.column, w.end.row - d.row};
     enum class Finish { LeftClick, RightClick, Escape };
     struct Case {
@@ -243,10 +253,7 @@ TEST_F(PlayWithoutDragTest, KeysFindForwardAndReversedWords) {
         QTest::mouseMove(form.data(), CellPoint(c.from) + QPoint(0, 40));
         EXPECT_EQ(form->Session.Selection().RubberX, CellPoint(c.to).x()) << "not the pointer";
         Key(c.end);
-        EXPECT_FALSE(form->Session.Selection().SelectionActive);
-        EXPECT_EQ(form->Combo1->count(), --left);
-        EXPECT_LT(form->Combo1->findText(HintOf(SavannaPuzzle(), c.word)), 0);
-        EXPECT_GT(FoundPixels(c.word), 40);
+        ExpectFound(c.word, --left);
     }
     EXPECT_TRUE(answerer.Boxes().empty());
 }
@@ -254,8 +261,7 @@ TEST_F(PlayWithoutDragTest, KeysFindForwardAndReversedWords) {
 TEST_F(PlayWithoutDragTest, KeyMissesAndCancelsLeaveNoMark) {
     OpenGame(SavannaPuzzle());
     const PlacedWord w = Word(2);
-    const Cell d{(w.end.column > w.start.column) - (w.end.column < w.start.column),
-                 (w.end.row > w.start.row) - (w.end.row < w.start.row)};
+    const Cell d = StepOf(w);
     struct Case {
         const char* what;
         Cell to;

@@ -165,7 +165,9 @@ TEST(NormalizePicturesTest, NothingOutsideTheLibraryIsReadOrWritten) {
     WizardData linked(false);
     fs::remove(linked / "pictures");
     fs::create_directory_symlink(outside / "pictures", linked / "pictures");
-    EXPECT_EQ(ErrorOf([&] { NormalizePictures({linked.Path(), linked.Path()}, {"X.BMP"}, nullptr); }),
+    EXPECT_EQ(ErrorOf([&] {
+                  NormalizePictures({linked.Path(), linked.Path()}, {"X.BMP"}, nullptr);
+              }),
               "Cannot use file " + linked / "pictures" + ": it is a symbolic link");
     EXPECT_EQ(outside.Read("pictures/x.bmp"), outsideBytes);
     EXPECT_EQ(outside.Snapshot().size(), 2u);
