@@ -1,5 +1,7 @@
 #include "platform/DisplayScale.h"
 
+#include "platform/XcbReplies.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
@@ -27,24 +29,11 @@ constexpr int kMinTitleBar = 32;
 // The logical dots per inch that Qt's own scale of a screen is measured against.
 constexpr double kBaseDpi = 96.0;
 
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
-
 struct XScreen {
     int width = 0; // the area free for windows, in device pixels
     int height = 0;
     double platformRatio = 1.0; // the scale Qt itself gives the screen (Xft.dpi / 96)
 };
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    const auto cookie =
-        xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(std::strlen(name)), name);
-    const ReplyPtr<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, cookie, nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
 
 // The root window's X resources, as xrdb leaves them.
 std::string Resources(xcb_connection_t* connection, xcb_window_t root) {

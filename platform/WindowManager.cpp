@@ -1,5 +1,7 @@
 #include "platform/WindowManager.h"
 
+#include "platform/XcbReplies.h"
+
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
@@ -12,19 +14,6 @@
 namespace lexiglade {
 
 namespace {
-
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    const auto cookie =
-        xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(std::strlen(name)), name);
-    const ReplyPtr<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, cookie, nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
 
 // The window named by `window`'s _NET_SUPPORTING_WM_CHECK property, or none.
 xcb_window_t CheckWindow(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t check) {

@@ -1,4 +1,14 @@
-# Shell functions the smoke scripts share; they need step_timeout_s and game_pid set.
+# Shell functions the smoke scripts share; they need step_timeout_s set.
+
+# A private copy of the built game in $game, so that no launch changes the build's own library;
+# removed on exit, with the game still running then.
+copy_game() {
+    work=$(mktemp -d)
+    game_pid=
+    trap '[ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+    cp -r "$1"/. "$work/game"
+    game=$work/game
+}
 
 # Polls the command every 50 ms until it succeeds or the step's time is over.
 wait_until() {

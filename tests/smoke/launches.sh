@@ -21,24 +21,15 @@ readonly board_band_top=16 board_band_height=24 # between the clock and the titl
 readonly small_screen_width=640 small_screen_height=480
 readonly puzzles_in_first_folder=4
 
-work=$(mktemp -d)
-game_pid=
-cleanup() {
-    [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# A copy, so that no launch can change the build's own library.
-cp -r "$bin_dir"/. "$work/game"
-game=$work/game
+# shellcheck source=tests/smoke/common.sh
+. "$(dirname "$0")/common.sh"
+copy_game "$bin_dir"
 
 picture_size() { identify -format '%w %h\n' "bmp:$1"; }
 read -r backdrop_width backdrop_height < <(picture_size "$game/a4.asl")
 read -r board_width board_height < <(picture_size "$game/a3.asl")
 read -r end_width end_height < <(picture_size "$game/a1.asl")
 
-# shellcheck source=tests/smoke/common.sh
-. "$(dirname "$0")/common.sh"
 
 # Sets the catalogue's geometry from the window's client size, as the first paint fixes it.
 measure_catalogue() {

@@ -19,19 +19,12 @@ readonly tree_left=190 tree_top=180 row_height=16 tree_frame=2 exit_hotspot_size
 # Puzzle screen layout in logical pixels: the board picture and the End picture at its corner.
 readonly board_width=600 board_height=424 end_width=40 end_height=35
 
-work=$(mktemp -d)
-game_pid=
-cleanup() {
-    [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-cp -r "$bin_dir"/. "$work/game"
+# shellcheck source=tests/smoke/common.sh
+. "$(dirname "$0")/common.sh"
+copy_game "$bin_dir"
 read -r screen_width screen_height < <(xdpyinfo 2>/dev/null | awk '/dimensions:/ {
     split($2, s, "x"); print s[1], s[2] }')
 
-# shellcheck source=tests/smoke/common.sh
-. "$(dirname "$0")/common.sh"
 
 fail() {
     echo "screen ${screen_width}x$screen_height: FAILED: $1"
