@@ -1,5 +1,6 @@
 // Parses the input as a list file, converts every line as a number, and writes lists back.
 #include "library/Errors.h"
+#include "library/Latin1.h"
 #include "library/TextList.h"
 
 #include <charconv>
@@ -43,7 +44,8 @@ void CheckNumber(const std::string& line) {
         value = lexiglade::StrToInt(line);
     } catch (const lexiglade::LibraryError& error) {
         if (line.find('\0') == std::string::npos &&
-            error.what() != "'" + line + "' is not a valid integer value") {
+            error.what() !=
+                "'" + lexiglade::Latin1ToUtf8(line) + "' is not a valid integer value") {
             __builtin_trap();
         }
     }
