@@ -6,18 +6,14 @@ namespace lexiglade {
 
 namespace {
 
-// Frame corners from a cell's centre: the cell box is 20 by 18 pixels.
-constexpr std::int32_t FrameLeft = -10, FrameRight = 9, FrameTop = -9, FrameBottom = 8;
+// Frame corners from a cell's centre: the frame fills the cell's pitch box, both corners on it.
+constexpr std::int32_t FrameLeft = -Board::ColumnPitch / 2, FrameRight = Board::ColumnPitch / 2 - 1;
+constexpr std::int32_t FrameTop = -Board::RowPitch / 2, FrameBottom = Board::RowPitch / 2 - 1;
 
 } // namespace
 
-// Distances round half to even, so a distance of at most 10 is a squared distance of at most 110
-// (the root of 110 is about 10.49, that of 111 about 10.54).
 bool WithinDeadZone(Point anchor, Point p) {
-    const std::int64_t dx = static_cast<std::int64_t>(p.x) - anchor.x;
-    const std::int64_t dy = static_cast<std::int64_t>(p.y) - anchor.y;
-    constexpr std::int64_t limit = (DeadZone * 2 + 1) * (DeadZone * 2 + 1) / 4; // 110
-    return dx * dx + dy * dy <= limit;
+    return PixelDistance(anchor.x, anchor.y, p.x, p.y) <= DeadZone;
 }
 
 Point CellCentre(BoardOrigin origin, Cell cell) {

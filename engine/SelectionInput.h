@@ -2,6 +2,7 @@
 // Ways to make a selection besides the drag: a click that leaves the selection open to follow the
 // pointer, and the keyboard's cell cursor. The screen draws what these rules decide with the
 // selection geometry; a drag goes on exactly as before.
+#include "engine/BoardLayout.h"
 #include "engine/Grid.h"
 #include "engine/Selection.h"
 
@@ -18,7 +19,7 @@ enum class SelectionHold : std::uint8_t {
 };
 
 // A pointer at most this many pixels from the anchor leaves the rubber band where it is.
-inline constexpr std::int32_t DeadZone = 10;
+inline constexpr std::int32_t DeadZone = Board::DragThreshold;
 // The pixel distance from anchor to p, rounded as the screen rounds it, is at most DeadZone.
 bool WithinDeadZone(Point anchor, Point p);
 

@@ -2,6 +2,7 @@
 
 #include "platform/DisplayScale.h"
 #include "platform/GdiBitmap.h"
+#include "platform/Texts.h"
 
 #include <QColor>
 #include <QFontMetrics>
@@ -152,7 +153,7 @@ void DeviceContext::TextOutA(int x, int y, std::string_view text) {
     if (surface_->isNull()) {
         return;
     }
-    const QString string = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const QString string = LibraryText(text);
     const QFont font = ToQFont(font_);
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(string);

@@ -1,6 +1,7 @@
 #include "platform/Printer.h"
 
 #include "platform/GdiError.h"
+#include "platform/Texts.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -84,7 +85,7 @@ PrinterCanvas& Printer::StartDoc(const std::string& title, const QString& file) 
     if (file.isEmpty() && !HasDestination()) {
         Fail(QStringLiteral("There is no default printer currently selected"));
     }
-    device_->setDocName(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
+    device_->setDocName(LibraryText(title));
     device_->setCopyCount(1);
     device_->setPrintRange(QPrinter::AllPages);
     const QString output = file.isEmpty() ? chosenFile_ : file;

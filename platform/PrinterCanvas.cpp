@@ -1,4 +1,5 @@
 #include "platform/PrinterCanvas.h"
+#include "platform/Texts.h"
 
 #include <QFontMetrics>
 #include <QLineF>
@@ -13,10 +14,6 @@
 namespace lexiglade {
 
 namespace {
-
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 int AlignedLeft(std::uint32_t align, int x, int width) {
     if ((align & TA_CENTER) == TA_CENTER) {
@@ -62,14 +59,14 @@ std::uint32_t PrinterCanvas::SetTextAlign(std::uint32_t align) {
 }
 
 void PrinterCanvas::TextOutA(int x, int y, std::string_view text) {
-    const QString string = Latin1(text);
+    const QString string = LibraryText(text);
     const QFontMetrics metrics(qfont_, painter_.device());
     const int left = AlignedLeft(textAlign_, x, metrics.horizontalAdvance(string));
     painter_.drawText(left, Baseline(textAlign_, y, metrics), string);
 }
 
 int PrinterCanvas::TextWidth(std::string_view text) const {
-    return QFontMetrics(qfont_, painter_.device()).horizontalAdvance(Latin1(text));
+    return QFontMetrics(qfont_, painter_.device()).horizontalAdvance(LibraryText(text));
 }
 
 int PrinterCanvas::CapitalsMiddle() const {

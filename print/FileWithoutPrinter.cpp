@@ -1,6 +1,7 @@
 #include "print/FileWithoutPrinter.h"
 
 #include "platform/GdiError.h"
+#include "platform/Texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,7 +48,7 @@ QString NumberedName(const QString& name, int number) {
 } // namespace
 
 QString PdfNameFor(const std::string& title) {
-    QString name = QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size()));
+    QString name = LibraryText(title);
     for (QChar& ch : name) {
         if (Unsafe(ch)) {
             ch = '_';
