@@ -68,15 +68,6 @@ std::string InstalledShippedDir(const std::string& programDir) {
     return WithSlash(resolved.string());
 }
 
-bool IsDecimal(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool EndsWith(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
 // Makes each missing folder on the way to `folder` private to the player.
 void MakeFolders(const std::string& folder) {
     for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
@@ -166,17 +157,18 @@ DataFolders RunningDataFolders() {
 bool IsShippedOnlyFile(const std::string& name) {
     const std::string_view view(name);
     const bool artwork = name.size() == 6 && name[0] == 'a' && name[1] >= '1' && name[1] <= '6' &&
-                         EndsWith(view, ".asl");
-    const bool sound = name.size() > 5 && name[0] == 's' && EndsWith(view, ".asl") &&
-                       IsDecimal(view.substr(1, name.size() - 5));
-    const bool music = EndsWith(view, ".mid");
+                         view.ends_with(".asl");
+    const bool sound = name.size() > 5 && name[0] == 's' && view.ends_with(".asl") &&
+                       IsDecimalDigits(view.substr(1, name.size() - 5));
+    const bool music = view.ends_with(".mid");
     return artwork || sound || music;
 }
 
 bool IsLibraryFile(const std::string& name) {
     const std::string_view view(name);
     const bool numbered = name.size() > 5 && (name[0] == 'a' || name[0] == 'b') &&
-                          EndsWith(view, ".asl") && IsDecimal(view.substr(1, name.size() - 5));
+                          view.ends_with(".asl") &&
+                          IsDecimalDigits(view.substr(1, name.size() - 5));
     return numbered && !IsShippedOnlyFile(name);
 }
 

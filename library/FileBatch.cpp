@@ -18,10 +18,6 @@ namespace {
 
 constexpr std::string_view kLeftoverPrefix = ".lexiglade-";
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 std::string StagedJournalName() {
     return std::string(kStagedPrefix) + kJournalName;
 }
@@ -39,7 +35,7 @@ std::vector<std::string> NamesStartingWith(const std::string& folder, std::strin
         return names;
     }
     while (const dirent* entry = ::readdir(dir)) {
-        if (StartsWith(entry->d_name, prefix)) {
+        if (std::string_view(entry->d_name).starts_with(prefix)) {
             names.emplace_back(entry->d_name);
         }
     }
@@ -51,7 +47,7 @@ std::vector<std::string> NamesStartingWith(const std::string& folder, std::strin
 bool RemoveLeftovers(const std::string& folder) {
     bool any = false;
     for (const std::string& name : NamesStartingWith(folder, kLeftoverPrefix)) {
-        if (StartsWith(name, kStagedPrefix) || StartsWith(name, kBackupPrefix)) {
+        if (name.starts_with(kStagedPrefix) || name.starts_with(kBackupPrefix)) {
             RemoveFile(folder + name);
             any = true;
         }
@@ -193,7 +189,7 @@ std::vector<JournalEntry> Stage(const std::string& folder,
                 beforeWriting(i);
             }
             const FileReplacement& file = files[i];
-            if (!IsPlainFileName(file.name) || StartsWith(file.name, kLeftoverPrefix)) {
+            if (!IsPlainFileName(file.name) || file.name.starts_with(kLeftoverPrefix)) {
                 RaiseCannotCreate(folder + file.name);
             }
             JournalEntry entry{

@@ -43,8 +43,7 @@ std::string LineNote(std::size_t index, const char* list) {
 // A line of "a11.asl" or "a12.asl" as StrToInt reads it, without copying the common case.
 std::int32_t LineNumber(std::string_view text) {
     constexpr std::size_t kSafeDigits = 9; // within 32 bits whatever they are
-    if (!text.empty() && text.size() <= kSafeDigits &&
-        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    if (text.size() <= kSafeDigits && IsDecimalDigits(text)) {
         std::int32_t value = 0;
         for (const char c : text) {
             value = value * 10 + (c - '0');
@@ -171,8 +170,7 @@ unsigned long BankNumber(std::string_view name) {
     }
     const std::string_view digits =
         name.substr(kStem.size(), name.size() - kStem.size() - kExtension.size());
-    if (digits.size() > 9 || digits[0] == '0' ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    if (digits.size() > 9 || digits[0] == '0' || !IsDecimalDigits(digits)) {
         return 0;
     }
     return std::stoul(std::string(digits));
@@ -308,8 +306,7 @@ void LibraryChecker::CheckTree() {
 
 bool IsSeconds(std::string_view text) {
     constexpr std::size_t kMaxDigits = 9; // within 32 bits
-    return !text.empty() && text.size() <= kMaxDigits &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return text.size() <= kMaxDigits && IsDecimalDigits(text);
 }
 
 void LibraryChecker::CheckBestTimes() {

@@ -124,6 +124,11 @@ const std::string& ListItem(const TextList& list, std::int64_t index) {
     return list[static_cast<std::size_t>(index)];
 }
 
+bool IsDecimalDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::int32_t StrToInt(const std::string& text) {
     constexpr std::int64_t kMagnitudeLimit =
         -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min());

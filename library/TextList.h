@@ -40,5 +40,7 @@ const std::string& ListItem(const TextList& list, std::int64_t index);
 
 // Optional sign and decimal digits, within 32 bits; otherwise "'%s' is not a valid integer value".
 std::int32_t StrToInt(const std::string& text);
+// Non-empty, and every character one of the decimal digits 0 to 9.
+bool IsDecimalDigits(std::string_view text);
 
 } // namespace lexiglade
