@@ -1,6 +1,7 @@
 #include "Artwork.h"
 
 #include "Kit.h"
+#include "ObjectPictures.h"
 #include "Pictures.h"
 #include "Screens.h"
 
@@ -36,6 +37,7 @@ void WriteArtwork(const QString& folder) {
     SaveBitmap(DrawHintCanvas(), folder + "/a6.asl");
     WritePictures(pictures, FruitPictures());
     WritePictures(pictures, AnimalPictures());
+    WritePictures(pictures, ObjectPictures());
 }
 
 } // namespace lexiglade::artwork

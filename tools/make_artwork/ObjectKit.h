@@ -1,0 +1,51 @@
+#pragma once
+// Shapes shared by the pictures of made things (clothes, tools, instruments, home and school
+// objects): boxes, outlines, cylinder shading, stripes and turned drawing.
+#include "PictureKit.h"
+
+#include <QColor>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+#include <initializer_list>
+
+namespace lexiglade::artwork {
+
+QPainterPath RoundBox(const QRectF& box, qreal radius);
+// A closed outline through `points`.
+QPainterPath Outline(std::initializer_list<QPointF> points);
+// A closed outline symmetric about x = `axis`: `leftHalf` runs from the top on the axis down
+// the left side, and the right side is its mirror image.
+QPainterPath Symmetric(std::initializer_list<QPointF> leftHalf, qreal axis);
+// `path` mirrored about the vertical line x = `axis`.
+QPainterPath MirrorAbout(const QPainterPath& path, qreal axis);
+
+// Fills `shape` lit like a cylinder: a light band a third across, darker at both sides. The band
+// runs down the shape when `upright`, across it otherwise.
+void Rounded(QPainter& p, const QPainterPath& shape, const QColor& fill, bool upright = true);
+// Polished metal: a cylinder shade with a bright band, for blades, strings and brass.
+void Metal(QPainter& p, const QPainterPath& shape, const QColor& fill, bool upright = true);
+// Fills overlapping parts as one shaded silhouette with a single outline round the whole;
+// `parts` needs the winding fill rule.
+void Merged(QPainter& p, const QPainterPath& parts, const QColor& fill);
+// A dark unfilled line for seams, creases and edges.
+void Detail(QPainter& p, const QPainterPath& line, qreal width = 1.5, const QColor& ink = kOutline);
+void DetailLine(QPainter& p, QPointF from, QPointF to, qreal width = 1.5,
+                const QColor& ink = kOutline);
+// Bands of `ink` across `shape` every `step`, `width` wide, then the outline again on top.
+void Stripes(QPainter& p, const QPainterPath& shape, qreal step, qreal width, const QColor& ink,
+             bool vertical = false);
+// The soft grey shadow an object standing on a floor casts.
+void FloorShadow(QPainter& p, QPointF centre, qreal rx, qreal ry);
+
+// Runs `draw` with the painter turned by `degrees` about `centre`, which becomes the origin.
+template <typename Draw> void Turned(QPainter& p, QPointF centre, qreal degrees, Draw draw) {
+    p.save();
+    p.translate(centre);
+    p.rotate(degrees);
+    draw();
+    p.restore();
+}
+
+} // namespace lexiglade::artwork

@@ -1,0 +1,14 @@
+#include "ObjectPictures.h"
+
+namespace lexiglade::artwork {
+
+std::vector<HintPicture> ObjectPictures() {
+    std::vector<HintPicture> all;
+    for (auto set : {GarmentPictures, AccessoryPictures, KitchenPictures, HomePictures}) {
+        const std::vector<HintPicture> more = set();
+        all.insert(all.end(), more.begin(), more.end());
+    }
+    return all;
+}
+
+} // namespace lexiglade::artwork

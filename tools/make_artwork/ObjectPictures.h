@@ -1,0 +1,17 @@
+#pragma once
+// The pictures of made things, one set per picture puzzle, each kept in two files.
+#include "Pictures.h"
+
+#include <vector>
+
+namespace lexiglade::artwork {
+
+std::vector<HintPicture> GarmentPictures();
+std::vector<HintPicture> AccessoryPictures();
+std::vector<HintPicture> KitchenPictures();
+std::vector<HintPicture> HomePictures();
+
+// Every set above.
+std::vector<HintPicture> ObjectPictures();
+
+} // namespace lexiglade::artwork
