@@ -4,7 +4,8 @@ namespace lexiglade::artwork {
 
 std::vector<HintPicture> ObjectPictures() {
     std::vector<HintPicture> all;
-    for (auto set : {GarmentPictures, AccessoryPictures, KitchenPictures, HomePictures}) {
+    for (auto set : {GarmentPictures, AccessoryPictures, KitchenPictures, HomePictures,
+                     WorkshopPictures, GardenToolPictures}) {
         const std::vector<HintPicture> more = set();
         all.insert(all.end(), more.begin(), more.end());
     }

@@ -10,6 +10,8 @@ std::vector<HintPicture> GarmentPictures();
 std::vector<HintPicture> AccessoryPictures();
 std::vector<HintPicture> KitchenPictures();
 std::vector<HintPicture> HomePictures();
+std::vector<HintPicture> WorkshopPictures();
+std::vector<HintPicture> GardenToolPictures();
 
 // Every set above.
 std::vector<HintPicture> ObjectPictures();
