@@ -12,6 +12,8 @@ std::vector<HintPicture> KitchenPictures();
 std::vector<HintPicture> HomePictures();
 std::vector<HintPicture> WorkshopPictures();
 std::vector<HintPicture> GardenToolPictures();
+std::vector<HintPicture> StationeryPictures();
+std::vector<HintPicture> ClassroomThingPictures();
 
 // Every set above.
 std::vector<HintPicture> ObjectPictures();
