@@ -14,6 +14,8 @@ std::vector<HintPicture> WorkshopPictures();
 std::vector<HintPicture> GardenToolPictures();
 std::vector<HintPicture> StationeryPictures();
 std::vector<HintPicture> ClassroomThingPictures();
+std::vector<HintPicture> KeyAndStringPictures();
+std::vector<HintPicture> WindAndDrumPictures();
 
 // Every set above.
 std::vector<HintPicture> ObjectPictures();
