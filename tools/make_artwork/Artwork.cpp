@@ -6,7 +6,9 @@
 #include "Screens.h"
 
 #include <QDir>
+#include <set>
 #include <stdexcept>
+#include <string>
 
 namespace lexiglade::artwork {
 
@@ -18,8 +20,14 @@ void MakeFolder(const QString& path) {
     }
 }
 
-void WritePictures(const QString& folder, const std::vector<HintPicture>& pictures) {
+// Picture names are unique across the library: a second picture of one name would silently
+// replace the first, so `written` refuses it.
+void WritePictures(const QString& folder, const std::vector<HintPicture>& pictures,
+                   std::set<std::string>& written) {
     for (const HintPicture& picture : pictures) {
+        if (!written.insert(picture.file).second) {
+            throw std::runtime_error(std::string("Two hint pictures are named ") + picture.file);
+        }
         SaveBitmap(RenderHintPicture(picture), folder + "/" + picture.file);
     }
 }
@@ -35,9 +43,10 @@ void WriteArtwork(const QString& folder) {
     SaveBitmap(DrawCatalogue(), folder + "/a4.asl");
     SaveBitmap(DrawPrintIcons(), folder + "/a5.asl");
     SaveBitmap(DrawHintCanvas(), folder + "/a6.asl");
-    WritePictures(pictures, FruitPictures());
-    WritePictures(pictures, AnimalPictures());
-    WritePictures(pictures, ObjectPictures());
+    std::set<std::string> written;
+    WritePictures(pictures, FruitPictures(), written);
+    WritePictures(pictures, AnimalPictures(), written);
+    WritePictures(pictures, ObjectPictures(), written);
 }
 
 } // namespace lexiglade::artwork

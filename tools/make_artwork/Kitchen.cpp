@@ -95,22 +95,22 @@ void Toaster(QPainter& p) {
 }
 
 void Fridge(QPainter& p) {
-    FloorShadow(p, {75, 77}, 40, 3);
+    FloorShadow(p, {75, 77}, 44, 3);
     const QColor white(0xee, 0xf4, 0xfa);
-    Rounded(p, RoundBox(QRectF(48, 2, 54, 74), 6), white);
-    DetailLine(p, {48, 27}, {102, 27}, 2);
-    for (const auto& [top, bottom] : {std::pair{10.0, 22.0}, std::pair{33.0, 56.0}}) {
-        Rounded(p, RoundBox(QRectF(54, top, 5, bottom - top), 2.5), kSteel);
+    Rounded(p, RoundBox(QRectF(44, 2, 62, 74), 6), white);
+    DetailLine(p, {44, 26}, {106, 26}, 2);
+    for (const auto& [top, bottom] : {std::pair{9.0, 21.0}, std::pair{32.0, 58.0}}) {
+        Rounded(p, RoundBox(QRectF(50, top, 5, bottom - top), 2.5), kSteel);
     }
-    Blob(p, {88, 12}, 4.5, 4.5, QColor(0xe6, 0x39, 0x46));
-    Blob(p, {76, 40}, 4.5, 4.5, QColor(0xf6, 0xc3, 0x3b));
-    Blob(p, {90, 60}, 4.5, 4.5, QColor(0x6a, 0xb0, 0x4c));
-    Flat(p, RoundBox(QRectF(70, 46, 20, 16), 1), Qt::white);
-    DetailLine(p, {73, 58}, {80, 50}, 1.4, QColor(0x45, 0x7b, 0x9d));
-    DetailLine(p, {80, 50}, {87, 58}, 1.4, QColor(0x45, 0x7b, 0x9d));
-    Blob(p, {84, 50}, 2, 2, QColor(0xf6, 0xc3, 0x3b));
-    Flat(p, RoundBox(QRectF(52, 74, 8, 4), 1), kHandleBlack);
-    Flat(p, RoundBox(QRectF(90, 74, 8, 4), 1), kHandleBlack);
+    Blob(p, {90, 12}, 5, 5, QColor(0xe6, 0x39, 0x46));
+    Blob(p, {74, 38}, 5, 5, QColor(0xf6, 0xc3, 0x3b));
+    Blob(p, {96, 62}, 5, 5, QColor(0x6a, 0xb0, 0x4c));
+    Flat(p, RoundBox(QRectF(68, 44, 26, 20), 1), Qt::white);
+    DetailLine(p, {72, 60}, {80, 50}, 1.6, QColor(0x45, 0x7b, 0x9d));
+    DetailLine(p, {80, 50}, {90, 60}, 1.6, QColor(0x45, 0x7b, 0x9d));
+    Blob(p, {86, 49}, 2.5, 2.5, QColor(0xf6, 0xc3, 0x3b));
+    Flat(p, RoundBox(QRectF(48, 74, 8, 4), 1), kHandleBlack);
+    Flat(p, RoundBox(QRectF(94, 74, 8, 4), 1), kHandleBlack);
 }
 
 void Saucepan(QPainter& p) {

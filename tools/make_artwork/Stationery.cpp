@@ -67,14 +67,11 @@ void Scissors(QPainter& p) {
 
 void Eraser(QPainter& p) {
     const QColor blue(0x5a, 0x8f, 0xd6);
-    QPainterPath scribble(QPointF(8, 66));
-    scribble.cubicTo(16, 56, 22, 76, 30, 64);
-    scribble.cubicTo(36, 56, 40, 74, 44, 66);
-    Detail(p, scribble, 2, QColor(0x9a, 0x9a, 0xa4));
     p.setPen(Qt::NoPen);
     p.setBrush(kPink.darker(115));
-    for (const QPointF c : {QPointF(50, 70), QPointF(56, 74), QPointF(62, 69)}) {
-        p.drawEllipse(c, 2, 1.5);
+    for (const QPointF c :
+         {QPointF(52, 70), QPointF(58, 74), QPointF(64, 68), QPointF(70, 73), QPointF(47, 75)}) {
+        p.drawEllipse(c, 2.5, 1.8);
     }
     const auto face = [&](std::array<QPointF, 4> c, const QColor& fill) {
         Flat(p, Outline({c[0], c[1], c[2], c[3]}), fill);
