@@ -28,18 +28,16 @@ void Sock(QPainter& p, qreal dx) {
     sock.closeSubpath();
     const QColor teal(0x2a, 0xa1, 0x98);
     Shape(p, sock, teal);
-    p.save();
-    p.setClipPath(sock);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xf6, 0xd0, 0x4d));
-    for (qreal y = 20; y < 44; y += 10) {
-        p.drawRect(QRectF(20 + dx, y, 40, 4.5));
-    }
-    p.setBrush(QColor(0xe7, 0x6f, 0x51));
-    p.drawEllipse(QPointF(30 + dx, 70), 11, 10);
-    p.drawEllipse(QPointF(80 + dx, 62), 10, 12);
-    p.restore();
-    Detail(p, sock, 2);
+    Inside(p, sock, [&] {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xf6, 0xd0, 0x4d));
+        for (qreal y = 20; y < 44; y += 10) {
+            p.drawRect(QRectF(20 + dx, y, 40, 4.5));
+        }
+        p.setBrush(QColor(0xe7, 0x6f, 0x51));
+        p.drawEllipse(QPointF(30 + dx, 70), 11, 10);
+        p.drawEllipse(QPointF(80 + dx, 62), 10, 12);
+    });
     Stripes(p, RoundBox(QRectF(29 + dx, 4, 24, 9), 2), 4, 1.2, teal.darker(140), true);
 }
 
@@ -52,14 +50,13 @@ void ScarfEnd(QPainter& p, QPointF topLeft, QPointF topRight, QPointF bottomRigh
               QPointF bottomLeft, const QColor& wool, const QColor& band) {
     const QPainterPath end = Outline({topLeft, topRight, bottomRight, bottomLeft});
     Flat(p, end, wool);
-    p.save();
-    p.setClipPath(end);
-    for (const qreal t : {0.3, 0.55, 0.8}) {
-        p.setPen(QPen(band, 4));
-        p.drawLine(topLeft + (bottomLeft - topLeft) * t, topRight + (bottomRight - topRight) * t);
-    }
-    p.restore();
-    Detail(p, end, 2);
+    Inside(p, end, [&] {
+        for (const qreal t : {0.3, 0.55, 0.8}) {
+            p.setPen(QPen(band, 4));
+            p.drawLine(topLeft + (bottomLeft - topLeft) * t,
+                       topRight + (bottomRight - topRight) * t);
+        }
+    });
     for (int k = 0; k <= 4; ++k) {
         const QPointF root = bottomLeft + (bottomRight - bottomLeft) * (0.1 + 0.2 * k);
         DetailLine(p, root, root + QPointF(0, 5), 1.6, wool.darker(130));
@@ -226,14 +223,12 @@ void Necktie(QPainter& p) {
     const QColor navy(0x2f, 0x4f, 0x9a);
     const QPainterPath blade = Symmetric({{75, 14}, {68, 16}, {57, 62}, {75, 78}}, 75);
     Shape(p, blade, navy);
-    p.save();
-    p.setClipPath(blade);
-    p.setPen(QPen(QColor(0xf4, 0xc8, 0x4a), 3.5));
-    for (qreal y = 4; y < 100; y += 11) {
-        p.drawLine(QPointF(55, y), QPointF(95, y + 20));
-    }
-    p.restore();
-    Detail(p, blade, 2);
+    Inside(p, blade, [&] {
+        p.setPen(QPen(QColor(0xf4, 0xc8, 0x4a), 3.5));
+        for (qreal y = 4; y < 100; y += 11) {
+            p.drawLine(QPointF(55, y), QPointF(95, y + 20));
+        }
+    });
     Shape(p, Symmetric({{75, 4}, {66, 4}, {69, 17}, {75, 17}}, 75), navy.darker(110));
 }
 

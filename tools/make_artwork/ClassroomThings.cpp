@@ -8,8 +8,6 @@ namespace lexiglade::artwork {
 
 namespace {
 
-const QColor kWood{0xc8, 0x8a, 0x4a};
-const QColor kDark{0x3a, 0x3a, 0x44};
 const QColor kPaper{0xff, 0xfb, 0xef};
 const QColor kChalk{0xf4, 0xf4, 0xee};
 
@@ -49,24 +47,22 @@ void Globe(QPainter& p) {
     Stroke(p, ring, 3, QColor(0xe9, 0xc4, 0x6a));
     const QPainterPath sea = Ellipse({75, 38}, 30, 30);
     Shape(p, sea, QColor(0x4a, 0x9a, 0xe0));
-    p.save();
-    p.setClipPath(sea);
-    const QColor land(0x6a, 0xb0, 0x4c);
-    QPainterPath west(QPointF(56, 12));
-    west.cubicTo(72, 8, 76, 20, 66, 28);
-    west.cubicTo(60, 34, 70, 40, 68, 50);
-    west.cubicTo(66, 62, 58, 66, 58, 56);
-    west.cubicTo(58, 46, 48, 40, 48, 30);
-    west.cubicTo(46, 22, 50, 14, 56, 12);
-    Flat(p, west, land);
-    QPainterPath east(QPointF(86, 18));
-    east.cubicTo(98, 14, 110, 26, 104, 36);
-    east.cubicTo(100, 44, 104, 56, 94, 60);
-    east.cubicTo(86, 62, 88, 48, 84, 42);
-    east.cubicTo(80, 34, 78, 22, 86, 18);
-    Flat(p, east, land);
-    p.restore();
-    Detail(p, sea, 2);
+    Inside(p, sea, [&] {
+        const QColor land(0x6a, 0xb0, 0x4c);
+        QPainterPath west(QPointF(56, 12));
+        west.cubicTo(72, 8, 76, 20, 66, 28);
+        west.cubicTo(60, 34, 70, 40, 68, 50);
+        west.cubicTo(66, 62, 58, 66, 58, 56);
+        west.cubicTo(58, 46, 48, 40, 48, 30);
+        west.cubicTo(46, 22, 50, 14, 56, 12);
+        Flat(p, west, land);
+        QPainterPath east(QPointF(86, 18));
+        east.cubicTo(98, 14, 110, 26, 104, 36);
+        east.cubicTo(100, 44, 104, 56, 94, 60);
+        east.cubicTo(86, 62, 88, 48, 84, 42);
+        east.cubicTo(80, 34, 78, 22, 86, 18);
+        Flat(p, east, land);
+    });
     Shine(p, {62, 24}, 5, 8);
 }
 
@@ -74,7 +70,7 @@ void Backpack(QPainter& p) {
     const QColor blue(0x45, 0x7b, 0xd9);
     QPainterPath loop(QPointF(66, 12));
     loop.cubicTo(66, 0, 84, 0, 84, 12);
-    Stroke(p, loop, 3, kDark);
+    Stroke(p, loop, 3, kBlackPlastic);
     for (const qreal x : {40.0, 110.0}) {
         Shape(p, RoundBox(QRectF(x - 7, 30, 14, 36), 5), blue.darker(115));
     }
@@ -93,7 +89,7 @@ void Calculator(QPainter& p) {
     Shape(p, RoundBox(QRectF(44, 2, 62, 76), 8), body);
     Flat(p, RoundBox(QRectF(50, 8, 50, 16), 3), QColor(0xc8, 0xe0, 0xc0));
     p.setFont(BoldFont(12));
-    p.setPen(kDark);
+    p.setPen(kBlackPlastic);
     p.drawText(QRectF(52, 8, 45, 16), Qt::AlignRight | Qt::AlignVCenter, "123");
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 4; ++col) {
@@ -128,7 +124,7 @@ void PencilCase(QPainter& p) {
         Turned(p, {58.0 + 16 * k, 34}, -12 + 12 * k, [&, k] {
             Rounded(p, RoundBox(QRectF(-5, -20, 10, 30), 1), pencils[k]);
             Flat(p, Outline({{-5, -20}, {0, -31}, {5, -20}}), QColor(0xf3, 0xd2, 0x9c));
-            Flat(p, Outline({{-1.8, -27}, {0, -31}, {1.8, -27}}), kDark);
+            Flat(p, Outline({{-1.8, -27}, {0, -31}, {1.8, -27}}), kBlackPlastic);
         });
     }
     Rounded(p, RoundBox(QRectF(100, 10, 12, 30), 1), QColor(0x9a, 0xd0, 0xf5));
@@ -141,7 +137,7 @@ void PencilCase(QPainter& p) {
     Shape(p, pouch, cloth);
     QPainterPath zip(QPointF(20, 42));
     zip.cubicTo(50, 36, 100, 36, 130, 42);
-    p.setPen(QPen(kDark, 2.5, Qt::DashLine));
+    p.setPen(QPen(kBlackPlastic, 2.5, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
     p.drawPath(zip);
     Flat(p, RoundBox(QRectF(120, 38, 8, 16), 3), QColor(0xe9, 0xc4, 0x6a));

@@ -5,9 +5,6 @@ namespace lexiglade::artwork {
 
 namespace {
 
-const QColor kSteel{0xb8, 0xc2, 0xcc};
-const QColor kWood{0xc8, 0x8a, 0x4a};
-const QColor kGreen{0x4f, 0xa8, 0x4a};
 const QColor kWater{0x5a, 0x9f, 0xd6};
 
 void Ladder(QPainter& p) {
@@ -41,13 +38,11 @@ void Paintbrush(QPainter& p) {
         bristles.quadTo(-36, 0, -32, -8);
         bristles.closeSubpath();
         Shape(p, bristles, QColor(0xe9, 0xc4, 0x6a));
-        p.save();
-        p.setClipPath(bristles);
-        p.setPen(Qt::NoPen);
-        p.setBrush(paint);
-        p.drawRect(QRectF(-40, -12, 16, 24));
-        p.restore();
-        Detail(p, bristles, 2);
+        Inside(p, bristles, [&] {
+            p.setPen(Qt::NoPen);
+            p.setBrush(paint);
+            p.drawRect(QRectF(-40, -12, 16, 24));
+        });
     });
 }
 

@@ -45,17 +45,15 @@ void Jumper(QPainter& p) {
     const QPainterPath body = Symmetric(
         {{75, 12}, {64, 6}, {45, 10}, {21, 60}, {34, 67}, {50, 32}, {50, 76}, {75, 76}}, 75);
     Shape(p, body, red);
-    p.save();
-    p.setClipPath(body);
-    QPainterPath zigzag(QPointF(40, 40));
-    for (int k = 0; k < 9; ++k) {
-        zigzag.lineTo(44 + 8 * k, k % 2 == 0 ? 34 : 46);
-    }
-    p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(zigzag);
-    p.restore();
-    Detail(p, body, 2);
+    Inside(p, body, [&] {
+        QPainterPath zigzag(QPointF(40, 40));
+        for (int k = 0; k < 9; ++k) {
+            zigzag.lineTo(44 + 8 * k, k % 2 == 0 ? 34 : 46);
+        }
+        p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(zigzag);
+    });
     const QColor rib = red.darker(125);
     Stripes(p, RoundBox(QRectF(50, 68, 50, 8), 2), 4, 1.2, rib.darker(120), true);
     Cuffs(p, {QPointF(23, 56), QPointF(35, 62), QPointF(34, 67), QPointF(21, 60)}, rib);
@@ -103,16 +101,15 @@ void Dress(QPainter& p) {
     dress.lineTo(86, 6);
     dress.quadTo(80, 14, 75, 14);
     Shape(p, dress, pink);
-    p.save();
-    p.setClipPath(dress);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0xf0, 0xf6));
-    for (int row = 0; row < 4; ++row) {
-        for (int k = -4; k <= 4; ++k) {
-            p.drawEllipse(QPointF(75 + k * 11 + (row % 2) * 5.5, 46 + row * 8), 2.2, 2.2);
+    Inside(p, dress, [&] {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xff, 0xf0, 0xf6));
+        for (int row = 0; row < 4; ++row) {
+            for (int k = -4; k <= 4; ++k) {
+                p.drawEllipse(QPointF(75 + k * 11 + (row % 2) * 5.5, 46 + row * 8), 2.2, 2.2);
+            }
         }
-    }
-    p.restore();
+    });
     Flat(p, RoundBox(QRectF(61, 33, 28, 6), 2), QColor(0x8e, 0x5e, 0xa2));
     Blob(p, {70, 36}, 5, 4, QColor(0x8e, 0x5e, 0xa2));
     Blob(p, {80, 36}, 5, 4, QColor(0x8e, 0x5e, 0xa2));
@@ -127,23 +124,21 @@ void Skirt(QPainter& p) {
     skirt.quadTo(75, 80, 26, 70);
     skirt.closeSubpath();
     Shape(p, skirt, purple);
-    p.save();
-    p.setClipPath(skirt);
-    p.setPen(Qt::NoPen);
-    p.setBrush(purple.darker(118));
-    for (int k = 0; k < 6; ++k) {
-        const qreal top = 52 + 46.0 * (2 * k + 1) / 12;
-        const qreal bottom = 26 + 98.0 * (2 * k + 1) / 12;
-        p.drawPolygon(QPolygonF({QPointF(top, 16), QPointF(top + 46.0 / 12, 16),
-                                 QPointF(bottom + 98.0 / 12, 80), QPointF(bottom, 80)}));
-    }
-    p.setPen(QPen(Qt::white, 3));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath band(QPointF(26, 63));
-    band.quadTo(75, 73, 124, 63);
-    p.drawPath(band);
-    p.restore();
-    Detail(p, skirt, 2);
+    Inside(p, skirt, [&] {
+        p.setPen(Qt::NoPen);
+        p.setBrush(purple.darker(118));
+        for (int k = 0; k < 6; ++k) {
+            const qreal top = 52 + 46.0 * (2 * k + 1) / 12;
+            const qreal bottom = 26 + 98.0 * (2 * k + 1) / 12;
+            p.drawPolygon(QPolygonF({QPointF(top, 16), QPointF(top + 46.0 / 12, 16),
+                                     QPointF(bottom + 98.0 / 12, 80), QPointF(bottom, 80)}));
+        }
+        p.setPen(QPen(Qt::white, 3));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath band(QPointF(26, 63));
+        band.quadTo(75, 73, 124, 63);
+        p.drawPath(band);
+    });
     Flat(p, RoundBox(QRectF(50, 8, 50, 9), 2), purple.darker(135));
     Button(p, {90, 12.5}, 2.6, QColor(0xf5, 0xd0, 0x4a));
 }
@@ -153,6 +148,27 @@ QPainterPath Legs(qreal top, qreal waist, qreal hemOuter, qreal hemInner, qreal 
     return Symmetric(
         {{75, top}, {75 - waist, top}, {75 - hemOuter, hem}, {75 - hemInner, hem}, {75, crotch}},
         75);
+}
+
+// The seams of trousers or shorts below a waistband at `top`: down the middle to the crotch, and
+// a pocket opening at each hip.
+QPainterPath LegSeams(qreal top, qreal waist, qreal crotch) {
+    QPainterPath seams(QPointF(75, top));
+    seams.lineTo(75, crotch - 2);
+    for (const qreal side : {-1.0, 1.0}) {
+        seams.moveTo(75 + side * (waist - 6), top);
+        seams.quadTo(75 + side * (waist - 9), top + 11, 75 + side * waist, top + 14);
+    }
+    return seams;
+}
+
+// A hem line across each leg at `y`, from `outer` beside the middle out to the leg's side.
+QPainterPath Hems(qreal y, qreal outer) {
+    QPainterPath hems(QPointF(75 - outer, y));
+    hems.lineTo(71, y);
+    hems.moveTo(79, y);
+    hems.lineTo(75 + outer, y);
+    return hems;
 }
 
 void Trousers(QPainter& p) {
@@ -165,19 +181,9 @@ void Trousers(QPainter& p) {
     }
     Button(p, {75, 10}, 2.2, QColor(0xd8, 0xb0, 0x50));
     const QColor stitch(0xf0, 0xb0, 0x50);
-    QPainterPath seams(QPointF(75, 14));
-    seams.lineTo(75, 34);
-    seams.moveTo(56, 14);
-    seams.quadTo(58, 24, 50, 26);
-    seams.moveTo(94, 14);
-    seams.quadTo(92, 24, 100, 26);
-    Detail(p, seams, 1.5, denim.darker(150));
-    QPainterPath cuffs(QPointF(46, 73));
-    cuffs.lineTo(71, 73);
-    cuffs.moveTo(79, 73);
-    cuffs.lineTo(104, 73);
+    Detail(p, LegSeams(14, 26, 36), 1.5, denim.darker(150));
     p.setPen(QPen(stitch, 1.2, Qt::DashLine));
-    p.drawPath(cuffs);
+    p.drawPath(Hems(73, 29));
 }
 
 void Shorts(QPainter& p) {
@@ -190,18 +196,8 @@ void Shorts(QPainter& p) {
     cord.moveTo(75, 16);
     cord.quadTo(80, 26, 83, 29);
     Detail(p, cord, 1.8, Qt::white);
-    QPainterPath seams(QPointF(75, 17));
-    seams.lineTo(75, 42);
-    seams.moveTo(44, 17);
-    seams.quadTo(48, 30, 38, 34);
-    seams.moveTo(106, 17);
-    seams.quadTo(102, 30, 112, 34);
-    Detail(p, seams, 1.5, khaki.darker(150));
-    QPainterPath hems(QPointF(26, 60));
-    hems.lineTo(71, 60);
-    hems.moveTo(79, 60);
-    hems.lineTo(124, 60);
-    Detail(p, hems, 1.5, khaki.darker(150));
+    Detail(p, LegSeams(17, 36, 44), 1.5, khaki.darker(150));
+    Detail(p, Hems(60, 49), 1.5, khaki.darker(150));
 }
 
 void Apron(QPainter& p) {
@@ -221,17 +217,15 @@ void Apron(QPainter& p) {
     const QPainterPath apron =
         Symmetric({{75, 16}, {60, 16}, {60, 32}, {48, 38}, {44, 78}, {75, 78}}, 75);
     Flat(p, apron, Qt::white);
-    p.save();
-    p.setClipPath(apron);
-    p.setPen(QPen(QColor(0xe0, 0x4a, 0x4a, 110), 4, Qt::SolidLine, Qt::FlatCap));
-    for (qreal x = 46; x < 106; x += 8) {
-        p.drawLine(QPointF(x, 0), QPointF(x, 80));
-    }
-    for (qreal y = 20; y < 80; y += 8) {
-        p.drawLine(QPointF(40, y), QPointF(110, y));
-    }
-    p.restore();
-    Detail(p, apron, 2);
+    Inside(p, apron, [&] {
+        p.setPen(QPen(QColor(0xe0, 0x4a, 0x4a, 110), 4, Qt::SolidLine, Qt::FlatCap));
+        for (qreal x = 46; x < 106; x += 8) {
+            p.drawLine(QPointF(x, 0), QPointF(x, 80));
+        }
+        for (qreal y = 20; y < 80; y += 8) {
+            p.drawLine(QPointF(40, y), QPointF(110, y));
+        }
+    });
     Flat(p, RoundBox(QRectF(58, 50, 34, 18), 3), red);
     Flat(p, RoundBox(QRectF(84, 40, 4, 16), 2), QColor(0xd8, 0xa8, 0x6a));
     Blob(p, {86, 38}, 4.5, 6, QColor(0xd8, 0xa8, 0x6a));

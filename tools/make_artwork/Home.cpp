@@ -9,8 +9,7 @@ namespace lexiglade::artwork {
 
 namespace {
 
-const QColor kWood{0xb5, 0x74, 0x3c};
-const QColor kDark{0x3a, 0x3a, 0x44};
+const QColor kFurnitureWood{0xb5, 0x74, 0x3c};
 
 void Lamp(QPainter& p) {
     p.setPen(Qt::NoPen);
@@ -46,21 +45,21 @@ void AlarmClock(QPainter& p) {
     }
     DetailLine(p, {75, 42}, {64, 36}, 2.6);
     DetailLine(p, {75, 42}, {86, 30}, 2);
-    Blob(p, {75, 42}, 2.5, 2.5, kDark);
+    Blob(p, {75, 42}, 2.5, 2.5, kBlackPlastic);
 }
 
 void Chair(QPainter& p) {
     FloorShadow(p, {75, 77}, 38, 3);
     for (const qreal x : {52.0, 96.0}) {
-        Rounded(p, RoundBox(QRectF(x - 3.5, 4, 7, 72), 3), kWood);
+        Rounded(p, RoundBox(QRectF(x - 3.5, 4, 7, 72), 3), kFurnitureWood);
     }
     for (const qreal y : {10.0, 22.0}) {
-        Rounded(p, RoundBox(QRectF(48, y, 52, 7), 3), kWood.lighter(108), false);
+        Rounded(p, RoundBox(QRectF(48, y, 52, 7), 3), kFurnitureWood.lighter(108), false);
     }
     for (const qreal x : {44.0, 104.0}) {
-        Rounded(p, RoundBox(QRectF(x - 3.5, 46, 7, 30), 3), kWood.darker(108));
+        Rounded(p, RoundBox(QRectF(x - 3.5, 46, 7, 30), 3), kFurnitureWood.darker(108));
     }
-    Rounded(p, RoundBox(QRectF(36, 40, 76, 10), 3), kWood, false);
+    Rounded(p, RoundBox(QRectF(36, 40, 76, 10), 3), kFurnitureWood, false);
     Shape(p, RoundBox(QRectF(42, 33, 64, 9), 4.5), QColor(0xe6, 0x39, 0x46));
 }
 
@@ -68,7 +67,7 @@ void Sofa(QPainter& p) {
     const QColor teal(0x2a, 0x9d, 0x8f);
     FloorShadow(p, {75, 77}, 66, 3);
     for (const qreal x : {24.0, 122.0}) {
-        Flat(p, RoundBox(QRectF(x - 2, 68, 6, 9), 1.5), kWood.darker(120));
+        Flat(p, RoundBox(QRectF(x - 2, 68, 6, 9), 1.5), kFurnitureWood.darker(120));
     }
     Shape(p, RoundBox(QRectF(22, 12, 106, 36), 10), teal);
     Shape(p, RoundBox(QRectF(18, 44, 114, 26), 6), teal.darker(110));
@@ -91,8 +90,8 @@ void Bathtub(QPainter& p) {
     tap.lineTo(118, 16);
     tap.quadTo(118, 10, 112, 10);
     tap.lineTo(104, 10);
-    Stroke(p, tap, 4, QColor(0xb8, 0xc2, 0xcc));
-    p.setPen(QPen(kDark, 1.5));
+    Stroke(p, tap, 4, kSteel);
+    p.setPen(QPen(kBlackPlastic, 1.5));
     p.setBrush(foam);
     for (const auto& c : {QPointF(38, 30), QPointF(50, 24), QPointF(64, 28), QPointF(78, 22),
                           QPointF(92, 27), QPointF(104, 30), QPointF(58, 16), QPointF(86, 14)}) {
@@ -112,7 +111,7 @@ void Bathtub(QPainter& p) {
 void Broom(QPainter& p) {
     const QColor straw(0xe9, 0xc4, 0x6a);
     Turned(p, {84, 34}, -28, [&] {
-        Rounded(p, RoundBox(QRectF(-8, -4, 70, 8), 4), kWood, false);
+        Rounded(p, RoundBox(QRectF(-8, -4, 70, 8), 4), kFurnitureWood, false);
         QPainterPath bristles(QPointF(-6, -7));
         bristles.lineTo(-6, 7);
         bristles.lineTo(-50, 18);
@@ -130,7 +129,7 @@ void Bucket(QPainter& p) {
     const QColor blue(0x45, 0x8f, 0xd0);
     QPainterPath handle(QPointF(42, 28));
     handle.cubicTo(44, -6, 106, -6, 108, 28);
-    Detail(p, handle, 3, kDark);
+    Detail(p, handle, 3, kBlackPlastic);
     QPainterPath pail(QPointF(40, 26));
     pail.lineTo(110, 26);
     pail.lineTo(100, 74);
@@ -144,8 +143,8 @@ void Bucket(QPainter& p) {
     }
     Flat(p, Ellipse({75, 26}, 35, 7), blue.darker(120));
     Flat(p, Ellipse({75, 27}, 30, 4.5), QColor(0x9a, 0xd0, 0xf5));
-    Blob(p, {42, 28}, 3, 3, kDark);
-    Blob(p, {108, 28}, 3, 3, kDark);
+    Blob(p, {42, 28}, 3, 3, kBlackPlastic);
+    Blob(p, {108, 28}, 3, 3, kBlackPlastic);
 }
 
 void Toothbrush(QPainter& p) {
@@ -160,7 +159,7 @@ void Toothbrush(QPainter& p) {
     stick.quadTo(4, 64, 10, 58);
     Rounded(p, stick, handle, false);
     Flat(p, RoundBox(QRectF(30, 59, 30, 4), 2), Qt::white);
-    p.setPen(QPen(kDark, 1.5));
+    p.setPen(QPen(kBlackPlastic, 1.5));
     for (int k = 0; k < 7; ++k) {
         const QRectF tuft(100 + 5.5 * k, 32, 4.5, 18);
         p.setBrush(k % 2 == 0 ? Qt::white : QColor(0xa8, 0xd8, 0xf0));
@@ -176,25 +175,23 @@ void Toothbrush(QPainter& p) {
 void Television(QPainter& p) {
     for (const qreal side : {-1.0, 1.0}) {
         DetailLine(p, {75, 14}, {75 + side * 22, 2}, 2.2);
-        Blob(p, {75 + side * 22, 2.5}, 2.5, 2.5, kDark);
+        Blob(p, {75 + side * 22, 2.5}, 2.5, 2.5, kBlackPlastic);
     }
-    Blob(p, {75, 14}, 6, 4, kDark);
+    Blob(p, {75, 14}, 6, 4, kBlackPlastic);
     for (const qreal x : {42.0, 108.0}) {
         DetailLine(p, {x, 70}, {x + (x < 75 ? -4 : 4), 78}, 3.5);
     }
-    Shape(p, RoundBox(QRectF(26, 14, 98, 58), 8), kWood);
+    Shape(p, RoundBox(QRectF(26, 14, 98, 58), 8), kFurnitureWood);
     const QPainterPath screen = RoundBox(QRectF(32, 20, 70, 46), 8);
     Flat(p, screen, QColor(0x8e, 0xd0, 0xf5));
-    p.save();
-    p.setClipPath(screen);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x6a, 0xb0, 0x4c));
-    p.drawEllipse(QPointF(52, 72), 40, 20);
-    p.setBrush(QColor(0x4f, 0x98, 0x3c));
-    p.drawEllipse(QPointF(94, 74), 30, 18);
-    p.restore();
-    Blob(p, {86, 33}, 6, 6, QColor(0xff, 0xd2, 0x3f));
-    Detail(p, screen, 2);
+    Inside(p, screen, [&] {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x6a, 0xb0, 0x4c));
+        p.drawEllipse(QPointF(52, 72), 40, 20);
+        p.setBrush(QColor(0x4f, 0x98, 0x3c));
+        p.drawEllipse(QPointF(94, 74), 30, 18);
+        Blob(p, {86, 33}, 6, 6, QColor(0xff, 0xd2, 0x3f));
+    });
     Blob(p, {113, 32}, 5, 5, QColor(0xe9, 0xc4, 0x6a));
     Blob(p, {113, 48}, 5, 5, QColor(0xe9, 0xc4, 0x6a));
 }

@@ -9,8 +9,6 @@ namespace lexiglade::artwork {
 
 namespace {
 
-const QColor kDark{0x3a, 0x3a, 0x44};
-const QColor kIvory{0xfb, 0xf7, 0xec};
 const QColor kGold{0xe9, 0xc4, 0x6a};
 const QColor kString{0xd8, 0xd8, 0xe0};
 
@@ -26,7 +24,7 @@ void Keyboard(QPainter& p, qreal left, qreal top, qreal width, qreal height, int
              kIvory);
     }
     p.setPen(Qt::NoPen);
-    p.setBrush(kDark);
+    p.setBrush(kBlackPlastic);
     for (int k = 0; k < whiteKeys - 1; ++k) {
         if (k % 7 != 2 && k % 7 != 6) {
             p.drawRect(QRectF(left + step * (k + 0.65), top, step * 0.7, height * 0.6));
@@ -45,8 +43,8 @@ void Piano(QPainter& p) {
     for (int k = 0; k < 3; ++k) {
         DetailLine(p, {60, 15.0 + 6 * k}, {90, 15.0 + 6 * k}, 1, QColor(0x9a, 0x9a, 0xa4));
     }
-    Blob(p, {68, 20}, 2.5, 2, kDark);
-    Blob(p, {80, 26}, 2.5, 2, kDark);
+    Blob(p, {68, 20}, 2.5, 2, kBlackPlastic);
+    Blob(p, {80, 26}, 2.5, 2, kBlackPlastic);
     Rounded(p, RoundBox(QRectF(14, 40, 122, 8), 2), wood.lighter(115), false);
     Keyboard(p, 18, 48, 114, 16, 16);
     Rounded(p, RoundBox(QRectF(14, 62, 122, 6), 2), wood, false);
@@ -55,7 +53,7 @@ void Piano(QPainter& p) {
 void Guitar(QPainter& p) {
     const QColor wood(0xe0, 0x9a, 0x4a);
     Turned(p, {74, 42}, -24, [&] {
-        Rounded(p, RoundBox(QRectF(0, -4.5, 64, 9), 1), kDark.lighter(130), false);
+        Rounded(p, RoundBox(QRectF(0, -4.5, 64, 9), 1), kBlackPlastic.lighter(130), false);
         for (int k = 1; k < 7; ++k) {
             DetailLine(p, {8.0 * k + 2, -4.5}, {8.0 * k + 2, 4.5}, 1, kString);
         }
@@ -69,7 +67,7 @@ void Guitar(QPainter& p) {
         body.addEllipse(QPointF(-8, 0), 17, 17);
         body.setFillRule(Qt::WindingFill);
         Merged(p, body, wood);
-        Blob(p, {-12, 0}, 7, 7, kDark);
+        Blob(p, {-12, 0}, 7, 7, kBlackPlastic);
         Flat(p, RoundBox(QRectF(-44, -8, 5, 16), 1.5), QColor(0x7a, 0x4a, 0x26));
         for (const qreal y : {-3.0, -1.0, 1.0, 3.0}) {
             DetailLine(p, {-42, y}, {68, y}, 0.6, kString);
@@ -91,15 +89,15 @@ void Violin(QPainter& p) {
             hole.cubicTo(-24, y + (y < 0 ? -3 : 3), -20, y, -16, y + (y < 0 ? 3 : -3));
             Detail(p, hole, 1.6);
         }
-        Rounded(p, RoundBox(QRectF(-30, -3, 60, 6), 2), kDark, false);
+        Rounded(p, RoundBox(QRectF(-30, -3, 60, 6), 2), kBlackPlastic, false);
         Shape(p, RoundBox(QRectF(28, -4, 12, 8), 2), wood);
         Blob(p, {44, 0}, 5, 5, wood);
-        Flat(p, RoundBox(QRectF(-46, -6, 4, 12), 1), kDark);
+        Flat(p, RoundBox(QRectF(-46, -6, 4, 12), 1), kBlackPlastic);
     });
     Turned(p, {78, 46}, 22, [&] {
         Rounded(p, RoundBox(QRectF(-64, -2, 128, 4), 2), QColor(0x7a, 0x4a, 0x26), false);
         DetailLine(p, {-60, 4}, {58, 4}, 1.5, kIvory);
-        Flat(p, RoundBox(QRectF(-66, -3, 8, 10), 2), kDark);
+        Flat(p, RoundBox(QRectF(-66, -3, 8, 10), 2), kBlackPlastic);
     });
 }
 
@@ -137,7 +135,7 @@ void Accordion(QPainter& p) {
              kIvory);
         if (k < 5) {
             p.setPen(Qt::NoPen);
-            p.setBrush(kDark);
+            p.setBrush(kBlackPlastic);
             p.drawRect(QRectF(22, 15 + 10.6 * k, 11, 7));
         }
     }

@@ -7,9 +7,6 @@ namespace lexiglade::artwork {
 
 namespace {
 
-const QColor kSteel{0xb8, 0xc2, 0xcc};
-const QColor kHandleBlack{0x3a, 0x3a, 0x44};
-
 // Three soft puffs of steam rising from `base`.
 void Steam(QPainter& p, QPointF base) {
     QPainterPath curl(base);
@@ -27,7 +24,7 @@ void Kettle(QPainter& p) {
     Shape(p, spout, red.darker(108));
     QPainterPath handle(QPointF(54, 30));
     handle.cubicTo(54, 2, 96, 2, 96, 30);
-    Stroke(p, handle, 5, kHandleBlack);
+    Stroke(p, handle, 5, kBlackPlastic);
     QPainterPath body(QPointF(60, 26));
     body.lineTo(90, 26);
     body.cubicTo(104, 30, 114, 58, 112, 72);
@@ -36,8 +33,8 @@ void Kettle(QPainter& p) {
     Shape(p, body, red);
     Shine(p, {58, 46}, 4, 12);
     Flat(p, Ellipse({75, 26}, 16, 4), red.darker(115));
-    Blob(p, {75, 20}, 5, 4, kHandleBlack);
-    Rounded(p, RoundBox(QRectF(35, 70, 80, 7), 3), kHandleBlack, false);
+    Blob(p, {75, 20}, 5, 4, kBlackPlastic);
+    Rounded(p, RoundBox(QRectF(35, 70, 80, 7), 3), kBlackPlastic, false);
 }
 
 void Teapot(QPainter& p) {
@@ -52,23 +49,21 @@ void Teapot(QPainter& p) {
     Stroke(p, handle, 6, blue.darker(110));
     const QPainterPath body = Ellipse({75, 50}, 32, 26);
     Shape(p, body, blue);
-    p.save();
-    p.setClipPath(body);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0xfb, 0xef));
-    for (const QPointF c :
-         {QPointF(62, 44), QPointF(86, 44), QPointF(74, 60), QPointF(52, 62), QPointF(98, 60)}) {
-        for (int k = 0; k < 5; ++k) {
-            Turned(p, c, k * 72, [&] { p.drawEllipse(QPointF(0, -3.5), 2, 3); });
+    Inside(p, body, [&] {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xff, 0xfb, 0xef));
+        for (const QPointF c : {QPointF(62, 44), QPointF(86, 44), QPointF(74, 60), QPointF(52, 62),
+                                QPointF(98, 60)}) {
+            for (int k = 0; k < 5; ++k) {
+                Turned(p, c, k * 72, [&] { p.drawEllipse(QPointF(0, -3.5), 2, 3); });
+            }
         }
-    }
-    p.setBrush(QColor(0xf6, 0xd0, 0x4d));
-    for (const QPointF c :
-         {QPointF(62, 44), QPointF(86, 44), QPointF(74, 60), QPointF(52, 62), QPointF(98, 60)}) {
-        p.drawEllipse(c, 1.8, 1.8);
-    }
-    p.restore();
-    Detail(p, body, 2);
+        p.setBrush(QColor(0xf6, 0xd0, 0x4d));
+        for (const QPointF c : {QPointF(62, 44), QPointF(86, 44), QPointF(74, 60), QPointF(52, 62),
+                                QPointF(98, 60)}) {
+            p.drawEllipse(c, 1.8, 1.8);
+        }
+    });
     QPainterPath lid(QPointF(56, 28));
     lid.cubicTo(58, 14, 92, 14, 94, 28);
     lid.closeSubpath();
@@ -86,12 +81,12 @@ void Toaster(QPainter& p) {
     const QPainterPath body = RoundBox(QRectF(28, 26, 94, 48), 12);
     Metal(p, body, kSteel);
     for (const qreal x : {44.0, 78.0}) {
-        Flat(p, RoundBox(QRectF(x - 2, 26, 32, 5), 2.5), kHandleBlack);
+        Flat(p, RoundBox(QRectF(x - 2, 26, 32, 5), 2.5), kBlackPlastic);
     }
-    Flat(p, RoundBox(QRectF(112, 40, 16, 6), 2), kHandleBlack);
+    Flat(p, RoundBox(QRectF(112, 40, 16, 6), 2), kBlackPlastic);
     Blob(p, {50, 58}, 4, 4, QColor(0xe6, 0x39, 0x46));
-    Rounded(p, RoundBox(QRectF(34, 72, 16, 5), 2), kHandleBlack, false);
-    Rounded(p, RoundBox(QRectF(100, 72, 16, 5), 2), kHandleBlack, false);
+    Rounded(p, RoundBox(QRectF(34, 72, 16, 5), 2), kBlackPlastic, false);
+    Rounded(p, RoundBox(QRectF(100, 72, 16, 5), 2), kBlackPlastic, false);
 }
 
 void Fridge(QPainter& p) {
@@ -109,14 +104,14 @@ void Fridge(QPainter& p) {
     DetailLine(p, {72, 60}, {80, 50}, 1.6, QColor(0x45, 0x7b, 0x9d));
     DetailLine(p, {80, 50}, {90, 60}, 1.6, QColor(0x45, 0x7b, 0x9d));
     Blob(p, {86, 49}, 2.5, 2.5, QColor(0xf6, 0xc3, 0x3b));
-    Flat(p, RoundBox(QRectF(48, 74, 8, 4), 1), kHandleBlack);
-    Flat(p, RoundBox(QRectF(94, 74, 8, 4), 1), kHandleBlack);
+    Flat(p, RoundBox(QRectF(48, 74, 8, 4), 1), kBlackPlastic);
+    Flat(p, RoundBox(QRectF(94, 74, 8, 4), 1), kBlackPlastic);
 }
 
 void Saucepan(QPainter& p) {
     Steam(p, {46, 28});
     Steam(p, {70, 28});
-    Rounded(p, RoundBox(QRectF(86, 32, 56, 9), 4.5), kHandleBlack, false);
+    Rounded(p, RoundBox(QRectF(86, 32, 56, 9), 4.5), kBlackPlastic, false);
     QPainterPath pot(QPointF(18, 32));
     pot.lineTo(98, 32);
     pot.lineTo(96, 66);
@@ -149,7 +144,7 @@ void Iron(QPainter& p) {
     const QColor teal(0x3a, 0xb0, 0xb8);
     QPainterPath cord(QPointF(126, 52));
     cord.cubicTo(140, 52, 138, 72, 146, 76);
-    Detail(p, cord, 3, kHandleBlack);
+    Detail(p, cord, 3, kBlackPlastic);
     QPainterPath handle(QPointF(110, 38));
     handle.cubicTo(112, 14, 104, 12, 66, 14);
     handle.quadTo(56, 16, 56, 30);

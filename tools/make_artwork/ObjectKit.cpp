@@ -102,20 +102,18 @@ void DetailLine(QPainter& p, QPointF from, QPointF to, qreal width, const QColor
 void Stripes(QPainter& p, const QPainterPath& shape, qreal step, qreal width, const QColor& ink,
              bool vertical) {
     const QRectF box = shape.boundingRect();
-    p.save();
-    p.setClipPath(shape);
-    p.setPen(QPen(ink, width, Qt::SolidLine, Qt::FlatCap));
-    if (vertical) {
-        for (qreal x = box.left() + step / 2; x < box.right(); x += step) {
-            p.drawLine(QPointF(x, box.top()), QPointF(x, box.bottom()));
+    Inside(p, shape, [&] {
+        p.setPen(QPen(ink, width, Qt::SolidLine, Qt::FlatCap));
+        if (vertical) {
+            for (qreal x = box.left() + step / 2; x < box.right(); x += step) {
+                p.drawLine(QPointF(x, box.top()), QPointF(x, box.bottom()));
+            }
+        } else {
+            for (qreal y = box.top() + step / 2; y < box.bottom(); y += step) {
+                p.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
+            }
         }
-    } else {
-        for (qreal y = box.top() + step / 2; y < box.bottom(); y += step) {
-            p.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
-        }
-    }
-    p.restore();
-    Detail(p, shape, 2);
+    });
 }
 
 void FloorShadow(QPainter& p, QPointF centre, qreal rx, qreal ry) {

@@ -12,6 +12,12 @@
 
 namespace lexiglade::artwork {
 
+// Materials the made things share, so that steel, wood or black plastic look alike in every set.
+inline const QColor kSteel{0xb8, 0xc2, 0xcc};
+inline const QColor kWood{0xc8, 0x8a, 0x4a};
+inline const QColor kBlackPlastic{0x3a, 0x3a, 0x44}; // handles, grips, black keys
+inline const QColor kIvory{0xfb, 0xf7, 0xec};
+
 QPainterPath RoundBox(const QRectF& box, qreal radius);
 // A closed outline through `points`.
 QPainterPath Outline(std::initializer_list<QPointF> points);
@@ -38,6 +44,15 @@ void Stripes(QPainter& p, const QPainterPath& shape, qreal step, qreal width, co
              bool vertical = false);
 // The soft grey shadow an object standing on a floor casts.
 void FloorShadow(QPainter& p, QPointF centre, qreal rx, qreal ry);
+
+// Runs `draw` clipped to `shape`, then outlines `shape` again over whatever it drew.
+template <typename Draw> void Inside(QPainter& p, const QPainterPath& shape, Draw draw) {
+    p.save();
+    p.setClipPath(shape);
+    draw();
+    p.restore();
+    Detail(p, shape, 2);
+}
 
 // Runs `draw` with the painter turned by `degrees` about `centre`, which becomes the origin.
 template <typename Draw> void Turned(QPainter& p, QPointF centre, qreal degrees, Draw draw) {

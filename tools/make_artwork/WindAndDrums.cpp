@@ -11,9 +11,7 @@ namespace {
 
 const QColor kBrass{0xe9, 0xb8, 0x3a};
 const QColor kSilver{0xc4, 0xcc, 0xd6};
-const QColor kDark{0x3a, 0x3a, 0x44};
-const QColor kIvory{0xfb, 0xf7, 0xec};
-const QColor kWood{0xe8, 0xc0, 0x88};
+const QColor kPaleWood{0xe8, 0xc0, 0x88};
 
 // A brass tube of changing width: discs along a cubic curve, shaded as one piece.
 void Tube(QPainter& p, QPointF from, QPointF c1, QPointF c2, QPointF to, qreal r0, qreal r1,
@@ -48,15 +46,13 @@ void Drum(QPainter& p) {
     shell.lineTo(118, 30);
     shell.closeSubpath();
     Rounded(p, shell, red);
-    p.save();
-    p.setClipPath(shell);
-    QPainterPath cords(QPointF(32, 34));
-    for (int k = 0; k < 8; ++k) {
-        cords.lineTo(38 + 11 * k, k % 2 == 0 ? 64 : 34);
-    }
-    Detail(p, cords, 2, kIvory);
-    p.restore();
-    Detail(p, shell, 2);
+    Inside(p, shell, [&] {
+        QPainterPath cords(QPointF(32, 34));
+        for (int k = 0; k < 8; ++k) {
+            cords.lineTo(38 + 11 * k, k % 2 == 0 ? 64 : 34);
+        }
+        Detail(p, cords, 2, kIvory);
+    });
     Rounded(p, RoundBox(QRectF(30, 60, 90, 7), 3.5), kBrass, false);
     Flat(p, Ellipse({75, 30}, 43, 12), kBrass);
     Flat(p, Ellipse({75, 30}, 38, 9), kIvory);
@@ -64,14 +60,14 @@ void Drum(QPainter& p) {
                                    std::pair{QPointF(128, 4), QPointF(66, 26)}}) {
         QPainterPath stick(from);
         stick.lineTo(to);
-        Stroke(p, stick, 3.5, kWood);
-        Blob(p, to, 3, 3, kWood);
+        Stroke(p, stick, 3.5, kPaleWood);
+        Blob(p, to, 3, 3, kPaleWood);
     }
 }
 
 void Trumpet(QPainter& p) {
     QPainterPath loop = RoundBox(QRectF(38, 38, 66, 22), 11);
-    Detail(p, loop, 9, kDark);
+    Detail(p, loop, 9, kBlackPlastic);
     Detail(p, loop, 5, kBrass);
     Tube(p, {16, 38}, {40, 38}, {80, 38}, {104, 36}, 3.5, 4.5, kBrass);
     Tube(p, {100, 36}, {112, 36}, {124, 32}, {128, 26}, 4.5, 7, kBrass);
@@ -88,7 +84,7 @@ void Flute(QPainter& p) {
     Turned(p, {75, 40}, -14, [&] {
         Metal(p, RoundBox(QRectF(-68, -5, 136, 10), 4), kSilver, false);
         Flat(p, RoundBox(QRectF(-52, -8, 12, 6), 3), kSilver.darker(110));
-        Blob(p, {-46, -5}, 2.5, 1.6, kDark);
+        Blob(p, {-46, -5}, 2.5, 1.6, kBlackPlastic);
         DetailLine(p, {-24, -7}, {60, -7}, 1.4, kSilver.darker(140));
         for (int k = 0; k < 9; ++k) {
             const qreal x = -20 + 9 * k;
@@ -115,12 +111,12 @@ void Recorder(QPainter& p) {
         beak.lineTo(-36, 8);
         beak.closeSubpath();
         Rounded(p, beak, kIvory, false);
-        Flat(p, RoundBox(QRectF(-46, -8, 8, 5), 1), kDark);
+        Flat(p, RoundBox(QRectF(-46, -8, 8, 5), 1), kBlackPlastic);
         for (const qreal x : {-39.0, 20.0}) {
             Rounded(p, RoundBox(QRectF(x, -9, 6, 18), 2), QColor(0x8a, 0x5a, 0x2b), false);
         }
         for (int k = 0; k < 7; ++k) {
-            Blob(p, {-28.0 + 7 * k, 0}, 2.4, 2.4, kDark);
+            Blob(p, {-28.0 + 7 * k, 0}, 2.4, 2.4, kBlackPlastic);
         }
     });
 }
@@ -137,7 +133,7 @@ void Triangle(QPainter& p) {
     QPainterPath beater(QPointF(132, 16));
     beater.lineTo(94, 54);
     Stroke(p, beater, 2.5, kSilver.darker(110));
-    Blob(p, {132, 16}, 3, 3, kDark);
+    Blob(p, {132, 16}, 3, 3, kBlackPlastic);
     SoundMarks(p, {40, 40}, 180);
     SoundMarks(p, {112, 40}, 0);
 }
@@ -152,7 +148,7 @@ void Tambourine(QPainter& p) {
         const qreal a = std::numbers::pi * (k / 3.0 + 1.0 / 6);
         const QPointF c = QPointF(75, 40) + QPointF(std::cos(a), std::sin(a)) * 31.5;
         Turned(p, c, a * 180 / std::numbers::pi + 90, [&] {
-            Flat(p, RoundBox(QRectF(-8, -3.5, 16, 7), 2), kDark);
+            Flat(p, RoundBox(QRectF(-8, -3.5, 16, 7), 2), kBlackPlastic);
             Metal(p, Ellipse({-3, 0}, 5, 5), kSilver);
             Metal(p, Ellipse({3, 0}, 5, 5), kSilver);
         });
@@ -168,12 +164,12 @@ void Saxophone(QPainter& p) {
     for (int k = 0; k < 5; ++k) {
         Metal(p, Ellipse({70.0 - k * 0.3, 24.0 + 7 * k}, 3.2, 3.2), kSilver.lighter(110));
     }
-    Flat(p, RoundBox(QRectF(38, 1, 11, 6), 2.5), kDark);
+    Flat(p, RoundBox(QRectF(38, 1, 11, 6), 2.5), kBlackPlastic);
 }
 
 // A brass tube of even width along `line`.
 void Pipe(QPainter& p, const QPainterPath& line, qreal width) {
-    Detail(p, line, width + 3, kDark);
+    Detail(p, line, width + 3, kBlackPlastic);
     Detail(p, line, width, kBrass);
 }
 
@@ -201,18 +197,16 @@ void Trombone(QPainter& p) {
 
 void Maraca(QPainter& p, QPointF grip, qreal degrees, const QColor& shell, const QColor& band) {
     Turned(p, grip, degrees, [&] {
-        Rounded(p, RoundBox(QRectF(-4, -40, 8, 40), 3), kWood);
+        Rounded(p, RoundBox(QRectF(-4, -40, 8, 40), 3), kPaleWood);
         const QPainterPath head = Ellipse({0, -50}, 17, 22);
         Shape(p, head, shell);
-        p.save();
-        p.setClipPath(head);
-        QPainterPath zigzag(QPointF(-20, -50));
-        for (int k = 0; k < 8; ++k) {
-            zigzag.lineTo(-15 + 5 * k, k % 2 == 0 ? -55 : -45);
-        }
-        Detail(p, zigzag, 3, band);
-        p.restore();
-        Detail(p, head, 2);
+        Inside(p, head, [&] {
+            QPainterPath zigzag(QPointF(-20, -50));
+            for (int k = 0; k < 8; ++k) {
+                zigzag.lineTo(-15 + 5 * k, k % 2 == 0 ? -55 : -45);
+            }
+            Detail(p, zigzag, 3, band);
+        });
         Shine(p, {-7, -60}, 3, 6);
     });
 }

@@ -7,11 +7,8 @@ namespace lexiglade::artwork {
 
 namespace {
 
-const QColor kSteel{0xb8, 0xc2, 0xcc};
-const QColor kWood{0xc8, 0x8a, 0x4a};
 const QColor kRed{0xe6, 0x39, 0x46};
 const QColor kYellow{0xf6, 0xc3, 0x3b};
-const QColor kBlack{0x3a, 0x3a, 0x44};
 
 // The head across the end of a handle lying along x: the striking face up, the claw down.
 void HammerHead(QPainter& p) {
@@ -49,7 +46,7 @@ void Screwdriver(QPainter& p) {
         for (const qreal y : {-6.0, 0.0, 6.0}) {
             DetailLine(p, {-58, y}, {-22, y * 1.1}, 1.6, kYellow.darker(140));
         }
-        Rounded(p, RoundBox(QRectF(-10, -9, 8, 18), 2), kBlack, false);
+        Rounded(p, RoundBox(QRectF(-10, -9, 8, 18), 2), kBlackPlastic, false);
     });
 }
 
@@ -88,7 +85,7 @@ void Pliers(QPainter& p) {
     PliersHalf(p, -1);
     PliersHalf(p, 1);
     Blob(p, {75, 32}, 6, 6, kSteel);
-    Blob(p, {75, 32}, 2, 2, kBlack);
+    Blob(p, {75, 32}, 2, 2, kBlackPlastic);
 }
 
 void Drill(QPainter& p) {
@@ -97,9 +94,10 @@ void Drill(QPainter& p) {
     for (qreal x = 110; x < 138; x += 6) {
         DetailLine(p, {x, 27}, {x + 4, 33}, 1.2);
     }
-    Metal(p, Outline({{94, 20}, {106, 22}, {106, 38}, {94, 40}}), kBlack.lighter(140), false);
-    Rounded(p, RoundBox(QRectF(48, 50, 26, 16), 4), kBlack, false);
-    Rounded(p, Outline({{52, 36}, {72, 36}, {66, 58}, {52, 58}}), kBlack);
+    Metal(p, Outline({{94, 20}, {106, 22}, {106, 38}, {94, 40}}), kBlackPlastic.lighter(140),
+          false);
+    Rounded(p, RoundBox(QRectF(48, 50, 26, 16), 4), kBlackPlastic, false);
+    Rounded(p, Outline({{52, 36}, {72, 36}, {66, 58}, {52, 58}}), kBlackPlastic);
     Flat(p, RoundBox(QRectF(68, 40, 6, 10), 2), kRed);
     Shape(p, RoundBox(QRectF(28, 10, 70, 32), 12), orange);
     for (const qreal x : {40.0, 47.0, 54.0}) {
@@ -136,9 +134,9 @@ void TapeMeasure(QPainter& p) {
     }
     Flat(p, RoundBox(QRectF(138, 50, 5, 18), 1.5), kSteel);
     Shape(p, RoundBox(QRectF(14, 10, 60, 60), 18), kRed);
-    Blob(p, {44, 40}, 17, 17, kBlack.lighter(130));
+    Blob(p, {44, 40}, 17, 17, kBlackPlastic.lighter(130));
     Blob(p, {44, 40}, 6, 6, kSteel);
-    Rounded(p, RoundBox(QRectF(64, 24, 10, 18), 3), kBlack, false);
+    Rounded(p, RoundBox(QRectF(64, 24, 10, 18), 3), kBlackPlastic, false);
 }
 
 void Nail(QPainter& p, QPointF at, qreal degrees) {
@@ -187,7 +185,7 @@ void Torch(QPainter& p) {
     for (const qreal x : {22.0, 30.0, 38.0}) {
         DetailLine(p, {x, 31}, {x, 49}, 1.5, QColor(0x45, 0x7b, 0x9d).darker(140));
     }
-    Rounded(p, RoundBox(QRectF(58, 22, 14, 7), 2), kBlack, false);
+    Rounded(p, RoundBox(QRectF(58, 22, 14, 7), 2), kBlackPlastic, false);
     Rounded(p, Outline({{88, 28}, {106, 18}, {110, 18}, {110, 62}, {106, 62}, {88, 52}}),
             QColor(0x45, 0x7b, 0x9d), false);
     Flat(p, Ellipse({110, 40}, 5, 22), QColor(0xff, 0xf6, 0xc8));
