@@ -104,12 +104,8 @@ void Glove(QPainter& p, const QColor& wool) {
 
 void Gloves(QPainter& p) {
     const QColor wool(0x45, 0x7b, 0x9d);
-    Turned(p, {2, 0}, 0, [&] { Glove(p, wool); });
-    p.save();
-    p.translate(148, 0);
-    p.scale(-1, 1);
     Glove(p, wool);
-    p.restore();
+    Mirrored(p, 75, [&] { Glove(p, wool); });
 }
 
 // A sandal sole seen from above, toes at the top.

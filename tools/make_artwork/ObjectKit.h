@@ -63,4 +63,13 @@ template <typename Draw> void Turned(QPainter& p, QPointF centre, qreal degrees,
     p.restore();
 }
 
+// Runs `draw` mirrored about the vertical line x = `axis`, for the second of a pair.
+template <typename Draw> void Mirrored(QPainter& p, qreal axis, Draw draw) {
+    p.save();
+    p.translate(2 * axis, 0);
+    p.scale(-1, 1);
+    draw();
+    p.restore();
+}
+
 } // namespace lexiglade::artwork

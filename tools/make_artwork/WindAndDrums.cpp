@@ -235,11 +235,7 @@ void Cymbals(QPainter& p) {
     straps.quadTo(122, 40, 112, 50);
     Detail(p, straps, 4, QColor(0x8a, 0x5a, 0x2b));
     Cymbal(p, {50, 40}, 10);
-    p.save();
-    p.translate(150, 0);
-    p.scale(-1, 1);
-    Cymbal(p, {50, 40}, 10);
-    p.restore();
+    Mirrored(p, 75, [&] { Cymbal(p, {50, 40}, 10); });
     SoundMarks(p, {75, 14}, -90);
     SoundMarks(p, {75, 66}, 90);
 }
