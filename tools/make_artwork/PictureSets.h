@@ -1,5 +1,5 @@
 #pragma once
-// The animal pictures, kept in two files by habitat.
+// The picture sets drawn in files of their own; the animals are kept in two files by habitat.
 #include "Pictures.h"
 
 #include <vector>

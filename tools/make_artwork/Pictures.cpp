@@ -5,10 +5,25 @@
 
 namespace lexiglade::artwork {
 
+namespace {
+
+void Append(std::vector<HintPicture>& all, const std::vector<HintPicture>& more) {
+    all.insert(all.end(), more.begin(), more.end());
+}
+
+} // namespace
+
 std::vector<HintPicture> AnimalPictures() {
     std::vector<HintPicture> all = LandAnimalPictures();
-    const std::vector<HintPicture> more = WaterAndWingPictures();
-    all.insert(all.end(), more.begin(), more.end());
+    Append(all, WaterAndWingPictures());
+    return all;
+}
+
+std::vector<HintPicture> ShippedPictures() {
+    std::vector<HintPicture> all;
+    for (const auto set : {FruitPictures, AnimalPictures}) {
+        Append(all, set());
+    }
     return all;
 }
 

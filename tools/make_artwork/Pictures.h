@@ -13,6 +13,8 @@ struct HintPicture {
 
 std::vector<HintPicture> FruitPictures();
 std::vector<HintPicture> AnimalPictures();
+// Every hint picture the shipped puzzles name, set after set.
+std::vector<HintPicture> ShippedPictures();
 
 // The picture on the white 150 x 80 hint canvas.
 QImage RenderHintPicture(const HintPicture& picture);
