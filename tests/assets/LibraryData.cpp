@@ -5,6 +5,7 @@
 #include "library/TreeFile.h"
 
 #include <algorithm>
+#include <sstream>
 #include <stdexcept>
 
 using namespace lexiglade::test;
@@ -39,6 +40,28 @@ std::vector<Puzzle> LoadPuzzles() {
         if (lexiglade::LoadPuzzle(tree, i, dataDir, loaded)) {
             puzzles.push_back({loaded.title, loaded.words, loaded.hints});
         }
+    }
+    return puzzles;
+}
+
+std::vector<Puzzle> LoadPuzzleFiles() {
+    std::vector<Puzzle> puzzles;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(LEXIGLADE_PUZZLE_FILES_DIR)) {
+        if (entry.path().extension() != ".txt") {
+            continue;
+        }
+        std::istringstream text(ReadBytes(entry.path()));
+        Puzzle puzzle;
+        std::string folder;
+        std::getline(text, puzzle.title);
+        std::getline(text, folder);
+        for (std::string line; std::getline(text, line);) {
+            const std::size_t tab = line.find('\t');
+            puzzle.words.push_back(line.substr(0, tab));
+            puzzle.hints.push_back(tab == std::string::npos ? "" : line.substr(tab + 1));
+        }
+        puzzles.push_back(puzzle);
     }
     return puzzles;
 }

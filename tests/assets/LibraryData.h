@@ -18,6 +18,8 @@ struct Puzzle {
 
 // Every puzzle of "a8.asl", loaded through its record; throws when a record points outside.
 std::vector<Puzzle> LoadPuzzles();
+// Every puzzle file under the shipped puzzle folder (title, folder, then WORD<TAB>hint lines).
+std::vector<Puzzle> LoadPuzzleFiles();
 // The game's rule: a puzzle shows pictures when its first hint contains a full stop.
 bool IsPicturePuzzle(const Puzzle& puzzle);
 std::string Upper(std::string text);

@@ -8,5 +8,6 @@ namespace lexiglade::artwork {
 
 std::vector<HintPicture> LandAnimalPictures();
 std::vector<HintPicture> WaterAndWingPictures();
+std::vector<HintPicture> VegetablePictures();
 
 } // namespace lexiglade::artwork

@@ -21,7 +21,7 @@ std::vector<HintPicture> AnimalPictures() {
 
 std::vector<HintPicture> ShippedPictures() {
     std::vector<HintPicture> all;
-    for (const auto set : {FruitPictures, AnimalPictures}) {
+    for (const auto set : {FruitPictures, AnimalPictures, VegetablePictures}) {
         Append(all, set());
     }
     return all;
