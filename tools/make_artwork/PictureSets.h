@@ -9,5 +9,6 @@ namespace lexiglade::artwork {
 std::vector<HintPicture> LandAnimalPictures();
 std::vector<HintPicture> WaterAndWingPictures();
 std::vector<HintPicture> VegetablePictures();
+std::vector<HintPicture> WeatherPictures();
 
 } // namespace lexiglade::artwork

@@ -21,7 +21,7 @@ std::vector<HintPicture> AnimalPictures() {
 
 std::vector<HintPicture> ShippedPictures() {
     std::vector<HintPicture> all;
-    for (const auto set : {FruitPictures, AnimalPictures, VegetablePictures}) {
+    for (const auto set : {FruitPictures, AnimalPictures, VegetablePictures, WeatherPictures}) {
         Append(all, set());
     }
     return all;
