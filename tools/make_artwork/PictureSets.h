@@ -10,5 +10,7 @@ std::vector<HintPicture> LandAnimalPictures();
 std::vector<HintPicture> WaterAndWingPictures();
 std::vector<HintPicture> VegetablePictures();
 std::vector<HintPicture> WeatherPictures();
+std::vector<HintPicture> RoadVehiclePictures();
+std::vector<HintPicture> AirAndWaterCraftPictures();
 
 } // namespace lexiglade::artwork

@@ -19,9 +19,16 @@ std::vector<HintPicture> AnimalPictures() {
     return all;
 }
 
+std::vector<HintPicture> TransportPictures() {
+    std::vector<HintPicture> all = RoadVehiclePictures();
+    Append(all, AirAndWaterCraftPictures());
+    return all;
+}
+
 std::vector<HintPicture> ShippedPictures() {
     std::vector<HintPicture> all;
-    for (const auto set : {FruitPictures, AnimalPictures, VegetablePictures, WeatherPictures}) {
+    for (const auto set :
+         {FruitPictures, AnimalPictures, VegetablePictures, WeatherPictures, TransportPictures}) {
         Append(all, set());
     }
     return all;

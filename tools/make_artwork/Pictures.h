@@ -13,6 +13,7 @@ struct HintPicture {
 
 std::vector<HintPicture> FruitPictures();
 std::vector<HintPicture> AnimalPictures();
+std::vector<HintPicture> TransportPictures();
 // Every hint picture the shipped puzzles name, set after set.
 std::vector<HintPicture> ShippedPictures();
 
