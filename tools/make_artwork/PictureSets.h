@@ -12,5 +12,7 @@ std::vector<HintPicture> VegetablePictures();
 std::vector<HintPicture> WeatherPictures();
 std::vector<HintPicture> RoadVehiclePictures();
 std::vector<HintPicture> AirAndWaterCraftPictures();
+std::vector<HintPicture> ToyFigurePictures();
+std::vector<HintPicture> ToyPlaythingPictures();
 
 } // namespace lexiglade::artwork

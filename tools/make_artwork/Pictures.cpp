@@ -25,10 +25,16 @@ std::vector<HintPicture> TransportPictures() {
     return all;
 }
 
+std::vector<HintPicture> ToyPictures() {
+    std::vector<HintPicture> all = ToyFigurePictures();
+    Append(all, ToyPlaythingPictures());
+    return all;
+}
+
 std::vector<HintPicture> ShippedPictures() {
     std::vector<HintPicture> all;
-    for (const auto set :
-         {FruitPictures, AnimalPictures, VegetablePictures, WeatherPictures, TransportPictures}) {
+    for (const auto set : {FruitPictures, AnimalPictures, VegetablePictures, WeatherPictures,
+                           TransportPictures, ToyPictures}) {
         Append(all, set());
     }
     return all;

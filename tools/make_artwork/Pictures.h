@@ -14,6 +14,7 @@ struct HintPicture {
 std::vector<HintPicture> FruitPictures();
 std::vector<HintPicture> AnimalPictures();
 std::vector<HintPicture> TransportPictures();
+std::vector<HintPicture> ToyPictures();
 // Every hint picture the shipped puzzles name, set after set.
 std::vector<HintPicture> ShippedPictures();
 
