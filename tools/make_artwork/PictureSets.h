@@ -14,5 +14,7 @@ std::vector<HintPicture> RoadVehiclePictures();
 std::vector<HintPicture> AirAndWaterCraftPictures();
 std::vector<HintPicture> ToyFigurePictures();
 std::vector<HintPicture> ToyPlaythingPictures();
+std::vector<HintPicture> BallSportPictures();
+std::vector<HintPicture> SportsGearPictures();
 
 } // namespace lexiglade::artwork

@@ -31,10 +31,16 @@ std::vector<HintPicture> ToyPictures() {
     return all;
 }
 
+std::vector<HintPicture> SportsPictures() {
+    std::vector<HintPicture> all = BallSportPictures();
+    Append(all, SportsGearPictures());
+    return all;
+}
+
 std::vector<HintPicture> ShippedPictures() {
     std::vector<HintPicture> all;
     for (const auto set : {FruitPictures, AnimalPictures, VegetablePictures, WeatherPictures,
-                           TransportPictures, ToyPictures}) {
+                           TransportPictures, ToyPictures, SportsPictures}) {
         Append(all, set());
     }
     return all;

@@ -15,6 +15,7 @@ std::vector<HintPicture> FruitPictures();
 std::vector<HintPicture> AnimalPictures();
 std::vector<HintPicture> TransportPictures();
 std::vector<HintPicture> ToyPictures();
+std::vector<HintPicture> SportsPictures();
 // Every hint picture the shipped puzzles name, set after set.
 std::vector<HintPicture> ShippedPictures();
 
