@@ -7,23 +7,10 @@ namespace lexiglade::artwork {
 
 namespace {
 
-const QColor kRed{0xe0, 0x33, 0x3a};
-const QColor kYellow{0xff, 0xc8, 0x2a};
-const QColor kSkyBlue{0x3d, 0x8b, 0xe0};
-const QColor kWater{0x9a, 0xd0, 0xf5};
-const QColor kWood{0xa8, 0x6a, 0x32};
-
-// Gentle waves filling the picture below `level`.
-void Waves(QPainter& p, qreal level) {
-    QPainterPath water(QPointF(0, level));
-    for (int k = 0; k < 6; ++k) {
-        water.quadTo(12.5 + 25 * k, level - 5, 25 + 25 * k, level);
-    }
-    water.lineTo(150, 80);
-    water.lineTo(0, 80);
-    water.closeSubpath();
-    Flat(p, water, kWater);
-}
+using paint::Blue;
+using paint::Red;
+using paint::Yellow;
+const QColor kDarkWood{0xa8, 0x6a, 0x32};
 
 // A round window with a dark rim.
 void Porthole(QPainter& p, QPointF c, qreal r) {
@@ -33,7 +20,7 @@ void Porthole(QPainter& p, QPointF c, qreal r) {
 
 void Aeroplane(QPainter& p) {
     Flat(p, Polygon({{66, 34}, {84, 34}, {96, 22}, {88, 22}}), QColor(0x8a, 0x96, 0xa8));
-    Shape(p, Polygon({{14, 36}, {18, 6}, {30, 6}, {48, 34}}), kSkyBlue);
+    Shape(p, Polygon({{14, 36}, {18, 6}, {30, 6}, {48, 34}}), Blue);
     QPainterPath body(QPointF(12, 36));
     body.lineTo(120, 30);
     body.cubicTo(136, 30, 144, 38, 144, 42);
@@ -41,12 +28,12 @@ void Aeroplane(QPainter& p) {
     body.lineTo(46, 52);
     body.cubicTo(30, 52, 20, 46, 12, 36);
     Shape(p, body, QColor(0xf6, 0xf8, 0xfb));
-    Flat(p, RoundedBox(QRectF(30, 45, 108, 3), 1.5), kSkyBlue);
+    Flat(p, RoundedBox(QRectF(30, 45, 108, 3), 1.5), Blue);
     for (int k = 0; k < 10; ++k) {
         Pane(p, Ellipse({50 + 7.5 * k, 38}, 2.3, 2.8));
     }
     Pane(p, Polygon({{128, 34}, {137, 36}, {140, 40}, {130, 40}}));
-    Flat(p, Polygon({{8, 38}, {34, 36}, {36, 40}, {10, 42}}), kSkyBlue);
+    Flat(p, Polygon({{8, 38}, {34, 36}, {36, 40}, {10, 42}}), Blue);
     Shape(p, Polygon({{62, 48}, {92, 48}, {72, 76}, {58, 76}}), QColor(0x8a, 0x96, 0xa8));
     Shape(p, RoundedBox(QRectF(70, 56, 24, 10), 5), QColor(0xc8, 0xcc, 0xd4));
 }
@@ -61,14 +48,9 @@ void Helicopter(QPainter& p) {
     InkLine(p, {6, 28}, {22, 40}, 2.5);
     InkLine(p, {22, 28}, {6, 40}, 2.5);
     const QPainterPath cabin = Ellipse({88, 44}, 32, 19);
-    Shape(p, cabin, body);
-    p.save();
-    p.setClipPath(cabin);
-    Pane(p, RoundLoop({{96, 26}, {124, 30}, {124, 50}, {100, 50}}));
-    p.restore();
-    p.setPen(QPen(kOutline, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(cabin);
+    Marked(p, cabin, body, [&] {
+        Pane(p, RoundLoop({{96, 26}, {124, 30}, {124, 50}, {100, 50}}));
+    });
     Flat(p, RoundedBox(QRectF(84, 18, 8, 9), 2), QColor(0x55, 0x58, 0x60));
     Flat(p, RoundedBox(QRectF(20, 14, 128, 5), 2.5), QColor(0x3a, 0x3e, 0x48));
 }
@@ -76,11 +58,11 @@ void Helicopter(QPainter& p) {
 void Rocket(QPainter& p) {
     Turned(p, {84, 34}, -28, [&] {
         Shape(p, RoundLoop({{-38, -12}, {-82, 0}, {-38, 12}}), QColor(0xff, 0x8a, 0x1e));
-        Shape(p, RoundLoop({{-40, -7}, {-64, 0}, {-40, 7}}), kYellow);
+        Shape(p, RoundLoop({{-40, -7}, {-64, 0}, {-40, 7}}), Yellow);
         for (const qreal side : {-1.0, 1.0}) {
             Shape(p,
                   Polygon({{-18, side * 12}, {-42, side * 24}, {-48, side * 24}, {-40, side * 12}}),
-                  kRed);
+                  Red);
         }
         QPainterPath hull(QPointF(-42, -13));
         hull.lineTo(26, -13);
@@ -88,46 +70,38 @@ void Rocket(QPainter& p) {
         hull.cubicTo(58, 6, 44, 13, 26, 13);
         hull.lineTo(-42, 13);
         hull.closeSubpath();
-        Shape(p, hull, QColor(0xee, 0xf1, 0xf5));
-        p.save();
-        p.setClipPath(hull);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kRed);
-        p.drawRect(QRectF(36, -14, 30, 28));
-        p.restore();
-        p.setPen(QPen(kOutline, 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(hull);
+        Marked(p, hull, QColor(0xee, 0xf1, 0xf5),
+               [&] { p.fillRect(QRectF(36, -14, 30, 28), Red); });
         Porthole(p, {10, 0}, 6);
-        Flat(p, RoundedBox(QRectF(-36, -2, 28, 4), 2), kRed);
+        Flat(p, RoundedBox(QRectF(-36, -2, 28, 4), 2), Red);
     });
 }
 
 void Sailboat(QPainter& p) {
     InkLine(p, {74, 6}, {74, 54}, 3.5);
-    Flat(p, Polygon({{74, 4}, {88, 8}, {74, 12}}), kRed);
+    Flat(p, Polygon({{74, 4}, {88, 8}, {74, 12}}), Red);
     Shape(p, Polygon({{79, 12}, {124, 50}, {79, 50}}), QColor(0xf8, 0xf8, 0xf4));
     Shape(p, Polygon({{70, 16}, {70, 50}, {36, 50}}), QColor(0xff, 0xe0, 0x8a));
-    Shape(p, Polygon({{18, 52}, {134, 52}, {118, 70}, {34, 70}}), kSkyBlue);
+    Shape(p, Polygon({{18, 52}, {134, 52}, {118, 70}, {34, 70}}), Blue);
     Flat(p, RoundedBox(QRectF(24, 56, 104, 3), 1.5), Qt::white);
-    Waves(p, 66);
+    Waves(p, 66, paint::Water);
 }
 
 void Submarine(QPainter& p) {
     for (const auto& [c, r] : {std::pair{QPointF(124, 22), 4.0}, std::pair{QPointF(132, 12), 3.0},
                                std::pair{QPointF(120, 6), 2.5}}) {
-        p.setPen(QPen(kSkyBlue, 1.5));
+        p.setPen(QPen(Blue, 1.5));
         p.setBrush(QColor(0xdc, 0xef, 0xfc));
         p.drawEllipse(c, r, r);
     }
     Shape(p, Polygon({{4, 38}, {14, 44}, {14, 60}, {4, 66}}), QColor(0x55, 0x58, 0x60));
     Stroke(p, Polyline({{84, 22}, {84, 6}, {96, 6}}), 3, QColor(0x55, 0x58, 0x60));
-    Shape(p, RoundedBox(QRectF(62, 18, 30, 22), 6), kYellow.darker(108));
-    Shape(p, RoundedBox(QRectF(12, 32, 128, 38), 19), kYellow);
+    Shape(p, RoundedBox(QRectF(62, 18, 30, 22), 6), Yellow.darker(108));
+    Shape(p, RoundedBox(QRectF(12, 32, 128, 38), 19), Yellow);
     for (const qreal x : {44.0, 72.0, 100.0}) {
         Porthole(p, {x, 50}, 6);
     }
-    Shape(p, Polygon({{20, 34}, {30, 24}, {40, 24}, {38, 34}}), kYellow.darker(108));
+    Shape(p, Polygon({{20, 34}, {30, 24}, {40, 24}, {38, 34}}), Yellow.darker(108));
 }
 
 void HotAirBalloon(QPainter& p) {
@@ -138,26 +112,21 @@ void HotAirBalloon(QPainter& p) {
     }
     InkLine(p, {66, 56}, {68, 64}, 1.5);
     InkLine(p, {84, 56}, {82, 64}, 1.5);
-    Shape(p, RoundedBox(QRectF(65, 63, 20, 14), 2), kWood);
-    p.setPen(QPen(kWood.darker(140), 1));
+    Shape(p, RoundedBox(QRectF(65, 63, 20, 14), 2), kDarkWood);
+    p.setPen(QPen(kDarkWood.darker(140), 1));
     p.drawLine(QPointF(66, 68), QPointF(84, 68));
     p.drawLine(QPointF(66, 72), QPointF(84, 72));
     QPainterPath envelope(QPointF(66, 57));
     envelope.cubicTo(42, 42, 44, 2, 75, 2);
     envelope.cubicTo(106, 2, 108, 42, 84, 57);
     envelope.closeSubpath();
-    Shape(p, envelope, kRed);
-    p.save();
-    p.setClipPath(envelope);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kYellow);
-    p.drawEllipse(QPointF(75, 30), 20, 44);
-    p.setBrush(kSkyBlue);
-    p.drawEllipse(QPointF(75, 30), 8, 44);
-    p.restore();
-    p.setPen(QPen(kOutline, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(envelope);
+    Marked(p, envelope, Red, [&] {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Yellow);
+        p.drawEllipse(QPointF(75, 30), 20, 44);
+        p.setBrush(Blue);
+        p.drawEllipse(QPointF(75, 30), 8, 44);
+    });
     Shine(p, {58, 18}, 4, 7);
 }
 
@@ -168,11 +137,11 @@ void Canoe(QPainter& p) {
     hull.quadTo(126, 62, 146, 36);
     hull.quadTo(75, 50, 4, 36);
     Shape(p, hull, QColor(0xf2, 0x6b, 0x2a));
-    Flat(p, Polygon({{50, 46}, {100, 46}, {100, 49}, {50, 49}}), kWood.darker(115));
+    Flat(p, Polygon({{50, 46}, {100, 46}, {100, 49}, {50, 49}}), kDarkWood.darker(115));
     Flat(p, Polygon({{20, 47}, {130, 47}, {128, 50}, {22, 50}}), QColor(0xff, 0xe0, 0x8a));
-    Waves(p, 60);
-    Stroke(p, Polyline({{44, 6}, {100, 66}}), 3.5, kWood);
-    Turned(p, {104, 70}, 47, [&] { Shape(p, Ellipse({0, 0}, 12, 5), kWood); });
+    Waves(p, 60, paint::Water);
+    Stroke(p, Polyline({{44, 6}, {100, 66}}), 3.5, kDarkWood);
+    Turned(p, {104, 70}, 47, [&] { Shape(p, Ellipse({0, 0}, 12, 5), kDarkWood); });
 }
 
 } // namespace

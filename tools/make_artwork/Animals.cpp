@@ -37,14 +37,7 @@ void Duck(QPainter& p) {
     Flat(p, beak, QColor(0xf7, 0x8c, 0x1e));
     Blob(p, {57, 28}, 16, 15, yellow);
     Eye(p, {53, 24}, 4.5);
-    QPainterPath water(QPointF(0, 68));
-    for (int k = 0; k < 6; ++k) {
-        water.quadTo(12.5 + 25 * k, 62, 25 + 25 * k, 68);
-    }
-    water.lineTo(150, 80);
-    water.lineTo(0, 80);
-    water.closeSubpath();
-    Flat(p, water, QColor(0x9a, 0xd0, 0xf5));
+    Waves(p, 68, QColor(0x9a, 0xd0, 0xf5), 6);
 }
 
 void Frog(QPainter& p) {

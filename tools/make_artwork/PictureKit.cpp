@@ -127,6 +127,17 @@ QPainterPath RoundLoop(const std::vector<QPointF>& corners) {
     return loop;
 }
 
+void Waves(QPainter& p, qreal level, const QColor& fill, qreal swell) {
+    QPainterPath water(QPointF(0, level));
+    for (int k = 0; k < 6; ++k) {
+        water.quadTo(12.5 + 25 * k, level - swell, 25 + 25 * k, level);
+    }
+    water.lineTo(150, 80);
+    water.lineTo(0, 80);
+    water.closeSubpath();
+    Flat(p, water, fill);
+}
+
 void Pane(QPainter& p, const QPainterPath& shape) {
     Flat(p, shape, QColor(0xbf, 0xe3, 0xf7));
     const QRectF box = shape.boundingRect();

@@ -10,7 +10,8 @@ namespace lexiglade::artwork {
 
 namespace {
 
-const QColor kRed{0xe0, 0x33, 0x3a};
+using paint::Blue;
+using paint::Red;
 const QColor kWood{0xd9, 0xa8, 0x62};
 const QColor kGrip{0x3a, 0x3e, 0x48};
 const QColor kGrass{0x6a, 0xb0, 0x4c};
@@ -38,6 +39,26 @@ void Handle(QPainter& p, QPointF from, QPointF to, qreal width, const QColor& fi
     Stroke(p, Polyline({from, from + (to - from) * 0.35}), width, kGrip);
 }
 
+// A strung racket turned by `degrees` about the centre of its head of half-size `head`, with a
+// handle reaching `reach` from that centre.
+void Racket(QPainter& p, QPointF at, qreal degrees, QSizeF head, qreal reach, const QColor& frame) {
+    Turned(p, at, degrees, [&] {
+        Handle(p, {0, reach}, {0, head.height()}, head.width() * 0.25, frame);
+        const QPainterPath oval = Ellipse({0, 0}, head.width(), head.height());
+        p.save();
+        p.setClipPath(oval);
+        p.setPen(QPen(QColor(0x9a, 0xa4, 0xb0), 1));
+        for (qreal x = -head.width(); x < head.width(); x += 4.4) {
+            p.drawLine(QPointF(x, -head.height()), QPointF(x, head.height()));
+        }
+        for (qreal y = -head.height(); y < head.height(); y += 5) {
+            p.drawLine(QPointF(-head.width(), y), QPointF(head.width(), y));
+        }
+        p.restore();
+        Stroke(p, oval, head.width() * 0.16, frame);
+    });
+}
+
 void Football(QPainter& p) {
     p.setPen(QPen(QColor(0xb8, 0xc0, 0xcc), 1));
     for (int k = 1; k < 6; ++k) {
@@ -49,28 +70,23 @@ void Football(QPainter& p) {
     const QPointF c(60, 44);
     const qreal r = 30;
     const QPainterPath ball = Ellipse(c, r, r);
-    Shape(p, ball, Qt::white);
-    p.save();
-    p.setClipPath(ball);
-    p.setPen(QPen(kOutline, 1.5));
-    for (int k = 0; k < 5; ++k) {
-        p.drawLine(c + Toward(-90 + 72 * k, 10), c + Toward(-90 + 72 * k, 22));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x23, 0x26, 0x2e));
-    p.drawPath(Pentagon(c, 10, -90));
-    for (int k = 0; k < 5; ++k) {
-        p.drawPath(Pentagon(c + Toward(-90 + 72 * k, 30), 10, 90 + 72 * k));
-    }
-    p.restore();
-    p.setPen(QPen(kOutline, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(ball);
+    Marked(p, ball, Qt::white, [&] {
+        p.setPen(QPen(kOutline, 1.5));
+        for (int k = 0; k < 5; ++k) {
+            p.drawLine(c + Toward(-90 + 72 * k, 10), c + Toward(-90 + 72 * k, 22));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x23, 0x26, 0x2e));
+        p.drawPath(Pentagon(c, 10, -90));
+        for (int k = 0; k < 5; ++k) {
+            p.drawPath(Pentagon(c + Toward(-90 + 72 * k, 30), 10, 90 + 72 * k));
+        }
+    });
 }
 
 void Basketball(QPainter& p) {
     Flat(p, RoundedBox(QRectF(104, 2, 42, 30), 2), kPost);
-    p.setPen(QPen(kRed, 2));
+    p.setPen(QPen(Red, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(116, 12, 18, 14));
     p.setPen(QPen(QColor(0x9a, 0xa4, 0xb0), 1.2));
@@ -79,36 +95,22 @@ void Basketball(QPainter& p) {
     }
     p.drawLine(QPointF(110, 42), QPointF(130, 42));
     p.drawLine(QPointF(113, 50), QPointF(127, 50));
-    Flat(p, RoundedBox(QRectF(104, 30, 36, 5), 2.5), kRed);
+    Flat(p, RoundedBox(QRectF(104, 30, 36, 5), 2.5), Red);
     const QPointF c(56, 46);
     const qreal r = 31;
     const QPainterPath ball = Ellipse(c, r, r);
-    Shape(p, ball, QColor(0xf0, 0x7e, 0x26));
-    p.save();
-    p.setClipPath(ball);
-    p.setPen(QPen(kOutline, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawLine(c - QPointF(r, 0), c + QPointF(r, 0));
-    p.drawLine(c - QPointF(0, r), c + QPointF(0, r));
-    p.drawEllipse(c - QPointF(r * 1.05, 0), r * 0.6, r);
-    p.drawEllipse(c + QPointF(r * 1.05, 0), r * 0.6, r);
-    p.restore();
+    Marked(p, ball, QColor(0xf0, 0x7e, 0x26), [&] {
+        p.setPen(QPen(kOutline, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(c - QPointF(r, 0), c + QPointF(r, 0));
+        p.drawLine(c - QPointF(0, r), c + QPointF(0, r));
+        p.drawEllipse(c - QPointF(r * 1.05, 0), r * 0.6, r);
+        p.drawEllipse(c + QPointF(r * 1.05, 0), r * 0.6, r);
+    });
 }
 
 void Tennis(QPainter& p) {
-    Turned(p, {60, 32}, 40, [&] {
-        Handle(p, {0, 56}, {0, 30}, 6, kRed);
-        const QPainterPath head = Ellipse({0, 0}, 22, 30);
-        p.save();
-        p.setClipPath(head);
-        p.setPen(QPen(QColor(0x9a, 0xa4, 0xb0), 1));
-        for (int k = -5; k <= 5; ++k) {
-            p.drawLine(QPointF(k * 4.4, -30), QPointF(k * 4.4, 30));
-            p.drawLine(QPointF(-22, k * 5.6), QPointF(22, k * 5.6));
-        }
-        p.restore();
-        Stroke(p, head, 4, kRed);
-    });
+    Racket(p, {60, 32}, 40, QSizeF(22, 30), 56, Red);
     const QPointF c(120, 56);
     Blob(p, c, 15, 15, QColor(0xd4, 0xe8, 0x2a));
     p.setPen(QPen(Qt::white, 2));
@@ -136,14 +138,14 @@ void Cricket(QPainter& p) {
         Handle(p, {0, -38}, {0, -14}, 5, kWood);
         Shape(p, RoundedBox(QRectF(-9, -16, 18, 56), 6), kWood);
     });
-    SeamBall(p, {82, 62}, 11, kRed, Qt::white);
+    SeamBall(p, {82, 62}, 11, Red, Qt::white);
 }
 
 void Golf(QPainter& p) {
     Blob(p, {84, 70}, 64, 9, kGrass);
     Blob(p, {110, 70}, 9, 3, QColor(0x2e, 0x3a, 0x2a));
     InkLine(p, {110, 70}, {110, 4}, 2.5);
-    Flat(p, Polygon({{111, 4}, {140, 12}, {111, 22}}), kRed);
+    Flat(p, Polygon({{111, 4}, {140, 12}, {111, 22}}), Red);
     Flat(p, Polygon({{48, 66}, {52, 66}, {51, 76}, {49, 76}}), Qt::white);
     Blob(p, {50, 60}, 7, 7, Qt::white);
     p.setPen(QPen(QColor(0xc8, 0xcc, 0xd4), 1));
@@ -165,7 +167,7 @@ void Baseball(QPainter& p) {
         Flat(p, Ellipse({0, -43}, 5, 2.5), kWood.darker(110));
         Stroke(p, Polyline({{0, -38}, {0, -24}}), 4, kGrip);
     });
-    SeamBall(p, {116, 48}, 20, Qt::white, kRed);
+    SeamBall(p, {116, 48}, 20, Qt::white, Red);
 }
 
 void Rugby(QPainter& p) {
@@ -176,21 +178,14 @@ void Rugby(QPainter& p) {
         QPainterPath ball(QPointF(-42, 0));
         ball.cubicTo(-30, -30, 30, -30, 42, 0);
         ball.cubicTo(30, 30, -30, 30, -42, 0);
-        Shape(p, ball, QColor(0xf4, 0xf0, 0xe6));
-        p.save();
-        p.setClipPath(ball);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kRed);
-        p.drawRect(QRectF(-30, -30, 8, 60));
-        p.drawRect(QRectF(22, -30, 8, 60));
-        p.restore();
-        p.setPen(QPen(kOutline, 1.5));
-        p.setBrush(Qt::NoBrush);
-        QPainterPath seam(QPointF(-42, 0));
-        seam.cubicTo(-20, -12, 20, -12, 42, 0);
-        p.drawPath(seam);
-        p.setPen(QPen(kOutline, 2));
-        p.drawPath(ball);
+        Marked(p, ball, QColor(0xf4, 0xf0, 0xe6), [&] {
+            p.fillRect(QRectF(-30, -30, 8, 60), Red);
+            p.fillRect(QRectF(22, -30, 8, 60), Red);
+            QPainterPath seam(QPointF(-42, 0));
+            seam.cubicTo(-20, -12, 20, -12, 42, 0);
+            p.setPen(QPen(kOutline, 1.5));
+            p.drawPath(seam);
+        });
     });
 }
 
@@ -206,14 +201,10 @@ void BowlingPin(QPainter& p, QPointF base, qreal h) {
     pin.cubicTo(base + QPointF(w * 0.2, -h * 0.55), base + QPointF(w * 0.9, -h * 0.35),
                 base + QPointF(w * 0.45, 0));
     pin.closeSubpath();
-    Shape(p, pin, Qt::white);
-    p.save();
-    p.setClipPath(pin);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kRed);
-    p.drawRect(QRectF(base.x() - w, base.y() - h * 0.72, 2 * w, h * 0.05));
-    p.drawRect(QRectF(base.x() - w, base.y() - h * 0.64, 2 * w, h * 0.05));
-    p.restore();
+    Marked(p, pin, Qt::white, [&] {
+        p.fillRect(QRectF(base.x() - w, base.y() - h * 0.72, 2 * w, h * 0.05), Red);
+        p.fillRect(QRectF(base.x() - w, base.y() - h * 0.64, 2 * w, h * 0.05), Red);
+    });
 }
 
 void Bowling(QPainter& p) {
@@ -229,19 +220,7 @@ void Bowling(QPainter& p) {
 }
 
 void Badminton(QPainter& p) {
-    Turned(p, {48, 34}, -40, [&] {
-        Handle(p, {0, 74}, {0, 24}, 4, QColor(0x3d, 0x8b, 0xe0));
-        const QPainterPath head = Ellipse({0, 0}, 18, 24);
-        p.save();
-        p.setClipPath(head);
-        p.setPen(QPen(QColor(0x9a, 0xa4, 0xb0), 0.9));
-        for (int k = -6; k <= 6; ++k) {
-            p.drawLine(QPointF(k * 3, -24), QPointF(k * 3, 24));
-            p.drawLine(QPointF(-18, k * 4), QPointF(18, k * 4));
-        }
-        p.restore();
-        Stroke(p, head, 2.5, QColor(0x3d, 0x8b, 0xe0));
-    });
+    Racket(p, {48, 34}, -40, QSizeF(18, 24), 74, Blue);
     Turned(p, {112, 40}, 30, [&] {
         QPainterPath skirt(QPointF(-8, 10));
         skirt.lineTo(-20, -30);
@@ -253,7 +232,7 @@ void Badminton(QPainter& p) {
         for (const qreal x : {-12.0, -4.0, 4.0, 12.0}) {
             p.drawLine(QPointF(x * 0.4, 8), QPointF(x, -31));
         }
-        Flat(p, RoundedBox(QRectF(-10, 6, 20, 4), 2), kRed);
+        Flat(p, RoundedBox(QRectF(-10, 6, 20, 4), 2), Red);
         QPainterPath cork(QPointF(-9, 10));
         cork.cubicTo(-9, 26, 9, 26, 9, 10);
         cork.closeSubpath();

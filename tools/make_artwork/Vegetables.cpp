@@ -72,25 +72,31 @@ void Tomato(QPainter& p) {
     Stalk(p, {75, 18}, {74, 10}, {80, 4}, kDarkLeaf);
 }
 
-void Onion(QPainter& p) {
-    const QColor skin(0xd9, 0x93, 0x3b);
-    p.setPen(QPen(QColor(0x9a, 0x7a, 0x55), 1.4, Qt::SolidLine, Qt::RoundCap));
-    for (const qreal dx : {-6.0, -2.0, 2.0, 6.0}) {
-        p.drawLine(QPointF(56 + dx * 0.5, 74), QPointF(56 + dx, 79));
+// An onion-like bulb about the upright line at `x`, `half` wide each side: roots, a pointed top
+// and curved veins that meet `lean` of the way back towards the middle at the bottom.
+void Bulb(QPainter& p, qreal x, qreal half, const QColor& skin, const QColor& veins, qreal lean) {
+    p.setPen(QPen(QColor(0xa0, 0x88, 0x62), 1.4, Qt::SolidLine, Qt::RoundCap));
+    for (const qreal dx : {-7.0, -2.5, 2.5, 7.0}) {
+        p.drawLine(QPointF(x + dx * 0.45, 73), QPointF(x + dx, 79));
     }
-    QPainterPath bulb(QPointF(56, 4));
-    bulb.cubicTo(62, 20, 90, 24, 88, 48);
-    bulb.cubicTo(86, 68, 66, 75, 56, 75);
-    bulb.cubicTo(46, 75, 26, 68, 24, 48);
-    bulb.cubicTo(22, 24, 50, 20, 56, 4);
+    QPainterPath bulb(QPointF(x, 4));
+    bulb.cubicTo(x + 5, 19, x + half, 23, x + half - 1, 48);
+    bulb.cubicTo(x + half - 3, 69, x + 11, 75, x, 75);
+    bulb.cubicTo(x - 11, 75, x - half + 3, 69, x - half + 1, 48);
+    bulb.cubicTo(x - half, 23, x - 5, 19, x, 4);
     Shape(p, bulb, skin);
-    p.setPen(QPen(skin.darker(135), 1.3));
+    p.setPen(QPen(veins, 1.4));
     p.setBrush(Qt::NoBrush);
-    for (const qreal bow : {-20.0, -8.0, 8.0, 20.0}) {
-        QPainterPath line(QPointF(56, 16));
-        line.quadTo(56 + bow * 1.6, 46, 56, 72);
+    for (const qreal bow : {-0.66, -0.26, 0.26, 0.66}) {
+        QPainterPath line(QPointF(x, 17));
+        line.quadTo(x + bow * half * 1.6, 47, x + bow * half * lean, 73);
         p.drawPath(line);
     }
+}
+
+void Onion(QPainter& p) {
+    const QColor skin(0xd9, 0x93, 0x3b);
+    Bulb(p, 56, 32, skin, skin.darker(135), 0);
     const QPointF c(118, 52);
     Flat(p, Ellipse(c, 25, 24), skin);
     p.setPen(QPen(QColor(0xd8, 0xc8, 0xe0), 1.6));
@@ -123,21 +129,16 @@ void Sweetcorn(QPainter& p) {
             Leaf(p, {-30, 0}, tip, 9, tip.y() > 0 ? kDarkLeaf : kLeafGreen);
         }
         const QPainterPath cob = RoundedBox(QRectF(-40, -17, 98, 34), 16);
-        Shape(p, cob, QColor(0xf7, 0xcf, 0x3a));
-        p.save();
-        p.setClipPath(cob);
-        p.setPen(QPen(QColor(0xd6, 0xa0, 0x1c), 1));
-        p.setBrush(QColor(0xfb, 0xdc, 0x55));
-        for (int row = 0; row < 5; ++row) {
-            for (int col = 0; col < 14; ++col) {
-                const qreal x = -38 + 7 * col + (row % 2) * 3.5;
-                p.drawRoundedRect(QRectF(x, -17 + 7 * row, 6.5, 6.5), 2.5, 2.5);
+        Marked(p, cob, QColor(0xf7, 0xcf, 0x3a), [&] {
+            p.setPen(QPen(QColor(0xd6, 0xa0, 0x1c), 1));
+            p.setBrush(QColor(0xfb, 0xdc, 0x55));
+            for (int row = 0; row < 5; ++row) {
+                for (int col = 0; col < 14; ++col) {
+                    const qreal x = -38 + 7 * col + (row % 2) * 3.5;
+                    p.drawRoundedRect(QRectF(x, -17 + 7 * row, 6.5, 6.5), 2.5, 2.5);
+                }
             }
-        }
-        p.restore();
-        p.setPen(QPen(kOutline, 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(cob);
+        });
     });
 }
 
@@ -170,20 +171,15 @@ void Cauliflower(QPainter& p) {
     for (const QPointF c : florets) {
         head = head.united(Ellipse(c, 12, 11));
     }
-    Shape(p, head, curd);
-    p.save();
-    p.setClipPath(head);
-    p.setPen(QPen(QColor(0xd2, 0xbe, 0x86), 1.2));
-    p.setBrush(Qt::NoBrush);
-    for (int row = 0; row < 6; ++row) {
-        for (int k = 0; k < 10; ++k) {
-            p.drawEllipse(QPointF(30 + 9.5 * k + (row % 2) * 4.75, 8 + 8.5 * row), 4.5, 4);
+    Marked(p, head, curd, [&] {
+        p.setPen(QPen(QColor(0xd2, 0xbe, 0x86), 1.2));
+        p.setBrush(Qt::NoBrush);
+        for (int row = 0; row < 6; ++row) {
+            for (int k = 0; k < 10; ++k) {
+                p.drawEllipse(QPointF(30 + 9.5 * k + (row % 2) * 4.75, 8 + 8.5 * row), 4.5, 4);
+            }
         }
-    }
-    p.restore();
-    p.setPen(QPen(kOutline, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(head);
+    });
     for (const auto& [base, tip] :
          {std::pair{QPointF(66, 79), QPointF(18, 44)}, std::pair{QPointF(84, 79), QPointF(132, 44)},
           std::pair{QPointF(70, 79), QPointF(52, 54)},
@@ -297,23 +293,7 @@ void Mushroom(QPainter& p) {
 void Garlic(QPainter& p) {
     const QColor white(0xf5, 0xef, 0xe4);
     const QColor purple(0xb8, 0x8c, 0xb6);
-    p.setPen(QPen(QColor(0xa8, 0x95, 0x70), 1.4, Qt::SolidLine, Qt::RoundCap));
-    for (const qreal dx : {-8.0, -3.0, 2.0, 7.0}) {
-        p.drawLine(QPointF(58 + dx * 0.4, 72), QPointF(58 + dx, 78));
-    }
-    QPainterPath bulb(QPointF(58, 4));
-    bulb.cubicTo(62, 18, 96, 22, 94, 48);
-    bulb.cubicTo(92, 70, 70, 74, 58, 74);
-    bulb.cubicTo(46, 74, 24, 70, 22, 48);
-    bulb.cubicTo(20, 22, 54, 18, 58, 4);
-    Shape(p, bulb, white);
-    p.setPen(QPen(purple, 1.5));
-    p.setBrush(Qt::NoBrush);
-    for (const qreal bow : {-24.0, -10.0, 10.0, 24.0}) {
-        QPainterPath line(QPointF(58, 18));
-        line.quadTo(58 + bow * 1.6, 48, 58 + bow * 0.3, 73);
-        p.drawPath(line);
-    }
+    Bulb(p, 58, 36, white, purple, 0.3);
     QPainterPath clove(QPointF(128, 30));
     clove.cubicTo(140, 44, 138, 70, 122, 72);
     clove.cubicTo(106, 72, 104, 58, 112, 48);

@@ -85,9 +85,12 @@ void Rain(QPainter& p) {
 }
 
 void Rainbow(QPainter& p) {
-    const std::array<QColor, 6> bands{QColor(0xe6, 0x39, 0x46), QColor(0xf4, 0x8c, 0x1e),
-                                      QColor(0xf9, 0xd3, 0x2a), QColor(0x5c, 0xb8, 0x4a),
-                                      QColor(0x3d, 0x8b, 0xe0), QColor(0x8e, 0x5e, 0xc2)};
+    const std::array<QColor, 6> bands{colour::Red,
+                                      QColor(0xf4, 0x8c, 0x1e),
+                                      QColor(0xf9, 0xd3, 0x2a),
+                                      QColor(0x5c, 0xb8, 0x4a),
+                                      QColor(0x3d, 0x8b, 0xe0),
+                                      QColor(0x8e, 0x5e, 0xc2)};
     const QPointF c(75, 74);
     const qreal width = 7;
     const qreal outer = 68;
@@ -142,20 +145,18 @@ void Tornado(QPainter& p) {
     funnel.cubicTo(110, 30, 86, 44, 84, 76);
     funnel.lineTo(76, 76);
     funnel.cubicTo(70, 50, 50, 28, 22, 8);
-    Shape(p, funnel, grey);
-    p.save();
-    p.setClipPath(funnel);
-    p.setPen(QPen(grey.darker(140), 1.8, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    for (int k = 0; k < 6; ++k) {
-        const qreal y = 12 + k * 11;
-        const qreal half = 50 - k * 8;
-        const qreal x = 76 + k * 1.2;
-        QPainterPath swirl(QPointF(x - half, y - 2));
-        swirl.quadTo(x, y + 7, x + half, y - 3);
-        p.drawPath(swirl);
-    }
-    p.restore();
+    Marked(p, funnel, grey, [&] {
+        p.setPen(QPen(grey.darker(140), 1.8, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        for (int k = 0; k < 6; ++k) {
+            const qreal y = 12 + k * 11;
+            const qreal half = 50 - k * 8;
+            const qreal x = 76 + k * 1.2;
+            QPainterPath swirl(QPointF(x - half, y - 2));
+            swirl.quadTo(x, y + 7, x + half, y - 3);
+            p.drawPath(swirl);
+        }
+    });
     Blob(p, {80, 76}, 26, 4, QColor(0xc8, 0xae, 0x86));
     for (const auto& [at, tilt] :
          {std::pair{QPointF(118, 44), 30.0}, std::pair{QPointF(34, 48), -20.0},
@@ -197,18 +198,13 @@ void Umbrella(QPainter& p) {
     handle.quadTo(75, 76, 68, 76);
     handle.quadTo(62, 76, 62, 70);
     Stroke(p, handle, 3, QColor(0x7a, 0x4a, 0x26));
-    Shape(p, canopy, QColor(0xe6, 0x39, 0x46));
-    p.save();
-    p.setClipPath(canopy);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0xd0, 0x2a));
-    for (const qreal x : {-rx / 2, rx / 2}) {
-        p.drawPath(Polygon({top, {top.x() + x - rx / 4, rim}, {top.x() + x + rx / 4, rim}}));
-    }
-    p.restore();
-    p.setPen(QPen(kOutline, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(canopy);
+    Marked(p, canopy, colour::Red, [&] {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xff, 0xd0, 0x2a));
+        for (const qreal x : {-rx / 2, rx / 2}) {
+            p.drawPath(Polygon({top, {top.x() + x - rx / 4, rim}, {top.x() + x + rx / 4, rim}}));
+        }
+    });
     Blob(p, top + QPointF(0, 5), 3, 3, kOutline);
     Drops(p, {QPointF(10, 54), QPointF(28, 62), QPointF(124, 56), QPointF(140, 64)}, 3.5);
 }
@@ -220,8 +216,8 @@ void Snowman(QPainter& p) {
     }
     Blob(p, {75, 60}, 22, 19, Qt::white);
     Blob(p, {75, 31}, 15, 14, Qt::white);
-    Flat(p, RoundedBox(QRectF(58, 40, 34, 7), 3), QColor(0xe6, 0x39, 0x46));
-    Flat(p, RoundedBox(QRectF(80, 42, 7, 18), 3), QColor(0xe6, 0x39, 0x46));
+    Flat(p, RoundedBox(QRectF(58, 40, 34, 7), 3), colour::Red);
+    Flat(p, RoundedBox(QRectF(80, 42, 7, 18), 3), colour::Red);
     Flat(p, RoundedBox(QRectF(58, 16, 34, 4), 2), QColor(0x2a, 0x2a, 0x33));
     Flat(p, RoundedBox(QRectF(64, 1, 22, 17), 2), QColor(0x2a, 0x2a, 0x33));
     p.setPen(Qt::NoPen);
@@ -254,7 +250,7 @@ void Icicles(QPainter& p) {
 }
 
 void Thermometer(QPainter& p) {
-    const QColor red(0xe6, 0x39, 0x46);
+    const QColor red = colour::Red;
     const QPointF bulb(75, 62);
     Shape(p, RoundedBox(QRectF(64, 2, 22, 62), 11).united(Ellipse(bulb, 16, 16)),
           QColor(0xee, 0xf2, 0xf6));
@@ -270,7 +266,7 @@ void Thermometer(QPainter& p) {
 }
 
 void Puddle(QPainter& p) {
-    const QColor water(0x7c, 0xc0, 0xf0);
+    const QColor water = paint::Water;
     Shape(p,
           RoundLoop(
               {{4, 62}, {30, 44}, {80, 50}, {124, 42}, {148, 60}, {128, 80}, {70, 80}, {20, 80}}),
@@ -306,14 +302,7 @@ void Sunset(QPainter& p) {
     Rays(p, c, 33, 46, 14, QColor(0xff, 0x9a, 0x3a));
     Blob(p, c, 30, 30, QColor(0xff, 0x7a, 0x2a));
     const QColor sea(0x3a, 0x7b, 0xc8);
-    QPainterPath water(QPointF(0, 50));
-    for (int k = 0; k < 6; ++k) {
-        water.quadTo(12.5 + 25 * k, 46, 25 + 25 * k, 50);
-    }
-    water.lineTo(150, 80);
-    water.lineTo(0, 80);
-    water.closeSubpath();
-    Flat(p, water, sea);
+    Waves(p, 50, sea, 4);
     p.setPen(QPen(QColor(0xff, 0xb0, 0x4a), 3, Qt::SolidLine, Qt::RoundCap));
     for (const auto& [y, half] :
          {std::pair{57.0, 26.0}, std::pair{64.0, 18.0}, std::pair{71.0, 11.0}}) {
@@ -343,11 +332,11 @@ void Weathervane(QPainter& p) {
     Flat(p, Polygon({{80, 14}, {86, 4}, {94, 6}, {90, 20}}), metal);
     Blob(p, {74, 19}, 15, 8, metal);
     for (const QPointF bump : {QPointF(86, 1), QPointF(90, 0), QPointF(94, 2)}) {
-        Blob(p, bump, 2.5, 2.5, QColor(0xe6, 0x39, 0x46));
+        Blob(p, bump, 2.5, 2.5, colour::Red);
     }
     Blob(p, {90, 7}, 6, 5.5, metal);
     Flat(p, Polygon({{95, 5}, {102, 8}, {95, 10}}), QColor(0xf2, 0x8a, 0x1e));
-    Blob(p, {94, 14}, 2, 2.5, QColor(0xe6, 0x39, 0x46));
+    Blob(p, {94, 14}, 2, 2.5, colour::Red);
     Blob(p, {91, 6}, 1.3, 1.3, kOutline);
     Flat(p, RoundedBox(QRectF(44, 50, 62, 4), 2), metal.darker(115));
     Flat(p, Polygon({{66, 58}, {84, 46}, {86, 48}, {68, 60}}), metal.darker(115));
