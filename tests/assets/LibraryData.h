@@ -9,7 +9,7 @@
 using Lines = std::vector<std::string>;
 
 // What the shipped library holds at least; raised as puzzles are added.
-inline constexpr std::size_t kMinShippedPuzzles = 65;
+inline constexpr std::size_t kMinShippedPuzzles = 70;
 inline constexpr int kMinShippedFolders = 12;
 inline constexpr int kMinShippedPicturePuzzles = 2;
 
