@@ -15,6 +15,5 @@ id=io.github.lexiglade.Lexiglade
     for n in 1 2 3 4 5 6; do echo "share/lexiglade/a$n.asl"; done
     for n in 1 3 4 5 8 10 11; do echo "share/lexiglade/arc$n.mid"; done
     echo share/lexiglade/s2.asl
-    for f in "$source"/assets/library/*; do echo "share/lexiglade/${f##*/}"; done
-    for f in "$build"/generated/pictures/*; do echo "share/lexiglade/pictures/${f##*/}"; done
+    (cd "$build/generated/library" && find . -type f | sed 's|^\./|share/lexiglade/|')
 } | LC_ALL=C sort

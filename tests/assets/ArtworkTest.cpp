@@ -1,5 +1,6 @@
 // The drawn artwork: sizes and bitmap format, the areas the screens draw over, the pictures
-// every picture hint names, and byte-for-byte repeatable output.
+// every picture hint of the library and of the puzzle files names, and byte-for-byte repeatable
+// output.
 #include "LibraryData.h"
 #include "TempFolder.h"
 
@@ -11,7 +12,6 @@
 #include <QXmlStreamReader>
 #include <memory>
 #include <set>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -50,26 +50,6 @@ template <typename Test> double Share(const QImage& image, const QRect& area, Te
         }
     }
     return double(hits) / (area.width() * area.height());
-}
-
-// The picture hints of the puzzle text files the shipped library is built from: a hint that ends
-// in ".BMP" on a word line (from the third line on).
-std::set<std::string> PicturesNamedByPuzzleFiles() {
-    std::set<std::string> named;
-    for (const auto& entry : fs::recursive_directory_iterator(LEXIGLADE_PUZZLES_DIR)) {
-        if (entry.path().extension() != ".txt") {
-            continue;
-        }
-        std::istringstream text(ReadBytes(entry.path()));
-        std::string line;
-        for (int number = 1; std::getline(text, line); ++number) {
-            const std::size_t tab = line.find('\t');
-            if (number > 2 && tab != std::string::npos && line.ends_with(".BMP")) {
-                named.insert(line.substr(tab + 1));
-            }
-        }
-    }
-    return named;
 }
 
 int Lightness(const QColor& c) {
@@ -169,8 +149,12 @@ TEST_F(Artwork, HotspotPicturesAreDrawnWhereTheHotspotsAre) {
 }
 
 TEST_F(Artwork, EveryPictureHintHasAColourPictureOnTheCanvas) {
-    std::set<std::string> named = PicturesNamedByPuzzleFiles();
-    for (const Puzzle& puzzle : LoadPuzzles()) {
+    std::vector<Puzzle> puzzles = LoadPuzzles();
+    for (const PuzzleFile& file : ReadPuzzleFiles()) {
+        puzzles.push_back(file.puzzle);
+    }
+    std::set<std::string> named;
+    for (const Puzzle& puzzle : puzzles) {
         if (IsPicturePuzzle(puzzle)) {
             named.insert(puzzle.hints.begin(), puzzle.hints.end());
         }

@@ -33,11 +33,11 @@ mapfile -t expected < <("$source/tools/installed-files.sh" "$build" "$source" "$
 diff <(printf '%s\n' "${expected[@]}") <(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) ||
     fail "the install tree holds other files than these"
 for p in "${programs[@]}"; do [ -x "$prefix/bin/$p" ] || fail "not executable: bin/$p"; done
-for f in "$source"/assets/library/*; do
-    cmp -s "$f" "$prefix/share/lexiglade/${f##*/}" || fail "library file ${f##*/} differs"
-done
-for f in "$build"/generated/pictures/*; do
-    cmp -s "$f" "$prefix/share/lexiglade/pictures/${f##*/}" || fail "picture ${f##*/} differs"
+library=$build/generated/library
+mapfile -t shipped < <(cd "$library" && find . -type f | sed 's|^\./||')
+[ ${#shipped[@]} -gt 0 ] || fail "no starter library in $library"
+for f in "${shipped[@]}"; do
+    cmp -s "$library/$f" "$prefix/share/lexiglade/$f" || fail "library file $f differs"
 done
 
 echo "== menu entry and AppStream data"

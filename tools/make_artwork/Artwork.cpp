@@ -1,7 +1,6 @@
 #include "Artwork.h"
 
 #include "Kit.h"
-#include "ObjectPictures.h"
 #include "Pictures.h"
 #include "Screens.h"
 
@@ -20,12 +19,11 @@ void MakeFolder(const QString& path) {
     }
 }
 
-// Picture names are unique across the library: a second picture of one name would silently
-// replace the first, so `written` refuses it.
-void WritePictures(const QString& folder, const std::vector<HintPicture>& pictures,
-                   std::set<std::string>& written) {
+// Two pictures of one name would leave only the last one drawn.
+void WritePictures(const QString& folder, const std::vector<HintPicture>& pictures) {
+    std::set<std::string> names;
     for (const HintPicture& picture : pictures) {
-        if (!written.insert(picture.file).second) {
+        if (!names.insert(picture.file).second) {
             throw std::runtime_error(std::string("Two hint pictures are named ") + picture.file);
         }
         SaveBitmap(RenderHintPicture(picture), folder + "/" + picture.file);
@@ -43,10 +41,7 @@ void WriteArtwork(const QString& folder) {
     SaveBitmap(DrawCatalogue(), folder + "/a4.asl");
     SaveBitmap(DrawPrintIcons(), folder + "/a5.asl");
     SaveBitmap(DrawHintCanvas(), folder + "/a6.asl");
-    std::set<std::string> written;
-    WritePictures(pictures, FruitPictures(), written);
-    WritePictures(pictures, AnimalPictures(), written);
-    WritePictures(pictures, ObjectPictures(), written);
+    WritePictures(pictures, ShippedPictures());
 }
 
 } // namespace lexiglade::artwork

@@ -54,15 +54,6 @@ template <typename Draw> void Inside(QPainter& p, const QPainterPath& shape, Dra
     Detail(p, shape, 2);
 }
 
-// Runs `draw` with the painter turned by `degrees` about `centre`, which becomes the origin.
-template <typename Draw> void Turned(QPainter& p, QPointF centre, qreal degrees, Draw draw) {
-    p.save();
-    p.translate(centre);
-    p.rotate(degrees);
-    draw();
-    p.restore();
-}
-
 // Runs `draw` mirrored about the vertical line x = `axis`, for the second of a pair.
 template <typename Draw> void Mirrored(QPainter& p, qreal axis, Draw draw) {
     p.save();
