@@ -117,30 +117,23 @@ void Chalkboard(QPainter& p) {
     Shape(p, RoundBox(QRectF(98, 58, 26, 9), 2), QColor(0xe9, 0xc4, 0x6a));
 }
 
-void PencilCase(QPainter& p) {
-    const std::array<QColor, 3> pencils{QColor(0xe6, 0x39, 0x46), QColor(0xf6, 0xc3, 0x3b),
-                                        QColor(0x4f, 0xa8, 0x4a)};
-    for (int k = 0; k < 3; ++k) {
-        Turned(p, {58.0 + 16 * k, 34}, -12 + 12 * k, [&, k] {
-            Rounded(p, RoundBox(QRectF(-5, -20, 10, 30), 1), pencils[k]);
-            Flat(p, Outline({{-5, -20}, {0, -31}, {5, -20}}), QColor(0xf3, 0xd2, 0x9c));
-            Flat(p, Outline({{-1.8, -27}, {0, -31}, {1.8, -27}}), kBlackPlastic);
-        });
-    }
-    Rounded(p, RoundBox(QRectF(100, 10, 12, 30), 1), QColor(0x9a, 0xd0, 0xf5));
-    const QColor cloth(0x8e, 0x5e, 0xc8);
-    QPainterPath pouch(QPointF(18, 36));
-    pouch.cubicTo(50, 30, 100, 30, 132, 36);
-    pouch.cubicTo(140, 50, 138, 66, 128, 74);
-    pouch.cubicTo(100, 78, 50, 78, 22, 74);
-    pouch.cubicTo(12, 66, 10, 50, 18, 36);
-    Shape(p, pouch, cloth);
-    QPainterPath zip(QPointF(20, 42));
-    zip.cubicTo(50, 36, 100, 36, 130, 42);
-    p.setPen(QPen(kBlackPlastic, 2.5, Qt::DashLine));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(zip);
-    Flat(p, RoundBox(QRectF(120, 38, 8, 16), 3), QColor(0xe9, 0xc4, 0x6a));
+void Microscope(QPainter& p) {
+    const QColor body(0xee, 0xf0, 0xf4);
+    FloorShadow(p, {78, 77}, 40, 3);
+    QPainterPath arm(QPointF(100, 70));
+    arm.cubicTo(112, 50, 110, 26, 86, 18);
+    Stroke(p, arm, 10, body);
+    Rounded(p, RoundBox(QRectF(42, 66, 76, 10), 4), kBlackPlastic, false);
+    Rounded(p, RoundBox(QRectF(44, 48, 56, 7), 2), kBlackPlastic, false);
+    Flat(p, RoundBox(QRectF(52, 45, 26, 4), 1), QColor(0x9a, 0xd0, 0xf5));
+    Blob(p, {62, 61}, 5, 3, QColor(0xe9, 0xc4, 0x6a));
+    Turned(p, {72, 26}, -24, [&] {
+        Rounded(p, RoundBox(QRectF(-8, -14, 16, 30), 3), body);
+        Rounded(p, RoundBox(QRectF(-5, -24, 10, 12), 2), kBlackPlastic);
+        Rounded(p, RoundBox(QRectF(-4, 15, 8, 10), 2), kSteel);
+        Flat(p, RoundBox(QRectF(-9, 0, 18, 4), 1), QColor(0x45, 0x7b, 0xd9));
+    });
+    Blob(p, {104, 44}, 6, 6, QColor(0x45, 0x7b, 0xd9));
 }
 
 void Lunchbox(QPainter& p) {
@@ -185,8 +178,9 @@ void Abacus(QPainter& p) {
 } // namespace
 
 std::vector<HintPicture> ClassroomThingPictures() {
-    return {{"OPENBOOK.BMP", Book},       {"GLOBE.BMP", Globe},         {"BACKPACK.BMP", Backpack},
-            {"CALCULTR.BMP", Calculator}, {"CHALKBRD.BMP", Chalkboard}, {"PENCASE.BMP", PencilCase},
+    return {{"OPENBOOK.BMP", Book},       {"GLOBE.BMP", Globe},
+            {"BACKPACK.BMP", Backpack},   {"CALCULTR.BMP", Calculator},
+            {"CHALKBRD.BMP", Chalkboard}, {"MICROSCP.BMP", Microscope},
             {"LUNCHBOX.BMP", Lunchbox},   {"ABACUS.BMP", Abacus}};
 }
 
