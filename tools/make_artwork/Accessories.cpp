@@ -1,5 +1,5 @@
 #include "ObjectKit.h"
-#include "ObjectPictures.h"
+#include "PictureSets.h"
 
 #include <QTransform>
 #include <cmath>
@@ -27,8 +27,7 @@ void Sock(QPainter& p, qreal dx) {
     sock.quadTo(27 + dx, 70, 28 + dx, 56);
     sock.closeSubpath();
     const QColor teal(0x2a, 0xa1, 0x98);
-    Shape(p, sock, teal);
-    Inside(p, sock, [&] {
+    Marked(p, sock, teal, [&] {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0xf6, 0xd0, 0x4d));
         for (qreal y = 20; y < 44; y += 10) {
@@ -38,7 +37,7 @@ void Sock(QPainter& p, qreal dx) {
         p.drawEllipse(QPointF(30 + dx, 70), 11, 10);
         p.drawEllipse(QPointF(80 + dx, 62), 10, 12);
     });
-    Stripes(p, RoundBox(QRectF(29 + dx, 4, 24, 9), 2), 4, 1.2, teal.darker(140), true);
+    Stripes(p, RoundedBox(QRectF(29 + dx, 4, 24, 9), 2), 4, 1.2, teal.darker(140), true);
 }
 
 void Socks(QPainter& p) {
@@ -48,7 +47,7 @@ void Socks(QPainter& p) {
 
 void ScarfEnd(QPainter& p, QPointF topLeft, QPointF topRight, QPointF bottomRight,
               QPointF bottomLeft, const QColor& wool, const QColor& band) {
-    const QPainterPath end = Outline({topLeft, topRight, bottomRight, bottomLeft});
+    const QPainterPath end = Polygon({topLeft, topRight, bottomRight, bottomLeft});
     Flat(p, end, wool);
     Inside(p, end, [&] {
         for (const qreal t : {0.3, 0.55, 0.8}) {
@@ -73,32 +72,32 @@ void Scarf(QPainter& p) {
     Stripes(p, ring, 14, 5, band, true);
     ScarfEnd(p, {66, 30}, {84, 32}, {74, 70}, {54, 68}, wool, band);
     ScarfEnd(p, {76, 32}, {92, 30}, {108, 64}, {90, 69}, wool.darker(110), band);
-    Shape(p, RoundBox(QRectF(64, 26, 26, 12), 5), wool);
+    Shape(p, RoundedBox(QRectF(64, 26, 26, 12), 5), wool);
 }
 
 // One glove of a pair, fingers up, its thumb pointing to the outside.
 QPainterPath Glove() {
-    QPainterPath glove = RoundBox(QRectF(30, 30, 30, 30), 8);
+    QPainterPath glove = RoundedBox(QRectF(30, 30, 30, 30), 8);
     const qreal tops[4] = {15, 9, 11, 17};
     for (int k = 0; k < 4; ++k) {
-        glove.addPath(RoundBox(QRectF(30 + 7.5 * k, tops[k], 7.5, 30), 3.7));
+        glove.addPath(RoundedBox(QRectF(30 + 7.5 * k, tops[k], 7.5, 30), 3.7));
     }
     QTransform turn;
     turn.translate(32, 46);
     turn.rotate(-40);
-    glove.addPath(turn.map(RoundBox(QRectF(-4, -22, 8.5, 24), 4.2)));
+    glove.addPath(turn.map(RoundedBox(QRectF(-4, -22, 8.5, 24), 4.2)));
     glove.setFillRule(Qt::WindingFill);
     return glove;
 }
 
 void Glove(QPainter& p, const QColor& wool) {
     Merged(p, Glove(), wool);
-    const QPainterPath cuff = RoundBox(QRectF(30, 56, 30, 17), 3);
+    const QPainterPath cuff = RoundedBox(QRectF(30, 56, 30, 17), 3);
     Flat(p, cuff, wool.darker(115));
     Stripes(p, cuff, 6, 2.5, Qt::white);
     for (const auto& [x, top] :
          {std::pair{37.5, 15.0}, std::pair{45.0, 13.0}, std::pair{52.5, 17.0}}) {
-        DetailLine(p, {x, top + 3}, {x, 36}, 1.6);
+        InkLine(p, {x, top + 3}, {x, 36}, 1.6);
     }
 }
 
@@ -123,19 +122,19 @@ void Sandals(QPainter& p) {
     for (const qreal cx : {57.0, 93.0}) {
         const qreal lean = cx < 75 ? -1 : 1;
         Shape(p, Sole(cx), QColor(0xe8, 0xc0, 0x88));
-        Rounded(p, RoundBox(QRectF(cx - 17, 22, 34, 9), 4), strap, false);
-        Rounded(p, RoundBox(QRectF(cx - 15, 42, 30, 8), 4), strap, false);
-        Flat(p, RoundBox(QRectF(cx + lean * 14 - 3, 40.5, 6, 11), 1.5), QColor(0xe9, 0xc4, 0x6a));
+        Rounded(p, RoundedBox(QRectF(cx - 17, 22, 34, 9), 4), strap, false);
+        Rounded(p, RoundedBox(QRectF(cx - 15, 42, 30, 8), 4), strap, false);
+        Flat(p, RoundedBox(QRectF(cx + lean * 14 - 3, 40.5, 6, 11), 1.5), QColor(0xe9, 0xc4, 0x6a));
     }
 }
 
 // A lace-up boot in side view, toe to the right.
 void Boot(QPainter& p, qreal dx) {
     const QPainterPath boot =
-        Shifted(Outline({{26, 8}, {50, 8}, {54, 40}, {70, 48}, {80, 56}, {80, 66}, {24, 66}}), dx);
+        Shifted(Polygon({{26, 8}, {50, 8}, {54, 40}, {70, 48}, {80, 56}, {80, 66}, {24, 66}}), dx);
     Shape(p, boot, kLeather);
-    Flat(p, Shifted(RoundBox(QRectF(22, 64, 60, 8), 3), dx), kSole);
-    Flat(p, Shifted(RoundBox(QRectF(24, 5, 28, 7), 3), dx), kLeather.darker(120));
+    Flat(p, Shifted(RoundedBox(QRectF(22, 64, 60, 8), 3), dx), kSole);
+    Flat(p, Shifted(RoundedBox(QRectF(24, 5, 28, 7), 3), dx), kLeather.darker(120));
     QPainterPath laces;
     for (int k = 0; k < 5; ++k) {
         const qreal y = 16 + 7 * k;
@@ -165,7 +164,7 @@ void Slipper(QPainter& p, qreal dx, qreal dy) {
     upper.lineTo(72 + dx, 62 + dy);
     upper.closeSubpath();
     Shape(p, upper, QColor(0xc0, 0x6c, 0xc8));
-    Flat(p, RoundBox(QRectF(11 + dx, 60 + dy, 63, 7), 3.5), QColor(0x8e, 0x5e, 0xa2).darker(130));
+    Flat(p, RoundedBox(QRectF(11 + dx, 60 + dy, 63, 7), 3.5), QColor(0x8e, 0x5e, 0xa2).darker(130));
     p.setPen(QPen(QColor(0xd8, 0xd2, 0xe6), 1.2));
     p.setBrush(Qt::white);
     for (int k = 0; k < 6; ++k) {
@@ -209,17 +208,16 @@ void Belt(QPainter& p) {
     for (const qreal x : {100.0, 108.0, 116.0}) {
         p.drawEllipse(QPointF(x, wave(x)), 1.8, 2.2);
     }
-    QPainterPath buckle = RoundBox(QRectF(12, 20, 26, 36), 6);
+    QPainterPath buckle = RoundedBox(QRectF(12, 20, 26, 36), 6);
     buckle.addRoundedRect(QRectF(18, 26, 14, 24), 3, 3);
     Metal(p, buckle, QColor(0xe9, 0xc4, 0x6a));
-    Flat(p, RoundBox(QRectF(17, 36, 22, 4), 2), QColor(0xe9, 0xc4, 0x6a).darker(110));
+    Flat(p, RoundedBox(QRectF(17, 36, 22, 4), 2), QColor(0xe9, 0xc4, 0x6a).darker(110));
 }
 
 void Necktie(QPainter& p) {
     const QColor navy(0x2f, 0x4f, 0x9a);
     const QPainterPath blade = Symmetric({{75, 14}, {68, 16}, {57, 62}, {75, 78}}, 75);
-    Shape(p, blade, navy);
-    Inside(p, blade, [&] {
+    Marked(p, blade, navy, [&] {
         p.setPen(QPen(QColor(0xf4, 0xc8, 0x4a), 3.5));
         for (qreal y = 4; y < 100; y += 11) {
             p.drawLine(QPointF(55, y), QPointF(95, y + 20));

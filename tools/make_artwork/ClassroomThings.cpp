@@ -1,6 +1,6 @@
 #include "Kit.h"
 #include "ObjectKit.h"
-#include "ObjectPictures.h"
+#include "PictureSets.h"
 
 #include <array>
 
@@ -27,7 +27,7 @@ void Book(QPainter& p) {
     page.cubicTo(34, 60, 60, 60, 75, 70);
     page.closeSubpath();
     Flat(p, page, kPaper);
-    Flat(p, MirrorAbout(page, 75), kPaper);
+    Flat(p, Mirror(page), kPaper);
     for (int k = 0; k < 5; ++k) {
         const qreal y = 22 + 9 * k;
         for (const qreal side : {-1.0, 1.0}) {
@@ -36,18 +36,17 @@ void Book(QPainter& p) {
             Detail(p, line, 1.4, QColor(0xa8, 0xb8, 0xcc));
         }
     }
-    DetailLine(p, {75, 16}, {75, 70}, 1.5);
+    InkLine(p, {75, 16}, {75, 70}, 1.5);
 }
 
 void Globe(QPainter& p) {
-    Rounded(p, Ellipse({75, 73}, 26, 5), kWood, false);
-    Rounded(p, RoundBox(QRectF(72, 60, 6, 12), 2), kWood.darker(110));
+    Rounded(p, Ellipse({75, 73}, 26, 5), paint::Wood, false);
+    Rounded(p, RoundedBox(QRectF(72, 60, 6, 12), 2), paint::Wood.darker(110));
     QPainterPath ring(QPointF(96, 66));
     ring.arcTo(QRectF(38, 2, 74, 74), -45, 200);
     Stroke(p, ring, 3, QColor(0xe9, 0xc4, 0x6a));
     const QPainterPath sea = Ellipse({75, 38}, 30, 30);
-    Shape(p, sea, QColor(0x4a, 0x9a, 0xe0));
-    Inside(p, sea, [&] {
+    Marked(p, sea, QColor(0x4a, 0x9a, 0xe0), [&] {
         const QColor land(0x6a, 0xb0, 0x4c);
         QPainterPath west(QPointF(56, 12));
         west.cubicTo(72, 8, 76, 20, 66, 28);
@@ -72,36 +71,36 @@ void Backpack(QPainter& p) {
     loop.cubicTo(66, 0, 84, 0, 84, 12);
     Stroke(p, loop, 3, kBlackPlastic);
     for (const qreal x : {40.0, 110.0}) {
-        Shape(p, RoundBox(QRectF(x - 7, 30, 14, 36), 5), blue.darker(115));
+        Shape(p, RoundedBox(QRectF(x - 7, 30, 14, 36), 5), blue.darker(115));
     }
-    Shape(p, RoundBox(QRectF(42, 8, 66, 70), 20), blue);
+    Shape(p, RoundedBox(QRectF(42, 8, 66, 70), 20), blue);
     QPainterPath zip(QPointF(50, 22));
     zip.quadTo(75, 10, 100, 22);
     Detail(p, zip, 1.6);
-    Shape(p, RoundBox(QRectF(52, 42, 46, 30), 9), QColor(0xf4, 0x8c, 0x2a));
-    DetailLine(p, {56, 50}, {94, 50}, 1.6);
-    Flat(p, RoundBox(QRectF(84, 49, 5, 9), 2), QColor(0xe9, 0xc4, 0x6a));
-    Flat(p, RoundBox(QRectF(92, 17, 5, 9), 2), QColor(0xe9, 0xc4, 0x6a));
+    Shape(p, RoundedBox(QRectF(52, 42, 46, 30), 9), QColor(0xf4, 0x8c, 0x2a));
+    InkLine(p, {56, 50}, {94, 50}, 1.6);
+    Flat(p, RoundedBox(QRectF(84, 49, 5, 9), 2), QColor(0xe9, 0xc4, 0x6a));
+    Flat(p, RoundedBox(QRectF(92, 17, 5, 9), 2), QColor(0xe9, 0xc4, 0x6a));
 }
 
 void Calculator(QPainter& p) {
     const QColor body(0x5a, 0x6f, 0x8c);
-    Shape(p, RoundBox(QRectF(44, 2, 62, 76), 8), body);
-    Flat(p, RoundBox(QRectF(50, 8, 50, 16), 3), QColor(0xc8, 0xe0, 0xc0));
+    Shape(p, RoundedBox(QRectF(44, 2, 62, 76), 8), body);
+    Flat(p, RoundedBox(QRectF(50, 8, 50, 16), 3), QColor(0xc8, 0xe0, 0xc0));
     p.setFont(BoldFont(12));
     p.setPen(kBlackPlastic);
     p.drawText(QRectF(52, 8, 45, 16), Qt::AlignRight | Qt::AlignVCenter, "123");
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 4; ++col) {
             const bool sign = col == 3;
-            Flat(p, RoundBox(QRectF(50 + 12.8 * col, 29 + 12 * row, 10.5, 9.5), 2.5),
+            Flat(p, RoundedBox(QRectF(50 + 12.8 * col, 29 + 12 * row, 10.5, 9.5), 2.5),
                  sign ? QColor(0xf4, 0x8c, 0x2a) : QColor(0xee, 0xf0, 0xf4));
         }
     }
 }
 
 void Chalkboard(QPainter& p) {
-    Shape(p, RoundBox(QRectF(10, 2, 130, 66), 4), kWood);
+    Shape(p, RoundedBox(QRectF(10, 2, 130, 66), 4), paint::Wood);
     Flat(p, QPainterPath([] {
              QPainterPath board;
              board.addRect(QRectF(17, 8, 116, 54));
@@ -112,9 +111,9 @@ void Chalkboard(QPainter& p) {
     p.setPen(kChalk);
     p.drawText(QRectF(17, 9, 116, 26), Qt::AlignCenter, "A B C");
     p.drawText(QRectF(17, 33, 116, 26), Qt::AlignCenter, "1+2=3");
-    Rounded(p, RoundBox(QRectF(6, 66, 138, 8), 3), kWood.darker(110), false);
-    Flat(p, RoundBox(QRectF(30, 61, 20, 6), 3), kChalk);
-    Shape(p, RoundBox(QRectF(98, 58, 26, 9), 2), QColor(0xe9, 0xc4, 0x6a));
+    Rounded(p, RoundedBox(QRectF(6, 66, 138, 8), 3), paint::Wood.darker(110), false);
+    Flat(p, RoundedBox(QRectF(30, 61, 20, 6), 3), kChalk);
+    Shape(p, RoundedBox(QRectF(98, 58, 26, 9), 2), QColor(0xe9, 0xc4, 0x6a));
 }
 
 void Microscope(QPainter& p) {
@@ -123,35 +122,35 @@ void Microscope(QPainter& p) {
     QPainterPath arm(QPointF(100, 70));
     arm.cubicTo(112, 50, 110, 26, 86, 18);
     Stroke(p, arm, 10, body);
-    Rounded(p, RoundBox(QRectF(42, 66, 76, 10), 4), kBlackPlastic, false);
-    Rounded(p, RoundBox(QRectF(44, 48, 56, 7), 2), kBlackPlastic, false);
-    Flat(p, RoundBox(QRectF(52, 45, 26, 4), 1), QColor(0x9a, 0xd0, 0xf5));
+    Rounded(p, RoundedBox(QRectF(42, 66, 76, 10), 4), kBlackPlastic, false);
+    Rounded(p, RoundedBox(QRectF(44, 48, 56, 7), 2), kBlackPlastic, false);
+    Flat(p, RoundedBox(QRectF(52, 45, 26, 4), 1), QColor(0x9a, 0xd0, 0xf5));
     Blob(p, {62, 61}, 5, 3, QColor(0xe9, 0xc4, 0x6a));
     Turned(p, {72, 26}, -24, [&] {
-        Rounded(p, RoundBox(QRectF(-8, -14, 16, 30), 3), body);
-        Rounded(p, RoundBox(QRectF(-5, -24, 10, 12), 2), kBlackPlastic);
-        Rounded(p, RoundBox(QRectF(-4, 15, 8, 10), 2), kSteel);
-        Flat(p, RoundBox(QRectF(-9, 0, 18, 4), 1), QColor(0x45, 0x7b, 0xd9));
+        Rounded(p, RoundedBox(QRectF(-8, -14, 16, 30), 3), body);
+        Rounded(p, RoundedBox(QRectF(-5, -24, 10, 12), 2), kBlackPlastic);
+        Rounded(p, RoundedBox(QRectF(-4, 15, 8, 10), 2), paint::Steel);
+        Flat(p, RoundedBox(QRectF(-9, 0, 18, 4), 1), QColor(0x45, 0x7b, 0xd9));
     });
     Blob(p, {104, 44}, 6, 6, QColor(0x45, 0x7b, 0xd9));
 }
 
 void Lunchbox(QPainter& p) {
     const QColor box(0x2a, 0x9d, 0x8f);
-    Shape(p, RoundBox(QRectF(24, 2, 102, 34), 8), box.lighter(125));
-    Flat(p, RoundBox(QRectF(66, 8, 18, 6), 3), box.darker(120));
+    Shape(p, RoundedBox(QRectF(24, 2, 102, 34), 8), box.lighter(125));
+    Flat(p, RoundedBox(QRectF(66, 8, 18, 6), 3), box.darker(120));
     const QColor bread(0xf3, 0xd2, 0x9c);
-    Flat(p, Outline({{34, 48}, {62, 20}, {72, 48}}), bread.darker(115));
-    Flat(p, Outline({{36, 48}, {60, 24}, {68, 48}}), bread);
+    Flat(p, Polygon({{34, 48}, {62, 20}, {72, 48}}), bread.darker(115));
+    Flat(p, Polygon({{36, 48}, {60, 24}, {68, 48}}), bread);
     DetailLine(p, {40, 42}, {62, 24}, 3, QColor(0x6a, 0xb0, 0x4c));
     Blob(p, {90, 36}, 13, 12, QColor(0xe0, 0x30, 0x3c));
     DetailLine(p, {90, 24}, {92, 18}, 2.5, QColor(0x7a, 0x4a, 0x26));
     Turned(p, {112, 34}, 70, [&] {
-        Rounded(p, Outline({{-14, -4}, {12, -2}, {12, 2}, {-14, 4}}), QColor(0xf4, 0x8c, 0x2a),
+        Rounded(p, Polygon({{-14, -4}, {12, -2}, {12, 2}, {-14, 4}}), QColor(0xf4, 0x8c, 0x2a),
                 false);
     });
-    Shape(p, RoundBox(QRectF(20, 40, 110, 36), 8), box);
-    Flat(p, RoundBox(QRectF(66, 44, 18, 8), 3), box.darker(120));
+    Shape(p, RoundedBox(QRectF(20, 40, 110, 36), 8), box);
+    Flat(p, RoundedBox(QRectF(66, 44, 18, 8), 3), box.darker(120));
 }
 
 void Abacus(QPainter& p) {
@@ -159,7 +158,7 @@ void Abacus(QPainter& p) {
                                       QColor(0xf6, 0xc3, 0x3b), QColor(0x4f, 0xa8, 0x4a),
                                       QColor(0x45, 0x7b, 0xd9)};
     for (const qreal x : {22.0, 128.0}) {
-        Rounded(p, RoundBox(QRectF(x - 4, 4, 8, 74), 3), kWood);
+        Rounded(p, RoundedBox(QRectF(x - 4, 4, 8, 74), 3), paint::Wood);
     }
     for (int row = 0; row < 5; ++row) {
         const qreal y = 16 + 12 * row;
@@ -171,7 +170,7 @@ void Abacus(QPainter& p) {
         }
     }
     for (const qreal y : {6.0, 74.0}) {
-        Rounded(p, RoundBox(QRectF(14, y - 4, 122, 8), 3), kWood.darker(108), false);
+        Rounded(p, RoundedBox(QRectF(14, y - 4, 122, 8), 3), paint::Wood.darker(108), false);
     }
 }
 

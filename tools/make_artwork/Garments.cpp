@@ -1,5 +1,5 @@
 #include "ObjectKit.h"
-#include "ObjectPictures.h"
+#include "PictureSets.h"
 
 #include <array>
 
@@ -9,8 +9,8 @@ namespace {
 
 // A garment's left and right cuff: a band across the end of each sleeve.
 void Cuffs(QPainter& p, std::array<QPointF, 4> left, const QColor& fill) {
-    Flat(p, Outline({left[0], left[1], left[2], left[3]}), fill);
-    Flat(p, MirrorAbout(Outline({left[0], left[1], left[2], left[3]}), 75), fill);
+    Flat(p, Polygon({left[0], left[1], left[2], left[3]}), fill);
+    Flat(p, Mirror(Polygon({left[0], left[1], left[2], left[3]})), fill);
 }
 
 void Button(QPainter& p, QPointF c, qreal r, const QColor& fill) {
@@ -29,23 +29,22 @@ void Shirt(QPainter& p) {
           blue);
     Cuffs(p, {QPointF(25, 53), QPointF(36, 59), QPointF(35, 64), QPointF(23, 58)},
           blue.darker(112));
-    DetailLine(p, {75, 15}, {75, 77});
+    InkLine(p, {75, 15}, {75, 77}, 1.5);
     for (const qreal y : {28.0, 41.0, 54.0, 67.0}) {
         Button(p, {75, y}, 2.6, Qt::white);
     }
-    Flat(p, RoundBox(QRectF(55, 30, 13, 13), 2), blue.lighter(106));
-    DetailLine(p, {55, 34}, {68, 34}, 1.2);
-    const QPainterPath collar = Outline({{64, 5}, {75, 15}, {70, 21}, {58, 12}});
+    Flat(p, RoundedBox(QRectF(55, 30, 13, 13), 2), blue.lighter(106));
+    InkLine(p, {55, 34}, {68, 34}, 1.2);
+    const QPainterPath collar = Polygon({{64, 5}, {75, 15}, {70, 21}, {58, 12}});
     Flat(p, collar, Qt::white);
-    Flat(p, MirrorAbout(collar, 75), Qt::white);
+    Flat(p, Mirror(collar), Qt::white);
 }
 
 void Jumper(QPainter& p) {
     const QColor red(0xd9, 0x48, 0x4f);
     const QPainterPath body = Symmetric(
         {{75, 12}, {64, 6}, {45, 10}, {21, 60}, {34, 67}, {50, 32}, {50, 76}, {75, 76}}, 75);
-    Shape(p, body, red);
-    Inside(p, body, [&] {
+    Marked(p, body, red, [&] {
         QPainterPath zigzag(QPointF(40, 40));
         for (int k = 0; k < 9; ++k) {
             zigzag.lineTo(44 + 8 * k, k % 2 == 0 ? 34 : 46);
@@ -55,7 +54,7 @@ void Jumper(QPainter& p) {
         p.drawPath(zigzag);
     });
     const QColor rib = red.darker(125);
-    Stripes(p, RoundBox(QRectF(50, 68, 50, 8), 2), 4, 1.2, rib.darker(120), true);
+    Stripes(p, RoundedBox(QRectF(50, 68, 50, 8), 2), 4, 1.2, rib.darker(120), true);
     Cuffs(p, {QPointF(23, 56), QPointF(35, 62), QPointF(34, 67), QPointF(21, 60)}, rib);
     QPainterPath neck(QPointF(64, 6));
     neck.quadTo(75, 20, 86, 6);
@@ -70,17 +69,17 @@ void Coat(QPainter& p) {
           camel);
     Cuffs(p, {QPointF(32, 55), QPointF(44, 60), QPointF(42, 65), QPointF(30, 60)},
           camel.darker(125));
-    DetailLine(p, {75, 22}, {75, 78});
-    const QPainterPath lapel = Outline({{66, 4}, {75, 22}, {70, 30}, {60, 12}});
+    InkLine(p, {75, 22}, {75, 78}, 1.5);
+    const QPainterPath lapel = Polygon({{66, 4}, {75, 22}, {70, 30}, {60, 12}});
     Flat(p, lapel, camel.darker(112));
-    Flat(p, MirrorAbout(lapel, 75), camel.darker(112));
+    Flat(p, Mirror(lapel), camel.darker(112));
     for (const qreal y : {36.0, 50.0, 64.0}) {
         Button(p, {68, y}, 3.2, QColor(0x5a, 0x3a, 0x22));
         Button(p, {82, y}, 3.2, QColor(0x5a, 0x3a, 0x22));
     }
-    const QPainterPath flap = RoundBox(QRectF(50, 56, 13, 5), 1.5);
+    const QPainterPath flap = RoundedBox(QRectF(50, 56, 13, 5), 1.5);
     Flat(p, flap, camel.darker(112));
-    Flat(p, MirrorAbout(flap, 75), camel.darker(112));
+    Flat(p, Mirror(flap), camel.darker(112));
 }
 
 void Dress(QPainter& p) {
@@ -100,8 +99,7 @@ void Dress(QPainter& p) {
     dress.cubicTo(92, 24, 90, 16, 92, 7);
     dress.lineTo(86, 6);
     dress.quadTo(80, 14, 75, 14);
-    Shape(p, dress, pink);
-    Inside(p, dress, [&] {
+    Marked(p, dress, pink, [&] {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0xff, 0xf0, 0xf6));
         for (int row = 0; row < 4; ++row) {
@@ -110,7 +108,7 @@ void Dress(QPainter& p) {
             }
         }
     });
-    Flat(p, RoundBox(QRectF(61, 33, 28, 6), 2), QColor(0x8e, 0x5e, 0xa2));
+    Flat(p, RoundedBox(QRectF(61, 33, 28, 6), 2), QColor(0x8e, 0x5e, 0xa2));
     Blob(p, {70, 36}, 5, 4, QColor(0x8e, 0x5e, 0xa2));
     Blob(p, {80, 36}, 5, 4, QColor(0x8e, 0x5e, 0xa2));
     Blob(p, {75, 36}, 2.5, 2.5, QColor(0x8e, 0x5e, 0xa2).lighter(120));
@@ -123,8 +121,7 @@ void Skirt(QPainter& p) {
     skirt.lineTo(124, 70);
     skirt.quadTo(75, 80, 26, 70);
     skirt.closeSubpath();
-    Shape(p, skirt, purple);
-    Inside(p, skirt, [&] {
+    Marked(p, skirt, purple, [&] {
         p.setPen(Qt::NoPen);
         p.setBrush(purple.darker(118));
         for (int k = 0; k < 6; ++k) {
@@ -139,7 +136,7 @@ void Skirt(QPainter& p) {
         band.quadTo(75, 73, 124, 63);
         p.drawPath(band);
     });
-    Flat(p, RoundBox(QRectF(50, 8, 50, 9), 2), purple.darker(135));
+    Flat(p, RoundedBox(QRectF(50, 8, 50, 9), 2), purple.darker(135));
     Button(p, {90, 12.5}, 2.6, QColor(0xf5, 0xd0, 0x4a));
 }
 
@@ -175,9 +172,9 @@ void Trousers(QPainter& p) {
     const QColor denim(0x46, 0x6f, 0xb0);
     const QPainterPath legs = Legs(12, 26, 30, 4, 36, 78);
     Shape(p, legs, denim);
-    Flat(p, RoundBox(QRectF(49, 6, 52, 8), 1.5), denim.darker(115));
+    Flat(p, RoundedBox(QRectF(49, 6, 52, 8), 1.5), denim.darker(115));
     for (const qreal x : {56.0, 75.0, 94.0}) {
-        Flat(p, RoundBox(QRectF(x - 2, 5, 4, 10), 1), denim.darker(108));
+        Flat(p, RoundedBox(QRectF(x - 2, 5, 4, 10), 1), denim.darker(108));
     }
     Button(p, {75, 10}, 2.2, QColor(0xd8, 0xb0, 0x50));
     const QColor stitch(0xf0, 0xb0, 0x50);
@@ -190,7 +187,7 @@ void Shorts(QPainter& p) {
     const QColor khaki(0xe8, 0x9c, 0x3a);
     const QPainterPath legs = Legs(14, 36, 50, 4, 44, 66);
     Shape(p, legs, khaki);
-    Flat(p, RoundBox(QRectF(38, 8, 74, 9), 2), khaki.darker(115));
+    Flat(p, RoundedBox(QRectF(38, 8, 74, 9), 2), khaki.darker(115));
     QPainterPath cord(QPointF(75, 16));
     cord.quadTo(70, 26, 68, 30);
     cord.moveTo(75, 16);
@@ -226,10 +223,10 @@ void Apron(QPainter& p) {
             p.drawLine(QPointF(40, y), QPointF(110, y));
         }
     });
-    Flat(p, RoundBox(QRectF(58, 50, 34, 18), 3), red);
-    Flat(p, RoundBox(QRectF(84, 40, 4, 16), 2), QColor(0xd8, 0xa8, 0x6a));
+    Flat(p, RoundedBox(QRectF(58, 50, 34, 18), 3), red);
+    Flat(p, RoundedBox(QRectF(84, 40, 4, 16), 2), QColor(0xd8, 0xa8, 0x6a));
     Blob(p, {86, 38}, 4.5, 6, QColor(0xd8, 0xa8, 0x6a));
-    Flat(p, RoundBox(QRectF(58, 50, 34, 5), 2), red.darker(115));
+    Flat(p, RoundedBox(QRectF(58, 50, 34, 5), 2), red.darker(115));
 }
 
 } // namespace

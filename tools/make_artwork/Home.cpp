@@ -1,5 +1,5 @@
 #include "ObjectKit.h"
-#include "ObjectPictures.h"
+#include "PictureSets.h"
 
 #include <QLineF>
 #include <cmath>
@@ -16,17 +16,17 @@ void Lamp(QPainter& p) {
     p.setBrush(QColor(0xff, 0xf1, 0xb0));
     p.drawEllipse(QPointF(75, 44), 44, 14);
     FloorShadow(p, {75, 76}, 30, 3);
-    Rounded(p, RoundBox(QRectF(71, 38, 8, 30), 3), QColor(0xe9, 0xc4, 0x6a));
+    Rounded(p, RoundedBox(QRectF(71, 38, 8, 30), 3), QColor(0xe9, 0xc4, 0x6a));
     Rounded(p, Ellipse({75, 70}, 22, 6), QColor(0xe9, 0xc4, 0x6a).darker(110), false);
-    const QPainterPath shade = Outline({{56, 4}, {94, 4}, {110, 42}, {40, 42}});
+    const QPainterPath shade = Polygon({{56, 4}, {94, 4}, {110, 42}, {40, 42}});
     Shape(p, shade, QColor(0xf6, 0xa8, 0x3a));
-    Flat(p, Outline({{41.5, 35}, {108.5, 35}, {110, 42}, {40, 42}}), QColor(0xe7, 0x6f, 0x51));
+    Flat(p, Polygon({{41.5, 35}, {108.5, 35}, {110, 42}, {40, 42}}), QColor(0xe7, 0x6f, 0x51));
 }
 
 void AlarmClock(QPainter& p) {
     const QColor red(0xe6, 0x39, 0x46);
     for (const qreal side : {-1.0, 1.0}) {
-        DetailLine(p, {75 + side * 18, 62}, {75 + side * 26, 76}, 4);
+        InkLine(p, {75 + side * 18, 62}, {75 + side * 26, 76}, 4);
         Turned(p, {75 + side * 22, 14}, side * 35, [&] {
             QPainterPath bell(QPointF(-12, 5));
             bell.cubicTo(-12, -12, 12, -12, 12, 5);
@@ -34,63 +34,63 @@ void AlarmClock(QPainter& p) {
             Shape(p, bell, QColor(0xe9, 0xc4, 0x6a));
         });
     }
-    DetailLine(p, {75, 4}, {75, 12}, 3);
+    InkLine(p, {75, 4}, {75, 12}, 3);
     Blob(p, {75, 42}, 30, 30, red);
     Blob(p, {75, 42}, 23, 23, Qt::white);
     for (int k = 0; k < 12; ++k) {
         const qreal a = k * std::numbers::pi / 6;
         const QPointF dir(std::cos(a), std::sin(a));
-        DetailLine(p, QPointF(75, 42) + dir * 19, QPointF(75, 42) + dir * (k % 3 == 0 ? 14 : 17),
-                   k % 3 == 0 ? 2.2 : 1.4);
+        InkLine(p, QPointF(75, 42) + dir * 19, QPointF(75, 42) + dir * (k % 3 == 0 ? 14 : 17),
+                k % 3 == 0 ? 2.2 : 1.4);
     }
-    DetailLine(p, {75, 42}, {64, 36}, 2.6);
-    DetailLine(p, {75, 42}, {86, 30}, 2);
+    InkLine(p, {75, 42}, {64, 36}, 2.6);
+    InkLine(p, {75, 42}, {86, 30}, 2);
     Blob(p, {75, 42}, 2.5, 2.5, kBlackPlastic);
 }
 
 void Chair(QPainter& p) {
     FloorShadow(p, {75, 77}, 38, 3);
     for (const qreal x : {52.0, 96.0}) {
-        Rounded(p, RoundBox(QRectF(x - 3.5, 4, 7, 72), 3), kFurnitureWood);
+        Rounded(p, RoundedBox(QRectF(x - 3.5, 4, 7, 72), 3), kFurnitureWood);
     }
     for (const qreal y : {10.0, 22.0}) {
-        Rounded(p, RoundBox(QRectF(48, y, 52, 7), 3), kFurnitureWood.lighter(108), false);
+        Rounded(p, RoundedBox(QRectF(48, y, 52, 7), 3), kFurnitureWood.lighter(108), false);
     }
     for (const qreal x : {44.0, 104.0}) {
-        Rounded(p, RoundBox(QRectF(x - 3.5, 46, 7, 30), 3), kFurnitureWood.darker(108));
+        Rounded(p, RoundedBox(QRectF(x - 3.5, 46, 7, 30), 3), kFurnitureWood.darker(108));
     }
-    Rounded(p, RoundBox(QRectF(36, 40, 76, 10), 3), kFurnitureWood, false);
-    Shape(p, RoundBox(QRectF(42, 33, 64, 9), 4.5), QColor(0xe6, 0x39, 0x46));
+    Rounded(p, RoundedBox(QRectF(36, 40, 76, 10), 3), kFurnitureWood, false);
+    Shape(p, RoundedBox(QRectF(42, 33, 64, 9), 4.5), QColor(0xe6, 0x39, 0x46));
 }
 
 void Sofa(QPainter& p) {
     const QColor teal(0x2a, 0x9d, 0x8f);
     FloorShadow(p, {75, 77}, 66, 3);
     for (const qreal x : {24.0, 122.0}) {
-        Flat(p, RoundBox(QRectF(x - 2, 68, 6, 9), 1.5), kFurnitureWood.darker(120));
+        Flat(p, RoundedBox(QRectF(x - 2, 68, 6, 9), 1.5), kFurnitureWood.darker(120));
     }
-    Shape(p, RoundBox(QRectF(22, 12, 106, 36), 10), teal);
-    Shape(p, RoundBox(QRectF(18, 44, 114, 26), 6), teal.darker(110));
+    Shape(p, RoundedBox(QRectF(22, 12, 106, 36), 10), teal);
+    Shape(p, RoundedBox(QRectF(18, 44, 114, 26), 6), teal.darker(110));
     for (const qreal x : {30.0, 76.0}) {
-        Shape(p, RoundBox(QRectF(x, 38, 46, 14), 6), teal.lighter(110));
+        Shape(p, RoundedBox(QRectF(x, 38, 46, 14), 6), teal.lighter(110));
     }
     for (const qreal x : {6.0, 122.0}) {
-        Shape(p, RoundBox(QRectF(x, 28, 22, 44), 10), teal);
+        Shape(p, RoundedBox(QRectF(x, 28, 22, 44), 10), teal);
     }
-    Shape(p, RoundBox(QRectF(36, 18, 22, 18), 6), QColor(0xf6, 0xc3, 0x3b));
+    Shape(p, RoundedBox(QRectF(36, 18, 22, 18), 6), QColor(0xf6, 0xc3, 0x3b));
 }
 
 void Bathtub(QPainter& p) {
     const QColor foam(0xdc, 0xef, 0xfc);
     for (const qreal x : {32.0, 118.0}) {
-        Flat(p, Outline({{x - 6, 66}, {x + 6, 66}, {x + 4, 77}, {x - 8, 77}}),
+        Flat(p, Polygon({{x - 6, 66}, {x + 6, 66}, {x + 4, 77}, {x - 8, 77}}),
              QColor(0xe9, 0xc4, 0x6a));
     }
     QPainterPath tap(QPointF(118, 34));
     tap.lineTo(118, 16);
     tap.quadTo(118, 10, 112, 10);
     tap.lineTo(104, 10);
-    Stroke(p, tap, 4, kSteel);
+    Stroke(p, tap, 4, paint::Steel);
     p.setPen(QPen(kBlackPlastic, 1.5));
     p.setBrush(foam);
     for (const auto& c : {QPointF(38, 30), QPointF(50, 24), QPointF(64, 28), QPointF(78, 22),
@@ -105,13 +105,13 @@ void Bathtub(QPainter& p) {
     tub.lineTo(46, 68);
     tub.cubicTo(30, 68, 16, 58, 14, 34);
     Shape(p, tub, Qt::white);
-    Rounded(p, RoundBox(QRectF(10, 31, 130, 7), 3.5), QColor(0xf4, 0xf4, 0xf8), false);
+    Rounded(p, RoundedBox(QRectF(10, 31, 130, 7), 3.5), QColor(0xf4, 0xf4, 0xf8), false);
 }
 
 void Broom(QPainter& p) {
     const QColor straw(0xe9, 0xc4, 0x6a);
     Turned(p, {84, 34}, -28, [&] {
-        Rounded(p, RoundBox(QRectF(-8, -4, 70, 8), 4), kFurnitureWood, false);
+        Rounded(p, RoundedBox(QRectF(-8, -4, 70, 8), 4), kFurnitureWood, false);
         QPainterPath bristles(QPointF(-6, -7));
         bristles.lineTo(-6, 7);
         bristles.lineTo(-50, 18);
@@ -121,7 +121,7 @@ void Broom(QPainter& p) {
         for (int k = -4; k <= 4; ++k) {
             DetailLine(p, {-12, k * 1.4}, {-50, k * 3.8}, 1.1, straw.darker(140));
         }
-        Flat(p, RoundBox(QRectF(-16, -9, 8, 18), 2), QColor(0xe6, 0x39, 0x46));
+        Flat(p, RoundedBox(QRectF(-16, -9, 8, 18), 2), QColor(0xe6, 0x39, 0x46));
     });
 }
 
@@ -158,7 +158,7 @@ void Toothbrush(QPainter& p) {
     stick.cubicTo(70, 60, 40, 70, 12, 68);
     stick.quadTo(4, 64, 10, 58);
     Rounded(p, stick, handle, false);
-    Flat(p, RoundBox(QRectF(30, 59, 30, 4), 2), Qt::white);
+    Flat(p, RoundedBox(QRectF(30, 59, 30, 4), 2), Qt::white);
     p.setPen(QPen(kBlackPlastic, 1.5));
     for (int k = 0; k < 7; ++k) {
         const QRectF tuft(100 + 5.5 * k, 32, 4.5, 18);
@@ -174,15 +174,15 @@ void Toothbrush(QPainter& p) {
 
 void Television(QPainter& p) {
     for (const qreal side : {-1.0, 1.0}) {
-        DetailLine(p, {75, 14}, {75 + side * 22, 2}, 2.2);
+        InkLine(p, {75, 14}, {75 + side * 22, 2}, 2.2);
         Blob(p, {75 + side * 22, 2.5}, 2.5, 2.5, kBlackPlastic);
     }
     Blob(p, {75, 14}, 6, 4, kBlackPlastic);
     for (const qreal x : {42.0, 108.0}) {
-        DetailLine(p, {x, 70}, {x + (x < 75 ? -4 : 4), 78}, 3.5);
+        InkLine(p, {x, 70}, {x + (x < 75 ? -4 : 4), 78}, 3.5);
     }
-    Shape(p, RoundBox(QRectF(26, 14, 98, 58), 8), kFurnitureWood);
-    const QPainterPath screen = RoundBox(QRectF(32, 20, 70, 46), 8);
+    Shape(p, RoundedBox(QRectF(26, 14, 98, 58), 8), kFurnitureWood);
+    const QPainterPath screen = RoundedBox(QRectF(32, 20, 70, 46), 8);
     Flat(p, screen, QColor(0x8e, 0xd0, 0xf5));
     Inside(p, screen, [&] {
         p.setPen(Qt::NoPen);
@@ -218,7 +218,7 @@ void Candle(QPainter& p) {
     drip.quadTo(66, 42, 64, 32);
     drip.closeSubpath();
     Flat(p, drip, QColor(0xe6, 0x39, 0x46).lighter(118));
-    DetailLine(p, {75, 24}, {75, 19}, 1.8);
+    InkLine(p, {75, 24}, {75, 19}, 1.8);
     QPainterPath flame(QPointF(75, 2));
     flame.cubicTo(82, 10, 84, 20, 75, 21);
     flame.cubicTo(66, 20, 68, 10, 75, 2);

@@ -1,5 +1,5 @@
 #include "ObjectKit.h"
-#include "ObjectPictures.h"
+#include "PictureSets.h"
 
 #include <utility>
 
@@ -20,7 +20,7 @@ void Steam(QPainter& p, QPointF base) {
 void Kettle(QPainter& p) {
     const QColor red(0xe0, 0x45, 0x3a);
     Steam(p, {20, 30});
-    const QPainterPath spout = Outline({{48, 44}, {23, 32}, {18, 36}, {44, 62}});
+    const QPainterPath spout = Polygon({{48, 44}, {23, 32}, {18, 36}, {44, 62}});
     Shape(p, spout, red.darker(108));
     QPainterPath handle(QPointF(54, 30));
     handle.cubicTo(54, 2, 96, 2, 96, 30);
@@ -34,7 +34,7 @@ void Kettle(QPainter& p) {
     Shine(p, {58, 46}, 4, 12);
     Flat(p, Ellipse({75, 26}, 16, 4), red.darker(115));
     Blob(p, {75, 20}, 5, 4, kBlackPlastic);
-    Rounded(p, RoundBox(QRectF(35, 70, 80, 7), 3), kBlackPlastic, false);
+    Rounded(p, RoundedBox(QRectF(35, 70, 80, 7), 3), kBlackPlastic, false);
 }
 
 void Teapot(QPainter& p) {
@@ -48,8 +48,7 @@ void Teapot(QPainter& p) {
     handle.cubicTo(126, 26, 130, 58, 102, 62);
     Stroke(p, handle, 6, blue.darker(110));
     const QPainterPath body = Ellipse({75, 50}, 32, 26);
-    Shape(p, body, blue);
-    Inside(p, body, [&] {
+    Marked(p, body, blue, [&] {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0xff, 0xfb, 0xef));
         for (const QPointF c : {QPointF(62, 44), QPointF(86, 44), QPointF(74, 60), QPointF(52, 62),
@@ -74,44 +73,44 @@ void Teapot(QPainter& p) {
 void Toaster(QPainter& p) {
     const QColor toast(0xe8, 0xb0, 0x5c);
     for (const qreal x : {44.0, 78.0}) {
-        QPainterPath slice = RoundBox(QRectF(x, 6, 28, 34), 8);
+        QPainterPath slice = RoundedBox(QRectF(x, 6, 28, 34), 8);
         Flat(p, slice, toast.darker(130));
-        Flat(p, RoundBox(QRectF(x + 3, 9, 22, 31), 6), toast);
+        Flat(p, RoundedBox(QRectF(x + 3, 9, 22, 31), 6), toast);
     }
-    const QPainterPath body = RoundBox(QRectF(28, 26, 94, 48), 12);
-    Metal(p, body, kSteel);
+    const QPainterPath body = RoundedBox(QRectF(28, 26, 94, 48), 12);
+    Metal(p, body, paint::Steel);
     for (const qreal x : {44.0, 78.0}) {
-        Flat(p, RoundBox(QRectF(x - 2, 26, 32, 5), 2.5), kBlackPlastic);
+        Flat(p, RoundedBox(QRectF(x - 2, 26, 32, 5), 2.5), kBlackPlastic);
     }
-    Flat(p, RoundBox(QRectF(112, 40, 16, 6), 2), kBlackPlastic);
+    Flat(p, RoundedBox(QRectF(112, 40, 16, 6), 2), kBlackPlastic);
     Blob(p, {50, 58}, 4, 4, QColor(0xe6, 0x39, 0x46));
-    Rounded(p, RoundBox(QRectF(34, 72, 16, 5), 2), kBlackPlastic, false);
-    Rounded(p, RoundBox(QRectF(100, 72, 16, 5), 2), kBlackPlastic, false);
+    Rounded(p, RoundedBox(QRectF(34, 72, 16, 5), 2), kBlackPlastic, false);
+    Rounded(p, RoundedBox(QRectF(100, 72, 16, 5), 2), kBlackPlastic, false);
 }
 
 void Fridge(QPainter& p) {
     FloorShadow(p, {75, 77}, 44, 3);
     const QColor white(0xee, 0xf4, 0xfa);
-    Rounded(p, RoundBox(QRectF(44, 2, 62, 74), 6), white);
-    DetailLine(p, {44, 26}, {106, 26}, 2);
+    Rounded(p, RoundedBox(QRectF(44, 2, 62, 74), 6), white);
+    InkLine(p, {44, 26}, {106, 26}, 2);
     for (const auto& [top, bottom] : {std::pair{9.0, 21.0}, std::pair{32.0, 58.0}}) {
-        Rounded(p, RoundBox(QRectF(50, top, 5, bottom - top), 2.5), kSteel);
+        Rounded(p, RoundedBox(QRectF(50, top, 5, bottom - top), 2.5), paint::Steel);
     }
     Blob(p, {90, 12}, 5, 5, QColor(0xe6, 0x39, 0x46));
     Blob(p, {74, 38}, 5, 5, QColor(0xf6, 0xc3, 0x3b));
     Blob(p, {96, 62}, 5, 5, QColor(0x6a, 0xb0, 0x4c));
-    Flat(p, RoundBox(QRectF(68, 44, 26, 20), 1), Qt::white);
+    Flat(p, RoundedBox(QRectF(68, 44, 26, 20), 1), Qt::white);
     DetailLine(p, {72, 60}, {80, 50}, 1.6, QColor(0x45, 0x7b, 0x9d));
     DetailLine(p, {80, 50}, {90, 60}, 1.6, QColor(0x45, 0x7b, 0x9d));
     Blob(p, {86, 49}, 2.5, 2.5, QColor(0xf6, 0xc3, 0x3b));
-    Flat(p, RoundBox(QRectF(48, 74, 8, 4), 1), kBlackPlastic);
-    Flat(p, RoundBox(QRectF(94, 74, 8, 4), 1), kBlackPlastic);
+    Flat(p, RoundedBox(QRectF(48, 74, 8, 4), 1), kBlackPlastic);
+    Flat(p, RoundedBox(QRectF(94, 74, 8, 4), 1), kBlackPlastic);
 }
 
 void Saucepan(QPainter& p) {
     Steam(p, {46, 28});
     Steam(p, {70, 28});
-    Rounded(p, RoundBox(QRectF(86, 32, 56, 9), 4.5), kBlackPlastic, false);
+    Rounded(p, RoundedBox(QRectF(86, 32, 56, 9), 4.5), kBlackPlastic, false);
     QPainterPath pot(QPointF(18, 32));
     pot.lineTo(98, 32);
     pot.lineTo(96, 66);
@@ -119,8 +118,8 @@ void Saucepan(QPainter& p) {
     pot.lineTo(30, 76);
     pot.quadTo(20, 76, 20, 66);
     pot.closeSubpath();
-    Metal(p, pot, kSteel);
-    Flat(p, Ellipse({58, 32}, 41, 7), kSteel.darker(110));
+    Metal(p, pot, paint::Steel);
+    Flat(p, Ellipse({58, 32}, 41, 7), paint::Steel.darker(110));
     Flat(p, Ellipse({58, 33}, 36, 5), QColor(0xf0, 0x8a, 0x3a));
 }
 
@@ -131,11 +130,11 @@ void Spoon(QPainter& p) {
         handle.quadTo(72, 0, 62, 6);
         handle.cubicTo(40, 7, 0, 3, -24, 2);
         handle.closeSubpath();
-        Metal(p, handle, kSteel, false);
+        Metal(p, handle, paint::Steel, false);
         QPainterPath bowl(QPointF(-20, 0));
         bowl.cubicTo(-24, -17, -62, -19, -66, 0);
         bowl.cubicTo(-62, 19, -24, 17, -20, 0);
-        Shape(p, bowl, kSteel);
+        Shape(p, bowl, paint::Steel);
         Shine(p, {-50, -6}, 8, 3.5);
     });
 }
@@ -154,9 +153,9 @@ void Iron(QPainter& p) {
     body.lineTo(128, 66);
     body.closeSubpath();
     Shape(p, body, teal);
-    Metal(p, Outline({{12, 66}, {130, 66}, {130, 73}, {18, 73}}), kSteel, false);
+    Metal(p, Polygon({{12, 66}, {130, 66}, {130, 73}, {18, 73}}), paint::Steel, false);
     Blob(p, {92, 50}, 8, 8, Qt::white);
-    DetailLine(p, {92, 50}, {92, 44}, 2);
+    InkLine(p, {92, 50}, {92, 44}, 2);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x45, 0x7b, 0x9d));
     for (const qreal x : {40.0, 60.0, 80.0, 100.0}) {

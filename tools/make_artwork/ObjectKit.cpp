@@ -25,19 +25,6 @@ void FillOutlined(QPainter& p, const QPainterPath& shape, const QBrush& brush) {
 
 } // namespace
 
-QPainterPath RoundBox(const QRectF& box, qreal radius) {
-    QPainterPath path;
-    path.addRoundedRect(box, radius, radius);
-    return path;
-}
-
-QPainterPath Outline(std::initializer_list<QPointF> points) {
-    QPainterPath path;
-    path.addPolygon(QPolygonF(QList<QPointF>(points)));
-    path.closeSubpath();
-    return path;
-}
-
 QPainterPath Symmetric(std::initializer_list<QPointF> leftHalf, qreal axis) {
     QPolygonF outline(QList<QPointF>{leftHalf});
     for (auto point = std::rbegin(leftHalf); point != std::rend(leftHalf); ++point) {
@@ -47,13 +34,6 @@ QPainterPath Symmetric(std::initializer_list<QPointF> leftHalf, qreal axis) {
     path.addPolygon(outline);
     path.closeSubpath();
     return path;
-}
-
-QPainterPath MirrorAbout(const QPainterPath& path, qreal axis) {
-    QTransform flip;
-    flip.translate(2 * axis, 0);
-    flip.scale(-1, 1);
-    return flip.map(path);
 }
 
 void Rounded(QPainter& p, const QPainterPath& shape, const QColor& fill, bool upright) {

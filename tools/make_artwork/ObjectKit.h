@@ -1,6 +1,7 @@
 #pragma once
 // Shapes shared by the pictures of made things (clothes, tools, instruments, home and school
-// objects): boxes, outlines, cylinder shading, stripes and turned drawing.
+// objects): symmetric outlines, cylinder and metal shading, merged silhouettes, stripes, and
+// drawing clipped to a shape or mirrored for the second of a pair.
 #include "PictureKit.h"
 
 #include <QColor>
@@ -12,21 +13,13 @@
 
 namespace lexiglade::artwork {
 
-// Materials the made things share, so that steel, wood or black plastic look alike in every set.
-inline const QColor kSteel{0xb8, 0xc2, 0xcc};
-inline const QColor kWood{0xc8, 0x8a, 0x4a};
+// Materials the made things share beside the kit's paints, alike in every set.
 inline const QColor kBlackPlastic{0x3a, 0x3a, 0x44}; // handles, grips, black keys
 inline const QColor kIvory{0xfb, 0xf7, 0xec};
 
-QPainterPath RoundBox(const QRectF& box, qreal radius);
-// A closed outline through `points`.
-QPainterPath Outline(std::initializer_list<QPointF> points);
 // A closed outline symmetric about x = `axis`: `leftHalf` runs from the top on the axis down
 // the left side, and the right side is its mirror image.
 QPainterPath Symmetric(std::initializer_list<QPointF> leftHalf, qreal axis);
-// `path` mirrored about the vertical line x = `axis`.
-QPainterPath MirrorAbout(const QPainterPath& path, qreal axis);
-
 // Fills `shape` lit like a cylinder: a light band a third across, darker at both sides. The band
 // runs down the shape when `upright`, across it otherwise.
 void Rounded(QPainter& p, const QPainterPath& shape, const QColor& fill, bool upright = true);
@@ -37,8 +30,7 @@ void Metal(QPainter& p, const QPainterPath& shape, const QColor& fill, bool upri
 void Merged(QPainter& p, const QPainterPath& parts, const QColor& fill);
 // A dark unfilled line for seams, creases and edges.
 void Detail(QPainter& p, const QPainterPath& line, qreal width = 1.5, const QColor& ink = kOutline);
-void DetailLine(QPainter& p, QPointF from, QPointF to, qreal width = 1.5,
-                const QColor& ink = kOutline);
+void DetailLine(QPainter& p, QPointF from, QPointF to, qreal width, const QColor& ink);
 // Bands of `ink` across `shape` every `step`, `width` wide, then the outline again on top.
 void Stripes(QPainter& p, const QPainterPath& shape, qreal step, qreal width, const QColor& ink,
              bool vertical = false);

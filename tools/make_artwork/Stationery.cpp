@@ -1,6 +1,6 @@
 #include "Kit.h"
 #include "ObjectKit.h"
-#include "ObjectPictures.h"
+#include "PictureSets.h"
 
 #include <array>
 
@@ -14,13 +14,14 @@ const QColor kPink{0xf4, 0x9a, 0xb0};
 
 // A pencil lying along x from its point at x = 0 to its eraser at x = `length`.
 void PencilAlong(QPainter& p, qreal length, qreal half, const QColor& paint) {
-    Flat(p, Outline({{0, 0}, {22, -half}, {22, half}}), kWoodLight);
-    Flat(p, Outline({{0, 0}, {8, -half * 0.36}, {8, half * 0.36}}), kGraphite);
-    Rounded(p, RoundBox(QRectF(22, -half, length - 40, 2 * half), 1), paint, false);
+    Flat(p, Polygon({{0, 0}, {22, -half}, {22, half}}), kWoodLight);
+    Flat(p, Polygon({{0, 0}, {8, -half * 0.36}, {8, half * 0.36}}), kGraphite);
+    Rounded(p, RoundedBox(QRectF(22, -half, length - 40, 2 * half), 1), paint, false);
     DetailLine(p, {24, -half / 3}, {length - 20, -half / 3}, 1.2, paint.darker(130));
     DetailLine(p, {24, half / 3}, {length - 20, half / 3}, 1.2, paint.darker(130));
-    Metal(p, RoundBox(QRectF(length - 20, -half - 0.5, 10, 2 * half + 1), 1), kSteel, false);
-    Rounded(p, RoundBox(QRectF(length - 11, -half, 11, 2 * half), 4), kPink, false);
+    Metal(p, RoundedBox(QRectF(length - 20, -half - 0.5, 10, 2 * half + 1), 1), paint::Steel,
+          false);
+    Rounded(p, RoundedBox(QRectF(length - 11, -half, 11, 2 * half), 4), kPink, false);
 }
 
 void Pencil(QPainter& p) {
@@ -29,10 +30,10 @@ void Pencil(QPainter& p) {
 
 void Ruler(QPainter& p) {
     Turned(p, {75, 40}, -10, [&] {
-        Rounded(p, RoundBox(QRectF(-68, -15, 136, 30), 3), QColor(0xf6, 0xd0, 0x4d), false);
+        Rounded(p, RoundedBox(QRectF(-68, -15, 136, 30), 3), QColor(0xf6, 0xd0, 0x4d), false);
         for (int k = 0; k <= 26; ++k) {
             const qreal x = -62 + 4.8 * k;
-            DetailLine(p, {x, -15}, {x, k % 2 == 0 ? -5.0 : -10.0}, 1.2);
+            InkLine(p, {x, -15}, {x, k % 2 == 0 ? -5.0 : -10.0}, 1.2);
         }
         p.setFont(BoldFont(8));
         p.setPen(kGraphite);
@@ -47,9 +48,9 @@ void Ruler(QPainter& p) {
 void ScissorHalf(QPainter& p, qreal side, const QColor& plastic) {
     const QPointF pivot(72, 40);
     const QPainterPath blade =
-        Outline({pivot + QPointF(-4, side * 5), pivot + QPointF(0, -side * 6),
+        Polygon({pivot + QPointF(-4, side * 5), pivot + QPointF(0, -side * 6),
                  QPointF(142, 40 - side * 20), pivot + QPointF(10, side * 4)});
-    Metal(p, blade, kSteel, false);
+    Metal(p, blade, paint::Steel, false);
     QPainterPath loop = Ellipse({32, 40 + side * 20}, 20, 14);
     loop.addEllipse(QPointF(32, 40 + side * 20), 12, 7);
     QPainterPath arm(QPointF(48, 40 + side * 13));
@@ -61,7 +62,7 @@ void ScissorHalf(QPainter& p, qreal side, const QColor& plastic) {
 void Scissors(QPainter& p) {
     ScissorHalf(p, -1, QColor(0xe6, 0x39, 0x46));
     ScissorHalf(p, 1, QColor(0xe6, 0x39, 0x46));
-    Blob(p, {72, 40}, 3.5, 3.5, kSteel);
+    Blob(p, {72, 40}, 3.5, 3.5, paint::Steel);
 }
 
 void Eraser(QPainter& p) {
@@ -73,7 +74,7 @@ void Eraser(QPainter& p) {
         p.drawEllipse(c, 2.5, 1.8);
     }
     const auto face = [&](std::array<QPointF, 4> c, const QColor& fill) {
-        Flat(p, Outline({c[0], c[1], c[2], c[3]}), fill);
+        Flat(p, Polygon({c[0], c[1], c[2], c[3]}), fill);
     };
     face({QPointF(34, 30), QPointF(80, 30), QPointF(80, 62), QPointF(34, 62)}, kPink);
     face({QPointF(80, 30), QPointF(114, 30), QPointF(114, 62), QPointF(80, 62)}, blue);
@@ -91,9 +92,9 @@ void Crayons(QPainter& p) {
         const qreal x = 39 + 18 * k;
         const qreal top = k % 2 == 0 ? 4 : 10;
         const QColor c = colours[k];
-        Rounded(p, Outline({{x - 6, top + 14}, {x - 2, top}, {x + 2, top}, {x + 6, top + 14}}), c);
-        Rounded(p, RoundBox(QRectF(x - 8, top + 13, 16, 62 - top), 2), c);
-        Flat(p, RoundBox(QRectF(x - 8, top + 26, 16, 30), 1), c.lighter(140));
+        Rounded(p, Polygon({{x - 6, top + 14}, {x - 2, top}, {x + 2, top}, {x + 6, top + 14}}), c);
+        Rounded(p, RoundedBox(QRectF(x - 8, top + 13, 16, 62 - top), 2), c);
+        Flat(p, RoundedBox(QRectF(x - 8, top + 26, 16, 30), 1), c.lighter(140));
         DetailLine(p, {x - 8, top + 31}, {x + 8, top + 31}, 1.2, c.darker(130));
         DetailLine(p, {x - 8, top + 51}, {x + 8, top + 51}, 1.2, c.darker(130));
     }
@@ -107,9 +108,9 @@ void Sharpener(QPainter& p) {
         curl.cubicTo(c + QPointF(10, 4), c + QPointF(6, -6), c + QPointF(-2, -6));
         Stroke(p, curl, 3, shaving);
     }
-    Shape(p, RoundBox(QRectF(78, 14, 54, 48), 8), QColor(0x8e, 0x5e, 0xc8));
+    Shape(p, RoundedBox(QRectF(78, 14, 54, 48), 8), QColor(0x8e, 0x5e, 0xc8));
     Blob(p, {100, 38}, 14, 14, kGraphite);
-    Blob(p, {122, 24}, 3, 3, kSteel);
+    Blob(p, {122, 24}, 3, 3, paint::Steel);
     Turned(p, {100, 38}, 180, [&] { PencilAlong(p, 94, 8, QColor(0x4f, 0xa8, 0x4a)); });
 }
 
@@ -118,23 +119,23 @@ void Paintbox(QPainter& p) {
                                        QColor(0xf6, 0xd0, 0x3b), QColor(0x4f, 0xa8, 0x4a),
                                        QColor(0x45, 0x7b, 0xd9), QColor(0x8e, 0x5e, 0xa2),
                                        QColor(0x8a, 0x5a, 0x2b), QColor(0xf4, 0x9a, 0xb0)};
-    Shape(p, RoundBox(QRectF(14, 6, 122, 52), 6), QColor(0x3a, 0x3a, 0x44));
+    Shape(p, RoundedBox(QRectF(14, 6, 122, 52), 6), QColor(0x3a, 0x3a, 0x44));
     for (int k = 0; k < 8; ++k) {
         const QRectF pan(22 + 27.5 * (k % 4), 12 + 22 * (k / 4), 22, 17);
-        Flat(p, RoundBox(pan, 4), Qt::white);
+        Flat(p, RoundedBox(pan, 4), Qt::white);
         Blob(p, pan.center(), 8.5, 6, paints[k]);
     }
     Turned(p, {92, 68}, -6, [&] {
-        Rounded(p, RoundBox(QRectF(-40, -3, 58, 6), 3), QColor(0xc8, 0x8a, 0x4a), false);
-        Metal(p, RoundBox(QRectF(-50, -3.5, 12, 7), 1), kSteel, false);
-        Rounded(p, Outline({{-50, -4}, {-50, 4}, {-62, 0}}), paints[4]);
+        Rounded(p, RoundedBox(QRectF(-40, -3, 58, 6), 3), QColor(0xc8, 0x8a, 0x4a), false);
+        Metal(p, RoundedBox(QRectF(-50, -3.5, 12, 7), 1), paint::Steel, false);
+        Rounded(p, Polygon({{-50, -4}, {-50, 4}, {-62, 0}}), paints[4]);
     });
 }
 
 void Stapler(QPainter& p) {
     const QColor red(0xe6, 0x39, 0x46);
-    Rounded(p, RoundBox(QRectF(14, 58, 124, 12), 6), kGraphite, false);
-    Metal(p, RoundBox(QRectF(22, 54, 40, 6), 2), kSteel, false);
+    Rounded(p, RoundedBox(QRectF(14, 58, 124, 12), 6), kGraphite, false);
+    Metal(p, RoundedBox(QRectF(22, 54, 40, 6), 2), paint::Steel, false);
     QPainterPath arm(QPointF(30, 30));
     arm.lineTo(126, 40);
     arm.quadTo(140, 42, 138, 54);
@@ -144,7 +145,7 @@ void Stapler(QPainter& p) {
     arm.quadTo(24, 30, 30, 30);
     Shape(p, arm, red);
     Shine(p, {70, 36}, 20, 2);
-    Blob(p, {128, 56}, 5, 5, kSteel);
+    Blob(p, {128, 56}, 5, 5, paint::Steel);
 }
 
 void Paperclip(QPainter& p) {

@@ -1,5 +1,5 @@
 #include "ObjectKit.h"
-#include "ObjectPictures.h"
+#include "PictureSets.h"
 
 #include <cmath>
 #include <numbers>
@@ -53,7 +53,7 @@ void Drum(QPainter& p) {
         }
         Detail(p, cords, 2, kIvory);
     });
-    Rounded(p, RoundBox(QRectF(30, 60, 90, 7), 3.5), kBrass, false);
+    Rounded(p, RoundedBox(QRectF(30, 60, 90, 7), 3.5), kBrass, false);
     Flat(p, Ellipse({75, 30}, 43, 12), kBrass);
     Flat(p, Ellipse({75, 30}, 38, 9), kIvory);
     for (const auto& [from, to] : {std::pair{QPointF(22, 4), QPointF(84, 26)},
@@ -66,7 +66,7 @@ void Drum(QPainter& p) {
 }
 
 void Trumpet(QPainter& p) {
-    QPainterPath loop = RoundBox(QRectF(38, 38, 66, 22), 11);
+    QPainterPath loop = RoundedBox(QRectF(38, 38, 66, 22), 11);
     Detail(p, loop, 9, kBlackPlastic);
     Detail(p, loop, 5, kBrass);
     Tube(p, {16, 38}, {40, 38}, {80, 38}, {104, 36}, 3.5, 4.5, kBrass);
@@ -74,16 +74,16 @@ void Trumpet(QPainter& p) {
     Metal(p, Ellipse({134, 34}, 8, 22), kBrass.darker(108), false);
     Flat(p, Ellipse({135, 34}, 4, 16), kBrass.darker(140));
     for (const qreal x : {56.0, 68.0, 80.0}) {
-        Metal(p, RoundBox(QRectF(x - 4.5, 22, 9, 30), 2), kBrass);
-        Metal(p, RoundBox(QRectF(x - 5.5, 14, 11, 8), 3), kSilver, false);
+        Metal(p, RoundedBox(QRectF(x - 4.5, 22, 9, 30), 2), kBrass);
+        Metal(p, RoundedBox(QRectF(x - 5.5, 14, 11, 8), 3), kSilver, false);
     }
-    Metal(p, Outline({{6, 32}, {16, 35}, {16, 41}, {6, 44}}), kSilver);
+    Metal(p, Polygon({{6, 32}, {16, 35}, {16, 41}, {6, 44}}), kSilver);
 }
 
 void Flute(QPainter& p) {
     Turned(p, {75, 40}, -14, [&] {
-        Metal(p, RoundBox(QRectF(-68, -5, 136, 10), 4), kSilver, false);
-        Flat(p, RoundBox(QRectF(-52, -8, 12, 6), 3), kSilver.darker(110));
+        Metal(p, RoundedBox(QRectF(-68, -5, 136, 10), 4), kSilver, false);
+        Flat(p, RoundedBox(QRectF(-52, -8, 12, 6), 3), kSilver.darker(110));
         Blob(p, {-46, -5}, 2.5, 1.6, kBlackPlastic);
         DetailLine(p, {-24, -7}, {60, -7}, 1.4, kSilver.darker(140));
         for (int k = 0; k < 9; ++k) {
@@ -91,7 +91,7 @@ void Flute(QPainter& p) {
             DetailLine(p, {x, -7}, {x, -3}, 1.2, kSilver.darker(140));
             Metal(p, Ellipse({x, -1}, 3.3, 3.3), kSilver.lighter(110));
         }
-        DetailLine(p, {-30, -5}, {-30, 5}, 1.4);
+        InkLine(p, {-30, -5}, {-30, 5}, 1.4);
     });
 }
 
@@ -111,9 +111,9 @@ void Recorder(QPainter& p) {
         beak.lineTo(-36, 8);
         beak.closeSubpath();
         Rounded(p, beak, kIvory, false);
-        Flat(p, RoundBox(QRectF(-46, -8, 8, 5), 1), kBlackPlastic);
+        Flat(p, RoundedBox(QRectF(-46, -8, 8, 5), 1), kBlackPlastic);
         for (const qreal x : {-39.0, 20.0}) {
-            Rounded(p, RoundBox(QRectF(x, -9, 6, 18), 2), QColor(0x8a, 0x5a, 0x2b), false);
+            Rounded(p, RoundedBox(QRectF(x, -9, 6, 18), 2), QColor(0x8a, 0x5a, 0x2b), false);
         }
         for (int k = 0; k < 7; ++k) {
             Blob(p, {-28.0 + 7 * k, 0}, 2.4, 2.4, kBlackPlastic);
@@ -148,7 +148,7 @@ void Tambourine(QPainter& p) {
         const qreal a = std::numbers::pi * (k / 3.0 + 1.0 / 6);
         const QPointF c = QPointF(75, 40) + QPointF(std::cos(a), std::sin(a)) * 31.5;
         Turned(p, c, a * 180 / std::numbers::pi + 90, [&] {
-            Flat(p, RoundBox(QRectF(-8, -3.5, 16, 7), 2), kBlackPlastic);
+            Flat(p, RoundedBox(QRectF(-8, -3.5, 16, 7), 2), kBlackPlastic);
             Metal(p, Ellipse({-3, 0}, 5, 5), kSilver);
             Metal(p, Ellipse({3, 0}, 5, 5), kSilver);
         });
@@ -164,7 +164,7 @@ void Saxophone(QPainter& p) {
     for (int k = 0; k < 5; ++k) {
         Metal(p, Ellipse({70.0 - k * 0.3, 24.0 + 7 * k}, 3.2, 3.2), kSilver.lighter(110));
     }
-    Flat(p, RoundBox(QRectF(38, 1, 11, 6), 2.5), kBlackPlastic);
+    Flat(p, RoundedBox(QRectF(38, 1, 11, 6), 2.5), kBlackPlastic);
 }
 
 // A brass tube of even width along `line`.
@@ -191,16 +191,15 @@ void Trombone(QPainter& p) {
     Tube(p, {40, 22}, {34, 22}, {28, 22}, {24, 22}, 3.5, 9, kBrass);
     Metal(p, Ellipse({20, 22}, 6, 17), kBrass.darker(108), false);
     Flat(p, Ellipse({19, 22}, 3, 12), kBrass.darker(145));
-    Rounded(p, RoundBox(QRectF(84, 44, 5, 20), 2), kBrass.darker(110));
-    Metal(p, Outline({{106, 57}, {120, 54}, {120, 66}, {106, 63}}), kSilver, false);
+    Rounded(p, RoundedBox(QRectF(84, 44, 5, 20), 2), kBrass.darker(110));
+    Metal(p, Polygon({{106, 57}, {120, 54}, {120, 66}, {106, 63}}), kSilver, false);
 }
 
 void Maraca(QPainter& p, QPointF grip, qreal degrees, const QColor& shell, const QColor& band) {
     Turned(p, grip, degrees, [&] {
-        Rounded(p, RoundBox(QRectF(-4, -40, 8, 40), 3), kPaleWood);
+        Rounded(p, RoundedBox(QRectF(-4, -40, 8, 40), 3), kPaleWood);
         const QPainterPath head = Ellipse({0, -50}, 17, 22);
-        Shape(p, head, shell);
-        Inside(p, head, [&] {
+        Marked(p, head, shell, [&] {
             QPainterPath zigzag(QPointF(-20, -50));
             for (int k = 0; k < 8; ++k) {
                 zigzag.lineTo(-15 + 5 * k, k % 2 == 0 ? -55 : -45);
