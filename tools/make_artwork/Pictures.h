@@ -16,6 +16,11 @@ std::vector<HintPicture> AnimalPictures();
 std::vector<HintPicture> TransportPictures();
 std::vector<HintPicture> ToyPictures();
 std::vector<HintPicture> SportsPictures();
+std::vector<HintPicture> ClothesPictures();
+std::vector<HintPicture> HouseholdPictures();
+std::vector<HintPicture> ToolPictures();
+std::vector<HintPicture> ClassroomPictures();
+std::vector<HintPicture> InstrumentPictures();
 // Every hint picture the shipped puzzles name, set after set.
 std::vector<HintPicture> ShippedPictures();
 
