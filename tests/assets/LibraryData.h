@@ -9,9 +9,9 @@
 using Lines = std::vector<std::string>;
 
 // What the shipped library holds at least; raised as puzzles are added.
-inline constexpr std::size_t kMinShippedPuzzles = 70;
+inline constexpr std::size_t kMinShippedPuzzles = 75;
 inline constexpr int kMinShippedFolders = 12;
-inline constexpr int kMinShippedPicturePuzzles = 2;
+inline constexpr int kMinShippedPicturePuzzles = 12;
 
 std::filesystem::path LibraryDir();
 // The lines of a list file; a final line end adds no empty line.
