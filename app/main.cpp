@@ -1,8 +1,8 @@
 // Program entry: the application object, then the four forms that live for the whole run.
 #include "library/DataFolder.h"
 #include "platform/Application.h"
-#include "platform/AudioOutput.h"
 #include "platform/DisplayScale.h"
+#include "platform/audio/AudioOutput.h"
 #include "print/Printdlg.h"
 #include "ui/Catalogue.h"
 #include "ui/Drawkit.h"
