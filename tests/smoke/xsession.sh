@@ -54,13 +54,16 @@ wait_for() {
     done
 }
 
-# Xvfb picks a free display itself and writes its number to the file.
-Xvfb -displayfd 3 -screen 0 "$screen_size" -nolisten tcp 3>"$session/display" \
+# Xvfb picks a free display itself and writes its number to the file. It never resets: a reset,
+# when the last client leaves, would refuse the clients that come meanwhile.
+Xvfb -displayfd 3 -screen 0 "$screen_size" -nolisten tcp -noreset 3>"$session/display" \
     >"$session/xvfb.log" 2>&1 &
 pids+=($!)
 wait_for Xvfb $! "$session/xvfb.log" test -s "$session/display"
 DISPLAY=":$(head -n1 "$session/display")"
 export DISPLAY
+# The display is named before the server answers on it.
+wait_for Xvfb "${pids[0]}" "$session/xvfb.log" xprop -root
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR LEXIGLADE_SCREEN
