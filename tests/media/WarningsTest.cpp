@@ -39,7 +39,9 @@ void PlayEffectTwice(const TempFolder& data) {
 }
 
 TEST(AudioWarnings, EachFailureLeavesOneWarningNamingFileAndReason) {
-    ASSERT_TRUE(ConfiguredSoundFont().empty()) << "the no-soundfont case needs a search only";
+    if (!ConfiguredSoundFont().empty()) {
+        GTEST_SKIP() << "the game finds the soundfont it was configured with";
+    }
     struct Case {
         const char* what;
         std::function<void(const TempFolder&)> fail;
