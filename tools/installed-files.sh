@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Lists, sorted, every file an install puts under its prefix, relative to it: the programs, the
-# shipped data, the menu entry, the AppStream data and the icons.
+# shipped data, the menu entry, the AppStream data, the icons, the manual pages, the changelog and
+# the copyright file.
 #   tools/installed-files.sh BUILD_DIR SOURCE_DIR PROGRAM...
 set -euo pipefail
 build=$1 source=$2
@@ -8,6 +9,10 @@ shift 2
 id=io.github.lexiglade.Lexiglade
 {
     for p in "$@"; do echo "bin/$p"; done
+    echo share/man/man6/lexiglade.6.gz
+    [[ " $* " != *" lexiglade-library "* ]] || echo share/man/man1/lexiglade-library.1.gz
+    echo share/doc/lexiglade/copyright
+    echo share/doc/lexiglade/changelog.gz
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
     echo "share/icons/hicolor/scalable/apps/$id.svg"

@@ -1,4 +1,4 @@
-#include "platform/Printer.h"
+#include "platform/printer/Printer.h"
 
 #include "platform/GdiError.h"
 #include "platform/Texts.h"

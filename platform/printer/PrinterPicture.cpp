@@ -1,6 +1,6 @@
-#include "platform/PrinterPicture.h"
+#include "platform/printer/PrinterPicture.h"
 
-#include "platform/PrinterCanvas.h"
+#include "platform/printer/PrinterCanvas.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // The General MIDI synthesiser that renders the music. It reads its soundfont once, when it is
 // made, and keeps it for as long as it lives. Its backend is FluidSynth; nothing of it shows here.
 // Not thread-safe: the audio output makes every call under its audio lock.
-#include "platform/MidiSequence.h"
+#include "platform/audio/MidiSequence.h"
 
 #include <memory>
 #include <string>
@@ -19,6 +19,8 @@ class MusicSynth {
 
     // "Cannot load sound font %s" when it cannot play; empty when it can.
     const std::string& Error() const { return error_; }
+    // FluidSynth's own words on why the soundfont was refused; empty when it was not.
+    const std::string& Reason() const { return reason_; }
     void Send(const ChannelMessage& message);
     // Every channel back to its first instrument and controller settings; the notes still
     // sounding ring on.
@@ -37,6 +39,7 @@ class MusicSynth {
     struct Backend;
     std::unique_ptr<Backend> backend_;
     std::string error_;
+    std::string reason_;
 };
 
 } // namespace lexiglade

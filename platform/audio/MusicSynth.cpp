@@ -1,9 +1,13 @@
-#include "platform/MusicSynth.h"
+#include "platform/audio/MusicSynth.h"
 
 #include <fluidsynth.h>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <mutex>
+#include <string>
 
 namespace lexiglade {
 
@@ -20,16 +24,40 @@ constexpr int CentrePan = 64;
 
 std::atomic<int> soundFontLoads{0};
 
+// FluidSynth's last error on this thread: the reason a soundfont was refused.
+thread_local std::string lastError;
+
 void Drop(int, const char*, void*) {}
+
+void KeepError(int, const char* message, void*) {
+    lastError = message != nullptr ? message : "";
+}
 
 // FluidSynth writes nothing to the terminal: what went wrong is this class's to say.
 void QuietLogs() {
     static std::once_flag once;
     std::call_once(once, [] {
-        for (const int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
+        for (const int level : {FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
             fluid_set_log_function(level, Drop, nullptr);
         }
+        for (const int level : {FLUID_PANIC, FLUID_ERR}) {
+            fluid_set_log_function(level, KeepError, nullptr);
+        }
     });
+}
+
+// Why FluidSynth refused `path`: what the file itself shows, else FluidSynth's own words.
+std::string RefusalReason(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::strerror(errno);
+    }
+    char header[12] = {};
+    file.read(header, sizeof header);
+    if (std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "sfbk", 4) != 0) {
+        return "not a SoundFont 2 file";
+    }
+    return lastError.empty() ? "FluidSynth refused it" : lastError;
 }
 
 } // namespace
@@ -52,9 +80,11 @@ MusicSynth::MusicSynth(int rate, const std::string& soundFont) : backend_(new Ba
     fluid_settings_setnum(backend_->settings, "synth.gain", Gain);
     backend_->synth = new_fluid_synth(backend_->settings);
     ++soundFontLoads;
+    lastError.clear();
     if (backend_->synth == nullptr ||
         fluid_synth_sfload(backend_->synth, soundFont.c_str(), 1) == FLUID_FAILED) {
         error_ = "Cannot load sound font " + soundFont;
+        reason_ = RefusalReason(soundFont);
     }
 }
 

@@ -3,20 +3,22 @@
 // play the effects, and one music channel that a General MIDI synthesiser renders from the
 // soundfont it starts reading, on a thread of its own, when the output opens. Opened once at
 // start-up, after the application object (its reports are queued to the thread that opens it);
-// without a device the game stays silent and nothing here fails.
+// without a device the game stays silent and nothing here fails. Each of these failures leaves
+// one warning in lexiglade.audio.
 #include <cstdint>
 #include <string>
 
 namespace lexiglade {
 
-inline constexpr const char* GeneralMidiSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-
 class AudioOutput {
   public:
-    // Opens the output unless one is open already; IsOpen tells whether it worked. A soundfont
-    // that cannot be loaded leaves the output open: every track then fails to load with the
-    // synthesiser's error.
-    explicit AudioOutput(const std::string& soundFont = GeneralMidiSoundFont);
+    // Opens the output with the soundfont that FindSoundFont finds; without one the music stays
+    // silent, and the warning names where it looked.
+    AudioOutput();
+    // Opens the output unless one is open already; IsOpen tells whether it worked. Without a
+    // soundfont (empty) no track loads and nothing fails. A soundfont that cannot be loaded leaves
+    // the output open: every track then fails to load with the synthesiser's error.
+    explicit AudioOutput(const std::string& soundFont);
     // Closes the output this object opened: every sequencer is emptied, every sound stops.
     ~AudioOutput();
     AudioOutput(const AudioOutput&) = delete;
@@ -31,9 +33,5 @@ class AudioOutput {
   private:
     bool owner_ = false;
 };
-
-// Plays a wave file on the one effect channel without waiting; it cuts off the effect before
-// it. Does nothing without an output or when the file cannot be played.
-void PlayWaveFile(const std::string& path);
 
 } // namespace lexiglade

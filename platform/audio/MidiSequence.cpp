@@ -1,4 +1,4 @@
-#include "platform/MidiSequence.h"
+#include "platform/audio/MidiSequence.h"
 
 #include "platform/GdiError.h"
 

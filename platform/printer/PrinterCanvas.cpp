@@ -1,4 +1,4 @@
-#include "platform/PrinterCanvas.h"
+#include "platform/printer/PrinterCanvas.h"
 #include "platform/Texts.h"
 
 #include <QFontMetrics>

@@ -1,7 +1,8 @@
-#include "platform/AudioSequencer.h"
+#include "platform/audio/AudioSequencer.h"
 
-#include "platform/AudioInternal.h"
 #include "platform/GdiError.h"
+#include "platform/LogCategories.h"
+#include "platform/audio/AudioInternal.h"
 
 #include <SDL.h>
 
@@ -12,6 +13,18 @@ namespace lexiglade {
 namespace {
 
 constexpr Uint32 WaitStepMs = 5;
+
+// The track, read whole; one that cannot be played is reported once for the output's life.
+MidiSequence ReadTrack(const std::string& path, AudioState& audio) {
+    try {
+        return ReadMidiFile(path, audio.rate);
+    } catch (const PlatformError& error) {
+        if (audio.music.refusedTracks.insert(path).second) {
+            qCWarning(AudioLog, "Music track refused: %s", error.what());
+        }
+        throw;
+    }
+}
 
 } // namespace
 
@@ -64,10 +77,10 @@ MidiSequencer::~MidiSequencer() {
 bool MidiSequencer::Load(const std::string& path) {
     Unload();
     AudioState& audio = Audio();
-    if (!audio.open) {
+    if (!audio.open || audio.music.soundFont.empty()) {
         return false;
     }
-    auto sequence = std::make_shared<const MidiSequence>(ReadMidiFile(path, audio.rate));
+    auto sequence = std::make_shared<const MidiSequence>(ReadTrack(path, audio));
     if (!ReadySynth().Error().empty()) {
         throw PlatformError(ReadySynth().Error());
     }

@@ -1,6 +1,6 @@
 // The music channel on the audio thread: the play's messages go to the synthesiser at their
 // frames, and the synthesiser's sound is mixed into the output.
-#include "platform/AudioInternal.h"
+#include "platform/audio/AudioInternal.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,13 @@
 #pragma once
 // State shared by the audio pieces of the platform layer; not for use outside it.
-#include "platform/MidiSequence.h"
-#include "platform/MusicSynth.h"
+#include "platform/audio/MidiSequence.h"
+#include "platform/audio/MusicSynth.h"
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <future>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -25,6 +26,8 @@ class MidiSequencer;
 // the track's next pass at once, so that the restart the report asks for takes over a pass
 // already under way instead of starting late; anything else cuts it off.
 struct MusicChannel {
+    std::string soundFont;               // empty: no synthesiser, no music
+    std::set<std::string> refusedTracks; // reported once each
     std::mutex lock;
     std::unique_ptr<MusicSynth> synth;                // null until the soundfont is loaded
     std::future<std::unique_ptr<MusicSynth>> loading; // until ReadySynth takes it
@@ -49,7 +52,7 @@ struct AudioState {
     // Lives on the user-interface thread; queued calls go through it.
     std::unique_ptr<QObject> dispatcher;
     std::set<MidiSequencer*> sequencers;
-    Mix_Chunk* effect = nullptr;
+    std::map<std::uint64_t, Mix_Chunk*> effects; // each WaveSound decoded for this output, or null
     MusicChannel music;
 };
 

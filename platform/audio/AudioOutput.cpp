@@ -1,11 +1,14 @@
-#include "platform/AudioOutput.h"
+#include "platform/audio/AudioOutput.h"
 
-#include "platform/AudioInternal.h"
+#include "platform/LogCategories.h"
+#include "platform/audio/AudioInternal.h"
+#include "platform/audio/SoundFontSearch.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <QObject>
+#include <QStringList>
 
 namespace lexiglade {
 
@@ -14,7 +17,6 @@ namespace {
 constexpr int Rate = 44100;
 constexpr int Channels = 2;
 constexpr int BufferFrames = 1024;
-constexpr int EffectChannel = 0;
 
 void CountBytes(void*, Uint8*, int bytes) {
     Audio().bytesMixed += static_cast<std::uint64_t>(bytes);
@@ -28,11 +30,29 @@ void QuitAudio() {
     }
 }
 
+// The soundfont of the music, or empty with a warning that names where none was found.
+std::string SearchedSoundFont() {
+    const SoundFontSearch search = FindSoundFont(ConfiguredSoundFont(), SystemDataFolders());
+    if (search.found.empty()) {
+        QStringList places;
+        for (const std::string& place : search.places) {
+            places << QString::fromStdString(place);
+        }
+        qCWarning(AudioLog, "No soundfont for the music in %s; the game plays without music",
+                  qPrintable(places.join(QStringLiteral(", "))));
+    }
+    return search.found;
+}
+
 // The synthesiser reads its soundfont on a thread of its own, once for as long as the output is
-// open; the game starts meanwhile.
+// open; the game starts meanwhile. Without a soundfont there is no synthesiser.
 void OpenMusic(MusicChannel& music, int rate, const std::string& soundFont) {
     music.left.assign(BufferFrames, 0);
     music.right.assign(BufferFrames, 0);
+    music.soundFont = soundFont;
+    if (soundFont.empty()) {
+        return;
+    }
     music.loading = std::async(std::launch::async, [rate, soundFont] {
         return std::make_unique<MusicSynth>(rate, soundFont);
     });
@@ -46,14 +66,23 @@ void CloseMusic(MusicChannel& music) {
     music.synth.reset();
     music.sequence.reset();
     music.play = 0;
+    music.soundFont.clear();
+    music.refusedTracks.clear();
 }
 
-void FreeEffect(AudioState& audio) {
-    Mix_HaltChannel(EffectChannel);
-    if (audio.effect != nullptr) {
-        Mix_FreeChunk(audio.effect);
-        audio.effect = nullptr;
+void FreeEffects(AudioState& audio) {
+    Mix_HaltChannel(-1);
+    for (const auto& [id, chunk] : audio.effects) {
+        if (chunk != nullptr) {
+            Mix_FreeChunk(chunk);
+        }
     }
+    audio.effects.clear();
+}
+
+void OpenFailed(AudioState& audio, const char* error) {
+    audio.openError = error;
+    qCWarning(AudioLog, "Cannot open the audio output: %s; the game plays without sound", error);
 }
 
 } // namespace
@@ -67,6 +96,9 @@ MusicSynth& ReadySynth() {
     MusicChannel& music = Audio().music;
     if (music.loading.valid()) {
         std::unique_ptr<MusicSynth> synth = music.loading.get();
+        if (!synth->Error().empty()) {
+            qCWarning(AudioLog, "%s: %s", synth->Error().c_str(), synth->Reason().c_str());
+        }
         const std::lock_guard lock(music.lock);
         music.synth = std::move(synth);
     }
@@ -84,6 +116,8 @@ void PostToUi(std::function<void()> call) {
     }
 }
 
+AudioOutput::AudioOutput() : AudioOutput(Audio().open ? std::string() : SearchedSoundFont()) {}
+
 AudioOutput::AudioOutput(const std::string& soundFont) {
     AudioState& audio = Audio();
     if (audio.open) {
@@ -91,14 +125,14 @@ AudioOutput::AudioOutput(const std::string& soundFont) {
     }
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        audio.openError = SDL_GetError();
+        OpenFailed(audio, SDL_GetError());
         QuitAudio();
         return;
     }
     audio.bytesMixed = 0;
     Mix_SetPostMix(CountBytes, nullptr); // before the output runs: every buffer counts
     if (Mix_OpenAudio(Rate, AUDIO_S16SYS, Channels, BufferFrames) != 0) {
-        audio.openError = Mix_GetError();
+        OpenFailed(audio, Mix_GetError());
         Mix_SetPostMix(nullptr, nullptr);
         QuitAudio();
         return;
@@ -122,7 +156,7 @@ AudioOutput::~AudioOutput() {
     DetachSequencers();
     Mix_HookMusic(nullptr, nullptr); // waits for a mix in progress
     CloseMusic(audio.music);
-    FreeEffect(audio);
+    FreeEffects(audio);
     Mix_CloseAudio();
     Mix_SetPostMix(nullptr, nullptr); // the last buffer has been counted
     QuitAudio();
@@ -141,20 +175,6 @@ std::string AudioOutput::OpenError() {
 std::uint64_t AudioOutput::FramesMixed() {
     const AudioState& audio = Audio();
     return audio.bytesMixed.load() / static_cast<std::uint64_t>(audio.frameBytes);
-}
-
-void PlayWaveFile(const std::string& path) {
-    AudioState& audio = Audio();
-    if (!audio.open) {
-        return;
-    }
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-    if (chunk == nullptr) {
-        return;
-    }
-    FreeEffect(audio);
-    audio.effect = chunk;
-    Mix_PlayChannel(EffectChannel, chunk, 0);
 }
 
 } // namespace lexiglade

@@ -2,7 +2,7 @@
 // The printer of the run, over Qt PrintSupport: the system's print queues or a PDF file, at the
 // printer's high resolution. Failures throw PlatformError with the text the general error box
 // shows.
-#include "platform/PrinterCanvas.h"
+#include "platform/printer/PrinterCanvas.h"
 
 #include <QString>
 
