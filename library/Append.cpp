@@ -1,11 +1,14 @@
 #include "library/Append.h"
 
+#include "library/AppendPlan.h"
 #include "library/Errors.h"
 #include "library/FileBatch.h"
 #include "library/Folders.h"
 #include "library/LibraryFiles.h"
 #include "library/LibraryLock.h"
 #include "library/ListAppend.h"
+#include "library/Paths.h"
+#include "library/PuzzleText.h"
 #include "library/TextList.h"
 
 #include <algorithm>
@@ -25,23 +28,51 @@ bool FileExists(const std::string& path) {
     return std::filesystem::exists(path, error);
 }
 
-std::string BankName(std::size_t number) {
-    std::string name = "b";
-    name += std::to_string(number);
-    name += ".asl";
-    return name;
+// Refuses what the library cannot hold or the game could not play.
+void RequireFileable(const std::string& dataDir, const NewPuzzle& puzzle, const TextList& words,
+                     const TextList& hints) {
+    const auto refuse = [&](const std::string& reason) { RaiseNotFileable(puzzle.title, reason); };
+    if (BreaksTree(puzzle.title, false) || HoldsControlCharacter(puzzle.title)) {
+        refuse("its title begins with a space or holds a control character");
+    }
+    if (words.size() != hints.size()) {
+        refuse("it has " + std::to_string(words.size()) + " words and " +
+               std::to_string(hints.size()) + " hints");
+    }
+    for (const auto& [list, what] : {std::pair{&words, "word "}, std::pair{&hints, "hint "}}) {
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            const std::string& text = (*list)[i];
+            if (text.empty() || HoldsControlCharacter(text)) {
+                refuse(what + std::to_string(i + 1) +
+                       (text.empty() ? " is empty" : " holds a control character"));
+            }
+        }
+    }
+    if (hints.empty() || !TakenForPictures(hints.front())) {
+        return;
+    }
+    for (std::size_t i = 0; i < hints.size(); ++i) {
+        if (!FindPicture(dataDir, hints[i])) {
+            refuse("its first hint holds a full stop, so the game takes its hints for pictures, "
+                   "and hint " +
+                   std::to_string(i + 1) + " names no picture of " + PictureFolder(dataDir));
+        }
+    }
 }
 
 // Reads and computes stage by stage; the planned replacements are applied afterwards.
 class AppendPlan {
   public:
     AppendPlan(const std::string& dataDir, const NewPuzzle& puzzle)
-        : dataDir_(dataDir), puzzle_(puzzle) {}
+        : dataDir_(dataDir), puzzle_(puzzle), words_(ParseList(puzzle.words)),
+          hints_(ParseList(puzzle.hints)) {}
 
     void PlanStage(AppendStage stage);
-    const std::vector<FileReplacement>& Files() const { return files_; }
-    const std::vector<AppendStage>& Stages() const { return stages_; }
-    const FiledPuzzle& Filed() const { return filed_; }
+    // The planned change; the plan is spent.
+    PlannedAppend Take() {
+        PromisedPuzzle promised{puzzle_.title, filed_, std::move(words_), std::move(hints_)};
+        return {{std::move(files_), {std::move(promised)}}, std::move(stages_)};
+    }
 
   private:
     std::string Path(const std::string& name) const { return dataDir_ + name; }
@@ -56,6 +87,8 @@ class AppendPlan {
 
     const std::string& dataDir_;
     const NewPuzzle& puzzle_;
+    TextList words_;
+    TextList hints_;
     std::vector<FileReplacement> files_;
     std::vector<AppendStage> stages_;
     FiledPuzzle filed_;
@@ -98,9 +131,8 @@ void AppendPlan::PlanTree() {
 }
 
 void AppendPlan::UseNewPair() {
-    const auto words = static_cast<std::int32_t>(ParseList(puzzle_.words).size());
     filed_.first = 0;
-    filed_.last = words - 1;
+    filed_.last = static_cast<std::int32_t>(words_.size()) - 1;
     Add(AppendStage::Banks, filed_.wordBank, std::nullopt, puzzle_.words);
     Add(AppendStage::Banks, filed_.hintBank, std::nullopt, puzzle_.hints);
 }
@@ -111,12 +143,20 @@ bool AppendPlan::TryExistingPair() {
     if (count > kBankLineLimit) {
         return false;
     }
-    const TextList words = ParseList(puzzle_.words);
     filed_.first = static_cast<std::int32_t>(count);
-    filed_.last = static_cast<std::int32_t>(count + words.size()) - 1;
+    filed_.last = static_cast<std::int32_t>(count + words_.size()) - 1;
     std::string oldHints = ReadFileBytes(Path(filed_.hintBank));
-    AppendedList newWords = AppendLines(bank_, words);
-    AppendedList newHints = AppendLines(oldHints, ParseList(puzzle_.hints));
+    for (const auto& [bank, name] :
+         {std::pair{&bank_, &filed_.wordBank}, std::pair{&oldHints, &filed_.hintBank}}) {
+        if (bank->find('\0') != std::string::npos) {
+            RaiseListHoldsNul(Path(*name)); // its lines after the NUL would be lost
+        }
+    }
+    AppendedList newWords = AppendLines(bank_, words_);
+    AppendedList newHints = AppendLines(oldHints, hints_);
+    if (newHints.oldLines != count) {
+        RaiseBanksOutOfStep(Path(filed_.wordBank), count, Path(filed_.hintBank), newHints.oldLines);
+    }
     Add(AppendStage::Banks, filed_.wordBank, bank_, std::move(newWords.bytes));
     Add(AppendStage::Banks, filed_.hintBank, std::move(oldHints), std::move(newHints.bytes));
     return true;
@@ -124,8 +164,8 @@ bool AppendPlan::TryExistingPair() {
 
 void AppendPlan::PlanBanks() {
     for (std::size_t number = 1;; number += 2) {
-        filed_.wordBank = BankName(number);
-        filed_.hintBank = BankName(number + 1);
+        filed_.wordBank = LibraryFiles::BankName(number);
+        filed_.hintBank = LibraryFiles::BankName(number + 1);
         if (!FileExists(Path(filed_.wordBank))) {
             if (FileExists(Path(filed_.hintBank))) {
                 continue; // its hints belong to puzzles already filed
@@ -142,6 +182,7 @@ void AppendPlan::PlanBanks() {
 void AppendPlan::PlanStage(AppendStage stage) {
     switch (stage) {
     case AppendStage::FolderList:
+        RequireFileable(dataDir_, puzzle_, words_, hints_);
         PlanTree();
         break;
     case AppendStage::Master:
@@ -193,6 +234,19 @@ const char* StageText(AppendStage stage) {
     return kTexts[static_cast<std::size_t>(stage)];
 }
 
+PlannedAppend PlanAppend(const std::string& dataDir, const NewPuzzle& puzzle,
+                         const std::function<void(AppendStage)>& reached) {
+    AppendPlan plan(dataDir, puzzle);
+    for (int s = 0; s < kAppendStageCount; ++s) {
+        const auto stage = static_cast<AppendStage>(s);
+        if (reached) {
+            reached(stage);
+        }
+        plan.PlanStage(stage);
+    }
+    return plan.Take();
+}
+
 FiledPuzzle AppendPuzzle(const std::string& dataDir, const NewPuzzle& puzzle,
                          const StageReport& report) {
     StageAnnouncer announcer(report);
@@ -203,19 +257,16 @@ FiledPuzzle AppendPuzzle(const std::string& dataDir, const NewPuzzle& puzzle,
         announcer.Reach(AppendStage::FolderList);
         throw;
     }
-    AppendPlan plan(dataDir, puzzle);
-    for (int s = 0; s < kAppendStageCount; ++s) {
-        const auto stage = static_cast<AppendStage>(s);
-        try {
-            plan.PlanStage(stage);
-        } catch (...) {
-            announcer.Reach(stage); // the label shows the stage that could not be done
-            throw;
-        }
+    AppendStage reached = AppendStage::FolderList;
+    PlannedAppend plan;
+    try {
+        plan = PlanAppend(dataDir, puzzle, [&](AppendStage stage) { reached = stage; });
+    } catch (...) {
+        announcer.Reach(reached); // the label shows the stage that could not be done
+        throw;
     }
-    ReplaceAllOrNothing(dataDir, plan.Files(),
-                        [&](std::size_t i) { announcer.Reach(plan.Stages()[i]); });
-    return plan.Filed();
+    FileChange(dataDir, plan.change, [&](std::size_t i) { announcer.Reach(plan.stages[i]); });
+    return plan.change.puzzles.front().filed;
 }
 
 FiledPuzzle AppendPuzzleToFolder(const std::string& dataDir, const NewPuzzle& puzzle,
@@ -228,6 +279,10 @@ FiledPuzzle AppendPuzzleToFolder(const std::string& dataDir, const NewPuzzle& pu
         return IsFolderLine(line) && line == folder;
     });
     if (found == tree.end()) {
+        if (BreaksTree(folder, true) || HoldsControlCharacter(folder)) {
+            RaiseNotFileable(puzzle.title, "the name of its new folder is empty, begins with a "
+                                           "space or holds a control character");
+        }
         PlaceInNewFolder(tree, folder, puzzle.title);
     } else {
         PlaceUnderFolder(tree, found - tree.begin(), puzzle.title);

@@ -51,8 +51,11 @@ using StageReport = std::function<void(const std::string& text)>;
 // each stage through `report` before its files, and replaces them all (ReplaceAllOrNothing).
 // The bank pair is the first, from b1/b2 upward, whose word bank is missing (and its hint bank
 // too) or holds at most 1500 lines; a pair with a hint bank but no word bank is passed over.
-// A damaged library is refused before anything is written: a catalogue list holding a NUL byte,
-// or one whose line count differs from that of "a8.asl".
+// A puzzle the library cannot hold or the game could not play (PlanAppend) and a damaged library
+// are refused before anything is written: a catalogue list holding a NUL byte, or one whose line
+// count differs from that of "a8.asl", a bank pair to be filed into that holds a NUL byte or whose
+// banks differ in line count. The new files are read back before they replace the old ones
+// (VerifyLibrary): any difference from what was planned refuses the filing.
 // All or nothing: on any failure (a list that cannot be read, a file that cannot be written) the
 // stages up to the failing one have been announced, every file is as it was, and the error
 // ("Cannot open file %s", "Cannot create file %s", ...) is rethrown.
@@ -62,6 +65,7 @@ FiledPuzzle AppendPuzzle(const std::string& dataDir, const NewPuzzle& puzzle,
 // AppendPuzzle with the tree made under the lock from "a7.asl" as it then is: the puzzle's line
 // goes below the first folder line equal to `folder`, as that folder's first entry, or, when
 // there is none, `folder` and the puzzle's line are added at the end. `puzzle.tree` is ignored.
+// A new folder whose name is empty, begins with a space or holds a control character is refused.
 FiledPuzzle AppendPuzzleToFolder(const std::string& dataDir, const NewPuzzle& puzzle,
                                  const std::string& folder, const StageReport& report);
 

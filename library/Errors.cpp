@@ -68,12 +68,33 @@ void RaiseCannotLockFolder(const std::string& folder, const std::string& reason)
 }
 
 void RaiseJournalDamaged(const std::string& path) {
-    throw LibraryError("The filing journal " + path + " is damaged; the library was left as it is");
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    throw LibraryError("The library has a damaged filing record, " + path +
+                       ", which was not acted on: after looking at it, set it aside with "
+                       "\"lexiglade-library check --discard-journal " +
+                       folder + "\" and file again");
 }
 
 void RaiseJournalUnresolved(const std::string& path, const std::string& changed) {
     throw LibraryError("The interrupted filing recorded in " + path +
                        " can be neither finished nor undone: " + changed + " has changed");
+}
+
+void RaiseBanksOutOfStep(const std::string& wordPath, std::size_t words,
+                         const std::string& hintPath, std::size_t hints) {
+    throw LibraryError("The banks " + wordPath + " and " + hintPath +
+                       " are out of step: " + wordPath + " has " + std::to_string(words) +
+                       " lines where " + hintPath + " has " + std::to_string(hints));
+}
+
+void RaiseNotFileable(const std::string& title, const std::string& reason) {
+    throw LibraryError("The puzzle \"" + Latin1ToUtf8(title) + "\" cannot be filed: " + reason);
+}
+
+void RaiseFilingUnproven(const std::string& reason) {
+    throw LibraryError(reason + " (found when the filing was read back before it was committed; "
+                                "the library was left as it is)");
 }
 
 void RaiseTreeChanged(const std::string& path) {

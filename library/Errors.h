@@ -41,10 +41,20 @@ class LibraryError : public std::runtime_error {
 [[noreturn]] void RaiseLibraryInUse();
 // "Cannot write to the library folder %s: reason", when its lock file cannot be made.
 [[noreturn]] void RaiseCannotLockFolder(const std::string& folder, const std::string& reason);
-// "The filing journal %s is damaged; the library was left as it is".
+// "The library has a damaged filing record, %s, which was not acted on: after looking at it, set
+// it aside with \"lexiglade-library check --discard-journal FOLDER\" and file again".
 [[noreturn]] void RaiseJournalDamaged(const std::string& path);
 // "The interrupted filing recorded in %s can be neither finished nor undone: %s has changed".
 [[noreturn]] void RaiseJournalUnresolved(const std::string& path, const std::string& changed);
+// "The banks %s and %s are out of step: %s has N lines where %s has M".
+[[noreturn]] void RaiseBanksOutOfStep(const std::string& wordPath, std::size_t words,
+                                      const std::string& hintPath, std::size_t hints);
+// "The puzzle \"%s\" cannot be filed: %s", for a puzzle the library cannot hold or the game
+// could not play.
+[[noreturn]] void RaiseNotFileable(const std::string& title, const std::string& reason);
+// "%s (found when the filing was read back before it was committed; the library was left as it
+// is)", refusing a filing whose new files do not hold what it planned.
+[[noreturn]] void RaiseFilingUnproven(const std::string& reason);
 // "The folder list %s was changed by another program; please choose the folder again".
 [[noreturn]] void RaiseTreeChanged(const std::string& path);
 

@@ -8,7 +8,9 @@
 #include "library/Paths.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <dirent.h>
+#include <map>
 #include <string_view>
 #include <sys/stat.h>
 
@@ -43,16 +45,42 @@ std::vector<std::string> NamesStartingWith(const std::string& folder, std::strin
     return names;
 }
 
-// Removes the new files and backups of earlier batches; true when there were any.
-bool RemoveLeftovers(const std::string& folder) {
-    bool any = false;
+// The pictures folder and its originals, where replacements cut short leave temporary files;
+// only folders of their own, never reached through a link.
+std::vector<std::string> PictureFolders(const std::string& folder) {
+    std::vector<std::string> folders;
+    const std::string pictures = PictureFolder(folder);
+    for (const std::string& path : {pictures, pictures + kOriginalsFolder}) {
+        struct stat info {};
+        if (::lstat(path.substr(0, path.size() - 1).c_str(), &info) != 0 ||
+            !S_ISDIR(info.st_mode)) {
+            break;
+        }
+        folders.push_back(path);
+    }
+    return folders;
+}
+
+// What RemoveLeftovers found.
+enum class Leftovers { None, Backups, Unfinished };
+
+// Removes the new files and backups of earlier batches and the temporary files of the pictures.
+Leftovers RemoveLeftovers(const std::string& folder) {
+    Leftovers found = Leftovers::None;
     for (const std::string& name : NamesStartingWith(folder, kLeftoverPrefix)) {
         if (name.starts_with(kStagedPrefix) || name.starts_with(kBackupPrefix)) {
             RemoveFile(folder + name);
-            any = true;
+            found = std::max(found, name.starts_with(kBackupPrefix) ? Leftovers::Backups
+                                                                    : Leftovers::Unfinished);
         }
     }
-    return any;
+    for (const std::string& pictures : PictureFolders(folder)) {
+        for (const std::string& name : NamesStartingWith(pictures, kStagedPrefix)) {
+            RemoveFile(pictures + name);
+            found = Leftovers::Unfinished;
+        }
+    }
+    return found;
 }
 
 // The digest of the plain file under `path`; none when there is none or it cannot be read.
@@ -118,11 +146,12 @@ void Undo(const std::string& folder, const std::vector<JournalEntry>& entries,
     }
 }
 
+// The journal's entries; of a larger file than a journal can be, only enough is read to see it.
 std::vector<JournalEntry> ReadJournal(const std::string& path) {
     std::string text;
     try {
         InputFile file(path, InputFile::Links::Refuse);
-        ReadOpenFileInto(file, text);
+        ReadOpenFileInto(file, text, kJournalSizeLimit + 1);
     } catch (const LibraryError&) {
         RaiseJournalDamaged(path);
     }
@@ -189,8 +218,8 @@ std::vector<JournalEntry> Stage(const std::string& folder,
                 beforeWriting(i);
             }
             const FileReplacement& file = files[i];
-            if (!IsPlainFileName(file.name) || file.name.starts_with(kLeftoverPrefix)) {
-                RaiseCannotCreate(folder + file.name);
+            if (!IsFilingTarget(file.name)) {
+                RaiseCannotCreate(folder + file.name); // its journal could not be settled
             }
             JournalEntry entry{
                 file.name, kStagedPrefix + file.name, std::nullopt, DigestOf(file.bytes), {}};
@@ -244,10 +273,18 @@ void KeepBackups(const std::string& folder, const std::vector<FileReplacement>& 
 } // namespace
 
 void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplacement>& files,
-                         const std::function<void(std::size_t)>& beforeWriting) {
+                         const std::function<void(std::size_t)>& beforeWriting,
+                         const BatchVerifier& verify) {
     const LibraryLock lock(folder);
     const std::vector<JournalEntry> entries = Stage(folder, files, beforeWriting);
     try {
+        if (verify) {
+            std::map<std::string, std::string> staged;
+            for (const JournalEntry& entry : entries) {
+                staged[entry.target] = entry.staged;
+            }
+            verify(LibraryView(folder, std::move(staged)));
+        }
         WriteJournal(folder, entries);
     } catch (...) {
         RemoveStaged(folder, entries);
@@ -287,13 +324,45 @@ Recovery SettleInterruptedFiling(const std::string& folder) {
     if (Exists(folder + kJournalName)) {
         return SettleJournal(folder, false);
     }
-    return RemoveLeftovers(folder) ? Recovery::Cleared : Recovery::Nothing;
+    switch (RemoveLeftovers(folder)) {
+    case Leftovers::None:
+        return Recovery::Nothing;
+    case Leftovers::Backups:
+        return Recovery::Tidied; // the journal goes before the backups
+    case Leftovers::Unfinished:
+        break;
+    }
+    return Recovery::Cleared;
 }
 
 bool HasFilingLeftovers(const std::string& folder) {
     const std::vector<std::string> names = NamesStartingWith(folder, kLeftoverPrefix);
+    const auto pictures = PictureFolders(folder);
     return std::any_of(names.begin(), names.end(),
-                       [](const std::string& name) { return name != kLockFileName; });
+                       [](const std::string& name) { return name != kLockFileName; }) ||
+           std::any_of(pictures.begin(), pictures.end(), [](const std::string& pictureFolder) {
+               return !NamesStartingWith(pictureFolder, kStagedPrefix).empty();
+           });
+}
+
+std::string DiscardJournal(const std::string& folder) {
+    const LibraryLock lock(folder, LibraryLock::Settling::Leave);
+    if (!Exists(folder + kJournalName)) {
+        return {};
+    }
+    std::string aside = folder + "discarded-filing-XXXXXX";
+    if (::mkdtemp(aside.data()) == nullptr) {
+        RaiseCannotCreate(aside);
+    }
+    aside += '/';
+    for (const std::string& name : NamesStartingWith(folder, kLeftoverPrefix)) {
+        if (name == kJournalName || name.starts_with(kStagedPrefix) ||
+            name.starts_with(kBackupPrefix)) {
+            RenameFile(folder + name, aside + name, folder + name);
+        }
+    }
+    SyncFolder(folder);
+    return aside;
 }
 
 Recovery FinishInterruptedFiling(const std::string& folder) {

@@ -2,7 +2,9 @@
 // A set of whole-file replacements in one folder that is applied completely or not at all, even
 // when the process is killed or the machine stops half-way: a journal beside the files records
 // the intent before the first file is replaced.
+#include "library/Journal.h"
 #include "library/LibraryLock.h"
+#include "library/LibraryView.h"
 
 #include <cstddef>
 #include <functional>
@@ -12,34 +14,47 @@
 
 namespace lexiglade {
 
-// The journal, and the prefixes of the new files and backups it names.
+// The journal; the prefixes of the new files and backups it names are those of Journal.h.
 inline constexpr const char* kJournalName = ".lexiglade-journal";
-inline constexpr const char* kStagedPrefix = ".lexiglade-new-";
-inline constexpr const char* kBackupPrefix = ".lexiglade-old-";
 
 struct FileReplacement {
-    std::string name;                    // a plain file name in the folder
+    std::string name;                    // a file that filings replace (IsFilingTarget)
     std::optional<std::string> previous; // the file's bytes now; none when it does not exist
     std::string bytes;
 };
 
+// Checks the library as a batch will leave it, reading its new files where they wait; throws to
+// refuse the batch.
+using BatchVerifier = std::function<void(const LibraryView& staged)>;
+
 // Under the library's lock: writes every new file first (synced, calling beforeWriting(i) before
-// file i), keeps the old files as backups, writes the journal naming every replacement (synced,
-// with its folder), renames the new files over the old ones, then removes the journal and after
-// it the backups. On any failure every file keeps its old content, no new file remains, and the
-// error is rethrown; should even putting back fail, the journal stays for the next start-up.
+// file i), lets `verify` read them, keeps the old files as backups, writes the journal naming
+// every replacement (synced, with its folder), renames the new files over the old ones, then
+// removes the journal and after it the backups. A name that is not a filing target is refused
+// ("Cannot create file %s"). On any failure or refusal every file keeps its old content, no new
+// file remains, and the error is rethrown; should even putting back fail, the journal stays for
+// the next start-up.
 void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplacement>& files,
-                         const std::function<void(std::size_t)>& beforeWriting);
+                         const std::function<void(std::size_t)>& beforeWriting,
+                         const BatchVerifier& verify = {});
 
 // Run at start-up and before every write: finishes a filing that was cut short once its journal
 // was complete (every new file written), otherwise undoes it, so that the library is wholly
-// before or wholly after it; then removes its leftovers. Takes the library's lock only when there
-// is something to settle. A journal that cannot be read or settled is left with every file it
-// names, and its error is raised.
+// before or wholly after it; then removes its leftovers, and the temporary files of replacements
+// cut short in the pictures folder and its originals. Takes the library's lock only when there
+// is something to settle. A journal that cannot be read or settled, or that no filing could have
+// written (ParseJournal), is left with every file it names, and its error is raised.
 Recovery FinishInterruptedFiling(const std::string& folder);
 
-// True when the folder holds a journal, new files or backups of a batch.
+// True when the folder holds a journal, new files or backups of a batch, or the pictures folder or
+// its originals a temporary file.
 bool HasFilingLeftovers(const std::string& folder);
+
+// Under the lock, without settling anything: moves the journal, with the new files and backups of
+// the folder, into a new folder "discarded-filing-XXXXXX" beside them; returns that folder's path,
+// empty when there was no journal. For a journal that cannot be settled, once the player has
+// looked at it. "Cannot create file %s" or "Cannot write file %s: ..." when they cannot be moved.
+std::string DiscardJournal(const std::string& folder);
 
 // FinishInterruptedFiling for a caller that holds the lock.
 Recovery SettleInterruptedFiling(const std::string& folder);

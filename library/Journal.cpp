@@ -1,9 +1,10 @@
 #include "library/Journal.h"
 
-#include "library/Paths.h"
+#include "library/LibraryFiles.h"
 #include "library/TextList.h"
 
 #include <charconv>
+#include <set>
 
 namespace lexiglade {
 
@@ -50,12 +51,12 @@ std::optional<JournalEntry> ParseEntry(std::string_view line) {
     JournalEntry entry{std::string(fields[1]), std::string(fields[2]), std::nullopt, {}, {}};
     if (fields[3] != kNoOldFile) {
         entry.backup = std::string(fields[3]);
-        if (!IsPlainFileName(*entry.backup) ||
+        if (*entry.backup != kBackupPrefix + entry.target ||
             !ParseDigest(fields[6], fields[7], entry.oldDigest)) {
             return std::nullopt;
         }
     }
-    if (!IsPlainFileName(entry.target) || !IsPlainFileName(entry.staged) ||
+    if (!IsFilingTarget(entry.target) || entry.staged != kStagedPrefix + entry.target ||
         !ParseDigest(fields[4], fields[5], entry.newDigest)) {
         return std::nullopt;
     }
@@ -63,6 +64,10 @@ std::optional<JournalEntry> ParseEntry(std::string_view line) {
 }
 
 } // namespace
+
+bool IsFilingTarget(std::string_view name) {
+    return LibraryFiles::IsListName(name) || LibraryFiles::BankNumber(name) != 0;
+}
 
 FileDigest DigestOf(std::string_view bytes) {
     std::uint64_t hash = 0xcbf29ce484222325u;
@@ -88,7 +93,7 @@ std::string FormatJournal(const std::vector<JournalEntry>& entries) {
 }
 
 std::optional<std::vector<JournalEntry>> ParseJournal(std::string_view text) {
-    if (text.find('\0') != std::string_view::npos) {
+    if (text.size() > kJournalSizeLimit || text.find('\0') != std::string_view::npos) {
         return std::nullopt;
     }
     const TextList lines = ParseList(text);
@@ -96,9 +101,10 @@ std::optional<std::vector<JournalEntry>> ParseJournal(std::string_view text) {
         return std::nullopt;
     }
     std::vector<JournalEntry> entries;
+    std::set<std::string> targets;
     for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
         std::optional<JournalEntry> entry = ParseEntry(lines[i]);
-        if (!entry) {
+        if (!entry || !targets.insert(entry->target).second) {
             return std::nullopt;
         }
         entries.push_back(std::move(*entry));

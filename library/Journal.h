@@ -1,6 +1,7 @@
 #pragma once
 // The filing journal's record: what each replacement of a batch is, and how to recognise the old
 // and the new content of its file.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,8 +28,20 @@ struct JournalEntry {
     friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
 };
 
+// The prefixes of the new files and backups a journal names.
+inline constexpr const char* kStagedPrefix = ".lexiglade-new-";
+inline constexpr const char* kBackupPrefix = ".lexiglade-old-";
+
+// No filing writes a journal this large: it names each file it replaces on one short line.
+inline constexpr std::size_t kJournalSizeLimit = std::size_t{1} << 20;
+
+// A file that a filing replaces: the folder tree, a catalogue list or a bank.
+bool IsFilingTarget(std::string_view name);
+
 std::string FormatJournal(const std::vector<JournalEntry>& entries);
-// The entries, or none when the text is not a complete journal naming only plain file names.
+// The entries, or none unless the text is a complete journal that a filing could have written:
+// within kJournalSizeLimit, each target a filing target named once, its new file and backup
+// under the target's name with kStagedPrefix and kBackupPrefix.
 std::optional<std::vector<JournalEntry>> ParseJournal(std::string_view text);
 
 } // namespace lexiglade

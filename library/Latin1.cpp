@@ -1,21 +1,72 @@
 #include "library/Latin1.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace lexiglade {
 
 std::string Latin1ToUtf8(std::string_view text) {
-    constexpr unsigned kFirstWide = 0x80;
     std::string utf8;
     utf8.reserve(text.size());
     for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < kFirstWide) {
-            utf8 += c;
-        } else { // two bytes: 110000xx 10xxxxxx
-            utf8 += static_cast<char>(0xC0 | (code >> 6));
-            utf8 += static_cast<char>(0x80 | (code & 0x3F));
-        }
+        utf8 += EncodeUtf8(static_cast<unsigned char>(c));
     }
     return utf8;
+}
+
+std::string EncodeUtf8(char32_t character) {
+    constexpr char32_t kOneByte = 0x80, kTwoBytes = 0x800, kThreeBytes = 0x10000;
+    const auto piece = [&](unsigned marker, int shift) {
+        return static_cast<char>(marker | ((character >> shift) & 0x3F));
+    };
+    if (character < kOneByte) {
+        return std::string(1, static_cast<char>(character));
+    }
+    if (character < kTwoBytes) {
+        return {piece(0xC0, 6), piece(0x80, 0)};
+    }
+    if (character < kThreeBytes) {
+        return {piece(0xE0, 12), piece(0x80, 6), piece(0x80, 0)};
+    }
+    return {piece(0xF0, 18), piece(0x80, 12), piece(0x80, 6), piece(0x80, 0)};
+}
+
+std::optional<std::u32string> DecodeUtf8(std::string_view text) {
+    struct Form {
+        unsigned char lead, leadMask; // the lead byte's marker bits and the mask that finds them
+        std::size_t length;
+        char32_t lowest; // shorter forms are overlong
+    };
+    static constexpr Form kForms[] = {{0x00, 0x80, 1, 0x0},
+                                      {0xC0, 0xE0, 2, 0x80},
+                                      {0xE0, 0xF0, 3, 0x800},
+                                      {0xF0, 0xF8, 4, 0x10000}};
+    constexpr char32_t kLastCode = 0x10FFFF, kFirstSurrogate = 0xD800, kLastSurrogate = 0xDFFF;
+    std::u32string decoded;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const Form* form = std::find_if(std::begin(kForms), std::end(kForms), [&](const Form& f) {
+            return (lead & f.leadMask) == f.lead;
+        });
+        if (form == std::end(kForms) || i + form->length > text.size()) {
+            return std::nullopt;
+        }
+        char32_t code = lead & static_cast<unsigned char>(~form->leadMask);
+        for (std::size_t k = 1; k < form->length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return std::nullopt;
+            }
+            code = code << 6 | (next & 0x3F);
+        }
+        if (code < form->lowest || code > kLastCode ||
+            (code >= kFirstSurrogate && code <= kLastSurrogate)) {
+            return std::nullopt;
+        }
+        decoded += code;
+        i += form->length;
+    }
+    return decoded;
 }
 
 } // namespace lexiglade

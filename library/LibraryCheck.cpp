@@ -3,18 +3,23 @@
 #include "library/Append.h"
 #include "library/Errors.h"
 #include "library/FileBatch.h"
+#include "library/Latin1.h"
 #include "library/LibraryFiles.h"
 #include "library/ListAppend.h"
 #include "library/Paths.h"
 #include "library/Puzzle.h"
+#include "library/PuzzleText.h"
 #include "library/TextList.h"
 #include "library/TreeFile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string_view>
+#include <system_error>
 #include <unistd.h>
 #include <unordered_set>
 #include <utility>
@@ -70,15 +75,32 @@ struct ListText {
         }
     }
     std::string Line(std::size_t k) const { return std::string(lines[k]); }
+    // Line k for a message: UTF-8.
+    std::string Shown(std::size_t k) const { return Latin1ToUtf8(lines[k]); }
 };
 
-// A bank read once, however many puzzles point into it.
+// Whether some line of the text is empty: it starts with a line end, or a line end follows
+// another that is not the CR of a CR LF.
+bool HasEmptyLine(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    const auto ends = [](char c) { return c == '\r' || c == '\n'; };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (ends(text[i]) &&
+            (i == 0 || (ends(text[i - 1]) && !(text[i - 1] == '\r' && text[i] == '\n')))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // A bank read once, however many puzzles point into it; its lines are cut out only when a puzzle
 // needs to look at them.
 struct Bank {
     std::string error; // why it cannot be read; empty when it was
     std::size_t lineCount = 0;
     bool mayNamePictures = false; // some line holds a '.', as a picture's name does
+    bool hasEmptyLine = false;
+    bool holdsNul = false;
     ListText text;
 
     const ListText& Lines() {
@@ -105,6 +127,8 @@ class LibraryChecker {
     bool CheckBankNames(std::size_t k);
     void CheckLines(std::size_t k, Bank& words, Bank& hints);
     void CheckPictures(std::size_t k, const ListText& hints, std::int32_t first, std::int32_t last);
+    void CheckEmptyHints(std::size_t k, Bank& hints, std::int32_t first, std::int32_t last);
+    void CheckBankPairs();
     void CheckTree();
     void CheckBestTimes();
     Bank& BankOf(std::string_view name);
@@ -155,29 +179,16 @@ Bank& LibraryChecker::BankOf(std::string_view name) {
         bank.text.bytes = ReadFileBytes(Path(std::string(name)));
         bank.lineCount = ScanList(bank.text.bytes).lines;
         bank.mayNamePictures = bank.text.bytes.find('.') != std::string::npos;
+        bank.hasEmptyLine = HasEmptyLine(bank.text.bytes);
+        bank.holdsNul = bank.text.bytes.find('\0') != std::string::npos;
     } catch (const LibraryError& error) {
         bank.error = error.what();
     }
     return bank;
 }
 
-// N of a bank's name "b" + N + ".asl"; 0 when the name has another shape.
-unsigned long BankNumber(std::string_view name) {
-    constexpr std::string_view kStem = "b", kExtension = ".asl";
-    if (name.size() <= kStem.size() + kExtension.size() || name.rfind(kStem, 0) != 0 ||
-        name.compare(name.size() - kExtension.size(), kExtension.size(), kExtension) != 0) {
-        return 0;
-    }
-    const std::string_view digits =
-        name.substr(kStem.size(), name.size() - kStem.size() - kExtension.size());
-    if (digits.size() > 9 || digits[0] == '0' || !IsDecimalDigits(digits)) {
-        return 0;
-    }
-    return std::stoul(std::string(digits));
-}
-
 std::string LibraryChecker::PuzzlePrefix(std::size_t k) const {
-    return "Puzzle \"" + lists_[kTitles].Line(k) + "\"" + LineNote(k, LibraryFiles::Titles) + ": ";
+    return "Puzzle \"" + lists_[kTitles].Shown(k) + "\"" + LineNote(k, LibraryFiles::Titles) + ": ";
 }
 
 bool LibraryChecker::CheckBankNames(std::size_t k) {
@@ -189,10 +200,10 @@ bool LibraryChecker::CheckBankNames(std::size_t k) {
             return false;
         }
     }
-    const unsigned long number = BankNumber(words);
-    if (number % 2 != 1 || BankNumber(hints) != number + 1) {
-        Report(PuzzlePrefix(k) + "its banks " + std::string(words) + " and " + std::string(hints) +
-               " are not a pair");
+    const unsigned long number = LibraryFiles::BankNumber(words);
+    if (number % 2 != 1 || LibraryFiles::BankNumber(hints) != number + 1) {
+        Report(PuzzlePrefix(k) + "its banks " + Latin1ToUtf8(words) + " and " +
+               Latin1ToUtf8(hints) + " are not a pair");
         return false;
     }
     return true;
@@ -200,16 +211,22 @@ bool LibraryChecker::CheckBankNames(std::size_t k) {
 
 void LibraryChecker::CheckPictures(std::size_t k, const ListText& hints, std::int32_t first,
                                    std::int32_t last) {
-    if (last < first ||
-        hints.lines[static_cast<std::size_t>(first)].find('.') == std::string_view::npos) {
+    if (last < first || !TakenForPictures(hints.lines[static_cast<std::size_t>(first)])) {
         return; // a puzzle of text hints
+    }
+    const auto begin = hints.lines.begin() + first;
+    if (!std::all_of(begin, begin + (last - first + 1), NamesBitmap)) {
+        Report(PuzzlePrefix(k) + "its first hint \"" +
+               hints.Shown(static_cast<std::size_t>(first)) +
+               "\" holds a full stop, so the game takes its text hints for pictures");
+        return;
     }
     for (std::int32_t i = first; i <= last; ++i) {
         const std::string hint = hints.Line(static_cast<std::size_t>(i));
         if (!IsPlainFileName(hint)) {
             Report(PuzzlePrefix(k) + ErrorText([&] { RaiseNotPlainName(hint); }));
         } else if (!FindPicture(dataDir_, hint)) {
-            Report(PuzzlePrefix(k) + "its picture " + PictureFolder(dataDir_) + hint +
+            Report(PuzzlePrefix(k) + "its picture " + PictureFolder(dataDir_) + Latin1ToUtf8(hint) +
                    " is missing");
         }
     }
@@ -231,13 +248,63 @@ void LibraryChecker::CheckLines(std::size_t k, Bank& words, Bank& hints) {
     };
     if (!within(words) || !within(hints)) {
         Report(PuzzlePrefix(k) + "its lines " + std::to_string(first) + " to " +
-               std::to_string(last) + " lie outside its banks (" + lists_[kWordBanks].Line(k) +
-               " has " + std::to_string(words.lineCount) + " lines, " + lists_[kHintBanks].Line(k) +
-               " has " + std::to_string(hints.lineCount) + ")");
+               std::to_string(last) + " lie outside its banks (" + lists_[kWordBanks].Shown(k) +
+               " has " + std::to_string(words.lineCount) + " lines, " +
+               lists_[kHintBanks].Shown(k) + " has " + std::to_string(hints.lineCount) + ")");
         return;
+    }
+    if (hints.hasEmptyLine) {
+        CheckEmptyHints(k, hints, first, last);
     }
     if (hints.mayNamePictures) {
         CheckPictures(k, hints.Lines(), first, last);
+    }
+}
+
+void LibraryChecker::CheckEmptyHints(std::size_t k, Bank& hints, std::int32_t first,
+                                     std::int32_t last) {
+    const std::vector<std::string_view>& lines = hints.Lines().lines;
+    for (std::int32_t i = first; i <= last; ++i) {
+        if (lines[static_cast<std::size_t>(i)].empty()) {
+            Report(PuzzlePrefix(k) + "its hint " + std::to_string(i - first + 1) + " (line " +
+                   std::to_string(i + 1) + " of " + lists_[kHintBanks].Shown(k) + ") is empty");
+            return;
+        }
+    }
+}
+
+// The pairs that filing tries (from b1.asl and b2.asl up to the first pair of which neither bank
+// exists) and every pair a puzzle uses: no NUL byte, both banks of one line count.
+void LibraryChecker::CheckBankPairs() {
+    const auto exists = [&](unsigned long number) {
+        std::error_code error;
+        return std::filesystem::exists(Path(LibraryFiles::BankName(number)), error);
+    };
+    std::set<unsigned long> pairs;
+    for (unsigned long number = 1; exists(number) || exists(number + 1); number += 2) {
+        pairs.insert(number);
+    }
+    for (const auto& [name, bank] : banks_) {
+        if (const unsigned long number = LibraryFiles::BankNumber(name); number != 0) {
+            pairs.insert(number % 2 == 1 ? number : number - 1);
+        }
+    }
+    for (const unsigned long number : pairs) {
+        const std::string wordName = LibraryFiles::BankName(number);
+        const std::string hintName = LibraryFiles::BankName(number + 1);
+        Bank& words = BankOf(wordName);
+        Bank& hints = BankOf(hintName);
+        for (const std::string* name : {&wordName, &hintName}) {
+            if (BankOf(*name).holdsNul) {
+                Report(ErrorText([&] { RaiseListHoldsNul(Path(*name)); }));
+            }
+        }
+        if (words.error.empty() && hints.error.empty() && words.lineCount != hints.lineCount) {
+            Report(ErrorText([&] {
+                RaiseBanksOutOfStep(Path(wordName), words.lineCount, Path(hintName),
+                                    hints.lineCount);
+            }));
+        }
     }
 }
 
@@ -292,14 +359,14 @@ void LibraryChecker::CheckTree() {
     const std::unordered_set<std::string_view> listed(titles.begin(), titles.end());
     for (std::size_t k = 0; k < titles.size(); ++k) {
         if (inTree.count(titles[k]) == 0) {
-            Report("Puzzle \"" + lists_[kTitles].Line(k) + "\"" +
+            Report("Puzzle \"" + lists_[kTitles].Shown(k) + "\"" +
                    LineNote(k, LibraryFiles::Titles) + " is under no folder of " + kTreeFile);
         }
     }
     for (std::size_t s = 0; s < tree.size(); ++s) {
         if (IsPuzzleItem(tree, s) && listed.count(tree[s].text) == 0) {
-            Report("Puzzle \"" + tree[s].text + "\"" + LineNote(s, kTreeFile) + " is not in " +
-                   kMasterList);
+            Report("Puzzle \"" + Latin1ToUtf8(tree[s].text) + "\"" + LineNote(s, kTreeFile) +
+                   " is not in " + kMasterList);
         }
     }
 }
@@ -313,7 +380,7 @@ void LibraryChecker::CheckBestTimes() {
     for (const ListIndex list : {kPlainTimes, kBackwardTimes}) {
         for (std::size_t k = 0; k < lists_[list].lines.size(); ++k) {
             if (!IsSeconds(lists_[list].lines[k])) {
-                Report("Best time \"" + lists_[list].Line(k) + "\"" +
+                Report("Best time \"" + lists_[list].Shown(k) + "\"" +
                        LineNote(k, kCatalogueLists[list]) + " is not a whole number of seconds");
             }
         }
@@ -329,6 +396,7 @@ std::vector<std::string> LibraryChecker::Run() {
     for (std::size_t k = 0; k < puzzles; ++k) {
         CheckPuzzle(k);
     }
+    CheckBankPairs();
     if (read_[kTitles]) {
         CheckTree();
     }

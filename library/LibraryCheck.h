@@ -27,9 +27,12 @@ LibraryReport CheckLibrary(const std::string& dataDir);
 // that differ from that of "a8.asl"; then for each puzzle: bank names that are not plain file
 // names or not a pair b(N).asl/b(N+1).asl with N odd, banks that cannot be read, first and last
 // lines that are not numbers or lie outside either bank (F >= 0, E >= F - 1, E below each bank's
-// line count), pictures of a picture puzzle that are missing; then the folder tree: a tree that
-// cannot be loaded, titles of "a8.asl" under no folder, tree puzzles missing from "a8.asl"; then
-// best times that are not whole numbers of seconds.
+// line count), an empty hint, a first hint with a full stop among hints that are not all
+// pictures (the game would take them for pictures), pictures of a picture puzzle that are
+// missing; then the bank pairs that filing tries or a puzzle uses: a bank holding a NUL byte, two
+// banks of a pair that differ in line count; then the folder tree: a tree that cannot be loaded,
+// titles of "a8.asl" under no folder, tree puzzles missing from "a8.asl"; then best times that are
+// not whole numbers of seconds. Library text in the lines is UTF-8.
 std::vector<std::string> LibraryProblems(const std::string& dataDir);
 
 struct ListedPuzzle {

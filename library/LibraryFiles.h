@@ -1,5 +1,9 @@
 #pragma once
-// The names of the library's files in the data folder: the artwork, the lists and the sound.
+// The names of the library's files in the data folder: the artwork, the lists and the banks.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
 namespace lexiglade::LibraryFiles {
 
 // The artwork the game ships.
@@ -26,5 +30,13 @@ inline constexpr const char* CatalogueLists[] = {
 // Every artwork file, "a1.asl" to "a6.asl".
 inline constexpr const char* Artwork[] = {EndGamePicture,   FinderPicture,   BoardPicture,
                                           CataloguePicture, PrintingPicture, HintCanvas};
+
+// The folder tree or one of the catalogue lists.
+bool IsListName(std::string_view name);
+
+// The bank "b" + number + ".asl": word banks have odd numbers, their hint banks the next.
+std::string BankName(unsigned long number);
+// N of a bank's name "b" + N + ".asl" (no leading zero, at most nine digits); 0 for another name.
+unsigned long BankNumber(std::string_view name);
 
 } // namespace lexiglade::LibraryFiles

@@ -87,7 +87,7 @@ void Release(const LockKey& key) {
 
 } // namespace
 
-LibraryLock::LibraryLock(const std::string& dataDir) {
+LibraryLock::LibraryLock(const std::string& dataDir, Settling settling) {
     const int fd = OpenLockFile(dataDir);
     const LockKey key = KeyOf(fd, dataDir);
     auto held = HeldLocks().find(key);
@@ -103,6 +103,9 @@ LibraryLock::LibraryLock(const std::string& dataDir) {
     }
     HeldLocks()[key] = {fd, 1};
     key_ = key;
+    if (settling == Settling::Leave) {
+        return;
+    }
     try {
         recovered_ = SettleInterruptedFiling(dataDir);
     } catch (...) {

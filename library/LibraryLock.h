@@ -14,6 +14,7 @@ inline constexpr std::chrono::milliseconds kLockWait{2500};
 enum class Recovery {
     Nothing,  // no trace of one
     Cleared,  // it had changed nothing; its unfinished new files were removed
+    Tidied,   // it had ended but left its backups; they were removed
     Finished, // every file had been written; the replacements were completed
     Undone,   // the files it had replaced got their old content back
 };
@@ -26,7 +27,9 @@ enum class Recovery {
 // (FinishInterruptedFiling).
 class LibraryLock {
   public:
-    explicit LibraryLock(const std::string& dataDir);
+    enum class Settling { Settle, Leave };
+    // With Settling::Leave, a filing cut short is left as it is.
+    explicit LibraryLock(const std::string& dataDir, Settling settling = Settling::Settle);
     ~LibraryLock();
     LibraryLock(const LibraryLock&) = delete;
     LibraryLock& operator=(const LibraryLock&) = delete;

@@ -64,12 +64,15 @@ void ReadFileInto(const std::string& path, std::string& buffer) {
     ReadOpenFileInto(file, buffer);
 }
 
-void ReadOpenFileInto(InputFile& file, std::string& buffer) {
-    buffer.resize(std::max<std::size_t>(file.SizeHint() + 1, 4096));
+void ReadOpenFileInto(InputFile& file, std::string& buffer, std::size_t limit) {
+    buffer.resize(std::min(std::max<std::size_t>(file.SizeHint() + 1, 4096), limit));
     std::size_t used = 0;
     for (;;) {
         if (used == buffer.size()) {
-            buffer.resize(buffer.size() * 2);
+            if (used == limit) {
+                break;
+            }
+            buffer.resize(std::min(buffer.size() * 2, limit));
         }
         const std::size_t got = file.Read(buffer.data() + used, buffer.size() - used);
         if (got == 0) {

@@ -4,6 +4,7 @@
 #include "library/TextList.h"
 
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -30,7 +31,8 @@ AppendedList AppendLines(std::string_view old, const TextList& added);
 
 // The whole file into `buffer`, reusing its storage; "Cannot open file %s" as ReadFileBytes.
 void ReadFileInto(const std::string& path, std::string& buffer);
-// The rest of an open file into `buffer`.
-void ReadOpenFileInto(InputFile& file, std::string& buffer);
+// The rest of an open file into `buffer`, at most `limit` bytes of it.
+void ReadOpenFileInto(InputFile& file, std::string& buffer,
+                      std::size_t limit = std::numeric_limits<std::size_t>::max());
 
 } // namespace lexiglade

@@ -86,22 +86,26 @@ bool LoadPuzzle(const TreeModel& tree, std::size_t selected, const std::string& 
     if (!IsPuzzleItem(tree, selected)) {
         return false;
     }
+    puzzle = LoadTitledPuzzle(LibraryView(dataDir), tree[selected].text);
+    return true;
+}
+
+LoadedPuzzle LoadTitledPuzzle(const LibraryView& library, const std::string& title) {
     LoadedPuzzle loaded;
-    loaded.title = tree[selected].text;
-    const std::int32_t index = FindTitle(DataPath(dataDir, LibraryFiles::Titles), loaded.title);
+    loaded.title = title;
+    const std::int32_t index = FindTitle(library.PathOf(LibraryFiles::Titles), title);
     loaded.puzzleIndex = index;
-    const std::string wordBank = LineOfFile(DataPath(dataDir, LibraryFiles::WordBanks), index);
-    const std::string hintBank = LineOfFile(DataPath(dataDir, LibraryFiles::HintBanks), index);
+    const std::string wordBank = LineOfFile(library.PathOf(LibraryFiles::WordBanks), index);
+    const std::string hintBank = LineOfFile(library.PathOf(LibraryFiles::HintBanks), index);
     RequirePlainFileName(wordBank); // a bank is never read from outside the library
     RequirePlainFileName(hintBank);
     const std::int32_t first =
-        StrToInt(LineOfFile(DataPath(dataDir, LibraryFiles::FirstBankLines), index));
+        StrToInt(LineOfFile(library.PathOf(LibraryFiles::FirstBankLines), index));
     const std::int32_t last =
-        StrToInt(LineOfFile(DataPath(dataDir, LibraryFiles::LastBankLines), index));
-    loaded.words = BankLines(DataPath(dataDir, wordBank), first, last);
-    loaded.hints = BankLines(DataPath(dataDir, hintBank), first, last);
-    puzzle = std::move(loaded);
-    return true;
+        StrToInt(LineOfFile(library.PathOf(LibraryFiles::LastBankLines), index));
+    loaded.words = BankLines(library.PathOf(wordBank), first, last);
+    loaded.hints = BankLines(library.PathOf(hintBank), first, last);
+    return loaded;
 }
 
 } // namespace lexiglade

@@ -1,5 +1,6 @@
 #pragma once
 // Finding a puzzle of the folder tree in the library by its title and loading its words and hints.
+#include "library/LibraryView.h"
 #include "library/TextList.h"
 #include "library/TreeFile.h"
 
@@ -27,5 +28,8 @@ bool IsPuzzleItem(const TreeModel& tree, std::size_t s);
 // On any error `puzzle` is left exactly as it was.
 bool LoadPuzzle(const TreeModel& tree, std::size_t selected, const std::string& dataDir,
                 LoadedPuzzle& puzzle);
+
+// The puzzle titled `title` as LoadPuzzle loads it, from the files `library` shows.
+LoadedPuzzle LoadTitledPuzzle(const LibraryView& library, const std::string& title);
 
 } // namespace lexiglade

@@ -16,8 +16,10 @@ bool EndsLineOrText(char c) {
     return c == '\r' || c == '\n' || c == '\0';
 }
 
-// Position of the first CR, LF or NUL at or after `pos`, or `size`. Skips eight bytes at a time
-// while none of them can be one: list files are large and their lines short.
+} // namespace
+
+// Skips eight bytes at a time while none of them can be a line break: list files are large and
+// their lines short.
 std::size_t FindLineBreak(const char* data, std::size_t pos, std::size_t size) {
     constexpr std::uint64_t kOnes = 0x0101010101010101u;
     constexpr std::uint64_t kHighBits = 0x8080808080808080u;
@@ -35,8 +37,6 @@ std::size_t FindLineBreak(const char* data, std::size_t pos, std::size_t size) {
     }
     return pos;
 }
-
-} // namespace
 
 LineCursor::LineCursor(std::string_view text) : text_(text) {}
 
@@ -107,6 +107,12 @@ std::string FormatList(const TextList& list) {
         bytes += "\r\n";
     }
     return bytes;
+}
+
+std::string JoinMemoLines(const TextList& lines) {
+    std::string text = FormatList(lines);
+    text.resize(text.empty() ? 0 : text.size() - 2);
+    return text;
 }
 
 void WriteList(const std::string& path, const TextList& list) {

@@ -21,6 +21,9 @@ class LineCursor {
     std::size_t pos_ = 0;
 };
 
+// Position of the first CR, LF or NUL at or after `pos`, or `size`.
+std::size_t FindLineBreak(const char* data, std::size_t pos, std::size_t size);
+
 // Whole file as bytes; "Cannot open file %s" when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 
@@ -29,6 +32,9 @@ TextList ReadList(const std::string& path);
 
 // The bytes WriteList writes: every entry followed by CR LF.
 std::string FormatList(const TextList& list);
+
+// The lines as a memo holds them: CR LF between them, none after the last.
+std::string JoinMemoLines(const TextList& lines);
 
 // Every entry followed by CR LF; an empty list gives an empty file. Replaced atomically.
 void WriteList(const std::string& path, const TextList& list);

@@ -51,6 +51,16 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& place) {
     return memo;
 }
 
+// The message of a failed check; the texts of the checks that name what they refuse are
+// translated.
+QString VerdictText(const Verdict& verdict) {
+    if (verdict.text == nullptr) {
+        return MessageText(verdict.message);
+    }
+    const QString text = Tlxedit::tr(verdict.text);
+    return verdict.subject.empty() ? text : text.arg(LibraryText(verdict.subject));
+}
+
 QLabel* MakeGlyphStore(QWidget* parent, const QPixmap& glyph, int x) {
     auto* image = new QLabel(parent);
     image->setGeometry(x, Tlxedit::kClientHeight + 10, kGlyphSize, kGlyphSize);
@@ -251,7 +261,7 @@ bool Tlxedit::ValidatePuzzle() {
     };
     const Verdict verdict = lexiglade::ValidatePuzzle(entry, checks);
     if (!verdict.Passed()) {
-        ShowInformation(MessageText(verdict.message));
+        ShowInformation(VerdictText(verdict));
         return false;
     }
     if (verdict.pictureHints) {

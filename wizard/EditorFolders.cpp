@@ -7,6 +7,7 @@
 #include "library/Folders.h"
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
+#include "library/PuzzleText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
 #include "wizard/Validation.h"
@@ -141,6 +142,10 @@ bool Tlxedit::Edit2KeyDown(int key) {
     const std::string folder = LibraryBytes(Edit2->text());
     if (BreaksTree(folder, true)) {
         ShowInformation(QString::fromLatin1(kFolderNameBreaksTree));
+        return true;
+    }
+    if (HoldsControlCharacter(folder)) {
+        ShowInformation(tr(kFolderNameControl));
         return true;
     }
     if (!ConfirmFolder(Edit2->text())) {

@@ -5,9 +5,12 @@
 #include "library/Errors.h"
 #include "library/FileBatch.h"
 #include "library/Folders.h"
+#include "library/Latin1.h"
 #include "library/LibraryCheck.h"
 #include "library/LibraryLock.h"
 #include "library/Paths.h"
+#include "library/PuzzleFile.h"
+#include "library/PuzzleText.h"
 #include "library/TextList.h"
 #include "platform/GamePalette.h"
 #include "wizard/Pictures.h"
@@ -23,7 +26,7 @@ namespace lexiglade {
 namespace {
 
 constexpr const char* kUsage =
-    R"(Usage: lexiglade-library check [DIR]
+    R"(Usage: lexiglade-library check [--discard-journal] [DIR]
        lexiglade-library add [DIR] FILE
        lexiglade-library list [DIR]
        lexiglade-library --help
@@ -32,31 +35,48 @@ Looks after the puzzle library of Lexiglade: the .asl files in DIR, by default
 the folder the game runs from.
 
   check [DIR]     First finishes or undoes a filing that was cut short (by a
-                  crash or a power cut) and says so. Then checks the library:
-                  the seven catalogue lists have equal line counts and no NUL
-                  byte; each puzzle's banks are a pair of plain file names
-                  (b1.asl with b2.asl, b3.asl with b4.asl, ...) and its first
-                  and last lines lie within both; every title is under a
-                  folder of the tree and every puzzle of the tree has a title;
-                  best times are whole seconds; the pictures of picture
-                  puzzles are present. Prints one line per problem.
-  add [DIR] FILE  Files the puzzle written in FILE, a plain text file: the
-                  first line is the title, the second the folder, then one
-                  line per word, WORD<TAB>hint (the word, a tab character,
-                  its hint: a text, or a picture file in DIR/pictures). It goes
-                  first under an existing folder of that name, otherwise into
-                  a new folder at the end. It passes exactly the checks of the
-                  game's creation wizard, whose messages a refusal prints;
-                  picture hints are reshaped as the wizard does.
+                  crash or a power cut), removes the temporary files it left
+                  (in DIR, DIR/pictures and DIR/pictures/originals) and says
+                  what it settled. Then checks the library: the seven
+                  catalogue lists have equal line counts and no NUL byte;
+                  each puzzle's banks are a pair of plain file names (b1.asl
+                  with b2.asl, b3.asl with b4.asl, ...) and its first and last
+                  lines lie within both; no hint is empty; a text puzzle's
+                  first hint has no full stop (the game would take its hints
+                  for pictures); the pictures of picture puzzles are present;
+                  the banks of each pair have equal line counts and no NUL
+                  byte; every title is under a folder of the tree and every
+                  puzzle of the tree has a title; best times are whole
+                  seconds. Prints one line per problem.
+  --discard-journal
+                  Before checking, moves a damaged filing record (the file
+                  .lexiglade-journal, which no filing can settle) with the
+                  new files and backups beside it into a new folder
+                  DIR/discarded-filing-XXXXXX, and says so. Look at the record
+                  first: the library is then checked as it is.
+  add [DIR] FILE  Files the puzzle written in FILE, a plain text file in UTF-8
+                  (or Latin-1): the first line is the title, the second the
+                  folder, then one line per word, WORD<TAB>hint (the word, a
+                  tab character, its hint: a text, or a picture file in
+                  DIR/pictures). It goes first under an existing folder of that
+                  name, otherwise into a new folder at the end. It passes the
+                  checks of the game's creation wizard, whose messages a
+                  refusal prints (naming the line of FILE where it can); the
+                  library stores Latin-1 characters only. Picture hints are
+                  reshaped as the wizard does. The library is read back before
+                  the puzzle is committed; a difference refuses it.
   list [DIR]      Prints each folder with its puzzles, their word counts and
                   best times (without / with backward words).
   --help          Prints this text.
 
-Exit status: 0 when the command did its work (check: the library is sound),
-1 when check found a problem (a filing it had to finish or undo counts as
-one) or add or list could not be done, 2 when the command line is wrong. Writes wait up to a few seconds for a game that is
-saving into the same library.
+Text is printed in UTF-8. Exit status: 0 when the command did its work (check:
+the library is sound, after settling what needed it), 1 when check found a
+problem or add or list could not be done, 2 when the command line is wrong.
+Writes wait up to a few seconds for a game that is saving into the same
+library.
 )";
+
+constexpr const char* kDiscardJournalOption = "--discard-journal";
 
 // The folder with its trailing '/'.
 std::string AsDataDir(std::string dir) {
@@ -78,6 +98,8 @@ const char* RecoveryNote(Recovery recovery) {
     case Recovery::Cleared:
         return "A filing had been cut short before it changed the library; its unfinished files "
                "were removed";
+    case Recovery::Tidied:
+        return "A filing had ended without removing its backups; its backups were removed";
     case Recovery::Finished:
         return "A filing had been cut short after writing all its files; it was finished";
     case Recovery::Undone:
@@ -86,17 +108,22 @@ const char* RecoveryNote(Recovery recovery) {
     return nullptr;
 }
 
-int Check(const std::string& dataDir, std::ostream& out) {
+int Check(const std::string& dataDir, bool discardJournal, std::ostream& out) {
+    if (discardJournal) {
+        const std::string aside = DiscardJournal(dataDir);
+        out << (aside.empty() ? "There was no filing record to set aside"
+                              : "The filing record " + dataDir + kJournalName +
+                                    " was set aside with the files beside it in " + aside)
+            << "\n";
+    }
     const LibraryReport report = CheckLibrary(dataDir);
-    std::size_t problems = report.problems.size();
     if (const char* note = RecoveryNote(report.recovery)) {
         out << note << "\n";
-        ++problems;
     }
     for (const std::string& problem : report.problems) {
         out << problem << "\n";
     }
-    return problems == 0 ? kCommandSucceeded : kCommandFailed;
+    return report.problems.empty() ? kCommandSucceeded : kCommandFailed;
 }
 
 std::string Seconds(const std::optional<std::int32_t>& seconds) {
@@ -106,9 +133,9 @@ std::string Seconds(const std::optional<std::int32_t>& seconds) {
 int List(const std::string& dataDir, std::ostream& out) {
     FinishInterruptedFiling(dataDir); // as the game's start-up does, so the list shows what it will
     for (const ListedFolder& folder : ListLibrary(dataDir)) {
-        out << folder.name << "\n";
+        out << Latin1ToUtf8(folder.name) << "\n";
         for (const ListedPuzzle& puzzle : folder.puzzles) {
-            out << "\t" << puzzle.title;
+            out << "\t" << Latin1ToUtf8(puzzle.title);
             if (!puzzle.inLibrary) {
                 out << "\t(not in the library)\n";
                 continue;
@@ -119,44 +146,6 @@ int List(const std::string& dataDir, std::ostream& out) {
         }
     }
     return kCommandSucceeded;
-}
-
-// Lines joined as a memo holds them: CR LF between them, none after the last.
-std::string MemoText(const TextList& lines) {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        text += (i == 0 ? "" : "\r\n") + lines[i];
-    }
-    return text;
-}
-
-// The plain-text puzzle: title, folder, then WORD<TAB>hint lines.
-struct PuzzleFile {
-    std::string title;
-    std::string folder;
-    PuzzleEntry entry;
-};
-
-PuzzleFile ReadPuzzleFile(const std::string& path) {
-    TextList lines = ParseList(ReadFileBytes(path));
-    while (!lines.empty() && lines.back().empty()) {
-        lines.pop_back(); // as in the wizard's memos, empty last lines are no words
-    }
-    if (lines.size() < 2) {
-        throw LibraryError(path + " must hold the title on its first line and the folder on its "
-                                  "second");
-    }
-    PuzzleFile puzzle{lines[0], lines[1], {lines[0], {}, {}}};
-    for (std::size_t i = 2; i < lines.size(); ++i) {
-        const std::size_t tab = lines[i].find('\t');
-        if (tab == std::string::npos) {
-            throw LibraryError("Line " + std::to_string(i + 1) + " of " + path +
-                               " has no tab between the word and its hint");
-        }
-        puzzle.entry.words.push_back(lines[i].substr(0, tab));
-        puzzle.entry.hints.push_back(lines[i].substr(tab + 1));
-    }
-    return puzzle;
 }
 
 // The wizard's checks, against the library as it is now.
@@ -180,28 +169,50 @@ bool IsExistingFolder(const std::string& dataDir, const std::string& folder) {
     });
 }
 
+// The refusal of a new folder's name, or nothing.
+const char* FolderRefusal(const std::string& dataDir, const std::string& folder) {
+    if (IsExistingFolder(dataDir, folder)) {
+        return nullptr;
+    }
+    if (BreaksTree(folder, true)) {
+        return kFolderNameBreaksTree;
+    }
+    return HoldsControlCharacter(folder) ? kFolderNameControl : nullptr;
+}
+
+// A refusal of the wizard's checks; those that name what they refuse also name its line.
+std::string RefusalText(const Verdict& verdict, const std::string& file) {
+    if (verdict.text == nullptr) {
+        return verdict.message;
+    }
+    const std::size_t line = verdict.word ? PuzzleFileLineOfWord(*verdict.word) : 1;
+    return "Line " + std::to_string(line) + " of " + file + ": " + Latin1ToUtf8(verdict.message);
+}
+
 int Add(const DataFolders& folders, const std::string& file, std::ostream& out, std::ostream& err) {
     const std::string& dataDir = folders.dataDir;
     const PuzzleFile puzzle = ReadPuzzleFile(file);
     const LibraryLock lock(dataDir); // nobody files between the checks and the filing
-    const Verdict verdict = Validate(dataDir, puzzle.entry);
+    const PuzzleEntry entry{puzzle.title, puzzle.words, puzzle.hints};
+    const Verdict verdict = Validate(dataDir, entry);
     if (!verdict.Passed()) {
-        err << verdict.message << "\n";
+        err << RefusalText(verdict, file) << "\n";
         return kCommandFailed;
     }
-    if (!IsExistingFolder(dataDir, puzzle.folder) && BreaksTree(puzzle.folder, true)) {
-        err << kFolderNameBreaksTree << "\n";
+    if (const char* refusal = FolderRefusal(dataDir, puzzle.folder)) {
+        err << (refusal == kFolderNameControl ? "Line 2 of " + file + ": " : "") << refusal << "\n";
         return kCommandFailed;
     }
     if (verdict.pictureHints) {
-        NormalizePictures(folders, puzzle.entry.hints, GamePaletteHandle());
+        NormalizePictures(folders, puzzle.hints, GamePaletteHandle());
     }
     const NewPuzzle filing{
-        puzzle.title, MemoText(puzzle.entry.words), MemoText(puzzle.entry.hints), {}};
+        puzzle.title, JoinMemoLines(puzzle.words), JoinMemoLines(puzzle.hints), {}};
     const FiledPuzzle filed = AppendPuzzleToFolder(dataDir, filing, puzzle.folder, {});
-    out << "Filed \"" << puzzle.title << "\" in the folder \"" << puzzle.folder << "\" as puzzle "
-        << filed.puzzleIndex << ", lines " << filed.first << " to " << filed.last << " of "
-        << filed.wordBank << " and " << filed.hintBank << "\n";
+    out << "Filed \"" << Latin1ToUtf8(puzzle.title) << "\" in the folder \""
+        << Latin1ToUtf8(puzzle.folder) << "\" as puzzle " << filed.puzzleIndex << ", lines "
+        << filed.first << " to " << filed.last << " of " << filed.wordBank << " and "
+        << filed.hintBank << "\n";
     return kCommandSucceeded;
 }
 
@@ -221,19 +232,24 @@ std::optional<DataFolders> DataDirArgument(const std::vector<std::string>& args,
     return std::nullopt;
 }
 
-int Dispatch(const std::vector<std::string>& args, const DataFolders& defaults, std::ostream& out,
+int Dispatch(std::vector<std::string> args, const DataFolders& defaults, std::ostream& out,
              std::ostream& err) {
-    const std::string& command = args[0];
+    const std::string command = args[0];
     const std::size_t fixed = command == "add" ? 1 : 0;
     if (command != "check" && command != "add" && command != "list") {
         return Misused(err, "unknown command \"" + command + "\"");
+    }
+    const bool discardJournal =
+        command == "check" && args.size() > 1 && args[1] == kDiscardJournalOption;
+    if (discardJournal) {
+        args.erase(args.begin() + 1);
     }
     const std::optional<DataFolders> folders = DataDirArgument(args, fixed, defaults);
     if (!folders) {
         return Misused(err, "wrong number of arguments for " + command);
     }
     if (command == "check") {
-        return Check(folders->dataDir, out);
+        return Check(folders->dataDir, discardJournal, out);
     }
     if (command == "list") {
         return List(folders->dataDir, out);

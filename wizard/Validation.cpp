@@ -2,6 +2,7 @@
 
 #include "engine/Grid.h"
 #include "library/Folders.h"
+#include "library/PuzzleText.h"
 
 #include <algorithm>
 
@@ -47,6 +48,33 @@ std::string CheckName(const std::string& name, const PuzzleChecks& checks) {
         return kNameBreaksTree;
     }
     return {};
+}
+
+// A verdict of a check that names what it refuses.
+Verdict Named(const char* text, std::optional<std::size_t> word, const std::string& subject) {
+    Verdict verdict;
+    verdict.text = text;
+    verdict.word = word;
+    verdict.subject = subject;
+    verdict.message = text;
+    if (const std::size_t at = verdict.message.find("%1"); at != std::string::npos) {
+        verdict.message.replace(at, 2, subject);
+    }
+    return verdict;
+}
+
+// No hint empty or holding a control character; a text puzzle's first hint without a full stop.
+std::optional<Verdict> CheckHintTexts(const PuzzleEntry& entry) {
+    for (std::size_t i = 0; i < entry.hints.size(); ++i) {
+        const std::string& hint = entry.hints[i];
+        if (hint.empty() || HoldsControlCharacter(hint)) {
+            return Named(hint.empty() ? kHintEmpty : kHintControl, i, entry.words[i]);
+        }
+    }
+    if (ClassifyHints(entry.hints).pictures == 0 && TakenForPictures(entry.hints.front())) {
+        return Named(kFirstHintFullStop, 0, {});
+    }
+    return std::nullopt;
 }
 
 std::string CheckWords(const PuzzleEntry& entry) {
@@ -102,13 +130,23 @@ std::string UpperCase(std::string text) {
 Verdict ValidatePuzzle(const PuzzleEntry& entry, const PuzzleChecks& checks) {
     Verdict verdict;
     verdict.message = CheckName(entry.name, checks);
-    if (verdict.message.empty()) {
-        verdict.message = CheckWords(entry);
+    if (!verdict.Passed()) {
+        return verdict;
     }
+    if (HoldsControlCharacter(entry.name)) {
+        return Named(kNameControl, std::nullopt, {});
+    }
+    verdict.message = CheckWords(entry);
     if (verdict.message.empty() && !AlwaysPlaceable(entry.words)) {
         verdict.message = kWordsDoNotFit; // before any picture is reshaped
     }
-    if (verdict.message.empty() && ClassifyHints(entry.hints).pictures > 0) {
+    if (!verdict.Passed()) {
+        return verdict;
+    }
+    if (std::optional<Verdict> hints = CheckHintTexts(entry)) {
+        return *hints;
+    }
+    if (ClassifyHints(entry.hints).pictures > 0) {
         verdict.message = CheckPictures(entry.hints, checks);
         verdict.pictureHints = verdict.message.empty();
     }

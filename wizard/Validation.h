@@ -2,7 +2,9 @@
 // The wizard's checks of a new puzzle, in their order, without any window.
 #include "library/TextList.h"
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace lexiglade {
@@ -15,6 +17,15 @@ inline constexpr const char* kNameBreaksTree =
     "The puzzle name cannot begin with a space or contain a tab.";
 inline constexpr const char* kFolderNameBreaksTree =
     "The folder name cannot be empty, begin with a space or contain a tab.";
+// The texts of the checks that name what they refuse; %1 stands for the word whose hint it is.
+inline constexpr const char* kNameControl = "The puzzle name cannot contain control characters.";
+inline constexpr const char* kFolderNameControl =
+    "The folder name cannot contain control characters.";
+inline constexpr const char* kHintEmpty = "The hint of %1 is empty.";
+inline constexpr const char* kHintControl = "The hint of %1 cannot contain control characters.";
+inline constexpr const char* kFirstHintFullStop =
+    "The first hint of a text puzzle cannot contain a full stop: the game would take the puzzle "
+    "for pictures.";
 inline constexpr const char* kCountsDiffer =
     "The number of puzzle words does not equal the number of hints.";
 inline constexpr const char* kWordCount = "The number of puzzle words should be between 15 and 25.";
@@ -59,12 +70,18 @@ struct PuzzleChecks {
 struct Verdict {
     std::string message;       // of the first failing check; empty when all pass
     bool pictureHints = false; // passed with every hint a picture file
+    // A check that names what it refuses: its text (one of those above) with %1 standing for
+    // `subject`, and the word whose hint failed; no word when the name failed.
+    const char* text = nullptr;
+    std::string subject;
+    std::optional<std::size_t> word;
     bool Passed() const { return message.empty(); }
 };
 
-// Checks 1 and 2 on the name, then the name's uniqueness and shape, then the counts, the words,
-// whether the game can hide the words in its grid, and the hint pictures. Stops at the first
-// failure; only asks `checks` what it needs.
+// Checks 1 and 2 on the name, then the name's uniqueness, shape and control characters, then the
+// counts, the words, whether the game can hide the words in its grid, the hints (none empty or
+// holding a control character), and the hint pictures, or for a text puzzle its first hint (no
+// full stop). Stops at the first failure; only asks `checks` what it needs.
 Verdict ValidatePuzzle(const PuzzleEntry& entry, const PuzzleChecks& checks);
 
 // ASCII letters a to z made capitals; every other byte kept.

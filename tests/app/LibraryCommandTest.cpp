@@ -8,6 +8,7 @@
 #include "TempFolder.h"
 
 #include "library/FileBatch.h"
+#include "library/Journal.h"
 #include "library/LibraryCheck.h"
 #include "library/TextList.h"
 #include "wizard/Validation.h"
@@ -16,6 +17,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -92,7 +94,8 @@ struct LibraryCommandTest : testing::Test {
 TEST_F(LibraryCommandTest, HelpAndWrongCommandLines) {
     const CommandResult help = RunCommand({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: lexiglade-library check [DIR]\n", 0), 0u) << help.out;
+    EXPECT_EQ(help.out.rfind("Usage: lexiglade-library check [--discard-journal] [DIR]\n", 0), 0u)
+        << help.out;
     for (const char* part : {"add [DIR] FILE", "list [DIR]", "Exit status: 0", "WORD", "tab"}) {
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
     }
@@ -131,14 +134,29 @@ TEST_F(LibraryCommandTest, CheckSaysNothingOfASoundLibraryAndOneLinePerProblem) 
                                "seconds\n");
 }
 
-TEST_F(LibraryCommandTest, CheckFinishesAnInterruptedFilingAndSaysSo) {
-    WriteBytes(library / ".lexiglade-new-a8.asl", "half written");
-    const CommandResult first = RunCommand({"check", library.Path()});
-    EXPECT_EQ(first.status, 1);
-    EXPECT_EQ(first.out, "A filing had been cut short before it changed the library; its "
-                         "unfinished files were removed\n");
-    EXPECT_FALSE(HasFilingLeftovers(library.Path()));
-    EXPECT_EQ(RunCommand({"check", library.Path()}).status, 0);
+TEST_F(LibraryCommandTest, CheckRemovesWhatAFilingLeftSaysWhatItSettledAndPassesASoundLibrary) {
+    const std::string cutShort = "A filing had been cut short before it changed the library; its "
+                                 "unfinished files were removed\n";
+    const std::pair<std::string, std::string> table[] = {
+        {".lexiglade-new-a8.asl", cutShort},
+        {".lexiglade-old-a8.asl",
+         "A filing had ended without removing its backups; its backups were removed\n"},
+        {"pictures/.lexiglade-new-Ab12Cd", cutShort},
+        {"pictures/originals/.lexiglade-new-Xy34Zw", cutShort},
+    };
+    fs::create_directories(library / "pictures/originals");
+    for (const auto& [left, note] : table) {
+        WriteBytes(library / left, "left behind");
+        const CommandResult result = RunCommand({"check", library.Path()});
+        EXPECT_EQ(result.status, 0) << left;
+        EXPECT_EQ(result.out, note) << left;
+        EXPECT_FALSE(fs::exists(library / left)) << left;
+    }
+    WriteBytes(library / ".lexiglade-old-b1.asl", "left behind");
+    AppendBytes(library / "a12.asl", "7\r\n");
+    const CommandResult damaged = RunCommand({"check", library.Path()});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.out.rfind(table[1].second, 0), 0u) << damaged.out;
 }
 
 TEST_F(LibraryCommandTest, WithoutAFolderTheCommandWorksOnItsOwn) {
@@ -219,6 +237,109 @@ TEST_F(LibraryCommandTest, AddRefusesWithTheWizardsMessagesAndChangesNothing) {
     const CommandResult missing = RunCommand({"add", library.Path(), files / "absent.txt"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "Cannot open file " + files / "absent.txt" + "\n");
+}
+
+TEST_F(LibraryCommandTest, AddRefusesWhatWouldCorruptTheLibraryNamingTheLine) {
+    const std::string file = files / "puzzle.txt";
+    const std::string b1 = library / "b1.asl", b2 = library / "b2.asl";
+    struct Row {
+        const char* why;
+        std::string text;
+        std::function<void()> damage;
+        std::string message;
+    };
+    const Row table[] = {
+        {"an empty last hint", "Oscar\nFolder 0\n" + WordLines(14) + "OSCAR\t\n", [] {},
+         "Line 17 of " + file + ": The hint of OSCAR is empty."},
+        {"a NUL byte in the word bank", "Nul\nFolder 0\n" + WordLines(),
+         [&] { WriteBytes(b1, "WORD" + std::string(1, '\0') + ReadBytes(b1)); },
+         "The list " + b1 + " is damaged: it holds a NUL byte"},
+        {"a hint bank one line longer", "Longer\nFolder 0\n" + WordLines(),
+         [&] { AppendBytes(b2, "extra\r\n"); },
+         "The banks " + b1 + " and " + b2 + " are out of step: " + b1 + " has 180 lines where " +
+             b2 + " has 181"},
+        {"a full stop in a text puzzle's first hint",
+         "Capitals\nFolder 0\nWASHINGTON\tCapital of the U.S.\n" + WordLines(14), [] {},
+         "Line 3 of " + file + ": " + kFirstHintFullStop},
+        {"a character beyond Latin-1", "Euro \xE2\x82\xAC\nFolder 0\n" + WordLines(), [] {},
+         "Line 1 of " + file +
+             " holds the character \"\xE2\x82\xAC\" (U+20AC), which the library cannot store: "
+             "it keeps Latin-1 characters only"},
+        {"a NUL byte in the file", "Nul\nFolder 0\nWORD" + std::string(1, '\0') + "\tx\n", [] {},
+         "Line 3 of " + file + " holds a NUL byte"},
+        {"a C1 control in the title", "Next\xC2\x85Line\nFolder 0\n" + WordLines(), [] {},
+         "Line 1 of " + file + ": " + kNameControl},
+        {"a DEL in a new folder's name", "Deleted\nNew\x7F\n" + WordLines(), [] {},
+         "Line 2 of " + file + ": " + kFolderNameControl},
+        {"a control character in a hint",
+         "Bell\nFolder 0\n" + WordLines(2) + "WORDC\ta\x07\n" + WordLines(12), [] {},
+         "Line 5 of " + file + ": The hint of WORDC cannot contain control characters."},
+    };
+    const FileSnapshot sound = SnapshotFiles(library.Path());
+    for (const Row& row : table) {
+        RestoreFiles(library.Path(), sound);
+        row.damage();
+        const FileSnapshot before = SnapshotFiles(library.Path());
+        const CommandResult result =
+            RunCommand({"add", library.Path(), Write("puzzle.txt", row.text)});
+        EXPECT_EQ(result.status, 1) << row.why;
+        EXPECT_EQ(result.err, row.message + "\n") << row.why;
+        EXPECT_EQ(SnapshotFiles(library.Path()), before) << row.why;
+    }
+}
+
+TEST_F(LibraryCommandTest, AddReadsUtf8OrLatin1AndStoresLatin1WhichListShowsInUtf8) {
+    const std::pair<const char*, std::string> table[] = {
+        {"UTF-8 after a byte-order mark", "\xEF\xBB\xBF"
+                                          "Caf\xC3\xA9 words\nPlan\xC3\xA8tes\n" +
+                                              WordLines(14) + "WORDO\tplan\xC3\xA8te\n"},
+        {"Latin-1", "Caf\xE9 words\nPlan\xE8tes\n" + WordLines(14) + "WORDO\tplan\xE8te\n"},
+    };
+    const FileSnapshot sound = SnapshotFiles(library.Path());
+    for (const auto& [encoding, text] : table) {
+        RestoreFiles(library.Path(), sound);
+        const CommandResult filed = RunCommand({"add", library.Path(), Write("puzzle.txt", text)});
+        EXPECT_EQ(filed.out, "Filed \"Caf\xC3\xA9 words\" in the folder \"Plan\xC3\xA8tes\" as "
+                             "puzzle 12, lines 180 to 194 of b1.asl and b2.asl\n")
+            << encoding << filed.err;
+        EXPECT_EQ(ReadList(library / "a8.asl").back(), "Caf\xE9 words") << encoding;
+        EXPECT_EQ(ReadList(library / "b2.asl").back(), "plan\xE8te") << encoding;
+        const std::string listed = RunCommand({"list", library.Path()}).out;
+        EXPECT_NE(listed.find("Plan\xC3\xA8tes\n\tCaf\xC3\xA9 words\t15 words"), std::string::npos)
+            << encoding;
+        EXPECT_EQ(RunCommand({"check", library.Path()}).status, 0) << encoding;
+    }
+}
+
+TEST_F(LibraryCommandTest, AForeignJournalIsReportedNotActedOnAndCanBeSetAside) {
+    WriteBytes(library / "lexiglade", "the program");
+    const std::string a8 = ReadBytes(library / "a8.asl");
+    WriteBytes(
+        library / kJournalName,
+        FormatJournal(
+            {{"lexiglade", ".lexiglade-new-lexiglade", std::nullopt, DigestOf("the program"), {}},
+             {"a8.asl", ".lexiglade-new-a8.asl", ".lexiglade-old-a8.asl", DigestOf("never written"),
+              DigestOf(a8)}}));
+    const std::string damaged = "The library has a damaged filing record, " +
+                                library / kJournalName +
+                                ", which was not acted on: after looking at it, set it aside with "
+                                "\"lexiglade-library check --discard-journal " +
+                                library.Path() + "\" and file again\n";
+    const CommandResult check = RunCommand({"check", library.Path()});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.out, damaged);
+    const CommandResult add =
+        RunCommand({"add", library.Path(), Write("p.txt", "New\nFolder 0\n" + WordLines())});
+    EXPECT_EQ(add.status, 1);
+    EXPECT_EQ(add.err, damaged);
+    const CommandResult discarded = RunCommand({"check", "--discard-journal", library.Path()});
+    EXPECT_EQ(discarded.status, 0);
+    const std::string setAside = "The filing record " + library / kJournalName +
+                                 " was set aside with the files beside it in " +
+                                 library / "discarded-filing-";
+    EXPECT_EQ(discarded.out.rfind(setAside, 0), 0u) << discarded.out;
+    EXPECT_EQ(ReadBytes(library / "lexiglade"), "the program");
+    EXPECT_EQ(RunCommand({"add", library.Path(), files / "p.txt"}).status, 0);
 }
 
 TEST_F(LibraryCommandTest, AddReshapesPicturesAsTheWizardDoesAndKeepsTheOriginals) {

@@ -126,6 +126,24 @@ TEST_F(CheckTest, EveryBrokenInvariantGivesItsOwnLine) {
          },
          {"Best time \"5:00\" (line 1 of a14.asl) is not a whole number of seconds",
           "Best time \"-930\" (line 4 of a15.asl) is not a whole number of seconds"}},
+        {"a NUL byte at the end of a bank",
+         [&] { WriteBytes(Path("b2.asl"), ReadBytes(Path("b2.asl")) + std::string(1, '\0')); },
+         {"The list " + Path("b2.asl") + " is damaged: it holds a NUL byte"}},
+        {"a hint bank one line longer",
+         [&] { WriteBytes(Path("b2.asl"), ReadBytes(Path("b2.asl")) + "extra\r\n"); },
+         {"The banks " + Path("b1.asl") + " and " + Path("b2.asl") + " are out of step: " +
+          Path("b1.asl") + " has 75 lines where " + Path("b2.asl") + " has 76"}},
+        {"an empty hint",
+         [&] { SetLine("b2.asl", 17, ""); },
+         {Puzzle(1, "its hint 3 (line 18 of b2.asl) is empty")}},
+        {"a text puzzle taken for pictures",
+         [&] { SetLine("b2.asl", 30, "Capital of the U.S."); },
+         {Puzzle(2, "its first hint \"Capital of the U.S.\" holds a full stop, so the game takes "
+                    "its text hints for pictures")}},
+        {"a title in Latin-1 is shown in UTF-8",
+         [&] { SetLine("a8.asl", 2, "Caf\xE9"); },
+         {"Puzzle \"Caf\xC3\xA9\" (line 3 of a8.asl) is under no folder of a7.asl",
+          "Puzzle \"Puzzle 2\" (line 5 of a7.asl) is not in a8.asl"}},
         // Last: it leaves the pictures in a folder named in capitals.
         {"a picture missing from a folder named in capitals",
          [&] {

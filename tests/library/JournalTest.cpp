@@ -202,9 +202,67 @@ TEST(JournalTest, AJournalThatCannotBeSettledIsLeftWithEverythingItNames) {
     const FileSnapshot damaged = SnapshotFiles(library.Path());
     EXPECT_EQ(
         ErrorOf([&] { AppendPuzzleToFolder(library.Path(), MakePuzzle("Next", 15), "New", {}); }),
-        "The filing journal " + library / kJournalName +
-            " is damaged; the library was left as it is");
+        "The library has a damaged filing record, " + library / kJournalName +
+            ", which was not acted on: after looking at it, set it aside with \"lexiglade-library "
+            "check --discard-journal " +
+            library.Path() + "\" and file again");
     EXPECT_EQ(SnapshotFiles(library.Path()), damaged);
+}
+
+TEST(JournalTest, AJournalNoFilingCouldHaveWrittenIsNeverActedOn) {
+    const TempFolder library;
+    MakeLibrary(library.Path(), 3, 15);
+    WriteBytes(library / "lexiglade", "the program");
+    WriteBytes(library / "a3.asl", "the board picture");
+    WriteBytes(library / "notes.txt", "the player's own");
+    const std::string a8 = ReadBytes(library / "a8.asl");
+    // Undone, it would remove `name`, which holds what it claims to have written; a8.asl cannot
+    // be finished but can be undone.
+    const auto removing = [&](const std::string& name) {
+        return FormatJournal(
+            {{name, kStagedPrefix + name, std::nullopt, DigestOf(ReadBytes(library / name)), {}},
+             {"a8.asl", ".lexiglade-new-a8.asl", ".lexiglade-old-a8.asl", DigestOf("never written"),
+              DigestOf(a8)}});
+    };
+    const std::string twice = removing("a8.asl");
+    const std::pair<const char*, std::string> table[] = {
+        {"the program", removing("lexiglade")},
+        {"the board picture", removing("a3.asl")},
+        {"an unknown file", removing("notes.txt")},
+        {"another file as the new content",
+         FormatJournal({{"a9.asl", "lexiglade", std::nullopt, DigestOf("the program"), {}}})},
+        {"one file twice", twice},
+        {"more than any journal holds", FormatJournal({})},
+    };
+    const std::string path = library / kJournalName;
+    const std::string damaged = "The library has a damaged filing record, " + path +
+                                ", which was not acted on: after looking at it, set it aside "
+                                "with \"lexiglade-library check --discard-journal " +
+                                library.Path() + "\" and file again";
+    const FileSnapshot before = SnapshotFiles(library.Path());
+    for (const auto& [what, journal] : table) {
+        WriteBytes(path, journal);
+        if (journal == FormatJournal({})) {
+            ASSERT_EQ(::truncate(path.c_str(), off_t{1} << 40), 0);
+        }
+        const auto size = std::filesystem::file_size(path);
+        EXPECT_EQ(ErrorOf([&] { FinishInterruptedFiling(library.Path()); }), damaged) << what;
+        EXPECT_EQ(ErrorOf([&] {
+                      AppendPuzzleToFolder(library.Path(), MakePuzzle("New", 15), "Folder 0", {});
+                  }),
+                  damaged)
+            << what;
+        EXPECT_EQ(std::filesystem::file_size(path), size) << what;
+        std::filesystem::remove(path);
+        EXPECT_EQ(SnapshotFiles(library.Path()), before) << what;
+    }
+    WriteBytes(path, table[0].second);
+    const std::string aside = DiscardJournal(library.Path());
+    EXPECT_EQ(aside.rfind(library / "discarded-filing-", 0), 0u) << aside;
+    EXPECT_TRUE(std::filesystem::exists(aside + kJournalName));
+    EXPECT_EQ(FinishInterruptedFiling(library.Path()), Recovery::Nothing);
+    EXPECT_EQ(ReadBytes(library / "lexiglade"), "the program");
+    EXPECT_EQ(DiscardJournal(library.Path()), "");
 }
 
 TEST(JournalTest, LeftoversWithoutAJournalAreRemovedAndNothingElse) {

@@ -152,8 +152,10 @@ TEST_F(CatalogueTest, AJournalThatCannotBeSettledIsReportedAndTheTreeStillLoads)
     auto form = OpenCatalogue(folder, 1000, 700);
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].text.toStdString(),
-              "The filing journal " + folder / kJournalName +
-                  " is damaged; the library was left as it is.");
+              "The library has a damaged filing record, " + folder / kJournalName +
+                  ", which was not acted on: after looking at it, set it aside with "
+                  "\"lexiglade-library check --discard-journal " +
+                  folder.Path() + "\" and file again.");
     EXPECT_EQ(form->outline->topLevelItemCount(), 2);
     EXPECT_TRUE(HasFilingLeftovers(folder.Path()));
 }

@@ -193,15 +193,22 @@ TEST_F(EditorFolderTest, NoToANewFolderHidesTheNameFieldUntilAddIsPressedAgain) 
 TEST_F(EditorFolderTest, AFolderNameThatWouldBreakTheTreeIsRefusedWithoutAQuestion) {
     OpenFolderStep();
     const auto before = data.Snapshot();
-    for (const QString& name : {QString(), QStringLiteral(" Plants"), QStringLiteral("\tPlants"),
-                                QStringLiteral("Pla\tnts")}) {
+    const std::pair<QString, const char*> table[] = {
+        {QString(), kFolderNameBreaksTree},
+        {QStringLiteral(" Plants"), kFolderNameBreaksTree},
+        {QStringLiteral("\tPlants"), kFolderNameBreaksTree},
+        {QStringLiteral("Pla\tnts"), kFolderNameBreaksTree},
+        {QStringLiteral("Plants\u007F"), kFolderNameControl},
+        {QStringLiteral("Pla\u009Bnts"), kFolderNameControl},
+    };
+    for (const auto& [name, message] : table) {
         ModalDriver answerer(QMessageBox::Yes);
         wizard.btnaddfolder->click();
         wizard.Edit2->setText(name);
         QTest::keyClick(wizard.Edit2, Qt::Key_Return);
         ASSERT_EQ(answerer.Boxes().size(), 1u);
         EXPECT_EQ(answerer.Boxes()[0].caption, QStringLiteral("Information"));
-        EXPECT_EQ(answerer.Boxes()[0].text, QString::fromLatin1(kFolderNameBreaksTree));
+        EXPECT_EQ(answerer.Boxes()[0].text, QString::fromLatin1(message));
         EXPECT_EQ(data.Snapshot(), before);
         EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
     }

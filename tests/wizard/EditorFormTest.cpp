@@ -227,6 +227,10 @@ TEST_F(EditorFormTest, ARejectedInputIsReportedInTheInformationBoxAndKeptAsTyped
         {"Garden", LongWordLines(16), HintLines(16), kWordsDoNotFit},
         {"Garden", LongWordLines(15) + "\nWREN", HintLines(16), nullptr},
         {"Garden", LongWordLines(15) + "\nWR3N", HintLines(16), kWordLetters},
+        {QStringLiteral("Gar\u0085den"), WordLines(15), HintLines(15), kNameControl},
+        {"Garden", WordLines(15), HintLines(15).replace("Hint number 2", ""),
+         "The hint of WORDAC is empty."},
+        {"Garden", WordLines(15), "Capital of the U.S.\n" + HintLines(14), kFirstHintFullStop},
     };
     for (const Row& row : table) {
         ModalDriver answerer;

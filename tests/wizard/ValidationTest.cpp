@@ -120,6 +120,17 @@ TEST(ValidatePuzzleTest, ChecksRunInOrderWithTheirMessages) {
         {"one text hint among pictures", WithHint(pictures, 14, "Kitten"), kPicturesOnly},
         {".BMP alone is a short text hint", WithHint(Valid(), 2, ".BMP"), ""},
         {"a missing picture", pictures, kMissingText},
+        {"a DEL in the name", Named("Farm\x7FLife"), kNameControl},
+        {"a C1 control in the name", Named("Farm\x85Life"), kNameControl},
+        {"an empty hint", WithHint(Valid(), 14, ""), "The hint of AAAAAO is empty."},
+        {"an empty hint among pictures", WithHint(pictures, 4, ""), "The hint of AAAAAE is empty."},
+        {"a tab in a hint", WithHint(Valid(), 3, "a\tb"),
+         "The hint of AAAAAD cannot contain control characters."},
+        {"a C1 control in a hint", WithHint(Valid(), 3, "caf\x85"),
+         "The hint of AAAAAD cannot contain control characters."},
+        {"a full stop in a text puzzle's first hint", WithHint(Valid(), 0, "Capital of the U.S."),
+         kFirstHintFullStop},
+        {"a full stop in a later hint", WithHint(Valid(), 1, "Capital of the U.S."), ""},
     };
     for (const Row& row : table) {
         const bool missingRow = row.message == kMissingText;
@@ -128,6 +139,10 @@ TEST(ValidatePuzzleTest, ChecksRunInOrderWithTheirMessages) {
         EXPECT_EQ(verdict.message, row.message) << row.what;
         EXPECT_EQ(verdict.Passed(), row.message.empty()) << row.what;
     }
+    const Verdict named = ValidatePuzzle(WithHint(Valid(), 14, ""), Checks());
+    EXPECT_EQ(named.text, kHintEmpty);
+    EXPECT_EQ(named.subject, "AAAAAO");
+    EXPECT_EQ(named.word, 14u);
 }
 
 TEST(ValidatePuzzleTest, PicturePuzzlesAreTestedUnderTheUpperCasedName) {

@@ -1,0 +1,225 @@
+#include "library/FilingProof.h"
+
+#include "library/Errors.h"
+#include "library/Latin1.h"
+#include "library/LibraryFiles.h"
+#include "library/ListReader.h"
+#include "library/Puzzle.h"
+
+#include <array>
+#include <deque>
+#include <optional>
+#include <set>
+#include <utility>
+
+namespace lexiglade {
+
+namespace {
+
+constexpr std::size_t kListCount = std::size(LibraryFiles::CatalogueLists);
+enum ListIndex { kTitles, kWordBanks, kHintBanks, kFirsts, kLasts };
+
+using Record = std::array<std::string_view, kListCount>;
+
+[[noreturn]] void Refuse(const std::string& reason) {
+    RaiseFilingUnproven(reason);
+}
+
+std::string Quoted(std::string_view title) {
+    std::string quoted = "\"";
+    quoted += Latin1ToUtf8(title);
+    quoted += '"';
+    return quoted;
+}
+
+// The text of the library error `action` raises, or none.
+template <class Action> std::optional<std::string> ErrorOf(Action action) {
+    try {
+        action();
+    } catch (const LibraryError& error) {
+        return std::string(error.what());
+    }
+    return std::nullopt;
+}
+
+// A line of "a11.asl" or "a12.asl" as a bank line; none when it is not one.
+std::optional<std::int64_t> BankLine(std::string_view text) {
+    constexpr std::size_t kMaxDigits = 9; // within 32 bits
+    if (text.size() > kMaxDigits || !IsDecimalDigits(text)) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (const char c : text) {
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+class LibraryProver {
+  public:
+    LibraryProver(const LibraryView& library, const std::vector<PromisedPuzzle>& puzzles)
+        : library_(library), puzzles_(puzzles) {}
+
+    void Run() {
+        WalkCatalogue();
+        for (const auto& [wordBank, hintBank] : PairsToProve()) {
+            ProvePair(wordBank, hintBank);
+        }
+        for (const PromisedPuzzle& puzzle : puzzles_) {
+            ProveLoad(puzzle);
+        }
+    }
+
+  private:
+    // The path of a library file as messages name it: where it will be once committed.
+    std::string Shown(const std::string& name) const { return library_.DataDir() + name; }
+    void WalkCatalogue();
+    void ProveRecord(std::size_t k, const Record& record);
+    std::set<std::pair<std::string, std::string>> PairsToProve() const;
+    void ProvePair(const std::string& wordBank, const std::string& hintBank);
+    void ProveLoad(const PromisedPuzzle& puzzle);
+
+    const LibraryView& library_;
+    const std::vector<PromisedPuzzle>& puzzles_;
+    std::size_t recordsSeen_ = 0;
+};
+
+void LibraryProver::WalkCatalogue() {
+    std::deque<ListReader> lists;
+    for (const char* name : LibraryFiles::CatalogueLists) {
+        if (const auto error = ErrorOf([&] { lists.emplace_back(library_.PathOf(name)); })) {
+            Refuse(*error);
+        }
+    }
+    Record record;
+    for (std::size_t k = 0;; ++k) {
+        std::size_t present = 0;
+        for (std::size_t i = 0; i < kListCount; ++i) {
+            present += lists[i].Next(record[i]);
+        }
+        if (present == 0) {
+            break;
+        }
+        if (present == kListCount) {
+            ProveRecord(k, record);
+        }
+    }
+    const std::string titles = Shown(LibraryFiles::Titles);
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const std::string list = Shown(LibraryFiles::CatalogueLists[i]);
+        if (lists[i].SawNul()) {
+            Refuse(*ErrorOf([&] { RaiseListHoldsNul(list); }));
+        }
+        if (lists[i].LinesRead() != lists[kTitles].LinesRead()) {
+            Refuse(*ErrorOf([&] {
+                RaiseListLengthDiffers(list, lists[i].LinesRead(), titles,
+                                       lists[kTitles].LinesRead());
+            }));
+        }
+    }
+    recordsSeen_ = lists[kTitles].LinesRead();
+}
+
+// Record k either is a promised puzzle's, exactly, or keeps out of the lines of each promised
+// puzzle that shares a bank with it.
+void LibraryProver::ProveRecord(std::size_t k, const Record& record) {
+    for (const PromisedPuzzle& puzzle : puzzles_) {
+        const FiledPuzzle& filed = puzzle.filed;
+        if (k == static_cast<std::size_t>(filed.puzzleIndex)) {
+            const std::array<std::string, kLasts + 1> expected = {
+                puzzle.title, filed.wordBank, filed.hintBank, std::to_string(filed.first),
+                std::to_string(filed.last)};
+            for (std::size_t i = 0; i <= kLasts; ++i) {
+                if (record[i] != expected[i]) {
+                    Refuse("Line " + std::to_string(k + 1) + " of " +
+                           LibraryFiles::CatalogueLists[i] + " is " + Quoted(record[i]) +
+                           " where the new puzzle needs " + Quoted(expected[i]));
+                }
+            }
+            continue;
+        }
+        if (record[kWordBanks] != filed.wordBank && record[kHintBanks] != filed.hintBank) {
+            continue;
+        }
+        const std::optional<std::int64_t> first = BankLine(record[kFirsts]);
+        const std::optional<std::int64_t> last = BankLine(record[kLasts]);
+        if (first && last && *first <= *last && *first <= filed.last && filed.first <= *last) {
+            Refuse("The puzzle " + Quoted(record[kTitles]) + " (line " + std::to_string(k + 1) +
+                   " of " + LibraryFiles::Titles + ") already points into lines " +
+                   std::to_string(filed.first) + " to " + std::to_string(filed.last) + " of " +
+                   filed.wordBank + " and " + filed.hintBank);
+        }
+    }
+}
+
+// The pairs of the promised puzzles, and those of the banks the change writes.
+std::set<std::pair<std::string, std::string>> LibraryProver::PairsToProve() const {
+    std::set<std::pair<std::string, std::string>> pairs;
+    for (const PromisedPuzzle& puzzle : puzzles_) {
+        pairs.emplace(puzzle.filed.wordBank, puzzle.filed.hintBank);
+    }
+    for (const auto& [name, staged] : library_.Staged()) {
+        if (const unsigned long number = LibraryFiles::BankNumber(name); number != 0) {
+            const unsigned long word = number % 2 == 1 ? number : number - 1;
+            pairs.emplace(LibraryFiles::BankName(word), LibraryFiles::BankName(word + 1));
+        }
+    }
+    return pairs;
+}
+
+void LibraryProver::ProvePair(const std::string& wordBank, const std::string& hintBank) {
+    const std::array<std::string, 2> banks = {wordBank, hintBank};
+    std::array<std::size_t, 2> lines{};
+    for (std::size_t i = 0; i < banks.size(); ++i) {
+        const auto error = ErrorOf([&] {
+            ListReader bank(library_.PathOf(banks[i]));
+            std::string_view line;
+            while (bank.Next(line)) {
+            }
+            if (bank.SawNul()) {
+                RaiseListHoldsNul(Shown(banks[i]));
+            }
+            lines[i] = bank.LinesRead();
+        });
+        if (error) {
+            Refuse(*error);
+        }
+    }
+    if (lines[0] != lines[1]) {
+        Refuse(*ErrorOf(
+            [&] { RaiseBanksOutOfStep(Shown(wordBank), lines[0], Shown(hintBank), lines[1]); }));
+    }
+}
+
+void LibraryProver::ProveLoad(const PromisedPuzzle& puzzle) {
+    if (static_cast<std::size_t>(puzzle.filed.puzzleIndex) >= recordsSeen_) {
+        Refuse("The new puzzle " + Quoted(puzzle.title) + " has no line in " +
+               LibraryFiles::Titles);
+    }
+    LoadedPuzzle loaded;
+    if (const auto error = ErrorOf([&] { loaded = LoadTitledPuzzle(library_, puzzle.title); })) {
+        Refuse("The new puzzle " + Quoted(puzzle.title) + " cannot be loaded: " + *error);
+    }
+    if (loaded.puzzleIndex != puzzle.filed.puzzleIndex) {
+        Refuse("The title " + Quoted(puzzle.title) + " loads the puzzle on line " +
+               std::to_string(loaded.puzzleIndex + 1) + " of " + LibraryFiles::Titles);
+    }
+    if (loaded.words != puzzle.words || loaded.hints != puzzle.hints) {
+        Refuse("The new puzzle " + Quoted(puzzle.title) +
+               " loads other words or hints than it was given");
+    }
+}
+
+} // namespace
+
+void VerifyLibrary(const LibraryView& library, const std::vector<PromisedPuzzle>& puzzles) {
+    LibraryProver(library, puzzles).Run();
+}
+
+void FileChange(const std::string& dataDir, const LibraryChange& change,
+                const std::function<void(std::size_t)>& beforeWriting) {
+    ReplaceAllOrNothing(dataDir, change.files, beforeWriting,
+                        [&](const LibraryView& staged) { VerifyLibrary(staged, change.puzzles); });
+}
+
+} // namespace lexiglade

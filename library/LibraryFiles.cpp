@@ -1,0 +1,36 @@
+#include "library/LibraryFiles.h"
+
+#include "library/TextList.h"
+
+#include <algorithm>
+
+namespace lexiglade::LibraryFiles {
+
+bool IsListName(std::string_view name) {
+    return name == FolderTree || std::any_of(std::begin(CatalogueLists), std::end(CatalogueLists),
+                                             [&](const char* list) { return name == list; });
+}
+
+std::string BankName(unsigned long number) {
+    std::string name = "b";
+    name += std::to_string(number);
+    name += ".asl";
+    return name;
+}
+
+unsigned long BankNumber(std::string_view name) {
+    constexpr std::string_view kStem = "b", kExtension = ".asl";
+    constexpr std::size_t kMaxDigits = 9; // within 32 bits
+    if (name.size() <= kStem.size() + kExtension.size() || !name.starts_with(kStem) ||
+        !name.ends_with(kExtension)) {
+        return 0;
+    }
+    const std::string_view digits =
+        name.substr(kStem.size(), name.size() - kStem.size() - kExtension.size());
+    if (digits.size() > kMaxDigits || digits[0] == '0' || !IsDecimalDigits(digits)) {
+        return 0;
+    }
+    return std::stoul(std::string(digits));
+}
+
+} // namespace lexiglade::LibraryFiles
