@@ -12,8 +12,8 @@
 
 int main(int argc, char** argv) {
     using namespace lexiglade;
-    ApplyDisplayScale(); // Qt reads its scale factor when the application object is made
     Application app(argc, argv);
+    ApplyDisplayScale();     // from the screen Qt reports, before any window exists
     const AudioOutput audio; // silent when the machine has no sound
     FormReferences& forms = Forms();
     forms.main = new Tmain(RunningDataFolders());
