@@ -27,4 +27,14 @@ inline constexpr const char* CatalogueLists[] = {
 inline constexpr const char* Artwork[] = {EndGamePicture,   FinderPicture,   BoardPicture,
                                           CataloguePicture, PrintingPicture, HintCanvas};
 
+// The screen artwork is shipped again at 2 and 4 device pixels per pixel, for scaled screens: the
+// same files, each set in a folder of its own beside the shipped files.
+inline constexpr const char* ScreenArtwork[] = {EndGamePicture, FinderPicture, BoardPicture,
+                                                CataloguePicture, PrintingPicture};
+struct DenseArtworkSet {
+    int ratio;
+    const char* folder;
+};
+inline constexpr DenseArtworkSet DenseArtwork[] = {{2, "2x"}, {4, "4x"}};
+
 } // namespace lexiglade::LibraryFiles

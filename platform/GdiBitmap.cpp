@@ -86,6 +86,14 @@ void Bitmap::LoadFromFile(const std::string& path) {
     LoadFromData(file.readAll());
 }
 
+void Bitmap::LoadFromFile(const std::string& path, int ratio) {
+    LoadFromFile(path);
+    ratio_ = ratio;
+    image_.setDevicePixelRatio(ratio);
+    width_ = (image_.width() + ratio - 1) / ratio;
+    height_ = (image_.height() + ratio - 1) / ratio;
+}
+
 void Bitmap::LoadFromBytes(const std::string& bytes) {
     LoadFromData(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
