@@ -3,6 +3,7 @@
 // that scale beside the same drawn from the library's own files enlarged, as before the sets were
 // shipped; a found word; and a capsule drawn smooth beside one drawn as blocks of logical pixels.
 #include "LibraryFixture.h"
+#include "ScreenFixture.h"
 
 #include "app/SharedState.h"
 #include "engine/Random.h"
@@ -27,14 +28,7 @@ constexpr double kScale = 4.25;
 // The catalogue's client area on a 3840 x 2160 screen below a title bar, in logical pixels.
 constexpr int kWidth = 903;
 constexpr int kHeight = 492;
-
-void Settle(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 10000) {
-        QCoreApplication::processEvents();
-    }
-}
+const QSize kSize(kWidth, kHeight);
 
 // The shipped files without the denser artwork sets: the game as it drew before them.
 class PlainArtwork {
@@ -58,19 +52,10 @@ std::string DataDir(bool dense) {
     return dense ? std::string(LEXIGLADE_DATA_DIR) : plain.Path();
 }
 
-std::unique_ptr<Tmain> OpenCatalogue(const std::string& dataDir) {
-    auto form = std::make_unique<Tmain>(dataDir);
-    Shared().GameOptions.musicOn = false;
-    form->resize(kWidth, kHeight);
-    form->show();
-    Settle([&] { return form->FormPaintCount() > 0; });
-    return form;
-}
-
 void BM_Startup3840x2160(benchmark::State& state) {
     const std::string dataDir = DataDir(state.range(0) != 0);
     for (auto _ : state) {
-        auto form = OpenCatalogue(dataDir);
+        auto form = OpenCatalogue(dataDir, kSize);
         state.PauseTiming();
         form.reset();
         QCoreApplication::processEvents();
@@ -84,30 +69,8 @@ BENCHMARK(BM_Startup3840x2160)
     ->Iterations(10)
     ->Unit(benchmark::kMillisecond);
 
-struct GameSetup {
-    explicit GameSetup(bool dense) : catalogue(OpenCatalogue(DataDir(dense))) {
-        TextMaker maker(7);
-        LoadedPuzzle& puzzle = Shared().LoadedPuzzle;
-        puzzle.title = "Benchmark Puzzle";
-        puzzle.words = MakeWords(maker, 25, 4, 12);
-        puzzle.hints.clear();
-        for (std::size_t i = 0; i < puzzle.words.size(); ++i) {
-            puzzle.hints.push_back(maker.Hint()); // one each: a found word takes one hint away
-        }
-    }
-    std::unique_ptr<Tsearcher> Open() {
-        Shared().NewGame = true;
-        auto form = std::make_unique<Tsearcher>();
-        form->resize(kWidth, kHeight);
-        form->show();
-        Settle([&] { return form->FormPaintCount() > 0; });
-        return form;
-    }
-    std::unique_ptr<Tmain> catalogue;
-};
-
 void BM_PuzzleFirstPaintAt425(benchmark::State& state) {
-    GameSetup setup(state.range(0) != 0);
+    const GameSetup setup(DataDir(state.range(0) != 0), kSize);
     for (auto _ : state) {
         auto form = setup.Open();
         state.PauseTiming();
@@ -123,30 +86,12 @@ BENCHMARK(BM_PuzzleFirstPaintAt425)
     ->Iterations(10)
     ->Unit(benchmark::kMillisecond);
 
-Point CellCentre(const Tsearcher& form, Cell cell) {
-    const BoardOrigin origin{form.BoardLeft, form.BoardTop};
-    return {ColumnCentreX(origin, cell.column), RowCentreY(origin, cell.row)};
-}
-
 // A drag across a word to its release: the smooth capsule, the screen saved, the hint removed.
 void BM_FoundWordAt425(benchmark::State& state) {
-    GameSetup setup(true);
-    std::unique_ptr<Tsearcher> form;
-    std::size_t next = 0;
+    const GameSetup setup(DataDir(true), kSize);
+    WordFinder finder(setup);
     for (auto _ : state) {
-        if (!form || next + 1 >= form->Session.Grids().PlacedWords.size()) {
-            state.PauseTiming();
-            form.reset();
-            form = setup.Open();
-            next = 0;
-            state.ResumeTiming();
-        }
-        const PlacedWord& word = form->Session.Grids().PlacedWords[next++];
-        const Point from = CellCentre(*form, word.start);
-        const Point to = CellCentre(*form, word.end);
-        form->FormMouseDown(Qt::LeftButton, from.x, from.y);
-        form->FormMouseMove(to.x, to.y);
-        form->FormMouseUp(Qt::LeftButton, to.x, to.y);
+        finder.FindNext(state);
     }
 }
 BENCHMARK(BM_FoundWordAt425)->Iterations(48)->Unit(benchmark::kMillisecond);
