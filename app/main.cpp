@@ -20,8 +20,8 @@ int main(int argc, char** argv) {
         std::cout << *information;
         return 0;
     }
-    ApplyDisplayScale(); // Qt reads its scale factor when the application object is made
     Application app(argc, argv);
+    ApplyDisplayScale();     // from the screen Qt reports, before any window exists
     const AudioOutput audio; // silent when the machine has no sound
     FormReferences& forms = Forms();
     forms.main = new Tmain(RunningDataFolders());

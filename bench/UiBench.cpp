@@ -1,6 +1,7 @@
 // Screen benchmarks: start-up to the catalogue's first paint, repaints, and the puzzle screen's
 // first paint, drag moves and found words. Run headless with QT_QPA_PLATFORM=offscreen.
 #include "LibraryFixture.h"
+#include "ScreenFixture.h"
 
 #include "app/SharedState.h"
 #include "engine/Random.h"
@@ -22,23 +23,10 @@
 namespace lexiglade::bench {
 namespace {
 
-constexpr int kWidth = 1280;
-constexpr int kHeight = 800;
-
-void Settle(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 5000) {
-        QCoreApplication::processEvents();
-    }
-}
+const QSize kSize(1280, 800);
 
 std::unique_ptr<Tmain> OpenCatalogue(const std::string& dataDir) {
-    auto form = std::make_unique<Tmain>(dataDir);
-    form->resize(kWidth, kHeight);
-    form->show();
-    Settle([&] { return form->FormPaintCount() > 0; });
-    return form;
+    return bench::OpenCatalogue(dataDir, kSize);
 }
 
 // A copy of the shipped data with a generated library of `puzzles` puzzles in place of its own.
@@ -90,28 +78,8 @@ void BM_CatalogueRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_CatalogueRepaint)->Unit(benchmark::kMillisecond);
 
-// A catalogue (for the screen size and palette) and a 25-word puzzle loaded into the state.
-struct GameSetup {
-    GameSetup() : catalogue(OpenCatalogue(LEXIGLADE_DATA_DIR)) {
-        TextMaker maker(7);
-        LoadedPuzzle& puzzle = Shared().LoadedPuzzle;
-        puzzle.title = "Benchmark Puzzle";
-        puzzle.words = MakeWords(maker, 25, 4, 12);
-        puzzle.hints.clear();
-        for (std::size_t i = 0; i < puzzle.words.size(); ++i) {
-            puzzle.hints.push_back(maker.Hint());
-        }
-        Shared().GameOptions.musicOn = false;
-    }
-    std::unique_ptr<Tsearcher> Open() {
-        Shared().NewGame = true;
-        auto form = std::make_unique<Tsearcher>();
-        form->resize(kWidth, kHeight);
-        form->show();
-        Settle([&] { return form->FormPaintCount() > 0; });
-        return form;
-    }
-    std::unique_ptr<Tmain> catalogue;
+struct GameSetup : bench::GameSetup {
+    GameSetup() : bench::GameSetup(LEXIGLADE_DATA_DIR, kSize) {}
 };
 
 void BM_PuzzleFirstPaint(benchmark::State& state) {
@@ -137,8 +105,8 @@ void BM_PuzzleRepaint(benchmark::State& state) {
 BENCHMARK(BM_PuzzleRepaint)->Unit(benchmark::kMillisecond);
 
 Point CellCentre(const Tsearcher& form, Cell cell) {
-    const BoardOrigin origin{form.BoardLeft, form.BoardTop};
-    return {ColumnCentreX(origin, cell.column), RowCentreY(origin, cell.row)};
+    return {ColumnCentreX({form.BoardLeft, form.BoardTop}, cell.column),
+            RowCentreY({form.BoardLeft, form.BoardTop}, cell.row)};
 }
 
 void BM_DragMove(benchmark::State& state) {
@@ -155,23 +123,10 @@ void BM_DragMove(benchmark::State& state) {
 BENCHMARK(BM_DragMove)->Unit(benchmark::kMicrosecond);
 
 void BM_FoundWord(benchmark::State& state) {
-    GameSetup setup;
-    std::unique_ptr<Tsearcher> form;
-    std::size_t next = 0;
+    const GameSetup setup;
+    WordFinder finder(setup);
     for (auto _ : state) {
-        if (!form || next + 1 >= form->Session.Grids().PlacedWords.size()) {
-            state.PauseTiming();
-            form.reset();        // a live puzzle form would take the next game's first paint
-            form = setup.Open(); // the last word would win the game
-            next = 0;
-            state.ResumeTiming();
-        }
-        const PlacedWord& word = form->Session.Grids().PlacedWords[next++];
-        const Point from = CellCentre(*form, word.start);
-        const Point to = CellCentre(*form, word.end);
-        form->FormMouseDown(Qt::LeftButton, from.x, from.y);
-        form->FormMouseMove(to.x, to.y);
-        form->FormMouseUp(Qt::LeftButton, to.x, to.y);
+        finder.FindNext(state);
     }
 }
 BENCHMARK(BM_FoundWord)->Unit(benchmark::kMillisecond);

@@ -39,4 +39,14 @@ std::string BankName(unsigned long number);
 // N of a bank's name "b" + N + ".asl" (no leading zero, at most nine digits); 0 for another name.
 unsigned long BankNumber(std::string_view name);
 
+// The screen artwork is shipped again at 2 and 4 device pixels per pixel, for scaled screens: the
+// same files, each set in a folder of its own beside the shipped files.
+inline constexpr const char* ScreenArtwork[] = {EndGamePicture, FinderPicture, BoardPicture,
+                                                CataloguePicture, PrintingPicture};
+struct DenseArtworkSet {
+    int ratio;
+    const char* folder;
+};
+inline constexpr DenseArtworkSet DenseArtwork[] = {{2, "2x"}, {4, "4x"}};
+
 } // namespace lexiglade::LibraryFiles

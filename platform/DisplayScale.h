@@ -8,6 +8,8 @@ namespace lexiglade {
 // The catalogue's background picture, the largest picture the scale has to fit on the screen.
 inline constexpr int kDesignWidth = 640;
 inline constexpr int kDesignHeight = 480;
+// Rows left at least for a window manager's title bar.
+inline constexpr int kLeastTitleBarRoom = 32;
 
 // The first device pixel of logical pixel `logical` at `scale` device pixels per logical pixel.
 // Logical pixel x covers device pixels DevicePixel(x) to DevicePixel(x + 1) - 1: the blocks tile
@@ -24,13 +26,25 @@ inline int LogicalPixel(double position) {
 }
 
 // Device pixels per logical pixel for a screen area of `width` x `height` device pixels: the
-// largest quarter step at which the design size fits beside a window's title bar, at least 1.
-double ChooseDisplayScale(int width, int height);
+// largest quarter step at which the design size fits beside a window's title bar (5 % of the
+// height, at least `leastRoom` rows), at least 1.
+double ChooseDisplayScale(int width, int height, int leastRoom = kLeastTitleBarRoom);
 
-// Before the application object exists: sets Qt's scale factor so that the game shows its forms
-// at the chosen scale on the X screen it starts on, in the area its window manager leaves free of
-// panels. A scale factor that the environment already
-// sets (QT_SCALE_FACTOR) is kept, and other window systems keep their own scaling.
+// The screen the game starts on, as the window system reports it.
+struct StartScreen {
+    int width = 0; // the area free for windows, in device pixels
+    int height = 0;
+    double platformRatio = 1.0; // the window system's own device pixels per pixel
+    // On Wayland the area still holds the desktop's panel, and the game draws its own title bar,
+    // both at the window system's scale; on X the window manager's work area leaves panels out.
+    bool panelsInside = false;
+};
+
+double ChooseDisplayScale(const StartScreen& screen);
+
+// Once the application object exists and before any window does: shows every form, dialog and
+// message box at the scale chosen for the screen the game starts on, on X and on Wayland. A scale
+// factor that the player sets (QT_SCALE_FACTOR) stands, and other window systems keep their own.
 void ApplyDisplayScale();
 
 } // namespace lexiglade

@@ -70,6 +70,43 @@ QByteArray BmpFile(const QImage& image, int width, int height) {
     return out;
 }
 
+std::uint32_t GetLe(const QByteArray& data, int at, int bytes) {
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) {
+        value = value << 8 | static_cast<unsigned char>(data[at + i]);
+    }
+    return value;
+}
+
+// The plain 24-bit bitmaps the game writes, and its artwork, read in one pass: a large picture
+// (the artwork of a 4K screen) loads several times faster than through the general reader. Other
+// files give a null image and go to that reader.
+QImage Decode24Bit(const QByteArray& data) {
+    constexpr int kMinimum = kFileHeaderSize + kInfoHeaderSize;
+    if (data.size() < kMinimum || !data.startsWith("BM") ||
+        GetLe(data, kFileHeaderSize, 4) != kInfoHeaderSize ||
+        GetLe(data, kFileHeaderSize + 14, 2) != 24 || GetLe(data, kFileHeaderSize + 16, 4) != 0) {
+        return {};
+    }
+    const auto width = static_cast<std::int32_t>(GetLe(data, kFileHeaderSize + 4, 4));
+    const auto height = static_cast<std::int32_t>(GetLe(data, kFileHeaderSize + 8, 4));
+    const std::uint32_t offset = GetLe(data, 10, 4);
+    if (width <= 0 || height <= 0 || width > 1 << 15 || height > 1 << 15 ||
+        offset + static_cast<qint64>(RowBytes(width)) * height > data.size()) {
+        return {};
+    }
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        const auto* in = reinterpret_cast<const unsigned char*>(data.constData()) + offset +
+                         static_cast<qint64>(RowBytes(width)) * (height - 1 - y);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x, in += 3) {
+            out[x] = qRgb(in[2], in[1], in[0]);
+        }
+    }
+    return image;
+}
+
 } // namespace
 
 Bitmap::Bitmap() : canvas_(image_) {}
@@ -83,7 +120,20 @@ void Bitmap::LoadFromFile(const std::string& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         throw PlatformError("Cannot open file " + path);
     }
+    const qint64 size = file.size();
+    if (const uchar* mapped = size > 0 ? file.map(0, size) : nullptr) {
+        LoadFromData(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size));
+        return;
+    }
     LoadFromData(file.readAll());
+}
+
+void Bitmap::LoadFromFile(const std::string& path, int ratio) {
+    LoadFromFile(path);
+    ratio_ = ratio;
+    image_.setDevicePixelRatio(ratio);
+    width_ = (image_.width() + ratio - 1) / ratio;
+    height_ = (image_.height() + ratio - 1) / ratio;
 }
 
 void Bitmap::LoadFromBytes(const std::string& bytes) {
@@ -91,8 +141,8 @@ void Bitmap::LoadFromBytes(const std::string& bytes) {
 }
 
 void Bitmap::LoadFromData(const QByteArray& data) {
-    QImage loaded;
-    if (!loaded.loadFromData(data, "BMP") || loaded.isNull()) {
+    QImage loaded = Decode24Bit(data);
+    if (loaded.isNull() && (!loaded.loadFromData(data, "BMP") || loaded.isNull())) {
         throw PlatformError("Bitmap image is not valid");
     }
     image_ = loaded.convertToFormat(QImage::Format_RGB32);

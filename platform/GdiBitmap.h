@@ -18,6 +18,9 @@ class Bitmap {
     // "Cannot open file %s" when the file cannot be read, "Bitmap image is not valid" when it is
     // not a BMP image; the bitmap keeps what it held in either case.
     void LoadFromFile(const std::string& path);
+    // A picture drawn at `ratio` device pixels per pixel: its size is that of its pixels divided by
+    // the ratio, and it keeps every pixel.
+    void LoadFromFile(const std::string& path, int ratio);
     // As LoadFromFile, from a BMP file's bytes already read.
     void LoadFromBytes(const std::string& bytes);
     // A 24-bit BMP file; "Cannot create file %s" when it cannot be written.

@@ -7,11 +7,13 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 #include <utility>
 
 namespace lexiglade {
@@ -27,6 +29,19 @@ QRgb ToQRgb(ColorRef plain) {
 
 QColor ToQColor(ColorRef plain) {
     return QColor::fromRgb(ToQRgb(plain));
+}
+
+// From a logical pixel's corner to its centre, where a smooth figure's line runs.
+constexpr QPointF kToCentre(0.5, 0.5);
+constexpr double kFullTurn = 360.0;
+
+QPointF PixelCentre(DevicePoint p) {
+    return QPointF(p.x, p.y) + kToCentre;
+}
+
+// Degrees counterclockwise on the screen from the x axis to the radial from `centre` to `p`.
+double RadialAngle(QPointF centre, QPointF p) {
+    return std::atan2(centre.y() - p.y(), p.x() - centre.x()) * 180.0 / std::numbers::pi;
 }
 
 // Leftmost x of text `width` pixels wide whose reference point is at x.
@@ -110,7 +125,13 @@ DevicePoint DeviceContext::MoveToEx(int x, int y) {
 }
 
 void DeviceContext::LineTo(int x, int y) {
-    PenFigure(LinePixels(position_, {x, y}));
+    if (SmoothFigures()) {
+        QPainterPath line(PixelCentre(position_));
+        line.lineTo(PixelCentre({x, y}));
+        SmoothStroke(line);
+    } else {
+        PenFigure(LinePixels(position_, {x, y}));
+    }
     position_ = {x, y};
 }
 
@@ -145,7 +166,41 @@ void DeviceContext::Rectangle(int left, int top, int right, int bottom) {
 
 void DeviceContext::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
                         int yEnd) {
-    PenFigure(ArcPixels(left, top, right, bottom, {xStart, yStart}, {xEnd, yEnd}));
+    if (!SmoothFigures()) {
+        PenFigure(ArcPixels(left, top, right, bottom, {xStart, yStart}, {xEnd, yEnd}));
+        return;
+    }
+    // The ellipse through the centres of the pixels the unscaled arc is drawn on.
+    const QRectF box(QPointF(std::min(left, right), std::min(top, bottom)) + kToCentre,
+                     QSizeF(std::abs(right - left), std::abs(bottom - top)));
+    const double start = RadialAngle(box.center(), PixelCentre({xStart, yStart}));
+    double sweep = RadialAngle(box.center(), PixelCentre({xEnd, yEnd})) - start;
+    if (sweep <= 0) {
+        sweep += kFullTurn; // counterclockwise; equal radials make the whole ellipse
+    }
+    QPainterPath arc;
+    arc.arcMoveTo(box, start);
+    arc.arcTo(box, start, sweep);
+    SmoothStroke(arc);
+}
+
+// Above scale 1 a figure in copy mode is drawn at the device resolution, smooth, with a pen one
+// logical pixel wide per unit of width. Exclusive-or figures keep their pixels, whose second
+// drawing restores the surface exactly.
+bool DeviceContext::SmoothFigures() const {
+    return rop2_ == R2_COPYPEN && Scale() > 1.0 && !surface_->isNull();
+}
+
+void DeviceContext::SmoothStroke(const QPainterPath& path) {
+    KeepFormat();
+    QPainter painter(surface_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(ToQColor(Resolve(pen_.colour)), std::max(pen_.width, 1));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
 }
 
 void DeviceContext::TextOutA(int x, int y, std::string_view text) {
@@ -219,6 +274,12 @@ void DeviceContext::CopyPixels(const QRect& target, const QImage& from, QPoint o
 // A picture of another resolution (the artwork on a scaled screen), resampled smoothly to fill
 // exactly the device pixels of its logical rectangle.
 void DeviceContext::DrawScaled(const QRect& target, const QImage& from, const QRect& block) {
+    if (target.width() < block.width()) { // a denser picture: averaged down, never sampled
+        const QImage fitted =
+            from.copy(block).scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        CopyPixels(target, fitted.convertToFormat(QImage::Format_RGB32), {0, 0});
+        return;
+    }
     QImage device(surface_->bits(), surface_->width(), surface_->height(), surface_->bytesPerLine(),
                   surface_->format()); // the same pixels, unscaled
     QPainter painter(&device);

@@ -1,12 +1,14 @@
 #pragma once
 // A device context drawing onto a QImage that it does not own (a window surface or a bitmap).
-// Pens, arcs, lines and rectangles are rasterized here pixel by pixel, without antialiasing.
+// Pens, arcs, lines and rectangles are rasterized here pixel by pixel, without antialiasing; on a
+// scaled surface, arcs and lines in copy mode are drawn smooth at the device resolution.
 #include "platform/GdiFont.h"
 #include "platform/GdiPalette.h"
 #include "platform/GdiRaster.h"
 #include "platform/GdiTypes.h"
 
 #include <QImage>
+#include <QPainterPath>
 #include <QPoint>
 #include <QRect>
 
@@ -82,6 +84,8 @@ class DeviceContext {
     void Plot(const std::vector<DevicePoint>& pixels, ColorRef colour);
     void FillSpan(int x0, int x1, int y, ColorRef colour);
     void PenFigure(const std::vector<DevicePoint>& pixels);
+    bool SmoothFigures() const;
+    void SmoothStroke(const QPainterPath& path);
     void FillRect(int left, int top, int right, int bottom, ColorRef colour, PenMix rop);
 
     QImage* surface_;

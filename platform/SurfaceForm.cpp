@@ -6,6 +6,7 @@
 #include "platform/Texts.h"
 
 #include <QApplication>
+#include <QExposeEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
@@ -14,17 +15,58 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <utility>
 #include <vector>
 
 namespace lexiglade {
 
 namespace {
 
+// Room around a closed modal window's frame for the rounding of device pixels to logical ones.
+constexpr int kClosedFrameMargin = 2;
+
 std::vector<SurfaceForm*>& LiveForms() {
     static std::vector<SurfaceForm*> forms;
     return forms;
 }
+
+// The exposed region of an expose event: Qt 6 keeps it, though it asks widgets to ignore it.
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+QRegion ExposedRegion(const QExposeEvent& event) {
+    return event.region();
+}
+QT_WARNING_POP
+
 } // namespace
+
+// Tells the forms where one of the game's modal windows (a dialog or a message box) went away.
+class ModalWindowWatch : public QObject {
+  public:
+    // Once per application.
+    static void Install() {
+        static const ModalWindowWatch* const watch = [] {
+            auto* made = new ModalWindowWatch;
+            made->setParent(qApp);
+            qApp->installEventFilter(made);
+            return made;
+        }();
+        Q_UNUSED(watch);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+            const auto* widget = static_cast<QWidget*>(watched);
+            if (widget->isWindow() && widget->isModal()) {
+                for (SurfaceForm* form : LiveForms()) {
+                    form->ModalWindowClosed(widget->geometry());
+                }
+            }
+        }
+        return false;
+    }
+};
 
 QPoint SurfaceForm::PixelUnderMouse(const QMouseEvent& event) const {
     const QPointF at =
@@ -47,6 +89,7 @@ SurfaceForm::SurfaceForm(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     LiveForms().push_back(this);
+    ModalWindowWatch::Install();
 }
 
 SurfaceForm::~SurfaceForm() {
@@ -80,11 +123,9 @@ void SurfaceForm::ShowSurface() {
 }
 
 void SurfaceForm::ShowSurface(const QRect& area) {
-    blitOnly_ = true;
     // At a fractional scale a logical pixel's block may reach into the device pixels of the next.
     const double ratio = devicePixelRatioF();
     repaint(ratio == std::floor(ratio) ? area : area.adjusted(-1, -1, 1, 1));
-    blitOnly_ = false;
 }
 
 void SurfaceForm::InvalidateForm() {
@@ -95,7 +136,8 @@ void SurfaceForm::InvalidateForm() {
 void SurfaceForm::InvalidateAll() {
     for (SurfaceForm* form : LiveForms()) {
         if (form->isVisible()) {
-            form->InvalidateForm();
+            form->formPaintOwed_ = true;
+            form->update();
         }
     }
 }
@@ -129,9 +171,23 @@ void SurfaceForm::WatchWindow() {
 }
 
 // Qt would put the window's last pixels back from its own copy without a paint.
-void SurfaceForm::Exposed() {
-    formPaintPending_ = true;
-    update();
+void SurfaceForm::Exposed(const QRegion& region, bool wasExposed) {
+    if (!wasExposed || !region.subtracted(closedModalArea_).isEmpty()) {
+        formPaintPending_ = true;
+        update();
+    }
+    closedModalArea_ -= region;
+}
+
+// A hidden window's frame is no longer known; the window manager frames it as it frames the form.
+void SurfaceForm::ModalWindowClosed(const QRect& closed) {
+    if (isVisible()) {
+        const QRect own = frameGeometry();
+        const QMargins frame(geometry().left() - own.left(), geometry().top() - own.top(),
+                             own.right() - geometry().right(), own.bottom() - geometry().bottom());
+        const QRect area(mapFromGlobal(closed.topLeft()), closed.size());
+        closedModalArea_ += area.marginsAdded(frame + kClosedFrameMargin) & rect();
+    }
 }
 
 bool SurfaceForm::eventFilter(QObject* watched, QEvent* event) {
@@ -144,8 +200,14 @@ bool SurfaceForm::eventFilter(QObject* watched, QEvent* event) {
         type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick) {
         windowMouse_ = static_cast<QMouseEvent*>(event)->position();
     }
-    if (event->type() == QEvent::Expose && window->isExposed()) {
-        Exposed();
+    if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress) {
+        closedModalArea_ = QRegion(); // by now the window system has shown what a box hid
+    }
+    if (type == QEvent::Expose) {
+        const bool wasExposed = std::exchange(windowExposed_, window->isExposed());
+        if (windowExposed_) {
+            Exposed(ExposedRegion(*static_cast<QExposeEvent*>(event)), wasExposed);
+        }
     }
     if (event->type() == QEvent::WindowStateChange && event->spontaneous() &&
         awaitingMaximizedSize_) {
@@ -173,20 +235,19 @@ void SurfaceForm::paintEvent(QPaintEvent* event) {
 }
 
 void SurfaceForm::PaintForm(const QPaintEvent& event) {
-    // A paint that the form did not ask for comes from the window system: redraw the form.
-    if (formPaintPending_ || !(blitOnly_ || blitPending_)) {
-        RunFormPaint();
-        if (!event.region().contains(rect())) {
-            blitPending_ = true; // the rest of the window still shows the old pixels
-            update();
-        }
-    } else {
-        blitPending_ = false;
+    const bool owedNow = formPaintOwed_ && QApplication::activeModalWidget() == nullptr;
+    if (!formPaintPending_ && !owedNow) {
+        return; // the image holds the form's pixels: a change of focus, or the form's own drawing
+    }
+    RunFormPaint();
+    if (!event.region().contains(rect())) {
+        update(); // the rest of the window still shows the old pixels
     }
 }
 
 void SurfaceForm::RunFormPaint() {
     formPaintPending_ = false;
+    formPaintOwed_ = false;
     ++formPaints_;
     inPaint_ = true;
     try {

@@ -1,8 +1,11 @@
 #pragma once
-// A full-screen form whose client pixels live in an image. Drawing goes to the image; a paint
-// from the window system runs FormPaint, while ShowSurface only puts the image on the screen.
-// Every exposure of the window runs FormPaint as well: uncovered, restored from minimized or shown
-// after a hide, the window is drawn afresh, never put back from a copy of its last pixels.
+// A full-screen form whose client pixels live in an image. Drawing goes to the image; FormPaint
+// runs only when the window system asks for the window to be drawn again: first shown, resized,
+// uncovered, restored from minimized or shown after a hide, the window is drawn afresh, never put
+// back from a copy of its last pixels. Any other paint (a change of focus, a dialog opening over
+// the window, ShowSurface) only puts the image on the screen. After the game's own modal dialogs
+// and message boxes close, InvalidateAll runs FormPaint once, when no other one is open: the
+// uncovering of what they hid asks for nothing more.
 // The image always has the form's client size, in device pixels on a scaled screen (its device
 // pixel ratio is the window's), so that text is drawn at the screen's resolution. A form shown with
 // ShowMaximized runs no FormPaint until the window has its maximized size.
@@ -11,6 +14,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPoint>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -62,6 +66,8 @@ class SurfaceForm : public QWidget {
     // widget, so the window's own unrounded position is taken when the event carries it.
     QPoint PixelUnderMouse(const QMouseEvent& event) const;
 
+    // The visible forms run FormPaint once no modal dialog or message box of the game is open, as
+    // after one over them has closed.
     static void InvalidateAll();
     static SurfaceForm* Topmost();
     // How many times FormPaint has run; for tests and measurements.
@@ -80,8 +86,13 @@ class SurfaceForm : public QWidget {
   private:
     // Sees the native window's exposures and state changes.
     void WatchWindow();
-    // The window is on the screen again after it was out of sight: the next paint runs FormPaint.
-    void Exposed();
+    // The window system shows `region` of the window again: the next paint runs FormPaint, unless
+    // only the game's own closed modal window had hidden it.
+    void Exposed(const QRegion& region, bool wasExposed);
+    // One of the game's modal windows goes away from `closed` (global, without its frame): that
+    // area comes back from the image.
+    void ModalWindowClosed(const QRect& closed);
+    friend class ModalWindowWatch;
     void PaintForm(const QPaintEvent& event);
     void RunFormPaint();
     // Gives the image the form's current size, keeping what it holds.
@@ -91,9 +102,10 @@ class SurfaceForm : public QWidget {
 
     QImage surface_;
     bool formPaintPending_ = true;
-    bool blitOnly_ = false;
+    bool formPaintOwed_ = false; // to run once no modal window is open
     bool inPaint_ = false;
-    bool blitPending_ = false;
+    bool windowExposed_ = false;
+    QRegion closedModalArea_; // where the game's own modal windows stood, in form coordinates
     int formPaints_ = 0;
     bool awaitingMaximizedSize_ = false;
     bool maximizeConfirmed_ = false; // the window system reports the window maximized

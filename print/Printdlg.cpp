@@ -5,6 +5,7 @@
 #include "platform/GdiFont.h"
 #include "platform/MessageBoxes.h"
 #include "platform/printer/Printer.h"
+#include "platform/SurfaceForm.h"
 #include "print/DialogGlyphs.h"
 #include "print/PrintPage.h"
 
@@ -57,6 +58,7 @@ void ShowModalOver(Tprndlg& dialog, QWidget* owner) {
     if (dialog.parentWidget() != home) {
         dialog.setParent(home, flags);
     }
+    SurfaceForm::InvalidateAll(); // the screens under the dialog are painted again, once
 }
 
 QString WentToFileMessage(const QString& path) {
@@ -97,6 +99,7 @@ PrintChoice PrintPuzzle(QWidget* owner, const PrintedPuzzle& puzzle) {
 
 void RunPrinterSetup(QWidget* owner) {
     DefaultPrinter().Setup(owner != nullptr ? owner : DialogOwner());
+    SurfaceForm::InvalidateAll();
 }
 
 Tprndlg::Tprndlg(QWidget* parent)

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build clang libclang-rt-14-dev clang-format
-    qt6-base-dev libgl-dev libxcb1-dev pkg-config
+    qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev pkg-config
     dpkg-dev desktop-file-utils appstream
     reuse ccache
     libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils cups printer-driver-cups-pdf
     xvfb openbox xdotool x11-utils imagemagick
+    weston qt6-wayland
 )
 
 missing=()

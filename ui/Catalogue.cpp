@@ -14,6 +14,7 @@
 #include "ui/Forms.h"
 #include "ui/Midistuf.h"
 #include "ui/Outline.h"
+#include "ui/ScreenArtwork.h"
 #include "ui/Wordsrch.h"
 
 #include <QApplication>
@@ -128,7 +129,7 @@ void Tmain::ReloadTree() {
 
 void Tmain::DrawPicture(DeviceContext& dc, const char* name, int x, int y, int trim) {
     Bitmap picture;
-    picture.LoadFromFile(ShippedFile(name));
+    LoadScreenArtwork(picture, name, dc.Surface().devicePixelRatio());
     dc.BitBlt(x, y, picture.Width() - trim, picture.Height() - trim, picture, 0, 0, SRCCOPY);
 }
 
@@ -149,7 +150,7 @@ void Tmain::FormPaint() {
     dc.Rectangle(0, 0, width(), height());
 
     Bitmap backdrop;
-    backdrop.LoadFromFile(ShippedFile(LibraryFiles::CataloguePicture));
+    LoadScreenArtwork(backdrop, LibraryFiles::CataloguePicture, dc.Surface().devicePixelRatio());
     BackdropWidth = backdrop.Width();
     BackdropHeight = backdrop.Height();
     BackdropLeft = kit.ScreenWidth / 2 - BackdropWidth / 2;

@@ -4,6 +4,7 @@
 #include "library/LibraryFiles.h"
 #include "platform/SurfaceForm.h"
 #include "ui/Drawkit.h"
+#include "ui/ScreenArtwork.h"
 
 #include <algorithm>
 
@@ -13,7 +14,7 @@ namespace {
 
 void DrawPicture(DeviceContext& dc, const char* name, int left, int top) {
     Bitmap picture;
-    picture.LoadFromFile(ShippedFile(name));
+    LoadScreenArtwork(picture, name, dc.Surface().devicePixelRatio());
     dc.BitBlt(left, top, picture.Width(), picture.Height(), picture, 0, 0, SRCCOPY);
 }
 

@@ -11,6 +11,7 @@
 #include "ui/Drawkit.h"
 #include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"
+#include "ui/ScreenArtwork.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -86,7 +87,7 @@ void Tsearcher::DrawScreen() {
     dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(PaletteRole::Background)));
     dc.Rectangle(0, 0, width(), height());
     Bitmap board;
-    board.LoadFromFile(ShippedFile(LibraryFiles::BoardPicture));
+    LoadScreenArtwork(board, LibraryFiles::BoardPicture, dc.Surface().devicePixelRatio());
     PlaceBoard(board);
     DrawArtwork(dc, Origin(), board);
     SelectionColour = PaletteRole::Selection;

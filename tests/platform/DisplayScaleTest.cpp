@@ -1,7 +1,7 @@
 #include "platform/DisplayScale.h"
 
-#include <QByteArray>
-#include <QtGlobal>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -63,39 +63,34 @@ TEST(DisplayScale, DevicePixelsMapBackToTheirLogicalPixel) {
     }
 }
 
-// Restores an environment variable as the test found it.
-class SavedVariable {
-  public:
-    explicit SavedVariable(const char* name)
-        : name_(name), set_(qEnvironmentVariableIsSet(name)), value_(qgetenv(name)) {}
-    ~SavedVariable() {
-        if (set_) {
-            qputenv(name_, value_);
-        } else {
-            qunsetenv(name_);
-        }
+// The scale on Wayland, where the area still holds the desktop's panel and the game draws its own
+// title bar, both at the output's scale: room for both, 64 pixels at output scale 1 and 128 at 2.
+TEST(DisplayScale, OnWaylandLeavesRoomForAPanelAndATitleBar) {
+    struct WaylandCase {
+        StartScreen screen;
+        double scale;
+    };
+    const WaylandCase cases[] = {
+        {{1920, 1080, 1.0, true}, 2.0},   // 1016 / 480 = 2.11
+        {{3840, 2160, 1.0, true}, 4.25},  // 5 % decides: 2052 / 480 = 4.28
+        {{3840, 2160, 2.0, true}, 4.0},   // 2032 / 480 = 4.23
+        {{1920, 1080, 2.0, true}, 1.75},  // 952 / 480 = 1.98
+        {{3840, 2160, 2.0, false}, 4.25}, // X: the work area has no panel, the title bar stays 32
+    };
+    for (const WaylandCase& c : cases) {
+        EXPECT_EQ(ChooseDisplayScale(c.screen), c.scale)
+            << c.screen.width << "x" << c.screen.height << " at " << c.screen.platformRatio;
     }
-    SavedVariable(const SavedVariable&) = delete;
-    SavedVariable& operator=(const SavedVariable&) = delete;
+}
 
-  private:
-    const char* name_;
-    bool set_;
-    QByteArray value_;
-};
-
-// The player's own QT_SCALE_FACTOR stands, and a window system other than X keeps its scaling.
+// The player's own QT_SCALE_FACTOR stands, and a window system that is neither X nor Wayland keeps
+// its own scaling.
 TEST(DisplayScale, LeavesAScaleTheEnvironmentChose) {
-    const SavedVariable factor("QT_SCALE_FACTOR");
-    const SavedVariable platform("QT_QPA_PLATFORM");
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    qputenv("QT_SCALE_FACTOR", "3");
-    ApplyDisplayScale();
-    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray("3"));
-    qunsetenv("QT_SCALE_FACTOR");
-    qputenv("QT_QPA_PLATFORM", "wayland");
-    ApplyDisplayScale();
-    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_SCALE_FACTOR"));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const double before = screen->devicePixelRatio();
+    ApplyDisplayScale(); // headless: not a window system the game scales for
+    EXPECT_EQ(screen->devicePixelRatio(), before);
 }
 
 } // namespace

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace lexiglade {
 namespace {
@@ -60,26 +63,68 @@ TEST(ScaledDrawing, ExclusiveOrFiguresRestoreEveryDevicePixel) {
     }
 }
 
-// A logical pixel of a line covers its whole block of device pixels and nothing beside it.
-TEST(ScaledDrawing, LinePixelsBecomeTheirDeviceBlocks) {
+// A logical pixel of an exclusive-or line covers its whole block of device pixels and nothing
+// beside it.
+TEST(ScaledDrawing, ExclusiveOrLinePixelsBecomeTheirDeviceBlocks) {
     for (const double scale : kScales) {
-        const QImage original = ScaledNoise(scale, 9);
-        QImage image = original;
+        QImage image = test::Filled(DevicePixel(kLogicalWidth, scale),
+                                    DevicePixel(kLogicalHeight, scale), qRgb(0, 0, 0));
+        image.setDevicePixelRatio(scale);
         DeviceContext dc(image);
         dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteRgb(255, 0, 0)));
+        dc.SetROP2(R2_XORPEN);
         dc.MoveToEx(3, 4);
         dc.LineTo(71, 37);
-        const test::PixelSet expected = Blocks(LinePixels({3, 4}, {71, 37}), scale);
-        test::PixelSet red;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (image.pixel(x, y) == qRgb(255, 0, 0)) {
-                    red.insert({x, y});
-                }
-            }
+        EXPECT_EQ(test::WithColour(image, qRgb(255, 0, 0)),
+                  Blocks(LinePixels({3, 4}, {71, 37}), scale))
+            << scale;
+    }
+}
+
+// In copy mode (a found word's capsule) the figure is drawn as its pixels at scale 1, and smooth at
+// the device resolution above it: shades between pen and ground along its edges, the pen's own
+// colour along its middle, nothing farther than a pixel from it.
+TEST(ScaledDrawing, CopyModeFiguresAreSmoothAboveScaleOne) {
+    constexpr QRgb kPen = qRgb(0, 0, 179);
+    const std::vector<DevicePoint> figure = [] {
+        std::vector<DevicePoint> pixels = ArcPixels(10, 10, 30, 30, {20, 10}, {20, 30});
+        for (const DevicePoint p : ArcPixels(50, 30, 70, 50, {60, 50}, {60, 30})) {
+            pixels.push_back(p);
         }
-        EXPECT_EQ(test::Changed(original, image), expected) << scale;
-        EXPECT_EQ(red, expected) << scale;
+        for (const DevicePoint p : LinePixels({20, 10}, {60, 30})) {
+            pixels.push_back(p);
+        }
+        for (const DevicePoint p : LinePixels({20, 30}, {60, 50})) {
+            pixels.push_back(p);
+        }
+        return pixels;
+    }();
+    const struct {
+        double scale;
+        bool smooth;
+    } cases[] = {{1.0, false}, {2.0, true}, {4.25, true}};
+    for (const auto& c : cases) {
+        QImage image = test::Filled(DevicePixel(kLogicalWidth, c.scale),
+                                    DevicePixel(kLogicalHeight, c.scale), qRgb(0, 0, 0));
+        image.setDevicePixelRatio(c.scale);
+        DeviceContext dc(image);
+        dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteRgb(0, 0, 179)));
+        DrawCapsule(dc);
+        const test::PixelSet drawn =
+            test::Changed(test::Filled(image.width(), image.height(), qRgb(0, 0, 0)), image);
+        std::set<QRgb> shades;
+        for (const DevicePoint p : drawn) {
+            shades.insert(image.pixel(p.x, p.y));
+        }
+        EXPECT_TRUE(shades.contains(kPen)) << c.scale;
+        EXPECT_EQ(shades.size() > 2, c.smooth) << c.scale;
+        if (c.smooth) {
+            const test::PixelSet reach = Blocks(WidenPixels(figure, 3), c.scale);
+            EXPECT_TRUE(std::includes(reach.begin(), reach.end(), drawn.begin(), drawn.end()))
+                << c.scale;
+        } else {
+            EXPECT_EQ(drawn, Blocks(figure, c.scale));
+        }
     }
 }
 

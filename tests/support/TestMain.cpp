@@ -15,11 +15,11 @@ int main(int argc, char** argv) {
     }
     // A print server address where nothing listens: the tests print to files and their own queue.
     qputenv("CUPS_SERVER", "127.0.0.1:1");
+    const lexiglade::test::PrivateHome home;
+    lexiglade::Application app(argc, argv);
     if (qEnvironmentVariableIsSet("LEXIGLADE_TEST_SCALE")) {
         lexiglade::ApplyDisplayScale(); // the scale the game chooses for the screen it is on
     }
-    const lexiglade::test::PrivateHome home;
-    lexiglade::Application app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -89,6 +89,7 @@ TEST_F(PuzzleScreenMusic, PaintTrackEndRepaintAndEndGameSendTheirCommands) {
 
     // A repaint restarts it too; the play it cuts off starts nothing more.
     const std::size_t beforeRepaint = sent.size();
+    form->InvalidateForm();
     form->repaint();
     ASSERT_GE(sent.size(), beforeRepaint + restart.size());
     EXPECT_EQ(Slice(beforeRepaint, restart.size()), restart);

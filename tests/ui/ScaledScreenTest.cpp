@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace lexiglade::test {
 namespace {
 
@@ -66,6 +68,15 @@ TEST_F(ScaledScreenTest, DragAcrossAWordFindsIt) {
     }
     const QImage found = Screen();
     EXPECT_GT(CountPixels(found, found.rect(), kFoundColour), 0);
+    std::set<QRgb> shades; // the capsules' pixels: smooth edges blend the pen with the board
+    for (int y = 0; y < found.height(); ++y) {
+        for (int x = 0; x < found.width(); ++x) {
+            if (found.pixel(x, y) != before.pixel(x, y)) {
+                shades.insert(found.pixel(x, y));
+            }
+        }
+    }
+    EXPECT_GT(shades.size(), 2u);
     const int paints = form->FormPaintCount();
     form->InvalidateForm();
     ASSERT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }));

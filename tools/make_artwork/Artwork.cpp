@@ -4,6 +4,8 @@
 #include "Pictures.h"
 #include "Screens.h"
 
+#include "library/LibraryFiles.h"
+
 #include <QDir>
 #include <set>
 #include <stdexcept>
@@ -30,17 +32,28 @@ void WritePictures(const QString& folder, const std::vector<HintPicture>& pictur
     }
 }
 
+// The screen artwork at `ratio` device pixels per pixel.
+void WriteScreenArtwork(const QString& folder, int ratio) {
+    using namespace LibraryFiles;
+    SaveBitmap(DrawEndIcon(ratio), folder + "/" + EndGamePicture);
+    SaveBitmap(DrawFinder(ratio), folder + "/" + FinderPicture);
+    SaveBitmap(DrawBoard(ratio), folder + "/" + BoardPicture);
+    SaveBitmap(DrawCatalogue(ratio), folder + "/" + CataloguePicture);
+    SaveBitmap(DrawPrintIcons(ratio), folder + "/" + PrintingPicture);
+}
+
 } // namespace
 
 void WriteArtwork(const QString& folder) {
     const QString pictures = folder + "/pictures";
     MakeFolder(pictures);
-    SaveBitmap(DrawEndIcon(), folder + "/a1.asl");
-    SaveBitmap(DrawFinder(), folder + "/a2.asl");
-    SaveBitmap(DrawBoard(), folder + "/a3.asl");
-    SaveBitmap(DrawCatalogue(), folder + "/a4.asl");
-    SaveBitmap(DrawPrintIcons(), folder + "/a5.asl");
-    SaveBitmap(DrawHintCanvas(), folder + "/a6.asl");
+    WriteScreenArtwork(folder, 1);
+    for (const LibraryFiles::DenseArtworkSet& set : LibraryFiles::DenseArtwork) {
+        const QString dense = folder + "/" + set.folder;
+        MakeFolder(dense);
+        WriteScreenArtwork(dense, set.ratio);
+    }
+    SaveBitmap(DrawHintCanvas(), folder + "/" + LibraryFiles::HintCanvas);
     WritePictures(pictures, ShippedPictures());
 }
 

@@ -81,8 +81,8 @@ void DrawHintTray(QPainter& p) {
 
 } // namespace
 
-QImage DrawBoard() {
-    QImage image = NewCanvas(kWidth, kHeight, colour::Night);
+QImage DrawBoard(int ratio) {
+    QImage image = NewCanvas(kWidth, kHeight, colour::Night, ratio);
     QPainter p(&image);
     PreparePainter(p);
     DrawClockStrip(p);
@@ -94,8 +94,8 @@ QImage DrawBoard() {
     return image;
 }
 
-QImage DrawEndIcon() {
-    QImage image = NewCanvas(40, 35, Qt::black);
+QImage DrawEndIcon(int ratio) {
+    QImage image = NewCanvas(40, 35, Qt::black, ratio);
     QPainter p(&image);
     PreparePainter(p);
     DrawTile(p, QRectF(1, 1, 38, 33), colour::Coral, 7);
@@ -104,8 +104,8 @@ QImage DrawEndIcon() {
     return image;
 }
 
-QImage DrawPrintIcons() {
-    QImage image = NewCanvas(150, 35, Qt::black);
+QImage DrawPrintIcons(int ratio) {
+    QImage image = NewCanvas(150, 35, Qt::black, ratio);
     QPainter p(&image);
     PreparePainter(p);
     DrawTile(p, QRectF(1, 1, 38, 33), colour::Teal, 7);

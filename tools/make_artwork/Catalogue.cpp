@@ -80,8 +80,8 @@ void DrawExit(QPainter& p) {
 
 } // namespace
 
-QImage DrawCatalogue() {
-    QImage image = NewCanvas(kWidth, kHeight, colour::Night);
+QImage DrawCatalogue(int ratio) {
+    QImage image = NewCanvas(kWidth, kHeight, colour::Night, ratio);
     QPainter p(&image);
     PreparePainter(p);
     DrawHeaderPanel(p);

@@ -70,8 +70,8 @@ void DrawRimAndHandle(QPainter& p) {
 
 } // namespace
 
-QImage DrawFinder() {
-    QImage image = NewCanvas(kWidth, kHeight, colour::Paper);
+QImage DrawFinder(int ratio) {
+    QImage image = NewCanvas(kWidth, kHeight, colour::Paper, ratio);
     QPainter p(&image);
     PreparePainter(p);
     DrawLetters(p, QColor(0xa4, 0xa9, 0xb8));

@@ -48,7 +48,12 @@ QFont RegularFont(qreal pixelSize) {
 }
 
 QImage NewCanvas(int width, int height, const QColor& fill) {
-    QImage image(width, height, QImage::Format_RGB32);
+    return NewCanvas(width, height, fill, 1);
+}
+
+QImage NewCanvas(int width, int height, const QColor& fill, int ratio) {
+    QImage image(width * ratio, height * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(fill);
     return image;
 }

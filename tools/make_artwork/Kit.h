@@ -37,6 +37,9 @@ QFont RegularFont(qreal pixelSize);
 
 // A 24-bit canvas filled with one colour.
 QImage NewCanvas(int width, int height, const QColor& fill);
+// The same, `ratio` device pixels per pixel of `width` x `height`: a painter on it draws in pixels
+// of that size, at the device resolution.
+QImage NewCanvas(int width, int height, const QColor& fill, int ratio);
 // Writes a Windows bitmap; throws std::runtime_error when the file cannot be written.
 void SaveBitmap(const QImage& image, const QString& path);
 

@@ -1,0 +1,52 @@
+#pragma once
+// The screens as the screen benchmarks open them, headless: a catalogue of a given size on a data
+// folder, and a 25-word puzzle on it whose words a drag finds one by one.
+#include "ui/Catalogue.h"
+#include "ui/Wordsrch.h"
+
+#include <QSize>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace lexiglade::bench {
+
+// Runs the event loop until `done` holds, ten seconds at most.
+void Settle(const std::function<bool()>& done);
+
+std::unique_ptr<Tmain> OpenCatalogue(const std::string& dataDir, QSize size);
+
+// A catalogue (for the screen size and palette) and a 25-word puzzle loaded into the state.
+struct GameSetup {
+    GameSetup(const std::string& dataDir, QSize size);
+    // A new puzzle screen after its first paint.
+    std::unique_ptr<Tsearcher> Open() const;
+    QSize size;
+    std::unique_ptr<Tmain> catalogue;
+};
+
+// Finds the next word of the open puzzle with a drag, opening a new puzzle before the last word,
+// which would win the game; only the drag is timed.
+class WordFinder {
+  public:
+    explicit WordFinder(const GameSetup& setup) : setup_(setup) {}
+    template <typename State> void FindNext(State& state) {
+        if (!form_ || next_ + 1 >= form_->Session.Grids().PlacedWords.size()) {
+            state.PauseTiming();
+            Reopen();
+            state.ResumeTiming();
+        }
+        Drag();
+    }
+
+  private:
+    void Reopen();
+    void Drag();
+
+    const GameSetup& setup_;
+    std::unique_ptr<Tsearcher> form_;
+    std::size_t next_ = 0;
+};
+
+} // namespace lexiglade::bench
