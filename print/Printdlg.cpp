@@ -4,8 +4,8 @@
 #include "platform/GdiBitmap.h"
 #include "platform/GdiFont.h"
 #include "platform/MessageBoxes.h"
-#include "platform/printer/Printer.h"
 #include "platform/SurfaceForm.h"
+#include "platform/printer/Printer.h"
 #include "print/DialogGlyphs.h"
 #include "print/PrintPage.h"
 
