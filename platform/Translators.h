@@ -12,7 +12,8 @@ inline constexpr const char* kTranslationsFolder = "translations/";
 // Installs into the application object the translations of the first of the player's languages
 // that the game speaks: the game's own from `folder`, and Qt's (its dialogs and buttons) where they
 // are installed. Nothing when English comes first or no language is spoken. Returns the language
-// installed ("de", "fr"), else empty. Call once, before any window exists.
+// installed ("de", "fr"), else empty. Call once, after the application object is made (a
+// QCoreApplication serves a command) and before any window exists.
 QString InstallTranslators(const QString& folder);
 
 } // namespace lexiglade

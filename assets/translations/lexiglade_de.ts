@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Cannot write to the library folder %1: %2</source>
-        <translation>In den Ordner der Bibliothek %1 lässt sich nicht schreiben: %2</translation>
+        <translation>In den Bibliotheksordner %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>its lock file %1 is not a plain file</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>The words of this puzzle do not fit in the grid</source>
-        <translation>Die Wörter dieses Rätsels passen nicht ins Gitter</translation>
+        <translation>Die Wörter dieses Rätsels passen nicht alle ins Buchstabengitter</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
@@ -259,6 +259,17 @@
     <message>
         <source>OK</source>
         <extracomment>The caption of the options&apos; 40 x 35 pixel OK button: two or three letters.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
         <translation>OK</translation>
     </message>
 </context>
@@ -365,7 +376,7 @@
     </message>
     <message>
         <source>These words cannot all be hidden in the grid. Please use fewer or shorter long words.</source>
-        <translation>Diese Wörter lassen sich nicht alle im Gitter verstecken. Bitte nehmen Sie weniger lange Wörter oder kürzere.</translation>
+        <translation>Diese Wörter lassen sich nicht alle im Buchstabengitter verstecken. Bitte nehmen Sie weniger lange Wörter oder kürzere.</translation>
     </message>
     <message>
         <source>At least one hint picture filename is too short to be valid.</source>
@@ -471,7 +482,7 @@
     </message>
     <message>
         <source>Make each copy unique</source>
-        <translation>Jedes Exemplar mit eigenem Gitter</translation>
+        <translation>Jedes Exemplar neu gemischt</translation>
     </message>
     <message>
         <source>Print answer key</source>

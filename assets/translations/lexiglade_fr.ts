@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Cannot write file %1: %2</source>
-        <translation>Impossible d&apos;écrire le fichier %1&#xa0;: %2</translation>
+        <translation>Impossible d&apos;écrire dans le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>it cannot be removed</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>The words of this puzzle do not fit in the grid</source>
-        <translation>Les mots de cette grille ne peuvent pas tous y être placés</translation>
+        <translation>Les mots de cette grille ne peuvent pas tous être cachés parmi les lettres</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
@@ -259,6 +259,17 @@
     <message>
         <source>OK</source>
         <extracomment>The caption of the options&apos; 40 x 35 pixel OK button: two or three letters.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Printer</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>OK</source>
         <translation>OK</translation>
     </message>
 </context>
@@ -365,7 +376,7 @@
     </message>
     <message>
         <source>These words cannot all be hidden in the grid. Please use fewer or shorter long words.</source>
-        <translation>Ces mots ne peuvent pas tous être cachés dans la grille. Utilisez moins de mots longs, ou des mots plus courts.</translation>
+        <translation>Ces mots ne peuvent pas tous être cachés parmi les lettres de la grille. Utilisez moins de mots longs, ou des mots plus courts.</translation>
     </message>
     <message>
         <source>At least one hint picture filename is too short to be valid.</source>
