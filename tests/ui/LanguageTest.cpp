@@ -21,6 +21,7 @@
 #include "wizard/Validation.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -57,12 +58,26 @@ TEST(LanguageTest, FollowsThePlayersLocale) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes") != "&Yes", translated);
 }
 
+// Saves `window` as NAME-LANGUAGE@SCALEx.png in LEXIGLADE_SCREENSHOTS when that is set.
+void SaveScreenshot(QWidget& window, const QString& name) {
+    if (const QString folder = qEnvironmentVariable("LEXIGLADE_SCREENSHOTS"); !folder.isEmpty()) {
+        const QString file = QString("%1/%2-%3@%4x.png")
+                                 .arg(folder, name, Expected().isEmpty() ? "en" : Expected())
+                                 .arg(window.devicePixelRatioF());
+        EXPECT_TRUE(window.grab().save(file)) << file.toStdString();
+    }
+}
+
 struct ShownTest : testing::Test {
     void SetUp() override {
         if (Expected().isEmpty()) {
             GTEST_SKIP() << "the English texts are the sources";
         }
         catalogue = OpenCatalogue(folder, 1000, 700);
+        answerer.SetBeforeAnswer([this](const SeenBox&) {
+            SaveScreenshot(*QApplication::activeModalWidget(),
+                           QString("box%1").arg(answerer.Boxes().size()));
+        });
     }
     // The translation of `source`, which must differ from it.
     static QString Tr(const char* context, const char* source) {
@@ -213,12 +228,7 @@ void ExpectFits(QWidget& dialog, const QString& name) {
             captions += control;
         }
     }
-    if (const QString folder = qEnvironmentVariable("LEXIGLADE_SCREENSHOTS"); !folder.isEmpty()) {
-        const QString file = QString("%1/%2-%3@%4x.png")
-                                 .arg(folder, name, Expected().isEmpty() ? "en" : Expected())
-                                 .arg(dialog.devicePixelRatioF());
-        EXPECT_TRUE(dialog.grab().save(file)) << file.toStdString();
-    }
+    SaveScreenshot(dialog, name);
 }
 
 TEST(FitTest, EveryCaptionFitsItsControl) {
