@@ -148,22 +148,22 @@ void BM_Add(benchmark::State& state, std::size_t puzzles) {
     Contest(state, add(puzzles), puzzles == SmallLibrary ? Measurement{} : add(SmallLibrary));
 }
 
-void BM_Check(benchmark::State& state, std::size_t puzzles) {
+// `check` or `list`, beside reading the files.
+void BM_ReadingCommand(benchmark::State& state, std::size_t puzzles, const char* command) {
     Contest(
         state,
         [&] {
-            return LibraryCommand({"check", CachedLibraryOf(puzzles).dataDir});
+            return LibraryCommand({command, CachedLibraryOf(puzzles).dataDir});
         },
         [&] { return ReadEveryFile(CachedLibraryOf(puzzles)); });
 }
 
+void BM_Check(benchmark::State& state, std::size_t puzzles) {
+    BM_ReadingCommand(state, puzzles, "check");
+}
+
 void BM_List(benchmark::State& state, std::size_t puzzles) {
-    Contest(
-        state,
-        [&] {
-            return LibraryCommand({"list", CachedLibraryOf(puzzles).dataDir});
-        },
-        [&] { return ReadEveryFile(CachedLibraryOf(puzzles)); });
+    BM_ReadingCommand(state, puzzles, "list");
 }
 
 // Fewer iterations where one takes seconds.
