@@ -1,8 +1,10 @@
-// Program entry: the application object, then the four forms that live for the whole run.
+// Program entry: the application object, then the four forms that live for the whole run. A
+// command line that asks for help or the version is answered first, without a display.
+#include "app/ProgramInfo.h"
 #include "library/DataFolder.h"
 #include "platform/Application.h"
-#include "platform/AudioOutput.h"
 #include "platform/DisplayScale.h"
+#include "platform/audio/AudioOutput.h"
 #include "print/Printdlg.h"
 #include "ui/Catalogue.h"
 #include "ui/Drawkit.h"
@@ -10,8 +12,14 @@
 #include "ui/Midistuf.h"
 #include "wizard/Editor.h"
 
+#include <iostream>
+
 int main(int argc, char** argv) {
     using namespace lexiglade;
+    if (const auto information = GameInformation(std::vector<std::string>(argv + 1, argv + argc))) {
+        std::cout << *information;
+        return 0;
+    }
     ApplyDisplayScale(); // Qt reads its scale factor when the application object is made
     Application app(argc, argv);
     const AudioOutput audio; // silent when the machine has no sound

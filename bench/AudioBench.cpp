@@ -6,8 +6,9 @@
 #include "AudioMeasure.h"
 #include "media/MediaPlayer.h"
 #include "media/Music.h"
-#include "platform/AudioOutput.h"
-#include "platform/MusicSynth.h"
+#include "platform/audio/AudioOutput.h"
+#include "platform/audio/MusicSynth.h"
+#include "platform/audio/SoundFontSearch.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -52,7 +53,7 @@ class MixerMusic {
     explicit MixerMusic(std::string track) : track_(std::move(track)) {
         mixed = 0;
         Mix_Init(MIX_INIT_MID);
-        Mix_SetSoundFonts(GeneralMidiSoundFont);
+        Mix_SetSoundFonts(FindSoundFont(ConfiguredSoundFont(), SystemDataFolders()).found.c_str());
         Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, FramesPerBuffer);
         Mix_SetPostMix([](void*, Uint8*, int bytes) { mixed += static_cast<unsigned>(bytes) / 4; },
                        nullptr);

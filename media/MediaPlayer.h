@@ -2,7 +2,7 @@
 // The media-player component: a device opened on FileName, commands with one-shot notify and
 // wait settings, and each notified command's completion reported later, as a queued event on
 // the user-interface thread, through OnNotify with its result in NotifyValue.
-#include "platform/AudioSequencer.h"
+#include "platform/audio/AudioSequencer.h"
 
 #include <QObject>
 

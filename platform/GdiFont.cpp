@@ -1,5 +1,7 @@
 #include "platform/GdiFont.h"
 
+#include "platform/LogCategories.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QString>
@@ -21,7 +23,12 @@ struct FontFamilies {
 QString LoadFamily(const char* path, const char* fallback) {
     const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(path));
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    return families.isEmpty() ? QString::fromLatin1(fallback) : families.front();
+    if (families.isEmpty()) {
+        qCWarning(UiLog, "Cannot load the font %s; the screens use the installed \"%s\"", path,
+                  fallback);
+        return QString::fromLatin1(fallback);
+    }
+    return families.front();
 }
 
 // Loaded once, so text looks the same whatever fonts the machine has installed.

@@ -1,7 +1,7 @@
 #include "print/AnswerKey.h"
 
-#include "platform/PrinterCanvas.h"
-#include "platform/PrinterPicture.h"
+#include "platform/printer/PrinterCanvas.h"
+#include "platform/printer/PrinterPicture.h"
 #include "print/PageText.h"
 
 #include <algorithm>

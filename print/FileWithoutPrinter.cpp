@@ -1,6 +1,7 @@
 #include "print/FileWithoutPrinter.h"
 
 #include "platform/GdiError.h"
+#include "platform/LogCategories.h"
 #include "platform/Texts.h"
 
 #include <QDir>
@@ -65,6 +66,7 @@ QString DocumentsFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty()) {
         folder = QDir::homePath();
+        qCWarning(PrintLog, "No documents folder: print files go to %s", qPrintable(folder));
     }
     QDir().mkpath(folder);
     return folder;

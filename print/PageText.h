@@ -2,7 +2,7 @@
 // The drawing steps that the puzzle page and its answer key share.
 #include "engine/Grid.h"
 #include "platform/GdiFont.h"
-#include "platform/PrinterCanvas.h"
+#include "platform/printer/PrinterCanvas.h"
 #include "print/PrintLayout.h"
 
 #include <string>

@@ -1,7 +1,9 @@
 #include "print/PrintPage.h"
 
-#include "platform/Printer.h"
-#include "platform/PrinterPicture.h"
+#include "platform/LogCategories.h"
+#include "platform/Texts.h"
+#include "platform/printer/Printer.h"
+#include "platform/printer/PrinterPicture.h"
 #include "print/AnswerKey.h"
 #include "print/FileWithoutPrinter.h"
 #include "print/PageText.h"
@@ -40,6 +42,20 @@ std::optional<ReservedFile> FileWhenNoPrinter(const Printer& printer, const std:
         return std::nullopt;
     }
     return std::make_optional<ReservedFile>(DocumentsFolder(), PdfNameFor(title));
+}
+
+// A picture hint without a picture leaves its place blank on every page; said once a print.
+void WarnOfMissingPictures(const PageContent& page) {
+    if (!page.pictureHints) {
+        return;
+    }
+    for (int k = 0; k < page.hintCount; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        if (at >= page.pictures.size() || page.pictures[at].isNull()) {
+            qCWarning(PrintLog, "Cannot print picture %d of the puzzle \"%s\": it is missing",
+                      k + 1, qPrintable(LibraryText(page.title)));
+        }
+    }
 }
 
 } // namespace
@@ -82,7 +98,12 @@ QString PrintCopies(const PrintChoice& choice, const PrintedPuzzle& puzzle) {
     const TextList words = puzzle.words;
     const bool backward = puzzle.backwardWords;
     Printer& printer = DefaultPrinter();
+    WarnOfMissingPictures(page);
     std::optional<ReservedFile> file = FileWhenNoPrinter(printer, page.title);
+    if (file) {
+        qCWarning(PrintLog, "No printer: the puzzle is printed to the file %s",
+                  qPrintable(file->Path()));
+    }
     PrintRun run(printer, kJobTitle, file ? file->Path() : QString());
     for (std::int32_t copy = 0; copy < choice.copies; ++copy) {
         if (choice.unique) {

@@ -4,7 +4,7 @@
 #include "platform/GdiBitmap.h"
 #include "platform/GdiFont.h"
 #include "platform/MessageBoxes.h"
-#include "platform/Printer.h"
+#include "platform/printer/Printer.h"
 #include "print/DialogGlyphs.h"
 #include "print/PrintPage.h"
 

@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ninja-build clang libclang-rt-14-dev clang-format
     qt6-base-dev libgl-dev libxcb1-dev pkg-config
     dpkg-dev desktop-file-utils appstream
+    reuse ccache
     libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
     fonts-dejavu-core fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Lists, sorted, every file an install puts under its prefix, relative to it: the programs, the
-# shipped data, the menu entry, the AppStream data and the icons.
+# shipped data, the menu entry, the AppStream data, the icons, the manual pages, the changelog and
+# the copyright file.
 #   tools/installed-files.sh BUILD_DIR SOURCE_DIR PROGRAM...
 set -euo pipefail
 build=$1 source=$2
@@ -8,6 +9,10 @@ shift 2
 id=io.github.lexiglade.Lexiglade
 {
     for p in "$@"; do echo "bin/$p"; done
+    echo share/man/man6/lexiglade.6.gz
+    [[ " $* " != *" lexiglade-library "* ]] || echo share/man/man1/lexiglade-library.1.gz
+    echo share/doc/lexiglade/copyright
+    echo share/doc/lexiglade/changelog.gz
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
     echo "share/icons/hicolor/scalable/apps/$id.svg"
@@ -15,6 +20,5 @@ id=io.github.lexiglade.Lexiglade
     for n in 1 2 3 4 5 6; do echo "share/lexiglade/a$n.asl"; done
     for n in 1 3 4 5 8 10 11; do echo "share/lexiglade/arc$n.mid"; done
     echo share/lexiglade/s2.asl
-    for f in "$source"/assets/library/*; do echo "share/lexiglade/${f##*/}"; done
-    for f in "$build"/generated/pictures/*; do echo "share/lexiglade/pictures/${f##*/}"; done
+    (cd "$build/generated/library" && find . -type f | sed 's|^\./|share/lexiglade/|')
 } | LC_ALL=C sort

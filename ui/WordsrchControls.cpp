@@ -5,6 +5,7 @@
 #include "app/SharedState.h"
 #include "library/PictureFiles.h"
 #include "platform/Handlers.h"
+#include "platform/LogCategories.h"
 #include "platform/Texts.h"
 #include "print/Printdlg.h"
 #include "ui/Drawkit.h"
@@ -18,6 +19,26 @@
 #include <algorithm>
 
 namespace lexiglade {
+
+namespace {
+
+// A hint's picture, read from the library without following a link. One that cannot be read
+// ends the game's start with an error box; the log keeps which file it was and why.
+std::unique_ptr<Bitmap> LoadHintPicture(const std::string& hint) {
+    QString where = LibraryText(hint);
+    try {
+        const PictureFile file = ReadPicture(Shared().DataDir, hint);
+        where = QString::fromStdString(file.path);
+        auto picture = std::make_unique<Bitmap>();
+        picture->LoadFromBytes(file.bytes);
+        return picture;
+    } catch (const std::exception& error) {
+        qCWarning(LibraryLog, "Cannot read the picture %s: %s", qPrintable(where), error.what());
+        throw;
+    }
+}
+
+} // namespace
 
 void Tsearcher::CreateControls() {
     Combo1 = new QComboBox(this);
@@ -81,9 +102,7 @@ void Tsearcher::BuildHintLists() {
         const QString text = LibraryText(hint);
         Combo1->addItem(text);
         if (PictureHints) {
-            auto picture = std::make_unique<Bitmap>();
-            picture->LoadFromBytes(ReadPicture(Shared().DataDir, hint).bytes); // never via a link
-            HintPictures.push_back(std::move(picture));
+            HintPictures.push_back(LoadHintPicture(hint));
             Combo2->addItem(text, static_cast<int>(i));
         }
         longest = std::max(longest, hint.size());

@@ -1,5 +1,6 @@
 // The drawn artwork: sizes and bitmap format, the areas the screens draw over, the pictures
-// every picture hint names, and byte-for-byte repeatable output.
+// every picture hint of the library and of the puzzle files names, and byte-for-byte repeatable
+// output.
 #include "LibraryData.h"
 #include "TempFolder.h"
 
@@ -148,8 +149,12 @@ TEST_F(Artwork, HotspotPicturesAreDrawnWhereTheHotspotsAre) {
 }
 
 TEST_F(Artwork, EveryPictureHintHasAColourPictureOnTheCanvas) {
+    std::vector<Puzzle> puzzles = LoadPuzzles();
+    for (const PuzzleFile& file : ReadPuzzleFiles()) {
+        puzzles.push_back(file.puzzle);
+    }
     std::set<std::string> named;
-    for (const Puzzle& puzzle : LoadPuzzles()) {
+    for (const Puzzle& puzzle : puzzles) {
         if (IsPicturePuzzle(puzzle)) {
             named.insert(puzzle.hints.begin(), puzzle.hints.end());
         }

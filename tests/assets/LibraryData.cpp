@@ -5,6 +5,8 @@
 #include "library/TreeFile.h"
 
 #include <algorithm>
+#include <set>
+#include <sstream>
 #include <stdexcept>
 
 using namespace lexiglade::test;
@@ -51,4 +53,42 @@ std::string Upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; });
     return text;
+}
+
+namespace {
+
+// The entries of `folder`, sorted by name.
+std::set<std::filesystem::path> SortedEntries(const std::filesystem::path& folder) {
+    std::set<std::filesystem::path> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        entries.insert(entry.path());
+    }
+    return entries;
+}
+
+PuzzleFile ReadPuzzleFile(const std::filesystem::path& path) {
+    std::istringstream text(ReadBytes(path));
+    PuzzleFile file;
+    std::getline(text, file.puzzle.title);
+    std::getline(text, file.folder);
+    for (std::string line; std::getline(text, line);) {
+        const std::size_t tab = line.find('\t');
+        file.puzzle.words.push_back(line.substr(0, tab));
+        file.puzzle.hints.push_back(tab == std::string::npos ? "" : line.substr(tab + 1));
+    }
+    return file;
+}
+
+} // namespace
+
+std::vector<PuzzleFile> ReadPuzzleFiles() {
+    std::vector<PuzzleFile> files;
+    for (const auto& folder : SortedEntries(LEXIGLADE_PUZZLES_DIR)) {
+        for (const auto& path : SortedEntries(folder)) {
+            if (path.extension() == ".txt") {
+                files.push_back(ReadPuzzleFile(path));
+            }
+        }
+    }
+    return files;
 }

@@ -33,11 +33,11 @@ mapfile -t expected < <("$source/tools/installed-files.sh" "$build" "$source" "$
 diff <(printf '%s\n' "${expected[@]}") <(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) ||
     fail "the install tree holds other files than these"
 for p in "${programs[@]}"; do [ -x "$prefix/bin/$p" ] || fail "not executable: bin/$p"; done
-for f in "$source"/assets/library/*; do
-    cmp -s "$f" "$prefix/share/lexiglade/${f##*/}" || fail "library file ${f##*/} differs"
-done
-for f in "$build"/generated/pictures/*; do
-    cmp -s "$f" "$prefix/share/lexiglade/pictures/${f##*/}" || fail "picture ${f##*/} differs"
+library=$build/generated/library
+mapfile -t shipped < <(cd "$library" && find . -type f | sed 's|^\./||')
+[ ${#shipped[@]} -gt 0 ] || fail "no starter library in $library"
+for f in "${shipped[@]}"; do
+    cmp -s "$library/$f" "$prefix/share/lexiglade/$f" || fail "library file $f differs"
 done
 
 echo "== menu entry and AppStream data"
@@ -52,10 +52,10 @@ tree_state() {
 before=$(tree_state)
 # The player: an ordinary user, for whom the read-only install tree really is read-only.
 as_player=()
-mkdir -m 700 "$work/home" "$work/data" "$work/runtime" "$work/smoke"
+mkdir -m 700 "$work/home" "$work/data" "$work/runtime" "$work/smoke" "$work/silent"
 cp "$driver" "$work/install_tests"
 if [ "$(id -u)" -eq 0 ]; then
-    chown 65534:65534 "$work/home" "$work/data" "$work/runtime" "$work/smoke"
+    chown 65534:65534 "$work/home" "$work/data" "$work/runtime" "$work/smoke" "$work/silent"
     as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
 fi
 player_env=(HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" LEXIGLADE_INSTALLED="$prefix/bin/lexiglade")
@@ -67,22 +67,36 @@ for start in FirstStart SecondStart; do
     grep -q '^\[  PASSED  \] 1 test\.' "$work/$start.log" || fail "no test ran for $start"
 done
 
+# Starts the installed game with the player's data folder $1 and the system's data folders $2,
+# waits until it has filled the player's folder, then ends it; what it printed is in game.log.
+start_installed_game() {
+    env "${player_env[@]}" XDG_DATA_HOME="$1" XDG_DATA_DIRS="$2" "${as_player[@]}" \
+        "$prefix/bin/lexiglade" >"$work/game.log" 2>&1 &
+    game_pid=$!
+    for ((i = 0; i < startup_wait * 10; ++i)); do
+        [ -f "$1/lexiglade/a7.asl" ] && break
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$game_pid" 2>/dev/null || { cat "$work/game.log" >&2; fail "the installed game ended"; }
+    kill "$game_pid"
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=
+}
+
 echo "== the installed executable finds its shipped data and fills the player's folder"
-env "${player_env[@]}" XDG_DATA_HOME="$work/smoke" "${as_player[@]}" "$prefix/bin/lexiglade" \
-    >"$work/game.log" 2>&1 &
-game_pid=$!
-for ((i = 0; i < startup_wait * 10; ++i)); do
-    [ -f "$work/smoke/lexiglade/a7.asl" ] && break
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$game_pid" 2>/dev/null || { cat "$work/game.log" >&2; fail "the installed game ended"; }
-kill "$game_pid"
-wait "$game_pid" 2>/dev/null || true
-game_pid=
+start_installed_game "$work/smoke" "${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
 cmp -s "$prefix/share/lexiglade/a8.asl" "$work/smoke/lexiglade/a8.asl" ||
     fail "the installed game did not fill the player's folder"
 [ -f "$work/smoke/lexiglade/a7.asl" ] || fail "the installed game did not copy the folder tree"
+! grep '^lexiglade\.' "$work/game.log" || fail "the installed game logged a failure at its start"
+
+if [ -z "${LEXIGLADE_CONFIGURED_SOUNDFONT:-}" ]; then # else the game finds that one
+    echo "== without a soundfont the game starts all the same and says where it looked"
+    start_installed_game "$work/silent" "$work/nothing"
+    grep -q "^lexiglade.audio: .*$work/nothing/sounds/sf2" "$work/game.log" ||
+        { cat "$work/game.log" >&2; fail "no warning names where the soundfont was looked for"; }
+fi
 
 echo "== the install tree is unchanged"
 [ "$(tree_state)" = "$before" ] || fail "the install tree changed"

@@ -4,7 +4,8 @@
 // of 1 it runs about twenty times faster than real time.
 #include "EventWait.h"
 
-#include "platform/AudioOutput.h"
+#include "platform/audio/AudioOutput.h"
+#include "platform/audio/SoundFontSearch.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,10 +20,15 @@ inline constexpr int OutputRate = 44100;
 // Frames the output mixes at a time.
 inline constexpr int OutputBufferFrames = 1024;
 
+// The soundfont the game finds on this machine.
+inline std::string SystemSoundFont() {
+    return FindSoundFont(ConfiguredSoundFont(), SystemDataFolders()).found;
+}
+
 class DiskOutput {
   public:
     explicit DiskOutput(const std::string& folder, int delayMs = 1,
-                        const std::string& soundFont = GeneralMidiSoundFont);
+                        const std::string& soundFont = SystemSoundFont());
     ~DiskOutput();
     // Closes the output; the file is then complete.
     void Close();

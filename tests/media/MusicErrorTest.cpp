@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "platform/GdiError.h"
 #include "platform/SurfaceForm.h"
+#include "platform/audio/WaveSound.h"
 #include "tools/make_sounds/Chime.h"
 
 #include <QAbstractButton>
@@ -114,7 +115,7 @@ TEST(MusicErrors, TrackThatCannotBeOpenedShowsOneErrorBoxPerGame) {
 // Without a soundfont the synthesiser refuses every track, and the player is told why; the
 // effects still play.
 TEST(MusicErrors, SoundfontThatCannotBeLoadedShowsOneErrorBoxPerGame) {
-    std::vector<std::uint8_t> cut = ReadFile(GeneralMidiSoundFont);
+    std::vector<std::uint8_t> cut = ReadFile(SystemSoundFont());
     cut.resize(cut.size() / 2);
     const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> soundFonts = {
         {"missing.sf2", {}}, {"garbage.sf2", {'n', 'o', ' ', 's', 'f', '2'}}, {"cut.sf2", cut}};
@@ -131,7 +132,7 @@ TEST(MusicErrors, SoundfontThatCannotBeLoadedShowsOneErrorBoxPerGame) {
         ExpectOneErrorBoxPerGame(folder / "track.mid", "Cannot load sound font " + soundFont);
         WriteFile(folder / "s2.asl",
                   sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
-        PlayWaveFile(folder / "s2.asl");
+        WaveSound(folder / "s2.asl").Play();
         const std::uint64_t from = AudioOutput::FramesMixed();
         ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + OutputRate / 2; }));
         output.Close();
@@ -160,7 +161,7 @@ TEST(MusicErrors, WithoutAnAudioDeviceTheGameIsSilent) {
     const auto output = OpenWithoutDevice();
     EXPECT_FALSE(AudioOutput::IsOpen());
     EXPECT_FALSE(AudioOutput::OpenError().empty());
-    EXPECT_NO_THROW(PlayWaveFile(folder / "track.mid"));
+    EXPECT_NO_THROW(WaveSound(folder / "track.mid").Play());
     for (const std::string& track : {folder / "track.mid", folder / "absent.mid"}) {
         MusicGame game(track);
         EXPECT_NO_THROW(game.StartMusic());

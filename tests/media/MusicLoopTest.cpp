@@ -4,7 +4,7 @@
 #include "DiskAudio.h"
 #include "MusicGame.h"
 #include "TempFolder.h"
-#include "platform/MusicSynth.h"
+#include "platform/audio/MusicSynth.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // moment the one before ends: their first note is heard at once and their seam is never silent.
 #include "DiskAudio.h"
 #include "TempFolder.h"
-#include "platform/MidiSequence.h"
-#include "platform/MusicSynth.h"
+#include "platform/audio/MidiSequence.h"
+#include "platform/audio/MusicSynth.h"
 #include "tools/make_sounds/SoundSet.h"
 
 #include <gtest/gtest.h>
@@ -73,7 +73,7 @@ double LongestSilence(const std::vector<double>& levels, std::size_t from, std::
 TEST(ShippedLoop, EveryTrackSoundsAtOnceAndLoopsWithoutSilence) {
     TempFolder folder;
     sounds::WriteSoundSet(folder.Path());
-    MusicSynth synth(OutputRate, GeneralMidiSoundFont);
+    MusicSynth synth(OutputRate, SystemSoundFont());
     ASSERT_EQ(synth.Error(), "");
     for (const std::string& name : sounds::SoundFileNames()) {
         if (name.ends_with(".mid")) {

@@ -1,5 +1,5 @@
 // Reading standard MIDI files into what the synthesiser plays, from bytes written out by hand.
-#include "platform/MidiSequence.h"
+#include "platform/audio/MidiSequence.h"
 #include "platform/GdiError.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "PuzzleSetup.h"
 
 #include "app/SharedState.h"
-#include "platform/Printer.h"
+#include "platform/printer/Printer.h"
 #include "print/PrintPage.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "PuzzleSetup.h"
 
 #include "platform/Application.h"
-#include "platform/Printer.h"
+#include "platform/printer/Printer.h"
 #include "print/PrintPage.h"
 
 #include <QPrinter>

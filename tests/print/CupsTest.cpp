@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -63,6 +65,13 @@ QStringList JobFiles(const QString& folder, const QStringList& jobs, const QDate
     return files;
 }
 
+// Whether every file is a whole PDF document: on a busy machine a job may be listed as completed
+// while its file is still being finished.
+bool AllComplete(const QStringList& files) {
+    return std::all_of(files.begin(), files.end(),
+                       [](const QString& file) { return PdfPages(file.toStdString()) > 0; });
+}
+
 // Each copy is a job of its own, with its answer key as the job's second page.
 TEST(CupsQueue, TwoCopiesBecomeTwoFinishedJobsAndTwoPdfFiles) {
     if (PrivateCupsd::Program().isEmpty()) {
@@ -97,7 +106,8 @@ TEST(CupsQueue, TwoCopiesBecomeTwoFinishedJobsAndTwoPdfFiles) {
         QStringList files;
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 40000 && (jobs.size() < 2 || files.size() < 2)) {
+        while (clock.elapsed() < 40000 &&
+               (jobs.size() < 2 || files.size() < 2 || !AllComplete(files))) {
             QThread::msleep(100);
             jobs = cupsd.CompletedJobs();
             for (const QString& job : done) {

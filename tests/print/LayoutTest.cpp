@@ -1,5 +1,5 @@
 // The page layout's arithmetic, against the worked example of a 4800 x 6600 page.
-#include "platform/PrinterPicture.h"
+#include "platform/printer/PrinterPicture.h"
 #include "print/PrintLayout.h"
 
 #include <gtest/gtest.h>

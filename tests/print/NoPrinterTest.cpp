@@ -1,5 +1,6 @@
 // Printing with no printer: the copies go to a new PDF file named after the puzzle in the player's
 // documents folder, and a box says where.
+#include "GameLog.h"
 #include "ModalDriver.h"
 #include "PdfTools.h"
 #include "PrintFixture.h"
@@ -8,7 +9,7 @@
 
 #include "app/SharedState.h"
 #include "platform/GdiError.h"
-#include "platform/Printer.h"
+#include "platform/printer/Printer.h"
 #include "print/FileWithoutPrinter.h"
 #include "print/PrintPage.h"
 #include "print/Printdlg.h"
@@ -58,10 +59,13 @@ TEST_F(NoPrinter, CopiesGoToANewFileNamedAfterThePuzzleAndNeverOverAnEarlierOne)
         std::string file;
     } prints[] = {{2, first}, {1, second}, {3, third}};
     std::vector<std::string> made;
+    const GameLog log;
     for (const auto& print : prints) {
         SCOPED_TRACE(print.file);
         const std::string before = made.empty() ? std::string() : ReadBytes(made.front());
         const std::vector<SeenBox> boxes = PrintFromTheDialog(print.copies);
+        EXPECT_EQ(log.Holding(QString::fromStdString(print.file)).size(), 1)
+            << log.Joined().toStdString();
         ASSERT_EQ(boxes.size(), 2u);
         EXPECT_EQ(boxes[0].text, QStringLiteral("Click OK to print!"));
         EXPECT_EQ(boxes[1].caption, QStringLiteral("Information"));

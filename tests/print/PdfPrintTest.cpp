@@ -5,7 +5,7 @@
 
 #include "app/SharedState.h"
 #include "platform/GdiError.h"
-#include "platform/Printer.h"
+#include "platform/printer/Printer.h"
 #include "print/PrintPage.h"
 
 #include <QPrinter>

@@ -7,7 +7,7 @@
 #include "app/SharedState.h"
 #include "library/Paths.h"
 #include "platform/GdiBitmap.h"
-#include "platform/Printer.h"
+#include "platform/printer/Printer.h"
 #include "print/PrintLayout.h"
 #include "print/PrintPage.h"
 #include "print/Printdlg.h"

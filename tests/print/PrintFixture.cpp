@@ -2,7 +2,7 @@
 
 #include "PuzzleSetup.h"
 
-#include "platform/Printer.h"
+#include "platform/printer/Printer.h"
 
 #include <QFileInfo>
 

@@ -4,7 +4,7 @@
 #include "PrintFixture.h"
 #include "PuzzleSetup.h"
 
-#include "platform/Printer.h"
+#include "platform/printer/Printer.h"
 #include "print/PrintPage.h"
 #include "print/Printdlg.h"
 

@@ -7,7 +7,9 @@
 set -euo pipefail
 
 readonly screen_size=${LEXIGLADE_SCREEN:-1280x800}x24
-readonly start_timeout_s=10
+# As long as a busy machine may need to start a server and a window manager; a quiet one takes
+# well under a second.
+readonly start_timeout_s=120
 
 with_wm=1
 if [ "${1:-}" = "--no-wm" ]; then
@@ -33,23 +35,35 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Polls `condition` every 50 ms until it holds or the start-up time is over.
-wait_until() {
-    local tries=$((start_timeout_s * 20))
+# Polls `condition` every 50 ms until it holds. Fails, naming what did not start and showing its
+# log, when the process `pid` has ended or the start-up time is over.
+wait_for() {
+    local name=$1 pid=$2 log=$3
+    shift 3
+    local deadline=$((SECONDS + start_timeout_s)) why
     until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
+        why=
+        kill -0 "$pid" 2>/dev/null || why="it ended"
+        [ "$SECONDS" -lt "$deadline" ] || why="not within $start_timeout_s s"
+        if [ -n "$why" ]; then
+            echo "xsession: $name did not start ($why); its log $log:" >&2
+            sed 's/^/    /' "$log" >&2
+            exit 1
+        fi
         sleep 0.05
     done
 }
 
-# Xvfb picks a free display itself and writes its number to the file.
-Xvfb -displayfd 3 -screen 0 "$screen_size" -nolisten tcp 3>"$session/display" \
+# Xvfb picks a free display itself and writes its number to the file. It never resets: a reset,
+# when the last client leaves, would refuse the clients that come meanwhile.
+Xvfb -displayfd 3 -screen 0 "$screen_size" -nolisten tcp -noreset 3>"$session/display" \
     >"$session/xvfb.log" 2>&1 &
 pids+=($!)
-wait_until test -s "$session/display" || { echo "xsession: Xvfb did not start" >&2; exit 1; }
+wait_for Xvfb $! "$session/xvfb.log" test -s "$session/display"
 DISPLAY=":$(head -n1 "$session/display")"
 export DISPLAY
+# The display is named before the server answers on it.
+wait_for Xvfb "${pids[0]}" "$session/xvfb.log" xprop -root
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR LEXIGLADE_SCREEN
@@ -60,7 +74,7 @@ wm_ready() {
 if [ "$with_wm" = 1 ]; then
     openbox --sm-disable >"$session/openbox.log" 2>&1 &
     pids+=($!)
-    wait_until wm_ready || { echo "xsession: openbox did not start" >&2; exit 1; }
+    wait_for openbox $! "$session/openbox.log" wm_ready
     export LEXIGLADE_TEST_WM=openbox
 else
     export LEXIGLADE_TEST_WM=none

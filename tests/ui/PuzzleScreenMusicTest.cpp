@@ -1,10 +1,12 @@
 // The real puzzle screen with music and sounds on, played through SDL's disk audio driver: the
 // commands its paint, the end of a track, a repaint and the end of the game send to the player.
 #include "GameFixture.h"
+#include "GameLog.h"
 #include "MusicGame.h"
 
 #include "app/SharedState.h"
-#include "platform/AudioOutput.h"
+#include "platform/audio/AudioOutput.h"
+#include "tools/make_sounds/Chime.h"
 
 #include <QTest>
 
@@ -105,6 +107,26 @@ TEST_F(PuzzleScreenMusic, PaintTrackEndRepaintAndEndGameSendTheirCommands) {
     WaitFor([] { return false; }, 500);
     EXPECT_EQ(sent.size(), beforeEnd + stop.size()) << "nothing starts after the end";
     EXPECT_TRUE(answerer.Boxes().empty());
+}
+
+// Normal play leaves nothing in the log: the music of every paint and of every pass, the chime of
+// every find, the win, the best time and the end of the game.
+TEST_F(PuzzleScreenMusic, AWholeGameLogsNothing) {
+    const std::vector<std::uint8_t> chime =
+        sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1);
+    folder.Write("s2.asl", std::string(chime.begin(), chime.end()));
+    const GameLog log;
+    OpenGame(SavannaPuzzle());
+    ASSERT_TRUE(form);
+    Listen();
+    ASSERT_TRUE(WaitFor([&] { return sent.size() >= 3; }, kWaitMs)) << "a pass ended";
+    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
+    for (const PlacedWord& word : words) {
+        Drag(word.start, word.end);
+    }
+    EXPECT_TRUE(Released());
+    EXPECT_EQ(answerer.Boxes().size(), 2u) << "the win and the best time";
+    EXPECT_TRUE(log.Messages().empty()) << log.Joined().toStdString();
 }
 
 } // namespace

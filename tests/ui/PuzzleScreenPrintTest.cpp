@@ -6,7 +6,7 @@
 #include "PrivateHome.h"
 
 #include "app/SharedState.h"
-#include "platform/Printer.h"
+#include "platform/printer/Printer.h"
 #include "print/Printdlg.h"
 
 #include <QCheckBox>

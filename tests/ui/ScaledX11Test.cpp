@@ -18,7 +18,7 @@
 namespace lexiglade::test {
 namespace {
 
-constexpr int kEventWaitMs = 3000;
+constexpr int kEventWaitMs = 30000; // generous: a busy machine delivers late
 
 class ScaledX11Test : public GameTest {
   protected:
@@ -33,7 +33,7 @@ class ScaledX11Test : public GameTest {
         ASSERT_TRUE(form);
         form->raise();
         form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.data()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.data(), kEventWaitMs));
         QTest::qWait(300); // the window manager's placement
     }
 

@@ -1,4 +1,5 @@
 #include "GameFixture.h"
+#include "GameLog.h"
 
 #include "app/SharedState.h"
 #include "engine/Random.h"
@@ -501,14 +502,30 @@ TEST_F(WordsrchTest, HintPicturesAreFoundInAFolderOfAnyCase) {
     }
 }
 
-TEST_F(WordsrchTest, MissingHintPictureIsReportedOnceAndEndsTheGame) {
+// The box may not name the file; the one warning in the log does.
+TEST_F(WordsrchTest, UnreadableHintPictureIsReportedOnceAndEndsTheGame) {
     folder.WriteBitmap("pictures/APPLE.BMP", 150, 80, qRgb(1, 2, 3));
-    OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR"}, {"apple.bmp", "pear.bmp"}));
-    WaitFor([&] { return form.isNull(); }, 300);
-    EXPECT_TRUE(Released());
-    ASSERT_EQ(answerer.Boxes().size(), 1u);
-    EXPECT_EQ(answerer.Boxes()[0].text,
-              QString::fromStdString("Cannot open file " + folder.Path() + "pictures/pear.bmp."));
+    const std::string pear = folder.Path() + "pictures/pear.bmp";
+    const struct {
+        const char* bytes; // null: no file
+        std::string box;
+    } cases[] = {{nullptr, "Cannot open file " + pear + "."},
+                 {"no bitmap", "Bitmap image is not valid."}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.box);
+        if (c.bytes != nullptr) {
+            folder.Write("pictures/pear.bmp", c.bytes);
+        }
+        answerer.ClearBoxes();
+        const GameLog log;
+        OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR"}, {"apple.bmp", "pear.bmp"}));
+        WaitFor([&] { return form.isNull(); }, 300);
+        EXPECT_TRUE(Released());
+        ASSERT_EQ(answerer.Boxes().size(), 1u);
+        EXPECT_EQ(answerer.Boxes()[0].text, QString::fromStdString(c.box));
+        EXPECT_EQ(log.Holding(QString::fromStdString(pear)).size(), 1)
+            << log.Joined().toStdString();
+    }
 }
 
 TEST_F(WordsrchTest, HotspotsIncludeTheirEdgesAndTakeAnyButton) {

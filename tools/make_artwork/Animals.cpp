@@ -10,14 +10,6 @@ namespace lexiglade::artwork {
 
 namespace {
 
-void Smile(QPainter& p, QPointF from, QPointF dip, QPointF to) {
-    QPainterPath mouth(from);
-    mouth.quadTo(dip, to);
-    p.setPen(QPen(kOutline, 1.8, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(mouth);
-}
-
 // An ellipse turned by `degrees` about its centre.
 void TurnedBlob(QPainter& p, QPointF c, qreal rx, qreal ry, qreal degrees, const QColor& fill) {
     p.save();
@@ -45,14 +37,7 @@ void Duck(QPainter& p) {
     Flat(p, beak, QColor(0xf7, 0x8c, 0x1e));
     Blob(p, {57, 28}, 16, 15, yellow);
     Eye(p, {53, 24}, 4.5);
-    QPainterPath water(QPointF(0, 68));
-    for (int k = 0; k < 6; ++k) {
-        water.quadTo(12.5 + 25 * k, 62, 25 + 25 * k, 68);
-    }
-    water.lineTo(150, 80);
-    water.lineTo(0, 80);
-    water.closeSubpath();
-    Flat(p, water, QColor(0x9a, 0xd0, 0xf5));
+    Waves(p, 68, QColor(0x9a, 0xd0, 0xf5), 6);
 }
 
 void Frog(QPainter& p) {
@@ -67,7 +52,7 @@ void Frog(QPainter& p) {
     Blob(p, {94, 21}, 12, 12, green);
     Eye(p, {56, 20}, 8);
     Eye(p, {94, 20}, 8);
-    Smile(p, {54, 44}, {75, 58}, {96, 44});
+    Mouth(p, {54, 44}, {75, 58}, {96, 44});
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xff, 0x8f, 0xa3, 150));
     p.drawEllipse(QPointF(50, 47), 5, 3);
@@ -91,7 +76,7 @@ void Snail(QPainter& p) {
     Shape(p, body, skin);
     Eye(p, {24, 19}, 4.5);
     Eye(p, {41, 17}, 4.5);
-    Smile(p, {27, 58}, {32, 63}, {38, 59});
+    Mouth(p, {27, 58}, {32, 63}, {38, 59});
     const QPointF c(90, 42);
     Blob(p, c, 27, 27, QColor(0xd9, 0x8a, 0x3a));
     QPainterPath spiral(c);
@@ -243,7 +228,7 @@ void Lion(QPainter& p) {
         QColor(0x6b, 0x3a, 0x1e));
     Eye(p, {66, 37}, 4.2);
     Eye(p, {84, 37}, 4.2);
-    Smile(p, {70, 57}, {75, 61}, {80, 57});
+    Mouth(p, {70, 57}, {75, 61}, {80, 57});
 }
 
 } // namespace

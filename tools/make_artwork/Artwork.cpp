@@ -5,7 +5,9 @@
 #include "Screens.h"
 
 #include <QDir>
+#include <set>
 #include <stdexcept>
+#include <string>
 
 namespace lexiglade::artwork {
 
@@ -17,8 +19,13 @@ void MakeFolder(const QString& path) {
     }
 }
 
+// Two pictures of one name would leave only the last one drawn.
 void WritePictures(const QString& folder, const std::vector<HintPicture>& pictures) {
+    std::set<std::string> names;
     for (const HintPicture& picture : pictures) {
+        if (!names.insert(picture.file).second) {
+            throw std::runtime_error(std::string("Two hint pictures are named ") + picture.file);
+        }
         SaveBitmap(RenderHintPicture(picture), folder + "/" + picture.file);
     }
 }
@@ -34,8 +41,7 @@ void WriteArtwork(const QString& folder) {
     SaveBitmap(DrawCatalogue(), folder + "/a4.asl");
     SaveBitmap(DrawPrintIcons(), folder + "/a5.asl");
     SaveBitmap(DrawHintCanvas(), folder + "/a6.asl");
-    WritePictures(pictures, FruitPictures());
-    WritePictures(pictures, AnimalPictures());
+    WritePictures(pictures, ShippedPictures());
 }
 
 } // namespace lexiglade::artwork

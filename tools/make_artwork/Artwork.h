@@ -5,7 +5,8 @@
 namespace lexiglade::artwork {
 
 // Writes "a1.asl" to "a6.asl" into `folder` and every hint picture into `folder`/pictures,
-// creating both folders. Throws std::runtime_error on the first file that cannot be written.
+// creating both folders. Throws std::runtime_error on the first file that cannot be written and
+// on a hint picture whose name another picture already has.
 void WriteArtwork(const QString& folder);
 
 } // namespace lexiglade::artwork

@@ -1,7 +1,6 @@
 #include "PictureKit.h"
 #include "PictureSets.h"
 
-#include <QTransform>
 #include <cmath>
 #include <numbers>
 #include <tuple>
@@ -10,14 +9,6 @@
 namespace lexiglade::artwork {
 
 namespace {
-
-void Mouth(QPainter& p, QPointF from, QPointF dip, QPointF to) {
-    QPainterPath mouth(from);
-    mouth.quadTo(dip, to);
-    p.setPen(QPen(kOutline, 1.8, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(mouth);
-}
 
 void Bubble(QPainter& p, QPointF c, qreal r) {
     p.setPen(QPen(QColor(0x5a, 0x9f, 0xd6), 1.5));
@@ -165,13 +156,6 @@ void Octopus(QPainter& p) {
     p.setBrush(QColor(0xff, 0x9f, 0xc8, 160));
     p.drawEllipse(QPointF(55, 43), 4.5, 3);
     p.drawEllipse(QPointF(95, 43), 4.5, 3);
-}
-
-QPainterPath Mirror(const QPainterPath& path) {
-    QTransform flip;
-    flip.translate(150, 0);
-    flip.scale(-1, 1);
-    return flip.map(path);
 }
 
 void Butterfly(QPainter& p) {

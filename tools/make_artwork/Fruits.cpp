@@ -11,15 +11,6 @@ namespace lexiglade::artwork {
 
 namespace {
 
-const QColor kStem{0x7a, 0x4a, 0x26};
-const QColor kLeafGreen{0x5a, 0xa8, 0x45};
-
-void Stalk(QPainter& p, QPointF from, QPointF bend, QPointF to, const QColor& fill = kStem) {
-    QPainterPath stalk(from);
-    stalk.quadTo(bend, to);
-    Stroke(p, stalk, 2.5, fill);
-}
-
 // A pear-like outline, narrow at the top, `w` wide and `h` high about `c`.
 QPainterPath PearShape(QPointF c, qreal w, qreal h) {
     QPainterPath shape(c + QPointF(0, -h / 2));

@@ -1,5 +1,5 @@
 #pragma once
-// The animal pictures, kept in two files by habitat.
+// The picture sets drawn in files of their own; most puzzles keep theirs in two files.
 #include "Pictures.h"
 
 #include <vector>
@@ -8,5 +8,23 @@ namespace lexiglade::artwork {
 
 std::vector<HintPicture> LandAnimalPictures();
 std::vector<HintPicture> WaterAndWingPictures();
+std::vector<HintPicture> VegetablePictures();
+std::vector<HintPicture> WeatherPictures();
+std::vector<HintPicture> RoadVehiclePictures();
+std::vector<HintPicture> AirAndWaterCraftPictures();
+std::vector<HintPicture> ToyFigurePictures();
+std::vector<HintPicture> ToyPlaythingPictures();
+std::vector<HintPicture> BallSportPictures();
+std::vector<HintPicture> SportsGearPictures();
+std::vector<HintPicture> GarmentPictures();
+std::vector<HintPicture> AccessoryPictures();
+std::vector<HintPicture> KitchenPictures();
+std::vector<HintPicture> HomePictures();
+std::vector<HintPicture> WorkshopPictures();
+std::vector<HintPicture> GardenToolPictures();
+std::vector<HintPicture> StationeryPictures();
+std::vector<HintPicture> ClassroomThingPictures();
+std::vector<HintPicture> KeyAndStringPictures();
+std::vector<HintPicture> WindAndDrumPictures();
 
 } // namespace lexiglade::artwork

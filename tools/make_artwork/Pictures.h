@@ -13,6 +13,16 @@ struct HintPicture {
 
 std::vector<HintPicture> FruitPictures();
 std::vector<HintPicture> AnimalPictures();
+std::vector<HintPicture> TransportPictures();
+std::vector<HintPicture> ToyPictures();
+std::vector<HintPicture> SportsPictures();
+std::vector<HintPicture> ClothesPictures();
+std::vector<HintPicture> HouseholdPictures();
+std::vector<HintPicture> ToolPictures();
+std::vector<HintPicture> ClassroomPictures();
+std::vector<HintPicture> InstrumentPictures();
+// Every hint picture the shipped puzzles name, set after set.
+std::vector<HintPicture> ShippedPictures();
 
 // The picture on the white 150 x 80 hint canvas.
 QImage RenderHintPicture(const HintPicture& picture);

@@ -1,0 +1,45 @@
+#include "app/ProgramInfo.h"
+
+namespace lexiglade {
+
+namespace {
+
+constexpr const char* kGameUsage =
+    R"(Usage: lexiglade [Qt option...]
+       lexiglade --help | --version
+
+Lexiglade, a word-search puzzle game: find the words hidden in a grid of letters
+from their hints. Without options it opens the catalogue of puzzles.
+
+  -h, --help     Prints this text.
+  -v, --version  Prints the version.
+
+Other options are Qt's, such as -platform NAME. The player's puzzles and best
+times live in $XDG_DATA_HOME/lexiglade/ (by default ~/.local/share/lexiglade/);
+lexiglade-library checks, adds to and lists them. See lexiglade(6).
+)";
+
+} // namespace
+
+std::string VersionText(const std::string& program) {
+    return program +
+           " " LEXIGLADE_VERSION "\n"
+           "Copyright 2026 The Lexiglade developers\n"
+           "The programs are under GPL-3.0-or-later, the artwork, music and puzzles under\n"
+           "CC-BY-SA-4.0. This is free software: you are free to change and redistribute\n"
+           "it. There is NO WARRANTY, to the extent permitted by law.\n";
+}
+
+std::optional<std::string> GameInformation(const std::vector<std::string>& args) {
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            return kGameUsage;
+        }
+        if (arg == "--version" || arg == "-v") {
+            return VersionText("lexiglade");
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace lexiglade
