@@ -9,8 +9,8 @@
 
 #include "app/SharedState.h"
 #include "platform/Application.h"
-#include "platform/AudioOutput.h"
 #include "platform/DisplayScale.h"
+#include "platform/audio/AudioOutput.h"
 #include "print/Printdlg.h"
 #include "ui/Catalogue.h"
 #include "ui/Drawkit.h"
