@@ -20,7 +20,7 @@ struct PreparedWord {
 inline constexpr long SearchBudget = 5000;
 // The search that draws from the game's generator tries fewer: when it fails, that of
 // CanPlaceWords is certain for every set the wizard accepts.
-inline constexpr long DrawnSearchBudget = 2000;
+inline constexpr long DrawnSearchBudget = 1000;
 // Earlier versions accepted the words whose search, pruned by open places alone, placed them
 // within this many tries; their puzzles are still placed that way when all else fails.
 inline constexpr long EarlierSearchBudget = 10000;
