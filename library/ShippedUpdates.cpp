@@ -70,36 +70,52 @@ void FileShippedPuzzle(const DataFolders& folders, const ShippedPuzzle& shipped)
     AppendPuzzleToFolder(folders.dataDir, filing, shipped.folder, {}, FolderPlace::Last);
 }
 
+// Files each puzzle of `fresh` whose title the library lacks, adding every title to `record` once
+// it is settled; the titles filed.
+std::vector<std::string> FileThoseNotHeld(const DataFolders& folders,
+                                          const std::vector<ShippedPuzzle>& fresh,
+                                          std::vector<std::string>& record) {
+    const TitleSet held = HeldTitles(folders.dataDir, fresh);
+    TitleSet recorded(record.begin(), record.end());
+    std::vector<std::string> filed;
+    for (const ShippedPuzzle& shipped : fresh) {
+        if (!recorded.insert(shipped.title).second) {
+            continue; // the shipped tree shows it twice
+        }
+        if (held.count(shipped.title) == 0) {
+            FileShippedPuzzle(folders, shipped);
+            filed.push_back(shipped.title);
+        }
+        record.push_back(shipped.title);
+    }
+    return filed;
+}
+
 } // namespace
 
 std::vector<std::string> OfferShippedPuzzles(const DataFolders& folders) {
     const std::string& dataDir = folders.dataDir;
-    if (dataDir.empty() || dataDir == folders.shippedDir ||
-        !IsFile(dataDir + LibraryFiles::FolderTree) ||
-        !IsFile(folders.shippedDir + LibraryFiles::Titles)) {
+    const std::string& shippedDir = folders.shippedDir;
+    if (dataDir.empty() || dataDir == shippedDir || !IsFile(dataDir + LibraryFiles::FolderTree) ||
+        !IsFile(shippedDir + LibraryFiles::FolderTree) ||
+        !IsFile(shippedDir + LibraryFiles::Titles)) {
         return {};
     }
-    const LibraryLock lock(dataDir);
-    std::vector<std::string> record = ReadOfferedRecord(dataDir).value_or(TextList{});
-    const std::vector<ShippedPuzzle> fresh =
-        NotYetOffered(folders.shippedDir, TitleSet(record.begin(), record.end()));
+    std::vector<std::string> record;
+    std::vector<ShippedPuzzle> fresh;
+    const auto look = [&] {
+        record = ReadOfferedRecord(dataDir).value_or(TextList{});
+        fresh = NotYetOffered(shippedDir, TitleSet(record.begin(), record.end()));
+    };
+    look(); // without the lock, as most starts have nothing to offer
     if (fresh.empty()) {
         return {};
     }
-    const TitleSet held = HeldTitles(dataDir, fresh);
-    TitleSet recorded(record.begin(), record.end());
+    const LibraryLock lock(dataDir);
+    look();
     std::vector<std::string> filed;
     try {
-        for (const ShippedPuzzle& shipped : fresh) {
-            if (!recorded.insert(shipped.title).second) {
-                continue; // the shipped tree shows it twice
-            }
-            if (held.count(shipped.title) == 0) {
-                FileShippedPuzzle(folders, shipped);
-                filed.push_back(shipped.title);
-            }
-            record.push_back(shipped.title);
-        }
+        filed = FileThoseNotHeld(folders, fresh, record);
     } catch (...) {
         try {
             WriteOfferedRecord(dataDir, record);
