@@ -87,7 +87,8 @@ void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
     const SharedState& state = Shared();
     std::string report;
     try {
-        report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.puzzleIndex, timeTaken,
+        report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.title,
+                                           state.LoadedPuzzle.puzzleIndex, timeTaken,
                                            Session.Options().backwardWords);
     } catch (const std::exception& error) {
         ShowErrorBox(ErrorText(error)); // the game still ends
