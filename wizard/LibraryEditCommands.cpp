@@ -16,6 +16,7 @@
 #include "wizard/LibraryCommandTexts.h"
 #include "wizard/Validation.h"
 
+#include <functional>
 #include <ostream>
 
 namespace lexiglade {
@@ -44,6 +45,41 @@ std::optional<std::string> NameRefusal(const std::string& dataDir, const std::st
     checks.titleTaken = [&](const std::string& title) { return LibraryHoldsTitle(dataDir, title); };
     const Verdict verdict = ValidateName(name, checks);
     return verdict.Passed() ? std::nullopt : std::optional(verdict.message);
+}
+
+// The texts of a change that gives a puzzle a new title or folder.
+struct NameChangeTexts {
+    const char* done;    // %1 the title, %2 the new name
+    const char* refused; // the same, and %3 why
+    const char* where;
+};
+
+using NameCheck =
+    std::function<std::optional<std::string>(const std::string& dataDir, const std::string& name)>;
+using NameChange = std::function<FiledPuzzle(const std::string& dataDir, const std::string& title,
+                                             const std::string& name)>;
+
+// Both typed texts in Latin-1; then, under the lock so that nobody files between them, the puzzle
+// maker's check of the new name and the change.
+int ChangeWithName(const CommandContext& context, const std::string& typedTitle,
+                   const std::string& typedName, const NameCheck& check, const NameChange& change,
+                   const NameChangeTexts& texts) {
+    const std::optional<std::string> title = TypedLibraryText(context, typedTitle);
+    const std::optional<std::string> name =
+        title ? TypedLibraryText(context, typedName) : std::nullopt;
+    if (!name) {
+        return kCommandFailed;
+    }
+    const std::string& dataDir = context.folders.dataDir;
+    const LibraryLock lock(dataDir);
+    const std::string shownTitle = Latin1ToUtf8(*title), shownName = Latin1ToUtf8(*name);
+    if (const std::optional<std::string> refusal = check(dataDir, *name)) {
+        context.err << FillText(texts.refused, {shownTitle, shownName, *refusal}) << "\n";
+        return kCommandFailed;
+    }
+    const FiledPuzzle filed = change(dataDir, *title, *name);
+    PrintDone(context, FillText(texts.done, {shownTitle, shownName}), texts.where, filed);
+    return kCommandSucceeded;
 }
 
 } // namespace
@@ -91,47 +127,19 @@ int RemoveCommand(const CommandContext& context, const std::string& typedTitle) 
 
 int RenameCommand(const CommandContext& context, const std::string& typedTitle,
                   const std::string& typedNew) {
-    const std::optional<std::string> title = TypedLibraryText(context, typedTitle);
-    const std::optional<std::string> newTitle =
-        title ? TypedLibraryText(context, typedNew) : std::nullopt;
-    if (!newTitle) {
-        return kCommandFailed;
-    }
-    const std::string& dataDir = context.folders.dataDir;
-    const LibraryLock lock(dataDir); // nobody files between the checks and the change
-    if (const std::optional<std::string> refusal = NameRefusal(dataDir, *newTitle)) {
-        context.err << FillText(Texts::Rename::kRefused,
-                                {Latin1ToUtf8(*title), Latin1ToUtf8(*newTitle), *refusal})
-                    << "\n";
-        return kCommandFailed;
-    }
-    const FiledPuzzle filed = RenamePuzzle(dataDir, *title, *newTitle);
-    PrintDone(context,
-              FillText(Texts::Rename::kRenamed, {Latin1ToUtf8(*title), Latin1ToUtf8(*newTitle)}),
-              Texts::Rename::kWhere, filed);
-    return kCommandSucceeded;
+    return ChangeWithName(
+        context, typedTitle, typedNew, NameRefusal, RenamePuzzle,
+        {Texts::Rename::kRenamed, Texts::Rename::kRefused, Texts::Rename::kWhere});
 }
 
 int MoveCommand(const CommandContext& context, const std::string& typedTitle,
                 const std::string& typedFolder) {
-    const std::optional<std::string> title = TypedLibraryText(context, typedTitle);
-    const std::optional<std::string> folder =
-        title ? TypedLibraryText(context, typedFolder) : std::nullopt;
-    if (!folder) {
-        return kCommandFailed;
-    }
-    const std::string& dataDir = context.folders.dataDir;
-    const LibraryLock lock(dataDir);
-    if (const char* refusal = NewFolderRefusal(dataDir, *folder)) {
-        context.err << FillText(Texts::Move::kRefused,
-                                {Latin1ToUtf8(*title), Latin1ToUtf8(*folder), refusal})
-                    << "\n";
-        return kCommandFailed;
-    }
-    const FiledPuzzle filed = MovePuzzle(dataDir, *title, *folder);
-    PrintDone(context, FillText(Texts::Move::kMoved, {Latin1ToUtf8(*title), Latin1ToUtf8(*folder)}),
-              Texts::Move::kWhere, filed);
-    return kCommandSucceeded;
+    const auto folderRefusal = [](const std::string& dataDir, const std::string& folder) {
+        const char* refusal = NewFolderRefusal(dataDir, folder);
+        return refusal ? std::optional<std::string>(refusal) : std::nullopt;
+    };
+    return ChangeWithName(context, typedTitle, typedFolder, folderRefusal, MovePuzzle,
+                          {Texts::Move::kMoved, Texts::Move::kRefused, Texts::Move::kWhere});
 }
 
 } // namespace lexiglade

@@ -86,10 +86,7 @@ TEST_F(LibraryEditCommandTest, RemoveRenameAndMoveChangeOnePuzzleAndKeepEveryOth
         const CommandResult result = RunLibrary(args);
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out, row.out);
-        if (!row.now.empty()) {
-            expected[row.now] = expected.at(row.gone);
-        }
-        expected.erase(row.gone);
+        Retitle(expected, row.gone, row.now);
         EXPECT_EQ(PlayEveryPuzzle(library.Path()), expected) << row.out;
         EXPECT_EQ(RunLibrary({"check", library.Path()}).out, "") << row.out;
     }

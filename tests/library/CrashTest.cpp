@@ -208,10 +208,7 @@ TEST(CrashTest, KillingARemovalRenamingOrMoveLeavesTheLibraryBeforeOrAfterIt) {
         EXPECT_LT(outcome.withChange, kEditKills) << c.change[0];
         RecordProperty("KillsThatFoundTheChangeMade_" + c.change[0], outcome.withChange);
         auto expected = played;
-        if (!c.now.empty()) {
-            expected[c.now] = expected.at(c.gone);
-        }
-        expected.erase(c.gone);
+        test::Retitle(expected, c.gone, c.now);
         test::RestoreFiles(library.Path(), outcome.after);
         EXPECT_EQ(test::PlayEveryPuzzle(library.Path()), expected) << c.change[0];
         test::RestoreFiles(library.Path(), original);

@@ -110,6 +110,14 @@ std::map<std::string, PlayedPuzzle> PlayEveryPuzzle(const std::string& dataDir) 
     return played;
 }
 
+void Retitle(std::map<std::string, PlayedPuzzle>& played, const std::string& gone,
+             const std::string& now) {
+    if (!now.empty()) {
+        played[now] = played.at(gone);
+    }
+    played.erase(gone);
+}
+
 FileSnapshot SnapshotFiles(const std::string& folder) {
     FileSnapshot files;
     for (const std::string& name : FolderEntries(folder)) {

@@ -27,6 +27,11 @@ struct PlayedPuzzle {
 // Every puzzle of "a8.asl" by title, as the game loads it.
 std::map<std::string, PlayedPuzzle> PlayEveryPuzzle(const std::string& dataDir);
 
+// `played` as a change leaves it that takes the title `gone` away (none when empty) and gives its
+// puzzle the title `now` (none when empty).
+void Retitle(std::map<std::string, PlayedPuzzle>& played, const std::string& gone,
+             const std::string& now);
+
 using FileSnapshot = std::map<std::string, std::string>;
 
 // Every file of the folder (not below it) by name with its bytes, but the lock file, which stays
