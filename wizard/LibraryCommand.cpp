@@ -1,12 +1,8 @@
 #include "wizard/LibraryCommand.h"
 
-#include "engine/Duration.h"
 #include "library/Append.h"
-#include "library/FileBatch.h"
 #include "library/Folders.h"
 #include "library/Latin1.h"
-#include "library/LibraryCheck.h"
-#include "library/LibraryLock.h"
 #include "library/ListReader.h"
 #include "library/Paths.h"
 #include "library/PuzzleText.h"
@@ -123,82 +119,6 @@ std::optional<std::string> PlaceWords(const CommandShape& shape, CommandLine& li
     return std::nullopt;
 }
 
-const char* RecoveryNote(Recovery recovery) {
-    switch (recovery) {
-    case Recovery::Nothing:
-        return nullptr;
-    case Recovery::Cleared:
-        return Texts::Check::kCleared;
-    case Recovery::Tidied:
-        return Texts::Check::kTidied;
-    case Recovery::Finished:
-        return Texts::Check::kFinished;
-    case Recovery::Undone:
-        return Texts::Check::kUndone;
-    }
-    return nullptr;
-}
-
-int Check(const CommandContext& context, bool discardJournal) {
-    const std::string& dataDir = context.folders.dataDir;
-    if (discardJournal) {
-        const std::string aside = DiscardJournal(dataDir);
-        context.out << (aside.empty()
-                            ? std::string(Texts::Check::kNoRecord)
-                            : FillText(Texts::Check::kSetAside, {dataDir + kJournalName, aside}))
-                    << "\n";
-    }
-    const LibraryReport report = CheckLibrary(dataDir);
-    if (const char* note = RecoveryNote(report.recovery)) {
-        context.out << note << "\n";
-    }
-    for (const std::string& problem : report.problems) {
-        context.out << problem << "\n";
-    }
-    return report.problems.empty() ? kCommandSucceeded : kCommandFailed;
-}
-
-std::string Seconds(const std::optional<std::int32_t>& seconds) {
-    return seconds ? FormatDuration(*seconds) : std::string(Texts::List::kUnknown);
-}
-
-void PrintFolder(std::ostream& out, const ListedFolder& folder) {
-    out << Latin1ToUtf8(folder.name) << "\n";
-    for (const ListedPuzzle& puzzle : folder.puzzles) {
-        out << "\t" << Latin1ToUtf8(puzzle.title) << "\t";
-        if (!puzzle.inLibrary) {
-            out << Texts::List::kNotInLibrary << "\n";
-            continue;
-        }
-        const std::string words =
-            puzzle.words ? std::to_string(*puzzle.words) : std::string(Texts::List::kUnknown);
-        out << FillText(Texts::List::kPuzzle,
-                        {words, Seconds(puzzle.plainBest), Seconds(puzzle.backwardBest)})
-            << "\n";
-    }
-}
-
-int List(const CommandContext& context, const std::optional<std::string>& typedFolder) {
-    std::optional<std::string> only;
-    if (typedFolder && !(only = TypedLibraryText(context, *typedFolder))) {
-        return kCommandFailed;
-    }
-    // As the game's start-up does, so that the list shows what the game will.
-    FinishInterruptedFiling(context.folders.dataDir);
-    bool shown = false;
-    for (const ListedFolder& folder : ListLibrary(context.folders.dataDir)) {
-        if (!only || folder.name == *only) {
-            PrintFolder(context.out, folder);
-            shown = true;
-        }
-    }
-    if (only && !shown) {
-        context.err << FillText(Texts::List::kNoSuchFolder, {Latin1ToUtf8(*only)}) << "\n";
-        return kCommandFailed;
-    }
-    return kCommandSucceeded;
-}
-
 // The word at `index`, when there is one.
 std::optional<std::string> WordAt(const std::vector<std::string>& words, std::size_t index) {
     return index < words.size() ? std::optional(words[index]) : std::nullopt;
@@ -207,10 +127,10 @@ std::optional<std::string> WordAt(const std::vector<std::string>& words, std::si
 int Run(const std::string& name, const CommandContext& context, const CommandLine& line) {
     const std::vector<std::string>& words = line.words;
     if (name == "check") {
-        return Check(context, line.discardJournal);
+        return CheckCommand(context, line.discardJournal);
     }
     if (name == "list") {
-        return List(context, WordAt(words, 0));
+        return ListCommand(context, WordAt(words, 0));
     }
     if (name == "add") {
         return AddCommand(context, words[0]);

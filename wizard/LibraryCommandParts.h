@@ -32,6 +32,8 @@ bool LibraryHoldsTitle(const std::string& dataDir, const std::string& title);
 // none for a name it accepts or a folder the library's tree has.
 const char* NewFolderRefusal(const std::string& dataDir, const std::string& folder);
 
+int CheckCommand(const CommandContext& context, bool discardJournal);
+int ListCommand(const CommandContext& context, const std::optional<std::string>& folder);
 int AddCommand(const CommandContext& context, const std::string& file);
 int ExportCommand(const CommandContext& context, const std::string& title,
                   const std::optional<std::string>& file);
