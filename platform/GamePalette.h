@@ -22,6 +22,8 @@ namespace PaletteRole {
 inline constexpr int Background = 69; // the screens' black, and the letters of the grid
 inline constexpr int Letters = 69;
 inline constexpr int FoundWord = 35; // the capsule of a found word
+// The capsule of a word not found when a timed game ran out: red, unlike the found words' blue.
+inline constexpr int UnfoundWord = 97;
 inline constexpr int ClockText = 94; // the clock; its area is cleared with Background
 inline constexpr int TitleFace = 95;
 inline constexpr int TitleShadow = 99;

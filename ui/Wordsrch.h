@@ -98,6 +98,7 @@ class Tsearcher : public SurfaceForm {
     void TrackSelection(int x, int y);
     void EndSelection(int x, int y);
     void FoundWord(const Find& find);
+    void ShowUnfoundWords(const TimeOut& timeOut);
     void RecordBestTime(std::int32_t timeTaken);
     void DrawBands(std::initializer_list<Band> bands, int colour, PenMix mix);
 

@@ -352,6 +352,50 @@ TEST_F(WordsrchTest, TimedGameEndsOnTheTickPastTheLimit) {
     }
 }
 
+TEST_F(WordsrchTest, TimeOutCirclesTheWordsNotFoundBeforeItsMessageAndKeepsTheFoundOnes) {
+    constexpr QRgb kUnfoundColour = qRgb(215, 0, 0); // GamePalette 97
+    Shared().GameOptions.timedGame = true;
+    Shared().GameOptions.timeLimitChoice = 1;
+    OpenGame(SavannaPuzzle());
+    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
+    Drag(words[0].end, words[0].start);
+    const QImage found = Screen();
+    for (int i = 0; i < 180; ++i) {
+        form->Timer1Timer();
+    }
+    QImage atMessage, repainted;
+    answerer.SetBeforeAnswer([&](const SeenBox&) {
+        atMessage = Screen();
+        const int paints = form->FormPaintCount();
+        form->InvalidateForm();
+        EXPECT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }));
+        repainted = Screen();
+    });
+    form->Timer1Timer();
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    std::vector<QRect> unfound;
+    for (std::size_t k = 1; k < words.size(); ++k) {
+        unfound.push_back(Around(CellPoint(words[k].start), CellPoint(words[k].end)));
+        EXPECT_EQ(CountPixels(found, unfound.back(), kUnfoundColour), 0) << k;
+        EXPECT_GT(CountPixels(atMessage, unfound.back(), kUnfoundColour), 40) << k;
+    }
+    const QRect first = Around(CellPoint(words[0].start), CellPoint(words[0].end));
+    int kept = 0;
+    for (int y = first.top(); y <= first.bottom(); ++y) {
+        for (int x = first.left(); x <= first.right(); ++x) {
+            const bool underAnother = std::any_of(unfound.begin(), unfound.end(),
+                                                  [&](const QRect& r) { return r.contains(x, y); });
+            if (found.pixel(x, y) == kFoundColour && !underAnother) {
+                EXPECT_EQ(atMessage.pixel(x, y), kFoundColour) << x << "," << y;
+                ++kept;
+            }
+        }
+    }
+    EXPECT_GT(kept, 20);
+    EXPECT_TRUE(repainted == atMessage) << "a repaint while the message is open keeps them";
+    EXPECT_TRUE(Released());
+}
+
 TEST_F(WordsrchTest, UntimedGameRunsPastEveryLimit) {
     OpenGame(SavannaPuzzle());
     for (int i = 0; i < 541; ++i) {
