@@ -6,6 +6,7 @@
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "library/Puzzle.h"
+#include "platform/FocusMarks.h"
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
@@ -74,6 +75,7 @@ void Tmain::CreateControls() {
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setStyleSheet(QStringLiteral("QLabel { color: yellow; background: black; }"));
+    SetFocusMarkColour(*this, Qt::yellow); // the tree's ring, on the dark backdrop
 }
 
 void Tmain::FormCreate(const DataFolders& folders) {
