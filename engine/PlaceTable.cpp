@@ -55,6 +55,19 @@ void PlaceTable::FileWants() {
             wants_[next[at]++] = {place, LetterIndex(letter)};
         });
     }
+    // Places are numbered word by word, so each word's wants at a cell lie together.
+    const std::size_t words = texts_.size();
+    wantsOfWord_.assign(Grid::CellCount * (words + 1), 0);
+    for (std::size_t cell = 0; cell < Grid::CellCount; ++cell) {
+        std::uint32_t at = firstWant_[cell];
+        for (std::size_t word = 0; word <= words; ++word) {
+            while (word < words && at < firstWant_[cell + 1] &&
+                   places_[wants_[at].place].word < word) {
+                ++at;
+            }
+            wantsOfWord_[cell * (words + 1) + word] = word < words ? at : firstWant_[cell + 1];
+        }
+    }
 }
 
 WordSpan PlaceTable::SpanOf(std::uint32_t place) const {

@@ -37,6 +37,11 @@ class PlaceTable {
     std::span<const Want> WantsAt(std::size_t cell) const {
         return {wants_.data() + firstWant_[cell], wants_.data() + firstWant_[cell + 1]};
     }
+    // The wants of one word's places at the cell.
+    std::span<const Want> WantsAt(std::size_t cell, std::size_t word) const {
+        const std::size_t at = cell * (texts_.size() + 1) + word;
+        return {wants_.data() + wantsOfWord_[at], wants_.data() + wantsOfWord_[at + 1]};
+    }
     // The letters of the texts, numbered 0 to AlphabetSize() - 1.
     std::size_t AlphabetSize() const { return alphabetSize_; }
     std::uint32_t LetterIndex(char letter) const {
@@ -62,7 +67,8 @@ class PlaceTable {
     std::vector<Place> places_;
     std::vector<std::uint32_t> firstPlace_; // per word, and one past the last
     std::vector<std::uint32_t> firstWant_;  // per cell, and one past the last
-    std::vector<Want> wants_;
+    std::vector<Want> wants_;                // by cell, within a cell by place
+    std::vector<std::uint32_t> wantsOfWord_; // by cell, the first want of each word and the end
     std::vector<std::uint32_t> letterIndex_;
     std::size_t alphabetSize_ = 0;
 };

@@ -1,8 +1,11 @@
 #include "engine/PlacementLoop.h"
 
+#include "engine/PlacementCells.h"
+#include "engine/PlacementDraws.h"
 #include "engine/Random.h"
 
-#include <bitset>
+#include <array>
+#include <bit>
 #include <span>
 #include <stdexcept>
 
@@ -10,15 +13,43 @@ namespace lexiglade {
 
 namespace {
 
+using namespace placement;
+
 constexpr int AttemptsPerPass = 5000;
 // A word that failed this many attempts in a row on an unchanged grid has its fitting starts
 // listed once, so that later attempts look them up instead of reading cells.
-constexpr int FailuresBeforeListing = 64;
+constexpr int FailuresBeforeListing = 4;
+
+// The letters of the texts, numbered from 0.
+class Alphabet {
+  public:
+    explicit Alphabet(const std::vector<std::string>& texts) {
+        index_.fill(Unused);
+        for (const std::string& text : texts) {
+            for (char letter : text) {
+                std::uint8_t& index = index_[static_cast<unsigned char>(letter)];
+                index = index == Unused ? static_cast<std::uint8_t>(size_++) : index;
+            }
+        }
+    }
+    std::uint8_t IndexOf(char letter) const { return index_[static_cast<unsigned char>(letter)]; }
+    std::size_t size() const { return size_; }
+
+  private:
+    static constexpr std::uint8_t Unused = 255;
+    std::array<std::uint8_t, 256> index_{};
+    std::size_t size_ = 0;
+};
 
 struct Word {
     const std::string* text;
+    std::vector<std::uint8_t> letters; // by Alphabet index
     Layouts layouts;
+    std::array<CellSet, DirectionCount> starts;
     std::uint32_t possibleDraws; // bit d set when the direction of draw d is possible
+    // The draws that are possible come first, so a draw's direction is possible exactly when the
+    // state it stepped to lies below this.
+    std::uint64_t possibleBelow;
 };
 
 constexpr std::uint32_t EveryDraw = (1u << DirectionDraws) - 1;
@@ -41,132 +72,221 @@ Line LineOf(Cell start, Cell last, Cell step) {
     return {CellIndex(start), StrideOf(step)};
 }
 
-// The starts at which one word fits the grid as it stands, by direction, column and drawn row.
+// The start cells at which one word fits the grid as it stands, by direction.
 class FitTable {
   public:
-    void List(const Grid& grid, const Word& word) {
-        fits_.reset();
-        for (std::size_t direction = 0; direction < DirectionCount; ++direction) {
-            const Layout& layout = word.layouts[direction];
-            for (std::int32_t column = 0; layout.possible && column < StartsIn(layout.columns);
-                 ++column) {
-                for (std::int32_t row = 0; row < StartsIn(layout.rows); ++row) {
-                    const Cell start{column, row + layout.rowOffset};
-                    const Line line{CellIndex(start), StrideOf(layout.step)};
-                    fits_[Key(direction, column, row)] = CellsFit(grid.bytes(), *word.text, line);
-                }
+    // False when the word fits nowhere.
+    bool List(const LetterCells& cells, const Word& word) {
+        // For each letter, the cells that may take it: empty ones and those holding it already.
+        // Past the grid's last word they read as full, as no start's letters reach there.
+        const std::size_t length = word.letters.size();
+        for (std::size_t k = 0; k < length; ++k) {
+            const CellSet::Words& filled = cells.Filled().words();
+            const CellSet::Words& holding = cells.Holding(word.letters[k]).words();
+            for (std::size_t i = 0; i < CellSet::WordCount; ++i) {
+                open_[k][i] = ~filled[i] | holding[i];
             }
         }
+        bool any = false;
+        for (std::size_t direction = 0; direction < DirectionCount; ++direction) {
+            const std::size_t stride = StrideOf(word.layouts[direction].step);
+            CellSet::Words fits = word.starts[direction].words();
+            std::uint64_t left = 1;
+            for (std::size_t k = 0; k < length && left != 0; ++k) {
+                // Letter k of a start lies k * stride cells on: shift its open cells back.
+                const std::size_t skip = k * stride / 64, bits = k * stride % 64;
+                left = 0;
+                for (std::size_t i = 0; i < CellSet::WordCount; ++i) {
+                    // Two shifts for the next word's bits, so that no shift is by 64.
+                    fits[i] &= (open_[k][i + skip] >> bits) |
+                               ((open_[k][i + skip + 1] << 1) << (63 - bits));
+                    left |= fits[i];
+                }
+            }
+            fits_[direction].words() = fits;
+            any = any || left != 0;
+        }
+        drawsThatFit_ = 0;
+        for (std::size_t draw = 0; draw < DirectionOfDraw.size(); ++draw) {
+            drawsThatFit_ |= fits_[DirectionOfDraw[draw]].Empty() ? 0u : 1u << draw;
+        }
+        return any;
     }
-    bool Empty() const { return fits_.none(); }
-    bool Fits(std::size_t direction, std::int32_t column, std::int32_t row) const {
-        return fits_[Key(direction, column, row)];
+
+    // Draws attempt after attempt for the listed word, at most `left`, until one lands on a
+    // start where it fits. Returns the attempts drawn, the last of them the fitting one, whose
+    // start and direction are set; 0 when none fits, the generator then past all of them.
+    template <bool EveryDirection>
+    int DrawUntilFit(std::uint32_t& seed, const Word& word, int left, Cell& start,
+                     std::size_t& direction) const {
+        std::uint32_t state = seed;
+        for (int drawn = 1; drawn <= left; ++drawn) {
+            const std::uint32_t one = StepsOn(state, 1), three = StepsOn(state, 3);
+            const std::size_t draw = DirectionDraw(one);
+            if (((drawsThatFit_ >> draw) & 1u) != 0) {
+                direction = DirectionOfDraw[draw];
+                const Layout& layout = word.layouts[direction];
+                start = {Below(StepsOn(state, 2), layout.columns),
+                         Below(three, layout.rows) + layout.rowOffset};
+                if (fits_[direction].Has(CellIndex(start))) {
+                    seed = three;
+                    return drawn;
+                }
+            }
+            // A direction that is not possible took one draw, without a branch on which.
+            state =
+                EveryDirection ? three : Choose(AllOnesWhen(one < word.possibleBelow), three, one);
+        }
+        seed = state;
+        return 0;
     }
 
   private:
-    static std::size_t Key(std::size_t direction, std::int32_t column, std::int32_t row) {
-        return direction * Grid::CellCount + static_cast<std::size_t>(column * GridRows + row);
-    }
-    std::bitset<DirectionCount * Grid::CellCount> fits_;
+    std::array<CellSet, DirectionCount> fits_;
+    std::uint32_t drawsThatFit_ = 0; // bit d set when the direction of draw d has a fitting start
+    std::array<std::array<std::uint64_t, 2 * CellSet::WordCount>, GridColumns> open_{};
 };
 
-// One attempt: the direction, then (only when the word can lie that way) column and row. With a
-// table, the word's fit is looked up there instead of in the cells.
-bool TryPlace(std::uint32_t& seed, Grid& grid, const Word& word, const FitTable* table,
-              WordSpan& span) {
-    const std::size_t direction =
-        DirectionOfDraw[static_cast<std::size_t>(NextBelow(seed, DirectionDraws))];
-    const Layout& layout = word.layouts[direction];
-    if (!layout.possible) {
-        return false;
-    }
-    const std::int32_t column = NextBelow(seed, layout.columns);
-    const std::int32_t row = NextBelow(seed, layout.rows);
+// Writes the word's letters from `start` on and returns where it lies.
+WordSpan Write(Grid& grid, LetterCells& letters, const Word& word, const Layout& layout,
+               Cell start) {
     const std::string& text = *word.text;
-    const Cell start{column, row + layout.rowOffset};
     const WordSpan placed{start,
                           LastCell(start, layout.step, static_cast<std::int32_t>(text.size()))};
-    if (!text.empty()) {
-        const Line line = LineOf(placed.start, placed.end, layout.step);
-        const std::span<char, Grid::CellCount> cells = grid.bytes();
-        if (table != nullptr ? !table->Fits(direction, column, row)
-                             : !CellsFit(cells, text, line)) {
-            return false;
-        }
-        for (std::size_t k = 0, at = line.first; k < text.size(); ++k, at += line.stride) {
+    if (text.empty()) {
+        return placed;
+    }
+    const Line line = LineOf(placed.start, placed.end, layout.step);
+    const std::span<char, Grid::CellCount> cells = grid.bytes();
+    for (std::size_t k = 0, at = line.first; k < text.size(); ++k, at += line.stride) {
+        if (cells[at] == 0) {
             cells[at] = text[k];
+            letters.Fill(at, word.letters[k]);
         }
     }
-    span = placed;
+    return placed;
+}
+
+// One attempt, reading the cells: the direction, then (only when the word can lie that way)
+// column and row. True, with the word written, when it fits there.
+bool TryPlace(std::uint32_t& seed, Grid& grid, LetterCells& letters, const Word& word,
+              WordSpan& span) {
+    const AttemptStates states(seed);
+    const Layout& layout = word.layouts[DirectionOfDraw[DirectionDraw(states.direction)]];
+    if (!layout.possible) {
+        seed = states.direction;
+        return false;
+    }
+    seed = states.row;
+    const Cell start{Below(states.column, layout.columns),
+                     Below(states.row, layout.rows) + layout.rowOffset};
+    if (!CellsFit(grid.bytes(), *word.text, {CellIndex(start), StrideOf(layout.step)})) {
+        return false;
+    }
+    span = Write(grid, letters, word, layout, start);
     return true;
 }
 
-// Moves the generator past `count` attempts that are known to fail: three draws each when every
-// direction is possible, otherwise one for the direction and two more when it is possible.
+// Moves the generator past `count` attempts that are known to fail.
 void SkipFailingAttempts(std::uint32_t& seed, const Word& word, int count) {
-    if (word.possibleDraws == EveryDraw) {
-        seed = SkipDraws(seed, 3 * static_cast<std::uint64_t>(count));
-        return;
+    if (word.possibleDraws == EveryDraw || word.possibleDraws == 0) {
+        const std::uint64_t draws = word.possibleDraws == 0 ? 1 : 3;
+        seed = SkipDraws(seed, draws * static_cast<std::uint64_t>(count));
+    } else {
+        seed = AfterFailingAttempts(seed, word.possibleBelow, count);
     }
-    std::uint32_t state = seed;
-    for (; count > 0; --count) {
-        const auto draw = static_cast<std::uint32_t>(NextBelow(state, DirectionDraws));
-        // Without a branch: which way it goes is a coin toss the processor cannot foresee.
-        const std::uint32_t possible = 0u - ((word.possibleDraws >> draw) & 1u);
-        state = (SkipDraws(state, 2) & possible) | (state & ~possible);
+}
+
+// Places one word in at most `left` attempts: a few reading the cells, then, with its fitting
+// starts listed, drawing until one lands on them. Returns the attempts drawn, 0 when none placed
+// the word (the generator then past all `left`).
+int PlaceWord(std::uint32_t& seed, Grid& grid, LetterCells& letters, FitTable& table,
+              const Word& word, int left, WordSpan& span) {
+    for (int drawn = 1; drawn <= left; ++drawn) {
+        if (drawn > FailuresBeforeListing) {
+            if (!table.List(letters, word)) {
+                SkipFailingAttempts(seed, word, left - drawn + 1);
+                return 0;
+            }
+            Cell start;
+            std::size_t direction = 0;
+            const int more =
+                word.possibleDraws == EveryDraw
+                    ? table.DrawUntilFit<true>(seed, word, left - drawn + 1, start, direction)
+                    : table.DrawUntilFit<false>(seed, word, left - drawn + 1, start, direction);
+            if (more == 0) {
+                return 0;
+            }
+            span = Write(grid, letters, word, word.layouts[direction], start);
+            return drawn - 1 + more;
+        }
+        if (TryPlace(seed, grid, letters, word, span)) {
+            return drawn;
+        }
     }
-    seed = state;
+    return 0;
 }
 
 // One pass of at most 5001 attempts; true when the last word was placed by attempt 5000. A word
 // with no fitting start left fails every remaining attempt of the pass, whose draws are skipped.
-bool RunPass(std::uint32_t& seed, Grid& grid, const std::vector<Word>& words,
-             std::vector<WordSpan>& spans) {
-    std::size_t index = 0;
-    int failures = 0;
-    FitTable table;
-    for (int attempt = 1; attempt <= AttemptsPerPass + 1; ++attempt) {
-        const bool listed = failures >= FailuresBeforeListing;
-        if (listed && table.Empty()) {
-            SkipFailingAttempts(seed, words[index], AttemptsPerPass + 2 - attempt);
+bool RunPass(std::uint32_t& seed, Grid& grid, LetterCells& letters, FitTable& table,
+             const std::vector<Word>& words, std::vector<WordSpan>& spans) {
+    int attempts = 0; // drawn in this pass so far
+    for (std::size_t index = 0; index < words.size(); ++index) {
+        const int drawn = PlaceWord(seed, grid, letters, table, words[index],
+                                    AttemptsPerPass + 1 - attempts, spans[index]);
+        if (drawn == 0) {
             return false;
         }
-        if (!TryPlace(seed, grid, words[index], listed ? &table : nullptr, spans[index])) {
-            if (++failures == FailuresBeforeListing) {
-                table.List(grid, words[index]);
-            }
-            continue;
-        }
-        failures = 0;
-        if (++index == words.size()) {
-            return attempt <= AttemptsPerPass; // checked before completion: 5001 starts over
-        }
+        attempts += drawn;
     }
-    return false;
+    return attempts <= AttemptsPerPass; // checked before completion: 5001 starts over
+}
+
+Word MakeWord(const std::string& text, const Alphabet& alphabet) {
+    if (text.size() > GridColumns) {
+        throw std::logic_error("a word longer than the grid is wide");
+    }
+    Word word{&text, {}, LayoutsFor(static_cast<std::int32_t>(text.size())), {}, 0, 0};
+    for (char letter : text) {
+        word.letters.push_back(alphabet.IndexOf(letter));
+    }
+    for (std::size_t direction = 0; direction < DirectionCount; ++direction) {
+        word.starts[direction] = StartCells(word.layouts[direction]);
+    }
+    for (std::size_t draw = 0; draw < DirectionOfDraw.size(); ++draw) {
+        word.possibleDraws |= word.layouts[DirectionOfDraw[draw]].possible ? 1u << draw : 0u;
+    }
+    if ((word.possibleDraws & (word.possibleDraws + 1)) != 0) {
+        throw std::logic_error("a possible direction after an impossible one");
+    }
+    // Each draw takes a sixteenth of the states.
+    word.possibleBelow =
+        std::uint64_t{static_cast<std::uint32_t>(std::popcount(word.possibleDraws))} << 28;
+    return word;
 }
 
 } // namespace
 
 bool RunPlacementLoop(std::uint32_t& seed, Grid& grid, const std::vector<std::string>& texts,
                       std::vector<WordSpan>& spans) {
+    const Alphabet alphabet(texts);
     std::vector<Word> words;
     words.reserve(texts.size());
     for (const std::string& text : texts) {
-        const Layouts layouts = LayoutsFor(static_cast<std::int32_t>(text.size()));
-        std::uint32_t possibleDraws = 0;
-        for (std::size_t draw = 0; draw < DirectionOfDraw.size(); ++draw) {
-            possibleDraws |= layouts[DirectionOfDraw[draw]].possible ? 1u << draw : 0u;
-        }
-        words.push_back({&text, layouts, possibleDraws});
+        words.push_back(MakeWord(text, alphabet));
     }
     if (words.empty()) {
         return true;
     }
+    LetterCells letters(alphabet.size());
+    FitTable table;
     for (int restarts = 0;; ++restarts) {
-        if (RunPass(seed, grid, words, spans)) {
+        if (RunPass(seed, grid, letters, table, words, spans)) {
             return true;
         }
         grid.clear();
+        letters.Clear();
         if (restarts == GridRestartLimit) {
             return false;
         }

@@ -15,12 +15,48 @@ constexpr long TriesPerRunUnit = 30;
 // The later runs weigh each place's closes by a drawn 100 to 129 percent.
 constexpr std::int32_t OrderNoisePercent = 30;
 
+// Overlaps the words still to come may need among themselves, beyond the letters they can share
+// with those on the grid, before a partial placement is given up for want of room.
+constexpr long OverlapAllowance = 4;
+// Words that can lie along one another over this many letters or more (one the end of the other,
+// or one inside the other) may save that many cells; shorter runs are as rare as crossings.
+constexpr std::size_t SharedRunAllowed = 3;
+
+// The most letters `a` and `b` can share lying on one line the same way.
+std::size_t LongestSharedRun(const std::string& a, const std::string& b) {
+    std::size_t longest = 0;
+    for (std::size_t shift = 0; shift < a.size() + b.size(); ++shift) {
+        // b starts `shift` letters before the end of a
+        const std::size_t aFrom = shift < a.size() ? a.size() - 1 - shift : 0;
+        const std::size_t bFrom = shift < a.size() ? 0 : shift - a.size() + 1;
+        const std::size_t length = std::min(a.size() - aFrom, b.size() - bFrom);
+        if (a.compare(aFrom, length, b, bFrom, length) == 0) {
+            longest = std::max(longest, length);
+        }
+    }
+    return longest;
+}
+
+// Cells the texts may save by lying along one another: for each text its longest shared run with
+// another, when that is long enough to count.
+long SharableCells(const std::vector<std::string>& texts) {
+    long cells = 0;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        std::size_t longest = 0;
+        for (std::size_t j = 0; j < texts.size(); ++j) {
+            longest = j == i ? longest : std::max(longest, LongestSharedRun(texts[i], texts[j]));
+        }
+        cells += longest >= SharedRunAllowed ? static_cast<long>(longest) : 0;
+    }
+    return cells;
+}
+
 // Depth first, the word with the fewest open places next, and of its open places first those that
 // close the fewest places of the words still to come. Runs again and again from an empty grid
 // with a growing number of tries, the later runs with drawn noise on that order.
 class Search {
   public:
-    Search(const std::vector<std::string>& texts, long budget)
+    Search(const std::vector<std::string>& texts, long budget, Pruning pruning)
         : table_(texts), budget_(budget), closed_(table_.PlaceCount(), 0),
           chosen_(table_.WordCount(), Unplaced), open_(table_.WordCount()),
           demandFor_(Grid::CellCount * table_.AlphabetSize(), 0) {
@@ -31,6 +67,14 @@ class Search {
         for (std::uint32_t place = 0; place < table_.PlaceCount(); ++place) {
             CountDemand(place, 1);
         }
+        for (const std::string& text : texts) {
+            needed_ += static_cast<long>(text.size());
+        }
+        // Words with more letters than the grid has cells must share some; so many are allowed.
+        const long beyondTheGrid = std::max(0L, needed_ - static_cast<long>(Grid::CellCount));
+        allowance_ = pruning == Pruning::ByRoom
+                         ? OverlapAllowance + beyondTheGrid + SharableCells(texts)
+                         : -1;
     }
 
     bool Run(std::uint32_t& seed) {
@@ -86,39 +130,46 @@ class Search {
         }
     }
 
+    // Only the places of unplaced words are kept closed and open as letters come and go; a word's
+    // own are counted afresh when it is taken off the grid.
     void Close(std::uint32_t place) {
         if (closed_[place]++ == 0) {
-            const std::uint32_t word = table_.At(place).word;
-            --open_[word];
-            if (chosen_[word] == Unplaced) {
-                CountDemand(place, -1);
-            }
+            --open_[table_.At(place).word];
+            CountDemand(place, -1);
         }
     }
 
     void Reopen(std::uint32_t place) {
         if (--closed_[place] == 0) {
-            const std::uint32_t word = table_.At(place).word;
-            ++open_[word];
-            if (chosen_[word] == Unplaced) {
-                CountDemand(place, 1);
+            ++open_[table_.At(place).word];
+            CountDemand(place, 1);
+        }
+    }
+
+    // Closes (or reopens) the unplaced words' places that want another letter at the cell.
+    template <typename Change> void ForOtherLetters(std::size_t at, char letter, Change change) {
+        const std::uint32_t index = table_.LetterIndex(letter);
+        for (std::size_t word = 0; word < table_.WordCount(); ++word) {
+            if (chosen_[word] != Unplaced) {
+                continue;
+            }
+            for (const Want& want : table_.WantsAt(at, word)) {
+                if (want.letter != index) {
+                    change(want.place);
+                }
             }
         }
     }
 
     void Put(std::uint32_t place) {
         const std::uint32_t word = table_.At(place).word;
+        needed_ -= static_cast<long>(table_.Text(word).size());
         CountOpenPlaces(word, -1);
         chosen_[word] = place;
         table_.ForEachCell(place, [&](std::size_t at, char letter) {
             if (cover_[at]++ == 0) {
                 letters_[at] = letter;
-                const std::uint32_t index = table_.LetterIndex(letter);
-                for (const Want& want : table_.WantsAt(at)) {
-                    if (want.letter != index) {
-                        Close(want.place);
-                    }
-                }
+                ForOtherLetters(at, letter, [this](std::uint32_t p) { Close(p); });
             }
         });
     }
@@ -127,17 +178,27 @@ class Search {
         const std::uint32_t word = table_.At(place).word;
         table_.ForEachCell(place, [&](std::size_t at, char letter) {
             if (--cover_[at] == 0) {
-                const std::uint32_t index = table_.LetterIndex(letter);
-                for (const Want& want : table_.WantsAt(at)) {
-                    if (want.letter != index) {
-                        Reopen(want.place);
-                    }
-                }
+                ForOtherLetters(at, letter, [this](std::uint32_t p) { Reopen(p); });
                 letters_[at] = 0;
             }
         });
         chosen_[word] = Unplaced;
+        needed_ += static_cast<long>(table_.Text(word).size());
+        CountClosed(word);
         CountOpenPlaces(word, 1);
+    }
+
+    // The word's places closed by the letters on the grid, and how many stay open.
+    void CountClosed(std::size_t word) {
+        open_[word] = 0;
+        for (std::uint32_t p = table_.FirstPlace(word); p < table_.FirstPlace(word + 1); ++p) {
+            std::uint8_t closing = 0;
+            table_.ForEachCell(p, [&](std::size_t at, char letter) {
+                closing += static_cast<std::uint8_t>(letters_[at] != 0 && letters_[at] != letter);
+            });
+            closed_[p] = closing;
+            open_[word] += closing == 0 ? 1 : 0;
+        }
     }
 
     // The unplaced word with the fewest open places (the longer on a tie), or none when some
@@ -196,12 +257,30 @@ class Search {
         return ordered;
     }
 
+    // Whether the unplaced words' letters fit the empty cells some open place of theirs covers and
+    // the letters on the grid such a place wants, with the allowance for overlaps. Always true
+    // without pruning by room.
+    bool RoomLeft() const {
+        if (allowance_ < 0) {
+            return true;
+        }
+        long room = 0;
+        for (std::size_t at = 0; at < Grid::CellCount; ++at) {
+            const std::int32_t wanting =
+                cover_[at] == 0
+                    ? demand_[at]
+                    : demandFor_[at * table_.AlphabetSize() + table_.LetterIndex(letters_[at])];
+            room += wanting > 0 ? 1 : 0;
+        }
+        return needed_ <= room + allowance_;
+    }
+
     bool Descend(std::size_t placed, std::uint32_t& seed) {
         if (placed == table_.WordCount()) {
             return true;
         }
         const std::optional<std::size_t> word = MostConstrained();
-        if (!word) {
+        if (!word || !RoomLeft()) {
             return false;
         }
         for (std::uint32_t place : Ordered(*word, seed)) {
@@ -221,13 +300,15 @@ class Search {
 
     PlaceTable table_;
     long budget_;
+    long needed_ = 0;    // letters of the unplaced words
+    long allowance_ = 0; // overlaps allowed them among themselves; negative: no pruning by room
     long tries_ = 0;
     long runLimit_ = 0;
     bool hitLimit_ = false;
     bool noisy_ = false;
-    std::vector<std::uint8_t> closed_;  // per place: its cells holding another letter
+    std::vector<std::uint8_t> closed_;  // per place of an unplaced word: cells with another letter
     std::vector<std::uint32_t> chosen_; // per word: its place, or Unplaced
-    std::vector<std::int32_t> open_;    // per word: places not closed
+    std::vector<std::int32_t> open_;    // per unplaced word: places not closed
     std::array<std::int32_t, Grid::CellCount> demand_{};
     std::vector<std::int32_t> demandFor_; // by cell, then letter
     std::array<char, Grid::CellCount> letters_{};
@@ -259,12 +340,12 @@ bool CanShareRow(const std::string& a, const std::string& b) {
 
 std::optional<std::vector<WordSpan>> SearchPlacement(std::uint32_t& seed, Grid& grid,
                                                      const std::vector<std::string>& texts,
-                                                     long budget) {
+                                                     long budget, Pruning pruning) {
     if (NeedsMoreRowsThanTheGrid(texts)) {
         grid.clear();
         return std::nullopt;
     }
-    Search search(texts, budget);
+    Search search(texts, budget, pruning);
     if (!search.Run(seed)) {
         grid.clear();
         return std::nullopt;

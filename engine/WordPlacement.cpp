@@ -39,10 +39,14 @@ std::vector<std::string> Forwards(const std::vector<PreparedWord>& words) {
     return texts;
 }
 
+// The search of CanPlaceWords, or the one earlier versions checked the words with.
 std::optional<std::vector<WordSpan>> SearchForwards(Grid& grid,
-                                                    const std::vector<std::string>& texts) {
+                                                    const std::vector<std::string>& texts,
+                                                    Pruning pruning = Pruning::ByRoom) {
     std::uint32_t seed = CheckSeed;
-    return SearchPlacement(seed, grid, texts, SearchBudget);
+    return SearchPlacement(seed, grid, texts,
+                           pruning == Pruning::ByRoom ? SearchBudget : EarlierSearchBudget,
+                           pruning);
 }
 
 int Sign(std::int32_t value) {
@@ -72,12 +76,15 @@ std::vector<WordSpan> PlaceWords(Grid& grid, std::vector<PreparedWord>& words) {
     if (RunPlacementLoop(random.seed, grid, texts, spans)) {
         return spans;
     }
-    if (auto found = SearchPlacement(random.seed, grid, texts, SearchBudget)) {
+    if (auto found = SearchPlacement(random.seed, grid, texts, DrawnSearchBudget)) {
         return *found;
     }
-    if (auto found = SearchForwards(grid, Forwards(words))) {
-        KeepReversalsWhereFree(grid, words, *found);
-        return *found;
+    const std::vector<std::string> forwards = Forwards(words);
+    for (Pruning pruning : {Pruning::ByRoom, Pruning::ByOpenPlaces}) {
+        if (auto found = SearchForwards(grid, forwards, pruning)) {
+            KeepReversalsWhereFree(grid, words, *found);
+            return *found;
+        }
     }
     throw GridError();
 }

@@ -15,14 +15,21 @@ struct PreparedWord {
     bool reversed = false;
 };
 
-// The most placements one search tries before it gives up: about a tenth of a second.
-inline constexpr long SearchBudget = 10000;
+// The most placements the search of CanPlaceWords tries before it gives up: a few hundredths of a
+// second.
+inline constexpr long SearchBudget = 5000;
+// The search that draws from the game's generator tries fewer: when it fails, that of
+// CanPlaceWords is certain for every set the wizard accepts.
+inline constexpr long DrawnSearchBudget = 1000;
+// Earlier versions accepted the words whose search, pruned by open places alone, placed them
+// within this many tries; their puzzles are still placed that way when all else fails.
+inline constexpr long EarlierSearchBudget = 10000;
 
 // Hides every word in the cleared grid and returns where each one lies. The placement loop's draws
 // decide first; when the loop gives up, a search drawing from the same generator takes over, and
-// when that fails too, the search of CanPlaceWords places the words forwards and
-// KeepReversalsWhereFree turns back what it can. Throws GridError, leaving the grid empty, when
-// none of them places the words.
+// when that fails too, the search of CanPlaceWords places the words forwards (then the one that
+// earlier versions checked with) and KeepReversalsWhereFree turns back what it can. Throws
+// GridError, leaving the grid empty, when none of them places the words.
 std::vector<WordSpan> PlaceWords(Grid& grid, std::vector<PreparedWord>& words);
 
 // With every word written forwards where its span says, writes back to front each word that is

@@ -210,9 +210,10 @@ TEST_F(CatalogueTest, ErrorInAHandlerIsShownAndTheProgramGoesOn) {
     folder.Remove("a9.asl");
     ModalDriver answerer;
     form->outline->expandAll();
-    QTreeWidgetItem* farm = form->outline->topLevelItem(0)->child(0);
+    const QModelIndex farm =
+        form->outline->model()->index(0, 0, form->outline->model()->index(0, 0));
     QTest::mouseClick(form->outline->viewport(), Qt::LeftButton, {},
-                      form->outline->visualItemRect(farm).center());
+                      form->outline->visualRect(farm).center());
     WaitFor([&] { return !answerer.Boxes().empty(); });
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].caption, "Lexiglade");
@@ -287,9 +288,8 @@ TEST_F(CatalogueTest, ClickingItemsLoadsPuzzlesButNotFolders) {
         Forms().searcher = nullptr;
         Shared().NewGame = false;
         form->outline->SelectIndex(c.index);
-        QTreeWidgetItem* item = form->outline->currentItem();
         QTest::mouseClick(form->outline->viewport(), Qt::LeftButton, {},
-                          form->outline->visualItemRect(item).center());
+                          form->outline->visualRect(form->outline->currentIndex()).center());
         if (c.title == nullptr) {
             EXPECT_TRUE(Forms().searcher.isNull()) << c.index;
             continue;

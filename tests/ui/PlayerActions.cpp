@@ -54,17 +54,19 @@ void TypePuzzle(Tlxedit& wizard, const QString& name, const QStringList& words,
 void OpenFromCatalogue(Tmain& catalogue, const QString& folderName, const QString& title) {
     Outline& tree = *catalogue.outline;
     QCoreApplication::processEvents(); // the reloaded tree is laid out and shown
-    const QList<QTreeWidgetItem*> folders = tree.findItems(folderName, Qt::MatchExactly);
+    const QModelIndex top = tree.model()->index(0, 0);
+    const QModelIndexList folders =
+        tree.model()->match(top, Qt::DisplayRole, folderName, -1, Qt::MatchExactly);
     ASSERT_EQ(folders.size(), 1);
-    const QPoint folderAt = tree.visualItemRect(folders[0]).center();
+    const QPoint folderAt = tree.visualRect(folders[0]).center();
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, folderAt); // a double click
     QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, folderAt);
     QTest::mouseRelease(tree.viewport(), Qt::LeftButton, {}, folderAt);
-    ASSERT_TRUE(folders[0]->isExpanded());
-    const QList<QTreeWidgetItem*> items =
-        tree.findItems(title, Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_TRUE(tree.isExpanded(folders[0]));
+    const QModelIndexList items =
+        tree.model()->match(top, Qt::DisplayRole, title, -1, Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_EQ(items.size(), 1);
-    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(items[0]).center());
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(items[0]).center());
     ASSERT_TRUE(WaitFor([] {
         return Forms().searcher && !Shared().NewGame &&
                static_cast<Tsearcher*>(Forms().searcher.data())->FormPaintCount() > 0;

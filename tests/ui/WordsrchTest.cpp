@@ -73,9 +73,9 @@ TEST(WordsrchCatalogueTest, PuzzleChosenInTheCatalogueOpensWithTitleAndHints) {
     catalogue->outline->expandAll();
     SetRandomSeed(11);
     catalogue->outline->SelectIndex(1);
-    QTreeWidgetItem* farm = catalogue->outline->currentItem();
+    const QModelIndex farm = catalogue->outline->currentIndex();
     QTest::mouseClick(catalogue->outline->viewport(), Qt::LeftButton, {},
-                      catalogue->outline->visualItemRect(farm).center());
+                      catalogue->outline->visualRect(farm).center());
     ASSERT_FALSE(Forms().searcher.isNull());
     QPointer<Tsearcher> form = qobject_cast<Tsearcher*>(Forms().searcher.data());
     ASSERT_FALSE(form.isNull());

@@ -1,0 +1,211 @@
+// What the game costs as its library grows: generated libraries of 14 and 100,000 puzzles (and
+// 1,000,000 on request), each timed beside a reference in the same run.
+//
+//   Startup/N          the game's start-up to its painted catalogue, beside the smallest Qt
+//                      program that paints a maximized window with a picture
+//   OpenLastPuzzle/N   the tree's last puzzle opened in a running game, to its settled screen,
+//                      beside the same in a game with the 14-puzzle library
+//   Add/N              `lexiglade-library add` of one puzzle, beside the same into 14 puzzles
+//   Check/N, List/N    `lexiglade-library check` and `list`, beside reading every file of the
+//                      library once (cat-like)
+// Counters: ms and ref_ms (medians), ratio (ms / ref_ms), peak_MB and ref_peak_MB (peak resident
+// memory, VmHWM, of the program doing the work).
+//
+// The libraries are made once, checked with `lexiglade-library check`, and kept for later runs in
+// bench-cache/ under the build folder. Run headless (the probes use the offscreen platform):
+//   build/bench/lexiglade_scale_bench
+// With the library of 1,000,000 puzzles (about a minute to make the first time, 800 MB):
+//   LEXIGLADE_BENCH_MILLION=1 build/bench/lexiglade_scale_bench
+// One kind or size only: --benchmark_filter=Startup or --benchmark_filter=/1000000
+#include "ChildProcess.h"
+#include "Contest.h"
+#include "LibraryCache.h"
+#include "LibraryFixture.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <set>
+#include <stdexcept>
+
+namespace lexiglade::bench {
+namespace {
+
+constexpr std::size_t SmallLibrary = 14;
+constexpr double MicrosecondsPerSecond = 1e6;
+
+double SecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Starts a probe and waits for its painted window; the time from its start and its peak memory.
+Sample TimeToPaint(const std::vector<std::string>& argv) {
+    ChildProcess probe(argv);
+    if (probe.ReadLine() != "painted") {
+        throw std::runtime_error(argv[0] + " did not paint");
+    }
+    const double seconds = SecondsSince(probe.Started());
+    return {seconds, probe.Finish().peakMegabytes};
+}
+
+Sample GameStartUp(const CachedLibrary& library) {
+    return TimeToPaint({LEXIGLADE_STARTUP_PROBE, library.dataDir, LEXIGLADE_SHIPPED_DIR});
+}
+
+Sample BaselineStartUp() {
+    return TimeToPaint({LEXIGLADE_BASELINE_WINDOW, std::string(LEXIGLADE_SHIPPED_DIR) + "a4.asl"});
+}
+
+// A game kept running on each library, for the puzzles opened one after another.
+Sample OpenLastPuzzle(const CachedLibrary& library) {
+    static std::map<std::size_t, std::unique_ptr<ChildProcess>> games;
+    std::unique_ptr<ChildProcess>& game = games[library.puzzles];
+    if (!game) {
+        game = std::make_unique<ChildProcess>(std::vector<std::string>{
+            LEXIGLADE_STARTUP_PROBE, library.dataDir, LEXIGLADE_SHIPPED_DIR});
+        if (game->ReadLine() != "painted") {
+            throw std::runtime_error("the game did not paint its catalogue");
+        }
+    }
+    game->WriteLine("open");
+    return {std::stod(game->ReadLine()) / MicrosecondsPerSecond, 0};
+}
+
+// Runs the library command to its end; a failure ends the benchmark.
+Sample LibraryCommand(const std::vector<std::string>& args) {
+    std::vector<std::string> argv{LEXIGLADE_LIBRARY_COMMAND};
+    argv.insert(argv.end(), args.begin(), args.end());
+    const CompletedRun run = RunToEnd(argv);
+    if (run.cost.status != 0) {
+        throw std::runtime_error("lexiglade-library " + args[0] + " failed");
+    }
+    return {run.seconds, run.cost.peakMegabytes};
+}
+
+Sample ReadEveryFile(const CachedLibrary& library) {
+    const CompletedRun run = RunToEnd({LEXIGLADE_READ_FILES, library.dataDir});
+    return {run.seconds, run.cost.peakMegabytes};
+}
+
+// The puzzle filed by the Add benchmarks, into a folder of its own at the end of the tree.
+const std::string& PuzzleToFile() {
+    static const std::string path = [] {
+        const std::string file = std::string(LEXIGLADE_BENCH_CACHE) + "puzzle-to-file.txt";
+        TextMaker maker(5);
+        std::ofstream out(file, std::ios::trunc);
+        out << "Benchmark Filing\nBenchmark Folder\n";
+        std::set<std::string> words;
+        while (words.size() < 15) {
+            words.insert(maker.Word(4, 8));
+        }
+        for (const std::string& word : words) {
+            out << word << '\t' << maker.Hint() << '\n';
+        }
+        return file;
+    }();
+    return path;
+}
+
+// Files one puzzle into a copy of the library, then puts the copy back.
+Sample FileOnePuzzle(std::size_t puzzles) {
+    static std::map<std::size_t, std::unique_ptr<FilingCopy>> copies;
+    std::unique_ptr<FilingCopy>& copy = copies[puzzles];
+    if (!copy) {
+        copy = std::make_unique<FilingCopy>(CachedLibraryOf(puzzles));
+    }
+    const Sample sample = LibraryCommand({"add", copy->DataDir(), PuzzleToFile()});
+    copy->Restore();
+    return sample;
+}
+
+// Runs the contest, ending the benchmark with the error that stopped it.
+void Contest(benchmark::State& state, const Measurement& subject,
+             const Measurement& reference = {}) {
+    try {
+        RunContest(state, subject, reference);
+    } catch (const std::exception& error) {
+        state.SkipWithError(error.what());
+    }
+}
+
+void BM_Startup(benchmark::State& state, std::size_t puzzles) {
+    Contest(
+        state, [&] { return GameStartUp(CachedLibraryOf(puzzles)); }, BaselineStartUp);
+}
+
+void BM_OpenLastPuzzle(benchmark::State& state, std::size_t puzzles) {
+    const auto open = [](std::size_t size) {
+        return [size] { return OpenLastPuzzle(CachedLibraryOf(size)); };
+    };
+    Contest(state, open(puzzles), puzzles == SmallLibrary ? Measurement{} : open(SmallLibrary));
+}
+
+void BM_Add(benchmark::State& state, std::size_t puzzles) {
+    const auto add = [](std::size_t size) { return [size] { return FileOnePuzzle(size); }; };
+    Contest(state, add(puzzles), puzzles == SmallLibrary ? Measurement{} : add(SmallLibrary));
+}
+
+// `check` or `list`, beside reading the files.
+void BM_ReadingCommand(benchmark::State& state, std::size_t puzzles, const char* command) {
+    Contest(
+        state,
+        [&] {
+            return LibraryCommand({command, CachedLibraryOf(puzzles).dataDir});
+        },
+        [&] { return ReadEveryFile(CachedLibraryOf(puzzles)); });
+}
+
+void BM_Check(benchmark::State& state, std::size_t puzzles) {
+    BM_ReadingCommand(state, puzzles, "check");
+}
+
+void BM_List(benchmark::State& state, std::size_t puzzles) {
+    BM_ReadingCommand(state, puzzles, "list");
+}
+
+// Fewer iterations where one takes seconds.
+struct Size {
+    std::size_t puzzles;
+    int iterations;
+};
+
+bool RegisterAll() {
+    std::vector<Size> sizes = {{SmallLibrary, 10}, {100000, 5}};
+    if (std::getenv("LEXIGLADE_BENCH_MILLION") != nullptr) {
+        sizes.push_back({1000000, 3});
+    }
+    using Body = void (*)(benchmark::State&, std::size_t);
+    const std::pair<const char*, Body> kinds[] = {{"Startup", BM_Startup},
+                                                  {"OpenLastPuzzle", BM_OpenLastPuzzle},
+                                                  {"Add", BM_Add},
+                                                  {"Check", BM_Check},
+                                                  {"List", BM_List}};
+    for (const auto& [kind, body] : kinds) {
+        for (const Size& size : sizes) {
+            const std::string name = std::string(kind) + "/" + std::to_string(size.puzzles);
+            const int iterations =
+                std::string(kind) == "OpenLastPuzzle" ? 4 * size.iterations : size.iterations;
+            benchmark::RegisterBenchmark(name.c_str(), body, size.puzzles)
+                ->UseManualTime()
+                ->Iterations(iterations)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    return true;
+}
+
+} // namespace
+} // namespace lexiglade::bench
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    lexiglade::bench::RegisterAll();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

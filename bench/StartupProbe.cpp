@@ -1,0 +1,74 @@
+// The game's start-up as its entry runs it, on a library named on the command line, for the
+// benchmarks that time it from outside.
+// Usage: lexiglade_startup_probe DATADIR SHIPPEDDIR
+// Writes "painted" once the catalogue and its tree are painted. Then, for each line "open" it
+// reads, opens the tree's last item as a click on it does, waits for the puzzle screen's first
+// paint and what it posted, writes the microseconds that took, and ends that game. Music is off:
+// the screen and the library are measured, not the synthesiser. Ends at the end of its input.
+#include "ProbeEvents.h"
+
+#include "app/SharedState.h"
+#include "platform/Application.h"
+#include "platform/DisplayScale.h"
+#include "platform/audio/AudioOutput.h"
+#include "print/Printdlg.h"
+#include "ui/Catalogue.h"
+#include "ui/Drawkit.h"
+#include "ui/Forms.h"
+#include "ui/Midistuf.h"
+#include "ui/Outline.h"
+#include "ui/Wordsrch.h"
+#include "wizard/Editor.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+
+namespace lexiglade::bench {
+namespace {
+
+// Opens the last item of the tree and returns the microseconds to the settled puzzle screen.
+long long OpenLastPuzzle(Tmain& catalogue) {
+    catalogue.outline->SelectIndex(static_cast<int>(catalogue.outline->Model().size()) - 1);
+    const auto start = std::chrono::steady_clock::now();
+    catalogue.outlineClick();
+    DeliverUntil([] {
+        const auto* game = static_cast<const Tsearcher*>(Forms().searcher.data());
+        return game != nullptr && game->FormPaintCount() > 0;
+    });
+    const auto took = std::chrono::steady_clock::now() - start;
+    delete Forms().searcher.data();
+    DeliverUntil([] { return true; });
+    return std::chrono::duration_cast<std::chrono::microseconds>(took).count();
+}
+
+} // namespace
+} // namespace lexiglade::bench
+
+int main(int argc, char** argv) {
+    using namespace lexiglade;
+    using namespace lexiglade::bench;
+    if (argc != 3) {
+        return 2;
+    }
+    const DataFolders folders{argv[1], argv[2]};
+    ApplyDisplayScale();
+    Application app(argc, argv);
+    const AudioOutput audio;
+    FormReferences& forms = Forms();
+    forms.main = new Tmain(folders);
+    forms.jukebox = new Tjukebox(forms.main);
+    forms.prndlg = new Tprndlg(forms.main);
+    forms.lxedit = new Tlxedit(forms.main, Kit().PaletteHandle);
+    const PaintWatch tree(forms.main->outline->viewport());
+    forms.main->ShowMaximized();
+    DeliverUntil([&] { return forms.main->FormPaintCount() > 0 && tree.Painted(); });
+    Answer("painted");
+    Shared().GameOptions.musicOn = false;
+    for (std::string request; NextRequest(request);) {
+        if (request == "open") {
+            Answer(std::to_string(OpenLastPuzzle(*forms.main)));
+        }
+    }
+    std::_Exit(0); // the forms' teardown is no part of what is measured
+}
