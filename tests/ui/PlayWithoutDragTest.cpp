@@ -385,5 +385,26 @@ TEST_F(PlayWithoutDragTest, TabReachesThePictureHintList) {
     EXPECT_EQ(form->focusWidget(), form.data());
 }
 
+// While the boxes of a win are open, keys typed into the puzzle window reach neither the board nor
+// the hotspots' keys.
+TEST_F(PlayWithoutDragTest, AKeyTypedWhileABoxIsOpenReachesTheBoxOnly) {
+    OpenGame(SavannaPuzzle());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.data()));
+    int untouched = 0;
+    answerer.SetBeforeAnswer([&](const SeenBox&) {
+        for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Right), Qt::CTRL | Qt::Key_W}) {
+            QTest::keyClick(form->windowHandle(), keys.key(), keys.keyboardModifiers());
+        }
+        untouched += !form->Input.CursorShown() && !form->Session.GameOver() ? 1 : 0;
+    });
+    for (std::size_t k = 0; k < 5; ++k) {
+        Drag(Word(k).start, Word(k).end);
+    }
+    ASSERT_EQ(answerer.Boxes().size(), 2u) << "the win and the best time";
+    EXPECT_EQ(untouched, 2);
+    EXPECT_TRUE(Released());
+}
+
 } // namespace
 } // namespace lexiglade::test
