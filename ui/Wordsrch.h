@@ -83,6 +83,8 @@ class Tsearcher : public SurfaceForm {
     bool event(QEvent* event) override;
     // WordsrchKeys.cpp.
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void PaintOverlay(QPainter& painter) override;
 
   private:

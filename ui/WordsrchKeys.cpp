@@ -132,11 +132,12 @@ void Tsearcher::DrawRubberBand() {
     DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
 }
 
-// The frame is shown from the first play key on, until the game ends. Only the areas it leaves and
-// enters are put on the screen again.
+// The frame is shown from the first play key on, until the game ends, while the keys go to the
+// board rather than to the hint list. Only the areas it leaves and enters are put on the screen
+// again.
 void Tsearcher::ShowCursorFrame() {
     std::optional<Cell> wanted;
-    if (Input.CursorShown() && !releaseRequested_) {
+    if (Input.CursorShown() && !releaseRequested_ && focusWidget() == this) {
         wanted = Input.Cursor();
     }
     if (wanted == frameShownAt_) {
@@ -174,6 +175,16 @@ void Tsearcher::PaintOverlay(QPainter& painter) {
     FillFrame(painter, outer, edge, PaletteRole::Cursor);
     FillFrame(painter, outer.adjusted(edge, edge, -edge, -edge), edge, PaletteRole::CursorEdge);
     painter.restore();
+}
+
+void Tsearcher::focusInEvent(QFocusEvent* event) {
+    SurfaceForm::focusInEvent(event);
+    ShowCursorFrame();
+}
+
+void Tsearcher::focusOutEvent(QFocusEvent* event) {
+    SurfaceForm::focusOutEvent(event);
+    ShowCursorFrame();
 }
 
 // A paint has drawn the screen afresh: the running band goes back on it.

@@ -370,6 +370,11 @@ TEST_F(PlayWithoutDragTest, TabReachesTheHintListAndComesBack) {
     EXPECT_TRUE(form->Input.CursorShown());
     EXPECT_EQ(form->Input.Cursor(), (Cell{1, 0}));
     EXPECT_EQ(form->Combo1->currentText(), hints[1]);
+    const QImage framed = Shown();
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(Shown() == Screen()) << "the frame marks the board only while it has the keys";
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(Shown() == framed);
 }
 
 TEST_F(PlayWithoutDragTest, TabReachesThePictureHintList) {
