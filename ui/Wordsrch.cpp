@@ -7,7 +7,6 @@
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
-#include "print/Printdlg.h"
 #include "ui/Drawkit.h"
 #include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"

@@ -181,7 +181,7 @@ TEST_F(PuzzleScreenPrint, TheHotspotsKeysRunTheirActionsAndTheirTooltipsNameThem
          "Print Setup",
          {-130, 10},
          "Set up the printer (Ctrl+Shift+P)"},
-        {Qt::CTRL | Qt::Key_W, nullptr, {20, 10}, "End the game (Ctrl+W or Ctrl+Q)"},
+        {Qt::CTRL | Qt::Key_Q, nullptr, {20, 10}, "End the game (Ctrl+W or Ctrl+Q)"},
     };
     QStringList captions;
     answerer.OnDialog([&](QDialog* dialog) {
@@ -193,8 +193,8 @@ TEST_F(PuzzleScreenPrint, TheHotspotsKeysRunTheirActionsAndTheirTooltipsNameThem
         QHelpEvent help(QEvent::ToolTip, corner + c.hotspot, form->mapToGlobal(corner + c.hotspot));
         QApplication::sendEvent(form.data(), &help);
         EXPECT_EQ(QToolTip::text(), QString::fromLatin1(c.tip));
-        // From the board and from the hint list; the game's end only once.
-        for (const bool onList : {false, true}) {
+        // From the hint list and from the board; the game ends only once.
+        for (const bool onList : {true, false}) {
             if (form.isNull()) {
                 break;
             }

@@ -1,6 +1,6 @@
-// What the keyboard's player sees, at scale 1 (ui_tests) and on scaled screens (ui_scaled_tests):
-// the board's frame and the dialogs' focus ring, each at least two device pixels wide and set off
-// from what lies under it, gone without a trace; and the hints whole in the list chosen for them.
+// What a keyboard player sees, at scale 1 (ui_tests) and on scaled screens (ui_scaled_tests): the
+// board's frame and the dialogs' focus ring, at least two device pixels wide, 3:1 on what lies
+// under them and gone without a trace; and every hint whole in the list chosen for it.
 #include "GameFixture.h"
 
 #include "platform/DisplayScale.h"
@@ -14,42 +14,41 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
 namespace lexiglade::test {
 namespace {
 
-// The contrast ratio of two colours, as WCAG defines it: 1 to 21.
+// The contrast ratio of two colours as WCAG defines it, 1 to 21.
 double Contrast(QRgb a, QRgb b) {
     const auto luminance = [](QRgb c) {
-        const auto linear = [](int v) {
-            const double s = v / 255.0;
-            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+        double sum = 0;
+        for (const auto& [value, weight] :
+             {std::pair{qRed(c), 0.2126}, {qGreen(c), 0.7152}, {qBlue(c), 0.0722}}) {
+            const double s = value / 255.0;
+            sum += weight * (s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4));
+        }
+        return sum + 0.05;
     };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
 }
 
-// The runs of pixels that `marked` changed from `plain` along device row y, from x0 to x1: each
-// run's colour and length.
-std::vector<std::pair<QRgb, int>> MarkRuns(const QImage& plain, const QImage& marked, int y, int x0,
-                                           int x1) {
+// The runs of pixels of one colour that `marked` changed from `plain` along device row y.
+std::vector<std::pair<QRgb, int>> Runs(const QImage& plain, const QImage& marked, int y, int x0,
+                                       int x1) {
     std::vector<std::pair<QRgb, int>> runs;
-    bool inRun = false;
     for (int x = x0; x <= x1; ++x) {
         const QRgb p = marked.pixel(x, y);
-        const bool changed = p != plain.pixel(x, y);
-        if (changed && (!inRun || runs.back().first != p)) {
+        if (p == plain.pixel(x, y)) {
+            continue;
+        }
+        if (runs.empty() || runs.back().first != p ||
+            marked.pixel(x - 1, y) == plain.pixel(x - 1, y)) {
             runs.push_back({p, 0});
         }
-        if (changed) {
-            ++runs.back().second;
-        }
-        inRun = changed;
+        ++runs.back().second;
     }
     return runs;
 }
@@ -68,71 +67,52 @@ class VisibleMarksTest : public GameTest {
     int Device(int logical) const { return DevicePixel(logical, form->devicePixelRatioF()); }
 };
 
-// Across the frame's left side on a cell's middle row: a light and a dark edge, each at least two
-// device pixels wide; one of them stands out 3:1 on the cells, the capsules and the band. Where the
-// frame has passed, the window shows again exactly what it showed.
 TEST_F(VisibleMarksTest, TheKeyboardFrameStandsOutAndLeavesNothingBehind) {
-    OpenGame(SavannaPuzzle());
+    const LoadedPuzzle bears = MakePuzzle("Bears", 0, {"BEAR", "LION"}, {"Growls", "Roars"});
+    OpenGame(bears);
     const PlacedWord w = Word(0);
-    // A cell two cells away from the word, with room for a band to its right.
-    const auto awayFromWord = [&](Cell c) {
-        for (Cell at = w.start;;
-             at = {at.column + (w.end.column > at.column) - (w.end.column < at.column),
-                   at.row + (w.end.row > at.row) - (w.end.row < at.row)}) {
-            if (std::abs(at.column - c.column) <= 2 && std::abs(at.row - c.row) <= 2) {
-                return false;
-            }
-            if (at == w.end) {
-                return true;
-            }
-        }
-    };
-    Cell plainCell{2, 2};
-    while (!awayFromWord(plainCell) || !awayFromWord({plainCell.column + 3, plainCell.row})) {
-        plainCell = plainCell.column < 15 ? Cell{plainCell.column + 1, plainCell.row}
-                                          : Cell{2, plainCell.row + 1};
+    const Cell plain{5, std::max(w.start.row, w.end.row) < 7 ? 12 : 1}; // 3 rows from the word
+    const Cell far{21, plain.row};
+    // Found by the keys, the frame last on its last letter, then a paint: the capsule is the one
+    // a drag draws.
+    for (const Cell cell : {w.start, w.end}) {
+        CursorTo(cell);
+        Key(Qt::Key_Space);
     }
-    const Cell far = awayFromWord({21, 14}) ? Cell{21, 14} : Cell{0, 0};
-    // A word found by the keys, the frame ending on its last letter, then a paint: the window shows
-    // the capsule a drag draws, without a gap.
-    CursorTo(w.start);
-    Key(Qt::Key_Space);
-    CursorTo(w.end);
-    Key(Qt::Key_Space);
     CursorTo(far);
     const int paints = form->FormPaintCount();
     form->InvalidateForm();
     ASSERT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }));
     const QImage foundByKeys = Shown();
-    OpenGame(SavannaPuzzle());
+    OpenGame(bears);
     Drag(w.start, w.end);
     CursorTo(far);
     const QImage before = Shown();
     EXPECT_TRUE(before == foundByKeys);
-    const QImage pixels = Screen();
+
+    // On a cell and on the capsule: a light and a dark edge across the frame's left side.
     std::vector<QRgb> edges;
-    for (const Cell cell : {plainCell, w.end}) {
+    const QImage pixels = Screen();
+    for (const Cell cell : {plain, w.end}) {
         CursorTo(cell);
-        const QImage framed = Shown();
-        EXPECT_TRUE(Screen() == pixels) << "the frame is not in the form's pixels";
+        EXPECT_TRUE(Screen() == pixels) << "the frame is over the form's pixels, not in them";
         const QPoint centre = CellPoint(cell);
-        const auto runs = MarkRuns(before, framed, Device(centre.y()), Device(centre.x() - 14),
-                                   Device(centre.x()) - 1);
+        const auto runs = Runs(before, Shown(), Device(centre.y()), Device(centre.x() - 14),
+                               Device(centre.x()) - 1);
         ASSERT_GE(runs.size(), 2u);
         for (std::size_t i = 0; i < 2; ++i) {
-            EXPECT_GE(runs[i].second, 2) << "edge " << i << " is two device pixels wide";
+            EXPECT_GE(runs[i].second, 2) << "edge " << i;
             edges.push_back(runs[i].first);
         }
         CursorTo(far);
         EXPECT_TRUE(Shown() == before) << "the frame has left no mark";
     }
-    EXPECT_EQ(edges[0], edges[2]);
-    EXPECT_EQ(edges[1], edges[3]);
+    EXPECT_EQ(edges, (std::vector<QRgb>{edges[0], edges[1], edges[0], edges[1]}));
 
-    // The band: a selection anchored by the keys and stretched by them.
-    CursorTo(plainCell);
+    // The band's colour, the one most of its pixels have.
+    CursorTo(plain);
     Key(Qt::Key_Space);
-    CursorTo({plainCell.column + 3, plainCell.row});
+    CursorTo({plain.column + 3, plain.row});
     std::map<QRgb, int> band;
     const QImage stretched = Screen();
     for (int y = 0; y < stretched.height(); ++y) {
@@ -140,49 +120,45 @@ TEST_F(VisibleMarksTest, TheKeyboardFrameStandsOutAndLeavesNothingBehind) {
             band[stretched.pixel(x, y)] += stretched.pixel(x, y) != pixels.pixel(x, y) ? 1 : 0;
         }
     }
-    const QRgb bandColour = std::max_element(band.begin(), band.end(), [](auto& a, auto& b) {
-                                return a.second < b.second;
-                            })->first;
-    for (const QRgb ground : {kBoardColour, kFoundColour, bandColour}) {
-        EXPECT_GE(std::max(Contrast(edges[0], ground), Contrast(edges[1], ground)), 3.0)
-            << std::hex << ground;
+    const auto most = [](auto& a, auto& b) { return a.second < b.second; };
+    for (const QRgb ground :
+         {kBoardColour, kFoundColour, std::ranges::max_element(band, most)->first}) {
+        EXPECT_GE(std::max(Contrast(edges[0], ground), Contrast(edges[1], ground)), 3.0) << ground;
     }
 }
 
-// Tab puts a ring around the control it reaches, at least two device pixels wide and 3:1 on the
-// dialog; a mouse press takes it away, so the mouse sees the dialog as it always was.
+// Tab rings the control it reaches, left of it at least two device pixels of a colour 3:1 on the
+// dialog; a mouse press takes the ring away.
 TEST_F(VisibleMarksTest, TheFocusRingShowsForTheKeyboardOnly) {
     Tjukebox options;
     Tprndlg print;
-    struct Case {
-        QDialog* dialog;
-        QWidget* reached; // by one Tab
-    };
-    for (const Case& c : {Case{&options, options.Image7}, Case{&print, print.CancelBtn}}) {
-        c.dialog->show();
-        c.dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(c.dialog));
-        QTest::mouseClick(c.dialog, Qt::LeftButton, {}, QPoint(2, 2));
-        const QImage mouse = c.dialog->grab().toImage();
+    for (const auto& [dialog, reached] :
+         {std::pair<QDialog*, QWidget*>{&options, options.Image7}, {&print, print.CancelBtn}}) {
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(2, 2));
+        const QImage mouse = dialog->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), c.reached);
-        const QImage keys = c.dialog->grab().toImage();
-        const double ratio = c.dialog->devicePixelRatioF();
-        const QRect control = c.reached->geometry();
-        const int y = DevicePixel(control.center().y(), ratio);
-        const int left = DevicePixel(control.left(), ratio);
-        const auto runs = MarkRuns(mouse, keys, y, left - DevicePixel(6, ratio), left - 1);
+        ASSERT_EQ(QApplication::focusWidget(), reached);
+        const double ratio = dialog->devicePixelRatioF();
+        const int y = DevicePixel(reached->geometry().center().y(), ratio);
+        const int left = DevicePixel(reached->x(), ratio);
+        const auto ring = [&] {
+            return Runs(mouse, dialog->grab().toImage(), y, left - DevicePixel(6, ratio), left - 1);
+        };
+        const auto runs = ring();
         ASSERT_EQ(runs.size(), 1u);
         EXPECT_GE(runs[0].second, 2);
         EXPECT_GE(Contrast(runs[0].first, mouse.pixel(left - 1, y)), 3.0);
-        QTest::mouseClick(c.dialog, Qt::LeftButton, {}, QPoint(2, 2));
-        const QImage clicked = c.dialog->grab().toImage();
-        EXPECT_TRUE(MarkRuns(mouse, clicked, y, left - DevicePixel(6, ratio), left - 1).empty());
-        c.dialog->hide();
+        QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(2, 2));
+        EXPECT_TRUE(ring().empty());
+        dialog->hide();
     }
 }
 
-// Each hint ends inside the text field of the list chosen for it, whatever the scale.
+// Each hint ends inside the text field of the list chosen for it, whatever the scale: drawn in a
+// list three times as wide, it changes no pixel past that field.
 TEST_F(VisibleMarksTest, EveryHintShowsWholeInTheListChosenForIt) {
     for (const char* hint : {"Long neck", "Long word number 1", "iiiiiiiiiiiiiiiiiiiiiiii"}) {
         OpenGame(MakePuzzle("Width", 0, {"LION", "ZEBRA"}, {"Cat", hint}));
@@ -192,20 +168,16 @@ TEST_F(VisibleMarksTest, EveryHintShowsWholeInTheListChosenForIt) {
         const QRect field = list.style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                          QStyle::SC_ComboBoxEditField, &list);
         list.addItem(QString());
-        list.resize(list.width() * 3, list.height()); // room for the whole text, however long
+        list.resize(list.width() * 3, list.height());
         list.setCurrentIndex(2);
         const QImage blank = list.grab().toImage();
         list.setCurrentIndex(1);
         const QImage text = list.grab().toImage();
-        const double ratio = list.devicePixelRatioF();
-        int end = 0; // the first device column after the text
-        for (int x = 0; x < text.width(); ++x) {
-            for (int y = 0; y < text.height(); ++y) {
-                end = text.pixel(x, y) != blank.pixel(x, y) ? x + 1 : end;
-            }
+        const int fieldEnd = DevicePixel(field.right(), list.devicePixelRatioF());
+        for (int y = 0; y < text.height(); ++y) {
+            ASSERT_TRUE(Runs(blank, text, y, fieldEnd, text.width() - 1).empty()) << hint;
         }
-        EXPECT_GT(end, 0);
-        EXPECT_LE(end, DevicePixel(field.right(), ratio)) << hint;
+        EXPECT_FALSE(Runs(blank, text, text.height() / 2, 0, fieldEnd - 1).empty()) << hint;
     }
 }
 
