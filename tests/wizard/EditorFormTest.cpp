@@ -421,7 +421,11 @@ TEST_F(EditorFormTest, TabStaysInTheStepOnScreenAndEnterClicksTheButton) {
     EXPECT_EQ(QApplication::focusWidget(), wizard.ListBox1);
     EXPECT_EQ(tabs(4), (std::vector<QWidget*>{wizard.btnexistingfolder, wizard.btnaddfolder,
                                               wizard.BitBtn2, wizard.ListBox1}));
-    tabs(3);
+    tabs(2);
+    QTest::keyClick(wizard.btnaddfolder, Qt::Key_Enter);
+    EXPECT_EQ(QApplication::focusWidget(), wizard.Edit2) << "the new folder's name, to be typed";
+    EXPECT_EQ(wizard.Edit2->selectedText(), QStringLiteral("MyFolder"));
+    wizard.BitBtn2->setFocus();
     QTest::keyClick(wizard.BitBtn2, Qt::Key_Enter);
     EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First) << "Enter on Go Back";
 }
