@@ -20,7 +20,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         ShowErrorBox(ErrorText(error));
     } catch (...) {
-        ShowErrorBox(QStringLiteral("Unexpected error"));
+        ShowErrorBox(QCoreApplication::translate("Application", "Unexpected error"));
     }
     return false;
 }

@@ -56,8 +56,9 @@ class SurfaceForm : public QWidget {
     // The next paint runs FormPaint, as after a window that covered the form has closed.
     void InvalidateForm();
 
-    // Shows the form maximized. Where no window manager runs, the window takes the screen's
-    // available area itself; otherwise FormPaint waits until the window manager has sized it.
+    // Shows the form maximized, on Wayland without a title bar. Where no window manager runs, the
+    // window takes the screen's available area itself; otherwise FormPaint waits until the window
+    // manager has sized it.
     void ShowMaximized();
     // True while a form shown maximized waits for its maximized size.
     bool AwaitingMaximizedSize() const { return awaitingMaximizedSize_; }

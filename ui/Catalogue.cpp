@@ -6,6 +6,7 @@
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "library/Puzzle.h"
+#include "platform/CaptionFit.h"
 #include "platform/FocusMarks.h"
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
@@ -31,8 +32,9 @@ namespace lexiglade {
 
 namespace {
 
-const char* const kInstruction =
-    "Double-click folders to open. Click the page icon showing a puzzle you wish to play...";
+const char* const kInstruction = QT_TRANSLATE_NOOP(
+    "lexiglade::Tmain",
+    "Double-click folders to open. Click the page icon showing a puzzle you wish to play...");
 
 } // namespace
 
@@ -69,13 +71,14 @@ void Tmain::CreateControls() {
     outline = new Outline(this);
     outline->setFont(system);
     connect(outline, &Outline::ItemChosen, this, Guarded([this] { outlineClick(); }));
-    Label2 = new QLabel(QString::fromLatin1(kInstruction), this);
+    Label2 = new QLabel(tr(kInstruction), this);
     Label2->setFont(system);
     Label2->setGeometry(0, 0, 119, 119);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setStyleSheet(QStringLiteral("QLabel { color: yellow; background: black; }"));
     SetFocusMarkColour(*this, Qt::yellow); // the tree's ring, on the dark backdrop
+    WidenToWrappedCaption(*Label2);        // not heightened: its height places the picture below
 }
 
 void Tmain::FormCreate(const DataFolders& folders) {
@@ -233,7 +236,7 @@ void Tmain::outlineClick() {
 void Tmain::closeEvent(QCloseEvent* event) {
     if (!closing_) {
         closing_ = true;
-        ShowInformation(QStringLiteral("Thanks for playing Lexiglade!"));
+        ShowInformation(tr("Thanks for playing Lexiglade!"));
     }
     event->accept();
     QApplication::quit();

@@ -1,6 +1,7 @@
 #include "ui/Midistuf.h"
 
 #include "app/SharedState.h"
+#include "platform/CaptionFit.h"
 #include "platform/GdiFont.h"
 #include "ui/OptionPictures.h"
 
@@ -40,7 +41,7 @@ void ShowPicture(QLabel* label, const QLabel* source) {
 
 Tjukebox::Tjukebox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(336, 284);
     setPalette(DialogPalette());
     setAutoFillBackground(true);
@@ -75,8 +76,8 @@ void Tjukebox::CreatePictures() {
 
 void Tjukebox::CreateLabels() {
     const QFont large = ToQFont(CreateFont("System", -19));
-    Label1 = new QLabel(QStringLiteral("Sounds"), this);
-    Label2 = new QLabel(QStringLiteral("Music"), this);
+    Label1 = new QLabel(tr("Sounds"), this);
+    Label2 = new QLabel(tr("Music"), this);
     const QRect designs[] = {{92, 34, 49, 16}, {94, 76, 39, 16}};
     QLabel* const labels[] = {Label1, Label2};
     for (int i = 0; i < 2; ++i) {
@@ -88,17 +89,21 @@ void Tjukebox::CreateLabels() {
 }
 
 void Tjukebox::CreateButtons() {
-    bwcheck = new QCheckBox(QStringLiteral("         Allow backward words"), this);
+    bwcheck = new QCheckBox(tr("         Allow backward words"), this);
     bwcheck->setGeometry(44, 121, 247, 18);
-    tgcheck = new QCheckBox(QStringLiteral("         Timed Game"), this);
+    tgcheck = new QCheckBox(tr("         Timed Game"), this);
     tgcheck->setGeometry(44, 164, 202, 16);
     connect(tgcheck, &QCheckBox::toggled, this, &Tjukebox::tgcheckClick);
-    tgr1 = new QRadioButton(QStringLiteral("  3 minutes"), this);
+    tgr1 = new QRadioButton(tr("  3 minutes"), this);
     tgr1->setGeometry(91, 187, 164, 16);
-    tgr2 = new QRadioButton(QStringLiteral("  6 minutes"), this);
+    tgr2 = new QRadioButton(tr("  6 minutes"), this);
     tgr2->setGeometry(91, 209, 164, 16);
-    tgr3 = new QRadioButton(QStringLiteral("  9 minutes"), this);
+    tgr3 = new QRadioButton(tr("  9 minutes"), this);
     tgr3->setGeometry(91, 231, 164, 16);
+    for (QAbstractButton* button :
+         std::initializer_list<QAbstractButton*>{bwcheck, tgcheck, tgr1, tgr2, tgr3}) {
+        WidenToCaption(*button);
+    }
     tgr2->setChecked(true);
     QWidget* const tabOrder[] = {Image4, Image7, bwcheck, tgcheck, tgr1, tgr2, tgr3, Image8};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) {

@@ -41,7 +41,7 @@ HandlerScope::~HandlerScope() {
 }
 
 Tsearcher::Tsearcher(QWidget* parent) : SurfaceForm(parent) {
-    setWindowTitle(QStringLiteral("Lexiglade Puzzle"));
+    setWindowTitle(tr("Lexiglade Puzzle"));
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(ToQFont(SystemFont()));

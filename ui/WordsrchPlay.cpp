@@ -5,6 +5,7 @@
 #include "engine/BestTimes.h"
 #include "engine/Clock.h"
 #include "media/Sound.h"
+#include "platform/KnownMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
 #include "ui/Drawkit.h"
@@ -58,7 +59,7 @@ void Tsearcher::EndSelection(int x, int y) {
     if (result.won) {
         // The time taken is that of the last find, however long the message stays open; the
         // game is won, even if the time limit passes meanwhile.
-        ShowInformation(QStringLiteral("Very Good! You found them all!"));
+        ShowInformation(tr("Very Good! You found them all!"));
         if (!Session.GameOver()) {
             RecordBestTime(Session.TimeTaken());
             EndGame();
@@ -93,16 +94,17 @@ void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
         ShowErrorBox(ErrorText(error)); // the game still ends
         return;
     }
-    ShowInformation(LibraryText(report));
+    ShowInformation(TranslatedMessage(report));
 }
 
 void Tsearcher::Timer1Timer() {
     HandlerScope scope(*this);
     const bool expired = Session.Tick();
-    DrawClock(*this, Origin(), ClockText(Session.ElapsedSeconds()));
+    DrawClock(*this, Origin(),
+              LibraryBytes(TranslatedMessage(ClockText(Session.ElapsedSeconds()))));
     if (expired) {
         Timer1->stop();
-        ShowInformation(QStringLiteral("Uh-oh... the timer has expired! Better luck next time!"));
+        ShowInformation(tr("Uh-oh... the timer has expired! Better luck next time!"));
         EndGame();
     }
 }

