@@ -28,7 +28,10 @@ inline constexpr int ClockText = 94; // the clock; its area is cleared with Back
 inline constexpr int TitleFace = 95;
 inline constexpr int TitleShadow = 99;
 inline constexpr int Selection = 27; // the rubber band, unless the hidden buttons moved it
-inline constexpr int Cursor = 89;    // the keyboard's cell cursor, drawn exclusive-or
+// The keyboard's cell frame: a light edge that stands out on the capsules and a dark one that
+// stands out on the cells and the band.
+inline constexpr int Cursor = 89;
+inline constexpr int CursorEdge = 69;
 } // namespace PaletteRole
 
 } // namespace lexiglade

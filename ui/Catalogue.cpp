@@ -8,6 +8,7 @@
 #include "library/Puzzle.h"
 #include "library/ShippedUpdates.h"
 #include "platform/CaptionFit.h"
+#include "platform/FocusMarks.h"
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
 #include "platform/LogCategories.h"
@@ -78,7 +79,8 @@ void Tmain::CreateControls() {
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setStyleSheet(QStringLiteral("QLabel { color: yellow; background: black; }"));
-    WidenToWrappedCaption(*Label2); // not heightened: its height places the picture below
+    SetFocusMarkColour(*this, Qt::yellow); // the tree's ring, on the dark backdrop
+    WidenToWrappedCaption(*Label2);        // not heightened: its height places the picture below
 }
 
 void Tmain::FormCreate(const DataFolders& folders) {

@@ -112,11 +112,10 @@ void Tsearcher::Timer1Timer() {
 }
 
 // The words the player did not find are circled, and saved with the screen so that they stay
-// while the message is open; the running selection and the cursor go first.
+// while the message is open; the running selection goes first (the keyboard's frame lies over the
+// screen, never in it).
 void Tsearcher::ShowUnfoundWords(const TimeOut& timeOut) {
     Input.Ended();
-    cursorSuspended_ = true;
-    HideCursor();
     if (timeOut.erased) {
         DrawBands({*timeOut.erased}, SelectionColour, R2_XORPEN);
     }

@@ -10,65 +10,72 @@ namespace lexiglade {
 
 namespace {
 
-struct HintCounts {
-    std::size_t pictures = 0;
-    bool someShort = false;
-    bool someLong = false;
-};
+using Field = EntryPlace::Field;
 
-HintCounts ClassifyHints(const TextList& hints) {
-    HintCounts counts;
-    for (const std::string& hint : hints) {
-        const std::string upper = UpperCase(hint);
-        counts.someShort |= upper.size() <= kMaxShortHint;
-        counts.someLong |= upper.size() > kMaxPictureName;
-        if (upper.size() > kMaxShortHint && upper.find(".BMP") != std::string::npos) {
-            ++counts.pictures;
-        }
-    }
-    return counts;
+// Whether a hint, upper-cased, names a picture file; short and long as the picture check counts.
+bool IsShortHint(const std::string& upper) {
+    return upper.size() <= kMaxShortHint;
+}
+bool IsLongHint(const std::string& upper) {
+    return upper.size() > kMaxPictureName;
+}
+bool IsPictureHint(const std::string& upper) {
+    return !IsShortHint(upper) && upper.find(".BMP") != std::string::npos;
 }
 
-bool OnlyCapitals(const std::string& word) {
-    const std::string upper = UpperCase(word);
+// The first line whose upper-cased text holds `test`, if any.
+template <typename Test> std::optional<std::size_t> FirstLine(const TextList& lines, Test test) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (test(UpperCase(lines[i]))) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+bool OnlyCapitals(const std::string& upper) {
     return std::all_of(upper.begin(), upper.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
-// A verdict of a check whose text names nothing; `word` is the word whose line it refuses.
-Verdict Refused(std::string message, std::optional<std::size_t> word = std::nullopt) {
+Verdict Refused(std::string message, Field field, std::optional<std::size_t> line = {}) {
     Verdict verdict;
     verdict.message = std::move(message);
-    verdict.word = word;
+    verdict.place = {field, line};
+    if (field != Field::Name) {
+        verdict.word = line;
+    }
     return verdict;
 }
 
+Verdict CheckName(const std::string& name, const PuzzleChecks& checks) {
+    if (name.size() > kMaxNameLength) {
+        return Refused(kNameTooLong, Field::Name);
+    }
+    if (name.size() < 2) {
+        return Refused(kNameMissing, Field::Name);
+    }
+    if (checks.titleTaken && checks.titleTaken(name)) {
+        return Refused(kNameTaken, Field::Name);
+    }
+    if (BreaksTree(name, true)) {
+        return Refused(kNameBreaksTree, Field::Name);
+    }
+    return {};
+}
+
 // A verdict of a check that names what it refuses.
-Verdict Named(const char* text, std::optional<std::size_t> word, const std::string& subject) {
+Verdict Named(const char* text, std::optional<std::size_t> word, const std::string& subject,
+              EntryPlace place) {
     Verdict verdict;
     verdict.text = text;
     verdict.word = word;
     verdict.subject = subject;
     verdict.message = text;
+    verdict.place = place;
     if (const std::size_t at = verdict.message.find("%1"); at != std::string::npos) {
         verdict.message.replace(at, 2, subject);
     }
     return verdict;
-}
-
-std::string CheckName(const std::string& name, const PuzzleChecks& checks) {
-    if (name.size() > kMaxNameLength) {
-        return kNameTooLong;
-    }
-    if (name.size() < 2) {
-        return kNameMissing;
-    }
-    if (checks.titleTaken && checks.titleTaken(name)) {
-        return kNameTaken;
-    }
-    if (BreaksTree(name, true)) {
-        return kNameBreaksTree;
-    }
-    return {};
 }
 
 // No hint empty or holding a control character; a text puzzle's first hint without a full stop.
@@ -76,68 +83,71 @@ std::optional<Verdict> CheckHintTexts(const PuzzleEntry& entry) {
     for (std::size_t i = 0; i < entry.hints.size(); ++i) {
         const std::string& hint = entry.hints[i];
         if (hint.empty() || HoldsControlCharacter(hint)) {
-            return Named(hint.empty() ? kHintEmpty : kHintControl, i, entry.words[i]);
+            return Named(hint.empty() ? kHintEmpty : kHintControl, i, entry.words[i],
+                         {Field::Hints, i});
         }
     }
-    if (ClassifyHints(entry.hints).pictures == 0 && TakenForPictures(entry.hints.front())) {
-        return Named(kFirstHintFullStop, 0, {});
+    if (!FirstLine(entry.hints, IsPictureHint) && TakenForPictures(entry.hints.front())) {
+        return Named(kFirstHintFullStop, 0, {}, {Field::Hints, 0});
     }
     return std::nullopt;
 }
 
-// The first entry of `words` that `bad` finds fault with.
-template <class Bad> std::optional<std::size_t> FirstWord(const TextList& words, Bad bad) {
-    const auto found = std::find_if(words.begin(), words.end(), bad);
-    if (found == words.end()) {
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(found - words.begin());
+// The longest word, which the grid is most likely to have no room for.
+std::size_t LongestWord(const TextList& words) {
+    const auto longest =
+        std::max_element(words.begin(), words.end(),
+                         [](const auto& a, const auto& b) { return a.size() < b.size(); });
+    return static_cast<std::size_t>(longest - words.begin());
 }
 
+// The counts, then each word's length and letters, then whether the grid can hide them all.
 Verdict CheckWords(const PuzzleEntry& entry) {
     const TextList& words = entry.words;
     if (words.size() != entry.hints.size()) {
-        return Refused(kCountsDiffer, std::min(words.size(), entry.hints.size()));
+        // The first word without a hint, or the first hint without a word.
+        return words.size() > entry.hints.size()
+                   ? Refused(kCountsDiffer, Field::Words, entry.hints.size())
+                   : Refused(kCountsDiffer, Field::Hints, words.size());
     }
     if (words.size() < kMinWords || words.size() > kMaxWords) {
-        // The last word of too few, the first word too many.
-        return Refused(kWordCount, words.size() > kMaxWords ? std::optional(kMaxWords)
-                                   : words.empty()          ? std::nullopt
-                                                            : std::optional(words.size() - 1));
+        // The form points at the first word too many, or the end of too few; the line named is the
+        // first word too many, or the last of too few.
+        const auto extra = words.size() > kMaxWords ? std::optional(kMaxWords) : std::nullopt;
+        Verdict verdict = Refused(kWordCount, Field::Words, extra);
+        if (!extra && !words.empty()) {
+            verdict.word = words.size() - 1;
+        }
+        return verdict;
     }
-    if (const auto word = FirstWord(words, [](const std::string& w) {
-            return w.size() > kMaxWordLength || w.size() < kMinWordLength;
+    if (const auto bad = FirstLine(words, [](const std::string& word) {
+            return word.size() > kMaxWordLength || word.size() < kMinWordLength;
         })) {
-        return Refused(kWordLength, word);
+        return Refused(kWordLength, Field::Words, bad);
     }
-    if (const auto word = FirstWord(words, [](const std::string& w) { return !OnlyCapitals(w); })) {
-        return Refused(kWordLetters, word);
+    if (const auto bad = FirstLine(words, [](const std::string& w) { return !OnlyCapitals(w); })) {
+        return Refused(kWordLetters, Field::Words, bad);
     }
-    if (!AlwaysPlaceable(words)) { // checked before any picture is reshaped
-        const auto longest = std::max_element(
-            words.begin(), words.end(),
-            [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
-        return Refused(kWordsDoNotFit, static_cast<std::size_t>(longest - words.begin()));
+    if (!AlwaysPlaceable(words)) {
+        return Refused(kWordsDoNotFit, Field::Words, LongestWord(words)); // before any picture
     }
     return {};
 }
 
 Verdict CheckPictures(const TextList& hints, const PuzzleChecks& checks) {
-    const auto first = [&](auto bad) { return FirstWord(hints, bad); };
-    if (const auto word = first([](const std::string& h) { return h.size() <= kMaxShortHint; })) {
-        return Refused(kPictureTooShort, word);
+    if (const auto bad = FirstLine(hints, IsShortHint)) {
+        return Refused(kPictureTooShort, Field::Hints, bad);
     }
-    if (const auto word = first([](const std::string& h) { return h.size() > kMaxPictureName; })) {
-        return Refused(kPictureTooLong, word);
+    if (const auto bad = FirstLine(hints, IsLongHint)) {
+        return Refused(kPictureTooLong, Field::Hints, bad);
     }
-    if (const auto word =
-            first([](const std::string& h) { return ClassifyHints({h}).pictures == 0; })) {
-        return Refused(kPicturesOnly, word);
+    if (const auto bad = FirstLine(hints, [](const std::string& h) { return !IsPictureHint(h); })) {
+        return Refused(kPicturesOnly, Field::Hints, bad);
     }
-    if (const auto word = first([&](const std::string& h) {
-            return !checks.pictureExists || !checks.pictureExists(UpperCase(h));
+    if (const auto bad = FirstLine(hints, [&](const std::string& upper) {
+            return !checks.pictureExists || !checks.pictureExists(upper);
         })) {
-        return Refused(kPictureMissing + checks.dataDir + kPictureMissingEnd, word);
+        return Refused(kPictureMissing + checks.dataDir + kPictureMissingEnd, Field::Hints, bad);
     }
     return {};
 }
@@ -154,11 +164,11 @@ std::string UpperCase(std::string text) {
 }
 
 Verdict ValidateName(const std::string& name, const PuzzleChecks& checks) {
-    if (std::string message = CheckName(name, checks); !message.empty()) {
-        return Refused(std::move(message));
+    if (Verdict verdict = CheckName(name, checks); !verdict.Passed()) {
+        return verdict;
     }
     if (HoldsControlCharacter(name)) {
-        return Named(kNameControl, std::nullopt, {});
+        return Named(kNameControl, std::nullopt, {}, {Field::Name, std::nullopt});
     }
     return {};
 }
@@ -174,7 +184,7 @@ Verdict ValidatePuzzle(const PuzzleEntry& entry, const PuzzleChecks& checks) {
         return *hints;
     }
     Verdict verdict;
-    if (ClassifyHints(entry.hints).pictures > 0) {
+    if (FirstLine(entry.hints, IsPictureHint)) {
         verdict = CheckPictures(entry.hints, checks);
         verdict.pictureHints = verdict.Passed();
     }

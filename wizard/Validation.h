@@ -3,6 +3,7 @@
 #include "library/TextList.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -85,8 +86,18 @@ struct PuzzleChecks {
     std::function<bool(const std::string& upperHint)> pictureExists; // in PictureFolder
 };
 
+// Where a refused entry lies, for the form to point at: the name, or a line of the words or of the
+// hints (no line: the end of that list).
+struct EntryPlace {
+    enum class Field : std::uint8_t { None, Name, Words, Hints };
+    Field field = Field::None;
+    std::optional<std::size_t> line;
+    bool operator==(const EntryPlace&) const = default;
+};
+
 struct Verdict {
     std::string message;       // of the first failing check; empty when all pass
+    EntryPlace place;          // what the failing check refused
     bool pictureHints = false; // passed with every hint a picture file
     // A check that names what it refuses: its text (one of those above) with %1 standing for
     // `subject`.

@@ -146,4 +146,11 @@ QImage GameTest::Screen() const {
     return form->Surface().copy();
 }
 
+QImage GameTest::Shown() const {
+    QImage shown(form->Surface().size(), QImage::Format_RGB32);
+    shown.setDevicePixelRatio(form->devicePixelRatioF());
+    form->render(&shown, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    return shown;
+}
+
 } // namespace lexiglade::test

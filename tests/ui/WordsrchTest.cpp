@@ -513,16 +513,23 @@ TEST_F(WordsrchTest, PictureHintsFillTheOwnerDrawnList) {
     }
 }
 
-TEST_F(WordsrchTest, LongestHintDecidesTheTextListWidth) {
+// The narrow list only when every hint shows whole in it, in the game's font, however many
+// characters the hints have.
+TEST_F(WordsrchTest, TheTextListIsNarrowOnlyWhenEveryHintFitsIt) {
     struct Case {
-        std::size_t longest;
+        std::string longHint;
         int width;
     };
-    for (const Case c : {Case{22, 144}, Case{23, 375}, Case{5, 144}}) {
-        OpenGame(MakePuzzle("Width", 0, {"LION", "ZEBRA"}, {"Cat", std::string(c.longest, 'x')}));
-        EXPECT_EQ(form->Combo1->width(), c.width) << c.longest;
-        EXPECT_EQ(form->Combo1->x(), form->BoardLeft + 10) << c.longest;
-        EXPECT_EQ(form->Combo1->y(), form->BoardTop + kBoardHeight + 5) << c.longest;
+    const Case cases[] = {
+        {"Long neck", 144},          {"Long word number 1", 375}, // 18 characters that do not fit
+        {std::string(22, 'x'), 375}, {std::string(24, 'i'), 144}, // 24 characters that do
+        {std::string(40, 'i'), 375},
+    };
+    for (const Case& c : cases) {
+        OpenGame(MakePuzzle("Width", 0, {"LION", "ZEBRA"}, {"Cat", c.longHint}));
+        EXPECT_EQ(form->Combo1->width(), c.width) << c.longHint;
+        EXPECT_EQ(form->Combo1->x(), form->BoardLeft + 10) << c.longHint;
+        EXPECT_EQ(form->Combo1->y(), form->BoardTop + kBoardHeight + 5) << c.longHint;
     }
 }
 
