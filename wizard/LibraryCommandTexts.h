@@ -166,8 +166,7 @@ inline constexpr const char* kRenamed =
     QT_TRANSLATE_NOOP("LibraryCommand", "Renamed \"%1\" to \"%2\".");
 inline constexpr const char* kRefused =
     QT_TRANSLATE_NOOP("LibraryCommand", "Cannot rename \"%1\" to \"%2\": %3");
-inline constexpr const char* kWhere =
-    QT_TRANSLATE_NOOP("LibraryCommand", "It is puzzle %1, on lines %2 to %3 of %4 and %5.");
+inline constexpr const char* kWhere = Add::kWhere;
 } // namespace Rename
 
 namespace Move {
@@ -175,8 +174,7 @@ inline constexpr const char* kMoved =
     QT_TRANSLATE_NOOP("LibraryCommand", "Moved \"%1\" to the folder \"%2\".");
 inline constexpr const char* kRefused =
     QT_TRANSLATE_NOOP("LibraryCommand", "Cannot move \"%1\" to the folder \"%2\": %3");
-inline constexpr const char* kWhere =
-    QT_TRANSLATE_NOOP("LibraryCommand", "It is puzzle %1, on lines %2 to %3 of %4 and %5.");
+inline constexpr const char* kWhere = Add::kWhere;
 } // namespace Move
 
 } // namespace lexiglade::CommandTexts
