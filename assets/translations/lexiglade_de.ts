@@ -453,7 +453,7 @@
     <name>lexiglade::Tmain</name>
     <message>
         <source>Double-click folders to open. Click the page icon showing a puzzle you wish to play...</source>
-        <translation>Öffnen Sie einen Ordner per Doppelklick. Klicken Sie dann auf das Blatt des Rätsels, das Sie spielen möchten …</translation>
+        <translation>Öffnen Sie einen Ordner per Doppelklick und klicken Sie auf das Rätsel, das Sie spielen möchten …</translation>
     </message>
     <message>
         <source>Thanks for playing Lexiglade!</source>

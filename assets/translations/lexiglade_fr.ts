@@ -453,7 +453,7 @@
     <name>lexiglade::Tmain</name>
     <message>
         <source>Double-click folders to open. Click the page icon showing a puzzle you wish to play...</source>
-        <translation>Double-cliquez sur un dossier pour l&apos;ouvrir, puis cliquez sur la page de la grille à laquelle vous voulez jouer…</translation>
+        <translation>Double-cliquez sur un dossier pour l&apos;ouvrir, puis cliquez sur la grille à laquelle vous voulez jouer…</translation>
     </message>
     <message>
         <source>Thanks for playing Lexiglade!</source>

@@ -243,6 +243,7 @@ TEST(FitTest, EveryCaptionFitsItsControl) {
     }
     const auto [room, need] = Room(*catalogue->Label2); // the instruction, wrapped
     EXPECT_LE(need.height(), room.height());
+    EXPECT_EQ(catalogue->Label2->width(), 119) << "wider, it leaves the artwork's frame";
     ExpectFits(options, "options");
     ExpectFits(print, "print");
     ExpectFits(wizard, "wizard");
