@@ -13,6 +13,7 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPoint>
 #include <QRegion>
 #include <QString>
@@ -76,6 +77,9 @@ class SurfaceForm : public QWidget {
 
   protected:
     virtual void FormPaint() = 0;
+    // Drawn over the form's pixels each time they go on the screen, never into them: marks that
+    // come and go without changing what the form drew. Logical coordinates.
+    virtual void PaintOverlay(QPainter& painter) { Q_UNUSED(painter); }
     // The form's own handlers report their errors here, before Qt's dispatch sees them.
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -6,9 +6,12 @@
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "library/Puzzle.h"
+#include "library/ShippedUpdates.h"
 #include "platform/CaptionFit.h"
+#include "platform/FocusMarks.h"
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
+#include "platform/LogCategories.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
 #include "ui/Drawkit.h"
@@ -76,7 +79,8 @@ void Tmain::CreateControls() {
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setStyleSheet(QStringLiteral("QLabel { color: yellow; background: black; }"));
-    WidenToWrappedCaption(*Label2); // not heightened: its height places the picture below
+    SetFocusMarkColour(*this, Qt::yellow); // the tree's ring, on the dark backdrop
+    WidenToWrappedCaption(*Label2);        // not heightened: its height places the picture below
 }
 
 void Tmain::FormCreate(const DataFolders& folders) {
@@ -99,6 +103,9 @@ void Tmain::FormCreate(const DataFolders& folders) {
     } catch (...) {
         loadError = std::current_exception(); // the tree is loaded all the same
     }
+    if (!loadError) {
+        OfferShippedPuzzles(folders);
+    }
     try {
         LoadTreeInto();
     } catch (...) {
@@ -113,6 +120,17 @@ void Tmain::FormCreate(const DataFolders& folders) {
     state.GameOptions.timeLimitChoice = 1;
     if (loadError) {
         std::rethrow_exception(loadError);
+    }
+}
+
+// Puzzles that this version ships and the player's library has never been offered join it; a
+// failure leaves the library as it is, for the next start to try again.
+void Tmain::OfferShippedPuzzles(const DataFolders& folders) {
+    try {
+        lexiglade::OfferShippedPuzzles(folders);
+    } catch (const std::exception& error) {
+        qCWarning(LibraryLog, "Cannot add the new shipped puzzles to %s: %s",
+                  folders.dataDir.c_str(), error.what());
     }
 }
 

@@ -6,6 +6,8 @@
 #include "platform/GdiPalette.h"
 #include "platform/GdiTypes.h"
 
+#include <QColor>
+
 #include <array>
 
 namespace lexiglade {
@@ -25,6 +27,8 @@ DrawkitState& Kit();
 
 // Entry `index` in palette-relative form; indices past the table are black.
 ColorRef PaletteColour(int index);
+// Entry `index` for Qt's own painting, which draws over the form's pixels; past the table, black.
+QColor PaletteQColor(int index);
 
 // Selects and realizes PaletteHandle for the life of the object, then puts the previous one back.
 class SelectedPalette {

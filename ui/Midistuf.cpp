@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include <iterator>
 #include <utility>
 
 namespace lexiglade {
@@ -69,6 +70,7 @@ void Tjukebox::CreatePictures() {
     Image8 = NewPicture(OkPicture(), 256, 30);
     for (QLabel* clickable : {Image4, Image7, Image8}) {
         clickable->installEventFilter(this);
+        clickable->setFocusPolicy(Qt::TabFocus); // a click leaves the focus where it was
     }
 }
 
@@ -103,10 +105,10 @@ void Tjukebox::CreateButtons() {
         WidenToCaption(*button);
     }
     tgr2->setChecked(true);
-    setTabOrder(bwcheck, tgcheck);
-    setTabOrder(tgcheck, tgr1);
-    setTabOrder(tgr1, tgr2);
-    setTabOrder(tgr2, tgr3);
+    QWidget* const tabOrder[] = {Image4, Image7, bwcheck, tgcheck, tgr1, tgr2, tgr3, Image8};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
 }
 
 void Tjukebox::SetDurationsEnabled(bool enabled) {
@@ -119,6 +121,7 @@ void Tjukebox::FormShow() {
     const GameOptions& options = Shared().GameOptions;
     ShowPicture(Image4, options.soundsOn ? Image2 : Image3);
     ShowPicture(Image7, options.musicOn ? Image5 : Image6);
+    Image4->setFocus(Qt::OtherFocusReason);
     bwcheck->setChecked(options.backwardWords);
     if (options.timedGame) {
         tgcheck->setChecked(true);
@@ -181,13 +184,28 @@ void Tjukebox::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-// There is no cancel button: Escape does not close the dialog.
+// There is no cancel button: Escape does not close the dialog. Space or Enter clicks the picture
+// that has the focus; Enter elsewhere clicks the OK picture, as it would a dialog's default button.
 void Tjukebox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (key == Qt::Key_Escape) {
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    if ((key != Qt::Key_Space && !enter) || event->modifiers() & ~Qt::KeypadModifier) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    QWidget* focus = focusWidget();
+    if (focus == Image4) {
+        Image4Click();
+    } else if (focus == Image7) {
+        Image7Click();
+    } else if (focus == Image8 || enter) {
+        Image8Click();
+    }
 }
 
 // A picture is clicked when the left button, pressed on it, goes up over it. The second press of a

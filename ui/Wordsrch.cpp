@@ -7,7 +7,6 @@
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
-#include "print/Printdlg.h"
 #include "ui/Drawkit.h"
 #include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"
@@ -159,13 +158,13 @@ void Tsearcher::mouseReleaseEvent(QMouseEvent* event) {
 void Tsearcher::FormMouseDown(Qt::MouseButton button, int x, int y) {
     HandlerScope scope(*this);
     if (InHotspot(*this, Board::EndGameHotspot, {x, y})) {
-        EndGame();
+        EndGameHotspot();
     }
     if (InHotspot(*this, Board::PrintHotspot, {x, y})) {
         PrintHotspot();
     }
     if (InHotspot(*this, Board::PrinterSetupHotspot, {x, y})) {
-        RunPrinterSetup(this);
+        PrinterSetupHotspot();
     }
     if (OpenSelectionTakesPress(button, x, y)) {
         return;

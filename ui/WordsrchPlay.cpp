@@ -88,7 +88,8 @@ void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
     const SharedState& state = Shared();
     std::string report;
     try {
-        report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.puzzleIndex, timeTaken,
+        report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.title,
+                                           state.LoadedPuzzle.puzzleIndex, timeTaken,
                                            Session.Options().backwardWords);
     } catch (const std::exception& error) {
         ShowErrorBox(ErrorText(error)); // the game still ends
@@ -99,14 +100,29 @@ void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
 
 void Tsearcher::Timer1Timer() {
     HandlerScope scope(*this);
-    const bool expired = Session.Tick();
+    const std::optional<TimeOut> timeOut = Session.Tick();
     DrawClock(*this, Origin(),
               LibraryBytes(TranslatedMessage(ClockText(Session.ElapsedSeconds()))));
-    if (expired) {
+    if (timeOut) {
         Timer1->stop();
+        ShowUnfoundWords(*timeOut);
         ShowInformation(tr("Uh-oh... the timer has expired! Better luck next time!"));
         EndGame();
     }
+}
+
+// The words the player did not find are circled, and saved with the screen so that they stay
+// while the message is open; the running selection goes first (the keyboard's frame lies over the
+// screen, never in it).
+void Tsearcher::ShowUnfoundWords(const TimeOut& timeOut) {
+    Input.Ended();
+    if (timeOut.erased) {
+        DrawBands({*timeOut.erased}, SelectionColour, R2_XORPEN);
+    }
+    for (const PlacedWord& word : timeOut.unfound) {
+        DrawBands({WordBand(Origin(), word)}, PaletteRole::UnfoundWord, R2_COPYPEN);
+    }
+    SaveScreen();
 }
 
 } // namespace lexiglade

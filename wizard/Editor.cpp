@@ -19,10 +19,13 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <exception>
+#include <initializer_list>
 
 namespace lexiglade {
 
@@ -187,10 +190,18 @@ void Tlxedit::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-// Escape does not close the wizard: only Cancel and the close box do.
+// Escape does not close the wizard: only Cancel and the close box do. Enter on a button clicks it,
+// as Space does.
 void Tlxedit::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
         event->accept();
+        return;
+    }
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        event->accept();
+        button->click();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -208,8 +219,17 @@ void Tlxedit::SetInputsEnabled(bool enabled) {
     Memo2->setEnabled(enabled);
 }
 
+// Outside the narrowed window the folder controls take no focus.
+void Tlxedit::SetFolderControlsEnabled(bool enabled) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ListBox1, btnexistingfolder, btnaddfolder, Edit2}) {
+        control->setEnabled(enabled);
+    }
+}
+
 void Tlxedit::EnterFirstStep() {
     setFixedSize(kFirstStepWidth, kClientHeight);
+    SetFolderControlsEnabled(false);
     WizardStep = Step::First;
     BitBtn1->show();
     BitBtn2->setIcon(Image1->pixmap());
@@ -257,7 +277,9 @@ void Tlxedit::EnterFolderStep() {
     BitBtn2->setIcon(Image2->pixmap());
     BitBtn2->setText(tr("Go Back"));
     SetInputsEnabled(false);
+    SetFolderControlsEnabled(true);
     FillFolderList();
+    ListBox1->setFocus(Qt::OtherFocusReason);
 }
 
 bool Tlxedit::ValidatePuzzle() {
@@ -275,12 +297,42 @@ bool Tlxedit::ValidatePuzzle() {
     const Verdict verdict = lexiglade::ValidatePuzzle(entry, checks);
     if (!verdict.Passed()) {
         ShowInformation(VerdictText(verdict));
+        PointAt(verdict.place);
         return false;
     }
     if (verdict.pictureHints) {
         NormalizePictures(SharedDataFolders(), entry.hints, palette_);
     }
     return true;
+}
+
+// The text cursor on what a check refused: the whole name, or the whole line of the memo (its end
+// when the check names no line, or a line past the memo's last).
+void Tlxedit::PointAt(const EntryPlace& place) {
+    using Field = EntryPlace::Field;
+    if (place.field == Field::Name) {
+        Edit1->setFocus(Qt::OtherFocusReason);
+        Edit1->selectAll();
+        return;
+    }
+    QPlainTextEdit* memo = place.field == Field::Words   ? Memo1
+                           : place.field == Field::Hints ? Memo2
+                                                         : nullptr;
+    if (memo == nullptr) {
+        return;
+    }
+    QTextCursor cursor(memo->document());
+    const QTextBlock line = place.line
+                                ? memo->document()->findBlockByNumber(static_cast<int>(*place.line))
+                                : QTextBlock();
+    if (line.isValid()) {
+        cursor.setPosition(line.position());
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    } else {
+        cursor.movePosition(QTextCursor::End);
+    }
+    memo->setTextCursor(cursor);
+    memo->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace lexiglade

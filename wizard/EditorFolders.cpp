@@ -8,6 +8,7 @@
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "library/PuzzleText.h"
+#include "platform/FocusMarks.h"
 #include "platform/KnownMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
@@ -131,6 +132,10 @@ void Tlxedit::btnaddfolderClick() {
     Label5->show();
     Edit2->setText(tr("MyFolder"));
     Edit2->show();
+    if (ShowsKeyboardFocus(*this)) { // the keys go on in the name, ready to be typed over
+        Edit2->setFocus(Qt::OtherFocusReason);
+        Edit2->selectAll();
+    }
 }
 
 bool Tlxedit::Edit2KeyDown(int key) {

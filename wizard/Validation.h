@@ -3,6 +3,7 @@
 #include "library/TextList.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -85,13 +86,25 @@ struct PuzzleChecks {
     std::function<bool(const std::string& upperHint)> pictureExists; // in PictureFolder
 };
 
+// Where a refused entry lies, for the form to point at: the name, or a line of the words or of the
+// hints (no line: the end of that list).
+struct EntryPlace {
+    enum class Field : std::uint8_t { None, Name, Words, Hints };
+    Field field = Field::None;
+    std::optional<std::size_t> line;
+    bool operator==(const EntryPlace&) const = default;
+};
+
 struct Verdict {
     std::string message;       // of the first failing check; empty when all pass
+    EntryPlace place;          // what the failing check refused
     bool pictureHints = false; // passed with every hint a picture file
     // A check that names what it refuses: its text (one of those above) with %1 standing for
-    // `subject`, and the word whose hint failed; no word when the name failed.
+    // `subject`.
     const char* text = nullptr;
     std::string subject;
+    // The word whose line the refusal concerns (the word, its hint, or for a count the last word
+    // of too few, the first of too many); none when the name failed.
     std::optional<std::size_t> word;
     bool Passed() const { return message.empty(); }
 };
@@ -101,6 +114,9 @@ struct Verdict {
 // holding a control character), and the hint pictures, or for a text puzzle its first hint (no
 // full stop). Stops at the first failure; only asks `checks` what it needs.
 Verdict ValidatePuzzle(const PuzzleEntry& entry, const PuzzleChecks& checks);
+
+// The checks on the name alone, the first of ValidatePuzzle's.
+Verdict ValidateName(const std::string& name, const PuzzleChecks& checks);
 
 // ASCII letters a to z made capitals; every other byte kept.
 std::string UpperCase(std::string text);

@@ -575,5 +575,17 @@
         <source>Lexiglade Puzzle</source>
         <translation>Lexiglade – Rätsel</translation>
     </message>
+    <message>
+        <source>End the game (%1 or %2)</source>
+        <translation>Das Spiel beenden (%1 oder %2)</translation>
+    </message>
+    <message>
+        <source>Print the puzzle (%1)</source>
+        <translation>Das Rätsel drucken (%1)</translation>
+    </message>
+    <message>
+        <source>Set up the printer (%1)</source>
+        <translation>Den Drucker einrichten (%1)</translation>
+    </message>
 </context>
 </TS>

@@ -575,5 +575,17 @@
         <source>Lexiglade Puzzle</source>
         <translation>Lexiglade – Grille</translation>
     </message>
+    <message>
+        <source>End the game (%1 or %2)</source>
+        <translation>Terminer la partie (%1 ou %2)</translation>
+    </message>
+    <message>
+        <source>Print the puzzle (%1)</source>
+        <translation>Imprimer la grille (%1)</translation>
+    </message>
+    <message>
+        <source>Set up the printer (%1)</source>
+        <translation>Configurer l&apos;imprimante (%1)</translation>
+    </message>
 </context>
 </TS>

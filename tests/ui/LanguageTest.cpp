@@ -201,8 +201,8 @@ TEST_F(ShownTest, LibraryAndEngineTextsAreInTheLanguage) {
         {what([] { throw GridError(); }), {}},
         {what([&] { Bitmap().LoadFromFile(folder / "a14.asl"); }), {}},
         {ClockText(3601), {"1:00:01"}},
-        {RecordBestTime(folder.Path(), 0, 299, false), {"04:59", "05:00"}},
-        {RecordBestTime(folder.Path(), 0, 299, false), {"04:59"}},
+        {RecordBestTime(folder.Path(), "Farm", 0, 299, false), {"04:59", "05:00"}},
+        {RecordBestTime(folder.Path(), "Farm", 0, 299, false), {"04:59"}},
         {StageText(AppendStage::FolderList), {}},
         {StageText(AppendStage::TimeDatabase), {}},
     };
