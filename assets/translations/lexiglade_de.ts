@@ -17,6 +17,70 @@
     </message>
 </context>
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Find the word of every hint</source>
+        <extracomment>The puzzle screen&apos;s call to play, beside the list of hints at the foot of the board.</extracomment>
+        <translation>Finden Sie das Wort zu jedem Hinweis</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <extracomment>Capital letters on tiles down the board&apos;s left side, read with those down its right side as a short call to play or the game&apos;s kind; 1 to 6 letters, at most 5 at the widest spacing.</extracomment>
+        <translation>WORT</translation>
+    </message>
+    <message>
+        <source>WORD</source>
+        <extracomment>Capital letters on tiles down the board&apos;s right side, read after those down its left side.</extracomment>
+        <translation>SUCHE</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <extracomment>The puzzle screen&apos;s small button that ends the game; beyond 5 letters drawn smaller.</extracomment>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <extracomment>The puzzle screen&apos;s small button that opens the printer setup; beyond 6 letters drawn smaller.</extracomment>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>The puzzle screen&apos;s small button that prints the puzzle; beyond 6 letters drawn smaller.</extracomment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Word Search Puzzles</source>
+        <extracomment>The catalogue&apos;s heading below the game&apos;s name: what the game is.</extracomment>
+        <translation>Wortsuchrätsel</translation>
+    </message>
+    <message>
+        <source>Find every hidden word!</source>
+        <extracomment>The catalogue&apos;s line below its heading, inviting the player to play.</extracomment>
+        <translation>Finden Sie jedes versteckte Wort!</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The catalogue&apos;s small button that ends the program; beyond 5 letters drawn smaller.</extracomment>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <extracomment>The catalogue&apos;s button that opens the wizard making a new puzzle; about 10 letters.</extracomment>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>The catalogue&apos;s button that opens the options dialog (sounds, music, game); about 10 letters.</extracomment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>WORD</source>
+        <comment>ringed in the letter grid</comment>
+        <extracomment>Four capital letters ringed in the picture of a letter grid beside the catalogue: a word found in a puzzle; exactly 4 letters.</extracomment>
+        <translation>WORT</translation>
+    </message>
+</context>
+<context>
     <name>FileWithoutPrinter</name>
     <message>
         <source>Puzzle</source>
@@ -774,7 +838,7 @@ funktionieren weiterhin.
     <name>lexiglade::Tmain</name>
     <message>
         <source>Double-click folders to open. Click the page icon showing a puzzle you wish to play...</source>
-        <translation>Öffnen Sie einen Ordner per Doppelklick. Klicken Sie dann auf das Blatt des Rätsels, das Sie spielen möchten …</translation>
+        <translation>Öffnen Sie einen Ordner per Doppelklick und klicken Sie auf das Rätsel, das Sie spielen möchten …</translation>
     </message>
     <message>
         <source>Thanks for playing Lexiglade!</source>
