@@ -249,6 +249,13 @@ void Tmain::outlineClick() {
     }
     auto* form = new Tsearcher();
     Forms().searcher = form;
+    // A window manager may leave the focus nowhere when the game's window goes: a player on the
+    // keyboard goes on in the catalogue.
+    connect(form, &QObject::destroyed, this, [this] {
+        if (!closing_) {
+            activateWindow();
+        }
+    });
     state.NewGame = true;
     form->ShowMaximized();
 }
