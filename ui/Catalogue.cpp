@@ -10,6 +10,7 @@
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
+#include "platform/audio/AudioOutput.h"
 #include "ui/Drawkit.h"
 #include "ui/Forms.h"
 #include "ui/Midistuf.h"
@@ -23,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <exception>
 
@@ -142,6 +144,8 @@ void Tmain::FormPaint() {
         kit.ScreenCopy.SetWidth(kit.ScreenWidth);
         kit.ScreenCopy.SetHeight(kit.ScreenHeight);
         state.CatalogueFirstPaint = false;
+        // The catalogue plays no music: its soundfont is read once the screen is up.
+        QTimer::singleShot(0, this, [] { AudioOutput::PrepareMusic(); });
     }
     DeviceContext dc(Surface());
     SelectedPalette palette(dc);

@@ -7,6 +7,7 @@
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
+#include "platform/audio/AudioOutput.h"
 #include "print/Printdlg.h"
 #include "ui/Drawkit.h"
 #include "ui/HintCombo.h"
@@ -113,6 +114,9 @@ void Tsearcher::FirstPaintFailed(const QString& error) {
 
 void Tsearcher::FirstPaintActions() {
     const SharedState& state = Shared();
+    if (state.GameOptions.musicOn) {
+        AudioOutput::PrepareMusic(); // read while the game is set up, if no catalogue asked first
+    }
     Combo1->hide();
     PictureHints = false;
     ShownTitle = state.LoadedPuzzle.title;
