@@ -225,6 +225,7 @@ void Tmain::outlineClick() {
                                     state.DataDir, state.LoadedPuzzle)) {
         return;
     }
+    ReleaseSurface(); // the puzzle screen covers the catalogue and draws in its pixels
     auto* form = new Tsearcher();
     Forms().searcher = form;
     state.NewGame = true;

@@ -121,7 +121,7 @@ void Tsearcher::FirstPaintActions() {
     PictureHints = false;
     ShownTitle = state.LoadedPuzzle.title;
     Bitmap board;
-    board.LoadFromFile(ShippedFile(LibraryFiles::BoardPicture));
+    LoadScreenArtwork(board, LibraryFiles::BoardPicture, Surface().devicePixelRatio());
     PlaceBoard(board);
     Session.Start(state.LoadedPuzzle, state.GameOptions);
     BuildHintLists();

@@ -135,8 +135,14 @@ void GameTest::Click(Qt::MouseButton button, QPoint at) {
     QTest::mouseRelease(form.data(), button, {}, at);
 }
 
+void GameTest::Repaint() {
+    const int paints = form->FormPaintCount();
+    form->InvalidateForm();
+    ASSERT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }));
+}
+
 QImage GameTest::Screen() const {
-    return form->Surface().copy();
+    return form->Pixels().copy();
 }
 
 } // namespace lexiglade::test
