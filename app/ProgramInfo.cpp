@@ -16,7 +16,8 @@ from their hints. Without options it opens the catalogue of puzzles.
 
 Other options are Qt's, such as -platform NAME. The player's puzzles and best
 times live in $XDG_DATA_HOME/lexiglade/ (by default ~/.local/share/lexiglade/);
-lexiglade-library checks, adds to and lists them. See lexiglade(6).
+lexiglade-library adds, lists, exports, removes, renames and moves them.
+See lexiglade(6).
 )";
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "library/DataFolder.h"
 #include "platform/Application.h"
 #include "platform/DisplayScale.h"
+#include "platform/Translators.h"
 #include "platform/audio/AudioOutput.h"
 #include "print/Printdlg.h"
 #include "ui/Catalogue.h"
@@ -11,6 +12,8 @@
 #include "ui/Forms.h"
 #include "ui/Midistuf.h"
 #include "wizard/Editor.h"
+
+#include <QFile>
 
 #include <iostream>
 
@@ -21,10 +24,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     Application app(argc, argv);
+    const DataFolders folders = RunningDataFolders();
+    InstallTranslators(
+        QFile::decodeName(QByteArray::fromStdString(folders.shippedDir + kTranslationsFolder)));
     ApplyDisplayScale();     // from the screen Qt reports, before any window exists
     const AudioOutput audio; // silent when the machine has no sound
     FormReferences& forms = Forms();
-    forms.main = new Tmain(RunningDataFolders());
+    forms.main = new Tmain(folders);
     forms.jukebox = new Tjukebox(forms.main);
     forms.prndlg = new Tprndlg(forms.main);
     forms.lxedit = new Tlxedit(forms.main, Kit().PaletteHandle);

@@ -72,7 +72,7 @@ inline constexpr BoxOffsets PrinterSetupHotspot{-150, -110, 0, 35};
 // The hint lists: text hints below the board, picture hints on its bottom band.
 inline constexpr std::int32_t HintListLeft = 10;
 inline constexpr std::int32_t TextHintsBelow = 5, TextHintsWidth = 144;
-inline constexpr std::int32_t WideTextHintsWidth = 375, LongestNarrowHint = 22;
+inline constexpr std::int32_t WideTextHintsWidth = 375;
 inline constexpr std::int32_t PictureHintsAbove = 60, PictureHintsWidth = 170;
 
 // The board is centred only on screens larger than these; on smaller ones it is at the corner.

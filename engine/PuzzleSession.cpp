@@ -84,9 +84,17 @@ std::vector<std::int32_t> PuzzleSession::RemoveHints(const std::string& text) {
     return removals;
 }
 
-bool PuzzleSession::Tick() {
+std::optional<TimeOut> PuzzleSession::Tick() {
     ++elapsed_;
-    return !won_ && TimeExpired(options_, elapsed_);
+    if (won_ || !TimeExpired(options_, elapsed_)) {
+        return std::nullopt;
+    }
+    TimeOut timeOut{std::nullopt, UnfoundWords()};
+    if (selection_.SelectionActive) {
+        timeOut.erased = RubberBand();
+        selection_.SelectionActive = false;
+    }
+    return timeOut;
 }
 
 std::optional<std::int32_t> PuzzleSession::TimeLimit() const {
@@ -94,6 +102,22 @@ std::optional<std::int32_t> PuzzleSession::TimeLimit() const {
         return std::nullopt;
     }
     return TimeLimitSeconds(options_.timeLimitChoice);
+}
+
+std::vector<PlacedWord> PuzzleSession::UnfoundWords() const {
+    std::vector<PlacedWord> unfound;
+    for (std::size_t k = 0; k < grids_.PlacedWords.size(); ++k) {
+        if (k >= retired_.size() || !retired_[k]) {
+            unfound.push_back(grids_.PlacedWords[k]);
+        }
+    }
+    return unfound;
+}
+
+Band WordBand(BoardOrigin origin, const PlacedWord& word) {
+    const Point start{ColumnCentreX(origin, word.start.column), RowCentreY(origin, word.start.row)};
+    const Point end{ColumnCentreX(origin, word.end.column), RowCentreY(origin, word.end.row)};
+    return {start, end, QuantiseBearing(start, end)};
 }
 
 } // namespace lexiglade

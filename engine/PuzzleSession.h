@@ -37,6 +37,16 @@ struct Find {
     std::vector<std::int32_t> removedHints;
 };
 
+// A timed game whose limit has passed: the rubber band to erase when a selection was running
+// (it is dropped), and every word not yet found, to be shown to the player (WordBand).
+struct TimeOut {
+    std::optional<Band> erased;
+    std::vector<PlacedWord> unfound;
+};
+
+// The capsule of a placed word: from the centre of its first cell to that of its last.
+Band WordBand(BoardOrigin origin, const PlacedWord& word);
+
 struct ReleaseResult {
     Band erased;             // the rubber band as last drawn
     std::vector<Find> found; // in the order they were found
@@ -61,8 +71,9 @@ class PuzzleSession {
     ReleaseResult Release(BoardOrigin origin, Point p);
     // The running selection is dropped: nothing is matched; the band drawn last is to be erased.
     void Cancel() { selection_.SelectionActive = false; }
-    // One second more; true when a timed game's limit has just passed and the game is not won.
-    bool Tick();
+    // One second more; when a timed game's limit has just passed and the game is not won, the
+    // time-out.
+    std::optional<TimeOut> Tick();
     // The game is over, won or not; the music is not to start again.
     void EndGame() { gameOver_ = true; }
 
@@ -88,6 +99,7 @@ class PuzzleSession {
 
   private:
     void BuildHintList();
+    std::vector<PlacedWord> UnfoundWords() const;
     std::vector<std::int32_t> RemoveHints(const std::string& text);
 
     TextList words_;

@@ -270,22 +270,23 @@ FiledPuzzle AppendPuzzle(const std::string& dataDir, const NewPuzzle& puzzle,
 }
 
 FiledPuzzle AppendPuzzleToFolder(const std::string& dataDir, const NewPuzzle& puzzle,
-                                 const std::string& folder, const StageReport& report) {
+                                 const std::string& folder, const StageReport& report,
+                                 FolderPlace place) {
     const LibraryLock lock(dataDir);
     NewPuzzle placed = puzzle;
     placed.treeBase = ReadFileBytes(dataDir + kTreeFile);
     TextList tree = ParseList(*placed.treeBase);
-    const auto found = std::find_if(tree.begin(), tree.end(), [&](const std::string& line) {
-        return IsFolderLine(line) && line == folder;
-    });
-    if (found == tree.end()) {
+    const std::optional<std::size_t> found = FindFolderLine(tree, folder);
+    if (!found) {
         if (BreaksTree(folder, true) || HoldsControlCharacter(folder)) {
             RaiseNotFileable(puzzle.title, "the name of its new folder is empty, begins with a "
                                            "space or holds a control character");
         }
         PlaceInNewFolder(tree, folder, puzzle.title);
+    } else if (place == FolderPlace::Last) {
+        PlaceLastInFolder(tree, *found, puzzle.title);
     } else {
-        PlaceUnderFolder(tree, found - tree.begin(), puzzle.title);
+        PlaceUnderFolder(tree, static_cast<std::int64_t>(*found), puzzle.title);
     }
     placed.tree = FormatList(tree);
     return AppendPuzzle(dataDir, placed, report);

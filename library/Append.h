@@ -62,11 +62,16 @@ using StageReport = std::function<void(const std::string& text)>;
 FiledPuzzle AppendPuzzle(const std::string& dataDir, const NewPuzzle& puzzle,
                          const StageReport& report);
 
+// Where in its folder a puzzle's line goes: as its first entry, or after its last.
+enum class FolderPlace { First, Last };
+
 // AppendPuzzle with the tree made under the lock from "a7.asl" as it then is: the puzzle's line
-// goes below the first folder line equal to `folder`, as that folder's first entry, or, when
-// there is none, `folder` and the puzzle's line are added at the end. `puzzle.tree` is ignored.
-// A new folder whose name is empty, begins with a space or holds a control character is refused.
+// goes below the first folder line equal to `folder`, as that folder's first or last entry, or,
+// when there is none, `folder` and the puzzle's line are added at the end. `puzzle.tree` is
+// ignored. A new folder whose name is empty, begins with a space or holds a control character is
+// refused.
 FiledPuzzle AppendPuzzleToFolder(const std::string& dataDir, const NewPuzzle& puzzle,
-                                 const std::string& folder, const StageReport& report);
+                                 const std::string& folder, const StageReport& report,
+                                 FolderPlace place = FolderPlace::First);
 
 } // namespace lexiglade

@@ -3,7 +3,9 @@
 #include "library/Append.h"
 #include "library/AtomicFile.h"
 #include "library/Errors.h"
+#include "library/OfferedRecord.h"
 #include "library/Paths.h"
+#include "library/PictureFiles.h"
 #include "library/TextList.h"
 
 #include <algorithm>
@@ -201,8 +203,23 @@ void FillPlayerFolder(const DataFolders& folders) {
     for (const std::string& name : pictures) {
         CopyIfAbsent(shippedPictures + name, playerPictures + name);
     }
+    if (!ReadOfferedRecord(to) && IsRegularFile(from + kMasterList)) {
+        WriteOfferedRecord(to, ReadList(from + kMasterList)); // the shipped puzzles it starts with
+    }
     if (IsRegularFile(from + kTreeFile)) {
         CopyIfAbsent(from + kTreeFile, to + kTreeFile);
+    }
+}
+
+void CopyShippedPictures(const DataFolders& folders, const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (FindPicture(folders.dataDir, name) || !FindPicture(folders.shippedDir, name)) {
+            continue;
+        }
+        const PictureFile shipped = ReadPicture(folders.shippedDir, name);
+        const std::string pictures = PictureFolder(folders.dataDir);
+        MakeFolders(pictures);
+        ReplaceFile(pictures + shipped.path.substr(shipped.path.rfind('/') + 1), shipped.bytes);
     }
 }
 

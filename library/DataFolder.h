@@ -3,6 +3,7 @@
 // In the build folder both are the executable's own folder; an installed game keeps the
 // player's library in the player's data folder and reads its shipped files from the install tree.
 #include <string>
+#include <vector>
 
 namespace lexiglade {
 
@@ -52,9 +53,15 @@ std::string ShippedFilePath(const DataFolders& folders, const std::string& name)
 
 // Starts a player's library: when DataDir is not the shipped folder and holds no folder tree
 // "a7.asl", DataDir (made with mode 0700 where missing) receives every shipped library file
-// (IsLibraryFile) and hint picture it lacks, the folder tree last, so an interrupted start is
-// completed by the next. A file DataDir holds is never replaced. Raises LibraryError naming the
-// file or folder that cannot be read or written.
+// (IsLibraryFile) and hint picture it lacks, and a record of every shipped title as offered
+// (OfferedRecord.h) unless it has one, the folder tree last, so an interrupted start is completed
+// by the next. A file DataDir holds is never replaced. Raises LibraryError naming the file or
+// folder that cannot be read or written.
 void FillPlayerFolder(const DataFolders& folders);
+
+// Copies each shipped picture among `names` that DataDir's pictures lack (FindPicture) into them,
+// under the shipped file's name; a name the shipped pictures lack too is passed over. Raises as
+// FillPlayerFolder, and "Cannot use file %s: it is a symbolic link" for a shipped link.
+void CopyShippedPictures(const DataFolders& folders, const std::vector<std::string>& names);
 
 } // namespace lexiglade

@@ -92,6 +92,14 @@ void RaiseNotFileable(const std::string& title, const std::string& reason) {
     throw LibraryError("The puzzle \"" + Latin1ToUtf8(title) + "\" cannot be filed: " + reason);
 }
 
+void RaiseNotChangeable(const std::string& title, const std::string& reason) {
+    throw LibraryError("The puzzle \"" + Latin1ToUtf8(title) + "\" cannot be changed: " + reason);
+}
+
+void RaiseUnderNoFolder(const std::string& title) {
+    throw LibraryError("The puzzle \"" + Latin1ToUtf8(title) + "\" is under no folder of the tree");
+}
+
 void RaiseFilingUnproven(const std::string& reason) {
     throw LibraryError(reason + " (found when the filing was read back before it was committed; "
                                 "the library was left as it is)");

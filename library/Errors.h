@@ -52,6 +52,10 @@ class LibraryError : public std::runtime_error {
 // "The puzzle \"%s\" cannot be filed: %s", for a puzzle the library cannot hold or the game
 // could not play.
 [[noreturn]] void RaiseNotFileable(const std::string& title, const std::string& reason);
+// "The puzzle \"%s\" cannot be changed: %s", for a removal, renaming or move the library refuses.
+[[noreturn]] void RaiseNotChangeable(const std::string& title, const std::string& reason);
+// "The puzzle \"%s\" is under no folder of the tree".
+[[noreturn]] void RaiseUnderNoFolder(const std::string& title);
 // "%s (found when the filing was read back before it was committed; the library was left as it
 // is)", refusing a filing whose new files do not hold what it planned.
 [[noreturn]] void RaiseFilingUnproven(const std::string& reason);

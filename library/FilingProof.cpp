@@ -6,6 +6,7 @@
 #include "library/ListReader.h"
 #include "library/Puzzle.h"
 
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <optional>
@@ -210,16 +211,92 @@ void LibraryProver::ProveLoad(const PromisedPuzzle& puzzle) {
     }
 }
 
+// Each staged catalogue list holds, line for line, the committed list but for the edited record.
+void ProveKeptRecords(const LibraryView& library, const RecordEdit& edit) {
+    for (const char* name : LibraryFiles::CatalogueLists) {
+        if (library.Staged().count(name) == 0) {
+            continue;
+        }
+        std::optional<std::string> difference;
+        const auto error = ErrorOf([&] {
+            ListReader committed(library.DataDir() + name);
+            ListReader staged(library.PathOf(name));
+            std::string_view old, now;
+            for (std::size_t k = 0; committed.Next(old); ++k) {
+                if (k == edit.record && edit.removed) {
+                    continue;
+                }
+                const bool present = staged.Next(now);
+                if (k != edit.record && (!present || now != old)) {
+                    difference = "Line " + std::to_string(k + 1) + " of " + name + " was " +
+                                 Quoted(old) + " and would become " +
+                                 (present ? Quoted(now) : std::string("missing"));
+                    return;
+                }
+            }
+            if (staged.Next(now)) {
+                difference = std::string(name) + " would gain the line " + Quoted(now);
+            }
+        });
+        if (error || difference) {
+            Refuse(error ? *error : *difference);
+        }
+    }
+}
+
+// The top-level folder above each puzzle item of the tree.
+void ProveTree(const LibraryView& library, const LibraryChange& change) {
+    TreeModel tree;
+    if (const auto error = ErrorOf([&] { LoadTreeFile(library.PathOf(kTreeFile), tree); })) {
+        Refuse(*error);
+    }
+    std::set<std::pair<std::string, std::string>> shown; // folder, title
+    std::set<std::string> titles;
+    std::string folder;
+    for (std::size_t s = 0; s < tree.size(); ++s) {
+        if (tree[s].level == 1) {
+            folder = tree[s].text;
+        } else if (IsPuzzleItem(tree, s)) {
+            shown.emplace(folder, tree[s].text);
+            titles.insert(tree[s].text);
+        }
+    }
+    for (const PromisedPuzzle& puzzle : change.puzzles) {
+        if (puzzle.folder && shown.count({*puzzle.folder, puzzle.title}) == 0) {
+            Refuse("The folder tree does not show " + Quoted(puzzle.title) + " in the folder " +
+                   Quoted(*puzzle.folder));
+        }
+    }
+    for (const std::string& title : change.goneFromTree) {
+        if (titles.count(title) != 0) {
+            Refuse("The folder tree still shows " + Quoted(title));
+        }
+    }
+}
+
 } // namespace
 
 void VerifyLibrary(const LibraryView& library, const std::vector<PromisedPuzzle>& puzzles) {
     LibraryProver(library, puzzles).Run();
 }
 
+void VerifyChange(const LibraryView& library, const LibraryChange& change) {
+    VerifyLibrary(library, change.puzzles);
+    if (change.edit) {
+        ProveKeptRecords(library, *change.edit);
+    }
+    const bool foldersPromised =
+        std::any_of(change.puzzles.begin(), change.puzzles.end(),
+                    [](const PromisedPuzzle& p) { return p.folder.has_value(); });
+    if (foldersPromised || !change.goneFromTree.empty()) {
+        ProveTree(library, change);
+    }
+}
+
 void FileChange(const std::string& dataDir, const LibraryChange& change,
                 const std::function<void(std::size_t)>& beforeWriting) {
     ReplaceAllOrNothing(dataDir, change.files, beforeWriting,
-                        [&](const LibraryView& staged) { VerifyLibrary(staged, change.puzzles); });
+                        [&](const LibraryView& staged) { VerifyChange(staged, change); });
 }
 
 } // namespace lexiglade

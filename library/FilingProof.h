@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,25 @@ struct PromisedPuzzle {
     FiledPuzzle filed;
     TextList words;
     TextList hints;
+    // When given, the folder tree shows the puzzle under the top-level folder of this name.
+    std::optional<std::string> folder = std::nullopt;
+};
+
+// A record that a change takes out of the catalogue lists, or rewrites where it stands.
+struct RecordEdit {
+    std::size_t record = 0;
+    bool removed = false;
 };
 
 // Whole-file replacements of the library and the puzzles they file.
 struct LibraryChange {
     std::vector<FileReplacement> files;
     std::vector<PromisedPuzzle> puzzles;
+    // The only record the change alters: every other line of each catalogue list it replaces
+    // stays as it was.
+    std::optional<RecordEdit> edit = std::nullopt;
+    // Titles that no puzzle of the folder tree may show any more.
+    std::vector<std::string> goneFromTree = {};
 };
 
 // Reads the library as `library` shows it, keeping only a line or a few buffers of each file in
@@ -36,8 +50,14 @@ struct LibraryChange {
 // and hints.
 void VerifyLibrary(const LibraryView& library, const std::vector<PromisedPuzzle>& puzzles);
 
+// VerifyLibrary of the change's puzzles, and then: the catalogue lists the view stages hold the
+// lines of the committed lists but for the record of `change.edit`, and the staged folder tree
+// loads, shows each promised puzzle with a folder under that folder, and none of the titles gone
+// from it.
+void VerifyChange(const LibraryView& library, const LibraryChange& change);
+
 // Under the library's lock: writes the change's new files (calling beforeWriting(i) before file
-// i), proves them with VerifyLibrary, then commits them all (ReplaceAllOrNothing). On a refusal or
+// i), proves them with VerifyChange, then commits them all (ReplaceAllOrNothing). On a refusal or
 // a failure every file is as it was.
 void FileChange(const std::string& dataDir, const LibraryChange& change,
                 const std::function<void(std::size_t)>& beforeWriting);

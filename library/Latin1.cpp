@@ -1,6 +1,7 @@
 #include "library/Latin1.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 
 namespace lexiglade {
@@ -67,6 +68,34 @@ std::optional<std::u32string> DecodeUtf8(std::string_view text) {
         i += form->length;
     }
     return decoded;
+}
+
+std::optional<std::string> CharactersToLatin1(std::u32string_view characters, char32_t& beyond) {
+    constexpr char32_t kLastLatin1 = 0xFF;
+    std::string latin1;
+    latin1.reserve(characters.size());
+    for (const char32_t c : characters) {
+        if (c > kLastLatin1) {
+            beyond = c;
+            return std::nullopt;
+        }
+        latin1 += static_cast<char>(c);
+    }
+    return latin1;
+}
+
+std::optional<std::string> TypedTextToLatin1(std::string_view text, char32_t& beyond) {
+    const std::optional<std::u32string> characters = DecodeUtf8(text);
+    if (!characters) {
+        return std::string(text);
+    }
+    return CharactersToLatin1(*characters, beyond);
+}
+
+std::string CodePointText(char32_t character) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
+    return code;
 }
 
 } // namespace lexiglade

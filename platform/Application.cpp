@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 
+#include "platform/FocusMarks.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
 
@@ -10,6 +11,7 @@ namespace lexiglade {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(ApplicationTitle);
     setQuitOnLastWindowClosed(false);
+    InstallFocusMarks();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
@@ -18,7 +20,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         ShowErrorBox(ErrorText(error));
     } catch (...) {
-        ShowErrorBox(QStringLiteral("Unexpected error"));
+        ShowErrorBox(QCoreApplication::translate("Application", "Unexpected error"));
     }
     return false;
 }

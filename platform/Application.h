@@ -1,6 +1,7 @@
 #pragma once
 // The application object: any error that escapes an event handler ends that handler only and is
-// shown in the general error box; the program goes on.
+// shown in the general error box; the program goes on. Every window marks the control that has
+// the keyboard's focus (FocusMarks.h).
 #include <QApplication>
 
 namespace lexiglade {

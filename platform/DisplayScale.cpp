@@ -16,8 +16,11 @@ namespace {
 constexpr double kScaleSteps = 4.0;
 // Room left for a window manager's title bar: a share of the height.
 constexpr int kTitleBarPercent = 5;
-// On Wayland: a panel and a title bar, each about as high as an X title bar at the output's scale.
-constexpr int kWaylandBars = 2;
+
+// Qt's Wayland platform, whichever of its variants runs.
+bool OnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 } // namespace
 
@@ -29,18 +32,21 @@ double ChooseDisplayScale(int width, int height, int leastRoom) {
 }
 
 double ChooseDisplayScale(const StartScreen& screen) {
+    // On Wayland only the panel: about as high as an X title bar, at the output's scale.
     const int leastRoom =
-        screen.panelsInside
-            ? static_cast<int>(std::ceil(kWaylandBars * kLeastTitleBarRoom * screen.platformRatio))
-            : kLeastTitleBarRoom;
+        screen.panelsInside ? static_cast<int>(std::ceil(kLeastTitleBarRoom * screen.platformRatio))
+                            : kLeastTitleBarRoom;
     return ChooseDisplayScale(screen.width, screen.height, leastRoom);
 }
 
+bool MaximizedFormsWithoutTitleBar() {
+    return OnWayland();
+}
+
 void ApplyDisplayScale() {
-    const QString platform = QGuiApplication::platformName();
-    const bool wayland = platform.startsWith(QLatin1String("wayland"));
+    const bool wayland = OnWayland();
     if (!qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") ||
-        !(wayland || platform == QLatin1String("xcb"))) {
+        !(wayland || QGuiApplication::platformName() == QLatin1String("xcb"))) {
         return;
     }
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -8,7 +8,8 @@ namespace lexiglade {
 // The catalogue's background picture, the largest picture the scale has to fit on the screen.
 inline constexpr int kDesignWidth = 640;
 inline constexpr int kDesignHeight = 480;
-// Rows left at least for a window manager's title bar.
+// Rows left at least for a window manager's title bar on X, or for a Wayland desktop's panel at
+// the output's scale 1.
 inline constexpr int kLeastTitleBarRoom = 32;
 
 // The first device pixel of logical pixel `logical` at `scale` device pixels per logical pixel.
@@ -35,12 +36,18 @@ struct StartScreen {
     int width = 0; // the area free for windows, in device pixels
     int height = 0;
     double platformRatio = 1.0; // the window system's own device pixels per pixel
-    // On Wayland the area still holds the desktop's panel, and the game draws its own title bar,
-    // both at the window system's scale; on X the window manager's work area leaves panels out.
+    // On Wayland the area still holds the desktop's panel, at the window system's scale, and the
+    // maximized forms have no title bar; on X the window manager's work area leaves panels out and
+    // a title bar frames every window.
     bool panelsInside = false;
 };
 
 double ChooseDisplayScale(const StartScreen& screen);
+
+// Whether the game's maximized forms go without a title bar: on Wayland, where Qt would draw one
+// inside the area below the desktop's panel and so leave room for a smaller scale only. The forms
+// end by their own hotspots and keys; dialogs and message boxes keep their title bars.
+bool MaximizedFormsWithoutTitleBar();
 
 // Once the application object exists and before any window does: shows every form, dialog and
 // message box at the scale chosen for the screen the game starts on, on X and on Wayland. A scale

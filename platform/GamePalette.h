@@ -22,11 +22,16 @@ namespace PaletteRole {
 inline constexpr int Background = 69; // the screens' black, and the letters of the grid
 inline constexpr int Letters = 69;
 inline constexpr int FoundWord = 35; // the capsule of a found word
+// The capsule of a word not found when a timed game ran out: red, unlike the found words' blue.
+inline constexpr int UnfoundWord = 97;
 inline constexpr int ClockText = 94; // the clock; its area is cleared with Background
 inline constexpr int TitleFace = 95;
 inline constexpr int TitleShadow = 99;
 inline constexpr int Selection = 27; // the rubber band, unless the hidden buttons moved it
-inline constexpr int Cursor = 89;    // the keyboard's cell cursor, drawn exclusive-or
+// The keyboard's cell frame: a light edge that stands out on the capsules and a dark one that
+// stands out on the cells and the band.
+inline constexpr int Cursor = 89;
+inline constexpr int CursorEdge = 69;
 } // namespace PaletteRole
 
 } // namespace lexiglade

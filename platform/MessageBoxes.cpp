@@ -65,12 +65,13 @@ int RunBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
 } // namespace
 
 void ShowInformation(const QString& text) {
-    RunBox(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
+    RunBox(QMessageBox::Information, QCoreApplication::translate("MessageBoxes", "Information"),
+           text, QMessageBox::Ok);
 }
 
 bool AskVerify(const QString& text) {
-    return RunBox(QMessageBox::Question, QStringLiteral("Verify"), text,
-                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return RunBox(QMessageBox::Question, QCoreApplication::translate("MessageBoxes", "Verify"),
+                  text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void ReportError(const std::exception& error) {

@@ -284,7 +284,9 @@ void SurfaceForm::paintEvent(QPaintEvent* event) {
     }
     // The image has the window's device pixel ratio, so it lands on the device pixels one to one;
     // the painter is clipped to the region being painted.
-    QPainter(this).drawImage(QPointF(0, 0), surface_);
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), surface_);
+    PaintOverlay(painter);
 }
 
 void SurfaceForm::PaintForm(const QPaintEvent& event) {

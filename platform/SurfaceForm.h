@@ -14,6 +14,7 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPoint>
 #include <QRegion>
 #include <QString>
@@ -71,8 +72,9 @@ class SurfaceForm : public QWidget {
     // The next paint runs FormPaint, as after a window that covered the form has closed.
     void InvalidateForm();
 
-    // Shows the form maximized. Where no window manager runs, the window takes the screen's
-    // available area itself; otherwise FormPaint waits until the window manager has sized it.
+    // Shows the form maximized, on Wayland without a title bar. Where no window manager runs, the
+    // window takes the screen's available area itself; otherwise FormPaint waits until the window
+    // manager has sized it.
     void ShowMaximized();
     // True while a form shown maximized waits for its maximized size.
     bool AwaitingMaximizedSize() const { return awaitingMaximizedSize_; }
@@ -91,6 +93,9 @@ class SurfaceForm : public QWidget {
 
   protected:
     virtual void FormPaint() = 0;
+    // Drawn over the form's pixels each time they go on the screen, never into them: marks that
+    // come and go without changing what the form drew. Logical coordinates.
+    virtual void PaintOverlay(QPainter& painter) { Q_UNUSED(painter); }
     // The form's own handlers report their errors here, before Qt's dispatch sees them.
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "platform/SurfaceForm.h"
 
+#include "platform/DisplayScale.h"
 #include "platform/WindowManager.h"
 
 #include <QScreen>
@@ -30,6 +31,11 @@ bool FrameFillsAvailableArea(const QWidget& form) {
 } // namespace
 
 void SurfaceForm::ShowMaximized() {
+    // Set before the native window exists, which a change of flags would make anew. A compositor
+    // that draws title bars itself is then asked for none.
+    if (MaximizedFormsWithoutTitleBar() && !windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        setWindowFlag(Qt::FramelessWindowHint);
+    }
     const QRect area = screen()->availableGeometry();
     if (!WindowManagerRuns()) {
         setGeometry(area); // nothing else will give the window its maximized size

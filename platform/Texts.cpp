@@ -1,5 +1,7 @@
 #include "platform/Texts.h"
 
+#include "platform/KnownMessages.h"
+
 namespace lexiglade {
 
 QString LibraryText(std::string_view text) {
@@ -15,7 +17,7 @@ QString MessageText(std::string_view text) {
 }
 
 QString ErrorText(const std::exception& error) {
-    return MessageText(error.what());
+    return TranslatedMessage(error.what());
 }
 
 } // namespace lexiglade

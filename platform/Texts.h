@@ -15,7 +15,7 @@ QString LibraryText(std::string_view text);
 std::string LibraryBytes(const QString& text);
 
 QString MessageText(std::string_view text);
-// The text of an error, which the general error box shows.
+// The text of an error, which the general error box shows, in the player's language.
 QString ErrorText(const std::exception& error);
 
 } // namespace lexiglade

@@ -1,8 +1,11 @@
 #include "print/AnswerKey.h"
 
+#include "platform/Texts.h"
 #include "platform/printer/PrinterCanvas.h"
 #include "platform/printer/PrinterPicture.h"
 #include "print/PageText.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -10,7 +13,8 @@ namespace lexiglade {
 
 namespace {
 
-constexpr const char* kKeySuffix = " (answers)";
+//: The title of the printed answer key: %1 is the puzzle's title.
+constexpr const char* kKeyTitle = QT_TRANSLATE_NOOP("AnswerKey", "%1 (answers)");
 
 // The word as the player reads it: the placed text, turned forwards when it was stored reversed.
 std::string AnswerOf(const PageContent& page, int k) {
@@ -75,7 +79,10 @@ void DrawAnswerKey(PrinterCanvas& dc, const PageContent& page) {
     const AnswerKeyLayout key = LayoutAnswerKey(layout);
     const Font font = PageFont(layout);
     dc.SelectObject(font);
-    DrawTitle(dc, layout, font, page.title + kKeySuffix);
+    DrawTitle(
+        dc, layout, font,
+        LibraryBytes(
+            QCoreApplication::translate("AnswerKey", kKeyTitle).arg(LibraryText(page.title))));
     DrawCapsules(dc, layout, key, page);
     DrawGrid(dc, layout, page.letters);
     if (page.pictureHints) {

@@ -4,6 +4,7 @@
 #include "platform/LogCategories.h"
 #include "platform/Texts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -14,7 +15,8 @@ namespace {
 
 constexpr qsizetype kLongestName = 100;
 constexpr int kMostNumbers = 9999;
-constexpr const char* kUnnamed = "Puzzle";
+//: The name of a print file for a puzzle whose title makes no file name.
+constexpr const char* kUnnamed = QT_TRANSLATE_NOOP("FileWithoutPrinter", "Puzzle");
 constexpr const char* kSuffix = ".pdf";
 
 // Refused by Linux ('/'), by other systems, or confusing in a shell: control characters too.
@@ -57,7 +59,7 @@ QString PdfNameFor(const std::string& title) {
     }
     name = TrimmedOfBlanksAndDots(TrimmedOfBlanksAndDots(name).left(kLongestName));
     if (name.isEmpty()) {
-        name = QString::fromLatin1(kUnnamed);
+        name = QCoreApplication::translate("FileWithoutPrinter", kUnnamed);
     }
     return name + QString::fromLatin1(kSuffix);
 }

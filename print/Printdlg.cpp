@@ -1,6 +1,7 @@
 #include "print/Printdlg.h"
 
 #include "library/Errors.h"
+#include "platform/CaptionFit.h"
 #include "platform/GdiBitmap.h"
 #include "platform/GdiFont.h"
 #include "platform/MessageBoxes.h"
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QValidator>
 
+#include <algorithm>
 #include <vector>
 
 namespace lexiglade {
@@ -62,8 +64,8 @@ void ShowModalOver(Tprndlg& dialog, QWidget* owner) {
 }
 
 QString WentToFileMessage(const QString& path) {
-    return QStringLiteral("There is no printer, so the puzzle was printed to the file\n") +
-           QDir::toNativeSeparators(path);
+    return Tprndlg::tr("There is no printer, so the puzzle was printed to the file\n%1")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 Tprndlg& PrintDialog(QWidget* owner) {
@@ -86,7 +88,7 @@ std::vector<QImage> CopyPictures(std::span<const std::unique_ptr<Bitmap>> bitmap
 PrintChoice PrintPuzzle(QWidget* owner, const PrintedPuzzle& puzzle) {
     const PrintChoice choice = PrintDialog(owner).Ask(owner);
     if (choice.copies > 0) {
-        ShowInformation(QStringLiteral("Click OK to print!"));
+        ShowInformation(Tprndlg::tr("Click OK to print!"));
     }
     if (choice.copies > 0) {
         const QString file = PrintCopies(choice, puzzle);
@@ -105,7 +107,7 @@ void RunPrinterSetup(QWidget* owner) {
 Tprndlg::Tprndlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     setFixedSize(317, 214);
     setFont(ToQFont(CreateFont("MS Sans Serif", -11, true)));
     CreateControls();
@@ -126,24 +128,36 @@ void Tprndlg::CreateControls() {
     Bevel1 = new QFrame(this);
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(8, 9, 300, 161);
-    Label1 = new QLabel(QStringLiteral("Number of copies"), this);
+    Label1 = new QLabel(tr("Number of copies"), this);
     Label1->move(79, 57);
     Label1->adjustSize();
     Edit1 = new QLineEdit(QStringLiteral("1"), this);
     Edit1->setGeometry(36, 53, 34, 21);
     Edit1->setMaxLength(2);
     Edit1->setValidator(new UpperCaseValidator(Edit1));
-    CheckBox1 = new QCheckBox(QStringLiteral("Make each copy unique"), this);
+    CheckBox1 = new QCheckBox(tr("Make each copy unique"), this);
     CheckBox1->setGeometry(37, 102, 173, 16);
-    CheckBox2 = new QCheckBox(QStringLiteral("Print answer key"), this);
+    CheckBox2 = new QCheckBox(tr("Print answer key"), this);
     CheckBox2->setGeometry(37, 130, 173, 16);
-    OKBtn = new QPushButton(PrintOkGlyph(), QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(PrintOkGlyph(), tr("OK"), this);
     OKBtn->setGeometry(140, 180, 77, 27);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &Tprndlg::OKBtnClick);
-    CancelBtn = new QPushButton(PrintCancelGlyph(), QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(PrintCancelGlyph(), tr("Cancel"), this);
     CancelBtn->setGeometry(231, 180, 77, 27);
     connect(CancelBtn, &QPushButton::clicked, this, &Tprndlg::CancelBtnClick);
+    FitCaptions();
+}
+
+// Longer captions widen the check boxes to the right and the buttons to the left, within the frame,
+// the buttons keeping their designed gap.
+void Tprndlg::FitCaptions() {
+    const int gap = CancelBtn->x() - OKBtn->geometry().right();
+    WidenToCaption(*CheckBox1);
+    WidenToCaption(*CheckBox2);
+    WidenToCaption(*CancelBtn, Qt::AlignRight);
+    WidenToCaption(*OKBtn, Qt::AlignRight);
+    OKBtn->move(std::min(OKBtn->x(), CancelBtn->x() - gap - OKBtn->width() + 1), OKBtn->y());
 }
 
 // Centred once its frame is known.

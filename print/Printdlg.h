@@ -57,6 +57,7 @@ class Tprndlg : public QDialog {
 
   private:
     void CreateControls();
+    void FitCaptions();
 
     PrintChoice choice_;
 };

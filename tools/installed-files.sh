@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Lists, sorted, every file an install puts under its prefix, relative to it: the programs, the
-# shipped data, the menu entry, the AppStream data, the icons, the manual pages, the changelog and
-# the copyright file.
+# shipped data and its translations, the menu entry, the AppStream data, the icons, the manual
+# pages, the changelog and the copyright file.
 #   tools/installed-files.sh BUILD_DIR SOURCE_DIR PROGRAM...
 set -euo pipefail
 build=$1 source=$2
@@ -18,8 +18,17 @@ id=io.github.lexiglade.Lexiglade
     echo "share/icons/hicolor/scalable/apps/$id.svg"
     for size in 48 64 128 256; do echo "share/icons/hicolor/${size}x$size/apps/$id.png"; done
     for n in 1 2 3 4 5 6; do echo "share/lexiglade/a$n.asl"; done
-    for set in 2x 4x; do for n in 1 2 3 4 5; do echo "share/lexiglade/$set/a$n.asl"; done; done
+    sets=(2x 4x)
+    for ts in "$source"/assets/translations/lexiglade_*.ts; do
+        language=${ts##*/lexiglade_} language=${language%.ts}
+        sets+=("$language" "$language/2x" "$language/4x")
+    done
+    for set in "${sets[@]}"; do for n in 1 2 3 4 5; do echo "share/lexiglade/$set/a$n.asl"; done; done
     for n in 1 3 4 5 8 10 11; do echo "share/lexiglade/arc$n.mid"; done
     echo share/lexiglade/s2.asl
+    for ts in "$source"/assets/translations/lexiglade_*.ts; do
+        ts=${ts##*/}
+        echo "share/lexiglade/translations/${ts%.ts}.qm"
+    done
     (cd "$build/generated/library" && find . -type f | sed 's|^\./|share/lexiglade/|')
 } | LC_ALL=C sort

@@ -6,8 +6,12 @@
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "library/Puzzle.h"
+#include "library/ShippedUpdates.h"
+#include "platform/CaptionFit.h"
+#include "platform/FocusMarks.h"
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
+#include "platform/LogCategories.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
 #include "platform/audio/AudioOutput.h"
@@ -32,8 +36,9 @@ namespace lexiglade {
 
 namespace {
 
-const char* const kInstruction =
-    "Double-click folders to open. Click the page icon showing a puzzle you wish to play...";
+const char* const kInstruction = QT_TRANSLATE_NOOP(
+    "lexiglade::Tmain",
+    "Double-click folders to open. Click the page icon showing a puzzle you wish to play...");
 
 } // namespace
 
@@ -70,12 +75,14 @@ void Tmain::CreateControls() {
     outline = new Outline(this);
     outline->setFont(system);
     connect(outline, &Outline::ItemChosen, this, Guarded([this] { outlineClick(); }));
-    Label2 = new QLabel(QString::fromLatin1(kInstruction), this);
+    Label2 = new QLabel(tr(kInstruction), this);
     Label2->setFont(system);
     Label2->setGeometry(0, 0, 119, 119);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setStyleSheet(QStringLiteral("QLabel { color: yellow; background: black; }"));
+    SetFocusMarkColour(*this, Qt::yellow); // the tree's ring, on the dark backdrop
+    WidenToWrappedCaption(*Label2);        // not heightened: its height places the picture below
 }
 
 void Tmain::FormCreate(const DataFolders& folders) {
@@ -98,6 +105,9 @@ void Tmain::FormCreate(const DataFolders& folders) {
     } catch (...) {
         loadError = std::current_exception(); // the tree is loaded all the same
     }
+    if (!loadError) {
+        OfferShippedPuzzles(folders);
+    }
     try {
         LoadTreeInto();
     } catch (...) {
@@ -112,6 +122,17 @@ void Tmain::FormCreate(const DataFolders& folders) {
     state.GameOptions.timeLimitChoice = 1;
     if (loadError) {
         std::rethrow_exception(loadError);
+    }
+}
+
+// Puzzles that this version ships and the player's library has never been offered join it; a
+// failure leaves the library as it is, for the next start to try again.
+void Tmain::OfferShippedPuzzles(const DataFolders& folders) {
+    try {
+        lexiglade::OfferShippedPuzzles(folders);
+    } catch (const std::exception& error) {
+        qCWarning(LibraryLog, "Cannot add the new shipped puzzles to %s: %s",
+                  folders.dataDir.c_str(), error.what());
     }
 }
 
@@ -236,7 +257,7 @@ void Tmain::outlineClick() {
 void Tmain::closeEvent(QCloseEvent* event) {
     if (!closing_) {
         closing_ = true;
-        ShowInformation(QStringLiteral("Thanks for playing Lexiglade!"));
+        ShowInformation(tr("Thanks for playing Lexiglade!"));
     }
     event->accept();
     QApplication::quit();

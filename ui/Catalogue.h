@@ -41,6 +41,7 @@ class Tmain : public SurfaceForm {
 
   private:
     void FormCreate(const DataFolders& folders);
+    void OfferShippedPuzzles(const DataFolders& folders);
     void CreateControls();
     void LoadTreeInto();
     void RunOptions();

@@ -16,6 +16,11 @@ ColorRef PaletteColour(int index) {
     return PaletteRelative(colour);
 }
 
+QColor PaletteQColor(int index) {
+    const ColorRef entry = PaletteColour(index);
+    return {GetRValue(entry), GetGValue(entry), GetBValue(entry)};
+}
+
 SelectedPalette::SelectedPalette(DeviceContext& dc)
     : dc_(dc), previous_(dc.SelectPalette(Kit().PaletteHandle, false)) {
     dc_.RealizePalette();

@@ -7,6 +7,8 @@
 #include "platform/GdiTypes.h"
 #include "ui/SavedScreen.h"
 
+#include <QColor>
+
 #include <array>
 
 namespace lexiglade {
@@ -26,6 +28,8 @@ DrawkitState& Kit();
 
 // Entry `index` in palette-relative form; indices past the table are black.
 ColorRef PaletteColour(int index);
+// Entry `index` for Qt's own painting, which draws over the form's pixels; past the table, black.
+QColor PaletteQColor(int index);
 
 // Selects and realizes PaletteHandle for the life of the object, then puts the previous one back.
 class SelectedPalette {

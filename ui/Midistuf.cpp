@@ -1,6 +1,7 @@
 #include "ui/Midistuf.h"
 
 #include "app/SharedState.h"
+#include "platform/CaptionFit.h"
 #include "platform/GdiFont.h"
 #include "ui/OptionPictures.h"
 
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include <iterator>
 #include <utility>
 
 namespace lexiglade {
@@ -39,7 +41,7 @@ void ShowPicture(QLabel* label, const QLabel* source) {
 
 Tjukebox::Tjukebox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(336, 284);
     setPalette(DialogPalette());
     setAutoFillBackground(true);
@@ -68,13 +70,14 @@ void Tjukebox::CreatePictures() {
     Image8 = NewPicture(OkPicture(), 256, 30);
     for (QLabel* clickable : {Image4, Image7, Image8}) {
         clickable->installEventFilter(this);
+        clickable->setFocusPolicy(Qt::TabFocus); // a click leaves the focus where it was
     }
 }
 
 void Tjukebox::CreateLabels() {
     const QFont large = ToQFont(CreateFont("System", -19));
-    Label1 = new QLabel(QStringLiteral("Sounds"), this);
-    Label2 = new QLabel(QStringLiteral("Music"), this);
+    Label1 = new QLabel(tr("Sounds"), this);
+    Label2 = new QLabel(tr("Music"), this);
     const QRect designs[] = {{92, 34, 49, 16}, {94, 76, 39, 16}};
     QLabel* const labels[] = {Label1, Label2};
     for (int i = 0; i < 2; ++i) {
@@ -86,22 +89,26 @@ void Tjukebox::CreateLabels() {
 }
 
 void Tjukebox::CreateButtons() {
-    bwcheck = new QCheckBox(QStringLiteral("         Allow backward words"), this);
+    bwcheck = new QCheckBox(tr("         Allow backward words"), this);
     bwcheck->setGeometry(44, 121, 247, 18);
-    tgcheck = new QCheckBox(QStringLiteral("         Timed Game"), this);
+    tgcheck = new QCheckBox(tr("         Timed Game"), this);
     tgcheck->setGeometry(44, 164, 202, 16);
     connect(tgcheck, &QCheckBox::toggled, this, &Tjukebox::tgcheckClick);
-    tgr1 = new QRadioButton(QStringLiteral("  3 minutes"), this);
+    tgr1 = new QRadioButton(tr("  3 minutes"), this);
     tgr1->setGeometry(91, 187, 164, 16);
-    tgr2 = new QRadioButton(QStringLiteral("  6 minutes"), this);
+    tgr2 = new QRadioButton(tr("  6 minutes"), this);
     tgr2->setGeometry(91, 209, 164, 16);
-    tgr3 = new QRadioButton(QStringLiteral("  9 minutes"), this);
+    tgr3 = new QRadioButton(tr("  9 minutes"), this);
     tgr3->setGeometry(91, 231, 164, 16);
+    for (QAbstractButton* button :
+         std::initializer_list<QAbstractButton*>{bwcheck, tgcheck, tgr1, tgr2, tgr3}) {
+        WidenToCaption(*button);
+    }
     tgr2->setChecked(true);
-    setTabOrder(bwcheck, tgcheck);
-    setTabOrder(tgcheck, tgr1);
-    setTabOrder(tgr1, tgr2);
-    setTabOrder(tgr2, tgr3);
+    QWidget* const tabOrder[] = {Image4, Image7, bwcheck, tgcheck, tgr1, tgr2, tgr3, Image8};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
 }
 
 void Tjukebox::SetDurationsEnabled(bool enabled) {
@@ -114,6 +121,7 @@ void Tjukebox::FormShow() {
     const GameOptions& options = Shared().GameOptions;
     ShowPicture(Image4, options.soundsOn ? Image2 : Image3);
     ShowPicture(Image7, options.musicOn ? Image5 : Image6);
+    Image4->setFocus(Qt::OtherFocusReason);
     bwcheck->setChecked(options.backwardWords);
     if (options.timedGame) {
         tgcheck->setChecked(true);
@@ -176,13 +184,28 @@ void Tjukebox::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-// There is no cancel button: Escape does not close the dialog.
+// There is no cancel button: Escape does not close the dialog. Space or Enter clicks the picture
+// that has the focus; Enter elsewhere clicks the OK picture, as it would a dialog's default button.
 void Tjukebox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (key == Qt::Key_Escape) {
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    if ((key != Qt::Key_Space && !enter) || event->modifiers() & ~Qt::KeypadModifier) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    QWidget* focus = focusWidget();
+    if (focus == Image4) {
+        Image4Click();
+    } else if (focus == Image7) {
+        Image7Click();
+    } else if (focus == Image8 || enter) {
+        Image8Click();
+    }
 }
 
 // A picture is clicked when the left button, pressed on it, goes up over it. The second press of a

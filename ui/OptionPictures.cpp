@@ -2,6 +2,7 @@
 
 #include "platform/GdiFont.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -119,10 +120,12 @@ QImage OkPicture() {
     p.setBrush(shade);
     p.drawRoundedRect(face, 7, 7);
     p.setFont(ToQFont(CreateFont("System", -16)));
+    //: The caption of the options' 40 x 35 pixel OK button: two or three letters.
+    const QString caption = QCoreApplication::translate("OptionPictures", "OK");
     p.setPen(QColor(0, 60, 0));
-    p.drawText(face.translated(1, 1), Qt::AlignCenter, QStringLiteral("OK"));
+    p.drawText(face.translated(1, 1), Qt::AlignCenter, caption);
     p.setPen(Qt::white);
-    p.drawText(face, Qt::AlignCenter, QStringLiteral("OK"));
+    p.drawText(face, Qt::AlignCenter, caption);
     return image;
 }
 

@@ -158,9 +158,30 @@ int Outline::topLevelItemCount() const {
 }
 
 void Outline::keyPressEvent(QKeyEvent* event) {
+    if (OpenOnKey(*event)) {
+        return;
+    }
     keyboardMove_ = true;
     QTreeView::keyPressEvent(event);
     keyboardMove_ = false;
+}
+
+// Enter or Space opens the current puzzle, even the one opened last, or opens or closes the
+// current folder.
+bool Outline::OpenOnKey(QKeyEvent& event) {
+    const int key = event.key();
+    const QModelIndex current = currentIndex();
+    if ((key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) ||
+        (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !current.isValid()) {
+        return false;
+    }
+    event.accept();
+    if (model()->hasChildren(current)) {
+        setExpanded(current, !isExpanded(current));
+    } else {
+        emit ItemChosen();
+    }
+    return true;
 }
 
 } // namespace lexiglade

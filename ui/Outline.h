@@ -59,11 +59,13 @@ class Outline : public QTreeView {
     int topLevelItemCount() const;
 
   signals:
-    // A mouse click on an item, or a keyboard move of the current item: once per user action.
+    // A mouse click on an item, a keyboard move of the current item, or Enter or Space on a
+    // puzzle: once per user action.
     void ItemChosen();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool OpenOnKey(QKeyEvent& event);
 
   private:
     TreeModel model_;

@@ -3,6 +3,7 @@
 #include "app/SharedState.h"
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
+#include "platform/Translators.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -35,13 +36,18 @@ struct ArtworkFile {
     int ratio = 1;
 };
 
+// Of a shipped set, the file in the language the game speaks, else the English one.
 ArtworkFile ChooseFile(const char* name, double scale) {
     const std::string plain = ShippedFile(name);
-    if (const LibraryFiles::DenseArtworkSet* set = DenseSetFor(scale)) {
-        const std::string& shipped = SharedDataFolders().shippedDir;
-        const std::string dense = DataPath(shipped, std::string(set->folder) + "/" + name);
-        if (plain == DataPath(shipped, name) && QFileInfo(QString::fromStdString(dense)).isFile()) {
-            return {dense, set->ratio};
+    const std::string& shipped = SharedDataFolders().shippedDir;
+    if (plain == DataPath(shipped, name)) { // the player has no picture of their own
+        const LibraryFiles::DenseArtworkSet* set = DenseSetFor(scale);
+        for (const std::string& language : {SpokenLanguage().toStdString(), std::string()}) {
+            const std::string path =
+                DataPath(shipped, LibraryFiles::ScreenArtworkPath(language, set, name));
+            if (QFileInfo(QString::fromStdString(path)).isFile()) {
+                return {path, set != nullptr ? set->ratio : 1};
+            }
         }
     }
     return {plain, 1};

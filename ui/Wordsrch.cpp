@@ -8,7 +8,6 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
 #include "platform/audio/AudioOutput.h"
-#include "print/Printdlg.h"
 #include "ui/Drawkit.h"
 #include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"
@@ -43,7 +42,7 @@ HandlerScope::~HandlerScope() {
 }
 
 Tsearcher::Tsearcher(QWidget* parent) : SurfaceForm(parent) {
-    setWindowTitle(QStringLiteral("Lexiglade Puzzle"));
+    setWindowTitle(tr("Lexiglade Puzzle"));
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(ToQFont(SystemFont()));
@@ -163,13 +162,13 @@ void Tsearcher::mouseReleaseEvent(QMouseEvent* event) {
 void Tsearcher::FormMouseDown(Qt::MouseButton button, int x, int y) {
     HandlerScope scope(*this);
     if (InHotspot(*this, Board::EndGameHotspot, {x, y})) {
-        EndGame();
+        EndGameHotspot();
     }
     if (InHotspot(*this, Board::PrintHotspot, {x, y})) {
         PrintHotspot();
     }
     if (InHotspot(*this, Board::PrinterSetupHotspot, {x, y})) {
-        RunPrinterSetup(this);
+        PrinterSetupHotspot();
     }
     if (OpenSelectionTakesPress(button, x, y)) {
         return;

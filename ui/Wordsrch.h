@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,11 @@ class Tsearcher : public SurfaceForm {
     void Button1Click();
     void Button2Click();
 
+    // The actions of the hotspots below the board, for a press on them and for their keys.
+    void EndGameHotspot();
+    void PrintHotspot();
+    void PrinterSetupHotspot();
+
   protected:
     // Wordsrch.cpp.
     void FormPaint() override;
@@ -73,10 +79,19 @@ class Tsearcher : public SurfaceForm {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // WordsrchHotspots.cpp: the hotspots' tooltips.
+    bool event(QEvent* event) override;
     // WordsrchKeys.cpp.
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void PaintOverlay(QPainter& painter) override;
 
   private:
+    // WordsrchHotspots.cpp: each hotspot's keys, which run its action as a press on it does.
+    void CreateHotspotKeys();
+    void HotspotKeyPressed(void (Tsearcher::*action)());
+
     friend class HandlerScope;
 
     // Wordsrch.cpp.
@@ -90,7 +105,6 @@ class Tsearcher : public SurfaceForm {
     void CreateControls();
     void PlaceBoard(const Bitmap& board);
     void BuildHintLists();
-    void PrintHotspot();
 
     // WordsrchPlay.cpp: the selection and the found words, drawn as the session answers.
     // True when a selection has started.
@@ -98,27 +112,27 @@ class Tsearcher : public SurfaceForm {
     void TrackSelection(int x, int y);
     void EndSelection(int x, int y);
     void FoundWord(const Find& find);
+    void ShowUnfoundWords(const TimeOut& timeOut);
     void RecordBestTime(std::int32_t timeTaken);
     void DrawBands(std::initializer_list<Band> bands, int colour, PenMix mix);
 
     // Play without a drag (WordsrchKeys.cpp): a click leaves the selection open, keys move a cell
-    // cursor. The cursor and the band are drawn exclusive-or and never saved in ScreenCopy.
+    // cursor. The band is drawn exclusive-or, the cursor's frame over the form's pixels; neither is
+    // saved in ScreenCopy.
     void SetUpKeyboardPlay();
     bool OpenSelectionTakesPress(Qt::MouseButton button, int x, int y);
     void FinishSelection(int x, int y);
     void CancelSelection();
     void PlayKeyPressed(PlayKey key);
     void DrawRubberBand();
-    void DrawCursorFrame(Cell cell);
-    void ShowCursor();
-    void HideCursor();
+    void ShowCursorFrame();
+    QRect CursorFrameArea(Cell cell) const;
     void DrawInputMarks();
 
     int handlersRunning_ = 0;
     bool releaseRequested_ = false;
     bool firstPaintFailed_ = false;
-    bool cursorOnScreen_ = false;
-    bool cursorSuspended_ = false; // off while a found word saves the screen
+    std::optional<Cell> frameShownAt_; // the cell the keyboard's frame is shown on
 };
 
 // Marks a handler of the form as running, so that EndGame never releases the form under it.

@@ -12,11 +12,14 @@
 #include "ui/HintCombo.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 
-#include <algorithm>
+#include <cmath>
 
 namespace lexiglade {
 
@@ -36,6 +39,20 @@ std::unique_ptr<Bitmap> LoadHintPicture(const std::string& hint) {
         qCWarning(LibraryLog, "Cannot read the picture %s: %s", qPrintable(where), error.what());
         throw;
     }
+}
+
+// Whether `text` shows whole in the closed list `width` wide: the text as the list's font draws it
+// (1 pixel in from each side of the field), beside the frame, the margins and the arrow.
+bool ShowsWhole(const QComboBox& list, int width, const QString& text) {
+    constexpr int kTextInset = 1;
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    option.rect = QRect(0, 0, width, list.height());
+    option.frame = list.hasFrame();
+    const QRect field = list.style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, &list);
+    const double textWidth = QFontMetricsF(list.font()).horizontalAdvance(text);
+    return std::ceil(textWidth) <= field.width() - 2 * kTextInset;
 }
 
 } // namespace
@@ -64,6 +81,7 @@ void Tsearcher::CreateControls() {
     Label1->setGeometry(109, 27, 58, 17);
     Label1->setStyleSheet(QStringLiteral("QLabel { background: yellow; }"));
     Label1->hide();
+    CreateHotspotKeys();
 }
 
 void Tsearcher::PlaceBoard(const Bitmap& board) {
@@ -96,7 +114,7 @@ void Tsearcher::BuildHintLists() {
     Combo1->clear();
     Combo2->clear();
     HintPictures.clear();
-    std::size_t longest = 0;
+    bool fitNarrow = true;
     for (std::size_t i = 0; i < hints.size(); ++i) {
         const std::string& hint = hints[i];
         const QString text = LibraryText(hint);
@@ -105,9 +123,9 @@ void Tsearcher::BuildHintLists() {
             HintPictures.push_back(LoadHintPicture(hint));
             Combo2->addItem(text, static_cast<int>(i));
         }
-        longest = std::max(longest, hint.size());
+        fitNarrow = fitNarrow && ShowsWhole(*Combo1, Board::TextHintsWidth, text);
     }
-    if (longest > Board::LongestNarrowHint) {
+    if (!fitNarrow) {
         Combo1->resize(Board::WideTextHintsWidth, Combo1->height());
     }
 }

@@ -1,18 +1,36 @@
 // The puzzle screen's play without a drag: a click that leaves the selection open to follow the
-// pointer, and a cell cursor that the keys move, anchor and end selections with.
+// pointer, and a cell cursor that the keys move, anchor and end selections with, shown as a frame.
 #include "ui/Wordsrch.h"
 
 #include "app/SharedState.h"
+#include "platform/DisplayScale.h"
+#include "platform/FocusMarks.h"
 #include "platform/GdiTypes.h"
 #include "ui/Drawkit.h"
 
 #include <QKeyEvent>
 
 #include <optional>
+#include <utility>
 
 namespace lexiglade {
 
 namespace {
+
+// Each edge of the keyboard's frame is this many logical pixels wide.
+constexpr int kFrameEdgeWidth = 2;
+
+// A frame `width` wide inside `outer`, in one palette colour.
+void FillFrame(QPainter& painter, const QRect& outer, int width, int colour) {
+    const QColor fill = PaletteQColor(colour);
+    const QRect inner = outer.adjusted(width, width, -width, -width);
+    painter.fillRect(QRect(outer.topLeft(), QPoint(outer.right(), inner.top() - 1)), fill);
+    painter.fillRect(QRect(QPoint(outer.left(), inner.bottom() + 1), outer.bottomRight()), fill);
+    painter.fillRect(
+        QRect(QPoint(outer.left(), inner.top()), QPoint(inner.left() - 1, inner.bottom())), fill);
+    painter.fillRect(
+        QRect(QPoint(inner.right() + 1, inner.top()), QPoint(outer.right(), inner.bottom())), fill);
+}
 
 std::optional<PlayKey> PlayKeyOf(int key) {
     switch (key) {
@@ -41,6 +59,7 @@ void Tsearcher::SetUpKeyboardPlay() {
     setMouseTracking(true); // an open selection follows the pointer with no button held
     setFocusPolicy(Qt::StrongFocus);
     setFocus();
+    SetFocusMarkColour(*this, PaletteQColor(PaletteRole::Cursor)); // on the dark band
 }
 
 // A press while a selection is open ends it (left) or drops it (right); true when it took the
@@ -60,14 +79,10 @@ bool Tsearcher::OpenSelectionTakesPress(Qt::MouseButton button, int x, int y) {
     return false;
 }
 
-// Ends the selection as a release at (x, y) does; the cursor is off while a found word is saved.
+// Ends the selection as a release at (x, y) does.
 void Tsearcher::FinishSelection(int x, int y) {
     Input.Ended();
-    cursorSuspended_ = true;
-    HideCursor();
     EndSelection(x, y);
-    cursorSuspended_ = false;
-    ShowCursor();
 }
 
 void Tsearcher::CancelSelection() {
@@ -89,9 +104,8 @@ void Tsearcher::keyPressEvent(QKeyEvent* event) {
 }
 
 void Tsearcher::PlayKeyPressed(PlayKey key) {
-    HideCursor();
     const KeyAction action = Input.Key(key);
-    ShowCursor();
+    ShowCursorFrame();
     const Point centre = CellCentre(Origin(), Input.Cursor());
     switch (action) {
     case KeyAction::MoveCursorAndBand:
@@ -118,43 +132,66 @@ void Tsearcher::DrawRubberBand() {
     DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
 }
 
-// Four sides of one pixel, each pixel drawn once, so a second drawing erases the frame.
-void Tsearcher::DrawCursorFrame(Cell cell) {
+// The frame is shown from the first play key on, until the game ends, while the keys go to the
+// board rather than to the hint list. Only the areas it leaves and enters are put on the screen
+// again.
+void Tsearcher::ShowCursorFrame() {
+    std::optional<Cell> wanted;
+    if (Input.CursorShown() && !releaseRequested_ && focusWidget() == this) {
+        wanted = Input.Cursor();
+    }
+    if (wanted == frameShownAt_) {
+        return;
+    }
+    const std::optional<Cell> left = std::exchange(frameShownAt_, wanted);
+    for (const std::optional<Cell>& cell : {left, wanted}) {
+        if (cell) {
+            ShowSurface(CursorFrameArea(*cell));
+        }
+    }
+}
+
+QRect Tsearcher::CursorFrameArea(Cell cell) const {
     const CursorFrame frame = CursorFrameOf(Origin(), cell);
-    const Point a = frame.topLeft;
-    const Point b = frame.bottomRight;
-    WindowDC dc(*this, QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)));
-    SelectedPalette palette(*dc);
-    dc->SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(PaletteRole::Cursor)));
-    dc->SetROP2(R2_XORPEN);
-    dc->MoveToEx(a.x, a.y);
-    dc->LineTo(b.x, a.y);
-    dc->LineTo(b.x, b.y);
-    dc->LineTo(a.x, b.y);
-    dc->LineTo(a.x, a.y);
+    const QRect box(QPoint(frame.topLeft.x, frame.topLeft.y),
+                    QPoint(frame.bottomRight.x, frame.bottomRight.y));
+    return box.adjusted(-kFrameEdgeWidth, -kFrameEdgeWidth, kFrameEdgeWidth, kFrameEdgeWidth);
 }
 
-void Tsearcher::ShowCursor() {
-    if (!cursorOnScreen_ && !cursorSuspended_ && Input.CursorShown() && !releaseRequested_) {
-        DrawCursorFrame(Input.Cursor());
-        cursorOnScreen_ = true;
+// The frame lies over the form's pixels, never in them: whatever it passes over comes back as it
+// was. A dark edge inside the cell's box and a light one outside it, placed on whole device pixels.
+void Tsearcher::PaintOverlay(QPainter& painter) {
+    if (!frameShownAt_ || releaseRequested_) {
+        return;
     }
+    const double ratio = devicePixelRatioF();
+    const QRect area = CursorFrameArea(*frameShownAt_);
+    const QRect outer(QPoint(DevicePixel(area.left(), ratio), DevicePixel(area.top(), ratio)),
+                      QPoint(DevicePixel(area.right() + 1, ratio) - 1,
+                             DevicePixel(area.bottom() + 1, ratio) - 1));
+    const int edge = DevicePixel(kFrameEdgeWidth, ratio);
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
+    FillFrame(painter, outer, edge, PaletteRole::Cursor);
+    FillFrame(painter, outer.adjusted(edge, edge, -edge, -edge), edge, PaletteRole::CursorEdge);
+    painter.restore();
 }
 
-void Tsearcher::HideCursor() {
-    if (cursorOnScreen_) {
-        DrawCursorFrame(Input.Cursor());
-        cursorOnScreen_ = false;
-    }
+void Tsearcher::focusInEvent(QFocusEvent* event) {
+    SurfaceForm::focusInEvent(event);
+    ShowCursorFrame();
 }
 
-// A paint has drawn the screen afresh: the running band and the cursor go back on it.
+void Tsearcher::focusOutEvent(QFocusEvent* event) {
+    SurfaceForm::focusOutEvent(event);
+    ShowCursorFrame();
+}
+
+// A paint has drawn the screen afresh: the running band goes back on it.
 void Tsearcher::DrawInputMarks() {
-    cursorOnScreen_ = false;
     if (Session.SelectionActive()) {
         DrawRubberBand();
     }
-    ShowCursor();
 }
 
 } // namespace lexiglade

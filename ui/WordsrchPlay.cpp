@@ -5,6 +5,7 @@
 #include "engine/BestTimes.h"
 #include "engine/Clock.h"
 #include "media/Sound.h"
+#include "platform/KnownMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
 #include "ui/Drawkit.h"
@@ -58,7 +59,7 @@ void Tsearcher::EndSelection(int x, int y) {
     if (result.won) {
         // The time taken is that of the last find, however long the message stays open; the
         // game is won, even if the time limit passes meanwhile.
-        ShowInformation(QStringLiteral("Very Good! You found them all!"));
+        ShowInformation(tr("Very Good! You found them all!"));
         if (!Session.GameOver()) {
             RecordBestTime(Session.TimeTaken());
             EndGame();
@@ -87,24 +88,41 @@ void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
     const SharedState& state = Shared();
     std::string report;
     try {
-        report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.puzzleIndex, timeTaken,
+        report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.title,
+                                           state.LoadedPuzzle.puzzleIndex, timeTaken,
                                            Session.Options().backwardWords);
     } catch (const std::exception& error) {
         ShowErrorBox(ErrorText(error)); // the game still ends
         return;
     }
-    ShowInformation(LibraryText(report));
+    ShowInformation(TranslatedMessage(report));
 }
 
 void Tsearcher::Timer1Timer() {
     HandlerScope scope(*this);
-    const bool expired = Session.Tick();
-    DrawClock(*this, Origin(), ClockText(Session.ElapsedSeconds()));
-    if (expired) {
+    const std::optional<TimeOut> timeOut = Session.Tick();
+    DrawClock(*this, Origin(),
+              LibraryBytes(TranslatedMessage(ClockText(Session.ElapsedSeconds()))));
+    if (timeOut) {
         Timer1->stop();
-        ShowInformation(QStringLiteral("Uh-oh... the timer has expired! Better luck next time!"));
+        ShowUnfoundWords(*timeOut);
+        ShowInformation(tr("Uh-oh... the timer has expired! Better luck next time!"));
         EndGame();
     }
+}
+
+// The words the player did not find are circled, and saved with the screen so that they stay
+// while the message is open; the running selection goes first (the keyboard's frame lies over the
+// screen, never in it).
+void Tsearcher::ShowUnfoundWords(const TimeOut& timeOut) {
+    Input.Ended();
+    if (timeOut.erased) {
+        DrawBands({*timeOut.erased}, SelectionColour, R2_XORPEN);
+    }
+    for (const PlacedWord& word : timeOut.unfound) {
+        DrawBands({WordBand(Origin(), word)}, PaletteRole::UnfoundWord, R2_COPYPEN);
+    }
+    SaveScreen();
 }
 
 } // namespace lexiglade

@@ -3,6 +3,7 @@
 #include "app/SharedState.h"
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
+#include "platform/CaptionFit.h"
 #include "platform/GdiFont.h"
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
@@ -18,24 +19,27 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <exception>
+#include <initializer_list>
 
 namespace lexiglade {
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* caption, int x, int y) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+QLabel* MakeLabel(QWidget* parent, const QString& caption, int x, int y) {
+    auto* label = new QLabel(caption, parent);
     label->move(x, y);
     label->adjustSize();
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* caption, const QRect& place) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* MakeButton(QWidget* parent, const QString& caption, const QRect& place) {
+    auto* button = new QPushButton(caption, parent);
     button->setGeometry(place);
     button->setAutoDefault(false); // Enter belongs to the edits
     return button;
@@ -51,11 +55,19 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& place) {
     return memo;
 }
 
-// The message of a failed check; the texts of the checks that name what they refuse are
-// translated.
+// The message of a failed check, in the player's language.
 QString VerdictText(const Verdict& verdict) {
     if (verdict.text == nullptr) {
-        return MessageText(verdict.message);
+        const std::string& message = verdict.message;
+        const std::string_view start = kPictureMissing;
+        const std::string_view end = kPictureMissingEnd;
+        if (message.starts_with(start) && message.ends_with(end)) { // around the data folder
+            return Tlxedit::tr(kPictureMissing) +
+                   MessageText(std::string_view(message).substr(
+                       start.size(), message.size() - start.size() - end.size())) +
+                   Tlxedit::tr(kPictureMissingEnd);
+        }
+        return Tlxedit::tr(message.c_str());
     }
     const QString text = Tlxedit::tr(verdict.text);
     return verdict.subject.empty() ? text : text.arg(LibraryText(verdict.subject));
@@ -84,7 +96,7 @@ TextList MemoLines(const QPlainTextEdit& memo) {
 
 Tlxedit::Tlxedit(QWidget* parent, PaletteRef palette)
     : QDialog(parent), palette_(std::move(palette)) {
-    setWindowTitle(QStringLiteral("Lexiglade Puzzle Create Wizard"));
+    setWindowTitle(tr("Lexiglade Puzzle Create Wizard"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setWindowIcon(WizardIcon());
@@ -96,18 +108,18 @@ Tlxedit::Tlxedit(QWidget* parent, PaletteRef palette)
 }
 
 void Tlxedit::CreateControls() {
-    Label2 = MakeLabel(this, "Puzzle Words", 10, 5);
+    Label2 = MakeLabel(this, tr("Puzzle Words"), 10, 5);
     Memo1 = MakeMemo(this, QRect(9, 26, 119, 191));
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Label3 = MakeLabel(this, "Hints (Words/Phrases/Pictures)", 141, 5);
+    Label3 = MakeLabel(this, tr("Hints (Words/Phrases/Pictures)"), 141, 5);
     Memo2 = MakeMemo(this, QRect(140, 26, 232, 191));
     Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Label1 = MakeLabel(this, "Puzzle Name:", 11, 227);
+    Label1 = MakeLabel(this, tr("Puzzle Name:"), 11, 227);
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(10, 248, 185, 24);
-    BitBtn1 = MakeButton(this, "Next", QRect(11, 301, 90, 30));
+    BitBtn1 = MakeButton(this, tr("Next"), QRect(11, 301, 90, 30));
     BitBtn1->setIcon(NextGlyph());
-    BitBtn2 = MakeButton(this, "Cancel", QRect(112, 301, 83, 30));
+    BitBtn2 = MakeButton(this, tr("Cancel"), QRect(112, 301, 83, 30));
     StatusLabel = new QLabel(this);
     StatusLabel->setTextFormat(Qt::PlainText);
     StatusLabel->setGeometry(235, 320, 324, 18);
@@ -121,24 +133,28 @@ void Tlxedit::CreateControls() {
     Image1 = MakeGlyphStore(this, CancelGlyph(), 0);
     Image2 = MakeGlyphStore(this, GoBackGlyph(), kGlyphSize + 4);
     BitBtn2->setIcon(Image1->pixmap());
+    WidenToCaption(*BitBtn1);
+    WidenToCaption(*BitBtn2);
 }
 
 void Tlxedit::CreateFolderControls() {
-    Label4 = MakeLabel(this, "Existing Folders:", 383, 5);
+    Label4 = MakeLabel(this, tr("Existing Folders:"), 383, 5);
     ListBox1 = new QListWidget(this);
     ListBox1->setGeometry(383, 27, 173, 142);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setUniformItemSizes(true);
-    btnexistingfolder = MakeButton(this, "Choose Selected Folder", QRect(383, 176, 173, 25));
-    Label6 = MakeLabel(this, "Or", 455, 206);
-    btnaddfolder = MakeButton(this, "Add New Folder", QRect(384, 226, 173, 25));
+    btnexistingfolder = MakeButton(this, tr("Choose Selected Folder"), QRect(383, 176, 173, 25));
+    Label6 = MakeLabel(this, tr("Or"), 455, 206);
+    btnaddfolder = MakeButton(this, tr("Add New Folder"), QRect(384, 226, 173, 25));
     btnaddfolder->setIcon(NewFolderGlyph());
-    Label5 = MakeLabel(this, "Folder Name:", 383, 259);
+    Label5 = MakeLabel(this, tr("Folder Name:"), 383, 259);
     Label5->hide();
     Edit2 = new QLineEdit(this);
     Edit2->setGeometry(383, 281, 173, 24);
     Edit2->hide();
     Edit2->installEventFilter(this);
+    WidenToCaption(*btnexistingfolder);
+    WidenToCaption(*btnaddfolder);
 }
 
 void Tlxedit::ConnectHandlers() {
@@ -174,10 +190,18 @@ void Tlxedit::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-// Escape does not close the wizard: only Cancel and the close box do.
+// Escape does not close the wizard: only Cancel and the close box do. Enter on a button clicks it,
+// as Space does.
 void Tlxedit::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
         event->accept();
+        return;
+    }
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        event->accept();
+        button->click();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -195,12 +219,21 @@ void Tlxedit::SetInputsEnabled(bool enabled) {
     Memo2->setEnabled(enabled);
 }
 
+// Outside the narrowed window the folder controls take no focus.
+void Tlxedit::SetFolderControlsEnabled(bool enabled) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ListBox1, btnexistingfolder, btnaddfolder, Edit2}) {
+        control->setEnabled(enabled);
+    }
+}
+
 void Tlxedit::EnterFirstStep() {
     setFixedSize(kFirstStepWidth, kClientHeight);
+    SetFolderControlsEnabled(false);
     WizardStep = Step::First;
     BitBtn1->show();
     BitBtn2->setIcon(Image1->pixmap());
-    BitBtn2->setText(QStringLiteral("Cancel"));
+    BitBtn2->setText(tr("Cancel"));
     SetInputsEnabled(true);
 }
 
@@ -242,9 +275,11 @@ void Tlxedit::EnterFolderStep() {
     WizardStep = Step::Folder;
     BitBtn1->hide();
     BitBtn2->setIcon(Image2->pixmap());
-    BitBtn2->setText(QStringLiteral("Go Back"));
+    BitBtn2->setText(tr("Go Back"));
     SetInputsEnabled(false);
+    SetFolderControlsEnabled(true);
     FillFolderList();
+    ListBox1->setFocus(Qt::OtherFocusReason);
 }
 
 bool Tlxedit::ValidatePuzzle() {
@@ -262,12 +297,42 @@ bool Tlxedit::ValidatePuzzle() {
     const Verdict verdict = lexiglade::ValidatePuzzle(entry, checks);
     if (!verdict.Passed()) {
         ShowInformation(VerdictText(verdict));
+        PointAt(verdict.place);
         return false;
     }
     if (verdict.pictureHints) {
         NormalizePictures(SharedDataFolders(), entry.hints, palette_);
     }
     return true;
+}
+
+// The text cursor on what a check refused: the whole name, or the whole line of the memo (its end
+// when the check names no line, or a line past the memo's last).
+void Tlxedit::PointAt(const EntryPlace& place) {
+    using Field = EntryPlace::Field;
+    if (place.field == Field::Name) {
+        Edit1->setFocus(Qt::OtherFocusReason);
+        Edit1->selectAll();
+        return;
+    }
+    QPlainTextEdit* memo = place.field == Field::Words   ? Memo1
+                           : place.field == Field::Hints ? Memo2
+                                                         : nullptr;
+    if (memo == nullptr) {
+        return;
+    }
+    QTextCursor cursor(memo->document());
+    const QTextBlock line = place.line
+                                ? memo->document()->findBlockByNumber(static_cast<int>(*place.line))
+                                : QTextBlock();
+    if (line.isValid()) {
+        cursor.setPosition(line.position());
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    } else {
+        cursor.movePosition(QTextCursor::End);
+    }
+    memo->setTextCursor(cursor);
+    memo->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace lexiglade

@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace lexiglade {
 
+struct EntryPlace;
+
 class Tlxedit : public QDialog {
     Q_OBJECT
   public:
@@ -85,6 +87,9 @@ class Tlxedit : public QDialog {
     void EnterFirstStep();
     void EnterFolderStep();
     void SetInputsEnabled(bool enabled);
+    void SetFolderControlsEnabled(bool enabled);
+    // After a refusal: the focus and the text cursor on what was refused.
+    void PointAt(const EntryPlace& place);
     // Asks the Verify question for placing the puzzle in `folder`.
     bool ConfirmFolder(const QString& folder);
     // Puts `lines` into Memo4 before its line `line` (at its end when there is no such line), files

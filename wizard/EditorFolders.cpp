@@ -8,6 +8,8 @@
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "library/PuzzleText.h"
+#include "platform/FocusMarks.h"
+#include "platform/KnownMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
 #include "wizard/Validation.h"
@@ -104,8 +106,8 @@ void Tlxedit::FillFolderList() {
 }
 
 bool Tlxedit::ConfirmFolder(const QString& folder) {
-    return AskVerify(QStringLiteral("Do you want to place the puzzle \"") + Edit1->text() +
-                     QStringLiteral("\" in the \"") + folder + QStringLiteral("\" folder?"));
+    return AskVerify(tr("Do you want to place the puzzle \"%1\" in the \"%2\" folder?")
+                         .arg(Edit1->text(), folder));
 }
 
 void Tlxedit::btnexistingfolderClick() {
@@ -128,8 +130,12 @@ void Tlxedit::btnaddfolderClick() {
         return;
     }
     Label5->show();
-    Edit2->setText(QStringLiteral("MyFolder"));
+    Edit2->setText(tr("MyFolder"));
     Edit2->show();
+    if (ShowsKeyboardFocus(*this)) { // the keys go on in the name, ready to be typed over
+        Edit2->setFocus(Qt::OtherFocusReason);
+        Edit2->selectAll();
+    }
 }
 
 bool Tlxedit::Edit2KeyDown(int key) {
@@ -141,7 +147,7 @@ bool Tlxedit::Edit2KeyDown(int key) {
     }
     const std::string folder = LibraryBytes(Edit2->text());
     if (BreaksTree(folder, true)) {
-        ShowInformation(QString::fromLatin1(kFolderNameBreaksTree));
+        ShowInformation(tr(kFolderNameBreaksTree));
         return true;
     }
     if (HoldsControlCharacter(folder)) {
@@ -173,8 +179,9 @@ void Tlxedit::FileWithTreeLines(std::int64_t line, const TextList& lines) {
 void Tlxedit::AppendPuzzle() {
     const NewPuzzle puzzle{LibraryBytes(Edit1->text()), MemoText(*Memo1), MemoText(*Memo2),
                            MemoText(*Memo4), treeBase_};
-    lexiglade::AppendPuzzle(Shared().DataDir, puzzle,
-                            [this](const std::string& text) { ShowStatus(LibraryText(text)); });
+    lexiglade::AppendPuzzle(Shared().DataDir, puzzle, [this](const std::string& text) {
+        ShowStatus(TranslatedMessage(text));
+    });
     StatusLabel->clear();
 }
 

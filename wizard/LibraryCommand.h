@@ -1,5 +1,5 @@
 #pragma once
-// The library command: checks, adds to and lists a puzzle library from a terminal.
+// The library command: a puzzle library looked after from a terminal, by a player or a teacher.
 #include "library/DataFolder.h"
 
 #include <iosfwd>
@@ -10,12 +10,14 @@ namespace lexiglade {
 
 // Exit statuses.
 inline constexpr int kCommandSucceeded = 0; // check: the library is sound
-inline constexpr int kCommandFailed = 1;    // check: problems found; add, list: refused or failed
+inline constexpr int kCommandFailed = 1;    // check: problems found; others: refused or failed
 inline constexpr int kCommandMisused = 2;   // the command line is wrong
 
-// Runs "check [DIR]", "add [DIR] FILE", "list [DIR]" or "--help"; DIR defaults to the game's
-// DataDir in `defaults`, whose shipped folder also serves what a named DIR lacks (the picture
-// canvas). Results go to `out`, refusals and errors to `err`.
+// Runs the command line `args` (see CommandTexts::kUsage): check, add, list, export, remove,
+// rename or move, or --help. The library is that of --library DIR (or, as before, a DIR given as
+// the first word of check, add or list), else the game's DataDir in `defaults`, whose shipped
+// folder also serves what a library lacks (the picture canvas). Results go to `out`, refusals
+// and errors to `err`.
 int RunLibraryCommand(const std::vector<std::string>& args, const DataFolders& defaults,
                       std::ostream& out, std::ostream& err);
 

@@ -10,53 +10,68 @@ namespace lexiglade {
 
 namespace {
 
-struct HintCounts {
-    std::size_t pictures = 0;
-    bool someShort = false;
-    bool someLong = false;
-};
+using Field = EntryPlace::Field;
 
-HintCounts ClassifyHints(const TextList& hints) {
-    HintCounts counts;
-    for (const std::string& hint : hints) {
-        const std::string upper = UpperCase(hint);
-        counts.someShort |= upper.size() <= kMaxShortHint;
-        counts.someLong |= upper.size() > kMaxPictureName;
-        if (upper.size() > kMaxShortHint && upper.find(".BMP") != std::string::npos) {
-            ++counts.pictures;
-        }
-    }
-    return counts;
+// Whether a hint, upper-cased, names a picture file; short and long as the picture check counts.
+bool IsShortHint(const std::string& upper) {
+    return upper.size() <= kMaxShortHint;
+}
+bool IsLongHint(const std::string& upper) {
+    return upper.size() > kMaxPictureName;
+}
+bool IsPictureHint(const std::string& upper) {
+    return !IsShortHint(upper) && upper.find(".BMP") != std::string::npos;
 }
 
-bool OnlyCapitals(const std::string& word) {
-    const std::string upper = UpperCase(word);
+// The first line whose upper-cased text holds `test`, if any.
+template <typename Test> std::optional<std::size_t> FirstLine(const TextList& lines, Test test) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (test(UpperCase(lines[i]))) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+bool OnlyCapitals(const std::string& upper) {
     return std::all_of(upper.begin(), upper.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
-std::string CheckName(const std::string& name, const PuzzleChecks& checks) {
+Verdict Refused(std::string message, Field field, std::optional<std::size_t> line = {}) {
+    Verdict verdict;
+    verdict.message = std::move(message);
+    verdict.place = {field, line};
+    if (field != Field::Name) {
+        verdict.word = line;
+    }
+    return verdict;
+}
+
+Verdict CheckName(const std::string& name, const PuzzleChecks& checks) {
     if (name.size() > kMaxNameLength) {
-        return kNameTooLong;
+        return Refused(kNameTooLong, Field::Name);
     }
     if (name.size() < 2) {
-        return kNameMissing;
+        return Refused(kNameMissing, Field::Name);
     }
     if (checks.titleTaken && checks.titleTaken(name)) {
-        return kNameTaken;
+        return Refused(kNameTaken, Field::Name);
     }
     if (BreaksTree(name, true)) {
-        return kNameBreaksTree;
+        return Refused(kNameBreaksTree, Field::Name);
     }
     return {};
 }
 
 // A verdict of a check that names what it refuses.
-Verdict Named(const char* text, std::optional<std::size_t> word, const std::string& subject) {
+Verdict Named(const char* text, std::optional<std::size_t> word, const std::string& subject,
+              EntryPlace place) {
     Verdict verdict;
     verdict.text = text;
     verdict.word = word;
     verdict.subject = subject;
     verdict.message = text;
+    verdict.place = place;
     if (const std::size_t at = verdict.message.find("%1"); at != std::string::npos) {
         verdict.message.replace(at, 2, subject);
     }
@@ -68,50 +83,71 @@ std::optional<Verdict> CheckHintTexts(const PuzzleEntry& entry) {
     for (std::size_t i = 0; i < entry.hints.size(); ++i) {
         const std::string& hint = entry.hints[i];
         if (hint.empty() || HoldsControlCharacter(hint)) {
-            return Named(hint.empty() ? kHintEmpty : kHintControl, i, entry.words[i]);
+            return Named(hint.empty() ? kHintEmpty : kHintControl, i, entry.words[i],
+                         {Field::Hints, i});
         }
     }
-    if (ClassifyHints(entry.hints).pictures == 0 && TakenForPictures(entry.hints.front())) {
-        return Named(kFirstHintFullStop, 0, {});
+    if (!FirstLine(entry.hints, IsPictureHint) && TakenForPictures(entry.hints.front())) {
+        return Named(kFirstHintFullStop, 0, {}, {Field::Hints, 0});
     }
     return std::nullopt;
 }
 
-std::string CheckWords(const PuzzleEntry& entry) {
-    if (entry.words.size() != entry.hints.size()) {
-        return kCountsDiffer;
+// The longest word, which the grid is most likely to have no room for.
+std::size_t LongestWord(const TextList& words) {
+    const auto longest =
+        std::max_element(words.begin(), words.end(),
+                         [](const auto& a, const auto& b) { return a.size() < b.size(); });
+    return static_cast<std::size_t>(longest - words.begin());
+}
+
+// The counts, then each word's length and letters, then whether the grid can hide them all.
+Verdict CheckWords(const PuzzleEntry& entry) {
+    const TextList& words = entry.words;
+    if (words.size() != entry.hints.size()) {
+        // The first word without a hint, or the first hint without a word.
+        return words.size() > entry.hints.size()
+                   ? Refused(kCountsDiffer, Field::Words, entry.hints.size())
+                   : Refused(kCountsDiffer, Field::Hints, words.size());
     }
-    if (entry.words.size() < kMinWords || entry.words.size() > kMaxWords) {
-        return kWordCount;
-    }
-    for (const std::string& word : entry.words) {
-        if (word.size() > kMaxWordLength || word.size() < kMinWordLength) {
-            return kWordLength;
+    if (words.size() < kMinWords || words.size() > kMaxWords) {
+        // The form points at the first word too many, or the end of too few; the line named is the
+        // first word too many, or the last of too few.
+        const auto extra = words.size() > kMaxWords ? std::optional(kMaxWords) : std::nullopt;
+        Verdict verdict = Refused(kWordCount, Field::Words, extra);
+        if (!extra && !words.empty()) {
+            verdict.word = words.size() - 1;
         }
+        return verdict;
     }
-    for (const std::string& word : entry.words) {
-        if (!OnlyCapitals(word)) {
-            return kWordLetters;
-        }
+    if (const auto bad = FirstLine(words, [](const std::string& word) {
+            return word.size() > kMaxWordLength || word.size() < kMinWordLength;
+        })) {
+        return Refused(kWordLength, Field::Words, bad);
+    }
+    if (const auto bad = FirstLine(words, [](const std::string& w) { return !OnlyCapitals(w); })) {
+        return Refused(kWordLetters, Field::Words, bad);
+    }
+    if (!AlwaysPlaceable(words)) {
+        return Refused(kWordsDoNotFit, Field::Words, LongestWord(words)); // before any picture
     }
     return {};
 }
 
-std::string CheckPictures(const TextList& hints, const PuzzleChecks& checks) {
-    const HintCounts counts = ClassifyHints(hints);
-    if (counts.someShort) {
-        return kPictureTooShort;
+Verdict CheckPictures(const TextList& hints, const PuzzleChecks& checks) {
+    if (const auto bad = FirstLine(hints, IsShortHint)) {
+        return Refused(kPictureTooShort, Field::Hints, bad);
     }
-    if (counts.someLong) {
-        return kPictureTooLong;
+    if (const auto bad = FirstLine(hints, IsLongHint)) {
+        return Refused(kPictureTooLong, Field::Hints, bad);
     }
-    if (counts.pictures != hints.size()) {
-        return kPicturesOnly;
+    if (const auto bad = FirstLine(hints, [](const std::string& h) { return !IsPictureHint(h); })) {
+        return Refused(kPicturesOnly, Field::Hints, bad);
     }
-    for (const std::string& hint : hints) {
-        if (!checks.pictureExists || !checks.pictureExists(UpperCase(hint))) {
-            return kPictureMissing + checks.dataDir + kPictureMissingEnd;
-        }
+    if (const auto bad = FirstLine(hints, [&](const std::string& upper) {
+            return !checks.pictureExists || !checks.pictureExists(upper);
+        })) {
+        return Refused(kPictureMissing + checks.dataDir + kPictureMissingEnd, Field::Hints, bad);
     }
     return {};
 }
@@ -127,28 +163,30 @@ std::string UpperCase(std::string text) {
     return text;
 }
 
+Verdict ValidateName(const std::string& name, const PuzzleChecks& checks) {
+    if (Verdict verdict = CheckName(name, checks); !verdict.Passed()) {
+        return verdict;
+    }
+    if (HoldsControlCharacter(name)) {
+        return Named(kNameControl, std::nullopt, {}, {Field::Name, std::nullopt});
+    }
+    return {};
+}
+
 Verdict ValidatePuzzle(const PuzzleEntry& entry, const PuzzleChecks& checks) {
-    Verdict verdict;
-    verdict.message = CheckName(entry.name, checks);
-    if (!verdict.Passed()) {
-        return verdict;
+    if (Verdict name = ValidateName(entry.name, checks); !name.Passed()) {
+        return name;
     }
-    if (HoldsControlCharacter(entry.name)) {
-        return Named(kNameControl, std::nullopt, {});
-    }
-    verdict.message = CheckWords(entry);
-    if (verdict.message.empty() && !AlwaysPlaceable(entry.words)) {
-        verdict.message = kWordsDoNotFit; // before any picture is reshaped
-    }
-    if (!verdict.Passed()) {
-        return verdict;
+    if (Verdict words = CheckWords(entry); !words.Passed()) {
+        return words;
     }
     if (std::optional<Verdict> hints = CheckHintTexts(entry)) {
         return *hints;
     }
-    if (ClassifyHints(entry.hints).pictures > 0) {
-        verdict.message = CheckPictures(entry.hints, checks);
-        verdict.pictureHints = verdict.message.empty();
+    Verdict verdict;
+    if (FirstLine(entry.hints, IsPictureHint)) {
+        verdict = CheckPictures(entry.hints, checks);
+        verdict.pictureHints = verdict.Passed();
     }
     return verdict;
 }

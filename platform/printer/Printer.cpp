@@ -17,8 +17,8 @@ namespace lexiglade {
 
 namespace {
 
-constexpr const char* kSetupCaption = "Print Setup";
-constexpr const char* kSetupConfirm = "OK";
+constexpr const char* kSetupCaption = QT_TRANSLATE_NOOP("Printer", "Print Setup");
+constexpr const char* kSetupConfirm = QT_TRANSLATE_NOOP("Printer", "OK");
 
 [[noreturn]] void Fail(const QString& text) {
     throw PlatformError(text.toLocal8Bit().toStdString());
@@ -48,12 +48,12 @@ Printer::~Printer() {
 bool Printer::Setup(QWidget* owner) {
     RequireIdle();
     QPrintDialog dialog(device_.get(), owner);
-    dialog.setWindowTitle(QString::fromLatin1(kSetupCaption));
+    dialog.setWindowTitle(QCoreApplication::translate("Printer", kSetupCaption));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     // The dialog only chooses; printing starts elsewhere.
     for (auto* buttons : dialog.findChildren<QDialogButtonBox*>()) {
         if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok)) {
-            confirm->setText(QString::fromLatin1(kSetupConfirm));
+            confirm->setText(QCoreApplication::translate("Printer", kSetupConfirm));
         }
     }
     if (dialog.exec() != QDialog::Accepted) {

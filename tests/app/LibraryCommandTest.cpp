@@ -3,12 +3,13 @@
 #pragma GCC diagnostic ignored "-Wrestrict"
 #endif
 
-#include "CommandRunner.h"
+#include "CommandFixture.h"
 #include "LibraryMaker.h"
 #include "TempFolder.h"
 
 #include "library/FileBatch.h"
 #include "library/Journal.h"
+#include "library/Latin1.h"
 #include "library/LibraryCheck.h"
 #include "library/TextList.h"
 #include "wizard/Validation.h"
@@ -28,47 +29,8 @@ namespace fs = std::filesystem;
 
 const std::string kCommand = LEXIGLADE_LIBRARY_COMMAND;
 
-CommandResult RunCommand(const std::vector<std::string>& args) {
-    return RunProgram(kCommand, args);
-}
-
-// The words of a puzzle file: 15 of them unless told.
-// Puts `text` in place of line `index` of the list.
-void ReplaceLine(const std::string& list, std::size_t index, const std::string& text) {
-    TextList lines = ReadList(list);
-    lines.at(index) = text;
-    WriteList(list, lines);
-}
-
 void AppendBytes(const std::string& path, const std::string& bytes) {
     WriteBytes(path, ReadBytes(path) + bytes);
-}
-
-std::string WordLines(int count = 15, const std::string& hintStem = "hint ") {
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        text += "WORD";
-        text += static_cast<char>('A' + i);
-        text += "\t" + hintStem + std::to_string(i) + "\n";
-    }
-    return text;
-}
-
-// A BMP file of one colour, 24 bits per pixel, bottom-up rows.
-std::string Bitmap(int width, int height, std::uint8_t shade) {
-    const int row = (width * 3 + 3) / 4 * 4;
-    const auto le = [](std::uint32_t value, int bytes) {
-        std::string out;
-        for (int i = 0; i < bytes; ++i) {
-            out += static_cast<char>((value >> (8 * i)) & 0xFF);
-        }
-        return out;
-    };
-    std::string bmp = "BM" + le(54 + row * height, 4) + le(0, 4) + le(54, 4) + le(40, 4) +
-                      le(width, 4) + le(height, 4) + le(1, 2) + le(24, 2) + le(0, 4) +
-                      le(row * height, 4) + le(2835, 4) + le(2835, 4) + le(0, 4) + le(0, 4);
-    bmp += std::string(static_cast<std::size_t>(row * height), static_cast<char>(shade));
-    return bmp;
 }
 
 // Width and height from a BMP file's header.
@@ -80,24 +42,21 @@ std::pair<int, int> BitmapSize(const std::string& bmp) {
     return {le(18), le(22)};
 }
 
-struct LibraryCommandTest : testing::Test {
-    void SetUp() override { MakeLibrary(library.Path(), 12, 15); }
-    std::string Write(const std::string& name, const std::string& text) const {
-        WriteBytes(files / name, text);
-        return files / name;
-    }
-
-    TempFolder library;
-    TempFolder files;
-};
+using LibraryCommandTest = CommandTest;
 
 TEST_F(LibraryCommandTest, HelpAndWrongCommandLines) {
-    const CommandResult help = RunCommand({"--help"});
+    const CommandResult help = RunLibrary({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: lexiglade-library check [--discard-journal] [DIR]\n", 0), 0u)
+    EXPECT_EQ(help.out.rfind("Usage: lexiglade-library [--library DIR] [--verbose] COMMAND\n", 0),
+              0u)
         << help.out;
-    for (const char* part : {"add [DIR] FILE", "list [DIR]", "Exit status: 0", "WORD", "tab"}) {
+    for (const char* part : {"add FILE", "list [FOLDER]", "export TITLE [FILE]", "remove TITLE",
+                             "rename TITLE NEW", "move TITLE FOLDER", "check --discard-journal",
+                             "--verbose", "--version", "<TAB>", "UTF-8", "Exit status: 0"}) {
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
+    }
+    for (const std::string& line : ParseList(help.out)) {
+        EXPECT_LT(DecodeUtf8(line)->size(), 80u) << line;
     }
     const std::vector<std::vector<std::string>> misuses = {
         {},
@@ -105,12 +64,20 @@ TEST_F(LibraryCommandTest, HelpAndWrongCommandLines) {
         {"check", "a", "b"},
         {"add"},
         {"add", "a", "b", "c"},
-        {"list", "a", "b"},
+        {"list", "a", "b", "c"},
         {"--help", "check"},
         {"CHECK"},
+        {"export"},
+        {"remove", "a", "b"},
+        {"rename", "a"},
+        {"move", "a", "b", "c"},
+        {"list", "--library"},
+        {"list", "--colour"},
+        {"add", "--discard-journal", "f"},
+        {"--library", library.Path(), "check", library.Path()},
     };
     for (const auto& args : misuses) {
-        const CommandResult result = RunCommand(args);
+        const CommandResult result = RunLibrary(args);
         EXPECT_EQ(result.status, 2) << args.size();
         EXPECT_EQ(result.err.rfind("lexiglade-library: ", 0), 0u) << result.err;
         EXPECT_NE(result.err.find("Usage:"), std::string::npos);
@@ -119,13 +86,13 @@ TEST_F(LibraryCommandTest, HelpAndWrongCommandLines) {
 }
 
 TEST_F(LibraryCommandTest, CheckSaysNothingOfASoundLibraryAndOneLinePerProblem) {
-    const CommandResult sound = RunCommand({"check", library.Path()});
+    const CommandResult sound = RunLibrary({"check", library.Path()});
     EXPECT_EQ(sound.status, 0);
     EXPECT_EQ(sound.out, "");
 
     ReplaceLine(library / "a15.asl", 3, "soon");
     AppendBytes(library / "a12.asl", "7\r\n");
-    const CommandResult damaged = RunCommand({"check", library.Path()});
+    const CommandResult damaged = RunLibrary({"check", library.Path()});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_EQ(damaged.out, "The list " + library / "a12.asl" +
                                " is damaged: it has 13 lines where " + library / "a8.asl" +
@@ -147,14 +114,14 @@ TEST_F(LibraryCommandTest, CheckRemovesWhatAFilingLeftSaysWhatItSettledAndPasses
     fs::create_directories(library / "pictures/originals");
     for (const auto& [left, note] : table) {
         WriteBytes(library / left, "left behind");
-        const CommandResult result = RunCommand({"check", library.Path()});
+        const CommandResult result = RunLibrary({"check", library.Path()});
         EXPECT_EQ(result.status, 0) << left;
         EXPECT_EQ(result.out, note) << left;
         EXPECT_FALSE(fs::exists(library / left)) << left;
     }
     WriteBytes(library / ".lexiglade-old-b1.asl", "left behind");
     AppendBytes(library / "a12.asl", "7\r\n");
-    const CommandResult damaged = RunCommand({"check", library.Path()});
+    const CommandResult damaged = RunLibrary({"check", library.Path()});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_EQ(damaged.out.rfind(table[1].second, 0), 0u) << damaged.out;
 }
@@ -173,17 +140,18 @@ TEST_F(LibraryCommandTest, WithoutAFolderTheCommandWorksOnItsOwn) {
 
 TEST_F(LibraryCommandTest, AddFilesUnderAnExistingFolderFirstOrInANewFolderAtTheEnd) {
     const std::string first = Write("first.txt", "Garden\r\nFolder 0\r\n" + WordLines(17));
-    const CommandResult filed = RunCommand({"add", library.Path(), first});
+    const CommandResult filed = RunLibrary({"--verbose", "add", library.Path(), first});
     EXPECT_EQ(filed.status, 0) << filed.err;
-    EXPECT_EQ(filed.out, "Filed \"Garden\" in the folder \"Folder 0\" as puzzle 12, lines 180 to "
-                         "196 of b1.asl and b2.asl\n");
+    EXPECT_EQ(filed.out, "Filed \"Garden\" in the folder \"Folder 0\" (17 words).\n"
+                         "It is puzzle 12, on lines 180 to 196 of b1.asl and b2.asl.\n");
     TextList tree = ReadList(library / "a7.asl");
     EXPECT_EQ(tree[0], "Folder 0");
     EXPECT_EQ(tree[1], "\tGarden");
     EXPECT_EQ(ReadList(library / "b2.asl").back(), "hint 16");
 
     const std::string second = Write("second.txt", "Moon\nNight Sky\n" + WordLines(15) + "\n\n");
-    EXPECT_EQ(RunCommand({"add", library.Path(), second}).status, 0);
+    EXPECT_EQ(RunLibrary({"--library", library.Path(), "add", second}).out,
+              "Filed \"Moon\" in the folder \"Night Sky\" (15 words).\n");
     tree = ReadList(library / "a7.asl");
     EXPECT_EQ(tree[tree.size() - 2], "Night Sky");
     EXPECT_EQ(tree.back(), "\tMoon");
@@ -191,7 +159,7 @@ TEST_F(LibraryCommandTest, AddFilesUnderAnExistingFolderFirstOrInANewFolderAtThe
     EXPECT_EQ(LibraryProblems(library.Path()), std::vector<std::string>{});
 }
 
-TEST_F(LibraryCommandTest, AddRefusesWithTheWizardsMessagesAndChangesNothing) {
+TEST_F(LibraryCommandTest, AddRefusesWithTheWizardsMessagesNamingTheLineAndChangesNothing) {
     const std::string missingPicture =
         std::string(kPictureMissing) + library.Path() + kPictureMissingEnd;
     std::string pictures;
@@ -201,40 +169,59 @@ TEST_F(LibraryCommandTest, AddRefusesWithTheWizardsMessagesAndChangesNothing) {
     }
     std::string mixed = pictures;
     mixed.replace(mixed.find("P3.BMP"), 6, "a cat");
+    std::string tooLong;
+    for (int i = 0; i < 16; ++i) {
+        tooLong += std::string(i == 9 ? 21 : 20, static_cast<char>('A' + i)) + "\tx\n";
+    }
+    const std::string file = files / "puzzle.txt";
     struct Row {
         const char* why;
-        std::string text; // the puzzle file; none: no file
+        std::string text; // the puzzle file
+        std::string line; // the line and its title, folder or word, as the refusal names them
         std::string message;
     };
     const Row table[] = {
-        {"a title already filed", "Puzzle 3\nFolder 0\n" + WordLines(), kNameTaken},
-        {"a title too long", std::string(41, 'T') + "\nFolder 0\n" + WordLines(), kNameTooLong},
-        {"a title of one letter", "T\nFolder 0\n" + WordLines(), kNameMissing},
-        {"a title with a tab", "Tab\tTitle\nFolder 0\n" + WordLines(), kNameBreaksTree},
-        {"too few words", "Few\nFolder 0\n" + WordLines(14), kWordCount},
-        {"too many words", "Many\nFolder 0\n" + WordLines(26), kWordCount},
-        {"a short word", "Short\nFolder 0\nCAT\tpet\n" + WordLines(14), kWordLength},
-        {"a digit in a word", "Digit\nFolder 0\nWORD9\tx\n" + WordLines(14), kWordLetters},
-        {"a picture that is not there", "Pics\nFolder 0\n" + pictures, missingPicture},
-        {"pictures and text mixed", "Mixed\nFolder 0\n" + mixed, kPicturesOnly},
-        {"a new folder that would break the tree", "Folder\n New\n" + WordLines(),
+        {"a title already filed", "Puzzle 3\nFolder 0\n" + WordLines(), "1 (\"Puzzle 3\")",
+         kNameTaken},
+        {"a title too long", std::string(41, 'T') + "\nFolder 0\n" + WordLines(),
+         "1 (\"" + std::string(41, 'T') + "\")", kNameTooLong},
+        {"a title of one letter", "T\nFolder 0\n" + WordLines(), "1 (\"T\")", kNameMissing},
+        {"a title with a tab", "Tab\tTitle\nFolder 0\n" + WordLines(), "1 (\"Tab\tTitle\")",
+         kNameBreaksTree},
+        {"too few words", "Few\nFolder 0\n" + WordLines(14), "16 (\"WORDN\")", kWordCount},
+        {"too many words", "Many\nFolder 0\n" + WordLines(26), "28 (\"WORDZ\")", kWordCount},
+        {"a short word", "Short\nFolder 0\n" + WordLines(4) + "CAT\tpet\n" + WordLines(10),
+         "7 (\"CAT\")", kWordLength},
+        {"a digit in a word", "Digit\nFolder 0\nWORD9\tx\n" + WordLines(14), "3 (\"WORD9\")",
+         kWordLetters},
+        {"words that do not fit", "Long\nFolder 0\n" + tooLong,
+         "12 (\"" + std::string(21, 'J') + "\")", kWordsDoNotFit},
+        {"a picture that is not there", "Pics\nFolder 0\n" + pictures, "3 (\"WORDA\")",
+         missingPicture},
+        {"pictures and text mixed", "Mixed\nFolder 0\n" + mixed, "6 (\"WORDD\")", kPicturesOnly},
+        {"a new folder that would break the tree", "Folder\n New\n" + WordLines(), "2 (\" New\")",
          kFolderNameBreaksTree},
         {"a word without its hint", "NoTab\nFolder 0\n" + WordLines(3) + "WORDX hint\n",
-         "Line 6 of " + files / "puzzle.txt" + " has no tab between the word and its hint"},
-        {"no folder line", "Title only\n",
-         files / "puzzle.txt" + " must hold the title on its first line and the folder on its "
-                                "second"},
+         "6 (\"WORDX hint\")", "There is no tab between the word and its hint."},
     };
     const FileSnapshot before = SnapshotFiles(library.Path());
     for (const Row& row : table) {
-        const std::string file = Write("puzzle.txt", row.text);
-        const CommandResult result = RunCommand({"add", library.Path(), file});
+        Write("puzzle.txt", row.text);
+        const CommandResult result = RunLibrary({"add", library.Path(), file});
         EXPECT_EQ(result.status, 1) << row.why;
-        EXPECT_EQ(result.err, row.message + "\n") << row.why;
+        const std::string line = row.line.substr(0, row.line.find(' '));
+        EXPECT_EQ(result.err, "Line " + line + " of " + file + row.line.substr(line.size()) + ": " +
+                                  row.message + "\n")
+            << row.why;
         EXPECT_EQ(result.out, "") << row.why;
         EXPECT_EQ(SnapshotFiles(library.Path()), before) << row.why;
     }
-    const CommandResult missing = RunCommand({"add", library.Path(), files / "absent.txt"});
+    Write("puzzle.txt", "Title only\n");
+    EXPECT_EQ(RunLibrary({"add", library.Path(), file}).err,
+              "Line 2 of " + file +
+                  " is missing: a puzzle file holds the title on its first line and the folder "
+                  "on its second.\n");
+    const CommandResult missing = RunLibrary({"add", library.Path(), files / "absent.txt"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "Cannot open file " + files / "absent.txt" + "\n");
 }
@@ -250,7 +237,7 @@ TEST_F(LibraryCommandTest, AddRefusesWhatWouldCorruptTheLibraryNamingTheLine) {
     };
     const Row table[] = {
         {"an empty last hint", "Oscar\nFolder 0\n" + WordLines(14) + "OSCAR\t\n", [] {},
-         "Line 17 of " + file + ": The hint of OSCAR is empty."},
+         "Line 17 of " + file + " (\"OSCAR\"): The hint of OSCAR is empty."},
         {"a NUL byte in the word bank", "Nul\nFolder 0\n" + WordLines(),
          [&] { WriteBytes(b1, "WORD" + std::string(1, '\0') + ReadBytes(b1)); },
          "The list " + b1 + " is damaged: it holds a NUL byte"},
@@ -260,20 +247,21 @@ TEST_F(LibraryCommandTest, AddRefusesWhatWouldCorruptTheLibraryNamingTheLine) {
              b2 + " has 181"},
         {"a full stop in a text puzzle's first hint",
          "Capitals\nFolder 0\nWASHINGTON\tCapital of the U.S.\n" + WordLines(14), [] {},
-         "Line 3 of " + file + ": " + kFirstHintFullStop},
+         "Line 3 of " + file + " (\"WASHINGTON\"): " + kFirstHintFullStop},
         {"a character beyond Latin-1", "Euro \xE2\x82\xAC\nFolder 0\n" + WordLines(), [] {},
          "Line 1 of " + file +
-             " holds the character \"\xE2\x82\xAC\" (U+20AC), which the library cannot store: "
-             "it keeps Latin-1 characters only"},
+             " (\"Euro \xE2\x82\xAC\"): It holds the character \"\xE2\x82\xAC\" (U+20AC), which "
+             "the library cannot store: it keeps Latin-1 characters only."},
         {"a NUL byte in the file", "Nul\nFolder 0\nWORD" + std::string(1, '\0') + "\tx\n", [] {},
-         "Line 3 of " + file + " holds a NUL byte"},
+         "Line 3 of " + file + " (\"WORD\"): It holds a NUL byte."},
         {"a C1 control in the title", "Next\xC2\x85Line\nFolder 0\n" + WordLines(), [] {},
-         "Line 1 of " + file + ": " + kNameControl},
+         "Line 1 of " + file + " (\"Next\xC2\x85Line\"): " + kNameControl},
         {"a DEL in a new folder's name", "Deleted\nNew\x7F\n" + WordLines(), [] {},
-         "Line 2 of " + file + ": " + kFolderNameControl},
+         "Line 2 of " + file + " (\"New\x7F\"): " + kFolderNameControl},
         {"a control character in a hint",
          "Bell\nFolder 0\n" + WordLines(2) + "WORDC\ta\x07\n" + WordLines(12), [] {},
-         "Line 5 of " + file + ": The hint of WORDC cannot contain control characters."},
+         "Line 5 of " + file +
+             " (\"WORDC\"): The hint of WORDC cannot contain control characters."},
     };
     const FileSnapshot sound = SnapshotFiles(library.Path());
     for (const Row& row : table) {
@@ -281,7 +269,7 @@ TEST_F(LibraryCommandTest, AddRefusesWhatWouldCorruptTheLibraryNamingTheLine) {
         row.damage();
         const FileSnapshot before = SnapshotFiles(library.Path());
         const CommandResult result =
-            RunCommand({"add", library.Path(), Write("puzzle.txt", row.text)});
+            RunLibrary({"add", library.Path(), Write("puzzle.txt", row.text)});
         EXPECT_EQ(result.status, 1) << row.why;
         EXPECT_EQ(result.err, row.message + "\n") << row.why;
         EXPECT_EQ(SnapshotFiles(library.Path()), before) << row.why;
@@ -298,16 +286,16 @@ TEST_F(LibraryCommandTest, AddReadsUtf8OrLatin1AndStoresLatin1WhichListShowsInUt
     const FileSnapshot sound = SnapshotFiles(library.Path());
     for (const auto& [encoding, text] : table) {
         RestoreFiles(library.Path(), sound);
-        const CommandResult filed = RunCommand({"add", library.Path(), Write("puzzle.txt", text)});
-        EXPECT_EQ(filed.out, "Filed \"Caf\xC3\xA9 words\" in the folder \"Plan\xC3\xA8tes\" as "
-                             "puzzle 12, lines 180 to 194 of b1.asl and b2.asl\n")
+        const CommandResult filed = RunLibrary({"add", library.Path(), Write("puzzle.txt", text)});
+        EXPECT_EQ(filed.out, "Filed \"Caf\xC3\xA9 words\" in the folder \"Plan\xC3\xA8tes\" (15 "
+                             "words).\n")
             << encoding << filed.err;
         EXPECT_EQ(ReadList(library / "a8.asl").back(), "Caf\xE9 words") << encoding;
         EXPECT_EQ(ReadList(library / "b2.asl").back(), "plan\xE8te") << encoding;
-        const std::string listed = RunCommand({"list", library.Path()}).out;
+        const std::string listed = RunLibrary({"list", library.Path()}).out;
         EXPECT_NE(listed.find("Plan\xC3\xA8tes\n\tCaf\xC3\xA9 words\t15 words"), std::string::npos)
             << encoding;
-        EXPECT_EQ(RunCommand({"check", library.Path()}).status, 0) << encoding;
+        EXPECT_EQ(RunLibrary({"check", library.Path()}).status, 0) << encoding;
     }
 }
 
@@ -325,21 +313,21 @@ TEST_F(LibraryCommandTest, AForeignJournalIsReportedNotActedOnAndCanBeSetAside) 
                                 ", which was not acted on: after looking at it, set it aside with "
                                 "\"lexiglade-library check --discard-journal " +
                                 library.Path() + "\" and file again\n";
-    const CommandResult check = RunCommand({"check", library.Path()});
+    const CommandResult check = RunLibrary({"check", library.Path()});
     EXPECT_EQ(check.status, 1);
     EXPECT_EQ(check.out, damaged);
     const CommandResult add =
-        RunCommand({"add", library.Path(), Write("p.txt", "New\nFolder 0\n" + WordLines())});
+        RunLibrary({"add", library.Path(), Write("p.txt", "New\nFolder 0\n" + WordLines())});
     EXPECT_EQ(add.status, 1);
     EXPECT_EQ(add.err, damaged);
-    const CommandResult discarded = RunCommand({"check", "--discard-journal", library.Path()});
+    const CommandResult discarded = RunLibrary({"check", "--discard-journal", library.Path()});
     EXPECT_EQ(discarded.status, 0);
     const std::string setAside = "The filing record " + library / kJournalName +
                                  " was set aside with the files beside it in " +
                                  library / "discarded-filing-";
     EXPECT_EQ(discarded.out.rfind(setAside, 0), 0u) << discarded.out;
     EXPECT_EQ(ReadBytes(library / "lexiglade"), "the program");
-    EXPECT_EQ(RunCommand({"add", library.Path(), files / "p.txt"}).status, 0);
+    EXPECT_EQ(RunLibrary({"add", library.Path(), files / "p.txt"}).status, 0);
 }
 
 TEST_F(LibraryCommandTest, AddReshapesPicturesAsTheWizardDoesAndKeepsTheOriginals) {
@@ -352,7 +340,7 @@ TEST_F(LibraryCommandTest, AddReshapesPicturesAsTheWizardDoesAndKeepsTheOriginal
         lines += "WORD" + std::string(1, static_cast<char>('A' + i)) + "\tP" + std::to_string(i) +
                  ".BMP\n";
     }
-    const CommandResult result = RunCommand({"add", library.Path(), Write("pictures.txt", lines)});
+    const CommandResult result = RunLibrary({"add", library.Path(), Write("pictures.txt", lines)});
     EXPECT_EQ(result.status, 0) << result.err;
     for (int i = 0; i < 15; ++i) {
         const std::string name = "p" + std::to_string(i) + ".bmp";
@@ -360,7 +348,7 @@ TEST_F(LibraryCommandTest, AddReshapesPicturesAsTheWizardDoesAndKeepsTheOriginal
         EXPECT_EQ(ReadBytes(library / ("pictures/originals/" + name)), Bitmap(300 - i, 200, 0x80));
     }
     EXPECT_EQ(ReadList(library / "b2.asl").back(), "P14.BMP");
-    EXPECT_EQ(RunCommand({"check", library.Path()}).status, 0);
+    EXPECT_EQ(RunLibrary({"check", library.Path()}).status, 0);
 }
 
 TEST_F(LibraryCommandTest, ListShowsEachFolderWithItsPuzzlesWordsAndBestTimes) {
@@ -368,7 +356,7 @@ TEST_F(LibraryCommandTest, ListShowsEachFolderWithItsPuzzlesWordsAndBestTimes) {
     MakeLibrary(small.Path(), 2, 15);
     ReplaceLine(small / "a14.asl", 1, "95");
     AppendBytes(small / "a7.asl", "Later\r\n\tGhost\r\n");
-    const CommandResult listed = RunCommand({"list", small.Path()});
+    const CommandResult listed = RunLibrary({"list", small.Path()});
     EXPECT_EQ(listed.status, 0);
     EXPECT_EQ(listed.out, "Folder 0\n"
                           "\tPuzzle 0\t15 words\tbest 05:00 / 15:30\n"
@@ -376,7 +364,7 @@ TEST_F(LibraryCommandTest, ListShowsEachFolderWithItsPuzzlesWordsAndBestTimes) {
                           "Later\n"
                           "\tGhost\t(not in the library)\n");
     fs::remove(small / "a7.asl");
-    const CommandResult broken = RunCommand({"list", small.Path()});
+    const CommandResult broken = RunLibrary({"list", small.Path()});
     EXPECT_EQ(broken.status, 1);
     EXPECT_EQ(broken.err, "Cannot open file " + small / "a7.asl" + "\n");
 }

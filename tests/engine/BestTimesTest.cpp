@@ -20,6 +20,14 @@ using test::TempFolder;
 using test::WriteBytes;
 
 const std::string Times = "300\r\n161\r\n930\r\n45\r\n";
+const std::string Titles = "P0\r\nP1\r\nP2\r\nP3\r\n";
+
+// The title of puzzle k in Titles.
+std::string Title(std::int32_t k) {
+    std::string title = "P";
+    title += std::to_string(k);
+    return title;
+}
 
 TEST(BestTimes, BackwardWordsChooseTheFile) {
     EXPECT_EQ(BestTimeFileName(false), "a14.asl");
@@ -51,7 +59,10 @@ TEST(BestTimes, ReportsAndRecordsOnlyAStrictlyFasterTime) {
             const std::string other = BestTimeFileName(!backwardWords);
             WriteBytes(dir / BestTimeFileName(backwardWords), Times);
             WriteBytes(dir / other, Times);
-            EXPECT_EQ(RecordBestTime(dir.Path(), c.puzzle, c.elapsed, backwardWords), c.report);
+            WriteBytes(dir / "a8.asl", Titles);
+            EXPECT_EQ(
+                RecordBestTime(dir.Path(), Title(c.puzzle), c.puzzle, c.elapsed, backwardWords),
+                c.report);
             EXPECT_EQ(ReadBytes(dir / BestTimeFileName(backwardWords)), c.file)
                 << c.puzzle << " in " << c.elapsed;
             EXPECT_EQ(ReadBytes(dir / other), Times) << "other file touched";
@@ -62,7 +73,8 @@ TEST(BestTimes, ReportsAndRecordsOnlyAStrictlyFasterTime) {
 TEST(BestTimes, NewRecordRewritesTheWholeListWithCrLf) {
     TempFolder dir;
     WriteBytes(dir / "a14.asl", "300\n200\r100");
-    EXPECT_EQ(RecordBestTime(dir.Path(), 1, 150, false),
+    WriteBytes(dir / "a8.asl", Titles);
+    EXPECT_EQ(RecordBestTime(dir.Path(), "P1", 1, 150, false),
               "Time taken: 02:30... Previous best was 03:20... Recording new record.");
     EXPECT_EQ(ReadBytes(dir / "a14.asl"), "300\r\n150\r\n100\r\n");
 }
@@ -90,7 +102,7 @@ TEST(BestTimes, FileThatCannotServeThePuzzleRaisesItsErrorAndStaysUnchanged) {
             WriteBytes(path, c.contents);
         }
         try {
-            RecordBestTime(dir.Path(), c.puzzle, 10, true);
+            RecordBestTime(dir.Path(), Title(c.puzzle), c.puzzle, 10, true);
             ADD_FAILURE() << "no error for " << c.error;
         } catch (const LibraryError& error) {
             EXPECT_EQ(error.what(), c.error);
@@ -105,12 +117,13 @@ TEST(BestTimes, FileThatCannotServeThePuzzleRaisesItsErrorAndStaysUnchanged) {
 TEST(BestTimes, ANewRecordIsNotSavedIntoADamagedOrBusyOrReadOnlyList) {
     TempFolder dir;
     const std::string path = dir / "a14.asl";
+    WriteBytes(dir / "a8.asl", Titles);
     // A NUL byte would cut the list short when it is written back.
     const std::string damaged("300\r\n200\r\n\0"
                               "100\r\n",
                               13);
     WriteBytes(path, damaged);
-    EXPECT_EQ(test::ErrorOf([&] { RecordBestTime(dir.Path(), 1, 150, false); }),
+    EXPECT_EQ(test::ErrorOf([&] { RecordBestTime(dir.Path(), "P1", 1, 150, false); }),
               "The list " + path + " is damaged: it holds a NUL byte");
     EXPECT_EQ(ReadBytes(path), damaged);
 
@@ -127,23 +140,45 @@ TEST(BestTimes, ANewRecordIsNotSavedIntoADamagedOrBusyOrReadOnlyList) {
     }
     char byte = 0;
     ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    EXPECT_EQ(test::ErrorOf([&] { RecordBestTime(dir.Path(), 1, 150, false); }),
+    EXPECT_EQ(test::ErrorOf([&] { RecordBestTime(dir.Path(), "P1", 1, 150, false); }),
               "The library is in use by another program; try again in a moment");
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
     EXPECT_EQ(ReadBytes(path), Times);
     // A time that is no record needs no lock.
-    EXPECT_EQ(RecordBestTime(dir.Path(), 1, 170, false),
+    EXPECT_EQ(RecordBestTime(dir.Path(), "P1", 1, 170, false),
               "Time taken: 02:50... Previous best was 02:41...You did not beat the old record.");
 
     // A list the player may not write: read-only (and, run as root, another user's).
     ::chmod(dir.Path().c_str(), 0777);
     ::chmod(path.c_str(), 0444);
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
-        return test::ErrorOf([&] { RecordBestTime(dir.Path(), 1, 150, false); }) ==
+        return test::ErrorOf([&] { RecordBestTime(dir.Path(), "P1", 1, 150, false); }) ==
                "Cannot create file " + path;
     }));
     EXPECT_EQ(ReadBytes(path), Times);
+}
+
+TEST(BestTimes, ANewRecordGoesToThePuzzlesLineAsTheLibraryNowStands) {
+    struct Case {
+        const char* titles; // "a8.asl" at the win, the puzzle "P2" loaded as puzzle 2
+        const char* file;   // "a14.asl" after it; none: refused
+    };
+    const Case cases[] = {
+        {"P0\r\nP1\r\nP2\r\nP3\r\n", "300\r\n161\r\n100\r\n45\r\n"},
+        {"P0\r\nP2\r\nP3\r\n", "300\r\n100\r\n930\r\n45\r\n"}, // P1 removed meanwhile
+        {"P0\r\nP1\r\nRenamed\r\nP3\r\n", nullptr},
+        {"P2\r\nP1\r\nP2\r\nP3\r\n", "300\r\n161\r\n100\r\n45\r\n"}, // still its line
+    };
+    for (const Case& c : cases) {
+        TempFolder dir;
+        WriteBytes(dir / "a14.asl", Times);
+        WriteBytes(dir / "a8.asl", c.titles);
+        const std::string error =
+            test::ErrorOf([&] { RecordBestTime(dir.Path(), "P2", 2, 100, false); });
+        EXPECT_EQ(error, c.file ? "" : "Puzzle \"P2\" is not in the library") << c.titles;
+        EXPECT_EQ(ReadBytes(dir / "a14.asl"), c.file ? c.file : Times) << c.titles;
+    }
 }
 
 } // namespace

@@ -240,7 +240,7 @@ TEST(PuzzleSession, TheClockEndsATimedGameOnTheTickPastItsLimitUnlessItIsWon) {
         bool expired = false;
         int at = 0;
         while (!expired && at < 1000) {
-            expired = session.Tick();
+            expired = session.Tick().has_value();
             ++at;
         }
         EXPECT_EQ(expired, c.timed);
@@ -256,6 +256,30 @@ TEST(PuzzleSession, TheClockEndsATimedGameOnTheTickPastItsLimitUnlessItIsWon) {
     for (int i = 0; i < 200; ++i) {
         EXPECT_FALSE(won.Tick()) << i;
     }
+}
+
+TEST(PuzzleSession, TheTimeOutShowsTheWordsNotFoundAndDropsTheSelection) {
+    GameOptions timed;
+    timed.timedGame = true;
+    timed.timeLimitChoice = 1;
+    PuzzleSession session = Started(Animals, timed);
+    const std::vector<PlacedWord> words = session.Grids().PlacedWords;
+    ASSERT_EQ(Drag(session, words[2].end, words[2].start).found.size(), 1u);
+    ASSERT_TRUE(session.Press(Origin, Centre(words[0].start)));
+    session.Track(Centre(words[0].end));
+    const Band running = session.RubberBand();
+    for (int second = 1; second <= 180; ++second) {
+        ASSERT_FALSE(session.Tick()) << second;
+    }
+    const std::optional<TimeOut> timeOut = session.Tick();
+    ASSERT_TRUE(timeOut);
+    EXPECT_EQ(timeOut->erased, running);
+    EXPECT_FALSE(session.SelectionActive());
+    EXPECT_EQ(timeOut->unfound, (std::vector<PlacedWord>{words[0], words[1], words[3]}));
+    const Band zebra = WordBand(Origin, words[0]);
+    EXPECT_EQ(zebra.anchor, Centre(words[0].start));
+    EXPECT_EQ(zebra.farEnd, Centre(words[0].end));
+    EXPECT_EQ(zebra.bearing, QuantiseBearing(zebra.anchor, zebra.farEnd));
 }
 
 TEST(PuzzleSession, EndGameMarksTheGameOver) {

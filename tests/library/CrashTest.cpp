@@ -40,17 +40,18 @@ using Clock = std::chrono::steady_clock;
 constexpr std::size_t kLargeLibrary = 10000;
 constexpr int kKills = 200;
 
-// Starts a process that files a puzzle of `words` words under "Folder 7"; its pid. Spawned, not
-// forked: a fork would leave this process's large heap to be copied on write afterwards.
-pid_t StartFiling(const std::string& dataDir, const std::string& title, std::size_t words) {
-    const std::string count = std::to_string(words);
-    const std::string folder = "Folder 7";
-    char* const args[] = {
-        const_cast<char*>(LEXIGLADE_FILING_CHILD), const_cast<char*>(dataDir.c_str()),
-        const_cast<char*>(title.c_str()),          const_cast<char*>(count.c_str()),
-        const_cast<char*>(folder.c_str()),         nullptr};
+// Starts a process that changes the library as `args` say (see FilingChild.cpp); its pid.
+// Spawned, not forked: a fork would leave this process's large heap to be copied on write
+// afterwards.
+pid_t StartChild(const std::vector<std::string>& args) {
+    std::vector<char*> argv = {const_cast<char*>(LEXIGLADE_FILING_CHILD)};
+    for (const std::string& arg : args) {
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    }
+    argv.push_back(nullptr);
     pid_t child = 0;
-    if (::posix_spawn(&child, LEXIGLADE_FILING_CHILD, nullptr, nullptr, args, environ) != 0) {
+    if (::posix_spawn(&child, LEXIGLADE_FILING_CHILD, nullptr, nullptr, argv.data(), environ) !=
+        0) {
         return -1;
     }
     return child;
@@ -83,28 +84,8 @@ FileSnapshot Only(const FileSnapshot& snapshot, const std::set<std::string>& nam
     return picked;
 }
 
-// The kill test compares whole files only where filing changes them, and the stamps of all others:
-// reading the whole large library after each kill would take most of the test's time.
-TEST(CrashTest, KillingAFilingAtRandomMomentsLeavesALibraryWithOrWithoutThePuzzle) {
-    const MemoryTempDir memory;
-    const TempFolder library;
-    MakeLibrary(library.Path(), kLargeLibrary, 15);
-    const FileSnapshot before = SnapshotFiles(library.Path());
-
-    // Filings run to their end give the library after it, and how long a filing takes at best.
-    std::chrono::microseconds filing = std::chrono::hours(1);
-    int status = 0;
-    for (int run = 0; run < 3; ++run) {
-        test::RestoreFiles(library.Path(), before);
-        const auto start = Clock::now();
-        const pid_t whole = StartFiling(library.Path(), "Interrupted", 20);
-        ASSERT_EQ(::waitpid(whole, &status, 0), whole);
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        filing = std::min(
-            filing, std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start));
-    }
-    const FileSnapshot after = SnapshotFiles(library.Path());
-    ASSERT_EQ(ReadList(library / "a8.asl").size(), kLargeLibrary + 1);
+// The files that differ between two snapshots, or that one of them lacks.
+std::set<std::string> Differing(const FileSnapshot& before, const FileSnapshot& after) {
     std::set<std::string> changed;
     for (const FileSnapshot* side : {&before, &after}) {
         for (const auto& [name, bytes] : *side) {
@@ -114,48 +95,125 @@ TEST(CrashTest, KillingAFilingAtRandomMomentsLeavesALibraryWithOrWithoutThePuzzl
             }
         }
     }
-    ASSERT_EQ(changed.size(), 10u); // the tree, the seven lists, the two banks
-    const FileSnapshot changedBefore = Only(before, changed);
-    const FileSnapshot changedAfter = Only(after, changed);
-    test::RestoreFiles(library.Path(), before);
-    FileStamps unchanged = StampFiles(library.Path());
-    for (const std::string& name : changed) {
+    return changed;
+}
+
+struct KillOutcome {
+    FileSnapshot after;            // the library after a change run to its end
+    std::set<std::string> changed; // the files that the change rewrites
+    int withChange = 0;            // kills that found the change made
+    std::map<Recovery, int> recoveries;
+};
+
+// Runs the change that `args` give to its end three times from the library as it is, then starts
+// it `kills` times more and kills it at random moments spread over about its time; after each
+// kill the library, settled by a check, must be sound and hold either what it held or what the
+// whole change makes, every other file untouched. Whole files are compared only where the change
+// rewrites them, the stamps of all others: reading a large library after each kill would take most
+// of the test's time. Leaves the library as it was.
+KillOutcome KillAtRandomMoments(const std::string& library, const std::vector<std::string>& args,
+                                int kills, std::mt19937& random) {
+    const FileSnapshot before = SnapshotFiles(library);
+    std::chrono::microseconds whole = std::chrono::hours(1);
+    int status = 0;
+    for (int run = 0; run < 3; ++run) {
+        test::RestoreFiles(library, before);
+        const auto start = Clock::now();
+        const pid_t child = StartChild(args);
+        EXPECT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        whole = std::min(
+            whole, std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start));
+    }
+    KillOutcome outcome;
+    outcome.after = SnapshotFiles(library);
+    outcome.changed = Differing(before, outcome.after);
+    const FileSnapshot changedBefore = Only(before, outcome.changed);
+    const FileSnapshot changedAfter = Only(outcome.after, outcome.changed);
+    test::RestoreFiles(library, before);
+    FileStamps unchanged = StampFiles(library);
+    for (const std::string& name : outcome.changed) {
         unchanged.erase(name);
     }
-
-    std::mt19937 random(20240611);
-    // Kills spread over the filing and a little beyond it, so that some find it finished.
-    std::uniform_int_distribution<long> delay(0, filing.count() * 6 / 5);
-    std::map<Recovery, int> recoveries;
-    int withPuzzle = 0;
-    for (int kill = 0; kill < kKills; ++kill) {
-        const pid_t child = StartFiling(library.Path(), "Interrupted", 20);
+    // Kills spread over the change and half as long again, so that some find it finished even when
+    // a busy machine makes the change slower than the quickest of the runs above.
+    std::uniform_int_distribution<long> delay(0, whole.count() * 3 / 2);
+    for (int kill = 0; kill < kills; ++kill) {
+        const pid_t child = StartChild(args);
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         ::kill(child, SIGKILL);
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
+        EXPECT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
 
-        const LibraryReport report = CheckLibrary(library.Path()); // settles, then checks
-        ++recoveries[report.recovery];
+        const LibraryReport report = CheckLibrary(library); // settles, then checks
+        ++outcome.recoveries[report.recovery];
         EXPECT_EQ(report.problems, std::vector<std::string>{}) << "kill " << kill;
-        FileStamps stamps = StampFiles(library.Path());
+        FileStamps stamps = StampFiles(library);
         FileSnapshot now;
-        for (const std::string& name : changed) {
+        for (const std::string& name : outcome.changed) {
             if (stamps.count(name) != 0) {
-                now[name] = ReadFileBytes(library / name);
+                now[name] = ReadFileBytes(library + name);
             }
             stamps.erase(name);
         }
         EXPECT_EQ(stamps, unchanged) << "kill " << kill << ": other files changed or left";
         EXPECT_TRUE(now == changedBefore || now == changedAfter) << "kill " << kill;
-        withPuzzle += now == changedAfter;
-        test::RestoreFiles(library.Path(), changedBefore, now);
+        outcome.withChange += now == changedAfter;
+        test::RestoreFiles(library, changedBefore, now);
     }
-    EXPECT_GT(withPuzzle, 0);
-    EXPECT_LT(withPuzzle, kKills);
-    RecordProperty("KillsThatFoundThePuzzleFiled", withPuzzle);
-    RecordProperty("FilingsCleared", recoveries[Recovery::Cleared]);
-    RecordProperty("FilingsFinished", recoveries[Recovery::Finished]);
+    return outcome;
+}
+
+TEST(CrashTest, KillingAFilingAtRandomMomentsLeavesALibraryWithOrWithoutThePuzzle) {
+    const MemoryTempDir memory;
+    const TempFolder library;
+    MakeLibrary(library.Path(), kLargeLibrary, 15);
+    std::mt19937 random(20240611);
+    KillOutcome outcome = KillAtRandomMoments(
+        library.Path(), {library.Path(), "Interrupted", "20", "Folder 7"}, kKills, random);
+    EXPECT_EQ(ParseList(outcome.after.at("a8.asl")).size(), kLargeLibrary + 1);
+    EXPECT_EQ(outcome.changed.size(), 10u); // the tree, the seven lists, the two banks
+    EXPECT_GT(outcome.withChange, 0);
+    EXPECT_LT(outcome.withChange, kKills);
+    RecordProperty("KillsThatFoundThePuzzleFiled", outcome.withChange);
+    RecordProperty("FilingsCleared", outcome.recoveries[Recovery::Cleared]);
+    RecordProperty("FilingsFinished", outcome.recoveries[Recovery::Finished]);
+}
+
+TEST(CrashTest, KillingARemovalRenamingOrMoveLeavesTheLibraryBeforeOrAfterIt) {
+    constexpr std::size_t kPuzzles = 1500;
+    constexpr int kEditKills = 40;
+    const MemoryTempDir memory;
+    const TempFolder library;
+    MakeLibrary(library.Path(), kPuzzles, 15);
+    const FileSnapshot original = SnapshotFiles(library.Path());
+    const auto played = test::PlayEveryPuzzle(library.Path());
+    std::mt19937 random(20261208);
+    struct Case {
+        std::vector<std::string> change;
+        std::size_t filesChanged;
+        std::string gone; // the title the library no longer has
+        std::string now;  // the title its puzzle has now, if any
+    };
+    const Case cases[] = {
+        {{"remove", "Puzzle 700"}, 8, "Puzzle 700", ""},
+        {{"rename", "Puzzle 701", "Renamed"}, 2, "Puzzle 701", "Renamed"},
+        {{"move", "Puzzle 702", "Folder 3"}, 1, "", ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {library.Path()};
+        args.insert(args.end(), c.change.begin(), c.change.end());
+        const KillOutcome outcome = KillAtRandomMoments(library.Path(), args, kEditKills, random);
+        EXPECT_EQ(outcome.changed.size(), c.filesChanged) << c.change[0];
+        EXPECT_GT(outcome.withChange, 0) << c.change[0];
+        EXPECT_LT(outcome.withChange, kEditKills) << c.change[0];
+        RecordProperty("KillsThatFoundTheChangeMade_" + c.change[0], outcome.withChange);
+        auto expected = played;
+        test::Retitle(expected, c.gone, c.now);
+        test::RestoreFiles(library.Path(), outcome.after);
+        EXPECT_EQ(test::PlayEveryPuzzle(library.Path()), expected) << c.change[0];
+        test::RestoreFiles(library.Path(), original);
+    }
 }
 
 // Files `count` puzzles "WRITER n" into the library, one by one; writes "filed TITLE" or

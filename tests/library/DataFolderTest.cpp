@@ -169,10 +169,13 @@ TEST_F(FillTest, AFirstStartCopiesTheLibraryAndPicturesButNotTheProgramFiles) {
     EXPECT_EQ(
         FolderEntries(player),
         (std::vector<std::string>{"a10.asl", "a11.asl", "a12.asl", "a14.asl", "a15.asl", "a7.asl",
-                                  "a8.asl", "a9.asl", "b1.asl", "b2.asl", "pictures"}));
+                                  "a8.asl", "a9.asl", "b1.asl", "b2.asl", "offered-puzzles.txt",
+                                  "pictures"}));
     for (const char* name : kLibrary) {
         EXPECT_EQ(ReadBytes(player + name), ReadBytes(shipped / name)) << name;
     }
+    // Every shipped title is offered: "a8.asl" holds the one line "shipped a8.asl".
+    EXPECT_EQ(ReadBytes(player + "offered-puzzles.txt"), "shipped a8.asl\n");
     EXPECT_EQ(FolderEntries(player + "pictures"), (std::vector<std::string>{"CAT.BMP", "DOG.BMP"}));
     EXPECT_EQ(ReadBytes(player + "pictures/DOG.BMP"), "shipped dog");
     EXPECT_EQ(ModeOf(home / "data"), 0700u);

@@ -63,18 +63,19 @@ TEST(DisplayScale, DevicePixelsMapBackToTheirLogicalPixel) {
     }
 }
 
-// The scale on Wayland, where the area still holds the desktop's panel and the game draws its own
-// title bar, both at the output's scale: room for both, 64 pixels at output scale 1 and 128 at 2.
-TEST(DisplayScale, OnWaylandLeavesRoomForAPanelAndATitleBar) {
+// The scale on Wayland, where the area still holds the desktop's panel and the maximized forms have
+// no title bar: room for the panel at the output's scale, 32 pixels at output scale 1, 64 at 2.
+TEST(DisplayScale, OnWaylandLeavesRoomForThePanel) {
     struct WaylandCase {
         StartScreen screen;
         double scale;
     };
     const WaylandCase cases[] = {
-        {{1920, 1080, 1.0, true}, 2.0},   // 1016 / 480 = 2.11
+        {{1920, 1080, 1.0, true}, 2.0},   // 5 % decides: 1026 / 480 = 2.14
+        {{1920, 1080, 2.0, true}, 2.0},   // 1016 / 480 = 2.12
+        {{1366, 768, 2.0, true}, 1.25},   // 704 / 480 = 1.47
         {{3840, 2160, 1.0, true}, 4.25},  // 5 % decides: 2052 / 480 = 4.28
-        {{3840, 2160, 2.0, true}, 4.0},   // 2032 / 480 = 4.23
-        {{1920, 1080, 2.0, true}, 1.75},  // 952 / 480 = 1.98
+        {{3840, 2160, 2.0, true}, 4.25},  // 5 % decides, as on X
         {{3840, 2160, 2.0, false}, 4.25}, // X: the work area has no panel, the title bar stays 32
     };
     for (const WaylandCase& c : cases) {

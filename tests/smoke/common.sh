@@ -1,5 +1,8 @@
 # Shell functions the smoke scripts share; they need step_timeout_s set.
 
+# The scripts find the game's windows by their English titles, whatever the machine's language.
+export LANGUAGE=en
+
 # A private copy of the built game in $game, so that no launch changes the build's own library;
 # removed on exit, with the game still running then.
 copy_game() {

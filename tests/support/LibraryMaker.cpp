@@ -2,7 +2,9 @@
 
 #include "TempFolder.h"
 
+#include "library/LibraryFiles.h"
 #include "library/LibraryLock.h"
+#include "library/Puzzle.h"
 #include "library/TextList.h"
 
 #include <filesystem>
@@ -93,6 +95,27 @@ NewPuzzle MakePuzzle(const std::string& title, std::size_t words) {
         puzzle.hints += Cat({w == 0 ? "" : "\r\n", "new hint ", std::to_string(w)});
     }
     return puzzle;
+}
+
+std::map<std::string, PlayedPuzzle> PlayEveryPuzzle(const std::string& dataDir) {
+    const TextList plain = ReadList(dataDir + LibraryFiles::PlainBestTimes);
+    const TextList backward = ReadList(dataDir + LibraryFiles::BackwardBestTimes);
+    std::map<std::string, PlayedPuzzle> played;
+    for (const std::string& title : ReadList(dataDir + LibraryFiles::Titles)) {
+        LoadedPuzzle puzzle = LoadTitledPuzzle(LibraryView(dataDir), title);
+        const auto k = static_cast<std::size_t>(puzzle.puzzleIndex);
+        played.emplace(title, PlayedPuzzle{std::move(puzzle.words), std::move(puzzle.hints),
+                                           plain.at(k), backward.at(k)});
+    }
+    return played;
+}
+
+void Retitle(std::map<std::string, PlayedPuzzle>& played, const std::string& gone,
+             const std::string& now) {
+    if (!now.empty()) {
+        played[now] = played.at(gone);
+    }
+    played.erase(gone);
 }
 
 FileSnapshot SnapshotFiles(const std::string& folder) {

@@ -1,6 +1,7 @@
 #pragma once
 // Sound libraries of any size, written straight to a folder, and snapshots of a library's files.
 #include "library/Append.h"
+#include "library/TextList.h"
 
 #include <cstddef>
 #include <map>
@@ -15,6 +16,21 @@ void MakeLibrary(const std::string& dataDir, std::size_t puzzles, std::size_t wo
 
 // A puzzle of `words` words under `title`, for AppendPuzzleToFolder (its tree is left empty).
 NewPuzzle MakePuzzle(const std::string& title, std::size_t words);
+
+// What the game loads for a puzzle: its words and hints, and its two best times.
+struct PlayedPuzzle {
+    TextList words, hints;
+    std::string plainBest, backwardBest;
+    bool operator==(const PlayedPuzzle&) const = default;
+};
+
+// Every puzzle of "a8.asl" by title, as the game loads it.
+std::map<std::string, PlayedPuzzle> PlayEveryPuzzle(const std::string& dataDir);
+
+// `played` as a change leaves it that takes the title `gone` away (none when empty) and gives its
+// puzzle the title `now` (none when empty).
+void Retitle(std::map<std::string, PlayedPuzzle>& played, const std::string& gone,
+             const std::string& now);
 
 using FileSnapshot = std::map<std::string, std::string>;
 

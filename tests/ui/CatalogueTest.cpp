@@ -317,5 +317,40 @@ TEST_F(CatalogueTest, KeyboardMovesLoadEachPuzzleOnce) {
     delete first;
 }
 
+// Enter or Space on a folder opens or closes it; on a puzzle it opens the puzzle, again and again.
+TEST_F(CatalogueTest, EnterOrSpaceOpensThePuzzleSelectedOrOpensAndClosesTheFolder) {
+    auto form = OpenCatalogue(folder, 1000, 700);
+    Outline& tree = *form->outline;
+    tree.setFocus();
+    struct Case {
+        int index;
+        Qt::Key key;
+        const char* title; // of the puzzle opened; nullptr: none
+        bool expanded;
+    };
+    const Case cases[] = {
+        {0, Qt::Key_Return, nullptr, true}, {0, Qt::Key_Space, nullptr, false},
+        {0, Qt::Key_Enter, nullptr, true},  {1, Qt::Key_Return, "Farm", false},
+        {1, Qt::Key_Return, "Farm", false}, {2, Qt::Key_Space, "Pets", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        tree.SelectIndex(c.index);
+        QPointer<QWidget> before = Forms().searcher;
+        Shared().LoadedPuzzle.title.clear();
+        QTest::keyClick(&tree, c.key);
+        EXPECT_EQ(tree.SelectedIndex(), c.index);
+        EXPECT_EQ(tree.isExpanded(tree.currentIndex()), c.expanded);
+        if (c.title == nullptr) {
+            EXPECT_EQ(Forms().searcher, before);
+            continue;
+        }
+        ASSERT_FALSE(Forms().searcher.isNull());
+        EXPECT_NE(Forms().searcher, before) << "a new game";
+        EXPECT_EQ(Shared().LoadedPuzzle.title, c.title);
+        delete before.data();
+    }
+}
+
 } // namespace
 } // namespace lexiglade::test

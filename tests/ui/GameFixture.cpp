@@ -2,6 +2,7 @@
 
 #include "app/SharedState.h"
 #include "engine/Random.h"
+#include "library/TextList.h"
 #include "ui/Drawkit.h"
 #include "ui/Forms.h"
 
@@ -87,6 +88,12 @@ void GameTest::OpenGame(const LoadedPuzzle& puzzle, std::uint32_t seed, int scre
     SharedState& state = Shared();
     DrawkitState& kit = Kit();
     state.LoadedPuzzle = puzzle;
+    // The title is on the puzzle's line of the library, where puzzle loading found it.
+    TextList titles = ReadList(folder / "a8.asl");
+    if (puzzle.puzzleIndex >= 0 && static_cast<std::size_t>(puzzle.puzzleIndex) < titles.size()) {
+        titles[static_cast<std::size_t>(puzzle.puzzleIndex)] = puzzle.title;
+        WriteList(folder / "a8.asl", titles);
+    }
     kit.ScreenWidth = screenWidth;
     kit.ScreenHeight = screenHeight;
     kit.ScreenCopy.SetWidth(screenWidth);
@@ -143,6 +150,13 @@ void GameTest::Repaint() {
 
 QImage GameTest::Screen() const {
     return form->Pixels().copy();
+}
+
+QImage GameTest::Shown() const {
+    QImage shown(form->Pixels().size(), QImage::Format_RGB32);
+    shown.setDevicePixelRatio(form->devicePixelRatioF());
+    form->render(&shown, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    return shown;
 }
 
 } // namespace lexiglade::test

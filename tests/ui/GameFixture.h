@@ -59,6 +59,9 @@ class GameTest : public testing::Test {
     QImage Screen() const;
     // Runs FormPaint again, as when the window system asks for the window to be drawn.
     void Repaint();
+    // What the window shows of the form itself, with the marks drawn over its pixels, without its
+    // controls; in device pixels.
+    QImage Shown() const;
 
     DataFolder folder;
     ModalDriver answerer;

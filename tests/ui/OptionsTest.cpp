@@ -8,6 +8,7 @@
 #include "ui/Midistuf.h"
 #include "ui/OptionPictures.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -400,6 +401,44 @@ TEST_F(OptionsTest, OnlyTheOkPictureClosesTheDialog) {
     Click(dialog.Image8);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(Shared().GameOptions.backwardWords);
+}
+
+// Without the mouse: Tab goes from the sounds picture through every control to the OK picture,
+// the arrows move among the durations, Space or Enter uses the control that has the focus;
+// Escape is still refused.
+TEST_F(OptionsTest, TheKeysReachAndUseEveryControl) {
+    Shared().GameOptions.timedGame = true;
+    Open();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    const auto key = [&](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    struct Step {
+        Qt::Key key;
+        QWidget* focus; // after the key
+    };
+    const Step steps[] = {
+        {Qt::Key_Space, dialog.Image4},   {Qt::Key_Tab, dialog.Image7},
+        {Qt::Key_Return, dialog.Image7},  {Qt::Key_Tab, dialog.bwcheck},
+        {Qt::Key_Space, dialog.bwcheck},  {Qt::Key_Tab, dialog.tgcheck},
+        {Qt::Key_Tab, dialog.tgr1},       {Qt::Key_Down, dialog.tgr2},
+        {Qt::Key_Down, dialog.tgr3},      {Qt::Key_Escape, dialog.tgr3},
+        {Qt::Key_Tab, dialog.Image8},     {Qt::Key_Tab, dialog.Image4},
+        {Qt::Key_Backtab, dialog.Image8},
+    };
+    ASSERT_EQ(QApplication::focusWidget(), dialog.Image4);
+    for (const Step& step : steps) {
+        key(step.key);
+        ASSERT_EQ(QApplication::focusWidget(), step.focus) << QTest::toString(step.key);
+    }
+    const GameOptions& options = Shared().GameOptions;
+    EXPECT_FALSE(options.soundsOn) << "Space on the sounds picture";
+    EXPECT_FALSE(options.musicOn) << "Enter on the music picture";
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(options.backwardWords) << "nothing taken over before OK";
+    key(Qt::Key_Space);
+    EXPECT_FALSE(dialog.isVisible()) << "Space on the OK picture";
+    EXPECT_FALSE(options.backwardWords);
+    EXPECT_EQ(options.timeLimitChoice, 3);
 }
 
 } // namespace

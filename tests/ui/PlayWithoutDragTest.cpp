@@ -284,9 +284,9 @@ TEST_F(PlayWithoutDragTest, KeyMissesAndCancelsLeaveNoMark) {
     EXPECT_TRUE(answerer.Boxes().empty());
 }
 
-// The cursor and the band are drawn exclusive-or: whatever was moved, ended or dropped, the window
-// is what a paint draws with the found capsules and the cursor, and the saved copy never holds the
-// cursor.
+// The band is drawn exclusive-or and the cursor's frame over the form's pixels: whatever was moved,
+// ended or dropped, the form holds what a paint draws with the found capsules, the saved copy too,
+// and the window shows the frame besides.
 TEST_F(PlayWithoutDragTest, CursorAndBandLeaveThePaintAndTheFoundCapsulesOnly) {
     OpenGame(SavannaPuzzle());
     const QImage painted = Screen();
@@ -321,24 +321,28 @@ TEST_F(PlayWithoutDragTest, CursorAndBandLeaveThePaintAndTheFoundCapsulesOnly) {
     Repaint();
     EXPECT_TRUE(Screen() == now);
     const CursorFrame frame = CursorFrameOf({form->BoardLeft, form->BoardTop}, w.end);
-    const QRect cursor(QPoint(frame.topLeft.x, frame.topLeft.y),
-                       QPoint(frame.bottomRight.x, frame.bottomRight.y));
+    const QRect cursor = QRect(QPoint(frame.topLeft.x, frame.topLeft.y),
+                               QPoint(frame.bottomRight.x, frame.bottomRight.y))
+                             .adjusted(-2, -2, 2, 2);
     const QImage& copy = Kit().ScreenCopy.Image();
+    const QImage shown = Shown();
     int cursorPixels = 0;
     for (int y = 0; y < now.height(); ++y) {
         for (int x = 0; x < now.width(); ++x) {
             const QPoint p(x, y);
-            if (qAlpha(copy.pixel(p)) != 0 && copy.pixel(p) != painted.pixel(p)) {
-                ASSERT_EQ(copy.pixel(p), kFoundColour)
-                    << "the saved copy differs at " << x << "," << y;
+            for (const QImage* kept : {&copy, &now}) { // the copy holds only what it saved
+                if (qAlpha(kept->pixel(p)) != 0 && kept->pixel(p) != painted.pixel(p)) {
+                    ASSERT_EQ(kept->pixel(p), kFoundColour)
+                        << "a mark is kept at " << x << "," << y;
+                }
             }
-            if (now.pixel(p) != painted.pixel(p) && now.pixel(p) != kFoundColour) {
-                ASSERT_TRUE(cursor.contains(p)) << "a mark is left at " << x << "," << y;
+            if (shown.pixel(p) != now.pixel(p)) {
+                ASSERT_TRUE(cursor.contains(p)) << "a mark is shown at " << x << "," << y;
                 ++cursorPixels;
             }
         }
     }
-    EXPECT_GT(cursorPixels, 2 * (frame.bottomRight.x - frame.topLeft.x)) << "the cursor is shown";
+    EXPECT_GT(cursorPixels, 4 * (frame.bottomRight.x - frame.topLeft.x)) << "the cursor is shown";
 }
 
 TEST_F(PlayWithoutDragTest, TabReachesTheHintListAndComesBack) {
@@ -360,6 +364,11 @@ TEST_F(PlayWithoutDragTest, TabReachesTheHintListAndComesBack) {
     EXPECT_TRUE(form->Input.CursorShown());
     EXPECT_EQ(form->Input.Cursor(), (Cell{1, 0}));
     EXPECT_EQ(form->Combo1->currentText(), hints[1]);
+    const QImage framed = Shown();
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(Shown() == Screen()) << "the frame marks the board only while it has the keys";
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(Shown() == framed);
 }
 
 TEST_F(PlayWithoutDragTest, TabReachesThePictureHintList) {
@@ -373,6 +382,27 @@ TEST_F(PlayWithoutDragTest, TabReachesThePictureHintList) {
     EXPECT_EQ(form->Combo2->currentIndex(), 1);
     Key(Qt::Key_Tab);
     EXPECT_EQ(form->focusWidget(), form.data());
+}
+
+// While the boxes of a win are open, keys typed into the puzzle window reach neither the board nor
+// the hotspots' keys.
+TEST_F(PlayWithoutDragTest, AKeyTypedWhileABoxIsOpenReachesTheBoxOnly) {
+    OpenGame(SavannaPuzzle());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.data()));
+    int untouched = 0;
+    answerer.SetBeforeAnswer([&](const SeenBox&) {
+        for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Right), Qt::CTRL | Qt::Key_W}) {
+            QTest::keyClick(form->windowHandle(), keys.key(), keys.keyboardModifiers());
+        }
+        untouched += !form->Input.CursorShown() && !form->Session.GameOver() ? 1 : 0;
+    });
+    for (std::size_t k = 0; k < 5; ++k) {
+        Drag(Word(k).start, Word(k).end);
+    }
+    ASSERT_EQ(answerer.Boxes().size(), 2u) << "the win and the best time";
+    EXPECT_EQ(untouched, 2);
+    EXPECT_TRUE(Released());
 }
 
 } // namespace

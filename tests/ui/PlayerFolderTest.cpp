@@ -1,8 +1,12 @@
 // The catalogue of a game whose shipped files are not in the player's data folder.
+#include "GameLog.h"
+#include "LibraryMaker.h"
 #include "ModalDriver.h"
+#include "TempFolder.h"
 #include "UiFixture.h"
 
 #include "app/SharedState.h"
+#include "library/Append.h"
 #include "library/TextList.h"
 #include "ui/Outline.h"
 
@@ -53,6 +57,36 @@ TEST_F(PlayerFolder, AFolderThatCannotBeMadeIsReportedOnce) {
     EXPECT_EQ(answerer.Boxes()[0].text.toStdString(),
               "Cannot create folder " + shipped / "a8.asl" + ": File exists.");
     EXPECT_EQ(form->outline->topLevelItemCount(), 0);
+}
+
+TEST_F(PlayerFolder, ALaterVersionsPuzzlesJoinThePlayersLibraryAndAFailureLeavesOneWarning) {
+    DataFolder shipped;
+    DataFolder home;
+    const std::string player = home / "data/lexiglade/";
+    ModalDriver answerer;
+    OpenOn({player, shipped.Path()}).reset();
+    AppendPuzzleToFolder(shipped.Path(), MakePuzzle("Comets", 15), "Sky", {});
+    const std::string best = ReadBytes(player + "a14.asl");
+    WriteBytes(player + "a14.asl", best + "300\r\n"); // a damaged list refuses every filing
+    {
+        const GameLog log;
+        auto form = OpenOn({player, shipped.Path()});
+        ASSERT_EQ(log.Messages().size(), 1) << log.Joined().toStdString();
+        EXPECT_EQ(log.Holding(QString::fromStdString("lexiglade.library: Cannot add the new "
+                                                     "shipped puzzles to " +
+                                                     player + ": The list " + player +
+                                                     "a14.asl is damaged"))
+                      .size(),
+                  1);
+        EXPECT_EQ(form->outline->topLevelItemCount(), 2);
+    }
+    WriteBytes(player + "a14.asl", best);
+    const GameLog log;
+    auto form = OpenOn({player, shipped.Path()});
+    EXPECT_TRUE(log.Messages().isEmpty()) << log.Joined().toStdString();
+    EXPECT_EQ(ReadList(player + "a7.asl").back(), "\tComets");
+    EXPECT_EQ(form->outline->Model().back(), (TreeItem{"Comets", 2}));
+    EXPECT_TRUE(answerer.Boxes().empty());
 }
 
 } // namespace

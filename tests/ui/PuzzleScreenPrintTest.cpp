@@ -9,12 +9,15 @@
 #include "platform/printer/Printer.h"
 #include "print/Printdlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +161,52 @@ TEST_F(PuzzleScreenPrint, TheSetupHotspotOpensThePrinterSetupForAnyButton) {
         EXPECT_FALSE(form.isNull() || form->Session.GameOver());
     }
     EXPECT_EQ(captions, QStringList(3, QStringLiteral("Print Setup")));
+    EXPECT_TRUE(answerer.Boxes().empty());
+}
+
+// The hotspots' keys, from the board or the hint list, run the hotspots' own actions, and each
+// hotspot's tooltip names them. A key typed while a box is open reaches the box only.
+TEST_F(PuzzleScreenPrint, TheHotspotsKeysRunTheirActionsAndTheirTooltipsNameThem) {
+    OpenGame(SavannaPuzzle());
+    const QPoint corner(form->BoardLeft + form->BoardWidth, form->BoardTop + form->BoardHeight);
+    struct Case {
+        QKeyCombination keys;
+        const char* dialog;
+        QPoint hotspot; // from the board's bottom-right corner
+        const char* tip;
+    };
+    const Case cases[] = {
+        {Qt::CTRL | Qt::Key_P, "Print", {-80, 10}, "Print the puzzle (Ctrl+P)"},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_P,
+         "Print Setup",
+         {-130, 10},
+         "Set up the printer (Ctrl+Shift+P)"},
+        {Qt::CTRL | Qt::Key_Q, nullptr, {20, 10}, "End the game (Ctrl+W or Ctrl+Q)"},
+    };
+    QStringList captions;
+    answerer.OnDialog([&](QDialog* dialog) {
+        captions << dialog->windowTitle();
+        QTest::keyClick(form->windowHandle(), Qt::Key_W, Qt::ControlModifier); // not to the game
+        dialog->reject();
+    });
+    for (const Case& c : cases) {
+        QHelpEvent help(QEvent::ToolTip, corner + c.hotspot, form->mapToGlobal(corner + c.hotspot));
+        QApplication::sendEvent(form.data(), &help);
+        EXPECT_EQ(QToolTip::text(), QString::fromLatin1(c.tip));
+        // From the hint list and from the board; the game ends only once.
+        for (const bool onList : {true, false}) {
+            if (form.isNull()) {
+                break;
+            }
+            form->activateWindow(); // as the window manager does once a dialog has closed
+            ASSERT_TRUE(QTest::qWaitForWindowActive(form.data()));
+            (onList ? static_cast<QWidget*>(form->Combo1) : form.data())->setFocus();
+            captions.clear();
+            QTest::keyClick(form->windowHandle(), c.keys.key(), c.keys.keyboardModifiers());
+            EXPECT_EQ(captions, c.dialog ? QStringList{c.dialog} : QStringList());
+            EXPECT_EQ(Released(), c.dialog == nullptr) << "the game ends by its keys only";
+        }
+    }
     EXPECT_TRUE(answerer.Boxes().empty());
 }
 

@@ -1,19 +1,23 @@
 // Runs under a headless Wayland compositor (tests/smoke/waylandsession.sh): the catalogue on the
 // shipped artwork and library at the scale the game chooses for the screen (LEXIGLADE_TEST_SCALE),
 // its art at least LEXIGLADE_TEST_MIN_SHARE percent of the screen's height and shown by the
-// compositor pixel for pixel; then a puzzle opened with keys and a word found with the pointer,
-// both delivered the way Qt's Wayland platform delivers them.
+// compositor pixel for pixel, the form without a title bar filling the area below the panel; a
+// message box with its title bar; then a puzzle opened with keys and a word found with the
+// pointer, both delivered the way Qt's Wayland platform delivers them.
 #include "EventWait.h"
 #include "TempFolder.h"
 
 #include "app/SharedState.h"
 #include "platform/DisplayScale.h"
+#include "platform/MessageBoxes.h"
 #include "ui/Catalogue.h"
 #include "ui/Forms.h"
 #include "ui/Outline.h"
 #include "ui/Wordsrch.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
@@ -160,8 +164,33 @@ TEST_F(WaylandTest, CatalogueArtFillsTheScreenAtTheChosenScale) {
     for (const QRect& part : {band, column}) {
         EXPECT_TRUE(shot.copy(part.translated(*offset)) == surface.copy(part));
     }
+    // No title bar and no border: the form fills the width and reaches from the panel down.
+    const double outputScale = main->windowHandle()->handle()->devicePixelRatio();
+    EXPECT_EQ(offset->x(), 0);
+    EXPECT_LE(offset->y(), kLeastTitleBarRoom * outputScale) << "the form's top below the panel";
+    EXPECT_NEAR(offset->y() + surface.height(), shot.height(), scale);
+    EXPECT_NEAR(surface.width(), shot.width(), scale);
     std::printf("screen %dx%d: art %d device pixels high, %d %% of the height, at scale %g\n",
                 shot.width(), shot.height(), DeviceRect(art, scale).height(), share, scale);
+}
+
+TEST_F(WaylandTest, AMessageBoxKeepsItsTitleBarScaleAndOwner) {
+    int titleBar = 0;
+    double boxScale = 0;
+    const QWindow* owner = nullptr;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        WaitFor([&] { return box->windowHandle()->frameMargins().top() > 0; }, kWaitMs);
+        titleBar = box->windowHandle()->frameMargins().top();
+        boxScale = box->devicePixelRatioF();
+        owner = box->windowHandle()->transientParent();
+        box->reject();
+    });
+    ShowInformation(QStringLiteral("A box over the catalogue"));
+    EXPECT_GT(titleBar, 0);
+    EXPECT_EQ(boxScale, scale);
+    EXPECT_EQ(owner, main->windowHandle());
 }
 
 TEST_F(WaylandTest, APuzzleOpensFromTheKeysAndTheMouseFindsAWord) {

@@ -406,6 +406,50 @@ TEST_F(WordsrchTest, TimedGameEndsOnTheTickPastTheLimit) {
     }
 }
 
+TEST_F(WordsrchTest, TimeOutCirclesTheWordsNotFoundBeforeItsMessageAndKeepsTheFoundOnes) {
+    constexpr QRgb kUnfoundColour = qRgb(215, 0, 0); // GamePalette 97
+    Shared().GameOptions.timedGame = true;
+    Shared().GameOptions.timeLimitChoice = 1;
+    OpenGame(SavannaPuzzle());
+    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
+    Drag(words[0].end, words[0].start);
+    const QImage found = Screen();
+    for (int i = 0; i < 180; ++i) {
+        form->Timer1Timer();
+    }
+    QImage atMessage, repainted;
+    answerer.SetBeforeAnswer([&](const SeenBox&) {
+        atMessage = Screen();
+        const int paints = form->FormPaintCount();
+        form->InvalidateForm();
+        EXPECT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }));
+        repainted = Screen();
+    });
+    form->Timer1Timer();
+    ASSERT_EQ(answerer.Boxes().size(), 1u);
+    std::vector<QRect> unfound;
+    for (std::size_t k = 1; k < words.size(); ++k) {
+        unfound.push_back(Around(CellPoint(words[k].start), CellPoint(words[k].end)));
+        EXPECT_EQ(CountPixels(found, unfound.back(), kUnfoundColour), 0) << k;
+        EXPECT_GT(CountPixels(atMessage, unfound.back(), kUnfoundColour), 40) << k;
+    }
+    const QRect first = Around(CellPoint(words[0].start), CellPoint(words[0].end));
+    int kept = 0;
+    for (int y = first.top(); y <= first.bottom(); ++y) {
+        for (int x = first.left(); x <= first.right(); ++x) {
+            const bool underAnother = std::any_of(unfound.begin(), unfound.end(),
+                                                  [&](const QRect& r) { return r.contains(x, y); });
+            if (found.pixel(x, y) == kFoundColour && !underAnother) {
+                EXPECT_EQ(atMessage.pixel(x, y), kFoundColour) << x << "," << y;
+                ++kept;
+            }
+        }
+    }
+    EXPECT_GT(kept, 20);
+    EXPECT_TRUE(repainted == atMessage) << "a repaint while the message is open keeps them";
+    EXPECT_TRUE(Released());
+}
+
 TEST_F(WordsrchTest, UntimedGameRunsPastEveryLimit) {
     OpenGame(SavannaPuzzle());
     for (int i = 0; i < 541; ++i) {
@@ -523,16 +567,23 @@ TEST_F(WordsrchTest, PictureHintsFillTheOwnerDrawnList) {
     }
 }
 
-TEST_F(WordsrchTest, LongestHintDecidesTheTextListWidth) {
+// The narrow list only when every hint shows whole in it, in the game's font, however many
+// characters the hints have.
+TEST_F(WordsrchTest, TheTextListIsNarrowOnlyWhenEveryHintFitsIt) {
     struct Case {
-        std::size_t longest;
+        std::string longHint;
         int width;
     };
-    for (const Case c : {Case{22, 144}, Case{23, 375}, Case{5, 144}}) {
-        OpenGame(MakePuzzle("Width", 0, {"LION", "ZEBRA"}, {"Cat", std::string(c.longest, 'x')}));
-        EXPECT_EQ(form->Combo1->width(), c.width) << c.longest;
-        EXPECT_EQ(form->Combo1->x(), form->BoardLeft + 10) << c.longest;
-        EXPECT_EQ(form->Combo1->y(), form->BoardTop + kBoardHeight + 5) << c.longest;
+    const Case cases[] = {
+        {"Long neck", 144},          {"Long word number 1", 375}, // 18 characters that do not fit
+        {std::string(22, 'x'), 375}, {std::string(24, 'i'), 144}, // 24 characters that do
+        {std::string(40, 'i'), 375},
+    };
+    for (const Case& c : cases) {
+        OpenGame(MakePuzzle("Width", 0, {"LION", "ZEBRA"}, {"Cat", c.longHint}));
+        EXPECT_EQ(form->Combo1->width(), c.width) << c.longHint;
+        EXPECT_EQ(form->Combo1->x(), form->BoardLeft + 10) << c.longHint;
+        EXPECT_EQ(form->Combo1->y(), form->BoardTop + kBoardHeight + 5) << c.longHint;
     }
 }
 

@@ -7,13 +7,16 @@
 #include "wizard/Validation.h"
 #include "wizard/WizardGlyphs.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +56,9 @@ TEST_F(EditorFormTest, FormHasItsDesignValues) {
     EXPECT_EQ(QFontInfo(wizard.font()).pixelSize(), 13);
     EXPECT_TRUE(wizard.font().bold());
 
+    // Designed 173 wide, widened to its caption, which the bold 13-pixel font makes longer.
+    const int wide = wizard.btnexistingfolder->width();
+    EXPECT_GE(wide, 173);
     const std::pair<QWidget*, QRect> places[] = {{wizard.Memo1, {9, 26, 119, 191}},
                                                  {wizard.Memo2, {140, 26, 232, 191}},
                                                  {wizard.Edit1, {10, 248, 185, 24}},
@@ -61,7 +67,7 @@ TEST_F(EditorFormTest, FormHasItsDesignValues) {
                                                  {wizard.StatusLabel, {235, 320, 324, 18}},
                                                  {wizard.Memo4, {-200, 225, 179, 86}},
                                                  {wizard.ListBox1, {383, 27, 173, 142}},
-                                                 {wizard.btnexistingfolder, {383, 176, 173, 25}},
+                                                 {wizard.btnexistingfolder, {383, 176, wide, 25}},
                                                  {wizard.btnaddfolder, {384, 226, 173, 25}},
                                                  {wizard.Edit2, {383, 281, 173, 24}}};
     for (const auto& [widget, place] : places) {
@@ -353,6 +359,78 @@ TEST_F(EditorFormTest, EscapeDoesNotCloseTheWizard) {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(&wizard, &escape);
     EXPECT_TRUE(wizard.isVisible());
+}
+
+// After the box, the name field or the memo line that a check refused has the focus and the text
+// cursor, its text selected; a check that names no line leaves the cursor at the memo's end.
+TEST_F(EditorFormTest, ARefusalPutsTheCursorOnWhatItRefuses) {
+    QStringList pictures = PictureHints(15).split('\n');
+    pictures[4] = QStringLiteral("CAT");
+    struct Row {
+        QString name, words, hints;
+        QWidget* focus;
+        int line; // of the memo's cursor; -1 for the name
+        QString selected;
+    };
+    const Row table[] = {
+        {"Farm", WordLines(15), HintLines(15), wizard.Edit1, -1, "Farm"},
+        {"G", WordLines(15), HintLines(15), wizard.Edit1, -1, "G"},
+        {"Garden", WordLines(13) + "\ncat\nWORDZZ", HintLines(15), wizard.Memo1, 13, "cat"},
+        {"Garden", "Pim Varlo\n" + WordLines(14), HintLines(15), wizard.Memo1, 0, "Pim Varlo"},
+        {"Garden", WordLines(14), HintLines(14), wizard.Memo1, 13, ""},
+        {"Garden", WordLines(16), HintLines(15), wizard.Memo1, 15, "WORDAP"},
+        {"Garden", WordLines(15), HintLines(16), wizard.Memo2, 15, "Hint number 15"},
+        {"Garden", WordLines(15), HintLines(15).replace("Hint number 2", ""), wizard.Memo2, 2, ""},
+        {"Garden", WordLines(15), pictures.join('\n'), wizard.Memo2, 4, "CAT"},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.words.left(12).toStdString() + " / " + row.hints.left(12).toStdString());
+        ModalDriver answerer;
+        wizard.ResetWizard();
+        Type(wizard, row.name, row.words, row.hints);
+        wizard.BitBtn1->setFocus();
+        wizard.BitBtn1->click();
+        ASSERT_EQ(answerer.Boxes().size(), 1u);
+        EXPECT_EQ(wizard.focusWidget(), row.focus);
+        if (row.line < 0) {
+            EXPECT_EQ(wizard.Edit1->selectedText(), row.selected);
+            continue;
+        }
+        const QTextCursor cursor = static_cast<QPlainTextEdit*>(row.focus)->textCursor();
+        EXPECT_EQ(cursor.blockNumber(), row.line);
+        EXPECT_EQ(cursor.selectedText(), row.selected);
+    }
+}
+
+// Tab goes round the controls of the step on the screen only; Enter clicks the button it is on.
+TEST_F(EditorFormTest, TabStaysInTheStepOnScreenAndEnterClicksTheButton) {
+    wizard.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&wizard));
+    const auto tabs = [&](int count) {
+        std::vector<QWidget*> reached;
+        for (int i = 0; i < count; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.push_back(QApplication::focusWidget());
+        }
+        return reached;
+    };
+    wizard.Memo1->setFocus();
+    EXPECT_EQ(tabs(5), (std::vector<QWidget*>{wizard.Memo2, wizard.Edit1, wizard.BitBtn1,
+                                              wizard.BitBtn2, wizard.Memo1}));
+    Type(wizard, "Garden", WordLines(15), HintLines(15));
+    wizard.BitBtn1->setFocus();
+    QTest::keyClick(wizard.BitBtn1, Qt::Key_Return);
+    ASSERT_EQ(wizard.WizardStep, Tlxedit::Step::Folder);
+    EXPECT_EQ(QApplication::focusWidget(), wizard.ListBox1);
+    EXPECT_EQ(tabs(4), (std::vector<QWidget*>{wizard.btnexistingfolder, wizard.btnaddfolder,
+                                              wizard.BitBtn2, wizard.ListBox1}));
+    tabs(2);
+    QTest::keyClick(wizard.btnaddfolder, Qt::Key_Enter);
+    EXPECT_EQ(QApplication::focusWidget(), wizard.Edit2) << "the new folder's name, to be typed";
+    EXPECT_EQ(wizard.Edit2->selectedText(), QStringLiteral("MyFolder"));
+    wizard.BitBtn2->setFocus();
+    QTest::keyClick(wizard.BitBtn2, Qt::Key_Enter);
+    EXPECT_EQ(wizard.WizardStep, Tlxedit::Step::First) << "Enter on Go Back";
 }
 
 } // namespace

@@ -145,6 +145,37 @@ TEST(ValidatePuzzleTest, ChecksRunInOrderWithTheirMessages) {
     EXPECT_EQ(named.word, 14u);
 }
 
+// Where each kind of refusal points: the name, or the first line of the words or hints it refuses.
+TEST(ValidatePuzzleTest, RefusalsPointAtWhatTheyRefuse) {
+    using F = EntryPlace::Field;
+    const PuzzleEntry pictures{"Pets", Words(15), Pictures(15)};
+    struct Place {
+        const char* what;
+        PuzzleEntry entry;
+        EntryPlace place;
+    };
+    const Place table[] = {
+        {"a name too long", Named(std::string(41, 'n')), {F::Name, {}}},
+        {"a control in the name", Named("Farm\x7FLife"), {F::Name, {}}},
+        {"26 words", {"Ab", Words(26), Hints(26)}, {F::Words, 25}},
+        {"14 words", {"Ab", Words(14), Hints(14)}, {F::Words, {}}},
+        {"a digit in a word", With(With(Valid(), 9, "R2D2X"), 11, "R2D2Y"), {F::Words, 9}},
+        {"the first longest of words the grid cannot hide",
+         With({"Ab", Words(17, 21), Hints(17)}, 0, "WREN"),
+         {F::Words, 1}},
+        {"a tab in a hint", WithHint(Valid(), 3, "a\tb"), {F::Hints, 3}},
+        {"a full stop in the first hint", WithHint(Valid(), 0, "U.S."), {F::Hints, 0}},
+        {"a picture name too long", WithHint(pictures, 6, "abcdefghijkl1.bmp"), {F::Hints, 6}},
+        {"a text hint among pictures", WithHint(pictures, 14, "Kitten"), {F::Hints, 14}},
+        {"a missing picture", pictures, {F::Hints, 1}},
+        {"none", Valid(), {F::None, {}}},
+    };
+    for (const Place& row : table) {
+        const Verdict verdict = ValidatePuzzle(row.entry, Checks({"PIC0.BMP"}));
+        EXPECT_EQ(verdict.place, row.place) << row.what << ": " << verdict.message;
+    }
+}
+
 TEST(ValidatePuzzleTest, PicturePuzzlesAreTestedUnderTheUpperCasedName) {
     std::vector<std::string> asked;
     PuzzleChecks checks = Checks();
