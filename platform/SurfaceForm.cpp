@@ -122,7 +122,9 @@ SurfaceForm::SurfaceForm(QWidget* parent) : QWidget(parent) {
 
 SurfaceForm::~SurfaceForm() {
     std::erase(LiveForms(), this);
-    ReleaseSurface();
+    if (!surface_.isNull()) {
+        SpareSurface() = std::exchange(surface_, QImage());
+    }
 }
 
 QImage& SurfaceForm::Surface() {
@@ -145,11 +147,16 @@ void SurfaceForm::Drawn(const QRect& area) {
     }
 }
 
-void SurfaceForm::ReleaseSurface() {
+void SurfaceForm::ReleaseSurface(const QWidget& cover) {
     if (!surface_.isNull()) {
         SpareSurface() = std::exchange(surface_, QImage());
         released_ = true;
+        cover_ = &cover;
     }
+}
+
+bool SurfaceForm::Covered() const {
+    return released_ && !cover_.isNull();
 }
 
 void SurfaceForm::FitSurface() {
@@ -185,7 +192,7 @@ void SurfaceForm::InvalidateForm() {
 
 void SurfaceForm::InvalidateAll() {
     for (SurfaceForm* form : LiveForms()) {
-        if (form->isVisible() && !form->released_) { // a covered form is not uncovered by it
+        if (form->isVisible() && !form->Covered()) { // a covered form is not uncovered by it
             form->formPaintOwed_ = true;
             form->update();
         }
@@ -275,8 +282,8 @@ void SurfaceForm::resizeEvent(QResizeEvent*) {
 }
 
 void SurfaceForm::paintEvent(QPaintEvent* event) {
-    if (released_ && !formPaintPending_) {
-        return; // covered: what the window shows stands
+    if (Covered() && !formPaintPending_) {
+        return; // what the window shows stands
     }
     FitSurface();
     if (!StillAwaitingMaximizedSize()) { // until then the window shows the black image

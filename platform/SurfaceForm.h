@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPoint>
+#include <QPointer>
 #include <QRegion>
 #include <QString>
 #include <QWidget>
@@ -61,10 +62,10 @@ class SurfaceForm : public QWidget {
     const QRegion& DrawnSincePaint() const { return drawnSincePaint_; }
     // A number of the form's own, never that of another form.
     std::uint64_t Serial() const { return serial_; }
-    // Gives the form's image up, for the next form to draw in, while another window covers it: the
-    // window keeps what it shows, and the next paint that the window system asks for runs
-    // FormPaint in an image of its own again; paints it does not ask for draw nothing meanwhile.
-    void ReleaseSurface();
+    // Gives the form's image up, for the next form to draw in, while `cover` covers it: the window
+    // keeps what it shows, and only a paint that the window system asks for runs FormPaint, in an
+    // image of its own again; other paints draw nothing until `cover` is gone.
+    void ReleaseSurface(const QWidget& cover);
     bool InPaint() const { return inPaint_; }
     // Puts what was drawn outside a paint on the screen at once.
     void ShowSurface();
@@ -121,6 +122,7 @@ class SurfaceForm : public QWidget {
     // The image without counting it as drawn on: the device contexts count their own areas.
     QImage& DrawingSurface();
     void Drawn(const QRect& area);
+    bool Covered() const;
     friend class WindowDC;
     // Ends the wait for the maximized size once the window has it; true while it goes on.
     bool StillAwaitingMaximizedSize();
@@ -129,8 +131,9 @@ class SurfaceForm : public QWidget {
     QRegion drawnSincePaint_;
     std::uint64_t serial_ = 0;
     bool formPaintPending_ = true;
-    bool released_ = false;      // the image was given up; the window's own pixels stand
-    bool formPaintOwed_ = false; // to run once no modal window is open
+    bool released_ = false;         // the image was given up; the window's own pixels stand
+    QPointer<const QWidget> cover_; // the window over it meanwhile
+    bool formPaintOwed_ = false;    // to run once no modal window is open
     bool inPaint_ = false;
     bool windowExposed_ = false;
     QRegion closedModalArea_; // where the game's own modal windows stood, in form coordinates

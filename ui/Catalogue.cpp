@@ -246,8 +246,8 @@ void Tmain::outlineClick() {
                                     state.DataDir, state.LoadedPuzzle)) {
         return;
     }
-    ReleaseSurface(); // the puzzle screen covers the catalogue and draws in its pixels
     auto* form = new Tsearcher();
+    ReleaseSurface(*form); // the puzzle screen covers the catalogue and draws in its pixels
     Forms().searcher = form;
     state.NewGame = true;
     form->ShowMaximized();

@@ -118,7 +118,7 @@ TEST(WordsrchCatalogueTest, PuzzleChosenInTheCatalogueOpensWithTitleAndHints) {
 }
 
 // The puzzle screen draws in the pixels the catalogue it covers gives up. Meanwhile a paint the
-// window system does not ask for draws nothing on the catalogue; one it asks for draws it afresh.
+// window system does not ask for draws nothing on the catalogue; once uncovered, it draws afresh.
 TEST(WordsrchCatalogueTest, ThePuzzleScreenDrawsInTheCataloguesPixels) {
     ModalDriver answerer;
     DataFolder folder;
@@ -134,7 +134,7 @@ TEST(WordsrchCatalogueTest, ThePuzzleScreenDrawsInTheCataloguesPixels) {
     catalogue->repaint();
     EXPECT_EQ(catalogue->FormPaintCount(), cataloguePaints);
     delete form.data();
-    catalogue->InvalidateForm();
+    catalogue->repaint(); // uncovered, it draws itself afresh at any paint
     ASSERT_TRUE(WaitFor([&] { return catalogue->FormPaintCount() > cataloguePaints; }));
     EXPECT_EQ(catalogue->Pixels().constBits(), pixels) << "given back by the puzzle screen";
     EXPECT_EQ(catalogue->Pixels().pixel(catalogue->BackdropLeft, catalogue->BackdropTop),
