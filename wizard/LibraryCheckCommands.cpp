@@ -39,16 +39,16 @@ int CheckCommand(const CommandContext& context, bool discardJournal) {
     if (discardJournal) {
         const std::string aside = DiscardJournal(dataDir);
         context.out << (aside.empty()
-                            ? std::string(Texts::Check::kNoRecord)
-                            : FillText(Texts::Check::kSetAside, {dataDir + kJournalName, aside}))
+                            ? CommandText(Texts::Check::kNoRecord)
+                            : CommandText(Texts::Check::kSetAside, {dataDir + kJournalName, aside}))
                     << "\n";
     }
     const LibraryReport report = CheckLibrary(dataDir);
     if (const char* note = RecoveryNote(report.recovery)) {
-        context.out << note << "\n";
+        context.out << CommandText(note) << "\n";
     }
     for (const std::string& problem : report.problems) {
-        context.out << problem << "\n";
+        context.out << ProblemMessage(problem) << "\n";
     }
     return report.problems.empty() ? kCommandSucceeded : kCommandFailed;
 }
@@ -64,13 +64,13 @@ void PrintFolder(std::ostream& out, const ListedFolder& folder) {
     for (const ListedPuzzle& puzzle : folder.puzzles) {
         out << "\t" << Latin1ToUtf8(puzzle.title) << "\t";
         if (!puzzle.inLibrary) {
-            out << Texts::List::kNotInLibrary << "\n";
+            out << CommandText(Texts::List::kNotInLibrary) << "\n";
             continue;
         }
         const std::string words =
             puzzle.words ? std::to_string(*puzzle.words) : std::string(Texts::List::kUnknown);
-        out << FillText(Texts::List::kPuzzle,
-                        {words, Seconds(puzzle.plainBest), Seconds(puzzle.backwardBest)})
+        out << CommandText(Texts::List::kPuzzle,
+                           {words, Seconds(puzzle.plainBest), Seconds(puzzle.backwardBest)})
             << "\n";
     }
 }
@@ -92,7 +92,7 @@ int ListCommand(const CommandContext& context, const std::optional<std::string>&
         }
     }
     if (only && !shown) {
-        context.err << FillText(Texts::List::kNoSuchFolder, {Latin1ToUtf8(*only)}) << "\n";
+        context.err << CommandText(Texts::List::kNoSuchFolder, {Latin1ToUtf8(*only)}) << "\n";
         return kCommandFailed;
     }
     return kCommandSucceeded;

@@ -197,6 +197,10 @@ TEST_F(ShownTest, LibraryAndEngineTextsAreInTheLanguage) {
          {"/d/b1.asl", "/d/b2.asl", "5", "6"}},
         {what([] { RaiseFilingUnproven("Line too long"); }), {}},
         {what([] { RaiseTreeChanged("/d/a7.asl"); }), {"/d/a7.asl"}},
+        {what(
+             [] { RaiseNotChangeable("Zoo", "another puzzle of the library has the same title"); }),
+         {"Zoo"}},
+        {what([] { RaiseUnderNoFolder("Zoo"); }), {"Zoo"}},
         {what([&] { AppendPuzzle(folder.Path(), unequal, {}); }), {"Zoo", "2", "1"}},
         {what([] { throw GridError(); }), {}},
         {what([&] { Bitmap().LoadFromFile(folder / "a14.asl"); }), {}},
