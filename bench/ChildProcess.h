@@ -43,7 +43,6 @@ class ChildProcess {
     FILE* input_ = nullptr;  // the child's standard input
     FILE* output_ = nullptr; // the child's standard output, when piped
     Clock::time_point started_;
-    double peakMegabytes_ = 0;
     std::string program_;
 };
 
