@@ -1,6 +1,7 @@
 #include "library/FileBatch.h"
 
 #include "library/AtomicFile.h"
+#include "library/CatalogueIndex.h"
 #include "library/Errors.h"
 #include "library/InputFile.h"
 #include "library/Journal.h"
@@ -339,7 +340,9 @@ bool HasFilingLeftovers(const std::string& folder) {
     const std::vector<std::string> names = NamesStartingWith(folder, kLeftoverPrefix);
     const auto pictures = PictureFolders(folder);
     return std::any_of(names.begin(), names.end(),
-                       [](const std::string& name) { return name != kLockFileName; }) ||
+                       [](const std::string& name) {
+                           return name != kLockFileName && name != kCatalogueIndexName;
+                       }) ||
            std::any_of(pictures.begin(), pictures.end(), [](const std::string& pictureFolder) {
                return !NamesStartingWith(pictureFolder, kStagedPrefix).empty();
            });

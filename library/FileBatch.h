@@ -47,7 +47,7 @@ void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplac
 Recovery FinishInterruptedFiling(const std::string& folder);
 
 // True when the folder holds a journal, new files or backups of a batch, or the pictures folder or
-// its originals a temporary file.
+// its originals a temporary file. The lock file and the index of the lists are no leftovers.
 bool HasFilingLeftovers(const std::string& folder);
 
 // Under the lock, without settling anything: moves the journal, with the new files and backups of
