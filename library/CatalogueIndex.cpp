@@ -1,19 +1,14 @@
 #include "library/CatalogueIndex.h"
 
 #include "library/Errors.h"
-#include "library/Journal.h"
 #include "library/LibraryFiles.h"
 #include "library/TextList.h"
 #include "library/TitleIndex.h"
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <limits>
-#include <unistd.h>
 #include <vector>
 
 namespace lexiglade {
@@ -79,28 +74,6 @@ std::optional<std::string> LineFrom(InputFile& file, std::uint64_t offset, std::
     }
 }
 
-// Writes the cache under a name of its own and renames it over the old one; a cache that cannot
-// be written is no fault, as the lists are read through.
-void KeepAsCache(const std::string& dataDir, std::string_view bytes) {
-    std::string temp = dataDir + kStagedPrefix + "XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return;
-    }
-    bool written = true;
-    while (written && !bytes.empty()) {
-        const ssize_t piece = ::write(fd, bytes.data(), bytes.size());
-        written = piece > 0;
-        if (written) {
-            bytes.remove_prefix(static_cast<std::size_t>(piece));
-        }
-    }
-    if (::close(fd) != 0 || !written ||
-        std::rename(temp.c_str(), (dataDir + kCatalogueIndexName).c_str()) != 0) {
-        ::unlink(temp.c_str());
-    }
-}
-
 } // namespace
 
 struct CatalogueIndex::Header {
@@ -142,7 +115,7 @@ std::unique_ptr<CatalogueIndex> CatalogueIndex::Open(const std::string& dataDir)
             std::memcpy(&header, index->built_.data(), sizeof header);
             header.madeNs = madeNs;
             std::memcpy(index->built_.data(), &header, sizeof header);
-            KeepAsCache(dataDir, SealBlocks(index->built_));
+            KeepCacheFile(dataDir, kCatalogueIndexName, SealBlocks(index->built_));
         }
     } catch (const LibraryError&) {
         return nullptr;

@@ -3,7 +3,11 @@
 #include "library/Journal.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace lexiglade {
 
@@ -33,6 +37,25 @@ std::string SealBlocks(std::string_view payload) {
         std::memcpy(block + kCheckedBlockPayload, &hash, sizeof hash);
     }
     return bytes;
+}
+
+void KeepCacheFile(const std::string& dataDir, const char* name, std::string_view bytes) {
+    std::string temp = dataDir + kStagedPrefix + "XXXXXX"; // removed as a leftover if cut short
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return;
+    }
+    bool written = true;
+    while (written && !bytes.empty()) {
+        const ssize_t piece = ::write(fd, bytes.data(), bytes.size());
+        written = piece > 0;
+        if (written) {
+            bytes.remove_prefix(static_cast<std::size_t>(piece));
+        }
+    }
+    if (::close(fd) != 0 || !written || std::rename(temp.c_str(), (dataDir + name).c_str()) != 0) {
+        ::unlink(temp.c_str());
+    }
 }
 
 bool CheckedBlockReader::Load(std::uint64_t number) {

@@ -18,6 +18,11 @@ inline constexpr std::size_t kCheckedBlockPayload = kCheckedBlockSize - 8;
 // filled up with zeros.
 std::string SealBlocks(std::string_view payload);
 
+// Writes a cache file of the folder `dataDir` under a name of its own and renames it to `name`:
+// a cache cut short is never found under its name. A cache that cannot be written is no fault (it
+// is made again when needed), so nothing is raised.
+void KeepCacheFile(const std::string& dataDir, const char* name, std::string_view bytes);
+
 // Reads the payload of a sealed file, block by block.
 class CheckedBlockReader {
   public:
