@@ -102,7 +102,8 @@ FilingCopy::FilingCopy(const CachedLibrary& library)
                               std::to_string(lastBank + 1) + ")\\.asl");
     for (const fs::directory_entry& entry : fs::directory_iterator(source_)) {
         const std::string name = entry.path().filename().string();
-        if (name != StampName) {
+        // The hint pictures are left out: the puzzle filed has text hints.
+        if (name != StampName && !entry.is_directory()) {
             Place(name, std::regex_match(name, changing));
         }
     }
@@ -127,6 +128,9 @@ void FilingCopy::Restore() {
     std::map<std::string, Kept> missing = kept_;
     for (const fs::directory_entry& entry : fs::directory_iterator(dataDir_)) {
         const std::string name = entry.path().filename().string();
+        if (name.starts_with('.')) {
+            continue; // the lock and the caches beside the lists stay, as in a player's library
+        }
         const auto kept = kept_.find(name);
         if (kept == kept_.end()) {
             fs::remove_all(entry.path());
