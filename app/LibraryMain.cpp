@@ -1,8 +1,12 @@
 // Entry of lexiglade-library; its library is the game's own DataDir, by the game's rule, unless
-// one is named.
+// one is named. It speaks the player's language as the game does.
 #include "app/ProgramInfo.h"
 #include "library/DataFolder.h"
+#include "platform/Translators.h"
 #include "wizard/LibraryCommand.h"
+
+#include <QCoreApplication>
+#include <QFile>
 
 #include <iostream>
 
@@ -12,6 +16,9 @@ int main(int argc, char** argv) {
         std::cout << lexiglade::VersionText("lexiglade-library");
         return lexiglade::kCommandSucceeded;
     }
-    return lexiglade::RunLibraryCommand(args, lexiglade::RunningDataFolders(), std::cout,
-                                        std::cerr);
+    const QCoreApplication application(argc, argv); // for the translators; no display
+    const lexiglade::DataFolders folders = lexiglade::RunningDataFolders();
+    lexiglade::InstallTranslators(QFile::decodeName(
+        QByteArray::fromStdString(folders.shippedDir + lexiglade::kTranslationsFolder)));
+    return lexiglade::RunLibraryCommand(args, folders, std::cout, std::cerr);
 }

@@ -49,4 +49,12 @@ struct DenseArtworkSet {
 };
 inline constexpr DenseArtworkSet DenseArtwork[] = {{2, "2x"}, {4, "4x"}};
 
+// The screen artwork carries words, so it is shipped again in each language the game speaks besides
+// English, in a folder named by the language ("de", "fr") laid out as the shipped files are. The
+// path of screen artwork file `name` in `language` (empty: English) and `set` (nullptr: one device
+// pixel per pixel), relative to the shipped files: "a4.asl", "4x/a4.asl", "de/a4.asl",
+// "de/4x/a4.asl".
+std::string ScreenArtworkPath(std::string_view language, const DenseArtworkSet* set,
+                              std::string_view name);
+
 } // namespace lexiglade::LibraryFiles

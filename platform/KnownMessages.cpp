@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <array>
+#include <span>
 #include <vector>
 
 namespace lexiglade {
@@ -69,6 +70,13 @@ constexpr KnownMessage kKnownMessages[] = {
     {QT_TRANSLATE_NOOP("KnownMessages",
                        "the name of its new folder is empty, begins with a space or holds a "
                        "control character")},
+    // A removal, renaming, move or export the library refuses, and the reasons.
+    {QT_TRANSLATE_NOOP("KnownMessages", "The puzzle \"%1\" cannot be changed: %2"), 2},
+    {QT_TRANSLATE_NOOP("KnownMessages", "another puzzle of the library has the same title")},
+    {QT_TRANSLATE_NOOP("KnownMessages",
+                       "its new title is empty, begins with a space or holds a control character")},
+    {QT_TRANSLATE_NOOP("KnownMessages", "a puzzle of the library has its new title already")},
+    {QT_TRANSLATE_NOOP("KnownMessages", "The puzzle \"%1\" is under no folder of the tree")},
     // A filing whose new files, read back, do not hold what it planned.
     {QT_TRANSLATE_NOOP("KnownMessages",
                        "%1 (found when the filing was read back before it was committed; the "
@@ -106,10 +114,32 @@ constexpr KnownMessage kKnownMessages[] = {
     {QT_TRANSLATE_NOOP("KnownMessages", "Printing in progress")},
 };
 
+// The problems a check of a library reports, one a line, each a known message of its own or one
+// of these. They are tried after the known messages, which their last would otherwise hide.
+constexpr const char* kProblemContext = "LibraryCheck";
+constexpr KnownMessage kCheckProblems[] = {
+    {QT_TRANSLATE_NOOP("LibraryCheck", "Puzzle \"%1\" (line %2 of %3): %4"), 4},
+    {QT_TRANSLATE_NOOP("LibraryCheck", "its banks %1 and %2 are not a pair")},
+    {QT_TRANSLATE_NOOP(
+        "LibraryCheck",
+        "its first hint \"%1\" holds a full stop, so the game takes its text hints for pictures")},
+    {QT_TRANSLATE_NOOP("LibraryCheck", "its picture %1 is missing")},
+    {QT_TRANSLATE_NOOP("LibraryCheck",
+                       "its lines %1 to %2 lie outside its banks (%3 has %4 lines, %5 has %6)")},
+    {QT_TRANSLATE_NOOP("LibraryCheck", "its hint %1 (line %2 of %3) is empty")},
+    {QT_TRANSLATE_NOOP("LibraryCheck", "Puzzle \"%1\" (line %2 of %3) is under no folder of %4")},
+    {QT_TRANSLATE_NOOP("LibraryCheck", "Puzzle \"%1\" (line %2 of %3) is not in %4")},
+    {QT_TRANSLATE_NOOP("LibraryCheck",
+                       "Best time \"%1\" (line %2 of %3) is not a whole number of seconds")},
+    //: The library's folder list (a file) and why it cannot be read.
+    {QT_TRANSLATE_NOOP("LibraryCheck", "%1: %2"), 2},
+};
+
 constexpr int kMostArguments = 9;
 
 // A known message as a pattern that matches the texts made from it and captures the arguments.
 struct MessagePattern {
+    const char* context = nullptr;
     const KnownMessage* known = nullptr;
     QRegularExpression pattern;
     std::array<int, kMostArguments + 1> group{}; // the capture of argument n, 0 when unused
@@ -120,8 +150,8 @@ const QRegularExpression& Placeholder() {
     return placeholder;
 }
 
-MessagePattern Compile(const KnownMessage& known) {
-    MessagePattern compiled{&known, {}, {}};
+MessagePattern Compile(const char* context, const KnownMessage& known) {
+    MessagePattern compiled{context, &known, {}, {}};
     const QString source = QString::fromUtf8(known.source);
     QString pattern = QStringLiteral("\\A");
     int groups = 0;
@@ -145,15 +175,19 @@ MessagePattern Compile(const KnownMessage& known) {
     return compiled;
 }
 
-const std::vector<MessagePattern>& Patterns() {
+// The known messages' patterns, followed by the check's problems' when `problems`.
+std::span<const MessagePattern> Patterns(bool problems) {
     static const std::vector<MessagePattern> patterns = [] {
         std::vector<MessagePattern> compiled;
         for (const KnownMessage& known : kKnownMessages) {
-            compiled.push_back(Compile(known));
+            compiled.push_back(Compile(kContext, known));
+        }
+        for (const KnownMessage& known : kCheckProblems) {
+            compiled.push_back(Compile(kProblemContext, known));
         }
         return compiled;
     }();
-    return patterns;
+    return std::span(patterns).first(problems ? patterns.size() : std::size(kKnownMessages));
 }
 
 // `text` with %n replaced by argument n in one pass, so that an argument is never read again.
@@ -171,8 +205,8 @@ QString Fill(const QString& text, const QStringList& arguments) {
     return filled;
 }
 
-QString Translated(const QString& text) {
-    for (const MessagePattern& known : Patterns()) {
+QString Translated(const QString& text, bool problems) {
+    for (const MessagePattern& known : Patterns(problems)) {
         const QRegularExpressionMatch match = known.pattern.match(text);
         if (!match.hasMatch()) {
             continue;
@@ -180,9 +214,9 @@ QString Translated(const QString& text) {
         QStringList arguments;
         for (int n = 1; n <= kMostArguments && known.group[static_cast<std::size_t>(n)] != 0; ++n) {
             const QString argument = match.captured(known.group[static_cast<std::size_t>(n)]);
-            arguments += n == known.known->reason ? Translated(argument) : argument;
+            arguments += n == known.known->reason ? Translated(argument, problems) : argument;
         }
-        return Fill(QCoreApplication::translate(kContext, known.known->source), arguments);
+        return Fill(QCoreApplication::translate(known.context, known.known->source), arguments);
     }
     return text;
 }
@@ -190,7 +224,13 @@ QString Translated(const QString& text) {
 } // namespace
 
 QString TranslatedMessage(std::string_view english) {
-    return Translated(QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size())));
+    return Translated(QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size())),
+                      false);
+}
+
+QString TranslatedProblem(std::string_view english) {
+    return Translated(QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size())),
+                      true);
 }
 
 } // namespace lexiglade

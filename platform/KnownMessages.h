@@ -13,4 +13,8 @@ namespace lexiglade {
 // that is itself a message (a reason) translated as well; any other text as it stands.
 QString TranslatedMessage(std::string_view english);
 
+// A problem a check of a library reports (one line of LibraryProblems), in the player's language
+// as TranslatedMessage translates a message.
+QString TranslatedProblem(std::string_view english);
+
 } // namespace lexiglade

@@ -12,6 +12,11 @@ namespace {
 constexpr const char* kGameCatalogue = "lexiglade";
 constexpr const char* kQtCatalogue = "qtbase";
 
+QString& Spoken() {
+    static QString language;
+    return language;
+}
+
 // Installs the translation of `catalogue` into `language` found in `folder`; false when none is.
 bool Install(const QLocale& language, const char* catalogue, const QString& folder) {
     auto* translator = new QTranslator(QCoreApplication::instance());
@@ -33,10 +38,15 @@ QString InstallTranslators(const QString& folder) {
         }
         if (Install(language, kGameCatalogue, folder)) {
             Install(language, kQtCatalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-            return QLocale::languageToCode(language.language());
+            Spoken() = QLocale::languageToCode(language.language());
+            return Spoken();
         }
     }
     return {};
+}
+
+QString SpokenLanguage() {
+    return Spoken();
 }
 
 } // namespace lexiglade

@@ -15,5 +15,8 @@ inline constexpr const char* kTranslationsFolder = "translations/";
 // installed ("de", "fr"), else empty. Call once, after the application object is made (a
 // QCoreApplication serves a command) and before any window exists.
 QString InstallTranslators(const QString& folder);
+// The language InstallTranslators installed ("de", "fr"); empty for English and before it has run.
+// Everything else the game shows in the player's language (its artwork) follows this choice.
+QString SpokenLanguage();
 
 } // namespace lexiglade

@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 # The folders with player-visible text, gathered as by assets/translations/CMakeLists.txt.
-folders=(app media platform print ui wizard)
+folders=(app media platform print ui wizard tools/make_artwork)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lexiglade-translations-XXXXXX")
 trap 'rm -rf "$work"' EXIT

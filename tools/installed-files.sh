@@ -18,7 +18,12 @@ id=io.github.lexiglade.Lexiglade
     echo "share/icons/hicolor/scalable/apps/$id.svg"
     for size in 48 64 128 256; do echo "share/icons/hicolor/${size}x$size/apps/$id.png"; done
     for n in 1 2 3 4 5 6; do echo "share/lexiglade/a$n.asl"; done
-    for set in 2x 4x; do for n in 1 2 3 4 5; do echo "share/lexiglade/$set/a$n.asl"; done; done
+    sets=(2x 4x)
+    for ts in "$source"/assets/translations/lexiglade_*.ts; do
+        language=${ts##*/lexiglade_} language=${language%.ts}
+        sets+=("$language" "$language/2x" "$language/4x")
+    done
+    for set in "${sets[@]}"; do for n in 1 2 3 4 5; do echo "share/lexiglade/$set/a$n.asl"; done; done
     for n in 1 3 4 5 8 10 11; do echo "share/lexiglade/arc$n.mid"; done
     echo share/lexiglade/s2.asl
     for ts in "$source"/assets/translations/lexiglade_*.ts; do

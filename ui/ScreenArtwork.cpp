@@ -3,6 +3,7 @@
 #include "app/SharedState.h"
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
+#include "platform/Translators.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -30,12 +31,16 @@ const LibraryFiles::DenseArtworkSet* DenseSetFor(double scale) {
 
 void LoadScreenArtwork(Bitmap& picture, const char* name, double scale) {
     const std::string plain = ShippedFile(name);
-    if (const LibraryFiles::DenseArtworkSet* set = DenseSetFor(scale)) {
-        const std::string& shipped = SharedDataFolders().shippedDir;
-        const std::string dense = DataPath(shipped, std::string(set->folder) + "/" + name);
-        if (plain == DataPath(shipped, name) && QFileInfo(QString::fromStdString(dense)).isFile()) {
-            picture.LoadFromFile(dense, set->ratio);
-            return;
+    const std::string& shipped = SharedDataFolders().shippedDir;
+    if (plain == DataPath(shipped, name)) { // the player has no picture of their own
+        const LibraryFiles::DenseArtworkSet* set = DenseSetFor(scale);
+        for (const std::string& language : {SpokenLanguage().toStdString(), std::string()}) {
+            const std::string path =
+                DataPath(shipped, LibraryFiles::ScreenArtworkPath(language, set, name));
+            if (QFileInfo(QString::fromStdString(path)).isFile()) {
+                picture.LoadFromFile(path, set ? set->ratio : 1);
+                return;
+            }
         }
     }
     picture.LoadFromFile(plain);

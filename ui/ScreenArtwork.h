@@ -7,7 +7,9 @@ namespace lexiglade {
 // Loads the screen artwork file `name` (see LibraryFiles::ScreenArtwork) for a surface of `scale`
 // device pixels per pixel: from the least dense shipped set at least as dense as the screen, else
 // the densest set, and from the library's own file on an unscaled screen, where a set is missing
-// or where the player has a picture of their own. The picture keeps the size of the library's file.
+// or where the player has a picture of their own. Of a shipped set, the file in the language the
+// game speaks (SpokenLanguage) is read, the English one where that language has none. The picture
+// keeps the size of the library's file.
 void LoadScreenArtwork(Bitmap& picture, const char* name, double scale);
 
 } // namespace lexiglade

@@ -8,6 +8,7 @@
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
+#include "wizard/CheckMessages.h"
 #include "wizard/Pictures.h"
 #include "wizard/Validation.h"
 #include "wizard/WizardGlyphs.h"
@@ -53,24 +54,6 @@ QPlainTextEdit* MakeMemo(QWidget* parent, const QRect& place) {
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return memo;
-}
-
-// The message of a failed check, in the player's language.
-QString VerdictText(const Verdict& verdict) {
-    if (verdict.text == nullptr) {
-        const std::string& message = verdict.message;
-        const std::string_view start = kPictureMissing;
-        const std::string_view end = kPictureMissingEnd;
-        if (message.starts_with(start) && message.ends_with(end)) { // around the data folder
-            return Tlxedit::tr(kPictureMissing) +
-                   MessageText(std::string_view(message).substr(
-                       start.size(), message.size() - start.size() - end.size())) +
-                   Tlxedit::tr(kPictureMissingEnd);
-        }
-        return Tlxedit::tr(message.c_str());
-    }
-    const QString text = Tlxedit::tr(verdict.text);
-    return verdict.subject.empty() ? text : text.arg(LibraryText(verdict.subject));
 }
 
 QLabel* MakeGlyphStore(QWidget* parent, const QPixmap& glyph, int x) {

@@ -9,6 +9,7 @@
 #include "library/PuzzleFile.h"
 #include "library/PuzzleText.h"
 #include "platform/GamePalette.h"
+#include "wizard/CheckMessages.h"
 #include "wizard/LibraryCommand.h"
 #include "wizard/LibraryCommandParts.h"
 #include "wizard/LibraryCommandTexts.h"
@@ -27,41 +28,35 @@ using Kind = PuzzleFileError::Kind;
 
 std::string Refusal(std::size_t line, const std::string& file, std::string_view text,
                     std::string_view why) {
-    return FillText(Texts::kRefusal, {std::to_string(line), file, text, why});
+    return CommandText(Texts::kRefusal, {std::to_string(line), file, text, why});
 }
 
 // The refusal of a file that cannot be read as a puzzle file.
 std::string FileRefusal(const PuzzleFileError& error, const std::string& file) {
     switch (error.kind) {
     case Kind::NoFolder:
-        return FillText(Texts::kMissingLine, {std::to_string(error.line), file});
+        return CommandText(Texts::kMissingLine, {std::to_string(error.line), file});
     case Kind::NoTab:
-        return Refusal(error.line, file, error.text, Texts::kNoTab);
+        return Refusal(error.line, file, error.text, CommandText(Texts::kNoTab));
     case Kind::NulByte:
-        return Refusal(error.line, file, error.text, Texts::kNulByte);
+        return Refusal(error.line, file, error.text, CommandText(Texts::kNulByte));
     case Kind::BeyondLatin1:
         break;
     }
-    const std::string why = FillText(Texts::kBeyondLatin1,
-                                     {EncodeUtf8(error.character), CodePointText(error.character)});
+    const std::string why = CommandText(
+        Texts::kBeyondLatin1, {EncodeUtf8(error.character), CodePointText(error.character)});
     return Refusal(error.line, file, error.text, why);
-}
-
-// The puzzle maker's message, the library text in it in UTF-8.
-std::string VerdictText(const Verdict& verdict) {
-    if (verdict.text == nullptr) {
-        return verdict.message; // names nothing of the puzzle
-    }
-    return FillText(verdict.text, {Latin1ToUtf8(verdict.subject)});
 }
 
 std::string VerdictRefusal(const Verdict& verdict, const PuzzleFile& puzzle,
                            const std::string& file) {
     if (verdict.word && *verdict.word < puzzle.words.size()) {
         return Refusal(PuzzleFileLineOfWord(*verdict.word), file,
-                       Latin1ToUtf8(puzzle.words[*verdict.word]), VerdictText(verdict));
+                       Latin1ToUtf8(puzzle.words[*verdict.word]),
+                       VerdictText(verdict).toStdString());
     }
-    return Refusal(kPuzzleFileTitleLine, file, Latin1ToUtf8(puzzle.title), VerdictText(verdict));
+    return Refusal(kPuzzleFileTitleLine, file, Latin1ToUtf8(puzzle.title),
+                   VerdictText(verdict).toStdString());
 }
 
 // The puzzle maker's checks, against the library as it is now.
@@ -83,7 +78,7 @@ std::optional<std::string> ReshapePictures(const CommandContext& context, const 
             NormalizePictures(context.folders, {puzzle.hints[i]}, GamePaletteHandle());
         } catch (const std::exception& error) {
             return Refusal(PuzzleFileLineOfWord(i), file, Latin1ToUtf8(puzzle.words[i]),
-                           error.what());
+                           ErrorMessage(error));
         }
     }
     return std::nullopt;
@@ -106,7 +101,8 @@ int AddCommand(const CommandContext& context, const std::string& file) {
     if (!verdict.Passed()) {
         refusal = VerdictRefusal(verdict, puzzle, file);
     } else if (const char* folder = NewFolderRefusal(dataDir, puzzle.folder)) {
-        refusal = Refusal(kPuzzleFileFolderLine, file, Latin1ToUtf8(puzzle.folder), folder);
+        refusal = Refusal(kPuzzleFileFolderLine, file, Latin1ToUtf8(puzzle.folder),
+                          CheckText(folder).toStdString());
     } else if (verdict.pictureHints) {
         refusal = ReshapePictures(context, puzzle, file);
     }
@@ -117,13 +113,14 @@ int AddCommand(const CommandContext& context, const std::string& file) {
     const NewPuzzle filing{
         puzzle.title, JoinMemoLines(puzzle.words), JoinMemoLines(puzzle.hints), {}};
     const FiledPuzzle filed = AppendPuzzleToFolder(dataDir, filing, puzzle.folder, {});
-    context.out << FillText(Texts::kFiled, {Latin1ToUtf8(puzzle.title), Latin1ToUtf8(puzzle.folder),
-                                            std::to_string(puzzle.words.size())})
+    context.out << CommandText(Texts::kFiled,
+                               {Latin1ToUtf8(puzzle.title), Latin1ToUtf8(puzzle.folder),
+                                std::to_string(puzzle.words.size())})
                 << "\n";
     if (context.verbose) {
-        context.out << FillText(Texts::kWhere,
-                                {std::to_string(filed.puzzleIndex), std::to_string(filed.first),
-                                 std::to_string(filed.last), filed.wordBank, filed.hintBank})
+        context.out << CommandText(Texts::kWhere,
+                                   {std::to_string(filed.puzzleIndex), std::to_string(filed.first),
+                                    std::to_string(filed.last), filed.wordBank, filed.hintBank})
                     << "\n";
     }
     return kCommandSucceeded;

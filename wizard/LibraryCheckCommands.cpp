@@ -39,16 +39,16 @@ int CheckCommand(const CommandContext& context, bool discardJournal) {
     if (discardJournal) {
         const std::string aside = DiscardJournal(dataDir);
         context.out << (aside.empty()
-                            ? std::string(Texts::Check::kNoRecord)
-                            : FillText(Texts::Check::kSetAside, {dataDir + kJournalName, aside}))
+                            ? CommandText(Texts::Check::kNoRecord)
+                            : CommandText(Texts::Check::kSetAside, {dataDir + kJournalName, aside}))
                     << "\n";
     }
     const LibraryReport report = CheckLibrary(dataDir);
     if (const char* note = RecoveryNote(report.recovery)) {
-        context.out << note << "\n";
+        context.out << CommandText(note) << "\n";
     }
     for (const std::string& problem : report.problems) {
-        context.out << problem << "\n";
+        context.out << ProblemMessage(problem) << "\n";
     }
     return report.problems.empty() ? kCommandSucceeded : kCommandFailed;
 }
@@ -65,12 +65,12 @@ void PrintPuzzle(std::ostream& out, const ListedPuzzle& puzzle) {
     line += Latin1ToUtf8(puzzle.title);
     line += '\t';
     if (!puzzle.inLibrary) {
-        line += Texts::List::kNotInLibrary;
+        line += CommandText(Texts::List::kNotInLibrary);
     } else {
         const std::string words =
             puzzle.words ? std::to_string(*puzzle.words) : std::string(Texts::List::kUnknown);
-        line += FillText(Texts::List::kPuzzle,
-                         {words, Seconds(puzzle.plainBest), Seconds(puzzle.backwardBest)});
+        line += CommandText(Texts::List::kPuzzle,
+                            {words, Seconds(puzzle.plainBest), Seconds(puzzle.backwardBest)});
     }
     line += '\n';
     out << line;
@@ -102,7 +102,7 @@ int ListCommand(const CommandContext& context, const std::optional<std::string>&
             }
         });
     if (only && !shown) {
-        context.err << FillText(Texts::List::kNoSuchFolder, {Latin1ToUtf8(*only)}) << "\n";
+        context.err << CommandText(Texts::List::kNoSuchFolder, {Latin1ToUtf8(*only)}) << "\n";
         return kCommandFailed;
     }
     return kCommandSucceeded;

@@ -59,7 +59,7 @@ std::string AsDataDir(std::string dir) {
 }
 
 int Misused(std::ostream& err, const std::string& why) {
-    err << FillText(Texts::Misuse::kPrefix, {why}) << "\n" << Texts::kUsage;
+    err << FillText(Texts::Misuse::kPrefix, {why}) << "\n" << CommandText(Texts::kUsage);
     return kCommandMisused;
 }
 
@@ -79,11 +79,11 @@ std::optional<std::string> ReadCommandLine(const std::vector<std::string>& args,
             line.library = arg.substr(kLibraryOption.size() + 1);
         } else if (options && arg == kLibraryOption) {
             if (++i == args.size()) {
-                return Texts::Misuse::kNoLibraryFolder;
+                return CommandText(Texts::Misuse::kNoLibraryFolder);
             }
             line.library = args[i];
         } else if (options && arg.starts_with("--")) {
-            return FillText(Texts::Misuse::kUnknownOption, {arg});
+            return CommandText(Texts::Misuse::kUnknownOption, {arg});
         } else if (line.command.empty()) {
             line.command = arg;
         } else {
@@ -91,7 +91,7 @@ std::optional<std::string> ReadCommandLine(const std::vector<std::string>& args,
         }
     }
     if (line.command.empty()) {
-        return Texts::Misuse::kNoCommand;
+        return CommandText(Texts::Misuse::kNoCommand);
     }
     return std::nullopt;
 }
@@ -114,7 +114,7 @@ std::optional<std::string> PlaceWords(const CommandShape& shape, CommandLine& li
     }
     const bool discardFits = !line.discardJournal || shape.name == "check";
     if (line.words.size() < shape.least || line.words.size() > shape.most || !discardFits) {
-        return FillText(Texts::Misuse::kWrongCount, {line.command});
+        return CommandText(Texts::Misuse::kWrongCount, {line.command});
     }
     return std::nullopt;
 }
@@ -154,7 +154,7 @@ int Dispatch(const std::vector<std::string>& args, const DataFolders& defaults, 
     const auto shape = std::find_if(std::begin(kShapes), std::end(kShapes),
                                     [&](const CommandShape& s) { return s.name == line.command; });
     if (shape == std::end(kShapes)) {
-        return Misused(err, FillText(Texts::Misuse::kUnknownCommand, {line.command}));
+        return Misused(err, CommandText(Texts::Misuse::kUnknownCommand, {line.command}));
     }
     if (const std::optional<std::string> wrong = PlaceWords(*shape, line)) {
         return Misused(err, *wrong);
@@ -192,8 +192,8 @@ std::optional<std::string> TypedLibraryText(const CommandContext& context,
     char32_t beyond = 0;
     std::optional<std::string> text = TypedTextToLatin1(typed, beyond);
     if (!text) {
-        context.err << FillText(Texts::kBeyondLatin1,
-                                {typed, EncodeUtf8(beyond), CodePointText(beyond)})
+        context.err << CommandText(Texts::kBeyondLatin1,
+                                   {typed, EncodeUtf8(beyond), CodePointText(beyond)})
                     << "\n";
     }
     return text;
@@ -217,13 +217,13 @@ const char* NewFolderRefusal(const std::string& dataDir, const std::string& fold
 int RunLibraryCommand(const std::vector<std::string>& args, const DataFolders& defaults,
                       std::ostream& out, std::ostream& err) {
     if (args.size() == 1 && args[0] == "--help") {
-        out << Texts::kUsage;
+        out << CommandText(Texts::kUsage);
         return kCommandSucceeded;
     }
     try {
         return Dispatch(args, defaults, out, err);
     } catch (const std::exception& error) {
-        err << error.what() << "\n";
+        err << ErrorMessage(error) << "\n";
         return kCommandFailed;
     }
 }

@@ -2,6 +2,7 @@
 // The library command's commands, each run once its command line has been read.
 #include "library/DataFolder.h"
 
+#include <exception>
 #include <initializer_list>
 #include <iosfwd>
 #include <optional>
@@ -19,6 +20,14 @@ struct CommandContext {
 
 // `text` with %1, %2, ... replaced by the values in order.
 std::string FillText(std::string_view text, std::initializer_list<std::string_view> values);
+
+// `text`, one of CommandTexts, in the player's language (UTF-8), filled with the values.
+std::string CommandText(const char* text, std::initializer_list<std::string_view> values = {});
+
+// An error of the library or the picture files, or a problem a check of the library found, in the
+// player's language (UTF-8).
+std::string ErrorMessage(const std::exception& error);
+std::string ProblemMessage(const std::string& problem);
 
 // The text typed on the command line in Latin-1, as the library keeps it; none, with the refusal
 // printed, when it holds a character beyond Latin-1.

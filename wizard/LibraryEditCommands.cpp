@@ -11,6 +11,7 @@
 #include "library/PuzzleFile.h"
 #include "library/PuzzleText.h"
 #include "library/TextList.h"
+#include "wizard/CheckMessages.h"
 #include "wizard/LibraryCommand.h"
 #include "wizard/LibraryCommandParts.h"
 #include "wizard/LibraryCommandTexts.h"
@@ -27,8 +28,8 @@ namespace Texts = CommandTexts;
 
 // "It is puzzle K, on lines F to E of B1 and B2." as `text` words it.
 std::string Whereabouts(const char* text, const FiledPuzzle& filed) {
-    return FillText(text, {std::to_string(filed.puzzleIndex), std::to_string(filed.first),
-                           std::to_string(filed.last), filed.wordBank, filed.hintBank});
+    return CommandText(text, {std::to_string(filed.puzzleIndex), std::to_string(filed.first),
+                              std::to_string(filed.last), filed.wordBank, filed.hintBank});
 }
 
 void PrintDone(const CommandContext& context, const std::string& done, const char* where,
@@ -44,7 +45,7 @@ std::optional<std::string> NameRefusal(const std::string& dataDir, const std::st
     PuzzleChecks checks;
     checks.titleTaken = [&](const std::string& title) { return LibraryHoldsTitle(dataDir, title); };
     const Verdict verdict = ValidateName(name, checks);
-    return verdict.Passed() ? std::nullopt : std::optional(verdict.message);
+    return verdict.Passed() ? std::nullopt : std::optional(VerdictText(verdict).toStdString());
 }
 
 // The texts of a change that gives a puzzle a new title or folder.
@@ -74,11 +75,11 @@ int ChangeWithName(const CommandContext& context, const std::string& typedTitle,
     const LibraryLock lock(dataDir);
     const std::string shownTitle = Latin1ToUtf8(*title), shownName = Latin1ToUtf8(*name);
     if (const std::optional<std::string> refusal = check(dataDir, *name)) {
-        context.err << FillText(texts.refused, {shownTitle, shownName, *refusal}) << "\n";
+        context.err << CommandText(texts.refused, {shownTitle, shownName, *refusal}) << "\n";
         return kCommandFailed;
     }
     const FiledPuzzle filed = change(dataDir, *title, *name);
-    PrintDone(context, FillText(texts.done, {shownTitle, shownName}), texts.where, filed);
+    PrintDone(context, CommandText(texts.done, {shownTitle, shownName}), texts.where, filed);
     return kCommandSucceeded;
 }
 
@@ -99,11 +100,11 @@ int ExportCommand(const CommandContext& context, const std::string& typedTitle,
         return kCommandSucceeded;
     }
     ReplaceFile(*file, text);
-    context.out << FillText(Texts::Export::kWrote,
-                            {Latin1ToUtf8(*title), std::to_string(puzzle.words.size()), *file})
+    context.out << CommandText(Texts::Export::kWrote,
+                               {Latin1ToUtf8(*title), std::to_string(puzzle.words.size()), *file})
                 << "\n";
     if (!puzzle.hints.empty() && TakenForPictures(puzzle.hints.front())) {
-        context.out << FillText(Texts::Export::kPictures, {PictureFolder(dataDir)}) << "\n";
+        context.out << CommandText(Texts::Export::kPictures, {PictureFolder(dataDir)}) << "\n";
     }
     return kCommandSucceeded;
 }
@@ -119,8 +120,8 @@ int RemoveCommand(const CommandContext& context, const std::string& typedTitle) 
         FolderOfPuzzle(ReadList(DataPath(dataDir, kTreeFile)), *title);
     const FiledPuzzle filed = RemovePuzzle(dataDir, *title);
     const std::string done =
-        folder ? FillText(Texts::Remove::kRemoved, {Latin1ToUtf8(*title), Latin1ToUtf8(*folder)})
-               : FillText(Texts::Remove::kRemovedNoFolder, {Latin1ToUtf8(*title)});
+        folder ? CommandText(Texts::Remove::kRemoved, {Latin1ToUtf8(*title), Latin1ToUtf8(*folder)})
+               : CommandText(Texts::Remove::kRemovedNoFolder, {Latin1ToUtf8(*title)});
     PrintDone(context, done, Texts::Remove::kWhere, filed);
     return kCommandSucceeded;
 }
@@ -136,7 +137,7 @@ int MoveCommand(const CommandContext& context, const std::string& typedTitle,
                 const std::string& typedFolder) {
     const auto folderRefusal = [](const std::string& dataDir, const std::string& folder) {
         const char* refusal = NewFolderRefusal(dataDir, folder);
-        return refusal ? std::optional<std::string>(refusal) : std::nullopt;
+        return refusal ? std::optional(CheckText(refusal).toStdString()) : std::nullopt;
     };
     return ChangeWithName(context, typedTitle, typedFolder, folderRefusal, MovePuzzle,
                           {Texts::Move::kMoved, Texts::Move::kRefused, Texts::Move::kWhere});

@@ -17,6 +17,70 @@
     </message>
 </context>
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Find the word of every hint</source>
+        <extracomment>The puzzle screen&apos;s call to play, beside the list of hints at the foot of the board.</extracomment>
+        <translation>Finden Sie das Wort zu jedem Hinweis</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <extracomment>Capital letters on tiles down the board&apos;s left side, read with those down its right side as a short call to play or the game&apos;s kind; 1 to 6 letters, at most 5 at the widest spacing.</extracomment>
+        <translation>WORT</translation>
+    </message>
+    <message>
+        <source>WORD</source>
+        <extracomment>Capital letters on tiles down the board&apos;s right side, read after those down its left side.</extracomment>
+        <translation>SUCHE</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <extracomment>The puzzle screen&apos;s small button that ends the game; beyond 5 letters drawn smaller.</extracomment>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <extracomment>The puzzle screen&apos;s small button that opens the printer setup; beyond 6 letters drawn smaller.</extracomment>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>The puzzle screen&apos;s small button that prints the puzzle; beyond 6 letters drawn smaller.</extracomment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Word Search Puzzles</source>
+        <extracomment>The catalogue&apos;s heading below the game&apos;s name: what the game is.</extracomment>
+        <translation>Wortsuchrätsel</translation>
+    </message>
+    <message>
+        <source>Find every hidden word!</source>
+        <extracomment>The catalogue&apos;s line below its heading, inviting the player to play.</extracomment>
+        <translation>Finden Sie jedes versteckte Wort!</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The catalogue&apos;s small button that ends the program; beyond 5 letters drawn smaller.</extracomment>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <extracomment>The catalogue&apos;s button that opens the wizard making a new puzzle; about 10 letters.</extracomment>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>The catalogue&apos;s button that opens the options dialog (sounds, music, game); about 10 letters.</extracomment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>WORD</source>
+        <comment>ringed in the letter grid</comment>
+        <extracomment>Four capital letters ringed in the picture of a letter grid beside the catalogue: a word found in a puzzle; exactly 4 letters.</extracomment>
+        <translation>WORT</translation>
+    </message>
+</context>
+<context>
     <name>FileWithoutPrinter</name>
     <message>
         <source>Puzzle</source>
@@ -242,6 +306,327 @@
         <source>Printing in progress</source>
         <translation>Es wird gerade gedruckt</translation>
     </message>
+    <message>
+        <source>The puzzle &quot;%1&quot; cannot be changed: %2</source>
+        <translation>Das Rätsel „%1“ lässt sich nicht ändern: %2</translation>
+    </message>
+    <message>
+        <source>another puzzle of the library has the same title</source>
+        <translation>ein anderes Rätsel der Bibliothek hat denselben Titel</translation>
+    </message>
+    <message>
+        <source>its new title is empty, begins with a space or holds a control character</source>
+        <translation>sein neuer Titel ist leer, beginnt mit einem Leerzeichen oder enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>a puzzle of the library has its new title already</source>
+        <translation>ein Rätsel der Bibliothek trägt seinen neuen Titel schon</translation>
+    </message>
+    <message>
+        <source>The puzzle &quot;%1&quot; is under no folder of the tree</source>
+        <translation>Das Rätsel „%1“ steht in keinem Ordner der Ordnerliste</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCheck</name>
+    <message>
+        <source>Puzzle &quot;%1&quot; (line %2 of %3): %4</source>
+        <translation>Rätsel „%1“ (Zeile %2 von %3): %4</translation>
+    </message>
+    <message>
+        <source>its banks %1 and %2 are not a pair</source>
+        <translation>seine Wortdatei %1 und seine Hinweisdatei %2 gehören nicht zusammen</translation>
+    </message>
+    <message>
+        <source>its first hint &quot;%1&quot; holds a full stop, so the game takes its text hints for pictures</source>
+        <translation>sein erster Hinweis „%1“ enthält einen Punkt, also hält das Spiel seine Texthinweise für Bilder</translation>
+    </message>
+    <message>
+        <source>its picture %1 is missing</source>
+        <translation>sein Bild %1 fehlt</translation>
+    </message>
+    <message>
+        <source>its lines %1 to %2 lie outside its banks (%3 has %4 lines, %5 has %6)</source>
+        <translation>seine Zeilen %1 bis %2 liegen außerhalb seiner Wort- und Hinweisdatei (%3 hat %4 Zeilen, %5 hat %6)</translation>
+    </message>
+    <message>
+        <source>its hint %1 (line %2 of %3) is empty</source>
+        <translation>sein Hinweis %1 (Zeile %2 von %3) ist leer</translation>
+    </message>
+    <message>
+        <source>Puzzle &quot;%1&quot; (line %2 of %3) is under no folder of %4</source>
+        <translation>Das Rätsel „%1“ (Zeile %2 von %3) steht in keinem Ordner von %4</translation>
+    </message>
+    <message>
+        <source>Puzzle &quot;%1&quot; (line %2 of %3) is not in %4</source>
+        <translation>Das Rätsel „%1“ (Zeile %2 von %3) fehlt in %4</translation>
+    </message>
+    <message>
+        <source>Best time &quot;%1&quot; (line %2 of %3) is not a whole number of seconds</source>
+        <translation>Die Bestzeit „%1“ (Zeile %2 von %3) ist keine ganze Zahl von Sekunden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The library&apos;s folder list (a file) and why it cannot be read.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCommand</name>
+    <message>
+        <source>Usage: lexiglade-library [--library DIR] [--verbose] COMMAND
+       lexiglade-library --help | --version
+
+Looks after the puzzles of Lexiglade from a terminal. They are kept in a
+library folder: the one the game uses (for an installed game that is
+~/.local/share/lexiglade/), or DIR when you give --library DIR.
+
+Commands:
+  add FILE            Adds the puzzle written in the puzzle file FILE (see
+                      below) to its folder, or to a new folder at the end.
+  list [FOLDER]       Shows each folder with its puzzles, their number of
+                      words and best times (without / with backward words).
+                      With FOLDER, shows that folder only.
+  export TITLE [FILE] Writes the puzzle TITLE as a puzzle file, into FILE
+                      or, without FILE, on the screen. Adding that file to
+                      a library gives the same puzzle.
+  remove TITLE        Takes the puzzle TITLE out of the library.
+  rename TITLE NEW    Gives the puzzle TITLE the title NEW.
+  move TITLE FOLDER   Puts the puzzle TITLE last in FOLDER, or in a new
+                      folder of that name at the end.
+  check               Checks the library and prints one line for each
+                      problem it finds. First it finishes or undoes a
+                      change that was cut short (by a crash or a power cut)
+                      and says so.
+  check --discard-journal
+                      Moves a damaged record of such a change (the file
+                      .lexiglade-journal, with the files beside it) into a
+                      new folder discarded-filing-XXXXXX of the library,
+                      then checks. Look at the record before you do this.
+
+Options:
+  --library DIR       Works on the library in the folder DIR.
+  --verbose           Also says where in the library&apos;s files a puzzle is.
+  --help              Prints this text.
+  --version           Prints the version.
+
+A puzzle file is a plain text file in UTF-8 (Latin-1 works too). Its first
+line is the title, its second the folder, then comes one line for each
+word: the word, a tab, and its hint. For example (&lt;TAB&gt; is a tab):
+
+  Farm Animals
+  Animals
+  HORSE&lt;TAB&gt;You can ride on its back
+  SHEEP&lt;TAB&gt;Its wool keeps you warm
+  ... (15 to 25 words in all)
+
+A title has 2 to 40 characters. A word has 4 to 21 letters from A to Z. A
+hint is a short text; in a picture puzzle every hint is instead the name of
+a picture file (such as HORSE.BMP) in the library&apos;s pictures folder, which
+is reshaped as the game&apos;s puzzle maker does. The library keeps Latin-1
+characters only (the letters of Western European languages).
+
+The game sees a change when it next starts or shows its folders again. A
+change waits a few seconds for a game that is saving into the same library.
+Exit status: 0 when the command did its work (check: the library is sound),
+1 when it could not (check: a problem was found), 2 when the command line
+is wrong. The forms &quot;check DIR&quot;, &quot;add DIR FILE&quot; and &quot;list DIR&quot; still work.
+</source>
+        <extracomment>Keep every line under 80 columns, and the commands and options (add, list, --library, ...) as they are; the words in capitals (FILE, TITLE, DIR, ...) may be translated.</extracomment>
+        <translation>Aufruf: lexiglade-library [--library VERZEICHNIS] [--verbose] BEFEHL
+        lexiglade-library --help | --version
+
+Verwaltet die Rätsel von Lexiglade im Terminal. Sie liegen in einem
+Bibliotheksordner: dem, den das Spiel benutzt (bei einem installierten Spiel
+ist das ~/.local/share/lexiglade/), oder VERZEICHNIS, wenn Sie
+--library VERZEICHNIS angeben.
+
+Befehle:
+  add DATEI           Legt das Rätsel aus der Rätseldatei DATEI (siehe unten)
+                      in seinem Ordner ab oder in einem neuen Ordner am Ende.
+  list [ORDNER]       Zeigt jeden Ordner mit seinen Rätseln, deren Zahl der
+                      Wörter und Bestzeiten (ohne / mit Rückwärtswörtern).
+                      Mit ORDNER nur diesen einen Ordner.
+  export TITEL [DATEI]
+                      Schreibt das Rätsel TITEL als Rätseldatei in DATEI
+                      oder, ohne DATEI, auf den Bildschirm. Wer diese Datei
+                      einer Bibliothek hinzufügt, erhält dasselbe Rätsel.
+  remove TITEL        Nimmt das Rätsel TITEL aus der Bibliothek.
+  rename TITEL NEU    Gibt dem Rätsel TITEL den Titel NEU.
+  move TITEL ORDNER   Stellt das Rätsel TITEL ans Ende von ORDNER oder in
+                      einen neuen Ordner dieses Namens am Ende.
+  check               Prüft die Bibliothek und meldet jedes gefundene Problem
+                      in einer Zeile. Zuvor schließt es eine Änderung ab, die
+                      abgebrochen wurde (durch einen Absturz oder einen
+                      Stromausfall), oder macht sie rückgängig und meldet das.
+  check --discard-journal
+                      Verschiebt ein beschädigtes Protokoll einer solchen
+                      Änderung (die Datei .lexiglade-journal mit den Dateien
+                      daneben) in einen neuen Ordner discarded-filing-XXXXXX
+                      der Bibliothek und prüft dann. Sehen Sie sich das
+                      Protokoll vorher an.
+
+Optionen:
+  --library VERZEICHNIS
+                      Arbeitet mit der Bibliothek im Ordner VERZEICHNIS.
+  --verbose           Nennt auch, wo in den Dateien der Bibliothek ein Rätsel
+                      steht.
+  --help              Gibt diesen Text aus.
+  --version           Gibt die Version aus.
+
+Eine Rätseldatei ist eine reine Textdatei in UTF-8 (Latin-1 geht auch). Ihre
+erste Zeile ist der Titel, die zweite der Ordner, dann folgt für jedes Wort
+eine Zeile: das Wort, ein Tabulator und sein Hinweis. Zum Beispiel (&lt;TAB&gt;
+steht für einen Tabulator):
+
+  Bauernhoftiere
+  Tiere
+  PFERD&lt;TAB&gt;Auf seinem Rücken kann man reiten
+  SCHAF&lt;TAB&gt;Seine Wolle hält warm
+  ... (insgesamt 15 bis 25 Wörter)
+
+Ein Titel hat 2 bis 40 Zeichen, ein Wort 4 bis 21 Buchstaben von A bis Z (ohne
+Umlaute und ß). Ein Hinweis ist ein kurzer Text; in einem Bilderrätsel ist
+jeder Hinweis stattdessen der Name einer Bilddatei (etwa PFERD.BMP) im
+Bilderordner der Bibliothek, die so angepasst wird, wie es das Spiel beim
+Erstellen eines Rätsels tut. Die Bibliothek speichert nur Zeichen aus Latin-1
+(die Buchstaben der westeuropäischen Sprachen).
+
+Das Spiel sieht eine Änderung, sobald es das nächste Mal startet oder seine
+Ordner wieder zeigt. Eine Änderung wartet einige Sekunden auf ein Spiel, das
+gerade in dieselbe Bibliothek speichert.
+Exit-Status: 0, wenn der Befehl seine Arbeit getan hat (check: die Bibliothek
+ist in Ordnung), 1, wenn er es nicht konnte (check: ein Problem wurde
+gefunden), 2, wenn die Befehlszeile falsch ist. Die Formen
+„check VERZEICHNIS“, „add VERZEICHNIS DATEI“ und „list VERZEICHNIS“
+funktionieren weiterhin.
+</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>--library needs the library&apos;s folder</source>
+        <translation>--library braucht den Ordner der Bibliothek</translation>
+    </message>
+    <message>
+        <source>wrong number of arguments for %1</source>
+        <translation>falsche Zahl von Argumenten für %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the character &quot;%2&quot; (%3), which the library cannot store: it keeps Latin-1 characters only</source>
+        <translation>„%1“ enthält das Zeichen „%2“ (%3), das die Bibliothek nicht speichern kann: Sie speichert nur Zeichen aus Latin-1</translation>
+    </message>
+    <message>
+        <source>There was no filing record to set aside</source>
+        <translation>Es gab kein Protokoll eines Speichervorgangs, das beiseitezulegen war</translation>
+    </message>
+    <message>
+        <source>The filing record %1 was set aside with the files beside it in %2</source>
+        <translation>Das Protokoll %1 wurde mit den Dateien daneben nach %2 beiseitegelegt</translation>
+    </message>
+    <message>
+        <source>A filing had been cut short before it changed the library; its unfinished files were removed</source>
+        <translation>Ein Speichervorgang war abgebrochen worden, bevor er die Bibliothek änderte; seine unfertigen Dateien wurden entfernt</translation>
+    </message>
+    <message>
+        <source>A filing had ended without removing its backups; its backups were removed</source>
+        <translation>Ein Speichervorgang hatte seine Sicherungskopien nicht entfernt; sie wurden nun entfernt</translation>
+    </message>
+    <message>
+        <source>A filing had been cut short after writing all its files; it was finished</source>
+        <translation>Ein Speichervorgang war abgebrochen worden, nachdem er alle seine Dateien geschrieben hatte; er wurde abgeschlossen</translation>
+    </message>
+    <message>
+        <source>A filing had been cut short while replacing files; it was undone</source>
+        <translation>Ein Speichervorgang war beim Ersetzen von Dateien abgebrochen worden; er wurde rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>(not in the library)</source>
+        <translation>(nicht in der Bibliothek)</translation>
+    </message>
+    <message>
+        <source>%1 words	best %2 / %3</source>
+        <extracomment>Keep the tab: it separates the columns of the list.</extracomment>
+        <translation>%1 Wörter	Bestzeit %2 / %3</translation>
+    </message>
+    <message>
+        <source>There is no folder &quot;%1&quot; in the library</source>
+        <translation>Die Bibliothek hat keinen Ordner „%1“</translation>
+    </message>
+    <message>
+        <source>Filed &quot;%1&quot; in the folder &quot;%2&quot; (%3 words).</source>
+        <translation>Das Rätsel „%1“ liegt jetzt im Ordner „%2“ (%3 Wörter).</translation>
+    </message>
+    <message>
+        <source>It is puzzle %1, on lines %2 to %3 of %4 and %5.</source>
+        <translation>Es ist Rätsel Nr. %1 und steht in den Zeilen %2 bis %3 von %4 und %5.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 (&quot;%3&quot;): %4</source>
+        <translation>Zeile %1 von %2 („%3“): %4</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 is missing: a puzzle file holds the title on its first line and the folder on its second.</source>
+        <translation>Zeile %1 von %2 fehlt: Eine Rätseldatei enthält in ihrer ersten Zeile den Titel und in der zweiten den Ordner.</translation>
+    </message>
+    <message>
+        <source>There is no tab between the word and its hint.</source>
+        <translation>Zwischen dem Wort und seinem Hinweis steht kein Tabulator.</translation>
+    </message>
+    <message>
+        <source>It holds a NUL byte.</source>
+        <translation>Sie enthält ein NUL-Byte.</translation>
+    </message>
+    <message>
+        <source>It holds the character &quot;%1&quot; (%2), which the library cannot store: it keeps Latin-1 characters only.</source>
+        <translation>Sie enthält das Zeichen „%1“ (%2), das die Bibliothek nicht speichern kann: Sie speichert nur Zeichen aus Latin-1.</translation>
+    </message>
+    <message>
+        <source>Wrote &quot;%1&quot; (%2 words) to %3.</source>
+        <translation>Das Rätsel „%1“ (%2 Wörter) steht jetzt in %3.</translation>
+    </message>
+    <message>
+        <source>Its hints are pictures in %1; a library that adds the file needs them in its own pictures folder.</source>
+        <translation>Seine Hinweise sind Bilder in %1; eine Bibliothek, der die Datei hinzugefügt wird, braucht sie in ihrem eigenen Bilderordner.</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%1&quot; from the folder &quot;%2&quot;.</source>
+        <translation>Das Rätsel „%1“ wurde aus dem Ordner „%2“ entfernt.</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%1&quot; from the library.</source>
+        <translation>Das Rätsel „%1“ wurde aus der Bibliothek entfernt.</translation>
+    </message>
+    <message>
+        <source>It was puzzle %1; lines %2 to %3 of %4 and %5, which held its words and hints, stay unused.</source>
+        <translation>Es war Rätsel Nr. %1; die Zeilen %2 bis %3 von %4 und %5, die seine Wörter und Hinweise enthielten, bleiben ungenutzt.</translation>
+    </message>
+    <message>
+        <source>Renamed &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation>Das Rätsel „%1“ heißt jetzt „%2“.</translation>
+    </message>
+    <message>
+        <source>Cannot rename &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>Das Rätsel „%1“ lässt sich nicht in „%2“ umbenennen: %3</translation>
+    </message>
+    <message>
+        <source>Moved &quot;%1&quot; to the folder &quot;%2&quot;.</source>
+        <translation>Das Rätsel „%1“ liegt jetzt im Ordner „%2“.</translation>
+    </message>
+    <message>
+        <source>Cannot move &quot;%1&quot; to the folder &quot;%2&quot;: %3</source>
+        <translation>Das Rätsel „%1“ lässt sich nicht in den Ordner „%2“ verschieben: %3</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -453,7 +838,7 @@
     <name>lexiglade::Tmain</name>
     <message>
         <source>Double-click folders to open. Click the page icon showing a puzzle you wish to play...</source>
-        <translation>Öffnen Sie einen Ordner per Doppelklick. Klicken Sie dann auf das Blatt des Rätsels, das Sie spielen möchten …</translation>
+        <translation>Öffnen Sie einen Ordner per Doppelklick und klicken Sie auf das Rätsel, das Sie spielen möchten …</translation>
     </message>
     <message>
         <source>Thanks for playing Lexiglade!</source>

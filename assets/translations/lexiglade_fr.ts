@@ -17,6 +17,70 @@
     </message>
 </context>
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Find the word of every hint</source>
+        <extracomment>The puzzle screen&apos;s call to play, beside the list of hints at the foot of the board.</extracomment>
+        <translation>Trouvez le mot de chaque indice</translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <extracomment>Capital letters on tiles down the board&apos;s left side, read with those down its right side as a short call to play or the game&apos;s kind; 1 to 6 letters, at most 5 at the widest spacing.</extracomment>
+        <translation>MOTS</translation>
+    </message>
+    <message>
+        <source>WORD</source>
+        <extracomment>Capital letters on tiles down the board&apos;s right side, read after those down its left side.</extracomment>
+        <translation>MÊLÉS</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <extracomment>The puzzle screen&apos;s small button that ends the game; beyond 5 letters drawn smaller.</extracomment>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <extracomment>The puzzle screen&apos;s small button that opens the printer setup; beyond 6 letters drawn smaller.</extracomment>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>The puzzle screen&apos;s small button that prints the puzzle; beyond 6 letters drawn smaller.</extracomment>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Word Search Puzzles</source>
+        <extracomment>The catalogue&apos;s heading below the game&apos;s name: what the game is.</extracomment>
+        <translation>Grilles de mots mêlés</translation>
+    </message>
+    <message>
+        <source>Find every hidden word!</source>
+        <extracomment>The catalogue&apos;s line below its heading, inviting the player to play.</extracomment>
+        <translation>Trouvez tous les mots cachés&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The catalogue&apos;s small button that ends the program; beyond 5 letters drawn smaller.</extracomment>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <extracomment>The catalogue&apos;s button that opens the wizard making a new puzzle; about 10 letters.</extracomment>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>The catalogue&apos;s button that opens the options dialog (sounds, music, game); about 10 letters.</extracomment>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>WORD</source>
+        <comment>ringed in the letter grid</comment>
+        <extracomment>Four capital letters ringed in the picture of a letter grid beside the catalogue: a word found in a puzzle; exactly 4 letters.</extracomment>
+        <translation>MOTS</translation>
+    </message>
+</context>
+<context>
     <name>FileWithoutPrinter</name>
     <message>
         <source>Puzzle</source>
@@ -242,6 +306,326 @@
         <source>Printing in progress</source>
         <translation>Impression en cours</translation>
     </message>
+    <message>
+        <source>The puzzle &quot;%1&quot; cannot be changed: %2</source>
+        <translation>La grille «&#xa0;%1&#xa0;» ne peut pas être modifiée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>another puzzle of the library has the same title</source>
+        <translation>une autre grille de la bibliothèque porte le même titre</translation>
+    </message>
+    <message>
+        <source>its new title is empty, begins with a space or holds a control character</source>
+        <translation>son nouveau titre est vide, commence par une espace ou contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>a puzzle of the library has its new title already</source>
+        <translation>une grille de la bibliothèque porte déjà son nouveau titre</translation>
+    </message>
+    <message>
+        <source>The puzzle &quot;%1&quot; is under no folder of the tree</source>
+        <translation>La grille «&#xa0;%1&#xa0;» n&apos;est dans aucun dossier de l&apos;arborescence</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCheck</name>
+    <message>
+        <source>Puzzle &quot;%1&quot; (line %2 of %3): %4</source>
+        <translation>Grille «&#xa0;%1&#xa0;» (ligne %2 de %3)&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>its banks %1 and %2 are not a pair</source>
+        <translation>son fichier de mots %1 et son fichier d&apos;indices %2 ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>its first hint &quot;%1&quot; holds a full stop, so the game takes its text hints for pictures</source>
+        <translation>son premier indice «&#xa0;%1&#xa0;» contient un point, le jeu prend donc ses indices écrits pour des images</translation>
+    </message>
+    <message>
+        <source>its picture %1 is missing</source>
+        <translation>son image %1 est introuvable</translation>
+    </message>
+    <message>
+        <source>its lines %1 to %2 lie outside its banks (%3 has %4 lines, %5 has %6)</source>
+        <translation>ses lignes %1 à %2 sont hors de ses fichiers de mots et d&apos;indices (%3 a %4 lignes, %5 en a %6)</translation>
+    </message>
+    <message>
+        <source>its hint %1 (line %2 of %3) is empty</source>
+        <translation>son indice %1 (ligne %2 de %3) est vide</translation>
+    </message>
+    <message>
+        <source>Puzzle &quot;%1&quot; (line %2 of %3) is under no folder of %4</source>
+        <translation>La grille «&#xa0;%1&#xa0;» (ligne %2 de %3) n&apos;est dans aucun dossier de %4</translation>
+    </message>
+    <message>
+        <source>Puzzle &quot;%1&quot; (line %2 of %3) is not in %4</source>
+        <translation>La grille «&#xa0;%1&#xa0;» (ligne %2 de %3) est absente de %4</translation>
+    </message>
+    <message>
+        <source>Best time &quot;%1&quot; (line %2 of %3) is not a whole number of seconds</source>
+        <translation>Le meilleur temps «&#xa0;%1&#xa0;» (ligne %2 de %3) n&apos;est pas un nombre entier de secondes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The library&apos;s folder list (a file) and why it cannot be read.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCommand</name>
+    <message>
+        <source>Usage: lexiglade-library [--library DIR] [--verbose] COMMAND
+       lexiglade-library --help | --version
+
+Looks after the puzzles of Lexiglade from a terminal. They are kept in a
+library folder: the one the game uses (for an installed game that is
+~/.local/share/lexiglade/), or DIR when you give --library DIR.
+
+Commands:
+  add FILE            Adds the puzzle written in the puzzle file FILE (see
+                      below) to its folder, or to a new folder at the end.
+  list [FOLDER]       Shows each folder with its puzzles, their number of
+                      words and best times (without / with backward words).
+                      With FOLDER, shows that folder only.
+  export TITLE [FILE] Writes the puzzle TITLE as a puzzle file, into FILE
+                      or, without FILE, on the screen. Adding that file to
+                      a library gives the same puzzle.
+  remove TITLE        Takes the puzzle TITLE out of the library.
+  rename TITLE NEW    Gives the puzzle TITLE the title NEW.
+  move TITLE FOLDER   Puts the puzzle TITLE last in FOLDER, or in a new
+                      folder of that name at the end.
+  check               Checks the library and prints one line for each
+                      problem it finds. First it finishes or undoes a
+                      change that was cut short (by a crash or a power cut)
+                      and says so.
+  check --discard-journal
+                      Moves a damaged record of such a change (the file
+                      .lexiglade-journal, with the files beside it) into a
+                      new folder discarded-filing-XXXXXX of the library,
+                      then checks. Look at the record before you do this.
+
+Options:
+  --library DIR       Works on the library in the folder DIR.
+  --verbose           Also says where in the library&apos;s files a puzzle is.
+  --help              Prints this text.
+  --version           Prints the version.
+
+A puzzle file is a plain text file in UTF-8 (Latin-1 works too). Its first
+line is the title, its second the folder, then comes one line for each
+word: the word, a tab, and its hint. For example (&lt;TAB&gt; is a tab):
+
+  Farm Animals
+  Animals
+  HORSE&lt;TAB&gt;You can ride on its back
+  SHEEP&lt;TAB&gt;Its wool keeps you warm
+  ... (15 to 25 words in all)
+
+A title has 2 to 40 characters. A word has 4 to 21 letters from A to Z. A
+hint is a short text; in a picture puzzle every hint is instead the name of
+a picture file (such as HORSE.BMP) in the library&apos;s pictures folder, which
+is reshaped as the game&apos;s puzzle maker does. The library keeps Latin-1
+characters only (the letters of Western European languages).
+
+The game sees a change when it next starts or shows its folders again. A
+change waits a few seconds for a game that is saving into the same library.
+Exit status: 0 when the command did its work (check: the library is sound),
+1 when it could not (check: a problem was found), 2 when the command line
+is wrong. The forms &quot;check DIR&quot;, &quot;add DIR FILE&quot; and &quot;list DIR&quot; still work.
+</source>
+        <extracomment>Keep every line under 80 columns, and the commands and options (add, list, --library, ...) as they are; the words in capitals (FILE, TITLE, DIR, ...) may be translated.</extracomment>
+        <translation>Utilisation&#xa0;: lexiglade-library [--library RÉP] [--verbose] COMMANDE
+              lexiglade-library --help | --version
+
+Gère depuis un terminal les grilles de Lexiglade. Elles sont rangées dans un
+dossier de bibliothèque&#xa0;: celui du jeu (pour un jeu installé,
+~/.local/share/lexiglade/), ou RÉP si vous indiquez --library RÉP.
+
+Commandes&#xa0;:
+  add FICHIER         Ajoute la grille écrite dans le fichier de grille
+                      FICHIER (voir plus bas) à son dossier, ou à un nouveau
+                      dossier placé à la fin.
+  list [DOSSIER]      Affiche chaque dossier avec ses grilles, leur nombre de
+                      mots et leurs meilleurs temps (sans / avec mots à
+                      l&apos;envers). Avec DOSSIER, affiche ce dossier seulement.
+  export TITRE [FICHIER]
+                      Écrit la grille TITRE sous forme de fichier de grille,
+                      dans FICHIER ou, sans FICHIER, à l&apos;écran. Ajouter ce
+                      fichier à une bibliothèque donne la même grille.
+  remove TITRE        Retire la grille TITRE de la bibliothèque.
+  rename TITRE NOUVEAU
+                      Donne à la grille TITRE le titre NOUVEAU.
+  move TITRE DOSSIER  Place la grille TITRE en dernier dans DOSSIER, ou dans
+                      un nouveau dossier de ce nom placé à la fin.
+  check               Vérifie la bibliothèque et affiche une ligne pour
+                      chaque problème trouvé. Auparavant, elle achève ou
+                      annule une modification interrompue (par un plantage
+                      ou une coupure de courant) et le signale.
+  check --discard-journal
+                      Déplace un journal endommagé d&apos;une telle modification
+                      (le fichier .lexiglade-journal, avec les fichiers qui
+                      l&apos;accompagnent) dans un nouveau dossier
+                      discarded-filing-XXXXXX de la bibliothèque, puis
+                      vérifie. Examinez le journal avant de faire cela.
+
+Options&#xa0;:
+  --library RÉP       Travaille sur la bibliothèque du dossier RÉP.
+  --verbose           Indique aussi où se trouve une grille dans les fichiers
+                      de la bibliothèque.
+  --help              Affiche ce texte.
+  --version           Affiche la version.
+
+Un fichier de grille est un fichier texte brut en UTF-8 (le Latin-1 convient
+aussi). Sa première ligne est le titre, la deuxième le dossier, puis vient
+une ligne par mot&#xa0;: le mot, une tabulation et son indice. Par exemple (&lt;TAB&gt;
+est une tabulation)&#xa0;:
+
+  Animaux de la ferme
+  Animaux
+  CHEVAL&lt;TAB&gt;On peut monter sur son dos
+  MOUTON&lt;TAB&gt;Sa laine nous tient chaud
+  ... (15 à 25 mots en tout)
+
+Un titre compte 2 à 40 caractères, un mot 4 à 21 lettres de A à Z (sans
+accents). Un indice est un texte court&#xa0;; dans une grille en images, chaque
+indice est plutôt le nom d&apos;un fichier d&apos;image (comme CHEVAL.BMP) du dossier
+d&apos;images de la bibliothèque, qui est mis en forme comme le fait le jeu quand
+il crée une grille. La bibliothèque ne garde que les caractères Latin-1 (les
+lettres des langues d&apos;Europe occidentale).
+
+Le jeu voit une modification quand il redémarre ou affiche à nouveau ses
+dossiers. Une modification attend quelques secondes un jeu qui enregistre
+dans la même bibliothèque.
+Code de sortie&#xa0;: 0 quand la commande a fait son travail (check&#xa0;: la
+bibliothèque est saine), 1 quand elle n&apos;a pas pu (check&#xa0;: un problème a été
+trouvé), 2 quand la ligne de commande est fausse. Les formes «&#xa0;check RÉP&#xa0;»,
+«&#xa0;add RÉP FICHIER&#xa0;» et «&#xa0;list RÉP&#xa0;» fonctionnent toujours.
+</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande indiquée</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--library needs the library&apos;s folder</source>
+        <translation>--library demande le dossier de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>wrong number of arguments for %1</source>
+        <translation>mauvais nombre d&apos;arguments pour %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the character &quot;%2&quot; (%3), which the library cannot store: it keeps Latin-1 characters only</source>
+        <translation>«&#xa0;%1&#xa0;» contient le caractère «&#xa0;%2&#xa0;» (%3), que la bibliothèque ne peut pas enregistrer&#xa0;: elle ne garde que les caractères Latin-1</translation>
+    </message>
+    <message>
+        <source>There was no filing record to set aside</source>
+        <translation>Il n&apos;y avait aucun journal d&apos;enregistrement à mettre de côté</translation>
+    </message>
+    <message>
+        <source>The filing record %1 was set aside with the files beside it in %2</source>
+        <translation>Le journal d&apos;enregistrement %1 a été mis de côté avec les fichiers qui l&apos;accompagnent dans %2</translation>
+    </message>
+    <message>
+        <source>A filing had been cut short before it changed the library; its unfinished files were removed</source>
+        <translation>Un enregistrement avait été interrompu avant de modifier la bibliothèque&#xa0;; ses fichiers inachevés ont été supprimés</translation>
+    </message>
+    <message>
+        <source>A filing had ended without removing its backups; its backups were removed</source>
+        <translation>Un enregistrement s&apos;était terminé sans supprimer ses copies de sauvegarde&#xa0;; elles ont été supprimées</translation>
+    </message>
+    <message>
+        <source>A filing had been cut short after writing all its files; it was finished</source>
+        <translation>Un enregistrement avait été interrompu après avoir écrit tous ses fichiers&#xa0;; il a été achevé</translation>
+    </message>
+    <message>
+        <source>A filing had been cut short while replacing files; it was undone</source>
+        <translation>Un enregistrement avait été interrompu pendant qu&apos;il remplaçait des fichiers&#xa0;; il a été annulé</translation>
+    </message>
+    <message>
+        <source>(not in the library)</source>
+        <translation>(absente de la bibliothèque)</translation>
+    </message>
+    <message>
+        <source>%1 words	best %2 / %3</source>
+        <extracomment>Keep the tab: it separates the columns of the list.</extracomment>
+        <translation>%1 mots	meilleur temps %2 / %3</translation>
+    </message>
+    <message>
+        <source>There is no folder &quot;%1&quot; in the library</source>
+        <translation>La bibliothèque n&apos;a pas de dossier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Filed &quot;%1&quot; in the folder &quot;%2&quot; (%3 words).</source>
+        <translation>La grille «&#xa0;%1&#xa0;» est rangée dans le dossier «&#xa0;%2&#xa0;» (%3 mots).</translation>
+    </message>
+    <message>
+        <source>It is puzzle %1, on lines %2 to %3 of %4 and %5.</source>
+        <translation>C&apos;est la grille n°&#xa0;%1, aux lignes %2 à %3 de %4 et %5.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 (&quot;%3&quot;): %4</source>
+        <translation>Ligne %1 de %2 («&#xa0;%3&#xa0;»)&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 is missing: a puzzle file holds the title on its first line and the folder on its second.</source>
+        <translation>La ligne %1 de %2 manque&#xa0;: un fichier de grille contient le titre sur sa première ligne et le dossier sur la deuxième.</translation>
+    </message>
+    <message>
+        <source>There is no tab between the word and its hint.</source>
+        <translation>Il n&apos;y a pas de tabulation entre le mot et son indice.</translation>
+    </message>
+    <message>
+        <source>It holds a NUL byte.</source>
+        <translation>Elle contient un octet NUL.</translation>
+    </message>
+    <message>
+        <source>It holds the character &quot;%1&quot; (%2), which the library cannot store: it keeps Latin-1 characters only.</source>
+        <translation>Elle contient le caractère «&#xa0;%1&#xa0;» (%2), que la bibliothèque ne peut pas enregistrer&#xa0;: elle ne garde que les caractères Latin-1.</translation>
+    </message>
+    <message>
+        <source>Wrote &quot;%1&quot; (%2 words) to %3.</source>
+        <translation>La grille «&#xa0;%1&#xa0;» (%2 mots) a été écrite dans %3.</translation>
+    </message>
+    <message>
+        <source>Its hints are pictures in %1; a library that adds the file needs them in its own pictures folder.</source>
+        <translation>Ses indices sont des images de %1&#xa0;; une bibliothèque qui ajoute ce fichier en a besoin dans son propre dossier d&apos;images.</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%1&quot; from the folder &quot;%2&quot;.</source>
+        <translation>La grille «&#xa0;%1&#xa0;» a été retirée du dossier «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%1&quot; from the library.</source>
+        <translation>La grille «&#xa0;%1&#xa0;» a été retirée de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>It was puzzle %1; lines %2 to %3 of %4 and %5, which held its words and hints, stay unused.</source>
+        <translation>C&apos;était la grille n°&#xa0;%1&#xa0;; les lignes %2 à %3 de %4 et %5, qui contenaient ses mots et ses indices, restent inutilisées.</translation>
+    </message>
+    <message>
+        <source>Renamed &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation>La grille «&#xa0;%1&#xa0;» s&apos;appelle désormais «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Cannot rename &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>Impossible de renommer «&#xa0;%1&#xa0;» en «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Moved &quot;%1&quot; to the folder &quot;%2&quot;.</source>
+        <translation>La grille «&#xa0;%1&#xa0;» a été déplacée dans le dossier «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Cannot move &quot;%1&quot; to the folder &quot;%2&quot;: %3</source>
+        <translation>Impossible de déplacer «&#xa0;%1&#xa0;» dans le dossier «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -453,7 +837,7 @@
     <name>lexiglade::Tmain</name>
     <message>
         <source>Double-click folders to open. Click the page icon showing a puzzle you wish to play...</source>
-        <translation>Double-cliquez sur un dossier pour l&apos;ouvrir, puis cliquez sur la page de la grille à laquelle vous voulez jouer…</translation>
+        <translation>Double-cliquez sur un dossier pour l&apos;ouvrir, puis cliquez sur la grille à laquelle vous voulez jouer…</translation>
     </message>
     <message>
         <source>Thanks for playing Lexiglade!</source>

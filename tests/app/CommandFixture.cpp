@@ -6,8 +6,9 @@
 
 namespace lexiglade::test {
 
-CommandResult RunLibrary(const std::vector<std::string>& args) {
-    return RunProgram(LEXIGLADE_LIBRARY_COMMAND, args);
+CommandResult RunLibrary(const std::vector<std::string>& args,
+                         const std::vector<std::string>& settings) {
+    return RunProgram(LEXIGLADE_LIBRARY_COMMAND, args, settings);
 }
 
 void ReplaceLine(const std::string& list, std::size_t index, const std::string& text) {

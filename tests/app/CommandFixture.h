@@ -12,7 +12,9 @@
 
 namespace lexiglade::test {
 
-CommandResult RunLibrary(const std::vector<std::string>& args);
+// The library command; `settings` as RunProgram takes them.
+CommandResult RunLibrary(const std::vector<std::string>& args,
+                         const std::vector<std::string>& settings = {});
 
 // Puts `text` in place of line `index` of the list.
 void ReplaceLine(const std::string& list, std::size_t index, const std::string& text);

@@ -11,7 +11,10 @@ struct CommandResult {
     std::string err;
 };
 
-// Runs `program` with `args` (after its name); its output goes through files in a private folder.
-CommandResult RunProgram(const std::string& program, const std::vector<std::string>& args);
+// Runs `program` with `args` (after its name) in this environment, where each of `settings`
+// ("NAME=value") takes the place of the variable it names; its output goes through files in a
+// private folder.
+CommandResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::vector<std::string>& settings = {});
 
 } // namespace lexiglade::test

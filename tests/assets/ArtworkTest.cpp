@@ -1,6 +1,6 @@
-// The drawn artwork: sizes and bitmap format, the areas the screens draw over, the pictures
-// every picture hint of the library and of the puzzle files names, and byte-for-byte repeatable
-// output.
+// The drawn artwork: sizes and bitmap format, the areas the screens draw over, the words in each
+// language, the pictures every picture hint of the library and of the puzzle files names, and
+// byte-for-byte repeatable output.
 #include "LibraryData.h"
 #include "TempFolder.h"
 
@@ -8,7 +8,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <cmath>
 #include <memory>
@@ -23,9 +25,12 @@ namespace {
 
 const char* const kScreenFiles[] = {"a1.asl", "a2.asl", "a3.asl", "a4.asl", "a5.asl", "a6.asl"};
 
-bool MakeArtwork(const fs::path& folder) {
+const char* const kLanguages[] = {"de", "fr"};
+
+// Draws the artwork into `folder`, in English and `languages` from the game's catalogues.
+bool MakeArtwork(const fs::path& folder, const std::string& languages = "de fr") {
     return RunCommand("QT_QPA_PLATFORM=offscreen '" LEXIGLADE_MAKE_ARTWORK "' '" + folder.string() +
-                      "' 2>/dev/null");
+                      "' '" LEXIGLADE_TRANSLATIONS_DIR "' " + languages + " 2>/dev/null");
 }
 
 QImage Load(const fs::path& file) {
@@ -183,6 +188,69 @@ TEST_F(Artwork, HotspotPicturesAreDrawnWhereTheHotspotsAre) {
     }
 }
 
+// Where each word stands in the library's files; white words on tiles are clipped at the area's
+// sides when they do not fit.
+const struct WordPlace {
+    const char* file;
+    QRect area;
+    const char* source;
+    const char* disambiguation = nullptr;
+    bool onTile = false;
+} kWordPlaces[] = {
+    {"a4.asl", QRect(12, 100, 616, 32), "Word Search Puzzles"},
+    {"a4.asl", QRect(12, 132, 616, 24), "Find every hidden word!"},
+    {"a4.asl", QRect(8, 266, 96, 28), "Create", nullptr, true},
+    {"a4.asl", QRect(8, 364, 96, 28), "Options", nullptr, true},
+    {"a4.asl", QRect(3, 462, 35, 15), "Exit", nullptr, true},
+    {"a3.asl", QRect(190, 362, 406, 60), "Find the word of every hint"},
+    {"a3.asl", QRect(14, 74, 44, 226), "FIND"},
+    {"a3.asl", QRect(542, 74, 46, 226), "WORD"},
+    {"a2.asl", QRect(20, 24, 90, 64), "WORD", "ringed in the letter grid"},
+    {"a1.asl", QRect(1, 20, 38, 15), "End", nullptr, true},
+    {"a5.asl", QRect(1, 20, 38, 15), "Setup", nullptr, true},
+    {"a5.asl", QRect(51, 20, 38, 15), "Print", nullptr, true},
+};
+
+// A language's set is the English one at every density but where a word is translated, and each
+// word fits its place whole.
+TEST_F(Artwork, EachLanguageChangesOnlyItsWordsAndFitsThem) {
+    for (const char* language : kLanguages) {
+        QTranslator catalogue;
+        ASSERT_TRUE(catalogue.load(QString(LEXIGLADE_TRANSLATIONS_DIR "/lexiglade_") + language));
+        for (const std::string set : {"", "2x/", "4x/"}) {
+            const int ratio = set.empty() ? 1 : set[0] - '0';
+            for (const char* file : {"a1.asl", "a2.asl", "a3.asl", "a4.asl", "a5.asl"}) {
+                SCOPED_TRACE(std::string(language) + "/" + set + file);
+                QImage english = Load(File(set + file));
+                QImage spoken = Load(File(language + ("/" + set) + file));
+                ASSERT_EQ(spoken.size(), english.size());
+                EXPECT_EQ(BitsPerPixel(File(language + ("/" + set) + file)), 24);
+                for (const WordPlace& place : kWordPlaces) {
+                    if (std::string(place.file) != file) {
+                        continue;
+                    }
+                    const QRect area(place.area.topLeft() * ratio, place.area.size() * ratio);
+                    const QString word =
+                        catalogue.translate("Artwork", place.source, place.disambiguation);
+                    ASSERT_FALSE(word.isEmpty()) << place.source;
+                    EXPECT_EQ(english.copy(area) != spoken.copy(area), word != place.source)
+                        << place.source;
+                    for (const int x : {area.left(), area.right()}) {
+                        EXPECT_FALSE(place.onTile &&
+                                     Share(spoken, QRect(x, area.top(), 1, area.height()),
+                                           [](QColor c) { return Lightness(c) > 230; }) > 0)
+                            << word.toStdString() << " is cut off";
+                    }
+                    for (QImage* image : {&english, &spoken}) {
+                        QPainter(image).fillRect(area, Qt::black);
+                    }
+                }
+                EXPECT_TRUE(english == spoken) << "a change beside the words";
+            }
+        }
+    }
+}
+
 TEST_F(Artwork, EveryPictureHintHasAColourPictureOnTheCanvas) {
     std::vector<Puzzle> puzzles = LoadPuzzles();
     for (const PuzzleFile& file : ReadPuzzleFiles()) {
@@ -291,6 +359,17 @@ TEST(MakeArtwork, RefusesAMissingOrUnwritableFolderArgument) {
     TempFolder folder;
     WriteBytes(fs::path(folder.Path()) / "file", "x");
     EXPECT_FALSE(MakeArtwork(fs::path(folder.Path()) / "file" / "out"));
+}
+
+TEST(MakeArtwork, RefusesALanguageWithoutTheArtworksWords) {
+    TempFolder folder;
+    const std::string command = "QT_QPA_PLATFORM=offscreen '" LEXIGLADE_MAKE_ARTWORK "' '" +
+                                folder / "out" + "' '" + folder.Path() + "' es 2>/dev/null";
+    EXPECT_FALSE(RunCommand(command)) << "no catalogue lexiglade_es.qm";
+    // A catalogue in Qt's format that holds no translation.
+    WriteBytes(folder / "lexiglade_es.qm",
+               "\x3c\xb8\x64\x18\xca\xef\x9c\x95\xcd\x21\x1c\xbf\x60\xa1\xbd\xdd");
+    EXPECT_FALSE(RunCommand(command));
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 // The game in the player's language, run once per language, scale and environment: the language
 // chosen from LANGUAGE, LC_ALL, LC_MESSAGES and LANG (LEXIGLADE_EXPECT_LANGUAGE, empty for
-// English), the texts the player sees, the library's errors, and every caption within its control.
+// English), the texts the player sees, the screen artwork read, the library's errors, and every
+// caption within its control.
 // With LEXIGLADE_SCREENSHOTS set, each dialog is saved there as PNG.
 #include "ModalDriver.h"
 #include "PlayerActions.h"
 #include "UiFixture.h"
+
+#include "app/SharedState.h"
 
 #include "engine/BestTimes.h"
 #include "engine/Clock.h"
@@ -17,6 +20,7 @@
 #include "print/Printdlg.h"
 #include "ui/Drawkit.h"
 #include "ui/Midistuf.h"
+#include "ui/ScreenArtwork.h"
 #include "wizard/Editor.h"
 #include "wizard/Validation.h"
 
@@ -56,6 +60,45 @@ TEST(LanguageTest, FollowsThePlayersLocale) {
     EXPECT_EQ(Tmain::tr("Thanks for playing Lexiglade!") != "Thanks for playing Lexiglade!",
               translated);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes") != "&Yes", translated);
+}
+
+// Each shipped set's file in the language the game speaks, the English one where that language has
+// none, and a player's own file before any.
+TEST(LanguageTest, TheScreenArtworkIsInTheLanguageSpoken) {
+    DataFolder shipped, player;
+    const auto colour = [](const QString& language, int ratio) {
+        return qRgb(language.isEmpty() ? 10 : language[0].unicode(), 50 * ratio, 0);
+    };
+    for (const QString language : {"", "de", "fr"}) {
+        for (const char* set : {"", "2x/", "4x/"}) {
+            const int ratio = set[0] == 0 ? 1 : set[0] - '0';
+            const std::string folder = language.isEmpty() ? "" : language.toStdString() + "/";
+            shipped.WriteBitmap(folder + set + "a4.asl", 640 * ratio, 480 * ratio,
+                                colour(language, ratio));
+        }
+    }
+    player.Remove("a4.asl");
+    player.Remove("a1.asl");
+    Shared().DataDir = player.Path();
+    Shared().ShippedDir = shipped.Path();
+    const struct {
+        double scale;
+        int ratio;
+    } screens[] = {{1, 1}, {1.5, 2}, {2, 2}, {3, 4}, {5, 4}};
+    Bitmap picture;
+    for (const auto& screen : screens) {
+        LoadScreenArtwork(picture, "a4.asl", screen.scale);
+        EXPECT_EQ(picture.Image().pixel(0, 0), colour(Expected(), screen.ratio)) << screen.scale;
+        EXPECT_EQ(picture.Width(), 640);
+        LoadScreenArtwork(picture, "a1.asl", screen.scale); // in English at one density only
+        EXPECT_EQ(picture.Image().pixel(0, 0), kEndGameColour) << screen.scale;
+    }
+    player.WriteBitmap("a4.asl", 640, 480, qRgb(1, 2, 3));
+    for (const auto& screen : screens) {
+        LoadScreenArtwork(picture, "a4.asl", screen.scale);
+        EXPECT_EQ(picture.Image().pixel(0, 0), qRgb(1, 2, 3)) << "the player's own";
+    }
+    Shared().ShippedDir.clear();
 }
 
 // Saves `window` as NAME-LANGUAGE@SCALEx.png in LEXIGLADE_SCREENSHOTS when that is set.
@@ -154,6 +197,10 @@ TEST_F(ShownTest, LibraryAndEngineTextsAreInTheLanguage) {
          {"/d/b1.asl", "/d/b2.asl", "5", "6"}},
         {what([] { RaiseFilingUnproven("Line too long"); }), {}},
         {what([] { RaiseTreeChanged("/d/a7.asl"); }), {"/d/a7.asl"}},
+        {what(
+             [] { RaiseNotChangeable("Zoo", "another puzzle of the library has the same title"); }),
+         {"Zoo"}},
+        {what([] { RaiseUnderNoFolder("Zoo"); }), {"Zoo"}},
         {what([&] { AppendPuzzle(folder.Path(), unequal, {}); }), {"Zoo", "2", "1"}},
         {what([] { throw GridError(); }), {}},
         {what([&] { Bitmap().LoadFromFile(folder / "a14.asl"); }), {}},
@@ -243,6 +290,7 @@ TEST(FitTest, EveryCaptionFitsItsControl) {
     }
     const auto [room, need] = Room(*catalogue->Label2); // the instruction, wrapped
     EXPECT_LE(need.height(), room.height());
+    EXPECT_EQ(catalogue->Label2->width(), 119) << "wider, it leaves the artwork's frame";
     ExpectFits(options, "options");
     ExpectFits(print, "print");
     ExpectFits(wizard, "wizard");

@@ -3,10 +3,13 @@
 #include "Kit.h"
 #include "Pictures.h"
 #include "Screens.h"
+#include "Words.h"
 
 #include "library/LibraryFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTranslator>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -32,26 +35,46 @@ void WritePictures(const QString& folder, const std::vector<HintPicture>& pictur
     }
 }
 
-// The screen artwork at `ratio` device pixels per pixel.
-void WriteScreenArtwork(const QString& folder, int ratio) {
+// One set of the screen artwork: its words in `language` (empty: English), at the density of `set`
+// (nullptr: one device pixel per pixel).
+void WriteScreenSet(const QString& folder, const std::string& language,
+                    const LibraryFiles::DenseArtworkSet* set) {
     using namespace LibraryFiles;
-    SaveBitmap(DrawEndIcon(ratio), folder + "/" + EndGamePicture);
-    SaveBitmap(DrawFinder(ratio), folder + "/" + FinderPicture);
-    SaveBitmap(DrawBoard(ratio), folder + "/" + BoardPicture);
-    SaveBitmap(DrawCatalogue(ratio), folder + "/" + CataloguePicture);
-    SaveBitmap(DrawPrintIcons(ratio), folder + "/" + PrintingPicture);
+    const auto path = [&](const char* name) {
+        return folder + "/" + QString::fromStdString(ScreenArtworkPath(language, set, name));
+    };
+    MakeFolder(QFileInfo(path(EndGamePicture)).path());
+    const int ratio = set ? set->ratio : 1;
+    SaveBitmap(DrawEndIcon(ratio), path(EndGamePicture));
+    SaveBitmap(DrawFinder(ratio), path(FinderPicture));
+    SaveBitmap(DrawBoard(ratio), path(BoardPicture));
+    SaveBitmap(DrawCatalogue(ratio), path(CataloguePicture));
+    SaveBitmap(DrawPrintIcons(ratio), path(PrintingPicture));
+}
+
+// The screen artwork in `language` at every density.
+void WriteScreenArtwork(const QString& folder, const std::string& language) {
+    WriteScreenSet(folder, language, nullptr);
+    for (const LibraryFiles::DenseArtworkSet& set : LibraryFiles::DenseArtwork) {
+        WriteScreenSet(folder, language, &set);
+    }
 }
 
 } // namespace
 
-void WriteArtwork(const QString& folder) {
+void WriteArtwork(const QString& folder, const QString& translations,
+                  const QStringList& languages) {
     const QString pictures = folder + "/pictures";
     MakeFolder(pictures);
-    WriteScreenArtwork(folder, 1);
-    for (const LibraryFiles::DenseArtworkSet& set : LibraryFiles::DenseArtwork) {
-        const QString dense = folder + "/" + set.folder;
-        MakeFolder(dense);
-        WriteScreenArtwork(dense, set.ratio);
+    WriteScreenArtwork(folder, {});
+    for (const QString& language : languages) {
+        const QString file = translations + "/lexiglade_" + language + ".qm";
+        QTranslator catalogue;
+        if (!catalogue.load(file)) {
+            throw std::runtime_error("Cannot load the translations " + file.toStdString());
+        }
+        const DrawnLanguage drawn(catalogue);
+        WriteScreenArtwork(folder, language.toStdString());
     }
     SaveBitmap(DrawHintCanvas(), folder + "/" + LibraryFiles::HintCanvas);
     WritePictures(pictures, ShippedPictures());

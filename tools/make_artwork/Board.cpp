@@ -1,9 +1,13 @@
 #include "Icons.h"
 #include "Kit.h"
 #include "Screens.h"
+#include "Words.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
+#include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace lexiglade::artwork {
 
@@ -53,10 +57,22 @@ void DrawCells(QPainter& p) {
     }
 }
 
+// Letter tiles down a side of the board, 44 pixels apart and centred on row 184, closer where more
+// than five would reach the title or the hint tray.
 void DrawSideWord(QPainter& p, qreal x, const QString& word, qreal firstTilt) {
+    constexpr int kMostTiles = 6;
+    if (word.isEmpty() || word.size() > kMostTiles) {
+        throw std::runtime_error("\"" + word.toStdString() + "\" is not 1 to " +
+                                 std::to_string(kMostTiles) + " letters for the board's tiles");
+    }
+    constexpr qreal kMiddle = 184, kWidestStep = 44;
+    constexpr qreal kLongestColumn = 4 * kWidestStep; // five tiles clear the title and the tray
+    const qreal step =
+        word.size() > 1 ? std::min(kWidestStep, kLongestColumn / (word.size() - 1)) : 0;
+    const qreal first = kMiddle - step * (word.size() - 1) / 2;
     for (int i = 0; i < word.size(); ++i) {
         const qreal tilt = (i % 2 == 0) ? firstTilt : -firstTilt;
-        DrawLetterTile(p, {x, 118.0 + 44 * i}, 32, word[i], colour::Blue, tilt);
+        DrawLetterTile(p, {x, first + step * i}, 32, word[i], colour::Blue, tilt);
     }
 }
 
@@ -75,8 +91,9 @@ void DrawHintTray(QPainter& p) {
     p.setBrush(colour::NightLight);
     p.drawRoundedRect(tray, 10, 10);
     const QRectF caption(190, tray.top(), tray.right() - 190, tray.height());
-    DrawLabel(p, caption, QStringLiteral("Find the word of every hint"), BoldFont(15),
-              colour::Gold);
+    //: The puzzle screen's call to play, beside the list of hints at the foot of the board.
+    DrawLabel(p, caption, Word(QT_TRANSLATE_NOOP("Artwork", "Find the word of every hint")),
+              BoldFont(15), colour::Gold);
 }
 
 } // namespace
@@ -89,8 +106,11 @@ QImage DrawBoard(int ratio) {
     DrawFrame(p);
     DrawCells(p);
     DrawHintTray(p);
-    DrawSideWord(p, 35, QStringLiteral("FIND"), -4);
-    DrawSideWord(p, 565, QStringLiteral("WORD"), 4);
+    //: Capital letters on tiles down the board's left side, read with those down its right side as
+    //: a short call to play or the game's kind; 1 to 6 letters, at most 5 at the widest spacing.
+    DrawSideWord(p, 35, Word(QT_TRANSLATE_NOOP("Artwork", "FIND")), -4);
+    //: Capital letters on tiles down the board's right side, read after those down its left side.
+    DrawSideWord(p, 565, Word(QT_TRANSLATE_NOOP("Artwork", "WORD")), 4);
     return image;
 }
 
@@ -100,7 +120,9 @@ QImage DrawEndIcon(int ratio) {
     PreparePainter(p);
     DrawTile(p, QRectF(1, 1, 38, 33), colour::Coral, 7);
     DrawExitGlyph(p, QRectF(9, 4, 23, 18));
-    DrawLabel(p, QRectF(1, 21, 38, 12), QStringLiteral("End"), BoldFont(10), Qt::white);
+    //: The puzzle screen's small button that ends the game; beyond 5 letters drawn smaller.
+    DrawLabel(p, QRectF(1, 21, 38, 12), Word(QT_TRANSLATE_NOOP("Artwork", "End")), BoldFont(10),
+              Qt::white);
     return image;
 }
 
@@ -110,10 +132,15 @@ QImage DrawPrintIcons(int ratio) {
     PreparePainter(p);
     DrawTile(p, QRectF(1, 1, 38, 33), colour::Teal, 7);
     DrawPrinterGlyph(p, QRectF(8, 3, 24, 19), false);
-    DrawLabel(p, QRectF(1, 21, 38, 12), QStringLiteral("Setup"), BoldFont(9), Qt::white);
+    //: The puzzle screen's small button that opens the printer setup; beyond 6 letters drawn
+    //: smaller.
+    DrawLabel(p, QRectF(1, 21, 38, 12), Word(QT_TRANSLATE_NOOP("Artwork", "Setup")), BoldFont(9),
+              Qt::white);
     DrawTile(p, QRectF(51, 1, 38, 33), colour::Blue, 7);
     DrawPrinterGlyph(p, QRectF(58, 3, 24, 19), true);
-    DrawLabel(p, QRectF(51, 21, 38, 12), QStringLiteral("Print"), BoldFont(9), Qt::white);
+    //: The puzzle screen's small button that prints the puzzle; beyond 6 letters drawn smaller.
+    DrawLabel(p, QRectF(51, 21, 38, 12), Word(QT_TRANSLATE_NOOP("Artwork", "Print")), BoldFont(9),
+              Qt::white);
     return image;
 }
 

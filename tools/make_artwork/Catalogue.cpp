@@ -1,6 +1,7 @@
 #include "Icons.h"
 #include "Kit.h"
 #include "Screens.h"
+#include "Words.h"
 
 #include <QLinearGradient>
 #include <array>
@@ -40,10 +41,14 @@ void DrawTitle(QPainter& p) {
 }
 
 void DrawTagline(QPainter& p) {
-    DrawLabel(p, QRectF(12, 106, 616, 28), QStringLiteral("Word Search Puzzles"), BoldFont(22),
+    //: The catalogue's heading below the game's name: what the game is.
+    DrawLabel(p, QRectF(12, 106, 616, 28),
+              Word(QT_TRANSLATE_NOOP("Artwork", "Word Search Puzzles")), BoldFont(22),
               colour::Cream);
-    DrawLabel(p, QRectF(12, 132, 616, 22), QStringLiteral("Find every hidden word!"),
-              RegularFont(14), colour::Gold);
+    //: The catalogue's line below its heading, inviting the player to play.
+    DrawLabel(p, QRectF(12, 132, 616, 22),
+              Word(QT_TRANSLATE_NOOP("Artwork", "Find every hidden word!")), RegularFont(14),
+              colour::Gold);
 }
 
 void DrawButton(QPainter& p, const QRectF& tile, const QColor& base, const QString& label,
@@ -75,7 +80,9 @@ void DrawExit(QPainter& p) {
     const QRectF tile(3, 442, 35, 35);
     DrawTile(p, tile, colour::Coral, 7);
     DrawExitGlyph(p, QRectF(9, 446, 24, 19));
-    DrawLabel(p, QRectF(3, 464, 35, 12), QStringLiteral("Exit"), BoldFont(9), Qt::white);
+    //: The catalogue's small button that ends the program; beyond 5 letters drawn smaller.
+    DrawLabel(p, QRectF(3, 464, 35, 12), Word(QT_TRANSLATE_NOOP("Artwork", "Exit")), BoldFont(9),
+              Qt::white);
 }
 
 } // namespace
@@ -88,10 +95,15 @@ QImage DrawCatalogue(int ratio) {
     DrawTitle(p);
     DrawTagline(p);
     DrawTreeFrame(p);
-    DrawButton(p, QRectF(8, 214, 96, 82), colour::Teal, QStringLiteral("Create"), DrawCreateGlyph,
+    //: The catalogue's button that opens the wizard making a new puzzle; about 10 letters.
+    DrawButton(p, QRectF(8, 214, 96, 82), colour::Teal,
+               Word(QT_TRANSLATE_NOOP("Artwork", "Create")), DrawCreateGlyph,
                QRectF(25, 220, 60, 44));
-    DrawButton(p, QRectF(8, 313, 96, 80), colour::Purple, QStringLiteral("Options"),
-               DrawOptionsGlyph, QRectF(27, 318, 58, 42));
+    //: The catalogue's button that opens the options dialog (sounds, music, game); about 10
+    //: letters.
+    DrawButton(p, QRectF(8, 313, 96, 80), colour::Purple,
+               Word(QT_TRANSLATE_NOOP("Artwork", "Options")), DrawOptionsGlyph,
+               QRectF(27, 318, 58, 42));
     DrawExit(p);
     return image;
 }

@@ -1,8 +1,10 @@
 #include "Kit.h"
 #include "Screens.h"
+#include "Words.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <stdexcept>
 
 namespace lexiglade::artwork {
 
@@ -20,6 +22,9 @@ const char* const kLetters = "QLEXI"
                              "TAMCL"
                              "PEGYO"
                              "RVSAT";
+// The ringed word takes the last four cells of the third row.
+constexpr int kRingedRow = 2;
+constexpr int kRingedLength = 4;
 // The lens sits on the middle of the ringed word.
 const QPointF kLens(65, 55);
 constexpr qreal kLensRadius = 29;
@@ -28,18 +33,31 @@ QRectF Cell(int column, int row) {
     return QRectF(5 + 20 * column, 5 + 20 * row, 20, 20);
 }
 
-void DrawLetters(QPainter& p, const QColor& ink) {
+// The grid's letters with the ringed word in the language being drawn.
+QString Letters() {
+    //: Four capital letters ringed in the picture of a letter grid beside the catalogue: a word
+    //: found in a puzzle; exactly 4 letters.
+    const QString ringed = Word(QT_TRANSLATE_NOOP3("Artwork", "WORD", "ringed in the letter grid"));
+    if (ringed.size() != kRingedLength) {
+        throw std::runtime_error("\"" + ringed.toStdString() + "\" is not 4 letters for the ring");
+    }
+    return QString(kLetters).replace(kRingedRow * kColumns + kColumns - kRingedLength,
+                                     kRingedLength, ringed);
+}
+
+void DrawLetters(QPainter& p, const QString& letters, const QColor& ink) {
     p.setPen(QPen(colour::Gold, 1.5));
     p.setBrush(QColor(0xe9, 0xc4, 0x6a, 90));
-    p.drawPath(CapsulePath(Cell(1, 2).center(), Cell(4, 2).center(), 9));
+    p.drawPath(CapsulePath(Cell(kColumns - kRingedLength, kRingedRow).center(),
+                           Cell(kColumns - 1, kRingedRow).center(), 9));
     p.setFont(BoldFont(13));
     p.setPen(ink);
     for (int i = 0; i < kColumns * kRows; ++i) {
-        p.drawText(Cell(i % kColumns, i / kColumns), Qt::AlignCenter, QString(kLetters[i]));
+        p.drawText(Cell(i % kColumns, i / kColumns), Qt::AlignCenter, QString(letters[i]));
     }
 }
 
-void DrawMagnified(QPainter& p) {
+void DrawMagnified(QPainter& p, const QString& letters) {
     p.save();
     QPainterPath glass;
     glass.addEllipse(kLens, kLensRadius, kLensRadius);
@@ -48,7 +66,7 @@ void DrawMagnified(QPainter& p) {
     p.translate(kLens);
     p.scale(1.5, 1.5);
     p.translate(-kLens);
-    DrawLetters(p, colour::Ink);
+    DrawLetters(p, letters, colour::Ink);
     p.restore();
 }
 
@@ -74,8 +92,9 @@ QImage DrawFinder(int ratio) {
     QImage image = NewCanvas(kWidth, kHeight, colour::Paper, ratio);
     QPainter p(&image);
     PreparePainter(p);
-    DrawLetters(p, QColor(0xa4, 0xa9, 0xb8));
-    DrawMagnified(p);
+    const QString letters = Letters();
+    DrawLetters(p, letters, QColor(0xa4, 0xa9, 0xb8));
+    DrawMagnified(p, letters);
     DrawRimAndHandle(p);
     p.setPen(QPen(colour::Gold, 3));
     p.setBrush(Qt::NoBrush);

@@ -1,9 +1,11 @@
 #include "Kit.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QLineF>
 #include <QLinearGradient>
 #include <QTransform>
+#include <algorithm>
 #include <stdexcept>
 
 namespace lexiglade::artwork {
@@ -87,12 +89,27 @@ void DrawTile(QPainter& p, const QRectF& box, const QColor& base, qreal radius) 
 
 void DrawLabel(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                const QColor& colour) {
+    constexpr qreal kMargin =
+        2; // each side, clear of a tile's rim; the shadow lies in the right one
+    const qreal shrink =
+        std::min(1.0, (box.width() - 2 * kMargin) / QFontMetricsF(font).horizontalAdvance(text));
+    if (shrink < kLeastLabelShrink) {
+        throw std::runtime_error("\"" + text.toStdString() + "\" is too long for its place");
+    }
     p.save();
+    QRectF room = box;
+    if (shrink < 1) { // drawn smaller about the box's centre, in a room that shrinks to the box
+        p.translate(box.center());
+        p.scale(shrink, shrink);
+        p.translate(-box.center());
+        room.setSize(box.size() / shrink);
+        room.moveCenter(box.center());
+    }
     p.setFont(font);
     p.setPen(QColor(0, 0, 0, 110));
-    p.drawText(box.translated(1, 1), Qt::AlignCenter, text);
+    p.drawText(room.translated(1, 1), Qt::AlignCenter, text);
     p.setPen(colour);
-    p.drawText(box, Qt::AlignCenter, text);
+    p.drawText(room, Qt::AlignCenter, text);
     p.restore();
 }
 

@@ -48,7 +48,10 @@ void PreparePainter(QPainter& p);
 
 // Rounded button face: a vertical gradient of `base`, a darker rim and a soft top gloss.
 void DrawTile(QPainter& p, const QRectF& box, const QColor& base, qreal radius);
-// Text centred in a box, with a one-pixel dark shadow for legibility on colour.
+// Text centred in a box, with a one-pixel dark shadow for legibility on colour. Text wider than the
+// box less two pixels each side is drawn smaller, down to kLeastLabelShrink of its size, so that it
+// stays whole; throws std::runtime_error naming text that would need to shrink further.
+inline constexpr qreal kLeastLabelShrink = 0.7;
 void DrawLabel(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
                const QColor& colour);
 // A cream letter tile turned by `degrees` about its centre.
