@@ -1,6 +1,7 @@
 #include "library/ListScan.h"
 
 #include "library/InputFile.h"
+#include "library/ListAppend.h"
 #include "library/ListReader.h"
 
 #include <algorithm>
@@ -11,36 +12,6 @@ namespace lexiglade {
 namespace {
 
 constexpr std::size_t kPiece = std::size_t{1} << 16;
-
-struct LineEnds {
-    std::uint64_t cr = 0, lf = 0, crLf = 0;
-};
-
-// The CRs, LFs and CR LF pairs of a text that begins a line, counted in blocks of byte-wide
-// counters, which compilers vectorize.
-LineEnds CountLineEnds(std::string_view text) {
-    LineEnds ends;
-    if (text.empty()) {
-        return ends;
-    }
-    const auto* data = reinterpret_cast<const unsigned char*>(text.data());
-    ends.cr = data[0] == '\r';
-    ends.lf = data[0] == '\n';
-    for (std::size_t i = 1; i < text.size();) {
-        const std::size_t end = std::min(text.size(), i + 255);
-        unsigned char cr = 0, lf = 0, crLf = 0;
-        for (std::size_t j = i; j < end; ++j) {
-            cr += data[j] == '\r';
-            lf += data[j] == '\n';
-            crLf += (data[j] == '\n') & (data[j - 1] == '\r');
-        }
-        ends.cr += cr;
-        ends.lf += lf;
-        ends.crLf += crLf;
-        i = end;
-    }
-    return ends;
-}
 
 // Looks at whole lines of the file, one stretch of them at a time.
 class Scanner {
