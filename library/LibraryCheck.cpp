@@ -379,7 +379,8 @@ void LibraryChecker::CheckBankPairs() {
         const BankFacts& hints = BankOf(hintName);
         for (const auto& [name, bank] : {std::pair{&wordName, &words}, {&hintName, &hints}}) {
             if (bank->holdsNul) {
-                pairProblems_.push_back(ErrorText([&] { RaiseListHoldsNul(Path(*name)); }));
+                const std::string path = Path(*name); // clang 14 captures no binding
+                pairProblems_.push_back(ErrorText([&] { RaiseListHoldsNul(path); }));
             }
         }
         if (words.error.empty() && hints.error.empty() && words.lineCount != hints.lineCount) {
