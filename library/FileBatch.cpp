@@ -2,6 +2,7 @@
 
 #include "library/AtomicFile.h"
 #include "library/Errors.h"
+#include "library/FolderLock.h"
 #include "library/InputFile.h"
 #include "library/Journal.h"
 #include "library/ListAppend.h"
@@ -275,7 +276,10 @@ void KeepBackups(const std::string& folder, const std::vector<FileReplacement>& 
 void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplacement>& files,
                          const std::function<void(std::size_t)>& beforeWriting,
                          const BatchVerifier& verify) {
-    const LibraryLock lock(folder);
+    const FolderLock lock(folder);
+    if (lock.Outermost()) {
+        SettleInterruptedFiling(folder); // the batch starts from a settled library
+    }
     const std::vector<JournalEntry> entries = Stage(folder, files, beforeWriting);
     try {
         if (verify) {
@@ -346,7 +350,7 @@ bool HasFilingLeftovers(const std::string& folder) {
 }
 
 std::string DiscardJournal(const std::string& folder) {
-    const LibraryLock lock(folder, LibraryLock::Settling::Leave);
+    const FolderLock lock(folder);
     if (!Exists(folder + kJournalName)) {
         return {};
     }
@@ -369,8 +373,8 @@ Recovery FinishInterruptedFiling(const std::string& folder) {
     if (!HasFilingLeftovers(folder)) {
         return Recovery::Nothing;
     }
-    const LibraryLock lock(folder);
-    return lock.Recovered();
+    const FolderLock lock(folder);
+    return lock.Outermost() ? SettleInterruptedFiling(folder) : Recovery::Nothing;
 }
 
 } // namespace lexiglade
