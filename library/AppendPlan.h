@@ -1,7 +1,7 @@
 #pragma once
 // The change that files a new puzzle, worked out before anything is written.
-#include "library/Append.h"
 #include "library/FilingProof.h"
+#include "library/PuzzleFiling.h"
 
 #include <functional>
 #include <string>

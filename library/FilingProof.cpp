@@ -247,7 +247,8 @@ void ProveKeptRecords(const LibraryView& library, const RecordEdit& edit) {
 // The top-level folder above each puzzle item of the tree.
 void ProveTree(const LibraryView& library, const LibraryChange& change) {
     TreeModel tree;
-    if (const auto error = ErrorOf([&] { LoadTreeFile(library.PathOf(kTreeFile), tree); })) {
+    if (const auto error =
+            ErrorOf([&] { LoadTreeFile(library.PathOf(LibraryFiles::FolderTree), tree); })) {
         Refuse(*error);
     }
     std::set<std::pair<std::string, std::string>> shown; // folder, title
