@@ -1,10 +1,10 @@
 #include "ModalDriver.h"
 
 #include "app/SharedState.h"
-#include "engine/BestTimes.h"
 #include "engine/Clock.h"
 #include "engine/Grid.h"
 #include "engine/Random.h"
+#include "library/BestTimes.h"
 #include "ui/Midistuf.h"
 #include "ui/OptionPictures.h"
 
