@@ -10,6 +10,10 @@
 
 namespace lexiglade {
 
+// The placement loop gives up after this many restarts of 5000 attempts each (a tenth of a second
+// or so, where puzzles of ordinary words need a few restarts at most); a search then takes over.
+inline constexpr int GridRestartLimit = 5000;
+
 // Places every text in the cleared grid drawing from `seed`, and records where each one lies in
 // `spans` (one per text). False, with the grid cleared, once GridRestartLimit restarts have not
 // placed them. Texts must not be longer than the grid is wide.

@@ -1,5 +1,6 @@
 #include "print/PrintPage.h"
 
+#include "engine/GridGenerator.h"
 #include "platform/LogCategories.h"
 #include "platform/Texts.h"
 #include "platform/printer/Printer.h"

@@ -10,7 +10,7 @@
 #include "app/SharedState.h"
 
 #include "engine/Clock.h"
-#include "engine/Grid.h"
+#include "engine/GridGenerator.h"
 #include "library/Append.h"
 #include "library/Errors.h"
 #include "platform/GdiBitmap.h"
