@@ -77,8 +77,10 @@ class PuzzleSession {
     // The game is over, won or not; the music is not to start again.
     void EndGame() { gameOver_ = true; }
 
+    // The grid of the latest copy printed with a grid of its own.
+    void KeepPrintGrid(const Grid& printed) { grids_.PrintGrid = printed; }
+
     const GridState& Grids() const { return grids_; }
-    GridState& Grids() { return grids_; }
     const RetiredWords& Retired() const { return retired_; }
     // The hints still to be found, in their on-screen order.
     const std::vector<std::string>& Hints() const { return hints_; }

@@ -54,7 +54,7 @@ TEST_F(PdfPrint, UniqueCopiesHaveGridsOfTheirOwnAndLeaveTheGameAlone) {
     const SharedState& state = Shared();
     const GridState before = GameGrids();
     const LoadedPuzzle puzzle = state.LoadedPuzzle;
-    PrintCopies({2, true}, Printed(false, {}));
+    GameGrids().PrintGrid = PrintCopies({2, true}, Printed(false, {})).freshGrids.back();
     ASSERT_EQ(PdfPages(Output()), 2);
     const QStringList first = PrintedRows(PdfText(Output(), 1));
     const QStringList second = PrintedRows(PdfText(Output(), 2));

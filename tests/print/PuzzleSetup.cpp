@@ -65,7 +65,7 @@ PrintedPuzzle Printed(bool pictureHints, std::vector<QImage> pictures) {
             state.GameOptions.backwardWords,
             pictureHints,
             std::move(pictures),
-            &GameGrids()};
+            GameGrids()};
 }
 
 } // namespace lexiglade::test
