@@ -4,15 +4,6 @@
 
 namespace lexiglade {
 
-namespace {
-
-void CopyBlock(DeviceContext& target, const DeviceContext& source) {
-    const DrawkitState& kit = Kit();
-    target.BitBlt(0, 0, kit.ScreenWidth, kit.ScreenHeight, &source, 0, 0, SRCCOPY);
-}
-
-} // namespace
-
 DrawkitState& Kit() {
     static DrawkitState state;
     return state;
@@ -39,21 +30,18 @@ SelectedPalette::~SelectedPalette() {
     dc_.SelectPalette(previous_, true);
 }
 
+// The copy's size is ScreenWidth by ScreenHeight, which the catalogue's first paint gave it.
 void SaveScreen() {
-    WindowDC window(*Kit().DrawWindow, QRect()); // reads the window only
+    SurfaceForm& form = *Kit().DrawWindow;
+    WindowDC window(form, QRect()); // reads the window only
     SelectedPalette windowPalette(*window);
-    Kit().ScreenCopy.SetPixelRatio(window->Surface().devicePixelRatio()); // every device pixel
-    DeviceContext& copy = Kit().ScreenCopy.Canvas();
-    SelectedPalette copyPalette(copy);
-    CopyBlock(copy, *window);
+    Kit().ScreenCopy.Save(form, *window);
 }
 
 void RestoreScreen() {
-    WindowDC window(*Kit().DrawWindow);
+    WindowDC window(*Kit().DrawWindow, Kit().ScreenCopy.SavedArea());
     SelectedPalette windowPalette(*window);
-    DeviceContext& copy = Kit().ScreenCopy.Canvas();
-    SelectedPalette copyPalette(copy);
-    CopyBlock(*window, copy);
+    Kit().ScreenCopy.Restore(*window);
 }
 
 void FillBox(int left, int top, int right, int bottom, int penWidth, int style, ColorRef colour) {

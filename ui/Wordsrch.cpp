@@ -7,6 +7,7 @@
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
+#include "platform/audio/AudioOutput.h"
 #include "ui/Drawkit.h"
 #include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"
@@ -112,11 +113,14 @@ void Tsearcher::FirstPaintFailed(const QString& error) {
 
 void Tsearcher::FirstPaintActions() {
     const SharedState& state = Shared();
+    if (state.GameOptions.musicOn) {
+        AudioOutput::PrepareMusic(); // read while the game is set up, if no catalogue asked first
+    }
     Combo1->hide();
     PictureHints = false;
     ShownTitle = state.LoadedPuzzle.title;
     Bitmap board;
-    board.LoadFromFile(ShippedFile(LibraryFiles::BoardPicture));
+    LoadScreenArtwork(board, LibraryFiles::BoardPicture, Surface().devicePixelRatio());
     PlaceBoard(board);
     Session.Start(state.LoadedPuzzle, state.GameOptions);
     BuildHintLists();
