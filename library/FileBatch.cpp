@@ -4,6 +4,7 @@
 #include "library/BankCounts.h"
 #include "library/CatalogueIndex.h"
 #include "library/Errors.h"
+#include "library/FolderLock.h"
 #include "library/InputFile.h"
 #include "library/Journal.h"
 #include "library/ListAppend.h"
@@ -420,7 +421,10 @@ void Apply(const std::string& folder, const std::vector<FileReplacement>& files,
 void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplacement>& files,
                          const std::function<void(std::size_t)>& beforeWriting,
                          const BatchVerifier& verify) {
-    const LibraryLock lock(folder);
+    const FolderLock lock(folder);
+    if (lock.Outermost()) {
+        SettleInterruptedFiling(folder); // the batch starts from a settled library
+    }
     const std::vector<JournalEntry> entries = Stage(folder, files, beforeWriting);
     try {
         if (verify) {
@@ -493,7 +497,7 @@ bool HasFilingLeftovers(const std::string& folder) {
 }
 
 std::string DiscardJournal(const std::string& folder) {
-    const LibraryLock lock(folder, LibraryLock::Settling::Leave);
+    const FolderLock lock(folder);
     if (!Exists(folder + kJournalName)) {
         return {};
     }
@@ -516,8 +520,8 @@ Recovery FinishInterruptedFiling(const std::string& folder) {
     if (!HasFilingLeftovers(folder)) {
         return Recovery::Nothing;
     }
-    const LibraryLock lock(folder);
-    return lock.Recovered();
+    const FolderLock lock(folder);
+    return lock.Outermost() ? SettleInterruptedFiling(folder) : Recovery::Nothing;
 }
 
 } // namespace lexiglade

@@ -13,6 +13,7 @@
 
 namespace lexiglade {
 
+class Bitmap;
 class SurfaceForm;
 
 // The form's font, which the letters, the title and the clock use.

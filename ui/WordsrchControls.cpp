@@ -130,7 +130,7 @@ void Tsearcher::BuildHintLists() {
     }
 }
 
-// The print dialog's answer is kept in the shared state; printing reads the game handed to it.
+// The print dialog's answer is kept in the shared state, the last fresh grid printed in the game.
 void Tsearcher::PrintHotspot() {
     SharedState& state = Shared();
     state.CopyCount = 0;
@@ -143,11 +143,14 @@ void Tsearcher::PrintHotspot() {
         .backwardWords = Session.Options().backwardWords,
         .pictureHints = PictureHints,
         .pictures = PictureHints ? CopyPictures(HintPictures) : std::vector<QImage>(),
-        .grids = &Session.Grids(),
+        .grids = Session.Grids(),
     };
-    const PrintChoice choice = PrintPuzzle(this, printed);
-    state.CopyCount = choice.copies;
-    state.UniqueCopies = choice.unique;
+    const PrintOutcome outcome = PrintPuzzle(this, printed);
+    if (!outcome.freshGrids.empty()) {
+        Session.KeepPrintGrid(outcome.freshGrids.back());
+    }
+    state.CopyCount = outcome.choice.copies;
+    state.UniqueCopies = outcome.choice.unique;
 }
 
 void Tsearcher::Button1Click() {

@@ -2,12 +2,12 @@
 #include "ui/Wordsrch.h"
 
 #include "app/SharedState.h"
-#include "engine/BestTimes.h"
 #include "engine/Clock.h"
 #include "media/Sound.h"
 #include "platform/KnownMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
+#include "ui/BestTimeReport.h"
 #include "ui/Drawkit.h"
 #include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"
@@ -88,9 +88,10 @@ void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
     const SharedState& state = Shared();
     std::string report;
     try {
-        report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.title,
-                                           state.LoadedPuzzle.puzzleIndex, timeTaken,
-                                           Session.Options().backwardWords);
+        report = BestTimeReport(timeTaken,
+                                lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.title,
+                                                          state.LoadedPuzzle.puzzleIndex, timeTaken,
+                                                          Session.Options().backwardWords));
     } catch (const std::exception& error) {
         ShowErrorBox(ErrorText(error)); // the game still ends
         return;

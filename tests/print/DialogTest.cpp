@@ -132,7 +132,7 @@ TEST_F(PrintDialog, CopyCountsTyped) {
             form.CheckBox2->setChecked(c.keys);
             form.OKBtn->click();
         });
-        const PrintChoice choice = PrintPuzzle(nullptr, Printed(false, {}));
+        const PrintChoice choice = PrintPuzzle(nullptr, Printed(false, {})).choice;
         EXPECT_EQ(driver.DialogsSeen(), 1);
         EXPECT_EQ(choice.copies, c.count);
         EXPECT_EQ(choice.unique, c.unique);
@@ -174,7 +174,7 @@ TEST_F(PrintDialog, CancelAndTheCloseBoxPrintNothingAndKeepWhatWasTyped) {
             form.CheckBox2->setChecked(round % 2 != 0);
             closeIt();
         });
-        const PrintChoice choice = PrintPuzzle(nullptr, Printed(false, {}));
+        const PrintChoice choice = PrintPuzzle(nullptr, Printed(false, {})).choice;
         EXPECT_FALSE(form.isVisible());
         if (round > 0) {
             EXPECT_EQ(shown, QString::number(round + 4));

@@ -4,6 +4,7 @@
 #include "PuzzleSetup.h"
 
 #include "app/SharedState.h"
+#include "engine/GridGenerator.h"
 #include "platform/GdiError.h"
 #include "platform/printer/Printer.h"
 #include "print/PrintPage.h"
@@ -53,7 +54,7 @@ TEST_F(PdfPrint, UniqueCopiesHaveGridsOfTheirOwnAndLeaveTheGameAlone) {
     const SharedState& state = Shared();
     const GridState before = GameGrids();
     const LoadedPuzzle puzzle = state.LoadedPuzzle;
-    PrintCopies({2, true}, Printed(false, {}));
+    GameGrids().PrintGrid = PrintCopies({2, true}, Printed(false, {})).freshGrids.back();
     ASSERT_EQ(PdfPages(Output()), 2);
     const QStringList first = PrintedRows(PdfText(Output(), 1));
     const QStringList second = PrintedRows(PdfText(Output(), 2));
@@ -110,7 +111,7 @@ TEST_F(PdfPrint, TextHintsStandOneBelowAnotherAtPitchQ) {
     SharedState& state = Shared();
     state.LoadedPuzzle.hints = SampleHints(25);
     state.LoadedPuzzle.words = SampleWords(25);
-    GenerateGrid(GameGrids(), state.LoadedPuzzle.words, true);
+    GameGrids() = GenerateGrid(state.LoadedPuzzle.words, true);
     PrintCopies({1, false}, Printed(false, {}));
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files.size(), 1u);

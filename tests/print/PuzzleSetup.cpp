@@ -1,6 +1,7 @@
 #include "PuzzleSetup.h"
 
 #include "app/SharedState.h"
+#include "engine/GridGenerator.h"
 #include "engine/Random.h"
 
 #include <array>
@@ -48,7 +49,7 @@ void LoadPuzzle(const std::string& title, const TextList& words, const TextList&
     state.CopyCount = 0;
     state.UniqueCopies = false;
     SetRandomSeed(20240611);
-    GenerateGrid(GameGrids(), words, true);
+    GameGrids() = GenerateGrid(words, true);
 }
 
 GridState& GameGrids() {
@@ -64,7 +65,7 @@ PrintedPuzzle Printed(bool pictureHints, std::vector<QImage> pictures) {
             state.GameOptions.backwardWords,
             pictureHints,
             std::move(pictures),
-            &GameGrids()};
+            GameGrids()};
 }
 
 } // namespace lexiglade::test

@@ -9,15 +9,15 @@
 
 #include "app/SharedState.h"
 
-#include "engine/BestTimes.h"
 #include "engine/Clock.h"
-#include "engine/Grid.h"
+#include "engine/GridGenerator.h"
 #include "library/Append.h"
 #include "library/Errors.h"
 #include "platform/GdiBitmap.h"
 #include "platform/KnownMessages.h"
 #include "platform/Translators.h"
 #include "print/Printdlg.h"
+#include "ui/BestTimeReport.h"
 #include "ui/Drawkit.h"
 #include "ui/Midistuf.h"
 #include "ui/ScreenArtwork.h"
@@ -205,8 +205,9 @@ TEST_F(ShownTest, LibraryAndEngineTextsAreInTheLanguage) {
         {what([] { throw GridError(); }), {}},
         {what([&] { Bitmap().LoadFromFile(folder / "a14.asl"); }), {}},
         {ClockText(3601), {"1:00:01"}},
-        {RecordBestTime(folder.Path(), "Farm", 0, 299, false), {"04:59", "05:00"}},
-        {RecordBestTime(folder.Path(), "Farm", 0, 299, false), {"04:59"}},
+        {BestTimeReport(299, RecordBestTime(folder.Path(), "Farm", 0, 299, false)),
+         {"04:59", "05:00"}},
+        {BestTimeReport(299, RecordBestTime(folder.Path(), "Farm", 0, 299, false)), {"04:59"}},
         {StageText(AppendStage::FolderList), {}},
         {StageText(AppendStage::TimeDatabase), {}},
     };

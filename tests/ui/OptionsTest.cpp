@@ -1,10 +1,10 @@
 #include "ModalDriver.h"
 
 #include "app/SharedState.h"
-#include "engine/BestTimes.h"
 #include "engine/Clock.h"
-#include "engine/Grid.h"
+#include "engine/GridGenerator.h"
 #include "engine/Random.h"
+#include "library/BestTimes.h"
 #include "ui/Midistuf.h"
 #include "ui/OptionPictures.h"
 
@@ -343,7 +343,7 @@ int ReversedWordsInGrids() {
     for (std::uint32_t seed = 1; seed <= 30; ++seed) {
         SetRandomSeed(seed);
         GridState state;
-        GenerateGrid(state, kWords, Shared().GameOptions.backwardWords);
+        state = GenerateGrid(kWords, Shared().GameOptions.backwardWords);
         for (const PlacedWord& word : state.PlacedWords) {
             EXPECT_EQ(Spelled(state, word), word.text);
             std::string forward = word.text;
