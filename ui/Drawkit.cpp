@@ -6,32 +6,26 @@ namespace lexiglade {
 
 namespace {
 
-void CopyBlock(DeviceContext& target, const DeviceContext& source) {
-    const DrawkitState& kit = Kit();
+void CopyBlock(const DrawkitState& kit, DeviceContext& target, const DeviceContext& source) {
     target.BitBlt(0, 0, kit.ScreenWidth, kit.ScreenHeight, &source, 0, 0, SRCCOPY);
 }
 
 } // namespace
 
-DrawkitState& Kit() {
-    static DrawkitState state;
-    return state;
-}
-
-ColorRef PaletteColour(int index) {
+ColorRef DrawkitState::PaletteColour(int index) const {
     const ColorRef colour = index >= 0 && index < GamePaletteSize
-                                ? Kit().GamePalette[static_cast<std::size_t>(index)]
+                                ? GamePalette[static_cast<std::size_t>(index)]
                                 : PaletteRgb(0, 0, 0);
     return PaletteRelative(colour);
 }
 
-QColor PaletteQColor(int index) {
+QColor DrawkitState::PaletteQColor(int index) const {
     const ColorRef entry = PaletteColour(index);
     return {GetRValue(entry), GetGValue(entry), GetBValue(entry)};
 }
 
-SelectedPalette::SelectedPalette(DeviceContext& dc)
-    : dc_(dc), previous_(dc.SelectPalette(Kit().PaletteHandle, false)) {
+SelectedPalette::SelectedPalette(DeviceContext& dc, const PaletteRef& palette)
+    : dc_(dc), previous_(dc.SelectPalette(palette, false)) {
     dc_.RealizePalette();
 }
 
@@ -39,29 +33,30 @@ SelectedPalette::~SelectedPalette() {
     dc_.SelectPalette(previous_, true);
 }
 
-void SaveScreen() {
-    WindowDC window(*Kit().DrawWindow, QRect()); // reads the window only
-    SelectedPalette windowPalette(*window);
-    Kit().ScreenCopy.SetPixelRatio(window->Surface().devicePixelRatio()); // every device pixel
-    DeviceContext& copy = Kit().ScreenCopy.Canvas();
-    SelectedPalette copyPalette(copy);
-    CopyBlock(copy, *window);
+void DrawkitState::SaveScreen() {
+    WindowDC window(*DrawWindow, QRect()); // reads the window only
+    SelectedPalette windowPalette(*window, PaletteHandle);
+    ScreenCopy.SetPixelRatio(window->Surface().devicePixelRatio()); // every device pixel
+    DeviceContext& copy = ScreenCopy.Canvas();
+    SelectedPalette copyPalette(copy, PaletteHandle);
+    CopyBlock(*this, copy, *window);
 }
 
-void RestoreScreen() {
-    WindowDC window(*Kit().DrawWindow);
-    SelectedPalette windowPalette(*window);
-    DeviceContext& copy = Kit().ScreenCopy.Canvas();
-    SelectedPalette copyPalette(copy);
-    CopyBlock(*window, copy);
+void DrawkitState::RestoreScreen() {
+    WindowDC window(*DrawWindow);
+    SelectedPalette windowPalette(*window, PaletteHandle);
+    DeviceContext& copy = ScreenCopy.Canvas();
+    SelectedPalette copyPalette(copy, PaletteHandle);
+    CopyBlock(*this, *window, copy);
 }
 
-void FillBox(int left, int top, int right, int bottom, int penWidth, int style, ColorRef colour) {
-    if (Kit().DrawWindow == nullptr) {
+void DrawkitState::FillBox(int left, int top, int right, int bottom, int penWidth, int style,
+                           ColorRef colour) const {
+    if (DrawWindow == nullptr) {
         return; // no puzzle screen has been painted yet
     }
-    WindowDC window(*Kit().DrawWindow, QRect(QPoint(left, top), QPoint(right, bottom)));
-    SelectedPalette palette(*window);
+    WindowDC window(*DrawWindow, QRect(QPoint(left, top), QPoint(right, bottom)));
+    SelectedPalette palette(*window, PaletteHandle);
     const ColorRef relative = PaletteRelative(colour);
     const Pen previousPen = window->SelectObject(CreatePen(PS_SOLID, penWidth, relative));
     const Brush previousBrush = window->SelectObject(CreateSolidBrush(relative));

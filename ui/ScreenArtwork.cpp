@@ -1,6 +1,5 @@
 #include "ui/ScreenArtwork.h"
 
-#include "app/SharedState.h"
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "platform/Translators.h"
@@ -29,9 +28,10 @@ const LibraryFiles::DenseArtworkSet* DenseSetFor(double scale) {
 
 } // namespace
 
-void LoadScreenArtwork(Bitmap& picture, const char* name, double scale) {
-    const std::string plain = ShippedFile(name);
-    const std::string& shipped = SharedDataFolders().shippedDir;
+void LoadScreenArtwork(Bitmap& picture, const DataFolders& folders, const char* name,
+                       double scale) {
+    const std::string plain = ShippedFilePath(folders, name);
+    const std::string& shipped = folders.shippedDir;
     if (plain == DataPath(shipped, name)) { // the player has no picture of their own
         const LibraryFiles::DenseArtworkSet* set = DenseSetFor(scale);
         for (const std::string& language : {SpokenLanguage().toStdString(), std::string()}) {

@@ -2,7 +2,6 @@
 // pointer, and a cell cursor that the keys move, anchor and end selections with, shown as a frame.
 #include "ui/Wordsrch.h"
 
-#include "app/SharedState.h"
 #include "platform/DisplayScale.h"
 #include "platform/FocusMarks.h"
 #include "platform/GdiTypes.h"
@@ -20,9 +19,8 @@ namespace {
 // Each edge of the keyboard's frame is this many logical pixels wide.
 constexpr int kFrameEdgeWidth = 2;
 
-// A frame `width` wide inside `outer`, in one palette colour.
-void FillFrame(QPainter& painter, const QRect& outer, int width, int colour) {
-    const QColor fill = PaletteQColor(colour);
+// A frame `width` wide inside `outer`, in one colour.
+void FillFrame(QPainter& painter, const QRect& outer, int width, const QColor& fill) {
     const QRect inner = outer.adjusted(width, width, -width, -width);
     painter.fillRect(QRect(outer.topLeft(), QPoint(outer.right(), inner.top() - 1)), fill);
     painter.fillRect(QRect(QPoint(outer.left(), inner.bottom() + 1), outer.bottomRight()), fill);
@@ -59,7 +57,7 @@ void Tsearcher::SetUpKeyboardPlay() {
     setMouseTracking(true); // an open selection follows the pointer with no button held
     setFocusPolicy(Qt::StrongFocus);
     setFocus();
-    SetFocusMarkColour(*this, PaletteQColor(PaletteRole::Cursor)); // on the dark band
+    SetFocusMarkColour(*this, kit_.PaletteQColor(PaletteRole::Cursor)); // on the dark band
 }
 
 // A press while a selection is open ends it (left) or drops it (right); true when it took the
@@ -98,7 +96,7 @@ void Tsearcher::keyPressEvent(QKeyEvent* event) {
         return;
     }
     HandlerScope scope(*this);
-    if (!releaseRequested_ && !Shared().NewGame) {
+    if (!releaseRequested_ && !newGame_) {
         PlayKeyPressed(*key);
     }
 }
@@ -172,8 +170,9 @@ void Tsearcher::PaintOverlay(QPainter& painter) {
     const int edge = DevicePixel(kFrameEdgeWidth, ratio);
     painter.save();
     painter.scale(1 / ratio, 1 / ratio);
-    FillFrame(painter, outer, edge, PaletteRole::Cursor);
-    FillFrame(painter, outer.adjusted(edge, edge, -edge, -edge), edge, PaletteRole::CursorEdge);
+    FillFrame(painter, outer, edge, kit_.PaletteQColor(PaletteRole::Cursor));
+    FillFrame(painter, outer.adjusted(edge, edge, -edge, -edge), edge,
+              kit_.PaletteQColor(PaletteRole::CursorEdge));
     painter.restore();
 }
 

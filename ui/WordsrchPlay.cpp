@@ -1,7 +1,6 @@
 // The puzzle screen's play: it asks the session, then draws, plays and updates the hint lists.
 #include "ui/Wordsrch.h"
 
-#include "app/SharedState.h"
 #include "engine/BestTimes.h"
 #include "engine/Clock.h"
 #include "media/Sound.h"
@@ -9,6 +8,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
 #include "ui/Drawkit.h"
+#include "ui/GameContext.h"
 #include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"
 
@@ -27,8 +27,8 @@ void Tsearcher::DrawBands(std::initializer_list<Band> bands, int colour, PenMix 
         area = area.united(CapsuleArea(band));
     }
     WindowDC dc(*this, area);
-    SelectedPalette palette(*dc);
-    dc->SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(colour)));
+    SelectedPalette palette(*dc, kit_.PaletteHandle);
+    dc->SelectObject(CreatePen(PS_SOLID, 1, kit_.PaletteColour(colour)));
     dc->SetROP2(mix);
     for (const Band& band : bands) {
         DrawCapsule(*dc, band);
@@ -70,11 +70,10 @@ void Tsearcher::EndSelection(int x, int y) {
 // The sound, the permanent capsule, then the hints the session removed, the screen saved before
 // each removal so that the capsule survives a repaint.
 void Tsearcher::FoundWord(const Find& find) {
-    const SharedState& state = Shared();
-    PlaySoundEffect(SoundEffect::FoundWord, state.GameOptions.soundsOn, SharedDataFolders());
+    PlaySoundEffect(SoundEffect::FoundWord, state_.GameOptions.soundsOn, state_.Folders());
     DrawBands({find.mark}, PaletteRole::FoundWord, R2_COPYPEN);
     for (const std::int32_t j : find.removedHints) {
-        SaveScreen();
+        kit_.SaveScreen();
         Combo1->removeItem(j);
         Combo2->removeItem(j);
     }
@@ -85,12 +84,10 @@ void Tsearcher::FoundWord(const Find& find) {
 }
 
 void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
-    const SharedState& state = Shared();
     std::string report;
     try {
-        report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.title,
-                                           state.LoadedPuzzle.puzzleIndex, timeTaken,
-                                           Session.Options().backwardWords);
+        report = lexiglade::RecordBestTime(state_.DataDir, puzzle_.title, puzzle_.puzzleIndex,
+                                           timeTaken, Session.Options().backwardWords);
     } catch (const std::exception& error) {
         ShowErrorBox(ErrorText(error)); // the game still ends
         return;
@@ -101,7 +98,7 @@ void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
 void Tsearcher::Timer1Timer() {
     HandlerScope scope(*this);
     const std::optional<TimeOut> timeOut = Session.Tick();
-    DrawClock(*this, Origin(),
+    DrawClock(kit_, *this, Origin(),
               LibraryBytes(TranslatedMessage(ClockText(Session.ElapsedSeconds()))));
     if (timeOut) {
         Timer1->stop();
@@ -122,7 +119,7 @@ void Tsearcher::ShowUnfoundWords(const TimeOut& timeOut) {
     for (const PlacedWord& word : timeOut.unfound) {
         DrawBands({WordBand(Origin(), word)}, PaletteRole::UnfoundWord, R2_COPYPEN);
     }
-    SaveScreen();
+    kit_.SaveScreen();
 }
 
 } // namespace lexiglade

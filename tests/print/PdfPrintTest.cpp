@@ -3,7 +3,6 @@
 #include "PrintFixture.h"
 #include "PuzzleSetup.h"
 
-#include "app/SharedState.h"
 #include "platform/GdiError.h"
 #include "platform/printer/Printer.h"
 #include "print/PrintPage.h"
@@ -30,7 +29,7 @@ QStringList PrintedRows(const QString& text) {
 using PdfPrint = PrintFixture;
 
 TEST_F(PdfPrint, TwoCopiesIntoAFileAreTwoPagesOfOneDocument) {
-    const SharedState& state = Shared();
+    const ScreenPuzzle& state = OnScreen();
     PrintCopies({2, false}, Printed(false, {}));
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files, std::vector<std::string>{Output()});
@@ -50,7 +49,7 @@ TEST_F(PdfPrint, TwoCopiesIntoAFileAreTwoPagesOfOneDocument) {
 }
 
 TEST_F(PdfPrint, UniqueCopiesHaveGridsOfTheirOwnAndLeaveTheGameAlone) {
-    const SharedState& state = Shared();
+    const ScreenPuzzle& state = OnScreen();
     const GridState before = GameGrids();
     const LoadedPuzzle puzzle = state.LoadedPuzzle;
     PrintCopies({2, true}, Printed(false, {}));
@@ -86,7 +85,7 @@ TEST_F(PdfPrint, LandscapeChosenInTheSetupStillPrintsPortrait) {
 
 // Text that leaves the page is not extracted, so each of these must lie on it whole.
 TEST_F(PdfPrint, TitlesAndHintsOfAnyLengthArePrintedWhole) {
-    SharedState& state = Shared();
+    ScreenPuzzle& state = OnScreen();
     std::string title;
     std::string hint;
     for (int i = 0; title.size() < 300; ++i) {
@@ -107,7 +106,7 @@ TEST_F(PdfPrint, TitlesAndHintsOfAnyLengthArePrintedWhole) {
 }
 
 TEST_F(PdfPrint, TextHintsStandOneBelowAnotherAtPitchQ) {
-    SharedState& state = Shared();
+    ScreenPuzzle& state = OnScreen();
     state.LoadedPuzzle.hints = SampleHints(25);
     state.LoadedPuzzle.words = SampleWords(25);
     GenerateGrid(GameGrids(), state.LoadedPuzzle.words, true);

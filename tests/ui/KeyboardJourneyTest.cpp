@@ -3,8 +3,7 @@
 // Enter and ended with Ctrl+W, then the options changed.
 #include "UiFixture.h"
 
-#include "app/SharedState.h"
-#include "ui/Forms.h"
+#include "ui/GameContext.h"
 #include "ui/Midistuf.h"
 #include "ui/Wordsrch.h"
 
@@ -23,22 +22,18 @@
 namespace lexiglade::test {
 namespace {
 
-Tsearcher* Game() {
-    return static_cast<Tsearcher*>(Forms().searcher.data());
-}
-
 bool Active(const QWidget* window) {
     return window != nullptr && QApplication::activeWindow() == window;
 }
 
-bool Playing() {
-    return Active(Game()) && Game()->FormPaintCount() > 0;
+bool IsPlaying(const Tsearcher* game) {
+    return Active(game) && game->FormPaintCount() > 0;
 }
 
 // The keys that find placed word k, from where the cursor is.
-QStringList FindWord(std::size_t k) {
-    const PlacedWord word = Game()->Session.Grids().PlacedWords.at(k);
-    Cell at = Game()->Input.CursorShown() ? Game()->Input.Cursor() : Cell{0, 0};
+QStringList FindWord(const Tsearcher& game, std::size_t k) {
+    const PlacedWord word = game.Session.Grids().PlacedWords.at(k);
+    Cell at = game.Input.CursorShown() ? game.Input.Cursor() : Cell{0, 0};
     QStringList keys;
     for (const Cell to : {word.start, word.end}) {
         for (; at.column != to.column; at.column += at.column < to.column ? 1 : -1) {
@@ -62,14 +57,18 @@ TEST(KeyboardJourneyTest, FromLaunchToAWonPuzzleAndBackThenTheOptionsWithKeysOnl
         GTEST_SKIP() << "without a window manager the keys go to the window under the pointer";
     }
     const DataFolder folder;
-    Tmain catalogue(folder.Path());
-    Tjukebox options(&catalogue);
-    Forms().main = &catalogue;
-    Forms().jukebox = &options;
-    Shared().GameOptions.soundsOn = false; // the data folder has no sound or music
-    Shared().GameOptions.musicOn = false;
+    GameContext context(folder.Folders());
+    Tmain catalogue(context);
+    Tjukebox options(context.State.GameOptions, &catalogue);
+    context.Forms.main = &catalogue;
+    context.Forms.jukebox = &options;
+    context.State.GameOptions.soundsOn = false; // the data folder has no sound or music
+    context.State.GameOptions.musicOn = false;
     catalogue.ShowMaximized();
     QPointer<QWidget> firstGame;
+    std::string secondTitle;
+    const auto Game = [&] { return OpenedGame(context); };
+    const auto Playing = [&] { return IsPlaying(Game()); };
     const auto inCatalogue = [&] { return Game() == nullptr && Active(&catalogue); };
     // Each step's keys are typed once it is ready; a timer types them, inside modal loops too.
     const std::vector<std::pair<std::function<bool()>, std::function<QStringList()>>> steps = {
@@ -80,14 +79,18 @@ TEST(KeyboardJourneyTest, FromLaunchToAWonPuzzleAndBackThenTheOptionsWithKeysOnl
         {Playing,
          [&] {
              firstGame = Game();
-             return FindWord(0);
+             return FindWord(*Game(), 0);
          }},
-        {[] { return Playing() && Game()->Combo1->count() == 1; }, [] { return FindWord(1); }},
+        {[&] { return Playing() && Game()->Combo1->count() == 1; },
+         [&] { return FindWord(*Game(), 1); }},
         {BoxOpen, [] { return QStringList{"Return"}; }}, // "Very Good! You found them all!"
         {BoxOpen, [] { return QStringList{"Return"}; }}, // the best time
         {inCatalogue, [] { return QStringList{"Return"}; }},
         {[&] { return Playing() && Game() != firstGame && firstGame.isNull(); },
-         [] { return QStringList{"ctrl+w"}; }},
+         [&] {
+             secondTitle = Game()->Puzzle().title;
+             return QStringList{"ctrl+w"};
+         }},
         {inCatalogue, [] { return QStringList{"F3"}; }},
         // Sounds on, backward words off, a timed game, then Enter for OK.
         {[&] { return Active(&options); },
@@ -105,12 +108,10 @@ TEST(KeyboardJourneyTest, FromLaunchToAWonPuzzleAndBackThenTheOptionsWithKeysOnl
     player.start(50);
     EXPECT_TRUE(QTest::qWaitFor([&] { return next == steps.size() && inCatalogue(); }, 240000))
         << "stopped before step " << next;
-    EXPECT_EQ(Shared().LoadedPuzzle.title, "Farm") << "the same puzzle again";
-    const GameOptions& chosen = Shared().GameOptions;
+    EXPECT_EQ(secondTitle, "Farm") << "the same puzzle again";
+    const GameOptions& chosen = context.State.GameOptions;
     EXPECT_TRUE(chosen.soundsOn && !chosen.musicOn && !chosen.backwardWords && chosen.timedGame);
     delete Game();
-    Forms() = FormReferences{};
-    Shared().GameOptions = GameOptions{};
 }
 
 } // namespace
