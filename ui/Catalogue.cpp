@@ -13,6 +13,7 @@
 #include "platform/LogCategories.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
+#include "ui/CatalogueLayout.h"
 #include "ui/Drawkit.h"
 #include "ui/GameContext.h"
 #include "ui/Midistuf.h"
@@ -31,6 +32,8 @@
 #include <utility>
 
 namespace lexiglade {
+
+using namespace CatalogueLayout;
 
 namespace {
 
@@ -65,7 +68,7 @@ void Tmain::CreateControls() {
     connect(outline, &Outline::ItemChosen, this, Guarded([this] { outlineClick(); }));
     Label2 = new QLabel(tr(kInstruction), this);
     Label2->setFont(system);
-    Label2->setGeometry(0, 0, 119, 119);
+    Label2->setGeometry(0, 0, kInstructionSize, kInstructionSize);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setStyleSheet(QStringLiteral("QLabel { color: yellow; background: black; }"));
@@ -166,12 +169,13 @@ void Tmain::FormPaint() {
     dc.BitBlt(BackdropLeft, BackdropTop, BackdropWidth - 1, BackdropHeight - 1, backdrop, 0, 0,
               SRCCOPY);
 
-    outline->setGeometry(BackdropLeft + 190, BackdropTop + 180, kit.ScreenWidth / 3,
-                         BackdropHeight - 180);
+    outline->setGeometry(BackdropLeft + kTreeLeft, BackdropTop + kTreeTop,
+                         kit.ScreenWidth / kTreeWidthDivisor, BackdropHeight - kTreeTop);
     outline->show();
-    Label2->move(BackdropLeft + 195 + outline->width(), BackdropTop + 190);
-    DrawPicture(dc, LibraryFiles::FinderPicture, BackdropLeft + 200 + outline->width(),
-                BackdropTop + 190 + Label2->height(), 0);
+    const int treeRight = BackdropLeft + kTreeLeft + outline->width();
+    Label2->move(treeRight + kInstructionGap, BackdropTop + kInstructionTop);
+    DrawPicture(dc, LibraryFiles::FinderPicture, treeRight + kFinderGap,
+                BackdropTop + kInstructionTop + Label2->height(), 0);
 }
 
 void Tmain::mousePressEvent(QMouseEvent* event) {
@@ -182,13 +186,14 @@ void Tmain::mousePressEvent(QMouseEvent* event) {
 void Tmain::FormMouseDown(Qt::MouseButton, int x, int y) {
     const int left = BackdropLeft;
     const int top = BackdropTop;
-    if (PointInBox(x, y, left, left + 40, top + BackdropHeight - 40, top + BackdropHeight)) {
+    const int bottom = top + BackdropHeight;
+    if (PointInBox(x, y, left, left + kExitSize, bottom - kExitSize, bottom)) {
         close();
     }
-    if (PointInBox(x, y, left, left + 140, top + 310, top + 395)) {
+    if (kOptionsHotspot.Holds(left, top, {x, y})) {
         RunOptions();
     }
-    if (PointInBox(x, y, left, left + 110, top + 210, top + 300)) {
+    if (kWizardHotspot.Holds(left, top, {x, y})) {
         RunWizard();
     }
 }

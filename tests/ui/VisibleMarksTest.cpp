@@ -133,8 +133,10 @@ TEST_F(VisibleMarksTest, TheFocusRingShowsForTheKeyboardOnly) {
     GameOptions gameOptions;
     Tjukebox options(gameOptions);
     Tprndlg print;
-    for (const auto& [dialog, reached] :
+    for (const auto& [form, target] :
          {std::pair<QDialog*, QWidget*>{&options, options.Image7}, {&print, print.CancelBtn}}) {
+        QDialog* const dialog = form; // a lambda below captures it; clang refuses bindings
+        QWidget* const reached = target;
         dialog->show();
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
