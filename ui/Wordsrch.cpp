@@ -42,7 +42,8 @@ HandlerScope::~HandlerScope() {
 }
 
 Tsearcher::Tsearcher(GameState& state, DrawkitState& kit, LoadedPuzzle puzzle, QWidget* parent)
-    : SurfaceForm(parent), state_(state), kit_(kit), puzzle_(std::move(puzzle)) {
+    : SurfaceForm(parent), state_(state), kit_(kit), puzzle_(std::move(puzzle)),
+      painter_(*this, kit) {
     setWindowTitle(tr("Lexiglade Puzzle"));
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);

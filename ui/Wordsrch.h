@@ -7,9 +7,9 @@
 #include "platform/GamePalette.h"
 #include "platform/GdiBitmap.h"
 #include "platform/SurfaceForm.h"
+#include "ui/SelectionPainter.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -122,7 +122,6 @@ class Tsearcher : public SurfaceForm {
     void FoundWord(const Find& find);
     void ShowUnfoundWords(const TimeOut& timeOut);
     void RecordBestTime(std::int32_t timeTaken);
-    void DrawBands(std::initializer_list<Band> bands, int colour, PenMix mix);
 
     // Play without a drag (WordsrchKeys.cpp): a click leaves the selection open, keys move a cell
     // cursor. The band is drawn exclusive-or, the cursor's frame over the form's pixels; neither is
@@ -134,17 +133,16 @@ class Tsearcher : public SurfaceForm {
     void PlayKeyPressed(PlayKey key);
     void DrawRubberBand();
     void ShowCursorFrame();
-    QRect CursorFrameArea(Cell cell) const;
     void DrawInputMarks();
 
     GameState& state_;
     DrawkitState& kit_;
     const LoadedPuzzle puzzle_;
+    SelectionPainter painter_; // the bands, the capsules and the keyboard's frame
     bool newGame_ = true;
     int handlersRunning_ = 0;
     bool releaseRequested_ = false;
     bool firstPaintFailed_ = false;
-    std::optional<Cell> frameShownAt_; // the cell the keyboard's frame is shown on
 };
 
 // Marks a handler of the form as running, so that EndGame never releases the form under it.

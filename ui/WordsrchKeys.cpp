@@ -2,33 +2,16 @@
 // pointer, and a cell cursor that the keys move, anchor and end selections with, shown as a frame.
 #include "ui/Wordsrch.h"
 
-#include "platform/DisplayScale.h"
 #include "platform/FocusMarks.h"
-#include "platform/GdiTypes.h"
 #include "ui/Drawkit.h"
 
 #include <QKeyEvent>
 
 #include <optional>
-#include <utility>
 
 namespace lexiglade {
 
 namespace {
-
-// Each edge of the keyboard's frame is this many logical pixels wide.
-constexpr int kFrameEdgeWidth = 2;
-
-// A frame `width` wide inside `outer`, in one colour.
-void FillFrame(QPainter& painter, const QRect& outer, int width, const QColor& fill) {
-    const QRect inner = outer.adjusted(width, width, -width, -width);
-    painter.fillRect(QRect(outer.topLeft(), QPoint(outer.right(), inner.top() - 1)), fill);
-    painter.fillRect(QRect(QPoint(outer.left(), inner.bottom() + 1), outer.bottomRight()), fill);
-    painter.fillRect(
-        QRect(QPoint(outer.left(), inner.top()), QPoint(inner.left() - 1, inner.bottom())), fill);
-    painter.fillRect(
-        QRect(QPoint(inner.right() + 1, inner.top()), QPoint(outer.right(), inner.bottom())), fill);
-}
 
 std::optional<PlayKey> PlayKeyOf(int key) {
     switch (key) {
@@ -127,7 +110,7 @@ void Tsearcher::PlayKeyPressed(PlayKey key) {
 }
 
 void Tsearcher::DrawRubberBand() {
-    DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
+    painter_.DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
 }
 
 // The frame is shown from the first play key on, until the game ends, while the keys go to the
@@ -138,42 +121,14 @@ void Tsearcher::ShowCursorFrame() {
     if (Input.CursorShown() && !releaseRequested_ && focusWidget() == this) {
         wanted = Input.Cursor();
     }
-    if (wanted == frameShownAt_) {
-        return;
-    }
-    const std::optional<Cell> left = std::exchange(frameShownAt_, wanted);
-    for (const std::optional<Cell>& cell : {left, wanted}) {
-        if (cell) {
-            ShowSurface(CursorFrameArea(*cell));
-        }
-    }
+    painter_.ShowFrame(wanted, Origin());
 }
 
-QRect Tsearcher::CursorFrameArea(Cell cell) const {
-    const CursorFrame frame = CursorFrameOf(Origin(), cell);
-    const QRect box(QPoint(frame.topLeft.x, frame.topLeft.y),
-                    QPoint(frame.bottomRight.x, frame.bottomRight.y));
-    return box.adjusted(-kFrameEdgeWidth, -kFrameEdgeWidth, kFrameEdgeWidth, kFrameEdgeWidth);
-}
-
-// The frame lies over the form's pixels, never in them: whatever it passes over comes back as it
-// was. A dark edge inside the cell's box and a light one outside it, placed on whole device pixels.
+// The frame lies over the form's pixels, never in them.
 void Tsearcher::PaintOverlay(QPainter& painter) {
-    if (!frameShownAt_ || releaseRequested_) {
-        return;
+    if (!releaseRequested_) {
+        painter_.PaintFrame(painter, Origin());
     }
-    const double ratio = devicePixelRatioF();
-    const QRect area = CursorFrameArea(*frameShownAt_);
-    const QRect outer(QPoint(DevicePixel(area.left(), ratio), DevicePixel(area.top(), ratio)),
-                      QPoint(DevicePixel(area.right() + 1, ratio) - 1,
-                             DevicePixel(area.bottom() + 1, ratio) - 1));
-    const int edge = DevicePixel(kFrameEdgeWidth, ratio);
-    painter.save();
-    painter.scale(1 / ratio, 1 / ratio);
-    FillFrame(painter, outer, edge, kit_.PaletteQColor(PaletteRole::Cursor));
-    FillFrame(painter, outer.adjusted(edge, edge, -edge, -edge), edge,
-              kit_.PaletteQColor(PaletteRole::CursorEdge));
-    painter.restore();
 }
 
 void Tsearcher::focusInEvent(QFocusEvent* event) {

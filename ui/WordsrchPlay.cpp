@@ -16,43 +16,27 @@
 #include <QTimer>
 
 #include <exception>
-#include <initializer_list>
 
 namespace lexiglade {
-
-// The rubber band is drawn and erased with an exclusive-or pen; a found word's capsule stays.
-void Tsearcher::DrawBands(std::initializer_list<Band> bands, int colour, PenMix mix) {
-    QRect area;
-    for (const Band& band : bands) {
-        area = area.united(CapsuleArea(band));
-    }
-    WindowDC dc(*this, area);
-    SelectedPalette palette(*dc, kit_.PaletteHandle);
-    dc->SelectObject(CreatePen(PS_SOLID, 1, kit_.PaletteColour(colour)));
-    dc->SetROP2(mix);
-    for (const Band& band : bands) {
-        DrawCapsule(*dc, band);
-    }
-}
 
 // A press on a cell draws a full circle around its centre.
 bool Tsearcher::BeginSelection(int x, int y) {
     const bool started = Session.Press(Origin(), {x, y});
     if (started) {
-        DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
+        painter_.DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
     }
     return started;
 }
 
 void Tsearcher::TrackSelection(int x, int y) {
     if (const std::optional<RubberMove> move = Session.Track({x, y})) {
-        DrawBands({move->erased, move->drawn}, SelectionColour, R2_XORPEN);
+        painter_.DrawBands({move->erased, move->drawn}, SelectionColour, R2_XORPEN);
     }
 }
 
 void Tsearcher::EndSelection(int x, int y) {
     const ReleaseResult result = Session.Release(Origin(), {x, y});
-    DrawBands({result.erased}, SelectionColour, R2_XORPEN);
+    painter_.DrawBands({result.erased}, SelectionColour, R2_XORPEN);
     for (const Find& find : result.found) {
         FoundWord(find);
     }
@@ -71,7 +55,7 @@ void Tsearcher::EndSelection(int x, int y) {
 // each removal so that the capsule survives a repaint.
 void Tsearcher::FoundWord(const Find& find) {
     PlaySoundEffect(SoundEffect::FoundWord, state_.GameOptions.soundsOn, state_.Folders());
-    DrawBands({find.mark}, PaletteRole::FoundWord, R2_COPYPEN);
+    painter_.DrawBands({find.mark}, PaletteRole::FoundWord, R2_COPYPEN);
     for (const std::int32_t j : find.removedHints) {
         kit_.SaveScreen();
         Combo1->removeItem(j);
@@ -114,10 +98,10 @@ void Tsearcher::Timer1Timer() {
 void Tsearcher::ShowUnfoundWords(const TimeOut& timeOut) {
     Input.Ended();
     if (timeOut.erased) {
-        DrawBands({*timeOut.erased}, SelectionColour, R2_XORPEN);
+        painter_.DrawBands({*timeOut.erased}, SelectionColour, R2_XORPEN);
     }
     for (const PlacedWord& word : timeOut.unfound) {
-        DrawBands({WordBand(Origin(), word)}, PaletteRole::UnfoundWord, R2_COPYPEN);
+        painter_.DrawBands({WordBand(Origin(), word)}, PaletteRole::UnfoundWord, R2_COPYPEN);
     }
     kit_.SaveScreen();
 }
