@@ -44,7 +44,8 @@ bool StoppedAtExit(int status) {
 
 } // namespace
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv, Output output)
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, Output output,
+                           const std::vector<std::string>& settings)
     : program_(argv.at(0)) {
     const std::array<int, 2> toChild = MakePipe();
     const std::array<int, 2> fromChild = MakePipe();
@@ -54,13 +55,21 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, Output output)
         args.push_back(const_cast<char*>(arg.c_str()));
     }
     args.push_back(nullptr);
+    std::vector<char*> environment; // the first setting of a name is the one a program reads
+    for (const std::string& setting : settings) {
+        environment.push_back(const_cast<char*>(setting.c_str()));
+    }
+    for (char** inherited = environ; *inherited != nullptr; ++inherited) {
+        environment.push_back(*inherited);
+    }
+    environment.push_back(nullptr);
     started_ = Clock::now();
     pid_ = fork();
     if (pid_ == 0) { // only calls that are safe between fork and exec
         dup2(toChild[0], STDIN_FILENO);
         dup2(output == Output::Pipe ? fromChild[1] : discard, STDOUT_FILENO);
         ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
-        execve(args[0], args.data(), environ);
+        execve(args[0], args.data(), environment.data());
         _exit(CannotStart);
     }
     close(discard);

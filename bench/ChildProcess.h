@@ -23,8 +23,10 @@ class ChildProcess {
     // Where the child's standard output goes.
     enum class Output { Pipe, Discard };
     // Starts `argv` (argv[0] a path) with its standard input on a pipe and its standard output on
-    // a pipe or discarded. Throws std::runtime_error when it cannot be started.
-    explicit ChildProcess(const std::vector<std::string>& argv, Output output = Output::Pipe);
+    // a pipe or discarded, in this process's environment with `settings` ("NAME=value") before it.
+    // Throws std::runtime_error when it cannot be started.
+    explicit ChildProcess(const std::vector<std::string>& argv, Output output = Output::Pipe,
+                          const std::vector<std::string>& settings = {});
     ~ChildProcess(); // ends a child still running (SIGKILL) and waits for it
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -41,7 +43,6 @@ class ChildProcess {
     FILE* input_ = nullptr;  // the child's standard input
     FILE* output_ = nullptr; // the child's standard output, when piped
     Clock::time_point started_;
-    double peakMegabytes_ = 0;
     std::string program_;
 };
 

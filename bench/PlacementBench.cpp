@@ -1,5 +1,6 @@
 // Time to a playable grid for the word sets the placement loop gives up on most often, with the
-// share of sets the wizard refuses and the generations that fail (there must be none).
+// share of sets the wizard refuses and the generations that fail (there must be none); and how
+// many passes the loop needs for those sets and for the shipped puzzles (LoopPasses).
 //
 // By default 500 generations of 50 sets per family, a minute or two:
 //   lexiglade_bench --benchmark_filter=PlayableGrid
@@ -10,12 +11,16 @@
 #include "engine/Layouts.h"
 #include "engine/PlacementLoop.h"
 #include "engine/Random.h"
+#include "library/PuzzleFile.h"
 
 #include <algorithm>
+#include <array>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <optional>
 #include <random>
 #include <span>
 #include <string>
@@ -143,7 +148,7 @@ bool PlainLoop(std::uint32_t& seed, const std::vector<std::string>& texts) {
     for (const std::string& text : texts) {
         layouts.push_back(LayoutsFor(static_cast<std::int32_t>(text.size())));
     }
-    for (int pass = 0; pass <= GridRestartLimit; ++pass) {
+    for (int pass = 1; pass <= PlacementPassLimit; ++pass) {
         Grid grid;
         const std::span<char, Grid::CellCount> cells = grid.bytes();
         std::size_t index = 0;
@@ -231,6 +236,81 @@ BENCHMARK_CAPTURE(BM_LoopGivingUp, Game, false)->Unit(benchmark::kMillisecond)->
 BENCHMARK_CAPTURE(BM_LoopGivingUp, PlainlyWritten, true)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(8);
+
+// The texts as GenerateGrid prepares them from `seed`: upper-cased, and back to front where the
+// reversal draw says so when backward words are allowed. The seed is left where the loop starts.
+std::vector<std::string> Prepared(const TextList& words, bool backwardWords, std::uint32_t& seed) {
+    std::vector<std::string> texts;
+    for (std::string word : words) {
+        for (char& letter : word) {
+            letter = (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter - 32) : letter;
+        }
+        if (backwardWords && NextBelow(seed, 3) == 2) {
+            std::reverse(word.begin(), word.end());
+        }
+        texts.push_back(word);
+    }
+    return texts;
+}
+
+// The word sets of the shipped puzzles.
+std::vector<TextList> ShippedSets() {
+    std::vector<TextList> sets;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(LEXIGLADE_PUZZLE_SOURCES)) {
+        if (entry.is_regular_file() && entry.path().extension() == ".txt") {
+            sets.push_back(ReadPuzzleFile(entry.path().string()).words);
+        }
+    }
+    return sets;
+}
+
+// The passes the loop needs for one source of word sets, each set with and without backward words
+// from many seeds: the share of generations that it places only after pass K (their grids would
+// change if the loop gave up after K passes), and the share that it does not place within the
+// passes it runs. One iteration is the whole count.
+void BM_LoopPasses(benchmark::State& state, std::optional<Family> family) {
+    const bool full = std::getenv("LEXIGLADE_BENCH_FULL") != nullptr;
+    const std::vector<TextList> sets =
+        family ? Draw(*family, full ? 200 : 50).accepted : ShippedSets();
+    const int seeds = (family ? 10 : 100) * (full ? 10 : 1);
+    constexpr std::array<int, 7> Caps = {10, 100, 500, 1000, 2000, 3000, 4000};
+    std::array<double, Caps.size()> after{};
+    double runs = 0, unplaced = 0, longest = 0;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < sets.size(); ++i) {
+            for (int s = 0; s < 2 * seeds; ++s) {
+                std::uint32_t seed = static_cast<std::uint32_t>(i * 7919 + s) * 2654435761u + 1u;
+                const std::vector<std::string> texts = Prepared(sets[i], s % 2 == 1, seed);
+                Grid grid;
+                std::vector<WordSpan> spans(texts.size());
+                const int pass = RunPlacementLoop(seed, grid, texts, spans);
+                runs += 1;
+                unplaced += pass == 0 ? 1 : 0;
+                longest = std::max(longest, static_cast<double>(pass));
+                for (std::size_t k = 0; k < Caps.size(); ++k) {
+                    after[k] += pass > Caps[k] ? 1 : 0;
+                }
+            }
+        }
+    }
+    state.counters["generations"] = runs;
+    state.counters["unplaced_share"] = unplaced / runs;
+    state.counters["longest_placed_pass"] = longest;
+    for (std::size_t k = 0; k < Caps.size(); ++k) {
+        state.counters["after_" + std::to_string(Caps[k])] = after[k] / runs;
+    }
+}
+BENCHMARK_CAPTURE(BM_LoopPasses, Shipped, std::nullopt)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_LoopPasses, FiveLongAmongTwenty4To8, Family::LongAmongShort4To8)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_LoopPasses, FiveLongAmongTwenty4To12, Family::LongAmongShort4To12)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_LoopPasses, TwentyFive10To15, Family::TwentyFive10To15)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 bool RegisterFamily(const std::string& name, Family family) {
     const bool full = std::getenv("LEXIGLADE_BENCH_FULL") != nullptr;

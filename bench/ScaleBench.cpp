@@ -5,6 +5,10 @@
 //                      program that paints a maximized window with a picture
 //   OpenLastPuzzle/N   the tree's last puzzle opened in a running game, to its settled screen,
 //                      beside the same in a game with the 14-puzzle library
+//   Screen3840x2160/Startup, /OpenPuzzle
+//                      on a 3840 x 2160 screen at the game's scale there (4.25), 14 puzzles: the
+//                      start-up, and a puzzle opened in a running game (peak_MB: the game's peak
+//                      resident memory by then), each beside the smallest Qt program's start-up
 //   Add/N              `lexiglade-library add` of one puzzle, beside the same into 14 puzzles
 //   Check/N, List/N    `lexiglade-library check` and `list`, beside reading every file of the
 //                      library once (cat-like)
@@ -29,6 +33,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 
 namespace lexiglade::bench {
@@ -36,14 +41,33 @@ namespace {
 
 constexpr std::size_t SmallLibrary = 14;
 constexpr double MicrosecondsPerSecond = 1e6;
+constexpr double KilobytesPerMegabyte = 1024.0;
 
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+// How the probes are shown: on the default screen, or on a 3840 x 2160 one at the game's scale.
+enum class Screen { Default, UltraHd };
+
+// The environment of a probe shown on `screen`.
+std::vector<std::string> SettingsFor(Screen screen) {
+    if (screen == Screen::Default) {
+        return {};
+    }
+    static const std::string config = [] {
+        const std::string path = std::string(LEXIGLADE_BENCH_CACHE) + "screen-3840x2160.json";
+        std::ofstream(path, std::ios::trunc)
+            << R"({"screens": [{"name": "UltraHd", "x": 0, "y": 0, "width": 3840, )"
+            << R"("height": 2160, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+        return path;
+    }();
+    return {"QT_QPA_PLATFORM=offscreen:configfile=" + config, "QT_SCALE_FACTOR=4.25"};
+}
+
 // Starts a probe and waits for its painted window; the time from its start and its peak memory.
-Sample TimeToPaint(const std::vector<std::string>& argv) {
-    ChildProcess probe(argv);
+Sample TimeToPaint(const std::vector<std::string>& argv, Screen screen = Screen::Default) {
+    ChildProcess probe(argv, ChildProcess::Output::Pipe, SettingsFor(screen));
     if (probe.ReadLine() != "painted") {
         throw std::runtime_error(argv[0] + " did not paint");
     }
@@ -51,27 +75,34 @@ Sample TimeToPaint(const std::vector<std::string>& argv) {
     return {seconds, probe.Finish().peakMegabytes};
 }
 
-Sample GameStartUp(const CachedLibrary& library) {
-    return TimeToPaint({LEXIGLADE_STARTUP_PROBE, library.dataDir, LEXIGLADE_SHIPPED_DIR});
+Sample GameStartUp(const CachedLibrary& library, Screen screen = Screen::Default) {
+    return TimeToPaint({LEXIGLADE_STARTUP_PROBE, library.dataDir, LEXIGLADE_SHIPPED_DIR}, screen);
 }
 
-Sample BaselineStartUp() {
-    return TimeToPaint({LEXIGLADE_BASELINE_WINDOW, std::string(LEXIGLADE_SHIPPED_DIR) + "a4.asl"});
+Sample BaselineStartUp(Screen screen = Screen::Default) {
+    return TimeToPaint({LEXIGLADE_BASELINE_WINDOW, std::string(LEXIGLADE_SHIPPED_DIR) + "a4.asl"},
+                       screen);
 }
 
-// A game kept running on each library, for the puzzles opened one after another.
-Sample OpenLastPuzzle(const CachedLibrary& library) {
-    static std::map<std::size_t, std::unique_ptr<ChildProcess>> games;
-    std::unique_ptr<ChildProcess>& game = games[library.puzzles];
+// A game kept running on each library and screen, for the puzzles opened one after another: the
+// time to the settled puzzle screen and the game's peak memory by then.
+Sample OpenLastPuzzle(const CachedLibrary& library, Screen screen = Screen::Default) {
+    static std::map<std::pair<std::size_t, Screen>, std::unique_ptr<ChildProcess>> games;
+    std::unique_ptr<ChildProcess>& game = games[{library.puzzles, screen}];
     if (!game) {
-        game = std::make_unique<ChildProcess>(std::vector<std::string>{
-            LEXIGLADE_STARTUP_PROBE, library.dataDir, LEXIGLADE_SHIPPED_DIR});
+        game = std::make_unique<ChildProcess>(std::vector<std::string>{LEXIGLADE_STARTUP_PROBE,
+                                                                       library.dataDir,
+                                                                       LEXIGLADE_SHIPPED_DIR},
+                                              ChildProcess::Output::Pipe, SettingsFor(screen));
         if (game->ReadLine() != "painted") {
             throw std::runtime_error("the game did not paint its catalogue");
         }
     }
     game->WriteLine("open");
-    return {std::stod(game->ReadLine()) / MicrosecondsPerSecond, 0};
+    std::istringstream answer(game->ReadLine());
+    double microseconds = 0, peakKilobytes = 0;
+    answer >> microseconds >> peakKilobytes;
+    return {microseconds / MicrosecondsPerSecond, peakKilobytes / KilobytesPerMegabyte};
 }
 
 // Runs the library command to its end; a failure ends the benchmark.
@@ -133,7 +164,8 @@ void Contest(benchmark::State& state, const Measurement& subject,
 
 void BM_Startup(benchmark::State& state, std::size_t puzzles) {
     Contest(
-        state, [&] { return GameStartUp(CachedLibraryOf(puzzles)); }, BaselineStartUp);
+        state, [&] { return GameStartUp(CachedLibraryOf(puzzles)); },
+        [] { return BaselineStartUp(); });
 }
 
 void BM_OpenLastPuzzle(benchmark::State& state, std::size_t puzzles) {
@@ -166,6 +198,18 @@ void BM_List(benchmark::State& state, std::size_t puzzles) {
     BM_ReadingCommand(state, puzzles, "list");
 }
 
+void BM_StartupUltraHd(benchmark::State& state) {
+    Contest(
+        state, [] { return GameStartUp(CachedLibraryOf(SmallLibrary), Screen::UltraHd); },
+        [] { return BaselineStartUp(Screen::UltraHd); });
+}
+
+void BM_OpenPuzzleUltraHd(benchmark::State& state) {
+    Contest(
+        state, [] { return OpenLastPuzzle(CachedLibraryOf(SmallLibrary), Screen::UltraHd); },
+        [] { return BaselineStartUp(Screen::UltraHd); });
+}
+
 // Fewer iterations where one takes seconds.
 struct Size {
     std::size_t puzzles;
@@ -193,6 +237,16 @@ bool RegisterAll() {
                 ->Iterations(iterations)
                 ->Unit(benchmark::kMillisecond);
         }
+    }
+    using Screens = void (*)(benchmark::State&);
+    const std::pair<const char*, Screens> screens[] = {
+        {"Screen3840x2160/Startup", BM_StartupUltraHd},
+        {"Screen3840x2160/OpenPuzzle", BM_OpenPuzzleUltraHd}};
+    for (const auto& [name, body] : screens) {
+        benchmark::RegisterBenchmark(name, body)
+            ->UseManualTime()
+            ->Iterations(20)
+            ->Unit(benchmark::kMillisecond);
     }
     return true;
 }

@@ -6,6 +6,7 @@
 #include "ScreenFixture.h"
 
 #include "engine/Random.h"
+#include "engine/Selection.h"
 #include "platform/Application.h"
 #include "platform/DisplayScale.h"
 #include "ui/Catalogue.h"
@@ -14,6 +15,7 @@
 #include "ui/Wordsrch.h"
 
 #include <QElapsedTimer>
+#include <QKeyEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -84,6 +86,34 @@ BENCHMARK(BM_PuzzleFirstPaintAt425)
     ->Arg(1)
     ->Iterations(10)
     ->Unit(benchmark::kMillisecond);
+
+// One move of a drag: the rubber band erased and drawn again.
+void BM_DragMoveAt425(benchmark::State& state) {
+    const GameSetup setup(DataDir(true), kSize);
+    auto form = setup.Open();
+    const BoardOrigin origin{form->BoardLeft, form->BoardTop};
+    const Point anchor{ColumnCentreX(origin, 5), RowCentreY(origin, 5)};
+    form->FormMouseDown(Qt::LeftButton, anchor.x, anchor.y);
+    bool far = false;
+    for (auto _ : state) {
+        far = !far;
+        form->FormMouseMove(anchor.x + (far ? 120 : 60), anchor.y + (far ? 70 : 20));
+    }
+}
+BENCHMARK(BM_DragMoveAt425)->Unit(benchmark::kMicrosecond);
+
+// One key that moves the cell cursor.
+void BM_CursorKeyAt425(benchmark::State& state) {
+    const GameSetup setup(DataDir(true), kSize);
+    auto form = setup.Open();
+    bool right = false;
+    for (auto _ : state) {
+        right = !right;
+        QKeyEvent key(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &key);
+    }
+}
+BENCHMARK(BM_CursorKeyAt425)->Unit(benchmark::kMicrosecond);
 
 // A drag across a word to its release: the smooth capsule, the screen saved, the hint removed.
 void BM_FoundWordAt425(benchmark::State& state) {

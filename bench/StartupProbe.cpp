@@ -3,7 +3,8 @@
 // Usage: lexiglade_startup_probe DATADIR SHIPPEDDIR
 // Writes "painted" once the catalogue and its tree are painted. Then, for each line "open" it
 // reads, opens the tree's last item as a click on it does, waits for the puzzle screen's first
-// paint and what it posted, writes the microseconds that took, and ends that game. Music is off:
+// paint and what it posted, writes the microseconds that took and the peak resident memory so far
+// in kilobytes, and ends that game. Music is off:
 // the screen and the library are measured, not the synthesiser. Ends at the end of its input.
 #include "ProbeEvents.h"
 
@@ -20,13 +21,26 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 namespace lexiglade::bench {
 namespace {
 
-// Opens the last item of the tree and returns the microseconds to the settled puzzle screen.
-long long OpenLastPuzzle(Tmain& catalogue, FormReferences& forms) {
+// The largest resident set of this process so far (VmHWM), in kilobytes.
+std::string PeakKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key && key != "VmHWM:") {
+    }
+    long kilobytes = 0;
+    status >> kilobytes;
+    return std::to_string(kilobytes);
+}
+
+// Opens the last item of the tree; the microseconds to the settled puzzle screen and the peak
+// resident kilobytes then.
+std::string OpenLastPuzzle(Tmain& catalogue, FormReferences& forms) {
     catalogue.outline->SelectIndex(static_cast<int>(catalogue.outline->Model().size()) - 1);
     const auto start = std::chrono::steady_clock::now();
     catalogue.outlineClick();
@@ -35,9 +49,11 @@ long long OpenLastPuzzle(Tmain& catalogue, FormReferences& forms) {
         return game != nullptr && game->FormPaintCount() > 0;
     });
     const auto took = std::chrono::steady_clock::now() - start;
+    const std::string peak = PeakKilobytes();
     delete forms.searcher.data();
     DeliverUntil([] { return true; });
-    return std::chrono::duration_cast<std::chrono::microseconds>(took).count();
+    return std::to_string(std::chrono::duration_cast<std::chrono::microseconds>(took).count()) +
+           " " + peak;
 }
 
 } // namespace
@@ -66,7 +82,7 @@ int main(int argc, char** argv) {
     context.State.GameOptions.musicOn = false;
     for (std::string request; NextRequest(request);) {
         if (request == "open") {
-            Answer(std::to_string(OpenLastPuzzle(*forms.main, forms)));
+            Answer(OpenLastPuzzle(*forms.main, forms));
         }
     }
     std::_Exit(0); // the forms' teardown is no part of what is measured

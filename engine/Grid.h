@@ -64,9 +64,9 @@ struct GridState {
     std::int32_t LastWordIndex = -1;
 };
 
-// The placement loop gives up after this many restarts of 5000 attempts each (a tenth of a second
-// or so, where puzzles of ordinary words need a few restarts at most); a search then takes over.
-inline constexpr int GridRestartLimit = 5000;
+// The placement loop gives up after this many passes of 5000 attempts each (a tenth of a second
+// or so, where puzzles of ordinary words need a few passes at most); a search then takes over.
+inline constexpr int PlacementPassLimit = 5001;
 
 // The words of a puzzle cannot all be placed together.
 class GridError : public std::runtime_error {

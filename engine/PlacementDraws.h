@@ -1,7 +1,7 @@
 #pragma once
 // The placement loop's draws worked out ahead: the generator's state a few steps on is an affine
-// map of its state now, so the states of one attempt are computed side by side, and attempts
-// known to fail are passed over without drawing them one by one.
+// map of its state now, so the states of one attempt, or of a block of draws, are computed side by
+// side, and attempts known to fail are passed over without drawing them one by one.
 #include "engine/Random.h"
 
 #include <array>
@@ -11,7 +11,7 @@
 namespace lexiglade::placement {
 
 // The generator's state k steps on is seed * StepMultiplier[k] + StepIncrement[k].
-inline constexpr std::size_t MostSteps = 6;
+inline constexpr std::size_t MostSteps = 8;
 inline constexpr std::array<std::uint32_t, MostSteps + 1> StepIncrement = [] {
     std::array<std::uint32_t, MostSteps + 1> increments{};
     for (std::size_t k = 0; k <= MostSteps; ++k) {
@@ -57,26 +57,34 @@ inline std::uint32_t Choose(std::uint32_t mask, std::uint32_t ifAllOnes, std::ui
     return (ifAllOnes & mask) | (ifZero & ~mask);
 }
 
+// How attempts walk through a block of eight direction draws, bit i of `possible` set where draw
+// i is of a possible direction: for each phase the walk can enter the block at (0 to 2 draws in),
+// six bits, the attempts it makes in the block (low four) and the phase it enters the next block
+// at. The three walks are looked up together, so the lookup waits for no earlier block.
+inline constexpr std::size_t BlockDraws = 8;
+inline constexpr std::size_t PhaseBits = 6;
+inline constexpr std::array<std::uint32_t, 256> BlockWalks = [] {
+    std::array<std::uint32_t, 256> walks{};
+    for (std::size_t possible = 0; possible < 256; ++possible) {
+        for (std::size_t phase = 0; phase < 3; ++phase) {
+            std::size_t at = phase, attempts = 0;
+            for (; at < BlockDraws; ++attempts) {
+                at += ((possible >> at) & 1u) != 0 ? 3 : 1;
+            }
+            const std::size_t walk = attempts | (at - BlockDraws) << 4;
+            walks[possible] |= static_cast<std::uint32_t>(walk << (PhaseBits * phase));
+        }
+    }
+    return walks;
+}();
+
 // The generator after `count` attempts that all fail, for a word whose direction is possible
 // exactly when the direction draw's state lies below `possibleBelow`: an attempt takes one draw
-// for the direction and two more when it is possible. Two attempts a round, without a branch
-// (whether a direction is possible is a coin toss the processor cannot foresee): the first
-// attempt draws one step on and ends one or three on, the second draws the step after that.
-inline std::uint32_t AfterFailingAttempts(std::uint32_t seed, std::uint64_t possibleBelow,
-                                          int count) {
-    std::uint32_t state = seed;
-    for (; count >= 2; count -= 2) {
-        const std::uint32_t one = StepsOn(state, 1), two = StepsOn(state, 2);
-        const std::uint32_t four = StepsOn(state, 4), six = StepsOn(state, 6);
-        const std::uint32_t first = AllOnesWhen(one < possibleBelow);
-        const std::uint32_t secondDraw = Choose(first, four, two);
-        const std::uint32_t second = AllOnesWhen(secondDraw < possibleBelow);
-        state = Choose(second, Choose(first, six, four), secondDraw);
-    }
-    if (count == 1) {
-        state = StepsOn(state, 1) < possibleBelow ? StepsOn(state, 3) : StepsOn(state, 1);
-    }
-    return state;
-}
+// for the direction and two more when it is possible. The draws are looked at eight at a time:
+// which of them are possible directions is worked out for the block at once, without a branch (in
+// one set of vector instructions where the processor has them, unless `vectors` is false), and
+// BlockWalks says how the attempts walk through it; the last few attempts go one at a time.
+std::uint32_t AfterFailingAttempts(std::uint32_t seed, std::uint64_t possibleBelow, int count,
+                                   bool vectors = true);
 
 } // namespace lexiglade::placement

@@ -268,8 +268,8 @@ Word MakeWord(const std::string& text, const Alphabet& alphabet) {
 
 } // namespace
 
-bool RunPlacementLoop(std::uint32_t& seed, Grid& grid, const std::vector<std::string>& texts,
-                      std::vector<WordSpan>& spans) {
+int RunPlacementLoop(std::uint32_t& seed, Grid& grid, const std::vector<std::string>& texts,
+                     std::vector<WordSpan>& spans, int passLimit) {
     const Alphabet alphabet(texts);
     std::vector<Word> words;
     words.reserve(texts.size());
@@ -277,20 +277,18 @@ bool RunPlacementLoop(std::uint32_t& seed, Grid& grid, const std::vector<std::st
         words.push_back(MakeWord(text, alphabet));
     }
     if (words.empty()) {
-        return true;
+        return 1;
     }
     LetterCells letters(alphabet.size());
     FitTable table;
-    for (int restarts = 0;; ++restarts) {
+    for (int pass = 1; pass <= passLimit; ++pass) {
         if (RunPass(seed, grid, letters, table, words, spans)) {
-            return true;
+            return pass;
         }
         grid.clear();
         letters.Clear();
-        if (restarts == GridRestartLimit) {
-            return false;
-        }
     }
+    return 0;
 }
 
 } // namespace lexiglade

@@ -11,9 +11,9 @@
 namespace lexiglade {
 
 // Places every text in the cleared grid drawing from `seed`, and records where each one lies in
-// `spans` (one per text). False, with the grid cleared, once GridRestartLimit restarts have not
-// placed them. Texts must not be longer than the grid is wide.
-bool RunPlacementLoop(std::uint32_t& seed, Grid& grid, const std::vector<std::string>& texts,
-                      std::vector<WordSpan>& spans);
+// `spans` (one per text). Returns the pass, counted from 1, that placed them; 0, with the grid
+// cleared, once `passLimit` passes have not. Texts must not be longer than the grid is wide.
+int RunPlacementLoop(std::uint32_t& seed, Grid& grid, const std::vector<std::string>& texts,
+                     std::vector<WordSpan>& spans, int passLimit = PlacementPassLimit);
 
 } // namespace lexiglade

@@ -56,8 +56,9 @@ long SharableCells(const std::vector<std::string>& texts) {
 // with a growing number of tries, the later runs with drawn noise on that order.
 class Search {
   public:
-    Search(const std::vector<std::string>& texts, long budget, Pruning pruning)
-        : table_(texts), budget_(budget), closed_(table_.PlaceCount(), 0),
+    Search(const std::vector<std::string>& texts, long budget, Pruning pruning,
+           const std::atomic<bool>* stop)
+        : table_(texts), budget_(budget), stop_(stop), closed_(table_.PlaceCount(), 0),
           chosen_(table_.WordCount(), Unplaced), open_(table_.WordCount()),
           demandFor_(Grid::CellCount * table_.AlphabetSize(), 0) {
         for (std::size_t word = 0; word < table_.WordCount(); ++word) {
@@ -284,8 +285,8 @@ class Search {
             return false;
         }
         for (std::uint32_t place : Ordered(*word, seed)) {
-            if (tries_ == runLimit_) {
-                hitLimit_ = true;
+            if (tries_ == runLimit_ || (stop_ != nullptr && stop_->load())) {
+                hitLimit_ = tries_ == runLimit_;
                 return false;
             }
             ++tries_;
@@ -300,6 +301,7 @@ class Search {
 
     PlaceTable table_;
     long budget_;
+    const std::atomic<bool>* stop_;
     long needed_ = 0;    // letters of the unplaced words
     long allowance_ = 0; // overlaps allowed them among themselves; negative: no pruning by room
     long tries_ = 0;
@@ -340,12 +342,13 @@ bool CanShareRow(const std::string& a, const std::string& b) {
 
 std::optional<std::vector<WordSpan>> SearchPlacement(std::uint32_t& seed, Grid& grid,
                                                      const std::vector<std::string>& texts,
-                                                     long budget, Pruning pruning) {
+                                                     long budget, Pruning pruning,
+                                                     const std::atomic<bool>* stop) {
     if (NeedsMoreRowsThanTheGrid(texts)) {
         grid.clear();
         return std::nullopt;
     }
-    Search search(texts, budget, pruning);
+    Search search(texts, budget, pruning, stop);
     if (!search.Run(seed)) {
         grid.clear();
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include "engine/Grid.h"
 #include "engine/Layouts.h"
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,11 +19,12 @@ enum class Pruning { ByRoom, ByOpenPlaces };
 // Looks for places for every text in the cleared grid, in the loop's directions and start ranges,
 // trying at most `budget` placements and drawing the order of the tries from `seed`. When found,
 // the grid holds the texts and the result says where each one lies; otherwise the grid is left
-// empty. Texts must not be longer than the grid is wide.
+// empty. Texts must not be longer than the grid is wide. Once `stop` holds, the search gives up
+// at its next try.
 std::optional<std::vector<WordSpan>> SearchPlacement(std::uint32_t& seed, Grid& grid,
                                                      const std::vector<std::string>& texts,
-                                                     long budget,
-                                                     Pruning pruning = Pruning::ByRoom);
+                                                     long budget, Pruning pruning = Pruning::ByRoom,
+                                                     const std::atomic<bool>* stop = nullptr);
 
 // Whether the texts hold more than 15 words too long to lie any way but across of which no two
 // can share a row (side by side, or overlapping where their letters agree): they need a row each,

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <future>
 #include <optional>
 
 namespace lexiglade {
@@ -49,6 +51,42 @@ std::optional<std::vector<WordSpan>> SearchForwards(Grid& grid,
                            pruning);
 }
 
+// The search of CanPlaceWords run beside the placement loop, on a thread of its own, once the loop
+// has shown the words to be hard to place: its placement is then at hand if the loop gives up and
+// the drawn search fails. It draws from a seed of its own, so what it finds does not depend on when
+// it runs. Stopped, and waited for, when no longer wanted.
+class SearchAhead {
+  public:
+    explicit SearchAhead(std::vector<std::string> texts)
+        : texts_(std::move(texts)), found_(std::async(std::launch::async, [this] {
+              return SearchPlacement(seed_, grid_, texts_, SearchBudget, Pruning::ByRoom, &stop_);
+          })) {}
+    ~SearchAhead() {
+        stop_ = true;
+        if (found_.valid()) {
+            found_.wait();
+        }
+    }
+    SearchAhead(const SearchAhead&) = delete;
+    SearchAhead& operator=(const SearchAhead&) = delete;
+
+    // What the search found, written into `grid`.
+    std::optional<std::vector<WordSpan>> Result(Grid& grid) {
+        std::optional<std::vector<WordSpan>> found = found_.get();
+        if (found) {
+            grid = grid_;
+        }
+        return found;
+    }
+
+  private:
+    std::vector<std::string> texts_;
+    std::uint32_t seed_ = CheckSeed;
+    Grid grid_;
+    std::atomic<bool> stop_{false};
+    std::future<std::optional<std::vector<WordSpan>>> found_;
+};
+
 int Sign(std::int32_t value) {
     return (value > 0) - (value < 0);
 }
@@ -73,20 +111,27 @@ std::vector<WordSpan> PlaceWords(Grid& grid, std::vector<PreparedWord>& words) {
     }
     std::vector<WordSpan> spans(texts.size());
     SeedLease random;
-    if (RunPlacementLoop(random.seed, grid, texts, spans)) {
+    if (RunPlacementLoop(random.seed, grid, texts, spans, PassesBeforeSearchingAhead)) {
+        return spans;
+    }
+    const std::vector<std::string> forwards = Forwards(words);
+    SearchAhead ahead(forwards);
+    if (RunPlacementLoop(random.seed, grid, texts, spans,
+                         PlacementPassLimit - PassesBeforeSearchingAhead)) {
         return spans;
     }
     if (auto found = SearchPlacement(random.seed, grid, texts, DrawnSearchBudget)) {
         return *found;
     }
-    const std::vector<std::string> forwards = Forwards(words);
-    for (Pruning pruning : {Pruning::ByRoom, Pruning::ByOpenPlaces}) {
-        if (auto found = SearchForwards(grid, forwards, pruning)) {
-            KeepReversalsWhereFree(grid, words, *found);
-            return *found;
-        }
+    auto found = ahead.Result(grid);
+    if (!found) {
+        found = SearchForwards(grid, forwards, Pruning::ByOpenPlaces);
     }
-    throw GridError();
+    if (!found) {
+        throw GridError();
+    }
+    KeepReversalsWhereFree(grid, words, *found);
+    return *found;
 }
 
 void KeepReversalsWhereFree(Grid& grid, std::vector<PreparedWord>& words,

@@ -140,6 +140,13 @@ void Bitmap::LoadFromBytes(const std::string& bytes) {
     LoadFromData(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
+void Bitmap::Share(const QImage& pixels, int width, int height, double ratio) {
+    image_ = pixels;
+    width_ = width;
+    height_ = height;
+    ratio_ = ratio;
+}
+
 void Bitmap::LoadFromData(const QByteArray& data) {
     QImage loaded = Decode24Bit(data);
     if (loaded.isNull() && (!loaded.loadFromData(data, "BMP") || loaded.isNull())) {

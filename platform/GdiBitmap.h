@@ -23,6 +23,9 @@ class Bitmap {
     void LoadFromFile(const std::string& path, int ratio);
     // As LoadFromFile, from a BMP file's bytes already read.
     void LoadFromBytes(const std::string& bytes);
+    // Holds `pixels` (shared, not copied: drawing on the bitmap copies them first) as a picture of
+    // width x height pixels drawn at `ratio` device pixels per pixel.
+    void Share(const QImage& pixels, int width, int height, double ratio);
     // A 24-bit BMP file; "Cannot create file %s" when it cannot be written.
     void SaveToFile(const std::string& path) const;
     // The bytes SaveToFile writes.

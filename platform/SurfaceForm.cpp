@@ -30,6 +30,30 @@ std::vector<SurfaceForm*>& LiveForms() {
     return forms;
 }
 
+// The pixels a form gave up, for the next form of that size to draw in: one screen's worth at most,
+// so that a puzzle opened over the catalogue allocates no image of its own.
+QImage& SpareSurface() {
+    static QImage spare;
+    return spare;
+}
+
+// A new image of `size` device pixels at `ratio`, all black: the spare one when it fits.
+QImage BlackSurface(QSize size, double ratio) {
+    QImage image;
+    QImage& spare = SpareSurface();
+    if (spare.size() == size) {
+        image = std::exchange(spare, QImage());
+    } else {
+        image = QImage(size, QImage::Format_RGB32);
+    }
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::black);
+    return image;
+}
+
+// Device contexts may reach a pixel past their logical area: smooth figures, fractional scales.
+constexpr int kDrawnMargin = 1;
+
 // The exposed region of an expose event: Qt 6 keeps it, though it asks widgets to ignore it.
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
@@ -77,7 +101,9 @@ QPoint SurfaceForm::PixelUnderMouse(const QMouseEvent& event) const {
 WindowDC::WindowDC(SurfaceForm& form) : WindowDC(form, form.rect()) {}
 
 WindowDC::WindowDC(SurfaceForm& form, const QRect& changed)
-    : form_(form), dc_(form.Surface()), changed_(changed) {}
+    : form_(form), dc_(form.DrawingSurface()), changed_(changed) {
+    form_.Drawn(changed_);
+}
 
 WindowDC::~WindowDC() {
     if (!form_.InPaint() && form_.isVisible()) {
@@ -86,6 +112,8 @@ WindowDC::~WindowDC() {
 }
 
 SurfaceForm::SurfaceForm(QWidget* parent) : QWidget(parent) {
+    static std::uint64_t formsMade = 0;
+    serial_ = ++formsMade;
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     LiveForms().push_back(this);
@@ -94,11 +122,41 @@ SurfaceForm::SurfaceForm(QWidget* parent) : QWidget(parent) {
 
 SurfaceForm::~SurfaceForm() {
     std::erase(LiveForms(), this);
+    if (!surface_.isNull()) {
+        SpareSurface() = std::exchange(surface_, QImage());
+    }
 }
 
 QImage& SurfaceForm::Surface() {
     FitSurface();
+    if (!inPaint_) {
+        drawnSincePaint_ = rect(); // what the caller does with it is not known
+    }
     return surface_;
+}
+
+QImage& SurfaceForm::DrawingSurface() {
+    FitSurface();
+    return surface_;
+}
+
+void SurfaceForm::Drawn(const QRect& area) {
+    if (!inPaint_ && !area.isEmpty()) {
+        drawnSincePaint_ +=
+            area.adjusted(-kDrawnMargin, -kDrawnMargin, kDrawnMargin, kDrawnMargin) & rect();
+    }
+}
+
+void SurfaceForm::ReleaseSurface(const QWidget& cover) {
+    if (!surface_.isNull()) {
+        SpareSurface() = std::exchange(surface_, QImage());
+        released_ = true;
+        cover_ = &cover;
+    }
+}
+
+bool SurfaceForm::Covered() const {
+    return released_ && !cover_.isNull();
 }
 
 void SurfaceForm::FitSurface() {
@@ -108,13 +166,12 @@ void SurfaceForm::FitSurface() {
     if (surface_.size() == wanted && surface_.devicePixelRatio() == ratio) {
         return;
     }
-    QImage resized(wanted, QImage::Format_RGB32);
-    resized.fill(Qt::black);
-    resized.setDevicePixelRatio(ratio);
+    QImage resized = BlackSurface(wanted, ratio);
     if (!surface_.isNull() && surface_.devicePixelRatio() == ratio) {
         QPainter(&resized).drawImage(0, 0, surface_);
     }
     surface_ = resized;
+    released_ = false;
     formPaintPending_ = true;
 }
 
@@ -135,7 +192,7 @@ void SurfaceForm::InvalidateForm() {
 
 void SurfaceForm::InvalidateAll() {
     for (SurfaceForm* form : LiveForms()) {
-        if (form->isVisible()) {
+        if (form->isVisible() && !form->Covered()) { // a covered form is not uncovered by it
             form->formPaintOwed_ = true;
             form->update();
         }
@@ -225,6 +282,9 @@ void SurfaceForm::resizeEvent(QResizeEvent*) {
 }
 
 void SurfaceForm::paintEvent(QPaintEvent* event) {
+    if (Covered() && !formPaintPending_) {
+        return; // what the window shows stands
+    }
     FitSurface();
     if (!StillAwaitingMaximizedSize()) { // until then the window shows the black image
         PaintForm(*event);
@@ -252,6 +312,7 @@ void SurfaceForm::RunFormPaint() {
     formPaintOwed_ = false;
     ++formPaints_;
     inPaint_ = true;
+    drawnSincePaint_ = QRegion();
     try {
         FormPaint();
         inPaint_ = false;

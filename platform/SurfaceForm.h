@@ -8,16 +8,20 @@
 // uncovering of what they hid asks for nothing more.
 // The image always has the form's client size, in device pixels on a scaled screen (its device
 // pixel ratio is the window's), so that text is drawn at the screen's resolution. A form shown with
-// ShowMaximized runs no FormPaint until the window has its maximized size.
+// ShowMaximized runs no FormPaint until the window has its maximized size. The form keeps where it
+// was drawn on outside its paints, so that a copy of its pixels need keep only those areas.
 #include "platform/GdiDeviceContext.h"
 
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPoint>
+#include <QPointer>
 #include <QRegion>
 #include <QString>
 #include <QWidget>
+
+#include <cstdint>
 
 namespace lexiglade {
 
@@ -47,8 +51,21 @@ class SurfaceForm : public QWidget {
     explicit SurfaceForm(QWidget* parent = nullptr);
     ~SurfaceForm() override;
 
-    // The form's pixels, at its current client size.
+    // The form's pixels, at its current client size. Taken outside a paint, they count as drawn on
+    // everywhere (see DrawnSincePaint).
     QImage& Surface();
+    // The form's pixels as they stand, to read; none while the form has given them up.
+    const QImage& Pixels() const { return surface_; }
+    // The area drawn on outside FormPaint since it last began, in pixels: the device contexts of
+    // the form and any other use of its image outside a paint. Whatever else the image holds is
+    // what the last FormPaint drew.
+    const QRegion& DrawnSincePaint() const { return drawnSincePaint_; }
+    // A number of the form's own, never that of another form.
+    std::uint64_t Serial() const { return serial_; }
+    // Gives the form's image up, for the next form to draw in, while `cover` covers it: the window
+    // keeps what it shows, and only a paint that the window system asks for runs FormPaint, in an
+    // image of its own again; other paints draw nothing until `cover` is gone.
+    void ReleaseSurface(const QWidget& cover);
     bool InPaint() const { return inPaint_; }
     // Puts what was drawn outside a paint on the screen at once.
     void ShowSurface();
@@ -102,12 +119,21 @@ class SurfaceForm : public QWidget {
     void RunFormPaint();
     // Gives the image the form's current size, keeping what it holds.
     void FitSurface();
+    // The image without counting it as drawn on: the device contexts count their own areas.
+    QImage& DrawingSurface();
+    void Drawn(const QRect& area);
+    bool Covered() const;
+    friend class WindowDC;
     // Ends the wait for the maximized size once the window has it; true while it goes on.
     bool StillAwaitingMaximizedSize();
 
     QImage surface_;
+    QRegion drawnSincePaint_;
+    std::uint64_t serial_ = 0;
     bool formPaintPending_ = true;
-    bool formPaintOwed_ = false; // to run once no modal window is open
+    bool released_ = false;         // the image was given up; the window's own pixels stand
+    QPointer<const QWidget> cover_; // the window over it meanwhile
+    bool formPaintOwed_ = false;    // to run once no modal window is open
     bool inPaint_ = false;
     bool windowExposed_ = false;
     QRegion closedModalArea_; // where the game's own modal windows stood, in form coordinates

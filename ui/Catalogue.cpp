@@ -13,6 +13,7 @@
 #include "platform/LogCategories.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
+#include "platform/audio/AudioOutput.h"
 #include "ui/CatalogueLayout.h"
 #include "ui/Drawkit.h"
 #include "ui/GameContext.h"
@@ -27,6 +28,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <exception>
 #include <utility>
@@ -152,6 +154,8 @@ void Tmain::FormPaint() {
         kit.ScreenCopy.SetWidth(kit.ScreenWidth);
         kit.ScreenCopy.SetHeight(kit.ScreenHeight);
         CatalogueFirstPaint = false;
+        // The catalogue plays no music: its soundfont is read once the screen is up.
+        QTimer::singleShot(0, this, [] { AudioOutput::PrepareMusic(); });
     }
     DeviceContext dc(Surface());
     SelectedPalette palette(dc, kit.PaletteHandle);
@@ -235,7 +239,15 @@ void Tmain::outlineClick() {
         return;
     }
     auto* form = new Tsearcher(context_.State, context_.Kit, std::move(puzzle));
+    ReleaseSurface(*form); // the puzzle screen covers the catalogue and draws in its pixels
     context_.Forms.searcher = form;
+    // A window manager may leave the focus nowhere when the game's window goes: a player on the
+    // keyboard goes on in the catalogue.
+    connect(form, &QObject::destroyed, this, [this] {
+        if (!closing_) {
+            activateWindow();
+        }
+    });
     form->ShowMaximized();
 }
 

@@ -4,14 +4,6 @@
 
 namespace lexiglade {
 
-namespace {
-
-void CopyBlock(const DrawkitState& kit, DeviceContext& target, const DeviceContext& source) {
-    target.BitBlt(0, 0, kit.ScreenWidth, kit.ScreenHeight, &source, 0, 0, SRCCOPY);
-}
-
-} // namespace
-
 ColorRef DrawkitState::PaletteColour(int index) const {
     const ColorRef colour = index >= 0 && index < GamePaletteSize
                                 ? GamePalette[static_cast<std::size_t>(index)]
@@ -33,21 +25,18 @@ SelectedPalette::~SelectedPalette() {
     dc_.SelectPalette(previous_, true);
 }
 
+// The copy's size is ScreenWidth by ScreenHeight, which the catalogue's first paint gave it.
 void DrawkitState::SaveScreen() {
-    WindowDC window(*DrawWindow, QRect()); // reads the window only
+    SurfaceForm& form = *DrawWindow;
+    WindowDC window(form, QRect()); // reads the window only
     SelectedPalette windowPalette(*window, PaletteHandle);
-    ScreenCopy.SetPixelRatio(window->Surface().devicePixelRatio()); // every device pixel
-    DeviceContext& copy = ScreenCopy.Canvas();
-    SelectedPalette copyPalette(copy, PaletteHandle);
-    CopyBlock(*this, copy, *window);
+    ScreenCopy.Save(form, *window);
 }
 
 void DrawkitState::RestoreScreen() {
-    WindowDC window(*DrawWindow);
+    WindowDC window(*DrawWindow, ScreenCopy.SavedArea());
     SelectedPalette windowPalette(*window, PaletteHandle);
-    DeviceContext& copy = ScreenCopy.Canvas();
-    SelectedPalette copyPalette(copy, PaletteHandle);
-    CopyBlock(*this, *window, copy);
+    ScreenCopy.Restore(*window);
 }
 
 void DrawkitState::FillBox(int left, int top, int right, int bottom, int penWidth, int style,

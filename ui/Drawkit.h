@@ -5,6 +5,7 @@
 #include "platform/GdiBitmap.h"
 #include "platform/GdiPalette.h"
 #include "platform/GdiTypes.h"
+#include "ui/SavedScreen.h"
 
 #include <QColor>
 
@@ -18,7 +19,7 @@ class SurfaceForm;
 struct DrawkitState {
     GamePaletteTable GamePalette{};
     PaletteRef PaletteHandle;
-    Bitmap ScreenCopy;
+    SavedScreen ScreenCopy;
     int ScreenWidth = 0;
     int ScreenHeight = 0;
     SurfaceForm* DrawWindow = nullptr;

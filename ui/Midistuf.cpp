@@ -177,6 +177,7 @@ void Tjukebox::showEvent(QShowEvent* event) {
         FormShow();
     }
     QDialog::showEvent(event);
+    activateWindow(); // opened by a key, it takes the keys even where the window manager hesitates
 }
 
 // There is no close box: the window system's close request is refused.

@@ -6,6 +6,7 @@
 #include "platform/Handlers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
+#include "platform/audio/AudioOutput.h"
 #include "ui/Drawkit.h"
 #include "ui/GameContext.h"
 #include "ui/HintCombo.h"
@@ -114,11 +115,15 @@ void Tsearcher::FirstPaintFailed(const QString& error) {
 }
 
 void Tsearcher::FirstPaintActions() {
+    if (state_.GameOptions.musicOn) {
+        AudioOutput::PrepareMusic(); // read while the game is set up, if no catalogue asked first
+    }
     Combo1->hide();
     PictureHints = false;
     ShownTitle = puzzle_.title;
     Bitmap board;
-    board.LoadFromFile(state_.ShippedFile(LibraryFiles::BoardPicture));
+    LoadScreenArtwork(board, state_.Folders(), LibraryFiles::BoardPicture,
+                      Surface().devicePixelRatio());
     PlaceBoard(board);
     Session.Start(puzzle_, state_.GameOptions);
     BuildHintLists();

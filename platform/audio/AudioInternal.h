@@ -30,6 +30,7 @@ struct MusicChannel {
     std::set<std::string> refusedTracks; // reported once each
     std::mutex lock;
     std::unique_ptr<MusicSynth> synth;                // null until the soundfont is loaded
+    bool prepared = false;                            // the soundfont has been asked for
     std::future<std::unique_ptr<MusicSynth>> loading; // until ReadySynth takes it
     std::shared_ptr<const MidiSequence> sequence;     // of the play running or last run
     std::size_t next = 0;                             // the next message of the pass to send
@@ -57,8 +58,9 @@ struct AudioState {
 };
 
 AudioState& Audio();
-// The music channel's synthesiser, once it has loaded its soundfont (or failed to); waits for the
-// load still under way. User-interface thread, with an output open.
+// The music channel's synthesiser, once it has loaded its soundfont (or failed to); starts the
+// load when nothing has asked for it yet and waits for it. User-interface thread, with an output
+// open and a soundfont.
 MusicSynth& ReadySynth();
 // Runs `call` later on the user-interface thread; dropped when no output is open. Any thread.
 void PostToUi(std::function<void()> call);

@@ -44,18 +44,12 @@ std::string SearchedSoundFont() {
     return search.found;
 }
 
-// The synthesiser reads its soundfont on a thread of its own, once for as long as the output is
-// open; the game starts meanwhile. Without a soundfont there is no synthesiser.
-void OpenMusic(MusicChannel& music, int rate, const std::string& soundFont) {
+// The synthesiser is made by PrepareMusic; without a soundfont there is none.
+void OpenMusic(MusicChannel& music, const std::string& soundFont) {
     music.left.assign(BufferFrames, 0);
     music.right.assign(BufferFrames, 0);
     music.soundFont = soundFont;
-    if (soundFont.empty()) {
-        return;
-    }
-    music.loading = std::async(std::launch::async, [rate, soundFont] {
-        return std::make_unique<MusicSynth>(rate, soundFont);
-    });
+    music.prepared = false;
 }
 
 void CloseMusic(MusicChannel& music) {
@@ -67,6 +61,7 @@ void CloseMusic(MusicChannel& music) {
     music.sequence.reset();
     music.play = 0;
     music.soundFont.clear();
+    music.prepared = false;
     music.refusedTracks.clear();
 }
 
@@ -94,6 +89,7 @@ AudioState& Audio() {
 
 MusicSynth& ReadySynth() {
     MusicChannel& music = Audio().music;
+    AudioOutput::PrepareMusic(); // a track loaded first waits for the soundfont itself
     if (music.loading.valid()) {
         std::unique_ptr<MusicSynth> synth = music.loading.get();
         if (!synth->Error().empty()) {
@@ -142,7 +138,7 @@ AudioOutput::AudioOutput(const std::string& soundFont) {
     audio.frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * audio.channels;
     audio.openError.clear();
     audio.dispatcher = std::make_unique<QObject>();
-    OpenMusic(audio.music, audio.rate, soundFont);
+    OpenMusic(audio.music, soundFont);
     Mix_HookMusic(RenderMusic, nullptr);
     audio.open = true;
     owner_ = true;
@@ -166,6 +162,24 @@ AudioOutput::~AudioOutput() {
 
 bool AudioOutput::IsOpen() {
     return Audio().open;
+}
+
+// The synthesiser reads its soundfont on a thread of its own, once for as long as the output is
+// open; the game goes on meanwhile.
+void AudioOutput::PrepareMusic() {
+    AudioState& audio = Audio();
+    MusicChannel& music = audio.music;
+    if (!audio.open || music.prepared || music.soundFont.empty()) {
+        return;
+    }
+    music.prepared = true;
+    music.loading = std::async(std::launch::async, [rate = audio.rate, path = music.soundFont] {
+        return std::make_unique<MusicSynth>(rate, path);
+    });
+}
+
+bool AudioOutput::MusicPrepared() {
+    return Audio().music.prepared;
 }
 
 std::string AudioOutput::OpenError() {

@@ -1,7 +1,8 @@
 #pragma once
 // The process's one audio output: 44.1 kHz, 16-bit stereo through SDL2_mixer, whose channels
-// play the effects, and one music channel that a General MIDI synthesiser renders from the
-// soundfont it starts reading, on a thread of its own, when the output opens. Opened once at
+// play the effects, and one music channel that a General MIDI synthesiser renders from its
+// soundfont. The soundfont is read on a thread of its own once PrepareMusic asks for it, or when
+// the first track loads, whichever comes first; start-up does not wait for it. Opened once at
 // start-up, after the application object (its reports are queued to the thread that opens it);
 // without a device the game stays silent and nothing here fails. Each of these failures leaves
 // one warning in lexiglade.audio.
@@ -25,6 +26,11 @@ class AudioOutput {
     AudioOutput& operator=(const AudioOutput&) = delete;
 
     static bool IsOpen();
+    // Starts reading the soundfont on a thread of its own, once per output; nothing without an
+    // open output or a soundfont. User-interface thread.
+    static void PrepareMusic();
+    // Whether the soundfont has been asked for since the output opened; for tests.
+    static bool MusicPrepared();
     // Why the last opening failed; empty after a success.
     static std::string OpenError();
     // Sample frames mixed since the output opened; for tests and measurements.

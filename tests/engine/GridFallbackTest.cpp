@@ -15,8 +15,9 @@ namespace {
 
 using test::ModelRandom;
 
-// Whether the loop alone gives up on the words as GenerateGrid draws them from this seed.
-bool LoopGivesUp(std::uint32_t seed, const TextList& words, bool backwardWords) {
+// The texts as GenerateGrid prepares them from `seed`, which is left where the loop starts.
+std::vector<std::string> PreparedTexts(std::uint32_t& seed, const TextList& words,
+                                       bool backwardWords) {
     ModelRandom reversals(seed);
     std::vector<std::string> texts;
     for (std::string word : words) {
@@ -28,10 +29,16 @@ bool LoopGivesUp(std::uint32_t seed, const TextList& words, bool backwardWords) 
         }
         texts.push_back(word);
     }
-    std::uint32_t loopSeed = reversals.seed();
+    seed = reversals.seed();
+    return texts;
+}
+
+// Whether the loop alone gives up on the words as GenerateGrid draws them from this seed.
+bool LoopGivesUp(std::uint32_t seed, const TextList& words, bool backwardWords) {
+    const std::vector<std::string> texts = PreparedTexts(seed, words, backwardWords);
     Grid grid;
     std::vector<WordSpan> spans(texts.size());
-    return !RunPlacementLoop(loopSeed, grid, texts, spans);
+    return !RunPlacementLoop(seed, grid, texts, spans);
 }
 
 // The first set of each hard family from the same maker.
@@ -55,6 +62,30 @@ TEST(GridFallback, EveryAcceptedSetIsPlacedWhateverTheDrawsAndTheBackwardWords) 
         }
     }
     EXPECT_GE(fallbacks, 3);
+}
+
+// The loop that stops after some passes and goes on from where it stood runs the passes it would
+// have run in one go: the search beside it starts in between.
+TEST(GridFallback, TheLoopRunInTwoGoesIsTheLoopRunInOne) {
+    test::SyllableWords maker(202);
+    for (int set = 0; set < 2; ++set) {
+        std::uint32_t once = 1;
+        const std::vector<std::string> texts =
+            PreparedTexts(once, maker.TwentyFiveMiddling(), set == 1);
+        std::uint32_t twice = once;
+        Grid onceGrid, twiceGrid;
+        std::vector<WordSpan> onceSpans(texts.size()), twiceSpans(texts.size());
+        const int pass = RunPlacementLoop(once, onceGrid, texts, onceSpans);
+        int later = RunPlacementLoop(twice, twiceGrid, texts, twiceSpans, 100);
+        if (later == 0) {
+            later = RunPlacementLoop(twice, twiceGrid, texts, twiceSpans, PlacementPassLimit - 100);
+            later += later != 0 ? 100 : 0;
+        }
+        EXPECT_GT(pass == 0 ? PlacementPassLimit : pass, 100) << "set " << set;
+        EXPECT_EQ(later, pass) << "set " << set;
+        EXPECT_EQ(twice, once) << "set " << set;
+        EXPECT_EQ(twiceGrid, onceGrid) << "set " << set;
+    }
 }
 
 TEST(GridFallback, PrintGridOfAnAcceptedSetHoldsEveryWordAndLeavesTheGame) {

@@ -14,7 +14,7 @@ TEST(PlacementDraws, FailingAttemptsEndWhereDrawingThemOneByOneEnds) {
     };
     for (const Row row : {Row{15, 12}, Row{16, 3}, Row{22, 3}}) {
         const Layouts layouts = LayoutsFor(row.length);
-        for (int count : {0, 1, 2, 3, 4998, 5001}) {
+        for (int count : {0, 1, 2, 3, 7, 8, 9, 4998, 5001}) {
             for (std::uint32_t seed : {1u, 77u, 4294967295u}) {
                 std::uint32_t drawn = seed;
                 for (int attempt = 0; attempt < count; ++attempt) {
@@ -26,8 +26,10 @@ TEST(PlacementDraws, FailingAttemptsEndWhereDrawingThemOneByOneEnds) {
                 }
                 const std::uint64_t below = std::uint64_t{static_cast<std::uint32_t>(row.possible)}
                                             << 28;
-                EXPECT_EQ(placement::AfterFailingAttempts(seed, below, count), drawn)
-                    << row.length << " letters, " << count << " attempts from " << seed;
+                for (bool vectors : {false, true}) {
+                    EXPECT_EQ(placement::AfterFailingAttempts(seed, below, count, vectors), drawn)
+                        << row.length << " letters, " << count << " attempts from " << seed;
+                }
             }
         }
     }

@@ -161,5 +161,18 @@ TEST(PlacementSearch, GivesUpAfterItsBudgetWithTheGridEmpty) {
     EXPECT_TRUE(SearchAndCheck(ordinary, 5, 25));
 }
 
+// A search asked to stop gives up at its next try, leaving the grid empty.
+TEST(PlacementSearch, AStoppedSearchGivesUp) {
+    const std::vector<std::string> texts = Upper(test::SyllableWords(3).TwentyFiveMiddling());
+    for (bool stopped : {false, true}) {
+        const std::atomic<bool> stop{stopped};
+        Grid grid;
+        std::uint32_t seed = 5;
+        const auto found = SearchPlacement(seed, grid, texts, SearchBudget, Pruning::ByRoom, &stop);
+        EXPECT_EQ(found.has_value(), !stopped);
+        EXPECT_EQ(grid == Grid{}, stopped);
+    }
+}
+
 } // namespace
 } // namespace lexiglade

@@ -131,12 +131,18 @@ void GameTest::Click(Qt::MouseButton button, QPoint at) {
     QTest::mouseRelease(form.data(), button, {}, at);
 }
 
+void GameTest::Repaint() {
+    const int paints = form->FormPaintCount();
+    form->InvalidateForm();
+    ASSERT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }));
+}
+
 QImage GameTest::Screen() const {
-    return form->Surface().copy();
+    return form->Pixels().copy();
 }
 
 QImage GameTest::Shown() const {
-    QImage shown(form->Surface().size(), QImage::Format_RGB32);
+    QImage shown(form->Pixels().size(), QImage::Format_RGB32);
     shown.setDevicePixelRatio(form->devicePixelRatioF());
     form->render(&shown, QPoint(), QRegion(), QWidget::DrawWindowBackground);
     return shown;

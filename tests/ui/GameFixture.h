@@ -58,6 +58,8 @@ class GameTest : public testing::Test {
     // Press and release of one button at one point.
     void Click(Qt::MouseButton button, QPoint at);
     QImage Screen() const;
+    // Runs FormPaint again, as when the window system asks for the window to be drawn.
+    void Repaint();
     // What the window shows of the form itself, with the marks drawn over its pixels, without its
     // controls; in device pixels.
     QImage Shown() const;

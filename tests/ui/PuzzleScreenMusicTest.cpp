@@ -110,6 +110,16 @@ TEST_F(PuzzleScreenMusic, PaintTrackEndRepaintAndEndGameSendTheirCommands) {
     EXPECT_TRUE(answerer.Boxes().empty());
 }
 
+// Start-up does not wait for the soundfont: it is read once the catalogue is on the screen.
+TEST_F(PuzzleScreenMusic, TheSoundfontIsReadOnceTheCatalogueIsShown) {
+    Tmain catalogue(context);
+    catalogue.resize(800, 600);
+    EXPECT_FALSE(AudioOutput::MusicPrepared()) << "before the catalogue is shown";
+    catalogue.show();
+    ASSERT_TRUE(WaitFor([&] { return catalogue.FormPaintCount() > 0; }, kWaitMs));
+    EXPECT_TRUE(WaitFor([] { return AudioOutput::MusicPrepared(); }, kWaitMs));
+}
+
 // Normal play leaves nothing in the log: the music of every paint and of every pass, the chime of
 // every find, the win, the best time and the end of the game.
 TEST_F(PuzzleScreenMusic, AWholeGameLogsNothing) {

@@ -3,6 +3,8 @@
 
 #include "engine/Random.h"
 #include "library/TextList.h"
+#include "ui/Drawkit.h"
+#include "ui/Forms.h"
 #include "ui/GameContext.h"
 #include "ui/HintCombo.h"
 #include "ui/Outline.h"
@@ -62,24 +64,32 @@ QRect Around(QPoint a, QPoint b) {
     return QRect(a, b).normalized().adjusted(-12, -12, 12, 12);
 }
 
+// Clicks "Farm" in the catalogue's tree and waits for its puzzle screen's first paint.
+QPointer<Tsearcher> ChooseFarm(GameContext& context, Tmain& catalogue) {
+    context.State.GameOptions.musicOn = false; // the data folder has no music files
+    context.State.GameOptions.soundsOn = false;
+    catalogue.outline->expandAll();
+    SetRandomSeed(11);
+    catalogue.outline->SelectIndex(1);
+    const QModelIndex farm = catalogue.outline->currentIndex();
+    QTest::mouseClick(catalogue.outline->viewport(), Qt::LeftButton, {},
+                      catalogue.outline->visualRect(farm).center());
+    QPointer<Tsearcher> form = qobject_cast<Tsearcher*>(context.Forms.searcher.data());
+    if (form) {
+        WaitFor([&] { return form->FormPaintCount() > 0; });
+        form->Timer1->stop();
+    }
+    return form;
+}
+
 TEST(WordsrchCatalogueTest, PuzzleChosenInTheCatalogueOpensWithTitleAndHints) {
     ModalDriver answerer;
     DataFolder folder;
     GameContext context(folder.Folders());
     auto catalogue = OpenCatalogue(context, 800, 600);
-    context.State.GameOptions.musicOn = false; // the data folder has no music files
-    context.State.GameOptions.soundsOn = false;
-    catalogue->outline->expandAll();
-    SetRandomSeed(11);
-    catalogue->outline->SelectIndex(1);
-    const QModelIndex farm = catalogue->outline->currentIndex();
-    QTest::mouseClick(catalogue->outline->viewport(), Qt::LeftButton, {},
-                      catalogue->outline->visualRect(farm).center());
-    ASSERT_FALSE(context.Forms.searcher.isNull());
-    QPointer<Tsearcher> form = qobject_cast<Tsearcher*>(context.Forms.searcher.data());
+    QPointer<Tsearcher> form = ChooseFarm(context, *catalogue);
     ASSERT_FALSE(form.isNull());
-    ASSERT_TRUE(WaitFor([&] { return form->FormPaintCount() > 0; }));
-    form->Timer1->stop();
+    ASSERT_GT(form->FormPaintCount(), 0);
 
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->ShownTitle, "Farm");
@@ -105,6 +115,32 @@ TEST(WordsrchCatalogueTest, PuzzleChosenInTheCatalogueOpensWithTitleAndHints) {
     EXPECT_EQ(screen.pixel(550, top + kBoardHeight), kPrintColour);
     EXPECT_TRUE(answerer.Boxes().empty());
     delete form.data();
+}
+
+// The puzzle screen draws in the pixels the catalogue it covers gives up. Meanwhile a paint the
+// window system does not ask for draws nothing on the catalogue; once uncovered, it draws afresh.
+TEST(WordsrchCatalogueTest, ThePuzzleScreenDrawsInTheCataloguesPixels) {
+    ModalDriver answerer;
+    DataFolder folder;
+    GameContext context(folder.Folders());
+    auto catalogue = std::make_unique<Tmain>(context);
+    catalogue->ShowMaximized(); // as the puzzle screen is
+    ASSERT_TRUE(WaitFor([&] { return catalogue->FormPaintCount() > 0; }));
+    const uchar* const pixels = catalogue->Pixels().constBits();
+    const int cataloguePaints = catalogue->FormPaintCount();
+    QPointer<Tsearcher> form = ChooseFarm(context, *catalogue);
+    ASSERT_FALSE(form.isNull());
+    EXPECT_EQ(form->Pixels().constBits(), pixels);
+    EXPECT_TRUE(catalogue->Pixels().isNull());
+    catalogue->repaint();
+    EXPECT_EQ(catalogue->FormPaintCount(), cataloguePaints);
+    delete form.data();
+    catalogue->repaint(); // uncovered, it draws itself afresh at any paint
+    ASSERT_TRUE(WaitFor([&] { return catalogue->FormPaintCount() > cataloguePaints; }));
+    EXPECT_EQ(catalogue->Pixels().constBits(), pixels) << "given back by the puzzle screen";
+    EXPECT_EQ(catalogue->Pixels().pixel(catalogue->BackdropLeft, catalogue->BackdropTop),
+              folder.Backdrop().pixel(0, 0));
+    EXPECT_TRUE(answerer.Boxes().empty());
 }
 
 TEST_F(WordsrchTest, FindingEveryWordWinsAndRecordsTheTime) {
@@ -307,12 +343,15 @@ TEST_F(WordsrchTest, RubberBandIsErasedWithoutARepaint) {
     EXPECT_EQ(form->FormPaintCount(), paints);
 }
 
+// Only the capsule's area is saved and put back; the paint draws the rest.
 TEST_F(WordsrchTest, FoundCapsuleSurvivesARepaint) {
     OpenGame(SavannaPuzzle());
     const PlacedWord w = Word(3);
     const QRect area = Around(CellPoint(w.start), CellPoint(w.end));
     EXPECT_EQ(CountPixels(Screen(), area, kFoundColour), 0);
+    EXPECT_TRUE(context.Kit.ScreenCopy.SavedArea().isEmpty());
     Drag(w.end, w.start);
+    EXPECT_TRUE(area.contains(context.Kit.ScreenCopy.SavedArea()));
     const QImage found = Screen();
     const int capsule = CountPixels(found, area, kFoundColour);
     EXPECT_GT(capsule, 40);
@@ -321,6 +360,23 @@ TEST_F(WordsrchTest, FoundCapsuleSurvivesARepaint) {
     ASSERT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }));
     EXPECT_EQ(CountPixels(Screen(), area, kFoundColour), capsule);
     EXPECT_TRUE(Screen() == found);
+}
+
+// The artwork is kept from paint to paint, yet a file changed on disk is drawn as it now is, and
+// one taken away is refused as on the first paint.
+TEST_F(WordsrchTest, RepaintsDrawTheArtworkFilesAsTheyAre) {
+    OpenGame(SavannaPuzzle());
+    const QPoint endGame(form->BoardLeft + kBoardWidth + 5, form->BoardTop + kBoardHeight + 5);
+    ASSERT_EQ(Screen().pixel(endGame), kEndGameColour);
+    const QRgb changed = qRgb(1, 2, 3);
+    folder.WriteBitmap("a1.asl", 40, 35, changed);
+    Repaint();
+    EXPECT_EQ(Screen().pixel(endGame), changed);
+    folder.Remove("a1.asl");
+    Repaint();
+    ASSERT_TRUE(WaitFor([&] { return !answerer.Boxes().empty(); }));
+    EXPECT_EQ(answerer.Boxes()[0].text,
+              QString::fromStdString("Cannot open file " + folder.Path() + "a1.asl."));
 }
 
 TEST_F(WordsrchTest, TimedGameEndsOnTheTickPastTheLimit) {
