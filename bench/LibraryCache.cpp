@@ -92,6 +92,9 @@ CachedLibrary CachedLibraryOf(std::size_t puzzles) {
     return {(folder / "").string(), puzzles, made.lastPuzzleItem};
 }
 
+// The hint pictures' folder, kept empty in a filing copy.
+constexpr const char* PicturesFolder = "pictures";
+
 FilingCopy::FilingCopy(const CachedLibrary& library)
     : source_(library.dataDir),
       dataDir_((CacheFolder() / ("filing-" + std::to_string(library.puzzles)) / "").string()) {
@@ -102,10 +105,12 @@ FilingCopy::FilingCopy(const CachedLibrary& library)
                               std::to_string(lastBank + 1) + ")\\.asl");
     for (const fs::directory_entry& entry : fs::directory_iterator(source_)) {
         const std::string name = entry.path().filename().string();
-        if (name != StampName) {
+        // The hint pictures are left out: the puzzle filed has text hints.
+        if (name != StampName && !entry.is_directory()) {
             Place(name, std::regex_match(name, changing));
         }
     }
+    fs::create_directory(fs::path(dataDir_) / PicturesFolder); // empty, as in a player's library
 }
 
 void FilingCopy::Place(const std::string& name, bool copied) {
@@ -127,6 +132,9 @@ void FilingCopy::Restore() {
     std::map<std::string, Kept> missing = kept_;
     for (const fs::directory_entry& entry : fs::directory_iterator(dataDir_)) {
         const std::string name = entry.path().filename().string();
+        if (name.starts_with('.') || name == PicturesFolder) {
+            continue; // the lock and the caches beside the lists stay, as in a player's library
+        }
         const auto kept = kept_.find(name);
         if (kept == kept_.end()) {
             fs::remove_all(entry.path());

@@ -28,7 +28,8 @@ class FilingCopy {
     FilingCopy(const FilingCopy&) = delete;
     FilingCopy& operator=(const FilingCopy&) = delete;
     const std::string& DataDir() const { return dataDir_; }
-    // Removes every file the last filing made and puts back every file it replaced or changed.
+    // Removes every file the last filing made and puts back every file it replaced or changed;
+    // the hidden files (the lock, the caches beside the lists) stay as the filing left them.
     void Restore();
 
   private:

@@ -1,5 +1,6 @@
 // What reading a library costs at the least: every file of a folder read through once, in
-// 64 KiB pieces, as cat does. Usage: lexiglade_read_files DIR
+// 64 KiB pieces, as cat does; hidden files (the lock, the index of the lists) are not the
+// library's. Usage: lexiglade_read_files DIR
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -13,6 +14,9 @@ int main(int argc, char** argv) {
     }
     std::array<char, PieceSize> piece;
     for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
+        if (entry.path().filename().string().starts_with('.')) {
+            continue;
+        }
         const int file = open(entry.path().c_str(), O_RDONLY);
         while (file >= 0 && read(file, piece.data(), piece.size()) > 0) {
         }

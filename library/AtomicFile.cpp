@@ -192,6 +192,84 @@ void WriteStagedFile(const std::string& staged, const std::string& target, std::
     file.Keep();
 }
 
+void WriteStagedContent(const std::string& staged, const std::string& target,
+                        const ContentProducer& produce) {
+    NewFile file(target, staged, false);
+    produce([&](std::string_view piece) { file.WriteAll(piece); });
+    file.SyncAndClose();
+    file.Keep();
+}
+
+namespace {
+
+// An existing file opened for writing in place, closed on destruction.
+class InPlaceFile {
+  public:
+    explicit InPlaceFile(const std::string& path) : path_(path) {
+        fd_ = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd_ < 0) {
+            Fail(errno);
+        }
+    }
+    ~InPlaceFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    InPlaceFile(const InPlaceFile&) = delete;
+    InPlaceFile& operator=(const InPlaceFile&) = delete;
+
+    void Write(std::uint64_t at, std::string_view bytes) {
+        while (!bytes.empty()) {
+            const std::size_t piece = std::min(bytes.size(), kReplaceChunkSize);
+            ssize_t written = 0;
+            Step(ReplaceStep::Write, [&] {
+                do {
+                    written = ::pwrite(fd_, bytes.data(), piece, static_cast<off_t>(at));
+                } while (written < 0 && errno == EINTR);
+                if (written == 0) {
+                    errno = ENOSPC;
+                }
+                return written <= 0 ? -1 : 0;
+            });
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+            at += static_cast<std::uint64_t>(written);
+        }
+    }
+    void Truncate(std::uint64_t size) {
+        Step(ReplaceStep::Truncate, [&] { return ::ftruncate(fd_, static_cast<off_t>(size)); });
+    }
+    void SyncAndClose() {
+        Step(ReplaceStep::Sync, [&] { return ::fsync(fd_); });
+        Step(ReplaceStep::Close, [&] { return ::close(std::exchange(fd_, -1)); });
+    }
+
+  private:
+    [[noreturn]] void Fail(int error) { RaiseCannotWrite(path_, std::strerror(error)); }
+    void Step(ReplaceStep step, const auto& call) {
+        if (const int error = RunStep(step, call); error != 0) {
+            Fail(error);
+        }
+    }
+
+    std::string path_;
+    int fd_ = -1;
+};
+
+} // namespace
+
+void WriteInPlace(const std::string& path, std::uint64_t at, std::string_view bytes) {
+    InPlaceFile file(path);
+    file.Write(at, bytes);
+    file.SyncAndClose();
+}
+
+void TruncateInPlace(const std::string& path, std::uint64_t size) {
+    InPlaceFile file(path);
+    file.Truncate(size);
+    file.SyncAndClose();
+}
+
 void RenameFile(const std::string& from, const std::string& to, const std::string& reported) {
     const int error =
         RunStep(ReplaceStep::Rename, [&] { return std::rename(from.c_str(), to.c_str()); });

@@ -2,6 +2,8 @@
 // Whole-file replacement that never leaves a half-written file behind, and the single file steps
 // that a journalled batch of replacements is made of.
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,21 @@ void ReplaceFile(const std::string& path, std::string_view bytes);
 // not exist.
 void WriteStagedFile(const std::string& staged, const std::string& target, std::string_view bytes);
 
+// Content handed over piece by piece, for a file too large to hold whole: `produce` calls `write`
+// with each piece in turn.
+using ContentWriter = std::function<void(std::string_view piece)>;
+using ContentProducer = std::function<void(const ContentWriter& write)>;
+
+// WriteStagedFile of the content that `produce` hands over.
+void WriteStagedContent(const std::string& staged, const std::string& target,
+                        const ContentProducer& produce);
+
+// Writes `bytes` into the file `path` from byte `at` on, in place, and syncs it: for a list that
+// only grows. A link is not followed. "Cannot write file %s: reason" on failure.
+void WriteInPlace(const std::string& path, std::uint64_t at, std::string_view bytes);
+// Cuts the file `path` back to `size` bytes and syncs it. Errors as WriteInPlace.
+void TruncateInPlace(const std::string& path, std::uint64_t size);
+
 // Renames `from` over `to`; "Cannot write file %s: reason" naming `reported`.
 void RenameFile(const std::string& from, const std::string& to, const std::string& reported);
 
@@ -41,7 +58,7 @@ std::string FolderOf(const std::string& path);
 // Largest piece handed to one write call.
 inline constexpr std::size_t kReplaceChunkSize = std::size_t{1} << 16;
 
-enum class ReplaceStep { Create, Write, Sync, Close, Rename, Link, SyncFolder, Remove };
+enum class ReplaceStep { Create, Write, Sync, Close, Rename, Link, SyncFolder, Remove, Truncate };
 
 // Test seam: called before each step (before every write call for Write); a nonzero result is taken
 // as the errno with which that step fails. Null (the default) injects nothing.

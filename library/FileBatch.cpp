@@ -1,11 +1,14 @@
 #include "library/FileBatch.h"
 
 #include "library/AtomicFile.h"
+#include "library/BankCounts.h"
+#include "library/CatalogueIndex.h"
 #include "library/Errors.h"
 #include "library/InputFile.h"
 #include "library/Journal.h"
 #include "library/ListAppend.h"
 #include "library/Paths.h"
+#include "library/TextList.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -83,6 +86,27 @@ Leftovers RemoveLeftovers(const std::string& folder) {
     return found;
 }
 
+constexpr std::size_t kDigestPiece = std::size_t{1} << 16;
+
+// The digest of `size` bytes of the file from `offset`, read a piece at a time; none when it is
+// shorter. "Cannot open file %s" and the like as InputFile.
+std::optional<FileDigest> DigestOfRange(const std::string& path, std::uint64_t offset,
+                                        std::uint64_t size) {
+    InputFile file(path, InputFile::Links::Refuse);
+    DigestBuilder digest;
+    std::string piece(static_cast<std::size_t>(std::min<std::uint64_t>(size, kDigestPiece)), '\0');
+    while (digest.Digest().size < size) {
+        const auto want = static_cast<std::size_t>(
+            std::min<std::uint64_t>(size - digest.Digest().size, kDigestPiece));
+        const std::size_t got = file.ReadAt(offset + digest.Digest().size, piece.data(), want);
+        if (got == 0) {
+            return std::nullopt;
+        }
+        digest.Add({piece.data(), got});
+    }
+    return digest.Digest();
+}
+
 // The digest of the plain file under `path`; none when there is none or it cannot be read.
 std::optional<FileDigest> DigestOfFile(const std::string& path) {
     struct stat info {};
@@ -90,7 +114,7 @@ std::optional<FileDigest> DigestOfFile(const std::string& path) {
         return std::nullopt;
     }
     try {
-        return DigestOf(ReadFileBytes(path));
+        return DigestOfRange(path, 0, static_cast<std::uint64_t>(info.st_size));
     } catch (const LibraryError&) {
         return std::nullopt;
     }
@@ -102,10 +126,38 @@ struct EntryState {
     bool targetOld = false;   // it holds the old content, or is absent when there was none
     bool stagedReady = false; // the new content waits under its staged name
     bool backupReady = false; // the old content waits under its backup name
-    bool CanFinish() const { return targetNew || stagedReady; }
+    bool grown = false;       // an append's target keeps its old bytes, and what follows is ours
 };
 
+// Where an append stands: its target's old bytes end at appendAt as the guard shows them, and
+// at most the new bytes follow.
+EntryState StateOfAppend(const std::string& folder, const JournalEntry& entry) {
+    EntryState state;
+    const std::string target = folder + entry.target;
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return state;
+    }
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    const std::uint64_t at = *entry.appendAt;
+    try {
+        state.grown = size >= at && size <= at + entry.newDigest.size &&
+                      DigestOfRange(target, at - entry.oldDigest.size, entry.oldDigest.size) ==
+                          entry.oldDigest;
+        state.targetOld = state.grown && size == at;
+        state.targetNew = state.grown && size == at + entry.newDigest.size &&
+                          DigestOfRange(target, at, entry.newDigest.size) == entry.newDigest;
+    } catch (const LibraryError&) {
+        return EntryState{};
+    }
+    state.stagedReady = true; // the journal holds the new bytes
+    return state;
+}
+
 EntryState StateOf(const std::string& folder, const JournalEntry& entry) {
+    if (entry.appendAt) {
+        return StateOfAppend(folder, entry);
+    }
     EntryState state;
     const std::optional<FileDigest> target = DigestOfFile(folder + entry.target);
     state.targetNew = target == entry.newDigest;
@@ -116,16 +168,30 @@ EntryState StateOf(const std::string& folder, const JournalEntry& entry) {
     return state;
 }
 
-// A created file may be removed only while it holds what the batch wrote.
+bool CanFinish(const JournalEntry& entry, const EntryState& state) {
+    return state.targetNew || (state.stagedReady && (!entry.appendAt || state.grown));
+}
+
+// A created file may be removed only while it holds what the batch wrote; an append is taken back
+// only while its target keeps its old bytes.
 bool CanUndo(const JournalEntry& entry, const EntryState& state) {
+    if (entry.appendAt) {
+        return state.grown;
+    }
     return state.targetOld || state.backupReady || (!entry.backup && state.targetNew);
 }
 
 void Finish(const std::string& folder, const std::vector<JournalEntry>& entries,
             const std::vector<EntryState>& states) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (!states[i].targetNew) {
-            const std::string target = folder + entries[i].target;
+        if (states[i].targetNew) {
+            continue;
+        }
+        const std::string target = folder + entries[i].target;
+        if (entries[i].appendAt) {
+            TruncateInPlace(target, *entries[i].appendAt);
+            WriteInPlace(target, *entries[i].appendAt, entries[i].appended);
+        } else {
             RenameFile(folder + entries[i].staged, target, target);
         }
     }
@@ -138,7 +204,9 @@ void Undo(const std::string& folder, const std::vector<JournalEntry>& entries,
         if (states[i].targetOld) {
             continue;
         }
-        if (entries[i].backup) {
+        if (entries[i].appendAt) {
+            TruncateInPlace(target, *entries[i].appendAt);
+        } else if (entries[i].backup) {
             RenameFile(folder + *entries[i].backup, target, target);
         } else if (!RemoveFile(target)) {
             RaiseCannotWrite(target, "it cannot be removed");
@@ -173,7 +241,7 @@ Recovery SettleJournal(const std::string& folder, bool preferUndo) {
     std::string changed;
     for (const JournalEntry& entry : entries) {
         states.push_back(StateOf(folder, entry));
-        canFinish = canFinish && states.back().CanFinish();
+        canFinish = canFinish && CanFinish(entry, states.back());
         if (!CanUndo(entry, states.back())) {
             canUndo = false;
             changed = folder + entry.target;
@@ -203,8 +271,66 @@ Recovery SettleJournal(const std::string& folder, bool preferUndo) {
 
 void RemoveStaged(const std::string& folder, const std::vector<JournalEntry>& entries) {
     for (const JournalEntry& entry : entries) {
-        RemoveFile(folder + entry.staged);
+        if (!entry.appendAt) {
+            RemoveFile(folder + entry.staged);
+        }
     }
+}
+
+// The digest of the guard bytes just before `at`, by which recovery knows an append's file.
+FileDigest GuardOf(const std::string& path, std::uint64_t at) {
+    const std::uint64_t size = std::min(at, kAppendGuardBytes);
+    return DigestOfRange(path, at - size, size).value_or(FileDigest{});
+}
+
+// The old content's digest of a replaced file: held, or read from the file.
+FileDigest OldDigestOf(const std::string& path, const FileReplacement& file) {
+    if (file.previous) {
+        return DigestOf(*file.previous);
+    }
+    const std::optional<FileDigest> digest = DigestOfFile(path);
+    if (!digest) {
+        RaiseCannotOpen(path);
+    }
+    return *digest;
+}
+
+// Writes file i's new content under its staged name: whole, piece by piece, or, for a growing
+// list, its new lines only.
+JournalEntry StageOne(const std::string& folder, const FileReplacement& file) {
+    if (!IsFilingTarget(file.name)) {
+        RaiseCannotCreate(folder + file.name); // its journal could not be settled
+    }
+    const std::string target = folder + file.name;
+    JournalEntry entry{file.name, kStagedPrefix + file.name, std::nullopt, {}, {}};
+    if (file.grows) {
+        if (file.bytes.size() > kMostAppendedBytes) {
+            RaiseCannotCreate(target); // no filing plans as much
+        }
+        entry.staged.clear();
+        entry.appendAt = file.grows->stamp.size;
+        entry.oldDigest = GuardOf(target, *entry.appendAt);
+        entry.newDigest = DigestOf(file.bytes);
+        entry.appended = file.bytes;
+        return entry;
+    } else if (file.previous || file.oldInFile) {
+        entry.backup = kBackupPrefix + file.name;
+        entry.oldDigest = OldDigestOf(target, file);
+    }
+    if (!file.produce) {
+        entry.newDigest = DigestOf(file.bytes);
+        WriteStagedFile(folder + entry.staged, target, file.bytes);
+        return entry;
+    }
+    DigestBuilder digest;
+    WriteStagedContent(folder + entry.staged, target, [&](const ContentWriter& write) {
+        file.produce([&](std::string_view piece) {
+            digest.Add(piece);
+            write(piece);
+        });
+    });
+    entry.newDigest = digest.Digest();
+    return entry;
 }
 
 // Every new file written in full under its staged name; none left on failure.
@@ -217,18 +343,7 @@ std::vector<JournalEntry> Stage(const std::string& folder,
             if (beforeWriting) {
                 beforeWriting(i);
             }
-            const FileReplacement& file = files[i];
-            if (!IsFilingTarget(file.name)) {
-                RaiseCannotCreate(folder + file.name); // its journal could not be settled
-            }
-            JournalEntry entry{
-                file.name, kStagedPrefix + file.name, std::nullopt, DigestOf(file.bytes), {}};
-            if (file.previous) {
-                entry.backup = kBackupPrefix + file.name;
-                entry.oldDigest = DigestOf(*file.previous);
-            }
-            WriteStagedFile(folder + entry.staged, folder + file.name, file.bytes);
-            entries.push_back(std::move(entry));
+            entries.push_back(StageOne(folder, files[i]));
         }
     } catch (...) {
         RemoveStaged(folder, entries);
@@ -255,6 +370,17 @@ void WriteJournal(const std::string& folder, const std::vector<JournalEntry>& en
     }
 }
 
+// A copy of the file at `path`, read a piece at a time.
+ContentProducer CopyOf(const std::string& path) {
+    return [path](const ContentWriter& write) {
+        InputFile file(path, InputFile::Links::Refuse);
+        std::string piece(kDigestPiece, '\0');
+        while (const std::size_t got = file.Read(piece.data(), piece.size())) {
+            write({piece.data(), got});
+        }
+    };
+}
+
 // The old files under their backup names: a second link, or a copy where links fail.
 void KeepBackups(const std::string& folder, const std::vector<FileReplacement>& files,
                  const std::vector<JournalEntry>& entries) {
@@ -264,8 +390,27 @@ void KeepBackups(const std::string& folder, const std::vector<FileReplacement>& 
         }
         const std::string target = folder + entries[i].target;
         const std::string backup = folder + *entries[i].backup;
-        if (!LinkFile(target, backup)) {
+        if (LinkFile(target, backup)) {
+            continue;
+        }
+        if (files[i].previous) {
             WriteStagedFile(backup, target, *files[i].previous);
+        } else {
+            WriteStagedContent(backup, target, CopyOf(target));
+        }
+    }
+}
+
+// Puts each new file in place: renamed over the old one, or a growing list's new lines written
+// after its old bytes.
+void Apply(const std::string& folder, const std::vector<FileReplacement>& files,
+           const std::vector<JournalEntry>& entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string target = folder + entries[i].target;
+        if (entries[i].appendAt) {
+            WriteInPlace(target, *entries[i].appendAt, files[i].bytes);
+        } else {
+            RenameFile(folder + entries[i].staged, target, target);
         }
     }
 }
@@ -281,7 +426,9 @@ void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplac
         if (verify) {
             std::map<std::string, std::string> staged;
             for (const JournalEntry& entry : entries) {
-                staged[entry.target] = entry.staged;
+                if (!entry.appendAt) {
+                    staged[entry.target] = entry.staged;
+                }
             }
             verify(LibraryView(folder, std::move(staged)));
         }
@@ -292,10 +439,7 @@ void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplac
     }
     try {
         KeepBackups(folder, files, entries);
-        for (const JournalEntry& entry : entries) {
-            const std::string target = folder + entry.target;
-            RenameFile(folder + entry.staged, target, target);
-        }
+        Apply(folder, files, entries);
         SyncFolder(folder);
     } catch (...) {
         try {
@@ -339,7 +483,10 @@ bool HasFilingLeftovers(const std::string& folder) {
     const std::vector<std::string> names = NamesStartingWith(folder, kLeftoverPrefix);
     const auto pictures = PictureFolders(folder);
     return std::any_of(names.begin(), names.end(),
-                       [](const std::string& name) { return name != kLockFileName; }) ||
+                       [](const std::string& name) {
+                           return name != kLockFileName && name != kCatalogueIndexName &&
+                                  name != kBankCountsName;
+                       }) ||
            std::any_of(pictures.begin(), pictures.end(), [](const std::string& pictureFolder) {
                return !NamesStartingWith(pictureFolder, kStagedPrefix).empty();
            });

@@ -2,6 +2,8 @@
 // A set of whole-file replacements in one folder that is applied completely or not at all, even
 // when the process is killed or the machine stops half-way: a journal beside the files records
 // the intent before the first file is replaced.
+#include "library/AtomicFile.h"
+#include "library/FileStamp.h"
 #include "library/Journal.h"
 #include "library/LibraryLock.h"
 #include "library/LibraryView.h"
@@ -17,10 +19,24 @@ namespace lexiglade {
 // The journal; the prefixes of the new files and backups it names are those of Journal.h.
 inline constexpr const char* kJournalName = ".lexiglade-journal";
 
+// A list that only grows, as it was when a change was worked out: its new lines go after its old
+// bytes, in place.
+struct GrowingList {
+    FileStamp stamp;
+    std::uint64_t lines = 0;
+};
+
 struct FileReplacement {
     std::string name;                    // a file that filings replace (IsFilingTarget)
     std::optional<std::string> previous; // the file's bytes now; none when it does not exist
     std::string bytes;
+    // For a file too large to hold: its new content handed over piece by piece instead of
+    // `bytes`, and its old content, when `oldInFile`, left in the file rather than in `previous`.
+    ContentProducer produce = {};
+    bool oldInFile = false;
+    // For a list that only grows: `bytes` are its new lines, written after its old bytes in
+    // place; the file must then still show this stamp.
+    std::optional<GrowingList> grows = std::nullopt;
 };
 
 // Checks the library as a batch will leave it, reading its new files where they wait; throws to
@@ -28,9 +44,11 @@ struct FileReplacement {
 using BatchVerifier = std::function<void(const LibraryView& staged)>;
 
 // Under the library's lock: writes every new file first (synced, calling beforeWriting(i) before
-// file i), lets `verify` read them, keeps the old files as backups, writes the journal naming
-// every replacement (synced, with its folder), renames the new files over the old ones, then
-// removes the journal and after it the backups. A name that is not a filing target is refused
+// file i; the lines a growing list gains go to a new file of their own), lets `verify` read them,
+// keeps the old files as backups, writes the journal naming every replacement (synced, with its
+// folder), renames the new files over the old ones and writes each growing list's new lines after
+// its old bytes, then removes the journal and after it the backups and the new lines' files. A name
+// that is not a filing target is refused
 // ("Cannot create file %s"). On any failure or refusal every file keeps its old content, no new
 // file remains, and the error is rethrown; should even putting back fail, the journal stays for
 // the next start-up.
@@ -47,7 +65,8 @@ void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplac
 Recovery FinishInterruptedFiling(const std::string& folder);
 
 // True when the folder holds a journal, new files or backups of a batch, or the pictures folder or
-// its originals a temporary file.
+// its originals a temporary file. The lock file and the caches beside the lists are no
+// leftovers.
 bool HasFilingLeftovers(const std::string& folder);
 
 // Under the lock, without settling anything: moves the journal, with the new files and backups of

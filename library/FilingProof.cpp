@@ -1,6 +1,7 @@
 #include "library/FilingProof.h"
 
 #include "library/Errors.h"
+#include "library/FileStamp.h"
 #include "library/Latin1.h"
 #include "library/LibraryFiles.h"
 #include "library/ListReader.h"
@@ -71,6 +72,13 @@ class LibraryProver {
         }
     }
 
+    // The new puzzle's pair read through, and its words and hints read from it, without the
+    // catalogue: for a change that is proved without walking the lists.
+    void ProveBanksOf(const PromisedPuzzle& puzzle) {
+        ProvePair(puzzle.filed.wordBank, puzzle.filed.hintBank);
+        ProveWordsAndHints(puzzle);
+    }
+
   private:
     // The path of a library file as messages name it: where it will be once committed.
     std::string Shown(const std::string& name) const { return library_.DataDir() + name; }
@@ -79,6 +87,7 @@ class LibraryProver {
     std::set<std::pair<std::string, std::string>> PairsToProve() const;
     void ProvePair(const std::string& wordBank, const std::string& hintBank);
     void ProveLoad(const PromisedPuzzle& puzzle);
+    void ProveWordsAndHints(const PromisedPuzzle& puzzle);
 
     const LibraryView& library_;
     const std::vector<PromisedPuzzle>& puzzles_;
@@ -211,6 +220,35 @@ void LibraryProver::ProveLoad(const PromisedPuzzle& puzzle) {
     }
 }
 
+// The puzzle's lines of its staged banks, as loading reads them.
+void LibraryProver::ProveWordsAndHints(const PromisedPuzzle& puzzle) {
+    const FiledPuzzle& filed = puzzle.filed;
+    TextList banks[2];
+    const auto error = ErrorOf([&] {
+        const std::string names[2] = {filed.wordBank, filed.hintBank};
+        for (int b = 0; b < 2; ++b) {
+            const TextList lines = ReadList(library_.PathOf(names[b]));
+            if (filed.last < filed.first) {
+                continue;
+            }
+            const auto first = static_cast<std::size_t>(filed.first);
+            const auto last = static_cast<std::size_t>(filed.last);
+            if (filed.first < 0 || last >= lines.size()) {
+                RaiseIndexOutOfBounds();
+            }
+            banks[b].assign(lines.begin() + static_cast<std::ptrdiff_t>(first),
+                            lines.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+        }
+    });
+    if (error) {
+        Refuse("The new puzzle " + Quoted(puzzle.title) + " cannot be loaded: " + *error);
+    }
+    if (banks[0] != puzzle.words || banks[1] != puzzle.hints) {
+        Refuse("The new puzzle " + Quoted(puzzle.title) +
+               " loads other words or hints than it was given");
+    }
+}
+
 // Each staged catalogue list holds, line for line, the committed list but for the edited record.
 void ProveKeptRecords(const LibraryView& library, const RecordEdit& edit) {
     for (const char* name : LibraryFiles::CatalogueLists) {
@@ -274,13 +312,142 @@ void ProveTree(const LibraryView& library, const LibraryChange& change) {
     }
 }
 
+// A catalogue list as a change leaves it, read without reading what it keeps.
+struct ListAfter {
+    std::size_t lines = 0;
+    bool holdsNul = false;
+    std::optional<std::string> record; // the line of the promised record, when it has one
+};
+
+// A list the change appends to: its old lines as planned (the file must still show the stamp it
+// had then), and the new ones.
+ListAfter AfterGrowing(const LibraryView& library, const FileReplacement& file, std::size_t k) {
+    const std::string path = library.DataDir() + file.name;
+    if (StampOfFile(path) != file.grows->stamp) {
+        Refuse("The list " + path + " changed while the filing was worked out");
+    }
+    ListAfter after{static_cast<std::size_t>(file.grows->lines), false, std::nullopt};
+    after.holdsNul = file.bytes.find('\0') != std::string::npos;
+    LineCursor cursor(file.bytes);
+    std::string_view line;
+    for (; cursor.Next(line); ++after.lines) {
+        if (after.lines == k) {
+            after.record = std::string(line);
+        }
+    }
+    return after;
+}
+
+// A list the change writes anew, read through.
+ListAfter AfterWriting(const LibraryView& library, const char* name, std::size_t k) {
+    ListAfter after;
+    const auto error = ErrorOf([&] {
+        ListReader list(library.PathOf(name));
+        std::string_view line;
+        while (list.Next(line)) {
+            if (list.LinesRead() == k + 1) {
+                after.record = std::string(line);
+            }
+        }
+        after.lines = list.LinesRead();
+        after.holdsNul = list.SawNul();
+    });
+    if (error) {
+        Refuse(*error);
+    }
+    return after;
+}
+
+void ProveGrowingChange(const LibraryView& library, const LibraryChange& change) {
+    const PromisedPuzzle& puzzle = change.puzzles.front();
+    const FiledPuzzle& filed = puzzle.filed;
+    const auto k = static_cast<std::size_t>(filed.puzzleIndex);
+    std::array<ListAfter, kListCount> lists;
+    for (const FileReplacement& file : change.files) {
+        if (file.grows && file.name == kTreeFile) {
+            AfterGrowing(library, file, 0); // the tree is proved no further than it is planned
+        }
+    }
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const char* name = LibraryFiles::CatalogueLists[i];
+        const auto file = std::find_if(change.files.begin(), change.files.end(),
+                                       [&](const FileReplacement& f) { return f.name == name; });
+        lists[i] = file != change.files.end() && file->grows ? AfterGrowing(library, *file, k)
+                                                             : AfterWriting(library, name, k);
+    }
+    const std::array<std::string, kLasts + 1> expected = {
+        puzzle.title, filed.wordBank, filed.hintBank, std::to_string(filed.first),
+        std::to_string(filed.last)};
+    if (std::all_of(lists.begin(), lists.end(),
+                    [](const ListAfter& list) { return list.record; })) {
+        for (std::size_t i = 0; i <= kLasts; ++i) {
+            if (*lists[i].record != expected[i]) {
+                Refuse("Line " + std::to_string(k + 1) + " of " + LibraryFiles::CatalogueLists[i] +
+                       " is " + Quoted(*lists[i].record) + " where the new puzzle needs " +
+                       Quoted(expected[i]));
+            }
+        }
+    }
+    const std::string titles = library.DataDir() + LibraryFiles::Titles;
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const std::string list = library.DataDir() + LibraryFiles::CatalogueLists[i];
+        if (lists[i].holdsNul) {
+            Refuse(*ErrorOf([&] { RaiseListHoldsNul(list); }));
+        }
+        if (lists[i].lines != lists[kTitles].lines) {
+            Refuse(*ErrorOf([&] {
+                RaiseListLengthDiffers(list, lists[i].lines, titles, lists[kTitles].lines);
+            }));
+        }
+    }
+    if (!lists[kTitles].record) {
+        Refuse("The new puzzle " + Quoted(puzzle.title) + " has no line in " +
+               LibraryFiles::Titles);
+    }
+    LibraryProver prover(library, change.puzzles);
+    prover.ProveBanksOf(puzzle);
+}
+
 } // namespace
+
+void ProvePlacement(const std::string& dataDir, const PromisedPuzzle& puzzle,
+                    const PlacementFacts& facts) {
+    const FiledPuzzle& filed = puzzle.filed;
+    for (const auto& [record, lines] : facts.sharing) {
+        const std::optional<std::int64_t> first = BankLine(lines.first);
+        const std::optional<std::int64_t> last = BankLine(lines.second);
+        if (record == static_cast<std::uint64_t>(filed.puzzleIndex) || !first || !last ||
+            *first > *last || *first > filed.last || filed.first > *last) {
+            continue;
+        }
+        std::string title;
+        ListReader titles(dataDir + LibraryFiles::Titles);
+        std::string_view line;
+        while (titles.LinesRead() <= record && titles.Next(line)) {
+            title.assign(line);
+        }
+        Refuse("The puzzle " + Quoted(title) + " (line " + std::to_string(record + 1) + " of " +
+               LibraryFiles::Titles + ") already points into lines " + std::to_string(filed.first) +
+               " to " + std::to_string(filed.last) + " of " + filed.wordBank + " and " +
+               filed.hintBank);
+    }
+    if (facts.titleLine) {
+        Refuse("The title " + Quoted(puzzle.title) + " loads the puzzle on line " +
+               std::to_string(*facts.titleLine + 1) + " of " + LibraryFiles::Titles);
+    }
+}
 
 void VerifyLibrary(const LibraryView& library, const std::vector<PromisedPuzzle>& puzzles) {
     LibraryProver(library, puzzles).Run();
 }
 
 void VerifyChange(const LibraryView& library, const LibraryChange& change) {
+    const bool grows = std::any_of(change.files.begin(), change.files.end(),
+                                   [](const FileReplacement& file) { return file.grows; });
+    if (grows && change.puzzles.size() == 1 && !change.edit) {
+        ProveGrowingChange(library, change);
+        return;
+    }
     VerifyLibrary(library, change.puzzles);
     if (change.edit) {
         ProveKeptRecords(library, *change.edit);

@@ -7,7 +7,9 @@
 #include "library/TextList.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,8 +55,26 @@ void VerifyLibrary(const LibraryView& library, const std::vector<PromisedPuzzle>
 // VerifyLibrary of the change's puzzles, and then: the catalogue lists the view stages hold the
 // lines of the committed lists but for the record of `change.edit`, and the staged folder tree
 // loads, shows each promised puzzle with a folder under that folder, and none of the titles gone
-// from it.
+// from it. A change that files one puzzle and appends to some lists in place is proved without
+// walking them, as what was planned from them (ProvePlacement) and what is written: each list
+// appended to must still show the stamp it had when the change was worked out, its new line is
+// read back, each list written anew is read through; their line counts must agree, the record be
+// the one promised, and the staged banks hold the puzzle's words and hints.
 void VerifyChange(const LibraryView& library, const LibraryChange& change);
+
+// What filing found in the lists before it appends to them: the first line of "a8.asl" that holds
+// the new title, and the first and last bank line of each record that names a bank of the new
+// puzzle's pair.
+struct PlacementFacts {
+    std::optional<std::uint64_t> titleLine;
+    std::map<std::uint64_t, std::pair<std::string, std::string>> sharing;
+};
+
+// Refuses, as VerifyLibrary does, a puzzle that another puzzle already points into ("The puzzle
+// \"%s\" (line N of a8.asl) already points into lines F to E of ...") or whose title loads another
+// puzzle ("The title \"%s\" loads the puzzle on line N of a8.asl").
+void ProvePlacement(const std::string& dataDir, const PromisedPuzzle& puzzle,
+                    const PlacementFacts& facts);
 
 // Under the library's lock: writes the change's new files (calling beforeWriting(i) before file
 // i), proves them with VerifyChange, then commits them all (ReplaceAllOrNothing). On a refusal or

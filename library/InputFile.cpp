@@ -27,7 +27,8 @@ InputFile::InputFile(const std::string& path, Links links) : path_(path) {
         }
         RaiseCannotOpen(path);
     }
-    sizeHint_ = static_cast<std::size_t>(info.st_size);
+    stamp_ =
+        StampOfOpenFile(fd_).value_or(FileStamp{0, 0, static_cast<std::uint64_t>(info.st_size), 0});
 }
 
 InputFile::~InputFile() {
@@ -44,6 +45,25 @@ std::size_t InputFile::Read(char* buffer, std::size_t size) {
             RaiseCannotRead(path_, std::strerror(errno));
         }
     }
+}
+
+std::size_t InputFile::ReadAt(std::uint64_t offset, char* buffer, std::size_t size) {
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t piece =
+            ::pread(fd_, buffer + got, size - got, static_cast<off_t>(offset + got));
+        if (piece == 0) {
+            break;
+        }
+        if (piece < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            RaiseCannotRead(path_, std::strerror(errno));
+        }
+        got += static_cast<std::size_t>(piece);
+    }
+    return got;
 }
 
 } // namespace lexiglade

@@ -19,12 +19,33 @@ struct FileDigest {
 
 FileDigest DigestOf(std::string_view bytes);
 
+// A digest worked out piece by piece: Add(a), Add(b) gives DigestOf(a + b).
+class DigestBuilder {
+  public:
+    void Add(std::string_view bytes);
+    const FileDigest& Digest() const { return digest_; }
+
+  private:
+    FileDigest digest_{0, 0xcbf29ce484222325u};
+};
+
+// The old bytes an append looks at to recognise its file: at most this many before its end.
+inline constexpr std::uint64_t kAppendGuardBytes = 4096;
+// The most bytes one append may add: they are kept in the journal.
+inline constexpr std::size_t kMostAppendedBytes = 4096;
+
 struct JournalEntry {
     std::string target;                // file name in the folder
     std::string staged;                // the new content, written in full under this name
     std::optional<std::string> backup; // the old content under this name; none: no old file
     FileDigest newDigest;
     FileDigest oldDigest; // when there is a backup
+    // For a list that only grows: the target keeps its first `appendAt` bytes and `appended` go
+    // after them, in place. There is no staged file (`staged` is empty): the journal holds the
+    // new bytes, whose digest is `newDigest`. There is no backup; `oldDigest` is that of the
+    // min(appendAt, kAppendGuardBytes) bytes just before appendAt.
+    std::optional<std::uint64_t> appendAt = std::nullopt;
+    std::string appended = {};
     friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
 };
 

@@ -6,11 +6,18 @@
 
 namespace lexiglade {
 
+// A byte below 128 is the same in both; one above takes two bytes in UTF-8.
 std::string Latin1ToUtf8(std::string_view text) {
     std::string utf8;
-    utf8.reserve(text.size());
+    utf8.reserve(text.size() + 8);
     for (const char c : text) {
-        utf8 += EncodeUtf8(static_cast<unsigned char>(c));
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (byte >> 6));
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
     }
     return utf8;
 }

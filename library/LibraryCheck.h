@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,5 +52,13 @@ struct ListedFolder {
 // The folders of the tree in order, each with its puzzles: word counts from their first and last
 // bank lines, best times from "a14.asl" and "a15.asl"; what cannot be read stays empty.
 std::vector<ListedFolder> ListLibrary(const std::string& dataDir);
+
+// ListLibrary handed on one item at a time: each folder's name, then each of its puzzles. Holds an
+// index of the titles and the numbers of each line of "a8.asl", never the titles themselves. An
+// error of the folder tree ("Cannot open file %s", "File load error", ...) is raised before
+// anything is handed on.
+void WalkLibraryListing(const std::string& dataDir,
+                        const std::function<void(const std::string& folder)>& folder,
+                        const std::function<void(const ListedPuzzle& puzzle)>& puzzle);
 
 } // namespace lexiglade

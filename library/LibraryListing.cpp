@@ -1,85 +1,130 @@
 #include "library/Append.h"
 #include "library/Errors.h"
 #include "library/LibraryCheck.h"
-#include "library/Puzzle.h"
+#include "library/ListReader.h"
 #include "library/TextList.h"
+#include "library/TitleIndex.h"
 #include "library/TreeFile.h"
 
-#include <map>
+#include <limits>
+#include <memory>
 
 namespace lexiglade {
 
 namespace {
 
-// A list's lines, or none when it cannot be read.
-TextList ReadListOrNone(const std::string& path) {
+enum ListIndex { kTitles, kFirsts = 3, kLasts, kPlainTimes, kBackwardTimes };
+
+// The numbers of one line of the catalogue lists.
+struct LineNumbers {
+    std::int32_t first = 0, last = 0, plain = 0, backward = 0;
+    std::uint8_t known = 0; // a bit for each number read: kFirstKnown, ...
+};
+enum : std::uint8_t { kFirstKnown = 1, kLastKnown = 2, kPlainKnown = 4, kBackwardKnown = 8 };
+
+// A list read line by line, or none when it cannot be read.
+std::unique_ptr<ListReader> OpenOrNone(const std::string& path) {
     try {
-        return ReadList(path);
+        return std::make_unique<ListReader>(path);
     } catch (const LibraryError&) {
-        return {};
+        return nullptr;
     }
 }
 
-std::optional<std::int32_t> NumberAt(const TextList& list, std::size_t index) {
-    if (index >= list.size()) {
-        return std::nullopt;
+// Reads the next line of `list` as a number into `value`, noting `bit` in `known`.
+void ReadNumber(ListReader* list, std::int32_t& value, std::uint8_t bit, std::uint8_t& known) {
+    std::string_view line;
+    if (list == nullptr || !list->Next(line)) {
+        return;
     }
-    try {
-        return StrToInt(list[index]);
-    } catch (const LibraryError&) {
-        return std::nullopt;
+    if (const std::optional<std::int32_t> number = ToInt32(line)) {
+        value = *number;
+        known |= bit;
     }
 }
 
 class LibraryLister {
   public:
     explicit LibraryLister(const std::string& dataDir) {
-        for (std::size_t i = 0; i < std::size(kCatalogueLists); ++i) {
-            lists_.push_back(ReadListOrNone(dataDir + kCatalogueLists[i]));
+        const std::unique_ptr<ListReader> titles = OpenOrNone(dataDir + kCatalogueLists[kTitles]);
+        if (!titles) {
+            return;
         }
-        const TextList& titles = lists_[0];
-        for (std::size_t k = titles.size(); k-- > 0;) {
-            index_[titles[k]] = k; // the first equal title wins
+        std::unique_ptr<ListReader> numbers[4];
+        for (int i = 0; i < 4; ++i) {
+            numbers[i] = OpenOrNone(dataDir + kCatalogueLists[kFirsts + i]);
         }
+        std::string_view title;
+        while (index_.Lines() < std::numeric_limits<std::int32_t>::max() && titles->Next(title)) {
+            index_.Add(title);
+            LineNumbers& line = lines_.emplace_back();
+            ReadNumber(numbers[0].get(), line.first, kFirstKnown, line.known);
+            ReadNumber(numbers[1].get(), line.last, kLastKnown, line.known);
+            ReadNumber(numbers[2].get(), line.plain, kPlainKnown, line.known);
+            ReadNumber(numbers[3].get(), line.backward, kBackwardKnown, line.known);
+        }
+        index_.Seal();
     }
 
-    ListedPuzzle Describe(const std::string& title) const {
-        ListedPuzzle puzzle{title, false, {}, {}, {}};
-        const auto found = index_.find(title);
-        if (found == index_.end()) {
+    // The puzzle of a tree title; titles are mostly described in the order of their lines.
+    ListedPuzzle Describe(std::string_view title) {
+        ListedPuzzle puzzle{std::string(title), false, {}, {}, {}};
+        const std::optional<std::uint32_t> found = index_.Find(title, last_);
+        if (!found) {
             return puzzle;
         }
-        const std::size_t k = found->second;
+        last_ = found;
+        const LineNumbers& line = lines_[*found];
         puzzle.inLibrary = true;
-        const std::optional<std::int32_t> first = NumberAt(lists_[3], k);
-        const std::optional<std::int32_t> last = NumberAt(lists_[4], k);
-        if (first && last && std::int64_t{*last} >= std::int64_t{*first} - 1) {
-            puzzle.words = *last - *first + 1;
+        const std::uint8_t bothEnds = kFirstKnown | kLastKnown;
+        if ((line.known & bothEnds) == bothEnds &&
+            std::int64_t{line.last} >= std::int64_t{line.first} - 1) {
+            puzzle.words = line.last - line.first + 1;
         }
-        puzzle.plainBest = NumberAt(lists_[5], k);
-        puzzle.backwardBest = NumberAt(lists_[6], k);
+        if (line.known & kPlainKnown) {
+            puzzle.plainBest = line.plain;
+        }
+        if (line.known & kBackwardKnown) {
+            puzzle.backwardBest = line.backward;
+        }
         return puzzle;
     }
 
   private:
-    std::vector<TextList> lists_;
-    std::map<std::string, std::size_t> index_;
+    TitleIndex index_;
+    std::vector<LineNumbers> lines_; // by line of "a8.asl"
+    std::optional<std::uint32_t> last_;
 };
 
 } // namespace
 
-std::vector<ListedFolder> ListLibrary(const std::string& dataDir) {
-    TreeModel tree;
-    LoadTreeFile(dataDir + kTreeFile, tree);
-    const LibraryLister lister(dataDir);
-    std::vector<ListedFolder> folders;
-    for (std::size_t s = 0; s < tree.size(); ++s) {
-        if (tree[s].level == 1) {
-            folders.push_back({tree[s].text, {}});
-        } else if (IsPuzzleItem(tree, s) && !folders.empty()) {
-            folders.back().puzzles.push_back(lister.Describe(tree[s].text));
+void WalkLibraryListing(const std::string& dataDir,
+                        const std::function<void(const std::string& folder)>& folder,
+                        const std::function<void(const ListedPuzzle& puzzle)>& puzzle) {
+    const std::string tree = dataDir + kTreeFile;
+    WalkTreeFile(tree, [](const TreeEntry&) {}); // the tree's errors before anything is shown
+    LibraryLister lister(dataDir);
+    bool inFolder = false;
+    std::string name;
+    WalkTreeFile(tree, [&](const TreeEntry& item) {
+        if (item.level == 1) {
+            name.assign(item.text);
+            folder(name);
+            inFolder = true;
+        } else if (item.puzzle && inFolder) {
+            puzzle(lister.Describe(item.text));
         }
-    }
+    });
+}
+
+std::vector<ListedFolder> ListLibrary(const std::string& dataDir) {
+    std::vector<ListedFolder> folders;
+    WalkLibraryListing(
+        dataDir,
+        [&](const std::string& name) {
+            folders.push_back({name, {}});
+        },
+        [&](const ListedPuzzle& puzzle) { folders.back().puzzles.push_back(puzzle); });
     return folders;
 }
 

@@ -6,19 +6,14 @@
 
 namespace lexiglade {
 
-// Each CR, and each LF not right after a CR, ends a line; a last line without an end counts too;
-// a NUL ends the text. Counted in blocks of byte-wide counters, which compilers vectorize: the bank
-// search scans every full bank.
-ListShape ScanList(std::string_view text) {
-    const std::size_t nul = text.find('\0');
-    text = text.substr(0, nul);
+LineEnds CountLineEnds(std::string_view text) {
+    LineEnds ends;
     if (text.empty()) {
-        return {0, nul == std::string_view::npos};
+        return ends;
     }
     const auto* data = reinterpret_cast<const unsigned char*>(text.data());
-    std::size_t cr = data[0] == '\r';
-    std::size_t lf = data[0] == '\n';
-    std::size_t crLf = 0;
+    ends.cr = data[0] == '\r';
+    ends.lf = data[0] == '\n';
     for (std::size_t i = 1; i < text.size();) {
         const std::size_t end = std::min(text.size(), i + 255);
         unsigned char blockCr = 0, blockLf = 0, blockCrLf = 0;
@@ -27,14 +22,27 @@ ListShape ScanList(std::string_view text) {
             blockLf += data[j] == '\n';
             blockCrLf += (data[j] == '\n') & (data[j - 1] == '\r');
         }
-        cr += blockCr;
-        lf += blockLf;
-        crLf += blockCrLf;
+        ends.cr += blockCr;
+        ends.lf += blockLf;
+        ends.crLf += blockCrLf;
         i = end;
     }
+    return ends;
+}
+
+// Each CR, and each LF not right after a CR, ends a line; a last line without an end counts too;
+// a NUL ends the text.
+ListShape ScanList(std::string_view text) {
+    const std::size_t nul = text.find('\0');
+    text = text.substr(0, nul);
+    if (text.empty()) {
+        return {0, nul == std::string_view::npos};
+    }
+    const LineEnds ends = CountLineEnds(text);
     const bool open = text.back() != '\r' && text.back() != '\n';
-    const bool canonical = nul == std::string_view::npos && !open && cr == crLf && lf == crLf;
-    return {cr + lf - crLf + (open ? 1 : 0), canonical};
+    const bool canonical =
+        nul == std::string_view::npos && !open && ends.cr == ends.crLf && ends.lf == ends.crLf;
+    return {static_cast<std::size_t>(ends.cr + ends.lf - ends.crLf) + (open ? 1 : 0), canonical};
 }
 
 AppendedList AppendLines(std::string_view old, const TextList& added) {

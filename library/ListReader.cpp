@@ -17,6 +17,7 @@ ListReader::ListReader(const std::string& path) : file_(path), buffer_(kReadSize
 void ListReader::Refill() {
     std::memmove(buffer_.data(), buffer_.data() + pos_, size_ - pos_);
     size_ -= pos_;
+    dropped_ += pos_;
     pos_ = 0;
     if (size_ == buffer_.size()) {
         buffer_.resize(buffer_.size() * 2); // one line fills the buffer
@@ -49,6 +50,7 @@ bool ListReader::Next(std::string_view& line) {
             }
         }
         line = std::string_view(data + pos_, end - pos_);
+        lineOffset_ = dropped_ + pos_;
         pos_ = end;
         if (!sawNul_ && pos_ < size_) {
             const bool crLf = data[pos_] == '\r' && pos_ + 1 < size_ && data[pos_ + 1] == '\n';

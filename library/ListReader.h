@@ -4,6 +4,7 @@
 #include "library/InputFile.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,9 @@ class ListReader {
     bool Next(std::string_view& line);
     bool SawNul() const { return sawNul_; }
     std::size_t LinesRead() const { return lines_; }
+    // Where in the file the line that Next gave last begins.
+    std::uint64_t LineOffset() const { return lineOffset_; }
+    InputFile& File() { return file_; }
 
   private:
     // Keeps the unread bytes and reads more after them; notes the end of the file.
@@ -32,6 +36,8 @@ class ListReader {
     bool atEnd_ = false;
     bool sawNul_ = false;
     std::size_t lines_ = 0;
+    std::uint64_t dropped_ = 0; // bytes of the file before the buffer's first byte
+    std::uint64_t lineOffset_ = 0;
 };
 
 } // namespace lexiglade

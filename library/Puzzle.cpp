@@ -1,10 +1,14 @@
 #include "library/Puzzle.h"
 
+#include "library/CatalogueIndex.h"
 #include "library/Errors.h"
 #include "library/LibraryFiles.h"
+#include "library/ListReader.h"
 #include "library/Paths.h"
 
+#include <algorithm>
 #include <limits>
+#include <memory>
 #include <string_view>
 #include <utility>
 
@@ -12,21 +16,71 @@ namespace lexiglade {
 
 namespace {
 
-// Index of the first line equal to `title`, or "Puzzle \"%s\" is not in the library".
-std::int32_t FindTitle(const std::string& titleList, const std::string& title) {
-    const std::string bytes = ReadFileBytes(titleList);
-    LineCursor cursor(bytes);
-    std::string_view line;
-    for (std::int32_t index = 0; cursor.Next(line); ++index) {
-        if (line == title) {
-            return index;
+using List = CatalogueIndex::List;
+
+const char* const kRecordLists[] = {LibraryFiles::Titles, LibraryFiles::WordBanks,
+                                    LibraryFiles::HintBanks, LibraryFiles::FirstBankLines,
+                                    LibraryFiles::LastBankLines};
+
+// The record lists read through from their first line, holding a line at a time.
+class ScannedRecords {
+  public:
+    explicit ScannedRecords(const LibraryView& library) : library_(library) {}
+
+    // The first line equal to `title`, or "Puzzle \"%s\" is not in the library".
+    std::int32_t TitleLine(const std::string& title) const {
+        ListReader titles(library_.PathOf(LibraryFiles::Titles));
+        std::string_view line;
+        for (std::int32_t index = 0; titles.Next(line); ++index) {
+            if (line == title) {
+                return index;
+            }
+            if (index == std::numeric_limits<std::int32_t>::max()) {
+                break;
+            }
         }
-        if (index == std::numeric_limits<std::int32_t>::max()) {
-            break;
-        }
+        RaiseNotInLibrary(title);
     }
-    RaiseNotInLibrary(title);
-}
+
+    // Line `index` of the list; "List index out of bounds" when it has fewer.
+    std::string Line(List list, std::int32_t index) const {
+        ListReader lines(library_.PathOf(kRecordLists[list]));
+        std::string_view line;
+        for (std::int32_t i = 0; lines.Next(line); ++i) {
+            if (i == index) {
+                return std::string(line);
+            }
+        }
+        RaiseIndexOutOfBounds();
+    }
+
+  private:
+    const LibraryView& library_;
+};
+
+// The record lists of a large library found through their index.
+class IndexedRecords {
+  public:
+    explicit IndexedRecords(CatalogueIndex& index) : index_(index) {}
+
+    std::int32_t TitleLine(const std::string& title) const {
+        const std::optional<std::uint32_t> line = index_.FindTitle(title);
+        if (!line) {
+            RaiseNotInLibrary(title);
+        }
+        return static_cast<std::int32_t>(*line);
+    }
+
+    std::string Line(List list, std::int32_t index) const {
+        if (index < 0 || static_cast<std::uint64_t>(index) >= index_.Lines(list)) {
+            RaiseIndexOutOfBounds();
+        }
+        return index_.Line(list, static_cast<std::uint64_t>(index));
+    }
+
+  private:
+    CatalogueIndex& index_;
+};
 
 // Skips `count` lines; "List index out of bounds" when the text has fewer.
 void SkipLines(LineCursor& cursor, std::int64_t count) {
@@ -36,17 +90,6 @@ void SkipLines(LineCursor& cursor, std::int64_t count) {
             RaiseIndexOutOfBounds();
         }
     }
-}
-
-std::string LineOfFile(const std::string& path, std::int32_t index) {
-    const std::string bytes = ReadFileBytes(path);
-    LineCursor cursor(bytes);
-    SkipLines(cursor, index);
-    std::string_view line;
-    if (!cursor.Next(line)) {
-        RaiseIndexOutOfBounds();
-    }
-    return std::string(line);
 }
 
 // Lines first to last of the bank, checked to exist before any is copied.
@@ -72,6 +115,30 @@ TextList BankLines(const std::string& path, std::int32_t first, std::int32_t las
     return lines;
 }
 
+template <class Records>
+LoadedPuzzle LoadRecord(const Records& records, const LibraryView& library,
+                        const std::string& title) {
+    LoadedPuzzle loaded;
+    loaded.title = title;
+    const std::int32_t index = records.TitleLine(title);
+    loaded.puzzleIndex = index;
+    const std::string wordBank = records.Line(List::WordBanks, index);
+    const std::string hintBank = records.Line(List::HintBanks, index);
+    RequirePlainFileName(wordBank); // a bank is never read from outside the library
+    RequirePlainFileName(hintBank);
+    const std::int32_t first = StrToInt(records.Line(List::FirstBankLines, index));
+    const std::int32_t last = StrToInt(records.Line(List::LastBankLines, index));
+    loaded.words = BankLines(library.PathOf(wordBank), first, last);
+    loaded.hints = BankLines(library.PathOf(hintBank), first, last);
+    return loaded;
+}
+
+// Whether one of the record lists is read from a new file of a batch.
+bool StagesRecords(const LibraryView& library) {
+    return std::any_of(std::begin(kRecordLists), std::end(kRecordLists),
+                       [&](const char* name) { return library.Staged().count(name) != 0; });
+}
+
 } // namespace
 
 bool IsPuzzleItem(const TreeModel& tree, std::size_t s) {
@@ -91,21 +158,16 @@ bool LoadPuzzle(const TreeModel& tree, std::size_t selected, const std::string& 
 }
 
 LoadedPuzzle LoadTitledPuzzle(const LibraryView& library, const std::string& title) {
-    LoadedPuzzle loaded;
-    loaded.title = title;
-    const std::int32_t index = FindTitle(library.PathOf(LibraryFiles::Titles), title);
-    loaded.puzzleIndex = index;
-    const std::string wordBank = LineOfFile(library.PathOf(LibraryFiles::WordBanks), index);
-    const std::string hintBank = LineOfFile(library.PathOf(LibraryFiles::HintBanks), index);
-    RequirePlainFileName(wordBank); // a bank is never read from outside the library
-    RequirePlainFileName(hintBank);
-    const std::int32_t first =
-        StrToInt(LineOfFile(library.PathOf(LibraryFiles::FirstBankLines), index));
-    const std::int32_t last =
-        StrToInt(LineOfFile(library.PathOf(LibraryFiles::LastBankLines), index));
-    loaded.words = BankLines(library.PathOf(wordBank), first, last);
-    loaded.hints = BankLines(library.PathOf(hintBank), first, last);
-    return loaded;
+    if (!StagesRecords(library)) {
+        if (const std::unique_ptr<CatalogueIndex> index = CatalogueIndex::Open(library.DataDir())) {
+            try {
+                return LoadRecord(IndexedRecords(*index), library, title);
+            } catch (const CatalogueIndex::Unusable&) {
+                // The lists changed under the index: they are read through.
+            }
+        }
+    }
+    return LoadRecord(ScannedRecords(library), library, title);
 }
 
 } // namespace lexiglade

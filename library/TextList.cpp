@@ -135,7 +135,15 @@ bool IsDecimalDigits(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::int32_t StrToInt(const std::string& text) {
+std::optional<std::int32_t> ToInt32(std::string_view text) {
+    constexpr std::size_t kSafeDigits = 9; // within 32 bits whatever they are
+    if (text.size() <= kSafeDigits && IsDecimalDigits(text)) {
+        std::int32_t value = 0;
+        for (const char c : text) {
+            value = value * 10 + (c - '0');
+        }
+        return value; // the common case, read without the checks below
+    }
     constexpr std::int64_t kMagnitudeLimit =
         -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min());
     std::size_t pos = 0;
@@ -144,24 +152,32 @@ std::int32_t StrToInt(const std::string& text) {
         pos = 1;
     }
     if (pos == text.size()) {
-        RaiseNotInteger(text);
+        return std::nullopt;
     }
     std::int64_t magnitude = 0;
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
         if (c < '0' || c > '9') {
-            RaiseNotInteger(text);
+            return std::nullopt;
         }
         magnitude = magnitude * 10 + (c - '0');
         if (magnitude > kMagnitudeLimit) {
-            RaiseNotInteger(text);
+            return std::nullopt;
         }
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
     if (value > std::numeric_limits<std::int32_t>::max()) {
-        RaiseNotInteger(text);
+        return std::nullopt;
     }
     return static_cast<std::int32_t>(value);
+}
+
+std::int32_t StrToInt(const std::string& text) {
+    const std::optional<std::int32_t> value = ToInt32(text);
+    if (!value) {
+        RaiseNotInteger(text);
+    }
+    return *value;
 }
 
 } // namespace lexiglade

@@ -1,6 +1,7 @@
 #pragma once
 // Text lists: the reading and writing rules shared by every list file of the library.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,8 @@ const std::string& ListItem(const TextList& list, std::int64_t index);
 
 // Optional sign and decimal digits, within 32 bits; otherwise "'%s' is not a valid integer value".
 std::int32_t StrToInt(const std::string& text);
+// The number StrToInt reads; none where it raises.
+std::optional<std::int32_t> ToInt32(std::string_view text);
 // Non-empty, and every character one of the decimal digits 0 to 9.
 bool IsDecimalDigits(std::string_view text);
 

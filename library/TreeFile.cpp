@@ -13,36 +13,39 @@ namespace {
 
 constexpr char kEndMark = 26;
 
-// Places each line under the right parent, following the indentation of the line before.
-class TreePlacer {
+// Places each line under the right parent, following the indentation of the line before, and
+// hands each item on with its level.
+template <class Sink> class TreePlacer {
   public:
-    explicit TreePlacer(TreeModel& tree) : tree_(tree) {}
+    explicit TreePlacer(Sink& sink) : sink_(sink) {}
 
     void Place(int indent, std::string_view text) {
         int level = 1;
-        if (tree_.empty() || indent > indent_) {
+        if (level_ == 0 || indent > indent_) {
             if (indent - indent_ > 1) {
                 RaiseFileLoadError();
             }
-            level = tree_.empty() ? 1 : tree_.back().level + 1;
+            level = level_ + 1;
         } else {
             // Up indent_ - indent + 1 levels from the previous item, then one down.
-            level = tree_.back().level - (indent_ - indent);
+            level = level_ - (indent_ - indent);
             if (level < 1) {
                 RaiseFileLoadError();
             }
         }
-        tree_.push_back({std::string(text), level});
+        sink_(text, level);
+        level_ = level;
         indent_ = indent;
     }
 
   private:
-    TreeModel& tree_;
+    Sink& sink_;
+    int level_ = 0; // of the previous item; 0 before the first
     int indent_ = 0;
 };
 
 // Places every line of [p, end); lines end at a carriage return, the last one possibly at `end`.
-void ParseLines(const char* p, const char* end, TreePlacer& placer) {
+template <class Placer> void ParseLines(const char* p, const char* end, Placer& placer) {
     while (p < end) {
         int indent = 0;
         while (p < end && (*p == '\t' || *p == ' ')) {
@@ -84,9 +87,8 @@ template <class Source> std::size_t Fill(Source& source, char* buffer, std::size
     return filled;
 }
 
-template <class Source> void LoadFrom(Source& source, TreeModel& tree) {
-    tree.clear();
-    TreePlacer placer(tree);
+template <class Source, class Sink> void LoadFrom(Source& source, Sink& sink) {
+    TreePlacer<Sink> placer(sink);
     std::array<char, kTreeBufferSize> buffer;
     char* const begin = buffer.data();
     std::size_t length = 0;
@@ -136,16 +138,71 @@ class StreamSource {
     std::istream& in_;
 };
 
+// Appends each item to the tree.
+struct TreeBuilder {
+    TreeModel& tree;
+    void operator()(std::string_view text, int level) {
+        tree.push_back({std::string(text), level});
+    }
+};
+
+// Holds each item back until the next one tells whether it is a puzzle.
+class TreeWalker {
+  public:
+    explicit TreeWalker(const std::function<void(const TreeEntry&)>& visit) : visit_(visit) {}
+    void operator()(std::string_view text, int level) {
+        if (held_) {
+            HandOn(level);
+        }
+        text_.assign(text);
+        level_ = level;
+        held_ = true;
+    }
+    // Hands on the item held back, before an item of `nextLevel` (0: none follows).
+    void HandOn(int nextLevel) {
+        held_ = false;
+        visit_({text_, level_, level_ > 1 && nextLevel <= level_, index_++});
+    }
+    bool Holding() const { return held_; }
+
+  private:
+    const std::function<void(const TreeEntry&)>& visit_;
+    std::string text_;
+    int level_ = 0;
+    bool held_ = false;
+    std::size_t index_ = 0;
+};
+
 } // namespace
 
 void LoadTree(std::istream& in, TreeModel& tree) {
     StreamSource source(in);
-    LoadFrom(source, tree);
+    tree.clear();
+    TreeBuilder builder{tree};
+    LoadFrom(source, builder);
 }
 
 void LoadTreeFile(const std::string& path, TreeModel& tree) {
     InputFile file(path);
-    LoadFrom(file, tree);
+    tree.clear();
+    TreeBuilder builder{tree};
+    LoadFrom(file, builder);
+}
+
+void WalkTreeFile(const std::string& path, const std::function<void(const TreeEntry&)>& visit) {
+    InputFile file(path);
+    TreeWalker walker(visit);
+    try {
+        LoadFrom(file, walker);
+    } catch (const LibraryError&) {
+        if (walker.Holding()) {
+            walker.HandOn(0);
+        }
+        throw;
+    }
+    if (walker.Holding()) {
+        walker.HandOn(0);
+    }
 }
 
 } // namespace lexiglade

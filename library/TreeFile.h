@@ -1,8 +1,10 @@
 #pragma once
 // The folder tree file: tab-indented lines, read into a flat list of items in file order.
 #include <cstddef>
+#include <functional>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lexiglade {
@@ -27,5 +29,19 @@ void LoadTree(std::istream& in, TreeModel& tree);
 
 // As LoadTree; when the file cannot be opened the tree is left as it was: "Cannot open file %s".
 void LoadTreeFile(const std::string& path, TreeModel& tree);
+
+// One item of a tree file as a walk meets it: `puzzle` as IsPuzzleItem tells it (below the top
+// level, and no deeper item follows).
+struct TreeEntry {
+    std::string_view text; // valid during the call
+    int level = 1;
+    bool puzzle = false;
+    std::size_t index = 0; // its place among the items, from 0
+};
+
+// The items of the tree file in order, as LoadTreeFile places them, without holding them: each is
+// handed on once the next is known. On "File load error" or "Line too long" the items before the
+// failing line have been handed on, the last as the last item of the tree, and the error is raised.
+void WalkTreeFile(const std::string& path, const std::function<void(const TreeEntry&)>& visit);
 
 } // namespace lexiglade

@@ -59,20 +59,21 @@ std::string Seconds(const std::optional<std::int32_t>& seconds) {
     return seconds ? FormatDuration(*seconds) : std::string(Texts::List::kUnknown);
 }
 
-void PrintFolder(std::ostream& out, const ListedFolder& folder) {
-    out << Latin1ToUtf8(folder.name) << "\n";
-    for (const ListedPuzzle& puzzle : folder.puzzles) {
-        out << "\t" << Latin1ToUtf8(puzzle.title) << "\t";
-        if (!puzzle.inLibrary) {
-            out << CommandText(Texts::List::kNotInLibrary) << "\n";
-            continue;
-        }
+// One line for the puzzle, written at once: a large library lists a million.
+void PrintPuzzle(std::ostream& out, const ListedPuzzle& puzzle) {
+    std::string line = "\t";
+    line += Latin1ToUtf8(puzzle.title);
+    line += '\t';
+    if (!puzzle.inLibrary) {
+        line += CommandText(Texts::List::kNotInLibrary);
+    } else {
         const std::string words =
             puzzle.words ? std::to_string(*puzzle.words) : std::string(Texts::List::kUnknown);
-        out << CommandText(Texts::List::kPuzzle,
-                           {words, Seconds(puzzle.plainBest), Seconds(puzzle.backwardBest)})
-            << "\n";
+        line += CommandText(Texts::List::kPuzzle,
+                            {words, Seconds(puzzle.plainBest), Seconds(puzzle.backwardBest)});
     }
+    line += '\n';
+    out << line;
 }
 
 } // namespace
@@ -85,12 +86,21 @@ int ListCommand(const CommandContext& context, const std::optional<std::string>&
     // As the game's start-up does, so that the list shows what the game will.
     FinishInterruptedFiling(context.folders.dataDir);
     bool shown = false;
-    for (const ListedFolder& folder : ListLibrary(context.folders.dataDir)) {
-        if (!only || folder.name == *only) {
-            PrintFolder(context.out, folder);
-            shown = true;
-        }
-    }
+    bool showing = false; // the puzzles of the folder being walked are shown
+    WalkLibraryListing(
+        context.folders.dataDir,
+        [&](const std::string& folder) {
+            showing = !only || folder == *only;
+            if (showing) {
+                context.out << Latin1ToUtf8(folder) << "\n";
+                shown = true;
+            }
+        },
+        [&](const ListedPuzzle& puzzle) {
+            if (showing) {
+                PrintPuzzle(context.out, puzzle);
+            }
+        });
     if (only && !shown) {
         context.err << CommandText(Texts::List::kNoSuchFolder, {Latin1ToUtf8(*only)}) << "\n";
         return kCommandFailed;

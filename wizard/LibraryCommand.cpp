@@ -3,7 +3,7 @@
 #include "library/Append.h"
 #include "library/Folders.h"
 #include "library/Latin1.h"
-#include "library/ListReader.h"
+#include "library/ListScan.h"
 #include "library/Paths.h"
 #include "library/PuzzleText.h"
 #include "library/TextList.h"
@@ -200,18 +200,12 @@ std::optional<std::string> TypedLibraryText(const CommandContext& context,
 }
 
 bool LibraryHoldsTitle(const std::string& dataDir, const std::string& title) {
-    ListReader titles(DataPath(dataDir, kMasterList));
-    std::string_view line;
-    while (titles.Next(line)) {
-        if (line == title) {
-            return true;
-        }
-    }
-    return false;
+    return FirstLineEqual(DataPath(dataDir, kMasterList), title).has_value();
 }
 
 const char* NewFolderRefusal(const std::string& dataDir, const std::string& folder) {
-    if (FindFolderLine(ReadList(DataPath(dataDir, kTreeFile)), folder)) {
+    // A folder's line is the first line equal to its name, when that name begins as a folder's.
+    if (FirstLineEqual(DataPath(dataDir, kTreeFile), folder) && IsFolderLine(folder)) {
         return nullptr;
     }
     if (BreaksTree(folder, true)) {

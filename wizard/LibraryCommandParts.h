@@ -34,7 +34,7 @@ std::string ProblemMessage(const std::string& problem);
 std::optional<std::string> TypedLibraryText(const CommandContext& context,
                                             const std::string& typed);
 
-// Whether a line of the library's titles is `title`, read line by line.
+// Whether a line of the library's titles is `title`, read a piece at a time.
 bool LibraryHoldsTitle(const std::string& dataDir, const std::string& title);
 
 // The puzzle maker's refusal of a new folder's name (kFolderNameBreaksTree, kFolderNameControl);

@@ -1,7 +1,9 @@
 #include "TempFolder.h"
 
 #include "library/Append.h"
+#include "library/AppendPlan.h"
 #include "library/AtomicFile.h"
+#include "library/BankCounts.h"
 #include "library/FileBatch.h"
 #include "library/Folders.h"
 #include "library/LibraryLock.h"
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -355,7 +358,8 @@ struct FaultLibrary {
     const char* banks_;
 };
 
-TEST_F(FilingTest, AFaultAtAnyFileStepLeavesTheLibraryAsItWasAndTheNextTrySucceeds) {
+// Fails each file step of a filing in turn; the filing takes at least `leastSteps` of them.
+void ExpectEveryFaultToLeaveTheLibraryAsItWas(std::size_t leastSteps) {
     const NewPuzzle puzzle = Puzzle("New", 20);
     const MemoryTempDir memory;
     SetReplaceFaultHook(InjectFault);
@@ -367,7 +371,7 @@ TEST_F(FilingTest, AFaultAtAnyFileStepLeavesTheLibraryAsItWasAndTheNextTrySuccee
         AppendPuzzle(library.folder.Path(), puzzle, {});
         const Snapshot expected = library.Files();
         const std::vector<ReplaceStep> steps = stepsSeen;
-        ASSERT_GT(steps.size(), 50u); // ten files of four steps each, the journal, the renames
+        ASSERT_GT(steps.size(), leastSteps);
         for (std::size_t k = 1; k <= steps.size(); ++k) {
             const std::string where = std::string(banks) + ", step " + std::to_string(k) +
                                       " of kind " + std::to_string(static_cast<int>(steps[k - 1]));
@@ -404,6 +408,44 @@ TEST_F(FilingTest, AFaultAtAnyFileStepLeavesTheLibraryAsItWasAndTheNextTrySuccee
             EXPECT_EQ(library.Files(), expected) << where;
         }
     }
+}
+
+TEST_F(FilingTest, AFaultAtAnyFileStepLeavesTheLibraryAsItWasAndTheNextTrySucceeds) {
+    ExpectEveryFaultToLeaveTheLibraryAsItWas(50); // ten files of four steps each, the journal...
+}
+
+TEST_F(FilingTest, AFaultWhileListsGrowInPlaceLeavesTheLibraryAsItWas) {
+    SetAppendInPlaceFrom(0);
+    ExpectEveryFaultToLeaveTheLibraryAsItWas(30); // three files staged, seven lists grown
+    SetAppendInPlaceFrom(kAppendInPlaceFrom);
+}
+
+// Makes the file look written `seconds` ago.
+void Age(const std::string& path, int seconds) {
+    const std::filesystem::file_time_type now = std::filesystem::last_write_time(path);
+    std::filesystem::last_write_time(path, now - std::chrono::seconds(seconds));
+}
+
+TEST_F(FilingTest, AKeptLineCountOfAFullBankIsBelievedOnlyWhileTheBankIsUnchanged) {
+    SetBankCountsFromPairs(1);
+    const Snapshot banks = {{"b1.asl", Lines(1501, "w")},
+                            {"b2.asl", Lines(1501, "h")},
+                            {"b3.asl", Lines(10, "w")},
+                            {"b4.asl", Lines(10, "h")}};
+    for (const auto& [name, bytes] : banks) {
+        WriteBytes(folder / name, bytes);
+        Age(folder / name, 60);
+    }
+    EXPECT_EQ(Append(Puzzle("Full", 15)).wordBank, "b3.asl");
+    EXPECT_TRUE(std::filesystem::exists(folder / kBankCountsName));
+    for (const char* name : {"b1.asl", "b2.asl"}) { // edited by hand: room again
+        WriteBytes(folder / name, Lines(1400, "x"));
+        Age(folder / name, 60);
+    }
+    const FiledPuzzle filed = Append(Puzzle("Room", 15));
+    EXPECT_EQ(filed.wordBank, "b1.asl");
+    EXPECT_EQ(filed.first, 1400);
+    SetBankCountsFromPairs(kBankCountsFromPairs);
 }
 
 TEST_F(FilingTest, AFullDiskWhileWritingShowsTheStageOfTheFileBeingWritten) {

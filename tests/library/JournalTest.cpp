@@ -2,6 +2,7 @@
 #include "TempFolder.h"
 
 #include "library/Append.h"
+#include "library/AppendPlan.h"
 #include "library/AtomicFile.h"
 #include "library/FileBatch.h"
 #include "library/Journal.h"
@@ -99,7 +100,8 @@ int CountSteps(const std::string& dataDir, const NewPuzzle& puzzle) {
     return counted;
 }
 
-TEST(JournalTest, AKillAtAnyFileStepLeavesTheLibraryWhollyBeforeOrAfterThePuzzle) {
+// Kills a filing into a library whose last pair has room at each of its file steps in turn.
+void ExpectEveryKillToLeaveTheLibraryBeforeOrAfter() {
     const test::MemoryTempDir memory;
     const TempFolder library;
     MakeLibrary(library.Path(), 120, 15); // its last pair has room: banks grow and lists grow
@@ -128,6 +130,34 @@ TEST(JournalTest, AKillAtAnyFileStepLeavesTheLibraryWhollyBeforeOrAfterThePuzzle
     EXPECT_GT(recoveries[Recovery::Cleared], 0);  // killed while writing the new files
     EXPECT_GT(recoveries[Recovery::Finished], 0); // killed after the journal
     EXPECT_EQ(recoveries[Recovery::Undone], 0);   // a whole journal is always finished
+}
+
+TEST(JournalTest, AKillAtAnyFileStepLeavesTheLibraryWhollyBeforeOrAfterThePuzzle) {
+    ExpectEveryKillToLeaveTheLibraryBeforeOrAfter();
+}
+
+TEST(JournalTest, ListsGrownInPlaceAreWhollyBeforeOrAfterAKillAtAnyStep) {
+    SetAppendInPlaceFrom(0);
+    ExpectEveryKillToLeaveTheLibraryBeforeOrAfter();
+    SetAppendInPlaceFrom(kAppendInPlaceFrom);
+}
+
+TEST(JournalTest, AnAppendRecordReadsBackAndADamagedOneIsNotTaken) {
+    JournalEntry append{"a8.asl", "", std::nullopt, DigestOf("New\r\n"), DigestOf("Old\r\n")};
+    append.appendAt = 5;
+    append.appended = "New\r\n";
+    const std::string text = FormatJournal({append});
+    EXPECT_EQ(ParseJournal(text), std::vector<JournalEntry>{append});
+    const std::string hex = "4e65770d0a"; // "New\r\n"
+    ASSERT_NE(text.find(hex), std::string::npos);
+    const auto replaced = [&](std::string_view from, std::string_view to) {
+        std::string changed = text;
+        return changed.replace(changed.find(from), from.size(), to);
+    };
+    for (const std::string& damaged : {replaced(hex, "4e65780d0a"), replaced(hex, "4e65770d0"),
+                                       replaced("a8.asl", "a3.asl"), replaced("\t5\t", "\t4\t")}) {
+        EXPECT_FALSE(ParseJournal(damaged).has_value()) << damaged;
+    }
 }
 
 TEST(JournalTest, AFilingCutShortIsUndoneWhenItsNewFilesAreGone) {
