@@ -26,8 +26,6 @@ RANKS = {
     "tests": 7,
     "bench": 8,
 }
-# Includes that wait for their own change to land, each as (including folder, included unit).
-PENDING = {(folder, "app/SharedState") for folder in ("ui", "wizard")}
 SOURCE = re.compile(r"\.(h|hpp|cpp|inc)$")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 INCLUDE_DIRS = re.compile(r"target_include_directories\(([^)]*)\)")
@@ -94,20 +92,15 @@ def include_graph():
 
 
 def upward(graph, lines):
-    problems, waiting = [], set()
+    problems = []
     for source, targets in sorted(graph.items()):
         for target in sorted(targets):
             low, high = folder(target), folder(source)
-            if (high, target) in PENDING:
-                waiting.add((high, target))
-                continue
             if low == high:
                 continue
             if RANKS[low] >= RANKS[high]:
                 problems.append(f"{lines[source, target]}: {high}/ includes {target}, "
                                 f"and {low}/ is not below {high}/")
-    for high, target in sorted(PENDING - waiting):
-        print(f"note: {high}/ no longer includes {target}; drop it from PENDING", file=sys.stderr)
     return problems
 
 

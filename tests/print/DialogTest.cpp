@@ -4,7 +4,6 @@
 #include "PrintFixture.h"
 #include "PuzzleSetup.h"
 
-#include "app/SharedState.h"
 #include "platform/printer/Printer.h"
 #include "print/Printdlg.h"
 

@@ -3,7 +3,6 @@
 #include "PrintFixture.h"
 #include "PuzzleSetup.h"
 
-#include "app/SharedState.h"
 #include "engine/GridGenerator.h"
 #include "platform/GdiError.h"
 #include "platform/printer/Printer.h"
@@ -31,7 +30,7 @@ QStringList PrintedRows(const QString& text) {
 using PdfPrint = PrintFixture;
 
 TEST_F(PdfPrint, TwoCopiesIntoAFileAreTwoPagesOfOneDocument) {
-    const SharedState& state = Shared();
+    const ScreenPuzzle& state = OnScreen();
     PrintCopies({2, false}, Printed(false, {}));
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files, std::vector<std::string>{Output()});
@@ -51,7 +50,7 @@ TEST_F(PdfPrint, TwoCopiesIntoAFileAreTwoPagesOfOneDocument) {
 }
 
 TEST_F(PdfPrint, UniqueCopiesHaveGridsOfTheirOwnAndLeaveTheGameAlone) {
-    const SharedState& state = Shared();
+    const ScreenPuzzle& state = OnScreen();
     const GridState before = GameGrids();
     const LoadedPuzzle puzzle = state.LoadedPuzzle;
     GameGrids().PrintGrid = PrintCopies({2, true}, Printed(false, {})).freshGrids.back();
@@ -87,7 +86,7 @@ TEST_F(PdfPrint, LandscapeChosenInTheSetupStillPrintsPortrait) {
 
 // Text that leaves the page is not extracted, so each of these must lie on it whole.
 TEST_F(PdfPrint, TitlesAndHintsOfAnyLengthArePrintedWhole) {
-    SharedState& state = Shared();
+    ScreenPuzzle& state = OnScreen();
     std::string title;
     std::string hint;
     for (int i = 0; title.size() < 300; ++i) {
@@ -108,7 +107,7 @@ TEST_F(PdfPrint, TitlesAndHintsOfAnyLengthArePrintedWhole) {
 }
 
 TEST_F(PdfPrint, TextHintsStandOneBelowAnotherAtPitchQ) {
-    SharedState& state = Shared();
+    ScreenPuzzle& state = OnScreen();
     state.LoadedPuzzle.hints = SampleHints(25);
     state.LoadedPuzzle.words = SampleWords(25);
     GameGrids() = GenerateGrid(state.LoadedPuzzle.words, true);

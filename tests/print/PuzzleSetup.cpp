@@ -1,6 +1,5 @@
 #include "PuzzleSetup.h"
 
-#include "app/SharedState.h"
 #include "engine/GridGenerator.h"
 #include "engine/Random.h"
 
@@ -42,14 +41,17 @@ TextList SampleHints(int count) {
 }
 
 void LoadPuzzle(const std::string& title, const TextList& words, const TextList& hints) {
-    SharedState& state = Shared();
+    ScreenPuzzle& state = OnScreen();
+    state = ScreenPuzzle{};
     state.LoadedPuzzle = lexiglade::LoadedPuzzle{title, 0, words, hints};
     GameGrids() = GridState{};
-    state.GameOptions.backwardWords = true;
-    state.CopyCount = 0;
-    state.UniqueCopies = false;
     SetRandomSeed(20240611);
     GameGrids() = GenerateGrid(words, true);
+}
+
+ScreenPuzzle& OnScreen() {
+    static ScreenPuzzle puzzle;
+    return puzzle;
 }
 
 GridState& GameGrids() {
@@ -58,7 +60,7 @@ GridState& GameGrids() {
 }
 
 PrintedPuzzle Printed(bool pictureHints, std::vector<QImage> pictures) {
-    const SharedState& state = Shared();
+    const ScreenPuzzle& state = OnScreen();
     return {state.LoadedPuzzle.title,
             state.LoadedPuzzle.words,
             state.LoadedPuzzle.hints,

@@ -1,4 +1,4 @@
-#include "app/ProgramInfo.h"
+#include "platform/ProgramInfo.h"
 
 namespace lexiglade {
 
