@@ -70,10 +70,9 @@ void Tsearcher::FoundWord(const Find& find) {
 void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
     std::string report;
     try {
-        report = BestTimeReport(timeTaken,
-                                lexiglade::RecordBestTime(state_.DataDir, puzzle_.title,
-                                                          puzzle_.puzzleIndex, timeTaken,
-                                                          Session.Options().backwardWords));
+        report = BestTimeReport(
+            timeTaken, lexiglade::RecordBestTime(state_.DataDir, puzzle_.title, puzzle_.puzzleIndex,
+                                                 timeTaken, Session.Options().backwardWords));
     } catch (const std::exception& error) {
         ShowErrorBox(ErrorText(error)); // the game still ends
         return;
