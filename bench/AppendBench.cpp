@@ -18,9 +18,9 @@ namespace lexiglade::bench {
 namespace {
 
 constexpr std::array<const char*, 8> kLists = {
-    LibraryFiles::FolderTree,     LibraryFiles::Titles,           LibraryFiles::WordBanks,
-    LibraryFiles::HintBanks,      LibraryFiles::FirstBankLines,   LibraryFiles::LastBankLines,
-    LibraryFiles::PlainBestTimes, LibraryFiles::BackwardBestTimes};
+    LibraryFiles::kFolderTree,     LibraryFiles::kTitles,           LibraryFiles::kWordBanks,
+    LibraryFiles::kHintBanks,      LibraryFiles::kFirstBankLines,   LibraryFiles::kLastBankLines,
+    LibraryFiles::kPlainBestTimes, LibraryFiles::kBackwardBestTimes};
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -52,7 +52,7 @@ class FilingLibrary {
         for (const std::string& bank : {BankName(2 * pairs_ - 1), BankName(2 * pairs_)}) {
             kept_[bank] = ReadFileBytes(Path(bank));
         }
-        TextList tree = ParseList(kept_[LibraryFiles::FolderTree]);
+        TextList tree = ParseList(kept_[LibraryFiles::kFolderTree]);
         PlaceUnderFolder(tree, FolderLineTable(tree).back(), "Freshly Made Puzzle");
         TextMaker maker(99);
         puzzle_ = {"Freshly Made Puzzle", Memo(MakeWords(maker, 20, 4, 21)),
@@ -106,8 +106,8 @@ void FileOnePuzzle(benchmark::State& state, const FilingLibrary& library) {
 }
 
 void BM_AppendPuzzle_100000Puzzles(benchmark::State& state) {
-    static const FilingLibrary library(0); // just the pairs the generated puzzles fill
-    FileOnePuzzle(state, library);
+    static const FilingLibrary kLibrary(0); // just the pairs the generated puzzles fill
+    FileOnePuzzle(state, kLibrary);
 }
 BENCHMARK(BM_AppendPuzzle_100000Puzzles)
     ->Unit(benchmark::kMillisecond)
@@ -116,8 +116,8 @@ BENCHMARK(BM_AppendPuzzle_100000Puzzles)
     ->ReportAggregatesOnly(true);
 
 void BM_AppendPuzzle_100000Puzzles_4000FullPairs(benchmark::State& state) {
-    static const FilingLibrary library(4000);
-    FileOnePuzzle(state, library);
+    static const FilingLibrary kLibrary(4000);
+    FileOnePuzzle(state, kLibrary);
 }
 BENCHMARK(BM_AppendPuzzle_100000Puzzles_4000FullPairs)
     ->Unit(benchmark::kMillisecond)

@@ -54,7 +54,7 @@ class MixerMusic {
         mixed = 0;
         Mix_Init(MIX_INIT_MID);
         Mix_SetSoundFonts(FindSoundFont(ConfiguredSoundFont(), SystemDataFolders()).found.c_str());
-        Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, FramesPerBuffer);
+        Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kFramesPerBuffer);
         Mix_SetPostMix([](void*, Uint8*, int bytes) { mixed += static_cast<unsigned>(bytes) / 4; },
                        nullptr);
         Mix_HookMusicFinished([] { finished = true; });
@@ -130,7 +130,7 @@ BENCHMARK(BM_StartTrackInSdlMixer)->Unit(benchmark::kMillisecond);
 // soundfonts read from the opening of the output to the end of the game.
 void BM_LoopGap(benchmark::State& state) {
     for (auto _ : state) {
-        UseDriver("disk", FastDelayMs, DiskFile());
+        UseDriver("disk", kFastDelayMs, DiskFile());
         const int loads = MusicSynth::SoundFontLoads();
         auto output = std::make_unique<AudioOutput>();
         GameMusic music(TrackPath(state.range(0)));
@@ -138,7 +138,7 @@ void BM_LoopGap(benchmark::State& state) {
         while (music.starts.size() < 2) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         }
-        DeliverUntil([&] { return AudioOutput::FramesMixed() > music.starts[1] + 3 * Rate; });
+        DeliverUntil([&] { return AudioOutput::FramesMixed() > music.starts[1] + 3 * kRate; });
         music.Stop();
         state.counters["soundfont_loads"] = MusicSynth::SoundFontLoads() - loads;
         output.reset();
@@ -150,12 +150,12 @@ BENCHMARK(BM_LoopGap)->DenseRange(0, 6)->Iterations(1)->Unit(benchmark::kSecond)
 
 void BM_LoopGapInSdlMixer(benchmark::State& state) {
     for (auto _ : state) {
-        UseDriver("disk", FastDelayMs, DiskFile());
+        UseDriver("disk", kFastDelayMs, DiskFile());
         auto music = std::make_unique<MixerMusic>(TrackPath(state.range(0)));
         music->Start();
         DeliverUntil([&] { return music->RestartWhenEnded(); });
         const std::uint64_t loop = music->starts[1];
-        DeliverUntil([&] { return MixerMusic::Mixed() > loop + 3 * Rate; });
+        DeliverUntil([&] { return MixerMusic::Mixed() > loop + 3 * kRate; });
         state.counters["soundfont_loads"] = static_cast<double>(music->starts.size());
         music.reset();
         state.counters["gap_ms"] =
@@ -179,7 +179,7 @@ void WaitForTheSoundfont() {
 void BM_FirstNote(benchmark::State& state, bool soundfontRead) {
     Milliseconds first;
     for (auto _ : state) {
-        UseDriver("disk", RealTimeDelayMs, DiskFile());
+        UseDriver("disk", kRealTimeDelayMs, DiskFile());
         auto output = std::make_unique<AudioOutput>();
         if (soundfontRead) {
             WaitForTheSoundfont();
@@ -189,7 +189,7 @@ void BM_FirstNote(benchmark::State& state, bool soundfontRead) {
         }
         GameMusic music(TrackPath(state.range(0)));
         music.Start();
-        DeliverUntil([&] { return AudioOutput::FramesMixed() > music.starts[0] + Rate; });
+        DeliverUntil([&] { return AudioOutput::FramesMixed() > music.starts[0] + kRate; });
         music.Stop();
         output.reset();
         first.Add(MsToSound(LoudWindows(DiskFile(), AudioOutput::FramesMixed()), music.starts[0]));
@@ -208,12 +208,12 @@ BENCHMARK_CAPTURE(BM_FirstNote, SoundfontAskedForAtTheStart, false)
 void BM_FirstNoteInSdlMixer(benchmark::State& state) {
     Milliseconds first;
     for (auto _ : state) {
-        UseDriver("disk", RealTimeDelayMs, DiskFile());
+        UseDriver("disk", kRealTimeDelayMs, DiskFile());
         auto music = std::make_unique<MixerMusic>(TrackPath(state.range(0)));
         Deliver(50);
         music->Start();
         const std::uint64_t start = music->starts[0];
-        DeliverUntil([&] { return MixerMusic::Mixed() > start + Rate; });
+        DeliverUntil([&] { return MixerMusic::Mixed() > start + kRate; });
         music.reset();
         first.Add(MsToSound(LoudWindows(DiskFile(), MixerMusic::Mixed()), start));
     }
@@ -234,11 +234,11 @@ void BM_MusicPlaybackCpu(benchmark::State& state) {
         StartMusic(player, true, false, track);
         const double cpuFrom = ProcessSeconds();
         const std::uint64_t framesFrom = AudioOutput::FramesMixed();
-        while (AudioOutput::FramesMixed() - framesFrom < 10 * Rate) {
+        while (AudioOutput::FramesMixed() - framesFrom < 10 * kRate) {
             SDL_Delay(1);
         }
         cpu += ProcessSeconds() - cpuFrom;
-        audio += static_cast<double>(AudioOutput::FramesMixed() - framesFrom) / Rate;
+        audio += static_cast<double>(AudioOutput::FramesMixed() - framesFrom) / kRate;
     }
     StopMusic(player);
     state.counters["core_share"] = cpu / audio;

@@ -18,33 +18,33 @@ namespace lexiglade::bench {
 
 namespace {
 
-const std::vector<std::string> Tracks = {"arc1.mid", "arc3.mid",  "arc4.mid", "arc5.mid",
-                                         "arc8.mid", "arc10.mid", "arc11.mid"};
-constexpr double SilenceDbfs = -50;
-constexpr int WindowFrames = Rate / 100;
-constexpr int WindowMs = 10;
-constexpr std::uint64_t BeforeLoop = 12 * Rate;
-constexpr std::uint64_t AfterLoop = 3 * Rate;
-constexpr std::uint64_t NearLoop = Rate / 2;
+const std::vector<std::string> kTracks = {"arc1.mid", "arc3.mid",  "arc4.mid", "arc5.mid",
+                                          "arc8.mid", "arc10.mid", "arc11.mid"};
+constexpr double kSilenceDbfs = -50;
+constexpr int kWindowFrames = kRate / 100;
+constexpr int kWindowMs = 10;
+constexpr std::uint64_t kBeforeLoop = 12 * kRate;
+constexpr std::uint64_t kAfterLoop = 3 * kRate;
+constexpr std::uint64_t kNearLoop = kRate / 2;
 
 const std::string& TrackFolder() {
-    static const std::string folder = [] {
+    static const std::string kFolder = [] {
         const auto path = std::filesystem::temp_directory_path() / "lexiglade-audio-bench";
         std::filesystem::create_directories(path);
         sounds::WriteSoundSet(path.string());
         return path.string() + "/";
     }();
-    return folder;
+    return kFolder;
 }
 
 std::size_t WindowOf(std::uint64_t frame) {
-    return static_cast<std::size_t>(frame / WindowFrames);
+    return static_cast<std::size_t>(frame / kWindowFrames);
 }
 
 } // namespace
 
 std::string TrackPath(std::int64_t index) {
-    return TrackFolder() + Tracks.at(static_cast<std::size_t>(index));
+    return TrackFolder() + kTracks.at(static_cast<std::size_t>(index));
 }
 
 std::string DiskFile() {
@@ -86,8 +86,8 @@ std::vector<bool> LoudWindows(const std::string& file, std::uint64_t framesMixed
         bytes.size() / frameBytes - std::min<std::size_t>(bytes.size() / frameBytes, framesMixed);
     std::vector<std::int16_t> samples((bytes.size() - leading * frameBytes) / 2);
     std::memcpy(samples.data(), bytes.data() + leading * frameBytes, samples.size() * 2);
-    const double threshold = 32768.0 * std::pow(10.0, SilenceDbfs / 20);
-    const std::size_t window = 2 * WindowFrames;
+    const double threshold = 32768.0 * std::pow(10.0, kSilenceDbfs / 20);
+    const std::size_t window = 2 * kWindowFrames;
     std::vector<bool> loud;
     for (std::size_t at = 0; at + window <= samples.size(); at += window) {
         double sum = 0;
@@ -102,17 +102,17 @@ std::vector<bool> LoudWindows(const std::string& file, std::uint64_t framesMixed
 std::optional<double> MsToSound(const std::vector<bool>& loud, std::uint64_t frame) {
     for (std::size_t w = WindowOf(frame); w < loud.size(); ++w) {
         if (loud[w]) {
-            return static_cast<double>(WindowMs * (w - WindowOf(frame)));
+            return static_cast<double>(kWindowMs * (w - WindowOf(frame)));
         }
     }
     return std::nullopt;
 }
 
 double SilenceAtLoopMs(const std::vector<bool>& loud, std::uint64_t loop) {
-    const std::size_t from = WindowOf(loop > BeforeLoop ? loop - BeforeLoop : 0);
-    const std::size_t to = std::min(loud.size(), WindowOf(loop + AfterLoop));
-    const std::size_t nearFrom = WindowOf(loop > NearLoop ? loop - NearLoop : 0);
-    const std::size_t nearTo = WindowOf(loop + NearLoop);
+    const std::size_t from = WindowOf(loop > kBeforeLoop ? loop - kBeforeLoop : 0);
+    const std::size_t to = std::min(loud.size(), WindowOf(loop + kAfterLoop));
+    const std::size_t nearFrom = WindowOf(loop > kNearLoop ? loop - kNearLoop : 0);
+    const std::size_t nearTo = WindowOf(loop + kNearLoop);
     std::size_t longest = 0;
     std::size_t runStart = from;
     for (std::size_t w = from; w <= to; ++w) {
@@ -125,7 +125,7 @@ double SilenceAtLoopMs(const std::vector<bool>& loud, std::uint64_t loop) {
         }
         runStart = w + 1;
     }
-    return static_cast<double>(WindowMs * longest);
+    return static_cast<double>(kWindowMs * longest);
 }
 
 void Milliseconds::Add(std::optional<double> ms) {

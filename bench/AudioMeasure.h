@@ -11,11 +11,11 @@
 
 namespace lexiglade::bench {
 
-inline constexpr int Rate = 44100;
-inline constexpr int FramesPerBuffer = 1024;
+inline constexpr int kRate = 44100;
+inline constexpr int kFramesPerBuffer = 1024;
 // What the disk driver waits for each buffer: at play speed, and at about eleven times that.
-inline constexpr int RealTimeDelayMs = FramesPerBuffer * 1000 / Rate;
-inline constexpr int FastDelayMs = 2;
+inline constexpr int kRealTimeDelayMs = kFramesPerBuffer * 1000 / kRate;
+inline constexpr int kFastDelayMs = 2;
 
 // Shipped track `index` (0 to 6, in the game's order), written once into a temporary folder.
 std::string TrackPath(std::int64_t index);

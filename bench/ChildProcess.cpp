@@ -16,8 +16,8 @@ namespace lexiglade::bench {
 
 namespace {
 
-constexpr double KilobytesPerMegabyte = 1024.0;
-constexpr int CannotStart = 127;
+constexpr double kKilobytesPerMegabyte = 1024.0;
+constexpr int kCannotStart = 127;
 
 std::array<int, 2> MakePipe() {
     std::array<int, 2> ends{};
@@ -35,7 +35,7 @@ double PeakMegabytesOf(pid_t pid) {
     while (status >> key && key != "VmHWM:") {
     }
     status >> kilobytes;
-    return static_cast<double>(kilobytes) / KilobytesPerMegabyte;
+    return static_cast<double>(kilobytes) / kKilobytesPerMegabyte;
 }
 
 bool StoppedAtExit(int status) {
@@ -70,7 +70,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, Output output,
         dup2(output == Output::Pipe ? fromChild[1] : discard, STDOUT_FILENO);
         ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
         execve(args[0], args.data(), environment.data());
-        _exit(CannotStart);
+        _exit(kCannotStart);
     }
     close(discard);
     close(toChild[0]);

@@ -7,7 +7,7 @@ namespace lexiglade::bench {
 
 namespace {
 
-constexpr double MillisecondsPerSecond = 1e3;
+constexpr double kMillisecondsPerSecond = 1e3;
 
 double Median(std::vector<double> values) {
     if (values.empty()) {
@@ -49,13 +49,13 @@ void RunContest(benchmark::State& state, const Measurement& subject, const Measu
         referenceFirst = !referenceFirst;
         state.SetIterationTime(sample.seconds);
     }
-    const double ms = Median(ours.seconds) * MillisecondsPerSecond;
+    const double ms = Median(ours.seconds) * kMillisecondsPerSecond;
     state.counters["ms"] = ms;
     if (ours.peakMegabytes > 0) {
         state.counters["peak_MB"] = ours.peakMegabytes;
     }
     if (reference) {
-        const double referenceMs = Median(theirs.seconds) * MillisecondsPerSecond;
+        const double referenceMs = Median(theirs.seconds) * kMillisecondsPerSecond;
         state.counters["ref_ms"] = referenceMs;
         state.counters["ratio"] = referenceMs > 0 ? ms / referenceMs : 0;
         if (theirs.peakMegabytes > 0) {

@@ -12,13 +12,13 @@
 namespace lexiglade::bench {
 namespace {
 
-constexpr int SetCount = 64;
+constexpr int kSetCount = 64;
 
 // Ordinary puzzles: 25 words of 4 to 12 letters.
 std::vector<TextList> OrdinarySets() {
     TextMaker maker(11);
     std::vector<TextList> sets;
-    for (int i = 0; i < SetCount; ++i) {
+    for (int i = 0; i < kSetCount; ++i) {
         sets.push_back(MakeWords(maker, 25, 4, 12));
     }
     return sets;
@@ -30,7 +30,7 @@ std::vector<TextList> LongWordSets(bool mixed) {
     TextMaker maker(12);
     std::mt19937 order(12);
     std::vector<TextList> sets;
-    for (int i = 0; i < SetCount; ++i) {
+    for (int i = 0; i < kSetCount; ++i) {
         TextList words = MakeWords(maker, 5, 16, 21);
         const TextList ordinary = MakeWords(maker, 20, 4, 12);
         words.insert(words.end(), ordinary.begin(), ordinary.end());
@@ -74,8 +74,8 @@ void RunGeneration(benchmark::State& state, const std::vector<TextList>& sets) {
 }
 
 void BM_GenerateGrid_25Words4To12(benchmark::State& state) {
-    static const std::vector<TextList> sets = OrdinarySets();
-    RunGeneration(state, sets);
+    static const std::vector<TextList> kSets = OrdinarySets();
+    RunGeneration(state, kSets);
 }
 BENCHMARK(BM_GenerateGrid_25Words4To12)
     ->UseManualTime()
@@ -84,8 +84,8 @@ BENCHMARK(BM_GenerateGrid_25Words4To12)
     ->ReportAggregatesOnly(true);
 
 void BM_GenerateGrid_FiveWords16To21(benchmark::State& state) {
-    static const std::vector<TextList> sets = LongWordSets(false);
-    RunGeneration(state, sets);
+    static const std::vector<TextList> kSets = LongWordSets(false);
+    RunGeneration(state, kSets);
 }
 BENCHMARK(BM_GenerateGrid_FiveWords16To21)
     ->UseManualTime()
@@ -94,8 +94,8 @@ BENCHMARK(BM_GenerateGrid_FiveWords16To21)
     ->ReportAggregatesOnly(true);
 
 void BM_GenerateGrid_FiveWords16To21Mixed(benchmark::State& state) {
-    static const std::vector<TextList> sets = LongWordSets(true);
-    RunGeneration(state, sets);
+    static const std::vector<TextList> kSets = LongWordSets(true);
+    RunGeneration(state, kSets);
 }
 BENCHMARK(BM_GenerateGrid_FiveWords16To21Mixed)
     ->UseManualTime()

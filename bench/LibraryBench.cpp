@@ -13,13 +13,13 @@ struct LargeLibrary {
     ScratchDir dir;
     GeneratedLibrary files = WriteLibrary(dir.prefix(), LibraryShape{});
     TreeModel tree;
-    LargeLibrary() { LoadTreeFile(files.dataDir + LibraryFiles::FolderTree, tree); }
+    LargeLibrary() { LoadTreeFile(files.dataDir + LibraryFiles::kFolderTree, tree); }
 };
 
 // Written once, on first use, and removed when the program ends.
 const LargeLibrary& Library() {
-    static const LargeLibrary library;
-    return library;
+    static const LargeLibrary kLibrary;
+    return kLibrary;
 }
 
 void BM_LoadPuzzle_LastOf100000(benchmark::State& state) {
@@ -42,15 +42,15 @@ BENCHMARK(BM_LoadPuzzle_LastOf100000)
     ->ReportAggregatesOnly(true);
 
 void BM_LoadTreeFile_100000Items(benchmark::State& state) {
-    static const ScratchDir dir;
-    static const std::string path = [] {
-        const std::string file = dir.prefix() + LibraryFiles::FolderTree;
+    static const ScratchDir kDir;
+    static const std::string kPath = [] {
+        const std::string file = kDir.prefix() + LibraryFiles::kFolderTree;
         WriteTreeFile(file, 100000, 49);
         return file;
     }();
     TreeModel tree;
     for (auto _ : state) {
-        LoadTreeFile(path, tree);
+        LoadTreeFile(kPath, tree);
         benchmark::DoNotOptimize(tree);
     }
     state.counters["items"] = static_cast<double>(tree.size());

@@ -16,8 +16,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // Written last into a library that passed the check; a change of the generator raises it.
-constexpr const char* StampName = "bench-library.stamp";
-constexpr int GeneratorVersion = 1;
+constexpr const char* kStampName = "bench-library.stamp";
+constexpr int kGeneratorVersion = 1;
 
 struct Stamp {
     std::size_t puzzles = 0;
@@ -54,12 +54,12 @@ fs::path CacheFolder() {
 
 // The odd number of the last word bank: the pair that filing appends to.
 int LastWordBank(const fs::path& folder) {
-    static const std::regex bank("b([0-9]+)\\.asl");
+    static const std::regex kBank("b([0-9]+)\\.asl");
     int last = 0;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
         std::smatch match;
         const std::string name = entry.path().filename().string();
-        if (std::regex_match(name, match, bank)) {
+        if (std::regex_match(name, match, kBank)) {
             const int number = std::stoi(match[1]);
             last = std::max(last, number % 2 == 1 ? number : number - 1);
         }
@@ -71,8 +71,8 @@ int LastWordBank(const fs::path& folder) {
 
 CachedLibrary CachedLibraryOf(std::size_t puzzles) {
     const fs::path folder = CacheFolder() / std::to_string(puzzles);
-    const std::optional<Stamp> stamp = ReadStamp(folder / StampName);
-    if (stamp && stamp->puzzles == puzzles && stamp->generator == GeneratorVersion) {
+    const std::optional<Stamp> stamp = ReadStamp(folder / kStampName);
+    if (stamp && stamp->puzzles == puzzles && stamp->generator == kGeneratorVersion) {
         return {(folder / "").string(), puzzles, stamp->lastPuzzleItem};
     }
     const fs::path partial = CacheFolder() / (std::to_string(puzzles) + ".partial");
@@ -86,14 +86,14 @@ CachedLibrary CachedLibraryOf(std::size_t puzzles) {
     if (check.cost.status != 0) {
         throw std::runtime_error("lexiglade-library check finds fault with " + partial.string());
     }
-    WriteStamp(partial / StampName, {puzzles, made.lastPuzzleItem, GeneratorVersion});
+    WriteStamp(partial / kStampName, {puzzles, made.lastPuzzleItem, kGeneratorVersion});
     MakeReadOnly(partial);
     fs::rename(partial, folder);
     return {(folder / "").string(), puzzles, made.lastPuzzleItem};
 }
 
 // The hint pictures' folder, kept empty in a filing copy.
-constexpr const char* PicturesFolder = "pictures";
+constexpr const char* kPicturesFolder = "pictures";
 
 FilingCopy::FilingCopy(const CachedLibrary& library)
     : source_(library.dataDir),
@@ -106,11 +106,11 @@ FilingCopy::FilingCopy(const CachedLibrary& library)
     for (const fs::directory_entry& entry : fs::directory_iterator(source_)) {
         const std::string name = entry.path().filename().string();
         // The hint pictures are left out: the puzzle filed has text hints.
-        if (name != StampName && !entry.is_directory()) {
+        if (name != kStampName && !entry.is_directory()) {
             Place(name, std::regex_match(name, changing));
         }
     }
-    fs::create_directory(fs::path(dataDir_) / PicturesFolder); // empty, as in a player's library
+    fs::create_directory(fs::path(dataDir_) / kPicturesFolder); // empty, as in a player's library
 }
 
 void FilingCopy::Place(const std::string& name, bool copied) {
@@ -132,7 +132,7 @@ void FilingCopy::Restore() {
     std::map<std::string, Kept> missing = kept_;
     for (const fs::directory_entry& entry : fs::directory_iterator(dataDir_)) {
         const std::string name = entry.path().filename().string();
-        if (name.starts_with('.') || name == PicturesFolder) {
+        if (name.starts_with('.') || name == kPicturesFolder) {
             continue; // the lock and the caches beside the lists stay, as in a player's library
         }
         const auto kept = kept_.find(name);

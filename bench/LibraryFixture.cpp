@@ -14,7 +14,7 @@ namespace lexiglade::bench {
 
 namespace {
 
-constexpr std::array<const char*, 8> HintForms = {
+constexpr std::array<const char*, 8> kHintForms = {
     "A kind of ",     "Found near the ", "Opposite of ",   "Rhymes with ",
     "Cousin of the ", "Made from ",      "Larger than a ", "Seen at the "};
 
@@ -66,8 +66,8 @@ std::string TextMaker::Word(int minLetters, int maxLetters) {
 }
 
 std::string TextMaker::Hint() {
-    return Join(
-        {HintForms[Index(HintForms.size())], Syllables(static_cast<std::size_t>(Between(4, 10)))});
+    return Join({kHintForms[Index(kHintForms.size())],
+                 Syllables(static_cast<std::size_t>(Between(4, 10)))});
 }
 
 std::string TextMaker::Title(std::size_t serial) {
@@ -163,10 +163,10 @@ GeneratedLibrary WriteLibrary(const std::string& dataDir, const LibraryShape& sh
         library.bankPairs = banks.pairs();
     }
     const std::pair<const char*, const std::string*> lists[] = {
-        {LibraryFiles::FolderTree, &tree},       {LibraryFiles::Titles, &titles},
-        {LibraryFiles::WordBanks, &wordBanks},   {LibraryFiles::HintBanks, &hintBanks},
-        {LibraryFiles::FirstBankLines, &firsts}, {LibraryFiles::LastBankLines, &lasts},
-        {LibraryFiles::PlainBestTimes, &plain},  {LibraryFiles::BackwardBestTimes, &backward}};
+        {LibraryFiles::kFolderTree, &tree},       {LibraryFiles::kTitles, &titles},
+        {LibraryFiles::kWordBanks, &wordBanks},   {LibraryFiles::kHintBanks, &hintBanks},
+        {LibraryFiles::kFirstBankLines, &firsts}, {LibraryFiles::kLastBankLines, &lasts},
+        {LibraryFiles::kPlainBestTimes, &plain},  {LibraryFiles::kBackwardBestTimes, &backward}};
     for (const auto& [name, bytes] : lists) {
         WriteFile(dataDir + name, *bytes);
     }

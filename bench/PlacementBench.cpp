@@ -148,14 +148,14 @@ bool PlainLoop(std::uint32_t& seed, const std::vector<std::string>& texts) {
     for (const std::string& text : texts) {
         layouts.push_back(LayoutsFor(static_cast<std::int32_t>(text.size())));
     }
-    for (int pass = 1; pass <= PlacementPassLimit; ++pass) {
+    for (int pass = 1; pass <= kPlacementPassLimit; ++pass) {
         Grid grid;
-        const std::span<char, Grid::CellCount> cells = grid.bytes();
+        const std::span<char, Grid::kCellCount> cells = grid.bytes();
         std::size_t index = 0;
         for (int attempt = 1; attempt <= 5001; ++attempt) {
             const std::string& text = texts[index];
-            const std::int32_t draw = NextBelow(seed, DirectionDraws);
-            const Layout& layout = layouts[index][DirectionOfDraw[static_cast<std::size_t>(draw)]];
+            const std::int32_t draw = NextBelow(seed, kDirectionDraws);
+            const Layout& layout = layouts[index][kDirectionOfDraw[static_cast<std::size_t>(draw)]];
             if (!layout.possible) {
                 continue;
             }
@@ -185,7 +185,7 @@ bool PlainLoop(std::uint32_t& seed, const std::vector<std::string>& texts) {
 
 // Sets of twenty-five words of 10 to 15 letters on which the loop gives up from seed 1.
 const std::vector<std::vector<std::string>>& GivingUpSets() {
-    static const std::vector<std::vector<std::string>> sets = [] {
+    static const std::vector<std::vector<std::string>> kSets = [] {
         TextMaker maker(77);
         std::vector<std::vector<std::string>> found;
         while (found.size() < 4) {
@@ -206,7 +206,7 @@ const std::vector<std::vector<std::string>>& GivingUpSets() {
         }
         return found;
     }();
-    return sets;
+    return kSets;
 }
 
 // How long the loop takes to give up, as the game runs it and as plainly written; both must end
@@ -274,8 +274,8 @@ void BM_LoopPasses(benchmark::State& state, std::optional<Family> family) {
     const std::vector<TextList> sets =
         family ? Draw(*family, full ? 200 : 50).accepted : ShippedSets();
     const int seeds = (family ? 10 : 100) * (full ? 10 : 1);
-    constexpr std::array<int, 7> Caps = {10, 100, 500, 1000, 2000, 3000, 4000};
-    std::array<double, Caps.size()> after{};
+    constexpr std::array<int, 7> kCaps = {10, 100, 500, 1000, 2000, 3000, 4000};
+    std::array<double, kCaps.size()> after{};
     double runs = 0, unplaced = 0, longest = 0;
     for (auto _ : state) {
         for (std::size_t i = 0; i < sets.size(); ++i) {
@@ -288,8 +288,8 @@ void BM_LoopPasses(benchmark::State& state, std::optional<Family> family) {
                 runs += 1;
                 unplaced += pass == 0 ? 1 : 0;
                 longest = std::max(longest, static_cast<double>(pass));
-                for (std::size_t k = 0; k < Caps.size(); ++k) {
-                    after[k] += pass > Caps[k] ? 1 : 0;
+                for (std::size_t k = 0; k < kCaps.size(); ++k) {
+                    after[k] += pass > kCaps[k] ? 1 : 0;
                 }
             }
         }
@@ -297,8 +297,8 @@ void BM_LoopPasses(benchmark::State& state, std::optional<Family> family) {
     state.counters["generations"] = runs;
     state.counters["unplaced_share"] = unplaced / runs;
     state.counters["longest_placed_pass"] = longest;
-    for (std::size_t k = 0; k < Caps.size(); ++k) {
-        state.counters["after_" + std::to_string(Caps[k])] = after[k] / runs;
+    for (std::size_t k = 0; k < kCaps.size(); ++k) {
+        state.counters["after_" + std::to_string(kCaps[k])] = after[k] / runs;
     }
 }
 BENCHMARK_CAPTURE(BM_LoopPasses, Shipped, std::nullopt)->Iterations(1)->Unit(benchmark::kSecond);
@@ -327,9 +327,9 @@ bool RegisterFamily(const std::string& name, Family family) {
     return true;
 }
 
-const bool registered = RegisterFamily("FiveLongAmongTwenty4To8", Family::LongAmongShort4To8) &&
-                        RegisterFamily("FiveLongAmongTwenty4To12", Family::LongAmongShort4To12) &&
-                        RegisterFamily("TwentyFive10To15", Family::TwentyFive10To15);
+const bool kRegistered = RegisterFamily("FiveLongAmongTwenty4To8", Family::LongAmongShort4To8) &&
+                         RegisterFamily("FiveLongAmongTwenty4To12", Family::LongAmongShort4To12) &&
+                         RegisterFamily("TwentyFive10To15", Family::TwentyFive10To15);
 
 } // namespace
 } // namespace lexiglade::bench

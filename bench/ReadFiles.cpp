@@ -8,11 +8,11 @@
 #include <filesystem>
 
 int main(int argc, char** argv) {
-    constexpr std::size_t PieceSize = 64 * 1024;
+    constexpr std::size_t kPieceSize = 64 * 1024;
     if (argc != 2) {
         return 2;
     }
-    std::array<char, PieceSize> piece;
+    std::array<char, kPieceSize> piece;
     for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
         if (entry.path().filename().string().starts_with('.')) {
             continue;

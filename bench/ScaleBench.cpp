@@ -39,9 +39,9 @@
 namespace lexiglade::bench {
 namespace {
 
-constexpr std::size_t SmallLibrary = 14;
-constexpr double MicrosecondsPerSecond = 1e6;
-constexpr double KilobytesPerMegabyte = 1024.0;
+constexpr std::size_t kSmallLibrary = 14;
+constexpr double kMicrosecondsPerSecond = 1e6;
+constexpr double kKilobytesPerMegabyte = 1024.0;
 
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -55,14 +55,14 @@ std::vector<std::string> SettingsFor(Screen screen) {
     if (screen == Screen::Default) {
         return {};
     }
-    static const std::string config = [] {
+    static const std::string kConfig = [] {
         const std::string path = std::string(LEXIGLADE_BENCH_CACHE) + "screen-3840x2160.json";
         std::ofstream(path, std::ios::trunc)
             << R"({"screens": [{"name": "UltraHd", "x": 0, "y": 0, "width": 3840, )"
             << R"("height": 2160, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
         return path;
     }();
-    return {"QT_QPA_PLATFORM=offscreen:configfile=" + config, "QT_SCALE_FACTOR=4.25"};
+    return {"QT_QPA_PLATFORM=offscreen:configfile=" + kConfig, "QT_SCALE_FACTOR=4.25"};
 }
 
 // Starts a probe and waits for its painted window; the time from its start and its peak memory.
@@ -102,7 +102,7 @@ Sample OpenLastPuzzle(const CachedLibrary& library, Screen screen = Screen::Defa
     std::istringstream answer(game->ReadLine());
     double microseconds = 0, peakKilobytes = 0;
     answer >> microseconds >> peakKilobytes;
-    return {microseconds / MicrosecondsPerSecond, peakKilobytes / KilobytesPerMegabyte};
+    return {microseconds / kMicrosecondsPerSecond, peakKilobytes / kKilobytesPerMegabyte};
 }
 
 // Runs the library command to its end; a failure ends the benchmark.
@@ -123,7 +123,7 @@ Sample ReadEveryFile(const CachedLibrary& library) {
 
 // The puzzle filed by the Add benchmarks, into a folder of its own at the end of the tree.
 const std::string& PuzzleToFile() {
-    static const std::string path = [] {
+    static const std::string kPath = [] {
         const std::string file = std::string(LEXIGLADE_BENCH_CACHE) + "puzzle-to-file.txt";
         TextMaker maker(5);
         std::ofstream out(file, std::ios::trunc);
@@ -137,7 +137,7 @@ const std::string& PuzzleToFile() {
         }
         return file;
     }();
-    return path;
+    return kPath;
 }
 
 // Files one puzzle into a copy of the library, then puts the copy back.
@@ -172,12 +172,12 @@ void BM_OpenLastPuzzle(benchmark::State& state, std::size_t puzzles) {
     const auto open = [](std::size_t size) {
         return [size] { return OpenLastPuzzle(CachedLibraryOf(size)); };
     };
-    Contest(state, open(puzzles), puzzles == SmallLibrary ? Measurement{} : open(SmallLibrary));
+    Contest(state, open(puzzles), puzzles == kSmallLibrary ? Measurement{} : open(kSmallLibrary));
 }
 
 void BM_Add(benchmark::State& state, std::size_t puzzles) {
     const auto add = [](std::size_t size) { return [size] { return FileOnePuzzle(size); }; };
-    Contest(state, add(puzzles), puzzles == SmallLibrary ? Measurement{} : add(SmallLibrary));
+    Contest(state, add(puzzles), puzzles == kSmallLibrary ? Measurement{} : add(kSmallLibrary));
 }
 
 // `check` or `list`, beside reading the files.
@@ -200,13 +200,13 @@ void BM_List(benchmark::State& state, std::size_t puzzles) {
 
 void BM_StartupUltraHd(benchmark::State& state) {
     Contest(
-        state, [] { return GameStartUp(CachedLibraryOf(SmallLibrary), Screen::UltraHd); },
+        state, [] { return GameStartUp(CachedLibraryOf(kSmallLibrary), Screen::UltraHd); },
         [] { return BaselineStartUp(Screen::UltraHd); });
 }
 
 void BM_OpenPuzzleUltraHd(benchmark::State& state) {
     Contest(
-        state, [] { return OpenLastPuzzle(CachedLibraryOf(SmallLibrary), Screen::UltraHd); },
+        state, [] { return OpenLastPuzzle(CachedLibraryOf(kSmallLibrary), Screen::UltraHd); },
         [] { return BaselineStartUp(Screen::UltraHd); });
 }
 
@@ -217,7 +217,7 @@ struct Size {
 };
 
 bool RegisterAll() {
-    std::vector<Size> sizes = {{SmallLibrary, 10}, {100000, 5}};
+    std::vector<Size> sizes = {{kSmallLibrary, 10}, {100000, 5}};
     if (std::getenv("LEXIGLADE_BENCH_MILLION") != nullptr) {
         sizes.push_back({1000000, 3});
     }

@@ -49,8 +49,8 @@ class PlainArtwork {
 };
 
 std::string DataDir(bool dense) {
-    static const PlainArtwork plain;
-    return dense ? std::string(LEXIGLADE_DATA_DIR) : plain.Path();
+    static const PlainArtwork kPlain;
+    return dense ? std::string(LEXIGLADE_DATA_DIR) : kPlain.Path();
 }
 
 void BM_Startup3840x2160(benchmark::State& state) {

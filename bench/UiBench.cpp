@@ -32,9 +32,9 @@ std::unique_ptr<CatalogueScreen> OpenCatalogue(const std::string& dataDir) {
 class BigLibrary {
   public:
     explicit BigLibrary(std::size_t puzzles) {
-        for (const char* art : {LibraryFiles::EndGamePicture, LibraryFiles::FinderPicture,
-                                LibraryFiles::BoardPicture, LibraryFiles::CataloguePicture,
-                                LibraryFiles::PrintingPicture, LibraryFiles::HintCanvas}) {
+        for (const char* art : {LibraryFiles::kEndGamePicture, LibraryFiles::kFinderPicture,
+                                LibraryFiles::kBoardPicture, LibraryFiles::kCataloguePicture,
+                                LibraryFiles::kPrintingPicture, LibraryFiles::kHintCanvas}) {
             std::filesystem::copy_file(std::string(LEXIGLADE_DATA_DIR) + art, dir_.prefix() + art);
         }
         LibraryShape shape;
@@ -63,8 +63,8 @@ void BM_StartupStarterLibrary(benchmark::State& state) {
 BENCHMARK(BM_StartupStarterLibrary)->Unit(benchmark::kMillisecond);
 
 void BM_Startup100000PuzzleTree(benchmark::State& state) {
-    static const BigLibrary library(100000);
-    BM_StartupToFirstPaint(state, library.Path());
+    static const BigLibrary kLibrary(100000);
+    BM_StartupToFirstPaint(state, kLibrary.Path());
 }
 BENCHMARK(BM_Startup100000PuzzleTree)->Unit(benchmark::kMillisecond)->Iterations(5);
 

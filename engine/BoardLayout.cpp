@@ -19,8 +19,8 @@ int PixelDistance(int x1, int y1, int x2, int y2) {
 
 BoardOrigin BoardOriginFor(std::int32_t screenWidth, std::int32_t screenHeight,
                            std::int32_t boardWidth, std::int32_t boardHeight) {
-    return {screenWidth > Board::CentredAboveWidth ? screenWidth / 2 - boardWidth / 2 : 0,
-            screenHeight > Board::CentredAboveHeight ? screenHeight / 2 - boardHeight / 2 : 0};
+    return {screenWidth > Board::kCentredAboveWidth ? screenWidth / 2 - boardWidth / 2 : 0,
+            screenHeight > Board::kCentredAboveHeight ? screenHeight / 2 - boardHeight / 2 : 0};
 }
 
 } // namespace lexiglade

@@ -40,43 +40,43 @@ struct BoxOffsets {
 namespace Board {
 
 // Cell centres: column c at left + 90 + 20c, row r at top + 77 + 18r; a letter's top lies 7 above.
-inline constexpr std::int32_t ColumnCentreOffset = 90, ColumnPitch = 20;
-inline constexpr std::int32_t RowCentreOffset = 77, RowPitch = 18;
-inline constexpr std::int32_t LetterTopOffset = 70;
+inline constexpr std::int32_t kColumnCentreOffset = 90, kColumnPitch = 20;
+inline constexpr std::int32_t kRowCentreOffset = 77, kRowPitch = 18;
+inline constexpr std::int32_t kLetterTopOffset = 70;
 // A coordinate snaps to a centre c when c - 11 < coordinate <= c + 10.
-inline constexpr std::int32_t SnapBelow = 11, SnapAbove = 10;
+inline constexpr std::int32_t kSnapBelow = 11, kSnapAbove = 10;
 
 // Relative to the origin: where a left press may start a selection.
-inline constexpr BoxOffsets PressArea{85, 525, 65, 345};
+inline constexpr BoxOffsets kPressArea{85, 525, 65, 345};
 // Relative to the origin: a press or release at or beyond these selects nothing.
-inline constexpr std::int32_t RefusedFromX = 520, RefusedFromY = 337;
+inline constexpr std::int32_t kRefusedFromX = 520, kRefusedFromY = 337;
 
-inline constexpr std::int32_t CapRadius = 10;
+inline constexpr std::int32_t kCapRadius = 10;
 // The rubber band moves only once the pointer is further than this from the anchor.
-inline constexpr std::int32_t DragThreshold = 10;
+inline constexpr std::int32_t kDragThreshold = 10;
 // A press draws a full circle: both caps at the anchor with this bearing.
-inline constexpr std::int32_t PressBearing = 90;
+inline constexpr std::int32_t kPressBearing = 90;
 
 // Relative to the origin: the clock's text and the area cleared behind it.
-inline constexpr std::int32_t ClockWidth = 300, ClockHeight = 15;
+inline constexpr std::int32_t kClockWidth = 300, kClockHeight = 15;
 // The title's face lies this far below the origin, centred on half the screen; its shadow one
 // pixel left and one down.
-inline constexpr std::int32_t TitleTop = 40, TitleShadowOffset = 1;
+inline constexpr std::int32_t kTitleTop = 40, kTitleShadowOffset = 1;
 
 // Relative to the board picture's bottom-right corner: the hotspots below the board. The end-game
 // picture is drawn at the end-game hotspot's corner, the printing picture at the printer setup's.
-inline constexpr BoxOffsets EndGameHotspot{0, 40, 0, 35};
-inline constexpr BoxOffsets PrintHotspot{-100, -60, 0, 35};
-inline constexpr BoxOffsets PrinterSetupHotspot{-150, -110, 0, 35};
+inline constexpr BoxOffsets kEndGameHotspot{0, 40, 0, 35};
+inline constexpr BoxOffsets kPrintHotspot{-100, -60, 0, 35};
+inline constexpr BoxOffsets kPrinterSetupHotspot{-150, -110, 0, 35};
 
 // The hint lists: text hints below the board, picture hints on its bottom band.
-inline constexpr std::int32_t HintListLeft = 10;
-inline constexpr std::int32_t TextHintsBelow = 5, TextHintsWidth = 144;
-inline constexpr std::int32_t WideTextHintsWidth = 375;
-inline constexpr std::int32_t PictureHintsAbove = 60, PictureHintsWidth = 170;
+inline constexpr std::int32_t kHintListLeft = 10;
+inline constexpr std::int32_t kTextHintsBelow = 5, kTextHintsWidth = 144;
+inline constexpr std::int32_t kWideTextHintsWidth = 375;
+inline constexpr std::int32_t kPictureHintsAbove = 60, kPictureHintsWidth = 170;
 
 // The board is centred only on screens larger than these; on smaller ones it is at the corner.
-inline constexpr std::int32_t CentredAboveWidth = 640, CentredAboveHeight = 480;
+inline constexpr std::int32_t kCentredAboveWidth = 640, kCentredAboveHeight = 480;
 
 } // namespace Board
 

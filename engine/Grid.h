@@ -8,7 +8,7 @@
 
 namespace lexiglade {
 
-inline constexpr int GridColumns = 22, GridRows = 15;
+inline constexpr int kGridColumns = 22, kGridRows = 15;
 
 struct Cell {
     std::int32_t column = 0;
@@ -19,11 +19,11 @@ struct Cell {
 // 22 x 15 one-byte cells held column by column; 0 marks an empty cell.
 class Grid {
   public:
-    static constexpr std::size_t CellCount = GridColumns * GridRows;
+    static constexpr std::size_t kCellCount = kGridColumns * kGridRows;
 
     static bool Contains(Cell cell) {
-        return cell.column >= 0 && cell.column < GridColumns && cell.row >= 0 &&
-               cell.row < GridRows;
+        return cell.column >= 0 && cell.column < kGridColumns && cell.row >= 0 &&
+               cell.row < kGridRows;
     }
 
     // Throws std::out_of_range for a cell outside the grid.
@@ -33,15 +33,15 @@ class Grid {
     void clear() { cells_.fill(0); }
 
     // Column 0 rows 0 to 14, then column 1, and so on.
-    std::span<const char, CellCount> bytes() const { return cells_; }
-    std::span<char, CellCount> bytes() { return cells_; }
+    std::span<const char, kCellCount> bytes() const { return cells_; }
+    std::span<char, kCellCount> bytes() { return cells_; }
 
     bool operator==(const Grid&) const = default;
 
   private:
     static std::size_t Index(Cell cell);
 
-    std::array<char, CellCount> cells_{};
+    std::array<char, kCellCount> cells_{};
 };
 
 struct PlacedWord {

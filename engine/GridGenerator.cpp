@@ -30,8 +30,8 @@ PreparedWord Prepare(const std::string& word, bool backwardWords) {
 }
 
 void FillEmptyCells(Grid& grid) {
-    for (std::int32_t column = 0; column < GridColumns; ++column) {
-        for (std::int32_t row = 0; row < GridRows; ++row) {
+    for (std::int32_t column = 0; column < kGridColumns; ++column) {
+        for (std::int32_t row = 0; row < kGridRows; ++row) {
             char& cell = grid.at({column, row});
             if (cell == 0) {
                 cell = static_cast<char>('A' + RandomBelow(26));

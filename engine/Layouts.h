@@ -24,17 +24,17 @@ struct Layout {
     Cell step;
 };
 
-inline constexpr std::size_t DirectionCount = 4;
-using Layouts = std::array<Layout, DirectionCount>;
+inline constexpr std::size_t kDirectionCount = 4;
+using Layouts = std::array<Layout, kDirectionCount>;
 
 // Across, Down, DownRight, UpRight for a word of `length` letters. A direction is impossible when
 // its range is negative, and upward also when the start row would be 15.
 constexpr Layouts LayoutsFor(std::int32_t length) {
-    const std::int32_t columns = GridColumns - length;
-    const std::int32_t rows = GridRows - length;
+    const std::int32_t columns = kGridColumns - length;
+    const std::int32_t rows = kGridRows - length;
     return {{
-        {columns >= 0, columns, GridRows, 0, {1, 0}},
-        {rows >= 0, GridColumns, rows, 0, {0, 1}},
+        {columns >= 0, columns, kGridRows, 0, {1, 0}},
+        {rows >= 0, kGridColumns, rows, 0, {0, 1}},
         {columns >= 0 && rows >= 0, columns, rows, 0, {1, 1}},
         {columns >= 0 && rows > 0, columns, rows, length, {1, -1}},
     }};
@@ -46,9 +46,9 @@ constexpr std::int32_t StartsIn(std::int32_t range) {
 }
 
 // Draws 0 to 2 lie across, 3 to 7 down, 8 to 11 down-right, 12 to 15 up-right.
-inline constexpr std::int32_t DirectionDraws = 16;
-inline constexpr std::array<std::size_t, DirectionDraws> DirectionOfDraw = {0, 0, 0, 1, 1, 1, 1, 1,
-                                                                            2, 2, 2, 2, 3, 3, 3, 3};
+inline constexpr std::int32_t kDirectionDraws = 16;
+inline constexpr std::array<std::size_t, kDirectionDraws> kDirectionOfDraw = {
+    0, 0, 0, 1, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3};
 
 // A word's cells as positions in the column-major bytes: first, first + stride, ...; every
 // direction runs to the right or down, so the stride is positive.
@@ -58,11 +58,11 @@ struct Line {
 };
 
 constexpr std::size_t CellIndex(Cell cell) {
-    return static_cast<std::size_t>(cell.column * GridRows + cell.row);
+    return static_cast<std::size_t>(cell.column * kGridRows + cell.row);
 }
 
 constexpr std::size_t StrideOf(Cell step) {
-    return static_cast<std::size_t>(step.column * GridRows + step.row);
+    return static_cast<std::size_t>(step.column * kGridRows + step.row);
 }
 
 // The cell of the text's last letter, for a text of `length` letters starting at `start`.

@@ -23,7 +23,7 @@ void PlaceTable::ListPlaces() {
     firstPlace_.push_back(0);
     for (std::size_t word = 0; word < texts_.size(); ++word) {
         const Layouts layouts = LayoutsFor(static_cast<std::int32_t>(texts_[word].size()));
-        for (std::size_t direction = 0; direction < DirectionCount; ++direction) {
+        for (std::size_t direction = 0; direction < kDirectionCount; ++direction) {
             const Layout& layout = layouts[direction];
             for (std::int32_t column = 0; layout.possible && column < StartsIn(layout.columns);
                  ++column) {
@@ -41,11 +41,11 @@ void PlaceTable::ListPlaces() {
 }
 
 void PlaceTable::FileWants() {
-    std::vector<std::uint32_t> next(Grid::CellCount + 1, 0);
+    std::vector<std::uint32_t> next(Grid::kCellCount + 1, 0);
     for (std::uint32_t place = 0; place < places_.size(); ++place) {
         ForEachCell(place, [&](std::size_t at, char) { ++next[at + 1]; });
     }
-    for (std::size_t at = 0; at < Grid::CellCount; ++at) {
+    for (std::size_t at = 0; at < Grid::kCellCount; ++at) {
         next[at + 1] += next[at];
     }
     firstWant_ = next;
@@ -57,8 +57,8 @@ void PlaceTable::FileWants() {
     }
     // Places are numbered word by word, so each word's wants at a cell lie together.
     const std::size_t words = texts_.size();
-    wantsOfWord_.assign(Grid::CellCount * (words + 1), 0);
-    for (std::size_t cell = 0; cell < Grid::CellCount; ++cell) {
+    wantsOfWord_.assign(Grid::kCellCount * (words + 1), 0);
+    for (std::size_t cell = 0; cell < Grid::kCellCount; ++cell) {
         std::uint32_t at = firstWant_[cell];
         for (std::size_t word = 0; word <= words; ++word) {
             while (word < words && at < firstWant_[cell + 1] &&
@@ -72,7 +72,7 @@ void PlaceTable::FileWants() {
 
 WordSpan PlaceTable::SpanOf(std::uint32_t place) const {
     const Place& p = places_[place];
-    const Cell start{p.first / GridRows, p.first % GridRows};
+    const Cell start{p.first / kGridRows, p.first % kGridRows};
     const Cell step = LayoutsFor(0)[p.direction].step;
     return {start, LastCell(start, step, static_cast<std::int32_t>(texts_[p.word].size()))};
 }

@@ -14,7 +14,7 @@ namespace lexiglade {
 // Cells by their column-major index, 64 to a word.
 class CellSet {
   public:
-    static constexpr std::size_t WordCount = (Grid::CellCount + 63) / 64;
+    static constexpr std::size_t kWordCount = (Grid::kCellCount + 63) / 64;
 
     void Add(std::size_t cell) { words_[cell / 64] |= std::uint64_t{1} << (cell % 64); }
     bool Has(std::size_t cell) const { return ((words_[cell / 64] >> (cell % 64)) & 1u) != 0; }
@@ -25,12 +25,12 @@ class CellSet {
         }
         return any == 0;
     }
-    using Words = std::array<std::uint64_t, WordCount>;
+    using Words = std::array<std::uint64_t, kWordCount>;
     const Words& words() const { return words_; }
     Words& words() { return words_; }
 
   private:
-    std::array<std::uint64_t, WordCount> words_{};
+    std::array<std::uint64_t, kWordCount> words_{};
 };
 
 // The grid's filled cells, in all and by letter, kept beside its bytes.

@@ -12,7 +12,7 @@ namespace {
 // Bit k set where the direction draw k + 1 steps after `base` is of a possible direction.
 std::size_t PossibleDraws(std::uint32_t base, std::uint64_t possibleBelow) {
     std::size_t possible = 0;
-    for (std::size_t k = 0; k < BlockDraws; ++k) {
+    for (std::size_t k = 0; k < kBlockDraws; ++k) {
         possible |= static_cast<std::size_t>(StepsOn(base, k + 1) < possibleBelow) << k;
     }
     return possible;
@@ -22,20 +22,20 @@ std::size_t PossibleDraws(std::uint32_t base, std::uint64_t possibleBelow) {
 // The same eight draws side by side; unsigned order is signed order with the top bit flipped.
 __attribute__((target("avx2"))) std::size_t PossibleDrawsAvx2(std::uint32_t base,
                                                               std::uint64_t possibleBelow) {
-    constexpr auto Lane = [](std::uint32_t value) { return static_cast<int>(value); };
-    const __m256i multipliers =
-        _mm256_setr_epi32(Lane(StepMultiplier[1]), Lane(StepMultiplier[2]), Lane(StepMultiplier[3]),
-                          Lane(StepMultiplier[4]), Lane(StepMultiplier[5]), Lane(StepMultiplier[6]),
-                          Lane(StepMultiplier[7]), Lane(StepMultiplier[8]));
-    const __m256i increments =
-        _mm256_setr_epi32(Lane(StepIncrement[1]), Lane(StepIncrement[2]), Lane(StepIncrement[3]),
-                          Lane(StepIncrement[4]), Lane(StepIncrement[5]), Lane(StepIncrement[6]),
-                          Lane(StepIncrement[7]), Lane(StepIncrement[8]));
-    const __m256i flip = _mm256_set1_epi32(Lane(0x80000000u));
+    constexpr auto kLane = [](std::uint32_t value) { return static_cast<int>(value); };
+    const __m256i multipliers = _mm256_setr_epi32(
+        kLane(kStepMultiplier[1]), kLane(kStepMultiplier[2]), kLane(kStepMultiplier[3]),
+        kLane(kStepMultiplier[4]), kLane(kStepMultiplier[5]), kLane(kStepMultiplier[6]),
+        kLane(kStepMultiplier[7]), kLane(kStepMultiplier[8]));
+    const __m256i increments = _mm256_setr_epi32(
+        kLane(kStepIncrement[1]), kLane(kStepIncrement[2]), kLane(kStepIncrement[3]),
+        kLane(kStepIncrement[4]), kLane(kStepIncrement[5]), kLane(kStepIncrement[6]),
+        kLane(kStepIncrement[7]), kLane(kStepIncrement[8]));
+    const __m256i flip = _mm256_set1_epi32(kLane(0x80000000u));
     const __m256i below =
-        _mm256_set1_epi32(Lane(static_cast<std::uint32_t>(possibleBelow) ^ 0x80000000u));
+        _mm256_set1_epi32(kLane(static_cast<std::uint32_t>(possibleBelow) ^ 0x80000000u));
     const __m256i states = _mm256_add_epi32(
-        _mm256_mullo_epi32(multipliers, _mm256_set1_epi32(Lane(base))), increments);
+        _mm256_mullo_epi32(multipliers, _mm256_set1_epi32(kLane(base))), increments);
     const __m256i less = _mm256_cmpgt_epi32(below, _mm256_xor_si256(states, flip));
     return static_cast<std::size_t>(_mm256_movemask_ps(_mm256_castsi256_ps(less)));
 }
@@ -44,9 +44,9 @@ __attribute__((target("avx2"))) std::size_t PossibleDrawsAvx2(std::uint32_t base
 __attribute__((target("avx2"))) std::uint32_t
 WalkBlocksAvx2(std::uint32_t& base, std::uint64_t possibleBelow, int& count) {
     std::uint32_t phase = 0;
-    for (; count >= static_cast<int>(BlockDraws); base = StepsOn(base, BlockDraws)) {
+    for (; count >= static_cast<int>(kBlockDraws); base = StepsOn(base, kBlockDraws)) {
         const std::uint32_t walk =
-            BlockWalks[PossibleDrawsAvx2(base, possibleBelow)] >> (PhaseBits * phase);
+            kBlockWalks[PossibleDrawsAvx2(base, possibleBelow)] >> (kPhaseBits * phase);
         count -= static_cast<int>(walk & 15u);
         phase = (walk >> 4) & 3u;
     }
@@ -54,8 +54,8 @@ WalkBlocksAvx2(std::uint32_t& base, std::uint64_t possibleBelow, int& count) {
 }
 
 bool HasAvx2() {
-    static const bool has = __builtin_cpu_supports("avx2");
-    return has;
+    static const bool kHas = __builtin_cpu_supports("avx2");
+    return kHas;
 }
 #endif
 
@@ -70,9 +70,9 @@ std::uint32_t WalkBlocks(std::uint32_t& base, std::uint64_t possibleBelow, int& 
 #endif
     (void)vectors;
     std::uint32_t phase = 0;
-    for (; count >= static_cast<int>(BlockDraws); base = StepsOn(base, BlockDraws)) {
+    for (; count >= static_cast<int>(kBlockDraws); base = StepsOn(base, kBlockDraws)) {
         const std::uint32_t walk =
-            BlockWalks[PossibleDraws(base, possibleBelow)] >> (PhaseBits * phase);
+            kBlockWalks[PossibleDraws(base, possibleBelow)] >> (kPhaseBits * phase);
         count -= static_cast<int>(walk & 15u);
         phase = (walk >> 4) & 3u;
     }

@@ -11,24 +11,24 @@
 namespace lexiglade::placement {
 
 // The generator's state k steps on is seed * StepMultiplier[k] + StepIncrement[k].
-inline constexpr std::size_t MostSteps = 8;
-inline constexpr std::array<std::uint32_t, MostSteps + 1> StepIncrement = [] {
-    std::array<std::uint32_t, MostSteps + 1> increments{};
-    for (std::size_t k = 0; k <= MostSteps; ++k) {
+inline constexpr std::size_t kMostSteps = 8;
+inline constexpr std::array<std::uint32_t, kMostSteps + 1> kStepIncrement = [] {
+    std::array<std::uint32_t, kMostSteps + 1> increments{};
+    for (std::size_t k = 0; k <= kMostSteps; ++k) {
         increments[k] = SkipDraws(0, k);
     }
     return increments;
 }();
-inline constexpr std::array<std::uint32_t, MostSteps + 1> StepMultiplier = [] {
-    std::array<std::uint32_t, MostSteps + 1> multipliers{};
-    for (std::size_t k = 0; k <= MostSteps; ++k) {
+inline constexpr std::array<std::uint32_t, kMostSteps + 1> kStepMultiplier = [] {
+    std::array<std::uint32_t, kMostSteps + 1> multipliers{};
+    for (std::size_t k = 0; k <= kMostSteps; ++k) {
         multipliers[k] = SkipDraws(1, k) - SkipDraws(0, k);
     }
     return multipliers;
 }();
 
 inline std::uint32_t StepsOn(std::uint32_t seed, std::size_t steps) {
-    return seed * StepMultiplier[steps] + StepIncrement[steps];
+    return seed * kStepMultiplier[steps] + kStepIncrement[steps];
 }
 
 // NextBelow's result for the state it has just stepped to.
@@ -61,18 +61,18 @@ inline std::uint32_t Choose(std::uint32_t mask, std::uint32_t ifAllOnes, std::ui
 // i is of a possible direction: for each phase the walk can enter the block at (0 to 2 draws in),
 // six bits, the attempts it makes in the block (low four) and the phase it enters the next block
 // at. The three walks are looked up together, so the lookup waits for no earlier block.
-inline constexpr std::size_t BlockDraws = 8;
-inline constexpr std::size_t PhaseBits = 6;
-inline constexpr std::array<std::uint32_t, 256> BlockWalks = [] {
+inline constexpr std::size_t kBlockDraws = 8;
+inline constexpr std::size_t kPhaseBits = 6;
+inline constexpr std::array<std::uint32_t, 256> kBlockWalks = [] {
     std::array<std::uint32_t, 256> walks{};
     for (std::size_t possible = 0; possible < 256; ++possible) {
         for (std::size_t phase = 0; phase < 3; ++phase) {
             std::size_t at = phase, attempts = 0;
-            for (; at < BlockDraws; ++attempts) {
+            for (; at < kBlockDraws; ++attempts) {
                 at += ((possible >> at) & 1u) != 0 ? 3 : 1;
             }
-            const std::size_t walk = attempts | (at - BlockDraws) << 4;
-            walks[possible] |= static_cast<std::uint32_t>(walk << (PhaseBits * phase));
+            const std::size_t walk = attempts | (at - kBlockDraws) << 4;
+            walks[possible] |= static_cast<std::uint32_t>(walk << (kPhaseBits * phase));
         }
     }
     return walks;

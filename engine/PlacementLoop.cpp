@@ -15,20 +15,20 @@ namespace {
 
 using namespace placement;
 
-constexpr int AttemptsPerPass = 5000;
+constexpr int kAttemptsPerPass = 5000;
 // A word that failed this many attempts in a row on an unchanged grid has its fitting starts
 // listed once, so that later attempts look them up instead of reading cells.
-constexpr int FailuresBeforeListing = 4;
+constexpr int kFailuresBeforeListing = 4;
 
 // The letters of the texts, numbered from 0.
 class Alphabet {
   public:
     explicit Alphabet(const std::vector<std::string>& texts) {
-        index_.fill(Unused);
+        index_.fill(kUnused);
         for (const std::string& text : texts) {
             for (char letter : text) {
                 std::uint8_t& index = index_[static_cast<unsigned char>(letter)];
-                index = index == Unused ? static_cast<std::uint8_t>(size_++) : index;
+                index = index == kUnused ? static_cast<std::uint8_t>(size_++) : index;
             }
         }
     }
@@ -36,7 +36,7 @@ class Alphabet {
     std::size_t size() const { return size_; }
 
   private:
-    static constexpr std::uint8_t Unused = 255;
+    static constexpr std::uint8_t kUnused = 255;
     std::array<std::uint8_t, 256> index_{};
     std::size_t size_ = 0;
 };
@@ -45,14 +45,14 @@ struct Word {
     const std::string* text;
     std::vector<std::uint8_t> letters; // by Alphabet index
     Layouts layouts;
-    std::array<CellSet, DirectionCount> starts;
+    std::array<CellSet, kDirectionCount> starts;
     std::uint32_t possibleDraws; // bit d set when the direction of draw d is possible
     // The draws that are possible come first, so a draw's direction is possible exactly when the
     // state it stepped to lies below this.
     std::uint64_t possibleBelow;
 };
 
-constexpr std::uint32_t EveryDraw = (1u << DirectionDraws) - 1;
+constexpr std::uint32_t kEveryDraw = (1u << kDirectionDraws) - 1;
 
 // Each cell must be empty or already hold the word's letter; the first that does not decides.
 bool CellsFit(std::span<const char> cells, const std::string& text, Line line) {
@@ -83,12 +83,12 @@ class FitTable {
         for (std::size_t k = 0; k < length; ++k) {
             const CellSet::Words& filled = cells.Filled().words();
             const CellSet::Words& holding = cells.Holding(word.letters[k]).words();
-            for (std::size_t i = 0; i < CellSet::WordCount; ++i) {
+            for (std::size_t i = 0; i < CellSet::kWordCount; ++i) {
                 open_[k][i] = ~filled[i] | holding[i];
             }
         }
         bool any = false;
-        for (std::size_t direction = 0; direction < DirectionCount; ++direction) {
+        for (std::size_t direction = 0; direction < kDirectionCount; ++direction) {
             const std::size_t stride = StrideOf(word.layouts[direction].step);
             CellSet::Words fits = word.starts[direction].words();
             std::uint64_t left = 1;
@@ -96,7 +96,7 @@ class FitTable {
                 // Letter k of a start lies k * stride cells on: shift its open cells back.
                 const std::size_t skip = k * stride / 64, bits = k * stride % 64;
                 left = 0;
-                for (std::size_t i = 0; i < CellSet::WordCount; ++i) {
+                for (std::size_t i = 0; i < CellSet::kWordCount; ++i) {
                     // Two shifts for the next word's bits, so that no shift is by 64.
                     fits[i] &= (open_[k][i + skip] >> bits) |
                                ((open_[k][i + skip + 1] << 1) << (63 - bits));
@@ -107,8 +107,8 @@ class FitTable {
             any = any || left != 0;
         }
         drawsThatFit_ = 0;
-        for (std::size_t draw = 0; draw < DirectionOfDraw.size(); ++draw) {
-            drawsThatFit_ |= fits_[DirectionOfDraw[draw]].Empty() ? 0u : 1u << draw;
+        for (std::size_t draw = 0; draw < kDirectionOfDraw.size(); ++draw) {
+            drawsThatFit_ |= fits_[kDirectionOfDraw[draw]].Empty() ? 0u : 1u << draw;
         }
         return any;
     }
@@ -124,7 +124,7 @@ class FitTable {
             const std::uint32_t one = StepsOn(state, 1), three = StepsOn(state, 3);
             const std::size_t draw = DirectionDraw(one);
             if (((drawsThatFit_ >> draw) & 1u) != 0) {
-                direction = DirectionOfDraw[draw];
+                direction = kDirectionOfDraw[draw];
                 const Layout& layout = word.layouts[direction];
                 start = {Below(StepsOn(state, 2), layout.columns),
                          Below(three, layout.rows) + layout.rowOffset};
@@ -142,9 +142,9 @@ class FitTable {
     }
 
   private:
-    std::array<CellSet, DirectionCount> fits_;
+    std::array<CellSet, kDirectionCount> fits_;
     std::uint32_t drawsThatFit_ = 0; // bit d set when the direction of draw d has a fitting start
-    std::array<std::array<std::uint64_t, 2 * CellSet::WordCount>, GridColumns> open_{};
+    std::array<std::array<std::uint64_t, 2 * CellSet::kWordCount>, kGridColumns> open_{};
 };
 
 // Writes the word's letters from `start` on and returns where it lies.
@@ -157,7 +157,7 @@ WordSpan Write(Grid& grid, LetterCells& letters, const Word& word, const Layout&
         return placed;
     }
     const Line line = LineOf(placed.start, placed.end, layout.step);
-    const std::span<char, Grid::CellCount> cells = grid.bytes();
+    const std::span<char, Grid::kCellCount> cells = grid.bytes();
     for (std::size_t k = 0, at = line.first; k < text.size(); ++k, at += line.stride) {
         if (cells[at] == 0) {
             cells[at] = text[k];
@@ -172,7 +172,7 @@ WordSpan Write(Grid& grid, LetterCells& letters, const Word& word, const Layout&
 bool TryPlace(std::uint32_t& seed, Grid& grid, LetterCells& letters, const Word& word,
               WordSpan& span) {
     const AttemptStates states(seed);
-    const Layout& layout = word.layouts[DirectionOfDraw[DirectionDraw(states.direction)]];
+    const Layout& layout = word.layouts[kDirectionOfDraw[DirectionDraw(states.direction)]];
     if (!layout.possible) {
         seed = states.direction;
         return false;
@@ -189,7 +189,7 @@ bool TryPlace(std::uint32_t& seed, Grid& grid, LetterCells& letters, const Word&
 
 // Moves the generator past `count` attempts that are known to fail.
 void SkipFailingAttempts(std::uint32_t& seed, const Word& word, int count) {
-    if (word.possibleDraws == EveryDraw || word.possibleDraws == 0) {
+    if (word.possibleDraws == kEveryDraw || word.possibleDraws == 0) {
         const std::uint64_t draws = word.possibleDraws == 0 ? 1 : 3;
         seed = SkipDraws(seed, draws * static_cast<std::uint64_t>(count));
     } else {
@@ -203,7 +203,7 @@ void SkipFailingAttempts(std::uint32_t& seed, const Word& word, int count) {
 int PlaceWord(std::uint32_t& seed, Grid& grid, LetterCells& letters, FitTable& table,
               const Word& word, int left, WordSpan& span) {
     for (int drawn = 1; drawn <= left; ++drawn) {
-        if (drawn > FailuresBeforeListing) {
+        if (drawn > kFailuresBeforeListing) {
             if (!table.List(letters, word)) {
                 SkipFailingAttempts(seed, word, left - drawn + 1);
                 return 0;
@@ -211,7 +211,7 @@ int PlaceWord(std::uint32_t& seed, Grid& grid, LetterCells& letters, FitTable& t
             Cell start;
             std::size_t direction = 0;
             const int more =
-                word.possibleDraws == EveryDraw
+                word.possibleDraws == kEveryDraw
                     ? table.DrawUntilFit<true>(seed, word, left - drawn + 1, start, direction)
                     : table.DrawUntilFit<false>(seed, word, left - drawn + 1, start, direction);
             if (more == 0) {
@@ -234,28 +234,28 @@ bool RunPass(std::uint32_t& seed, Grid& grid, LetterCells& letters, FitTable& ta
     int attempts = 0; // drawn in this pass so far
     for (std::size_t index = 0; index < words.size(); ++index) {
         const int drawn = PlaceWord(seed, grid, letters, table, words[index],
-                                    AttemptsPerPass + 1 - attempts, spans[index]);
+                                    kAttemptsPerPass + 1 - attempts, spans[index]);
         if (drawn == 0) {
             return false;
         }
         attempts += drawn;
     }
-    return attempts <= AttemptsPerPass; // checked before completion: 5001 starts over
+    return attempts <= kAttemptsPerPass; // checked before completion: 5001 starts over
 }
 
 Word MakeWord(const std::string& text, const Alphabet& alphabet) {
-    if (text.size() > GridColumns) {
+    if (text.size() > kGridColumns) {
         throw std::logic_error("a word longer than the grid is wide");
     }
     Word word{&text, {}, LayoutsFor(static_cast<std::int32_t>(text.size())), {}, 0, 0};
     for (char letter : text) {
         word.letters.push_back(alphabet.IndexOf(letter));
     }
-    for (std::size_t direction = 0; direction < DirectionCount; ++direction) {
+    for (std::size_t direction = 0; direction < kDirectionCount; ++direction) {
         word.starts[direction] = StartCells(word.layouts[direction]);
     }
-    for (std::size_t draw = 0; draw < DirectionOfDraw.size(); ++draw) {
-        word.possibleDraws |= word.layouts[DirectionOfDraw[draw]].possible ? 1u << draw : 0u;
+    for (std::size_t draw = 0; draw < kDirectionOfDraw.size(); ++draw) {
+        word.possibleDraws |= word.layouts[kDirectionOfDraw[draw]].possible ? 1u << draw : 0u;
     }
     if ((word.possibleDraws & (word.possibleDraws + 1)) != 0) {
         throw std::logic_error("a possible direction after an impossible one");

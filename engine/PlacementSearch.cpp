@@ -11,16 +11,16 @@ namespace lexiglade {
 namespace {
 
 // Tries of the first run; the later runs get 1, 1, 2, 1, 1, 2, 4, 1, ... times as many.
-constexpr long TriesPerRunUnit = 30;
+constexpr long kTriesPerRunUnit = 30;
 // The later runs weigh each place's closes by a drawn 100 to 129 percent.
-constexpr std::int32_t OrderNoisePercent = 30;
+constexpr std::int32_t kOrderNoisePercent = 30;
 
 // Overlaps the words still to come may need among themselves, beyond the letters they can share
 // with those on the grid, before a partial placement is given up for want of room.
-constexpr long OverlapAllowance = 4;
+constexpr long kOverlapAllowance = 4;
 // Words that can lie along one another over this many letters or more (one the end of the other,
 // or one inside the other) may save that many cells; shorter runs are as rare as crossings.
-constexpr std::size_t SharedRunAllowed = 3;
+constexpr std::size_t kSharedRunAllowed = 3;
 
 // The most letters `a` and `b` can share lying on one line the same way.
 std::size_t LongestSharedRun(const std::string& a, const std::string& b) {
@@ -46,7 +46,7 @@ long SharableCells(const std::vector<std::string>& texts) {
         for (std::size_t j = 0; j < texts.size(); ++j) {
             longest = j == i ? longest : std::max(longest, LongestSharedRun(texts[i], texts[j]));
         }
-        cells += longest >= SharedRunAllowed ? static_cast<long>(longest) : 0;
+        cells += longest >= kSharedRunAllowed ? static_cast<long>(longest) : 0;
     }
     return cells;
 }
@@ -59,8 +59,8 @@ class Search {
     Search(const std::vector<std::string>& texts, long budget, Pruning pruning,
            const std::atomic<bool>* stop)
         : table_(texts), budget_(budget), stop_(stop), closed_(table_.PlaceCount(), 0),
-          chosen_(table_.WordCount(), Unplaced), open_(table_.WordCount()),
-          demandFor_(Grid::CellCount * table_.AlphabetSize(), 0) {
+          chosen_(table_.WordCount(), kUnplaced), open_(table_.WordCount()),
+          demandFor_(Grid::kCellCount * table_.AlphabetSize(), 0) {
         for (std::size_t word = 0; word < table_.WordCount(); ++word) {
             open_[word] =
                 static_cast<std::int32_t>(table_.FirstPlace(word + 1) - table_.FirstPlace(word));
@@ -72,15 +72,15 @@ class Search {
             needed_ += static_cast<long>(text.size());
         }
         // Words with more letters than the grid has cells must share some; so many are allowed.
-        const long beyondTheGrid = std::max(0L, needed_ - static_cast<long>(Grid::CellCount));
+        const long beyondTheGrid = std::max(0L, needed_ - static_cast<long>(Grid::kCellCount));
         allowance_ = pruning == Pruning::ByRoom
-                         ? OverlapAllowance + beyondTheGrid + SharableCells(texts)
+                         ? kOverlapAllowance + beyondTheGrid + SharableCells(texts)
                          : -1;
     }
 
     bool Run(std::uint32_t& seed) {
         for (long run = 1; tries_ < budget_; ++run) {
-            runLimit_ = std::min(budget_, tries_ + TriesPerRunUnit * Luby(run));
+            runLimit_ = std::min(budget_, tries_ + kTriesPerRunUnit * Luby(run));
             hitLimit_ = false;
             noisy_ = run > 1;
             if (Descend(0, seed)) {
@@ -104,7 +104,7 @@ class Search {
     void Write(Grid& grid) const { std::ranges::copy(letters_, grid.bytes().begin()); }
 
   private:
-    static constexpr std::uint32_t Unplaced = UINT32_MAX;
+    static constexpr std::uint32_t kUnplaced = UINT32_MAX;
 
     // 1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8, ...
     static long Luby(long run) {
@@ -151,7 +151,7 @@ class Search {
     template <typename Change> void ForOtherLetters(std::size_t at, char letter, Change change) {
         const std::uint32_t index = table_.LetterIndex(letter);
         for (std::size_t word = 0; word < table_.WordCount(); ++word) {
-            if (chosen_[word] != Unplaced) {
+            if (chosen_[word] != kUnplaced) {
                 continue;
             }
             for (const Want& want : table_.WantsAt(at, word)) {
@@ -183,7 +183,7 @@ class Search {
                 letters_[at] = 0;
             }
         });
-        chosen_[word] = Unplaced;
+        chosen_[word] = kUnplaced;
         needed_ += static_cast<long>(table_.Text(word).size());
         CountClosed(word);
         CountOpenPlaces(word, 1);
@@ -207,7 +207,7 @@ class Search {
     std::optional<std::size_t> MostConstrained() const {
         std::optional<std::size_t> best;
         for (std::size_t word = 0; word < table_.WordCount(); ++word) {
-            if (chosen_[word] != Unplaced) {
+            if (chosen_[word] != kUnplaced) {
                 continue;
             }
             if (open_[word] == 0) {
@@ -241,7 +241,7 @@ class Search {
         CountOpenPlaces(word, -1);
         for (std::uint32_t p = table_.FirstPlace(word); p < table_.FirstPlace(word + 1); ++p) {
             if (closed_[p] == 0) {
-                const long weight = 100 + (noisy_ ? NextBelow(seed, OrderNoisePercent) : 0);
+                const long weight = 100 + (noisy_ ? NextBelow(seed, kOrderNoisePercent) : 0);
                 scored.push_back({Closes(p) * weight, p});
             }
         }
@@ -266,7 +266,7 @@ class Search {
             return true;
         }
         long room = 0;
-        for (std::size_t at = 0; at < Grid::CellCount; ++at) {
+        for (std::size_t at = 0; at < Grid::kCellCount; ++at) {
             const std::int32_t wanting =
                 cover_[at] == 0
                     ? demand_[at]
@@ -311,10 +311,10 @@ class Search {
     std::vector<std::uint8_t> closed_;  // per place of an unplaced word: cells with another letter
     std::vector<std::uint32_t> chosen_; // per word: its place, or Unplaced
     std::vector<std::int32_t> open_;    // per unplaced word: places not closed
-    std::array<std::int32_t, Grid::CellCount> demand_{};
+    std::array<std::int32_t, Grid::kCellCount> demand_{};
     std::vector<std::int32_t> demandFor_; // by cell, then letter
-    std::array<char, Grid::CellCount> letters_{};
-    std::array<std::int32_t, Grid::CellCount> cover_{}; // placed words on each cell
+    std::array<char, Grid::kCellCount> letters_{};
+    std::array<std::int32_t, Grid::kCellCount> cover_{}; // placed words on each cell
 };
 
 // Whether two words that can only lie across fit one row together: side by side, or overlapping
@@ -322,8 +322,8 @@ class Search {
 bool CanShareRow(const std::string& a, const std::string& b) {
     const auto sizeA = static_cast<std::int32_t>(a.size());
     const auto sizeB = static_cast<std::int32_t>(b.size());
-    for (std::int32_t startA = 0; startA < StartsIn(GridColumns - sizeA); ++startA) {
-        for (std::int32_t startB = 0; startB < StartsIn(GridColumns - sizeB); ++startB) {
+    for (std::int32_t startA = 0; startA < StartsIn(kGridColumns - sizeA); ++startA) {
+        for (std::int32_t startB = 0; startB < StartsIn(kGridColumns - sizeB); ++startB) {
             bool agree = true;
             for (std::int32_t column = std::max(startA, startB);
                  agree && column < std::min(startA + sizeA, startB + sizeB); ++column) {
@@ -369,7 +369,7 @@ bool NeedsMoreRowsThanTheGrid(const std::vector<std::string>& texts) {
             apart.push_back(&text);
         }
     }
-    return apart.size() > static_cast<std::size_t>(GridRows);
+    return apart.size() > static_cast<std::size_t>(kGridRows);
 }
 
 } // namespace lexiglade

@@ -44,7 +44,7 @@ Band PuzzleSession::RubberBand() const {
 
 std::optional<RubberMove> PuzzleSession::Track(Point p) {
     const Point anchor = AnchorPoint(selection_);
-    if (PixelDistance(anchor.x, anchor.y, p.x, p.y) <= Board::DragThreshold) {
+    if (PixelDistance(anchor.x, anchor.y, p.x, p.y) <= Board::kDragThreshold) {
         return std::nullopt; // measured from the anchor, not from the last pointer position
     }
     const Band erased = RubberBand();

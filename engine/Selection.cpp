@@ -9,7 +9,7 @@ namespace lexiglade {
 namespace {
 
 bool InSnapWindow(std::int32_t coordinate, std::int32_t centre) {
-    return centre - Board::SnapBelow < coordinate && coordinate <= centre + Board::SnapAbove;
+    return centre - Board::kSnapBelow < coordinate && coordinate <= centre + Board::kSnapAbove;
 }
 
 template <typename CentreOf>
@@ -30,7 +30,7 @@ struct CapOffset {
 };
 
 // Ascending bearings, so the last entry not above a cap bearing is the one it uses.
-constexpr std::array<CapOffset, 16> CapOffsets{{
+constexpr std::array<CapOffset, 16> kCapOffsets{{
     {0, {0, -10}},
     {22, {5, -8}},
     {45, {7, -7}},
@@ -50,8 +50,8 @@ constexpr std::array<CapOffset, 16> CapOffsets{{
 }};
 
 Point CapOffsetFor(std::int32_t capBearing) {
-    Point offset = CapOffsets.front().offset;
-    for (const CapOffset& entry : CapOffsets) {
+    Point offset = kCapOffsets.front().offset;
+    for (const CapOffset& entry : kCapOffsets) {
         if (entry.bearing <= capBearing) {
             offset = entry.offset;
         }
@@ -64,35 +64,35 @@ std::int32_t Modulo360(std::int64_t bearing) {
 }
 
 CapFigure CapAround(Point centre, std::int32_t bearing, CapEnd end) {
-    return {{centre.x - CapRadius, centre.y - CapRadius},
-            {centre.x + CapRadius, centre.y + CapRadius},
+    return {{centre.x - kCapRadius, centre.y - kCapRadius},
+            {centre.x + kCapRadius, centre.y + kCapRadius},
             CapArc(centre.x, centre.y, bearing, end)};
 }
 
 } // namespace
 
 std::int32_t ColumnCentreX(BoardOrigin origin, std::int32_t column) {
-    return origin.left + Board::ColumnCentreOffset + Board::ColumnPitch * column;
+    return origin.left + Board::kColumnCentreOffset + Board::kColumnPitch * column;
 }
 
 std::int32_t RowCentreY(BoardOrigin origin, std::int32_t row) {
-    return origin.top + Board::RowCentreOffset + Board::RowPitch * row;
+    return origin.top + Board::kRowCentreOffset + Board::kRowPitch * row;
 }
 
 SnapResult SnapColumn(BoardOrigin origin, std::int32_t x) {
-    return Snap(x, GridColumns, [origin](std::int32_t i) { return ColumnCentreX(origin, i); });
+    return Snap(x, kGridColumns, [origin](std::int32_t i) { return ColumnCentreX(origin, i); });
 }
 
 SnapResult SnapRow(BoardOrigin origin, std::int32_t y) {
-    return Snap(y, GridRows, [origin](std::int32_t j) { return RowCentreY(origin, j); });
+    return Snap(y, kGridRows, [origin](std::int32_t j) { return RowCentreY(origin, j); });
 }
 
 bool InPressRectangle(BoardOrigin origin, Point p) {
-    return Board::PressArea.Holds(origin.left, origin.top, p);
+    return Board::kPressArea.Holds(origin.left, origin.top, p);
 }
 
 bool IsRefused(BoardOrigin origin, Point p) {
-    return p.x >= origin.left + Board::RefusedFromX || p.y >= origin.top + Board::RefusedFromY;
+    return p.x >= origin.left + Board::kRefusedFromX || p.y >= origin.top + Board::kRefusedFromY;
 }
 
 std::optional<SnappedCell> SnapToCell(BoardOrigin origin, Point p) {
@@ -123,7 +123,7 @@ SelectionState StartedSelection(const SnappedCell& anchor) {
             anchor.cell.row,
             anchor.centre.x,
             anchor.centre.y,
-            PressBearing};
+            kPressBearing};
 }
 
 Point AnchorPoint(const SelectionState& state) {
@@ -152,9 +152,9 @@ std::int32_t ElevationDegrees(std::int32_t dx, std::int32_t dy) {
 }
 
 std::int32_t BearingSector(std::int32_t elevation) {
-    constexpr std::array<std::int32_t, 4> SectorTops{13, 33, 56, 78};
+    constexpr std::array<std::int32_t, 4> kSectorTops{13, 33, 56, 78};
     std::int32_t sector = 0;
-    while (sector < 4 && elevation > SectorTops[sector]) {
+    while (sector < 4 && elevation > kSectorTops[sector]) {
         ++sector;
     }
     return sector;
@@ -162,24 +162,24 @@ std::int32_t BearingSector(std::int32_t elevation) {
 
 std::int32_t QuantiseBearing(Point anchor, Point p) {
     using Row = std::array<std::int32_t, 5>;
-    constexpr Row RightUp{90, 67, 45, 22, 0}, RightDown{90, 112, 135, 157, 180};
-    constexpr Row LeftDown{270, 247, 225, 202, 180}, LeftUp{270, 292, 315, 337, 0};
+    constexpr Row kRightUp{90, 67, 45, 22, 0}, kRightDown{90, 112, 135, 157, 180};
+    constexpr Row kLeftDown{270, 247, 225, 202, 180}, kLeftUp{270, 292, 315, 337, 0};
     const auto dx = static_cast<std::int32_t>(std::llabs(std::int64_t{p.x} - anchor.x));
     const auto dy = static_cast<std::int32_t>(std::llabs(std::int64_t{p.y} - anchor.y));
     const auto sector = static_cast<std::size_t>(BearingSector(ElevationDegrees(dx, dy)));
     // Every test that holds sets the bearing; they overlap only on the axes, where they agree.
     std::int32_t bearing = 0;
     if (p.x >= anchor.x && p.y <= anchor.y) {
-        bearing = RightUp[sector];
+        bearing = kRightUp[sector];
     }
     if (p.x >= anchor.x && p.y >= anchor.y) {
-        bearing = RightDown[sector];
+        bearing = kRightDown[sector];
     }
     if (p.x <= anchor.x && p.y >= anchor.y) {
-        bearing = LeftDown[sector];
+        bearing = kLeftDown[sector];
     }
     if (p.x <= anchor.x && p.y <= anchor.y) {
-        bearing = LeftUp[sector];
+        bearing = kLeftUp[sector];
     }
     return bearing;
 }

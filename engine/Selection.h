@@ -9,7 +9,7 @@
 
 namespace lexiglade {
 
-using Board::CapRadius;
+using Board::kCapRadius;
 
 std::int32_t ColumnCentreX(BoardOrigin origin, std::int32_t column);
 std::int32_t RowCentreY(BoardOrigin origin, std::int32_t row);
@@ -53,7 +53,7 @@ struct SelectionState {
     bool operator==(const SelectionState&) const = default;
 };
 
-using Board::PressBearing;
+using Board::kPressBearing;
 
 // Active, anchored and rubber-banded at the cell's centre with bearing 90: a full circle.
 SelectionState StartedSelection(const SnappedCell& anchor);

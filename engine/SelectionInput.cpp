@@ -7,13 +7,14 @@ namespace lexiglade {
 namespace {
 
 // Frame corners from a cell's centre: the frame fills the cell's pitch box, both corners on it.
-constexpr std::int32_t FrameLeft = -Board::ColumnPitch / 2, FrameRight = Board::ColumnPitch / 2 - 1;
-constexpr std::int32_t FrameTop = -Board::RowPitch / 2, FrameBottom = Board::RowPitch / 2 - 1;
+constexpr std::int32_t kFrameLeft = -Board::kColumnPitch / 2,
+                       kFrameRight = Board::kColumnPitch / 2 - 1;
+constexpr std::int32_t kFrameTop = -Board::kRowPitch / 2, kFrameBottom = Board::kRowPitch / 2 - 1;
 
 } // namespace
 
 bool WithinDeadZone(Point anchor, Point p) {
-    return PixelDistance(anchor.x, anchor.y, p.x, p.y) <= DeadZone;
+    return PixelDistance(anchor.x, anchor.y, p.x, p.y) <= kDeadZone;
 }
 
 Point CellCentre(BoardOrigin origin, Cell cell) {
@@ -22,7 +23,7 @@ Point CellCentre(BoardOrigin origin, Cell cell) {
 
 CursorFrame CursorFrameOf(BoardOrigin origin, Cell cell) {
     const Point c = CellCentre(origin, cell);
-    return {{c.x + FrameLeft, c.y + FrameTop}, {c.x + FrameRight, c.y + FrameBottom}};
+    return {{c.x + kFrameLeft, c.y + kFrameTop}, {c.x + kFrameRight, c.y + kFrameBottom}};
 }
 
 Cell StepCursor(Cell cell, PlayKey key) {
@@ -42,7 +43,7 @@ Cell StepCursor(Cell cell, PlayKey key) {
     default:
         break;
     }
-    return {std::clamp(cell.column, 0, GridColumns - 1), std::clamp(cell.row, 0, GridRows - 1)};
+    return {std::clamp(cell.column, 0, kGridColumns - 1), std::clamp(cell.row, 0, kGridRows - 1)};
 }
 
 void SelectionInput::DragBegan() {

@@ -19,7 +19,7 @@ enum class SelectionHold : std::uint8_t {
 };
 
 // A pointer at most this many pixels from the anchor leaves the rubber band where it is.
-inline constexpr std::int32_t DeadZone = Board::DragThreshold;
+inline constexpr std::int32_t kDeadZone = Board::kDragThreshold;
 // The pixel distance from anchor to p, rounded as the screen rounds it, is at most DeadZone.
 bool WithinDeadZone(Point anchor, Point p);
 

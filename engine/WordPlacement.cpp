@@ -15,7 +15,7 @@ namespace lexiglade {
 namespace {
 
 // The last search draws from this seed, so that its outcome depends on the words alone.
-constexpr std::uint32_t CheckSeed = 20240611u;
+constexpr std::uint32_t kCheckSeed = 20240611u;
 
 // Holds the process-wide generator's state in a local while placing, and hands it back.
 class SeedLease {
@@ -29,7 +29,7 @@ class SeedLease {
 
 bool FitsTheGrid(const std::vector<std::string>& texts) {
     return std::ranges::all_of(texts,
-                               [](const std::string& text) { return text.size() <= GridColumns; });
+                               [](const std::string& text) { return text.size() <= kGridColumns; });
 }
 
 std::vector<std::string> Forwards(const std::vector<PreparedWord>& words) {
@@ -45,9 +45,9 @@ std::vector<std::string> Forwards(const std::vector<PreparedWord>& words) {
 std::optional<std::vector<WordSpan>> SearchForwards(Grid& grid,
                                                     const std::vector<std::string>& texts,
                                                     Pruning pruning = Pruning::ByRoom) {
-    std::uint32_t seed = CheckSeed;
+    std::uint32_t seed = kCheckSeed;
     return SearchPlacement(seed, grid, texts,
-                           pruning == Pruning::ByRoom ? SearchBudget : EarlierSearchBudget,
+                           pruning == Pruning::ByRoom ? kSearchBudget : kEarlierSearchBudget,
                            pruning);
 }
 
@@ -59,7 +59,7 @@ class SearchAhead {
   public:
     explicit SearchAhead(std::vector<std::string> texts)
         : texts_(std::move(texts)), found_(std::async(std::launch::async, [this] {
-              return SearchPlacement(seed_, grid_, texts_, SearchBudget, Pruning::ByRoom, &stop_);
+              return SearchPlacement(seed_, grid_, texts_, kSearchBudget, Pruning::ByRoom, &stop_);
           })) {}
     ~SearchAhead() {
         stop_ = true;
@@ -81,7 +81,7 @@ class SearchAhead {
 
   private:
     std::vector<std::string> texts_;
-    std::uint32_t seed_ = CheckSeed;
+    std::uint32_t seed_ = kCheckSeed;
     Grid grid_;
     std::atomic<bool> stop_{false};
     std::future<std::optional<std::vector<WordSpan>>> found_;
@@ -111,16 +111,16 @@ std::vector<WordSpan> PlaceWords(Grid& grid, std::vector<PreparedWord>& words) {
     }
     std::vector<WordSpan> spans(texts.size());
     SeedLease random;
-    if (RunPlacementLoop(random.seed, grid, texts, spans, PassesBeforeSearchingAhead)) {
+    if (RunPlacementLoop(random.seed, grid, texts, spans, kPassesBeforeSearchingAhead)) {
         return spans;
     }
     const std::vector<std::string> forwards = Forwards(words);
     SearchAhead ahead(forwards);
     if (RunPlacementLoop(random.seed, grid, texts, spans,
-                         PlacementPassLimit - PassesBeforeSearchingAhead)) {
+                         kPlacementPassLimit - kPassesBeforeSearchingAhead)) {
         return spans;
     }
-    if (auto found = SearchPlacement(random.seed, grid, texts, DrawnSearchBudget)) {
+    if (auto found = SearchPlacement(random.seed, grid, texts, kDrawnSearchBudget)) {
         return *found;
     }
     auto found = ahead.Result(grid);
@@ -136,7 +136,7 @@ std::vector<WordSpan> PlaceWords(Grid& grid, std::vector<PreparedWord>& words) {
 
 void KeepReversalsWhereFree(Grid& grid, std::vector<PreparedWord>& words,
                             const std::vector<WordSpan>& spans) {
-    std::array<int, Grid::CellCount> covers{};
+    std::array<int, Grid::kCellCount> covers{};
     for (std::size_t i = 0; i < words.size(); ++i) {
         ForEachCell(spans[i], words[i].text.size(), [&](std::size_t at) { ++covers[at]; });
     }

@@ -24,18 +24,18 @@ struct PreparedWord {
 
 // The most placements the search of CanPlaceWords tries before it gives up: a few hundredths of a
 // second.
-inline constexpr long SearchBudget = 5000;
+inline constexpr long kSearchBudget = 5000;
 // The search that draws from the game's generator tries far fewer (a few milliseconds): when it
 // fails, that of CanPlaceWords, already run beside the loop, is certain for every set the wizard
 // accepts.
-inline constexpr long DrawnSearchBudget = 300;
+inline constexpr long kDrawnSearchBudget = 300;
 // Earlier versions accepted the words whose search, pruned by open places alone, placed them
 // within this many tries; their puzzles are still placed that way when all else fails.
-inline constexpr long EarlierSearchBudget = 10000;
+inline constexpr long kEarlierSearchBudget = 10000;
 // Passes of the placement loop (a millisecond or so) after which the words count as hard to place
 // and the search of CanPlaceWords starts beside the loop; the puzzles of ordinary words are placed
 // well before.
-inline constexpr int PassesBeforeSearchingAhead = 100;
+inline constexpr int kPassesBeforeSearchingAhead = 100;
 
 // Hides every word in the cleared grid and returns where each one lies. The placement loop's draws
 // decide first; when the loop gives up, a search drawing from the same generator takes over, and

@@ -336,13 +336,15 @@ void AppendPlan::PlanStage(AppendStage stage) {
         PlanBanks();
         break;
     case AppendStage::FilePointers:
-        NoteSharing(AppendToList(stage, LibraryFiles::WordBanks, filed_.wordBank, filed_.wordBank));
-        NoteSharing(AppendToList(stage, LibraryFiles::HintBanks, filed_.hintBank, filed_.hintBank));
+        NoteSharing(
+            AppendToList(stage, LibraryFiles::kWordBanks, filed_.wordBank, filed_.wordBank));
+        NoteSharing(
+            AppendToList(stage, LibraryFiles::kHintBanks, filed_.hintBank, filed_.hintBank));
         break;
     case AppendStage::PositionPointers: {
-        ListFacts firsts = AppendToList(stage, LibraryFiles::FirstBankLines,
+        ListFacts firsts = AppendToList(stage, LibraryFiles::kFirstBankLines,
                                         std::to_string(filed_.first), std::nullopt, sharing_);
-        ListFacts lasts = AppendToList(stage, LibraryFiles::LastBankLines,
+        ListFacts lasts = AppendToList(stage, LibraryFiles::kLastBankLines,
                                        std::to_string(filed_.last), std::nullopt, sharing_);
         for (const std::uint64_t record : sharing_) {
             facts_.sharing[record] = {firsts.wanted[record], lasts.wanted[record]};
@@ -350,8 +352,8 @@ void AppendPlan::PlanStage(AppendStage stage) {
         break;
     }
     case AppendStage::TimeDatabase:
-        AppendToList(stage, LibraryFiles::PlainBestTimes, kPlainBestTime);
-        AppendToList(stage, LibraryFiles::BackwardBestTimes, kBackwardBestTime);
+        AppendToList(stage, LibraryFiles::kPlainBestTimes, kPlainBestTime);
+        AppendToList(stage, LibraryFiles::kBackwardBestTimes, kBackwardBestTime);
         break;
     }
 }

@@ -11,8 +11,8 @@
 
 namespace lexiglade {
 
-inline constexpr const char* kTreeFile = LibraryFiles::FolderTree;
-inline constexpr const char* kMasterList = LibraryFiles::Titles;
+inline constexpr const char* kTreeFile = LibraryFiles::kFolderTree;
+inline constexpr const char* kMasterList = LibraryFiles::kTitles;
 
 // A pair takes a new puzzle while its word bank holds at most this many lines.
 inline constexpr std::size_t kBankLineLimit = 1500;

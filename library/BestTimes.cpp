@@ -16,7 +16,7 @@ namespace {
 // that holds it, for puzzles before it may have been removed since the game began.
 std::int32_t CurrentIndex(const std::string& dataDir, const std::string& title,
                           std::int32_t puzzleIndex) {
-    const std::string titles = ReadFileBytes(dataDir + LibraryFiles::Titles);
+    const std::string titles = ReadFileBytes(dataDir + LibraryFiles::kTitles);
     LineCursor cursor(titles);
     std::string_view line;
     std::optional<std::int32_t> first;
@@ -52,7 +52,7 @@ void SaveBestTime(const std::string& dataDir, const std::string& path, const std
 } // namespace
 
 std::string BestTimeFileName(bool backwardWords) {
-    return backwardWords ? LibraryFiles::BackwardBestTimes : LibraryFiles::PlainBestTimes;
+    return backwardWords ? LibraryFiles::kBackwardBestTimes : LibraryFiles::kPlainBestTimes;
 }
 
 BestTimeRecord RecordBestTime(const std::string& dataDir, const std::string& title,

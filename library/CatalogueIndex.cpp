@@ -26,9 +26,9 @@ constexpr std::size_t kFirstPiece = 4096;
 
 std::uint64_t indexFromTitleBytes = kIndexFromTitleBytes;
 
-const char* const kListNames[] = {LibraryFiles::Titles, LibraryFiles::WordBanks,
-                                  LibraryFiles::HintBanks, LibraryFiles::FirstBankLines,
-                                  LibraryFiles::LastBankLines};
+const char* const kListNames[] = {LibraryFiles::kTitles, LibraryFiles::kWordBanks,
+                                  LibraryFiles::kHintBanks, LibraryFiles::kFirstBankLines,
+                                  LibraryFiles::kLastBankLines};
 
 // A title in the index: the low half of its hash (the high half picks its bucket) and its line.
 struct Entry {
@@ -90,7 +90,7 @@ void SetIndexFromTitleBytes(std::uint64_t bytes) {
 }
 
 std::unique_ptr<CatalogueIndex> CatalogueIndex::Open(const std::string& dataDir) {
-    const std::optional<FileStamp> titles = StampOfFile(dataDir + LibraryFiles::Titles);
+    const std::optional<FileStamp> titles = StampOfFile(dataDir + LibraryFiles::kTitles);
     if (!titles || titles->size < indexFromTitleBytes) {
         return nullptr;
     }

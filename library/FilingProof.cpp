@@ -18,7 +18,7 @@ namespace lexiglade {
 
 namespace {
 
-constexpr std::size_t kListCount = std::size(LibraryFiles::CatalogueLists);
+constexpr std::size_t kListCount = std::size(LibraryFiles::kCatalogueLists);
 enum ListIndex { kTitles, kWordBanks, kHintBanks, kFirsts, kLasts };
 
 using Record = std::array<std::string_view, kListCount>;
@@ -96,7 +96,7 @@ class LibraryProver {
 
 void LibraryProver::WalkCatalogue() {
     std::deque<ListReader> lists;
-    for (const char* name : LibraryFiles::CatalogueLists) {
+    for (const char* name : LibraryFiles::kCatalogueLists) {
         if (const auto error = ErrorOf([&] { lists.emplace_back(library_.PathOf(name)); })) {
             Refuse(*error);
         }
@@ -114,9 +114,9 @@ void LibraryProver::WalkCatalogue() {
             ProveRecord(k, record);
         }
     }
-    const std::string titles = Shown(LibraryFiles::Titles);
+    const std::string titles = Shown(LibraryFiles::kTitles);
     for (std::size_t i = 0; i < kListCount; ++i) {
-        const std::string list = Shown(LibraryFiles::CatalogueLists[i]);
+        const std::string list = Shown(LibraryFiles::kCatalogueLists[i]);
         if (lists[i].SawNul()) {
             Refuse(*ErrorOf([&] { RaiseListHoldsNul(list); }));
         }
@@ -142,7 +142,7 @@ void LibraryProver::ProveRecord(std::size_t k, const Record& record) {
             for (std::size_t i = 0; i <= kLasts; ++i) {
                 if (record[i] != expected[i]) {
                     Refuse("Line " + std::to_string(k + 1) + " of " +
-                           LibraryFiles::CatalogueLists[i] + " is " + Quoted(record[i]) +
+                           LibraryFiles::kCatalogueLists[i] + " is " + Quoted(record[i]) +
                            " where the new puzzle needs " + Quoted(expected[i]));
                 }
             }
@@ -155,7 +155,7 @@ void LibraryProver::ProveRecord(std::size_t k, const Record& record) {
         const std::optional<std::int64_t> last = BankLine(record[kLasts]);
         if (first && last && *first <= *last && *first <= filed.last && filed.first <= *last) {
             Refuse("The puzzle " + Quoted(record[kTitles]) + " (line " + std::to_string(k + 1) +
-                   " of " + LibraryFiles::Titles + ") already points into lines " +
+                   " of " + LibraryFiles::kTitles + ") already points into lines " +
                    std::to_string(filed.first) + " to " + std::to_string(filed.last) + " of " +
                    filed.wordBank + " and " + filed.hintBank);
         }
@@ -204,7 +204,7 @@ void LibraryProver::ProvePair(const std::string& wordBank, const std::string& hi
 void LibraryProver::ProveLoad(const PromisedPuzzle& puzzle) {
     if (static_cast<std::size_t>(puzzle.filed.puzzleIndex) >= recordsSeen_) {
         Refuse("The new puzzle " + Quoted(puzzle.title) + " has no line in " +
-               LibraryFiles::Titles);
+               LibraryFiles::kTitles);
     }
     LoadedPuzzle loaded;
     if (const auto error = ErrorOf([&] { loaded = LoadTitledPuzzle(library_, puzzle.title); })) {
@@ -212,7 +212,7 @@ void LibraryProver::ProveLoad(const PromisedPuzzle& puzzle) {
     }
     if (loaded.puzzleIndex != puzzle.filed.puzzleIndex) {
         Refuse("The title " + Quoted(puzzle.title) + " loads the puzzle on line " +
-               std::to_string(loaded.puzzleIndex + 1) + " of " + LibraryFiles::Titles);
+               std::to_string(loaded.puzzleIndex + 1) + " of " + LibraryFiles::kTitles);
     }
     if (loaded.words != puzzle.words || loaded.hints != puzzle.hints) {
         Refuse("The new puzzle " + Quoted(puzzle.title) +
@@ -251,7 +251,7 @@ void LibraryProver::ProveWordsAndHints(const PromisedPuzzle& puzzle) {
 
 // Each staged catalogue list holds, line for line, the committed list but for the edited record.
 void ProveKeptRecords(const LibraryView& library, const RecordEdit& edit) {
-    for (const char* name : LibraryFiles::CatalogueLists) {
+    for (const char* name : LibraryFiles::kCatalogueLists) {
         if (library.Staged().count(name) == 0) {
             continue;
         }
@@ -286,7 +286,7 @@ void ProveKeptRecords(const LibraryView& library, const RecordEdit& edit) {
 void ProveTree(const LibraryView& library, const LibraryChange& change) {
     TreeModel tree;
     if (const auto error =
-            ErrorOf([&] { LoadTreeFile(library.PathOf(LibraryFiles::FolderTree), tree); })) {
+            ErrorOf([&] { LoadTreeFile(library.PathOf(LibraryFiles::kFolderTree), tree); })) {
         Refuse(*error);
     }
     std::set<std::pair<std::string, std::string>> shown; // folder, title
@@ -365,12 +365,12 @@ void ProveGrowingChange(const LibraryView& library, const LibraryChange& change)
     const auto k = static_cast<std::size_t>(filed.puzzleIndex);
     std::array<ListAfter, kListCount> lists;
     for (const FileReplacement& file : change.files) {
-        if (file.grows && file.name == LibraryFiles::FolderTree) {
+        if (file.grows && file.name == LibraryFiles::kFolderTree) {
             AfterGrowing(library, file, 0); // the tree is proved no further than it is planned
         }
     }
     for (std::size_t i = 0; i < kListCount; ++i) {
-        const char* name = LibraryFiles::CatalogueLists[i];
+        const char* name = LibraryFiles::kCatalogueLists[i];
         const auto file = std::find_if(change.files.begin(), change.files.end(),
                                        [&](const FileReplacement& f) { return f.name == name; });
         lists[i] = file != change.files.end() && file->grows ? AfterGrowing(library, *file, k)
@@ -383,15 +383,15 @@ void ProveGrowingChange(const LibraryView& library, const LibraryChange& change)
                     [](const ListAfter& list) { return list.record; })) {
         for (std::size_t i = 0; i <= kLasts; ++i) {
             if (*lists[i].record != expected[i]) {
-                Refuse("Line " + std::to_string(k + 1) + " of " + LibraryFiles::CatalogueLists[i] +
+                Refuse("Line " + std::to_string(k + 1) + " of " + LibraryFiles::kCatalogueLists[i] +
                        " is " + Quoted(*lists[i].record) + " where the new puzzle needs " +
                        Quoted(expected[i]));
             }
         }
     }
-    const std::string titles = library.DataDir() + LibraryFiles::Titles;
+    const std::string titles = library.DataDir() + LibraryFiles::kTitles;
     for (std::size_t i = 0; i < kListCount; ++i) {
-        const std::string list = library.DataDir() + LibraryFiles::CatalogueLists[i];
+        const std::string list = library.DataDir() + LibraryFiles::kCatalogueLists[i];
         if (lists[i].holdsNul) {
             Refuse(*ErrorOf([&] { RaiseListHoldsNul(list); }));
         }
@@ -403,7 +403,7 @@ void ProveGrowingChange(const LibraryView& library, const LibraryChange& change)
     }
     if (!lists[kTitles].record) {
         Refuse("The new puzzle " + Quoted(puzzle.title) + " has no line in " +
-               LibraryFiles::Titles);
+               LibraryFiles::kTitles);
     }
     LibraryProver prover(library, change.puzzles);
     prover.ProveBanksOf(puzzle);
@@ -422,19 +422,19 @@ void ProvePlacement(const std::string& dataDir, const PromisedPuzzle& puzzle,
             continue;
         }
         std::string title;
-        ListReader titles(dataDir + LibraryFiles::Titles);
+        ListReader titles(dataDir + LibraryFiles::kTitles);
         std::string_view line;
         while (titles.LinesRead() <= record && titles.Next(line)) {
             title.assign(line);
         }
         Refuse("The puzzle " + Quoted(title) + " (line " + std::to_string(record + 1) + " of " +
-               LibraryFiles::Titles + ") already points into lines " + std::to_string(filed.first) +
-               " to " + std::to_string(filed.last) + " of " + filed.wordBank + " and " +
-               filed.hintBank);
+               LibraryFiles::kTitles + ") already points into lines " +
+               std::to_string(filed.first) + " to " + std::to_string(filed.last) + " of " +
+               filed.wordBank + " and " + filed.hintBank);
     }
     if (facts.titleLine) {
         Refuse("The title " + Quoted(puzzle.title) + " loads the puzzle on line " +
-               std::to_string(*facts.titleLine + 1) + " of " + LibraryFiles::Titles);
+               std::to_string(*facts.titleLine + 1) + " of " + LibraryFiles::kTitles);
     }
 }
 

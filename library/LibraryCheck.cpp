@@ -258,7 +258,7 @@ const BankText* LibraryChecker::TextOf(std::string_view name) {
 }
 
 std::string PuzzlePrefix(std::size_t k, const Record& record) {
-    return "Puzzle \"" + Latin1ToUtf8(record[kTitles]) + "\"" + LineNote(k, LibraryFiles::Titles) +
+    return "Puzzle \"" + Latin1ToUtf8(record[kTitles]) + "\"" + LineNote(k, LibraryFiles::kTitles) +
            ": ";
 }
 
@@ -450,7 +450,7 @@ void LibraryChecker::CheckTreeTitle(std::size_t k, std::string_view title, const
         return;
     }
     treeProblems_.push_back("Puzzle \"" + Latin1ToUtf8(title) + "\"" +
-                            LineNote(k, LibraryFiles::Titles) + " is under no folder of " +
+                            LineNote(k, LibraryFiles::kTitles) + " is under no folder of " +
                             kTreeFile);
 }
 

@@ -13,7 +13,7 @@
 namespace lexiglade {
 
 // The seven catalogue lists, which hold one line per puzzle each.
-inline constexpr const auto& kCatalogueLists = LibraryFiles::CatalogueLists;
+inline constexpr const auto& kCatalogueLists = LibraryFiles::kCatalogueLists;
 
 struct LibraryReport {
     Recovery recovery = Recovery::Nothing; // what had to be settled first

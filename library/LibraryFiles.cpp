@@ -7,8 +7,9 @@
 namespace lexiglade::LibraryFiles {
 
 bool IsListName(std::string_view name) {
-    return name == FolderTree || std::any_of(std::begin(CatalogueLists), std::end(CatalogueLists),
-                                             [&](const char* list) { return name == list; });
+    return name == kFolderTree ||
+           std::any_of(std::begin(kCatalogueLists), std::end(kCatalogueLists),
+                       [&](const char* list) { return name == list; });
 }
 
 std::string BankName(unsigned long number) {

@@ -18,9 +18,9 @@ namespace {
 
 using List = CatalogueIndex::List;
 
-const char* const kRecordLists[] = {LibraryFiles::Titles, LibraryFiles::WordBanks,
-                                    LibraryFiles::HintBanks, LibraryFiles::FirstBankLines,
-                                    LibraryFiles::LastBankLines};
+const char* const kRecordLists[] = {LibraryFiles::kTitles, LibraryFiles::kWordBanks,
+                                    LibraryFiles::kHintBanks, LibraryFiles::kFirstBankLines,
+                                    LibraryFiles::kLastBankLines};
 
 // The record lists read through from their first line, holding a line at a time.
 class ScannedRecords {
@@ -29,7 +29,7 @@ class ScannedRecords {
 
     // The first line equal to `title`, or "Puzzle \"%s\" is not in the library".
     std::int32_t TitleLine(const std::string& title) const {
-        ListReader titles(library_.PathOf(LibraryFiles::Titles));
+        ListReader titles(library_.PathOf(LibraryFiles::kTitles));
         std::string_view line;
         for (std::int32_t index = 0; titles.Next(line); ++index) {
             if (line == title) {

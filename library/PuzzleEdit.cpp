@@ -65,10 +65,10 @@ std::string LineOfList(const std::string& dataDir, const char* name, std::size_t
 PromisedPuzzle PromiseOfTitle(const std::string& dataDir, const std::string& title) {
     LoadedPuzzle loaded = LoadTitledPuzzle(LibraryView(dataDir), title);
     const auto k = static_cast<std::size_t>(loaded.puzzleIndex);
-    const FiledPuzzle filed{loaded.puzzleIndex, LineOfList(dataDir, LibraryFiles::WordBanks, k),
-                            LineOfList(dataDir, LibraryFiles::HintBanks, k),
-                            StrToInt(LineOfList(dataDir, LibraryFiles::FirstBankLines, k)),
-                            StrToInt(LineOfList(dataDir, LibraryFiles::LastBankLines, k))};
+    const FiledPuzzle filed{loaded.puzzleIndex, LineOfList(dataDir, LibraryFiles::kWordBanks, k),
+                            LineOfList(dataDir, LibraryFiles::kHintBanks, k),
+                            StrToInt(LineOfList(dataDir, LibraryFiles::kFirstBankLines, k)),
+                            StrToInt(LineOfList(dataDir, LibraryFiles::kLastBankLines, k))};
     return {title, filed, std::move(loaded.words), std::move(loaded.hints)};
 }
 
@@ -98,19 +98,19 @@ bool UnfitForTree(const std::string& name) {
 
 FiledPuzzle RemovePuzzle(const std::string& dataDir, const std::string& title) {
     const LibraryLock lock(dataDir);
-    const std::string titles = ReadListBytes(dataDir, LibraryFiles::Titles);
+    const std::string titles = ReadListBytes(dataDir, LibraryFiles::kTitles);
     const std::optional<TitleLine> at = FindTitleLine(titles, title);
     if (!at) {
         RaiseNotInLibrary(title);
     }
     LibraryChange change;
     std::vector<std::string> record; // its line of each list, in their order
-    for (const char* name : LibraryFiles::CatalogueLists) {
-        std::string old = name == LibraryFiles::Titles ? titles : ReadListBytes(dataDir, name);
+    for (const char* name : LibraryFiles::kCatalogueLists) {
+        std::string old = name == LibraryFiles::kTitles ? titles : ReadListBytes(dataDir, name);
         std::optional<std::string> bytes = EditListLine(old, at->index, std::nullopt);
         if (!bytes) {
             RaiseListLengthDiffers(dataDir + name, ScanList(old).lines,
-                                   dataDir + LibraryFiles::Titles, ScanList(titles).lines);
+                                   dataDir + LibraryFiles::kTitles, ScanList(titles).lines);
         }
         record.emplace_back(*ListLineAt(old, at->index));
         change.files.push_back({name, std::move(old), std::move(*bytes)});
@@ -131,7 +131,7 @@ FiledPuzzle RemovePuzzle(const std::string& dataDir, const std::string& title) {
 FiledPuzzle RenamePuzzle(const std::string& dataDir, const std::string& title,
                          const std::string& newTitle) {
     const LibraryLock lock(dataDir);
-    const std::string titles = ReadListBytes(dataDir, LibraryFiles::Titles);
+    const std::string titles = ReadListBytes(dataDir, LibraryFiles::kTitles);
     const std::optional<TitleLine> at = FindTitleLine(titles, title);
     if (!at) {
         RaiseNotInLibrary(title);
@@ -150,7 +150,7 @@ FiledPuzzle RenamePuzzle(const std::string& dataDir, const std::string& title,
     PromisedPuzzle promised = PromiseOfTitle(dataDir, title);
     promised.title = newTitle;
     change.files.push_back(
-        {LibraryFiles::Titles, titles, *EditListLine(titles, at->index, newTitle)});
+        {LibraryFiles::kTitles, titles, *EditListLine(titles, at->index, newTitle)});
     StageTree(dataDir, change, [&](TextList& tree) {
         for (std::string& line : tree) {
             if (IsPuzzleLineOf(line, title)) {

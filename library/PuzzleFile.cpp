@@ -116,7 +116,7 @@ std::string FormatPuzzleFile(const PuzzleFile& puzzle) {
 PuzzleFile ExportPuzzle(const std::string& dataDir, const std::string& title) {
     LoadedPuzzle loaded = LoadTitledPuzzle(LibraryView(dataDir), title);
     const std::optional<std::string> folder =
-        FolderOfPuzzle(ReadList(dataDir + LibraryFiles::FolderTree), title);
+        FolderOfPuzzle(ReadList(dataDir + LibraryFiles::kFolderTree), title);
     if (!folder) {
         RaiseUnderNoFolder(title);
     }

@@ -50,7 +50,7 @@ TitleSet HeldTitles(const std::string& dataDir, const std::vector<ShippedPuzzle>
         sought.insert(puzzle.title);
     }
     TitleSet held;
-    ListReader titles(dataDir + LibraryFiles::Titles);
+    ListReader titles(dataDir + LibraryFiles::kTitles);
     std::string_view line;
     while (titles.Next(line)) {
         if (sought.count(line) != 0) {
@@ -96,9 +96,9 @@ std::vector<std::string> FileThoseNotHeld(const DataFolders& folders,
 std::vector<std::string> OfferShippedPuzzles(const DataFolders& folders) {
     const std::string& dataDir = folders.dataDir;
     const std::string& shippedDir = folders.shippedDir;
-    if (dataDir.empty() || dataDir == shippedDir || !IsFile(dataDir + LibraryFiles::FolderTree) ||
-        !IsFile(shippedDir + LibraryFiles::FolderTree) ||
-        !IsFile(shippedDir + LibraryFiles::Titles)) {
+    if (dataDir.empty() || dataDir == shippedDir || !IsFile(dataDir + LibraryFiles::kFolderTree) ||
+        !IsFile(shippedDir + LibraryFiles::kFolderTree) ||
+        !IsFile(shippedDir + LibraryFiles::kTitles)) {
         return {};
     }
     std::vector<std::string> record;

@@ -8,8 +8,8 @@
 namespace lexiglade {
 
 // The background music: one of these tracks, chosen at random for each game, loops during play.
-inline constexpr int MusicTrackCount = 7;
-inline constexpr std::array<const char*, MusicTrackCount> MusicTracks = {
+inline constexpr int kMusicTrackCount = 7;
+inline constexpr std::array<const char*, kMusicTrackCount> kMusicTracks = {
     "arc1.mid", "arc3.mid", "arc4.mid", "arc5.mid", "arc8.mid", "arc10.mid", "arc11.mid"};
 
 // Restarts the track at `trackPath` from its beginning or, once the game is over, only closes

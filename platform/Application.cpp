@@ -9,7 +9,7 @@
 namespace lexiglade {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(ApplicationTitle);
+    setApplicationName(kApplicationTitle);
     setQuitOnLastWindowClosed(false);
     InstallFocusMarks();
 }

@@ -3,6 +3,6 @@
 
 namespace lexiglade {
 
-inline constexpr const char* ApplicationTitle = "Lexiglade";
+inline constexpr const char* kApplicationTitle = "Lexiglade";
 
 } // namespace lexiglade

@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char* kColourProperty = "lexiglade_focusMarkColour";
 constexpr const char* kRingName = "lexiglade_focusRing";
-constexpr int kOutset = FocusMark::Gap + FocusMark::Width;
+constexpr int kOutset = FocusMark::kGap + FocusMark::kWidth;
 
 // A ring-shaped widget of the window, above its controls, around the control it follows.
 class FocusRing : public QWidget {
@@ -84,7 +84,7 @@ class FocusRing : public QWidget {
         const QRect outer = control.adjusted(-kOutset, -kOutset, kOutset, kOutset);
         setGeometry(outer);
         const QRect local = rect();
-        const int inset = FocusMark::Width;
+        const int inset = FocusMark::kWidth;
         setMask(QRegion(local).subtracted(QRegion(local.adjusted(inset, inset, -inset, -inset))));
         raise();
         show();

@@ -12,8 +12,8 @@ namespace lexiglade {
 // The ring lies this many logical pixels outside its control and is this many wide: at least two
 // device pixels at every scale.
 namespace FocusMark {
-inline constexpr int Gap = 1;
-inline constexpr int Width = 2;
+inline constexpr int kGap = 1;
+inline constexpr int kWidth = 2;
 } // namespace FocusMark
 
 // Watches every window's keyboard and mouse input; once the application object exists.

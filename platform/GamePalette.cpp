@@ -14,7 +14,7 @@ struct Rgb {
 constexpr Rgb kPaletteValues[] = {
 #include "platform/PaletteTable.inc"
 };
-static_assert(std::size(kPaletteValues) == GamePaletteSize - 1);
+static_assert(std::size(kPaletteValues) == kGamePaletteSize - 1);
 
 constexpr std::size_t kLogicalPaletteSize = 256;
 

@@ -7,8 +7,8 @@
 
 namespace lexiglade {
 
-inline constexpr int GamePaletteSize = 212;
-using GamePaletteTable = std::array<ColorRef, GamePaletteSize>;
+inline constexpr int kGamePaletteSize = 212;
+using GamePaletteTable = std::array<ColorRef, kGamePaletteSize>;
 
 // Entries 0 to 210 of the table; entry 211 stays black.
 void BuildPalette(GamePaletteTable& palette);
@@ -19,19 +19,19 @@ PaletteRef GamePaletteHandle();
 
 // The entries the screens draw with.
 namespace PaletteRole {
-inline constexpr int Background = 69; // the screens' black, and the letters of the grid
-inline constexpr int Letters = 69;
-inline constexpr int FoundWord = 35; // the capsule of a found word
+inline constexpr int kBackground = 69; // the screens' black, and the letters of the grid
+inline constexpr int kLetters = 69;
+inline constexpr int kFoundWord = 35; // the capsule of a found word
 // The capsule of a word not found when a timed game ran out: red, unlike the found words' blue.
-inline constexpr int UnfoundWord = 97;
-inline constexpr int ClockText = 94; // the clock; its area is cleared with Background
-inline constexpr int TitleFace = 95;
-inline constexpr int TitleShadow = 99;
-inline constexpr int Selection = 27; // the rubber band, unless the hidden buttons moved it
+inline constexpr int kUnfoundWord = 97;
+inline constexpr int kClockText = 94; // the clock; its area is cleared with Background
+inline constexpr int kTitleFace = 95;
+inline constexpr int kTitleShadow = 99;
+inline constexpr int kSelection = 27; // the rubber band, unless the hidden buttons moved it
 // The keyboard's cell frame: a light edge that stands out on the capsules and a dark one that
 // stands out on the cells and the band.
-inline constexpr int Cursor = 89;
-inline constexpr int CursorEdge = 69;
+inline constexpr int kCursor = 89;
+inline constexpr int kCursorEdge = 69;
 } // namespace PaletteRole
 
 } // namespace lexiglade

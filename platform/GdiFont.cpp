@@ -33,7 +33,7 @@ QString LoadFamily(const char* path, const char* fallback) {
 
 // Loaded once, so text looks the same whatever fonts the machine has installed.
 const FontFamilies& Families() {
-    static const FontFamilies families = [] {
+    static const FontFamilies kFamilies = [] {
         FontFamilies loaded;
         loaded.sans =
             LoadFamily("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf", "DejaVu Sans");
@@ -42,7 +42,7 @@ const FontFamilies& Families() {
             "/usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf", "Liberation Serif");
         return loaded;
     }();
-    return families;
+    return kFamilies;
 }
 
 bool SameFace(std::string_view a, std::string_view b) {

@@ -146,8 +146,8 @@ struct MessagePattern {
 };
 
 const QRegularExpression& Placeholder() {
-    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
-    return placeholder;
+    static const QRegularExpression kPlaceholder(QStringLiteral("%([1-9])"));
+    return kPlaceholder;
 }
 
 MessagePattern Compile(const char* context, const KnownMessage& known) {
@@ -177,7 +177,7 @@ MessagePattern Compile(const char* context, const KnownMessage& known) {
 
 // The known messages' patterns, followed by the check's problems' when `problems`.
 std::span<const MessagePattern> Patterns(bool problems) {
-    static const std::vector<MessagePattern> patterns = [] {
+    static const std::vector<MessagePattern> kPatterns = [] {
         std::vector<MessagePattern> compiled;
         for (const KnownMessage& known : kKnownMessages) {
             compiled.push_back(Compile(kContext, known));
@@ -187,7 +187,7 @@ std::span<const MessagePattern> Patterns(bool problems) {
         }
         return compiled;
     }();
-    return std::span(patterns).first(problems ? patterns.size() : std::size(kKnownMessages));
+    return std::span(kPatterns).first(problems ? kPatterns.size() : std::size(kKnownMessages));
 }
 
 // `text` with %n replaced by argument n in one pass, so that an argument is never read again.

@@ -79,7 +79,7 @@ void ReportError(const std::exception& error) {
 }
 
 void ShowErrorBox(const QString& errorText) {
-    RunBox(QMessageBox::Critical, QString::fromLatin1(ApplicationTitle), errorText + '.',
+    RunBox(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle), errorText + '.',
            QMessageBox::Ok);
 }
 

@@ -68,13 +68,13 @@ class ModalWindowWatch : public QObject {
   public:
     // Once per application.
     static void Install() {
-        static const ModalWindowWatch* const watch = [] {
+        static const ModalWindowWatch* const kWatch = [] {
             auto* made = new ModalWindowWatch;
             made->setParent(qApp);
             qApp->installEventFilter(made);
             return made;
         }();
-        Q_UNUSED(watch);
+        Q_UNUSED(kWatch);
     }
 
   protected:

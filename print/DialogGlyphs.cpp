@@ -24,19 +24,19 @@ QIcon DrawGlyph(const QColor& colour, const std::function<void(QPainter&)>& stro
 } // namespace
 
 const QIcon& PrintOkGlyph() {
-    static const QIcon glyph = DrawGlyph(QColor(0, 128, 0), [](QPainter& painter) {
+    static const QIcon kGlyph = DrawGlyph(QColor(0, 128, 0), [](QPainter& painter) {
         const QPointF tick[] = {{2.5, 8.5}, {6.0, 12.5}, {13.5, 3.5}};
         painter.drawPolyline(tick, 3);
     });
-    return glyph;
+    return kGlyph;
 }
 
 const QIcon& PrintCancelGlyph() {
-    static const QIcon glyph = DrawGlyph(QColor(192, 0, 0), [](QPainter& painter) {
+    static const QIcon kGlyph = DrawGlyph(QColor(192, 0, 0), [](QPainter& painter) {
         painter.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
         painter.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
     });
-    return glyph;
+    return kGlyph;
 }
 
 } // namespace lexiglade

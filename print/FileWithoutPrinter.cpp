@@ -21,8 +21,8 @@ constexpr const char* kSuffix = ".pdf";
 
 // Refused by Linux ('/'), by other systems, or confusing in a shell: control characters too.
 bool Unsafe(QChar ch) {
-    static const QString refused = QStringLiteral("/\\:*?\"<>|");
-    return ch.unicode() < 0x20 || ch.unicode() == 0x7F || refused.contains(ch);
+    static const QString kRefused = QStringLiteral("/\\:*?\"<>|");
+    return ch.unicode() < 0x20 || ch.unicode() == 0x7F || kRefused.contains(ch);
 }
 
 QString TrimmedOfBlanksAndDots(const QString& name) {

@@ -35,8 +35,8 @@ void DrawTitle(PrinterCanvas& dc, const PageLayout& layout, const Font& font,
 
 void DrawGrid(PrinterCanvas& dc, const PageLayout& layout, const Grid& letters) {
     dc.SetTextAlign(TA_CENTER | TA_TOP);
-    for (int c = 0; c < GridColumns; ++c) {
-        for (int r = 0; r < GridRows; ++r) {
+    for (int c = 0; c < kGridColumns; ++c) {
+        for (int r = 0; r < kGridRows; ++r) {
             const char letter = letters.at({c, r});
             const DevicePoint at = LetterPosition(layout, {c, r});
             dc.TextOutA(at.x, at.y, std::string_view(&letter, letter == 0 ? 0 : 1));

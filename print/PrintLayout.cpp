@@ -47,12 +47,12 @@ std::vector<DevicePoint> PicturePositions(const PageLayout& layout, int count) {
     std::vector<DevicePoint> positions;
     DevicePoint at{layout.width / 5, layout.hintTop};
     for (int k = 0; k < count; ++k) {
-        if (k == PicturesPerColumn || k == 2 * PicturesPerColumn) {
-            at.x += layout.pictureWidth + PictureColumnGap;
+        if (k == kPicturesPerColumn || k == 2 * kPicturesPerColumn) {
+            at.x += layout.pictureWidth + kPictureColumnGap;
             at.y = layout.hintTop;
         }
         positions.push_back(at);
-        at.y += layout.pictureHeight + PictureRowGap;
+        at.y += layout.pictureHeight + kPictureRowGap;
     }
     return positions;
 }
@@ -72,10 +72,10 @@ std::vector<DevicePoint> AnswerPicturePositions(const PageLayout& page, const An
                                                 int count) {
     std::vector<DevicePoint> positions;
     for (int k = 0; k < count; ++k) {
-        const int column = std::min(k / PicturesPerColumn, 2);
-        const int row = k - column * PicturesPerColumn;
+        const int column = std::min(k / kPicturesPerColumn, 2);
+        const int row = k - column * kPicturesPerColumn;
         positions.push_back({page.hintLeft + column * key.pictureColumn,
-                             page.hintTop + row * (page.pictureHeight + PictureRowGap)});
+                             page.hintTop + row * (page.pictureHeight + kPictureRowGap)});
     }
     return positions;
 }

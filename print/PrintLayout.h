@@ -26,9 +26,9 @@ struct PageLayout {
 };
 
 // Pictures stand in columns of this many; the third column takes all the rest.
-inline constexpr int PicturesPerColumn = 9;
+inline constexpr int kPicturesPerColumn = 9;
 // Device pixels between picture columns and between pictures of a column, at any resolution.
-inline constexpr int PictureColumnGap = 50, PictureRowGap = 10;
+inline constexpr int kPictureColumnGap = 50, kPictureRowGap = 10;
 
 PageLayout LayoutPage(int width, int height);
 

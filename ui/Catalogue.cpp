@@ -128,7 +128,7 @@ void Tmain::OfferShippedPuzzles(const DataFolders& folders) {
 
 void Tmain::LoadTreeInto() {
     try {
-        LoadTreeFile(DataPath(context_.State.DataDir, LibraryFiles::FolderTree), outline->Model());
+        LoadTreeFile(DataPath(context_.State.DataDir, LibraryFiles::kFolderTree), outline->Model());
     } catch (...) {
         outline->ShowModel();
         throw;
@@ -159,12 +159,12 @@ void Tmain::FormPaint() {
     }
     DeviceContext dc(Surface());
     SelectedPalette palette(dc, kit.PaletteHandle);
-    dc.SelectObject(CreateSolidBrush(kit.PaletteColour(PaletteRole::Background)));
-    dc.SelectObject(CreatePen(PS_SOLID, 1, kit.PaletteColour(PaletteRole::Background)));
+    dc.SelectObject(CreateSolidBrush(kit.PaletteColour(PaletteRole::kBackground)));
+    dc.SelectObject(CreatePen(PS_SOLID, 1, kit.PaletteColour(PaletteRole::kBackground)));
     dc.Rectangle(0, 0, width(), height());
 
     Bitmap backdrop;
-    LoadScreenArtwork(backdrop, context_.State.Folders(), LibraryFiles::CataloguePicture,
+    LoadScreenArtwork(backdrop, context_.State.Folders(), LibraryFiles::kCataloguePicture,
                       dc.Surface().devicePixelRatio());
     BackdropWidth = backdrop.Width();
     BackdropHeight = backdrop.Height();
@@ -178,7 +178,7 @@ void Tmain::FormPaint() {
     outline->show();
     const int treeRight = BackdropLeft + kTreeLeft + outline->width();
     Label2->move(treeRight + kInstructionGap, BackdropTop + kInstructionTop);
-    DrawPicture(dc, LibraryFiles::FinderPicture, treeRight + kFinderGap,
+    DrawPicture(dc, LibraryFiles::kFinderPicture, treeRight + kFinderGap,
                 BackdropTop + kInstructionTop + Label2->height(), 0);
 }
 

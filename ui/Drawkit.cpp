@@ -5,7 +5,7 @@
 namespace lexiglade {
 
 ColorRef DrawkitState::PaletteColour(int index) const {
-    const ColorRef colour = index >= 0 && index < GamePaletteSize
+    const ColorRef colour = index >= 0 && index < kGamePaletteSize
                                 ? GamePalette[static_cast<std::size_t>(index)]
                                 : PaletteRgb(0, 0, 0);
     return PaletteRelative(colour);

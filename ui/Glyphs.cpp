@@ -48,13 +48,13 @@ QIcon DrawPage() {
 } // namespace
 
 const QIcon& FolderGlyph() {
-    static const QIcon icon = DrawFolder();
-    return icon;
+    static const QIcon kIcon = DrawFolder();
+    return kIcon;
 }
 
 const QIcon& PageGlyph() {
-    static const QIcon icon = DrawPage();
-    return icon;
+    static const QIcon kIcon = DrawPage();
+    return kIcon;
 }
 
 } // namespace lexiglade

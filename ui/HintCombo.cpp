@@ -25,7 +25,7 @@ class PictureDelegate : public QStyledItemDelegate {
 
     // Combo2MeasureItem: every item is 80 pixels high.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
-        return {option.rect.width(), HintPictureCombo::ItemHeight};
+        return {option.rect.width(), HintPictureCombo::kItemHeight};
     }
 
   private:

@@ -15,9 +15,9 @@ class HintPictureCombo : public QComboBox {
     // Each item's data is the index of its picture in `pictures`.
     HintPictureCombo(const std::vector<std::unique_ptr<Bitmap>>& pictures, QWidget* parent);
 
-    static constexpr int ItemHeight = 80;
+    static constexpr int kItemHeight = 80;
     // The closed list, which shows its current picture scaled down, fits the board's bottom band.
-    static constexpr int ClosedHeight = 56;
+    static constexpr int kClosedHeight = 56;
     // Draws item `index`'s picture at the rectangle's top-left corner, at its own size.
     void Combo2DrawItem(QPainter& painter, int index, const QRect& rect) const;
 

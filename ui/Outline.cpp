@@ -16,12 +16,12 @@ OutlineItems::OutlineItems(const TreeModel& items, QObject* parent)
 void OutlineItems::Reload() {
     beginResetModel();
     children_.clear();
-    parents_.assign(items_.size(), Root);
+    parents_.assign(items_.size(), kRoot);
     std::vector<std::int32_t> lastAt; // lastAt[k]: the last item of level k + 1 so far
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const auto level = static_cast<std::size_t>(items_[i].level);
         lastAt.resize(level);
-        parents_[i] = level > 1 ? lastAt[level - 2] : Root;
+        parents_[i] = level > 1 ? lastAt[level - 2] : kRoot;
         lastAt[level - 1] = static_cast<std::int32_t>(i);
     }
     endResetModel();
@@ -38,7 +38,7 @@ const std::vector<std::int32_t>& OutlineItems::Children(std::int32_t item) const
         return known->second;
     }
     std::vector<std::int32_t>& children = children_[item];
-    const int level = item == Root ? 0 : items_[static_cast<std::size_t>(item)].level;
+    const int level = item == kRoot ? 0 : items_[static_cast<std::size_t>(item)].level;
     for (std::size_t i = static_cast<std::size_t>(item + 1);
          i < items_.size() && items_[i].level > level; ++i) {
         if (items_[i].level == level + 1) {
@@ -67,7 +67,7 @@ int OutlineItems::ItemOf(const QModelIndex& index) {
 }
 
 QModelIndex OutlineItems::index(int row, int column, const QModelIndex& parent) const {
-    const std::vector<std::int32_t>& children = Children(parent.isValid() ? ItemOf(parent) : Root);
+    const std::vector<std::int32_t>& children = Children(parent.isValid() ? ItemOf(parent) : kRoot);
     if (row < 0 || static_cast<std::size_t>(row) >= children.size() || column != 0) {
         return {};
     }
@@ -76,15 +76,15 @@ QModelIndex OutlineItems::index(int row, int column, const QModelIndex& parent) 
 
 QModelIndex OutlineItems::parent(const QModelIndex& child) const {
     const std::int32_t above =
-        child.isValid() ? parents_[static_cast<std::size_t>(ItemOf(child))] : Root;
-    return above == Root ? QModelIndex() : IndexOf(above);
+        child.isValid() ? parents_[static_cast<std::size_t>(ItemOf(child))] : kRoot;
+    return above == kRoot ? QModelIndex() : IndexOf(above);
 }
 
 int OutlineItems::rowCount(const QModelIndex& parent) const {
     if (parent.column() > 0) {
         return 0;
     }
-    return static_cast<int>(Children(parent.isValid() ? ItemOf(parent) : Root).size());
+    return static_cast<int>(Children(parent.isValid() ? ItemOf(parent) : kRoot).size());
 }
 
 int OutlineItems::columnCount(const QModelIndex&) const {

@@ -33,7 +33,7 @@ class OutlineItems : public QAbstractItemModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
   private:
-    static constexpr std::int32_t Root = -1;
+    static constexpr std::int32_t kRoot = -1;
     bool HasChildren(std::int32_t item) const;
     // The children of `item` (Root: the top-level items) in file order.
     const std::vector<std::int32_t>& Children(std::int32_t item) const;

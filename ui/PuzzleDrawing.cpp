@@ -25,7 +25,7 @@ Font SystemFont() {
 }
 
 QRect CapsuleArea(const Band& band) {
-    const int reach = Board::CapRadius + 1;
+    const int reach = Board::kCapRadius + 1;
     return QRect(QPoint(std::min(band.anchor.x, band.farEnd.x) - reach,
                         std::min(band.anchor.y, band.farEnd.y) - reach),
                  QPoint(std::max(band.anchor.x, band.farEnd.x) + reach,
@@ -48,22 +48,22 @@ void DrawArtwork(DeviceContext& dc, const DataFolders& folders, BoardOrigin orig
     dc.BitBlt(origin.left, origin.top, board.Width(), board.Height(), board, 0, 0, SRCCOPY);
     const int right = origin.left + board.Width();
     const int bottom = origin.top + board.Height();
-    DrawPicture(dc, folders, LibraryFiles::EndGamePicture, right + Board::EndGameHotspot.left,
-                bottom + Board::EndGameHotspot.top);
-    DrawPicture(dc, folders, LibraryFiles::PrintingPicture, right + Board::PrinterSetupHotspot.left,
-                bottom + Board::PrinterSetupHotspot.top);
+    DrawPicture(dc, folders, LibraryFiles::kEndGamePicture, right + Board::kEndGameHotspot.left,
+                bottom + Board::kEndGameHotspot.top);
+    DrawPicture(dc, folders, LibraryFiles::kPrintingPicture,
+                right + Board::kPrinterSetupHotspot.left, bottom + Board::kPrinterSetupHotspot.top);
 }
 
 void DrawLetters(const DrawkitState& kit, DeviceContext& dc, BoardOrigin origin, const Grid& grid) {
     dc.SelectObject(SystemFont());
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextAlign(TA_CENTER | TA_TOP);
-    dc.SetTextColor(kit.PaletteColour(PaletteRole::Letters));
-    for (int c = 0; c < GridColumns; ++c) {
-        for (int r = 0; r < GridRows; ++r) {
+    dc.SetTextColor(kit.PaletteColour(PaletteRole::kLetters));
+    for (int c = 0; c < kGridColumns; ++c) {
+        for (int r = 0; r < kGridRows; ++r) {
             const char letter = grid.at({c, r});
-            dc.TextOutA(origin.left + Board::ColumnCentreOffset + Board::ColumnPitch * c,
-                        origin.top + Board::LetterTopOffset + Board::RowPitch * r,
+            dc.TextOutA(origin.left + Board::kColumnCentreOffset + Board::kColumnPitch * c,
+                        origin.top + Board::kLetterTopOffset + Board::kRowPitch * r,
                         std::string_view(&letter, letter == 0 ? 0 : 1));
         }
     }
@@ -72,24 +72,24 @@ void DrawLetters(const DrawkitState& kit, DeviceContext& dc, BoardOrigin origin,
 
 void DrawTitle(const DrawkitState& kit, DeviceContext& dc, int middle, BoardOrigin origin,
                const std::string& title) {
-    const int top = origin.top + Board::TitleTop;
+    const int top = origin.top + Board::kTitleTop;
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(kit.PaletteColour(PaletteRole::TitleShadow));
-    dc.TextOutA(middle - Board::TitleShadowOffset, top + Board::TitleShadowOffset, title);
-    dc.SetTextColor(kit.PaletteColour(PaletteRole::TitleFace));
+    dc.SetTextColor(kit.PaletteColour(PaletteRole::kTitleShadow));
+    dc.TextOutA(middle - Board::kTitleShadowOffset, top + Board::kTitleShadowOffset, title);
+    dc.SetTextColor(kit.PaletteColour(PaletteRole::kTitleFace));
     dc.TextOutA(middle, top, title);
 }
 
 void DrawClock(const DrawkitState& kit, SurfaceForm& form, BoardOrigin origin,
                const std::string& text) {
-    kit.FillBox(origin.left, origin.top, origin.left + Board::ClockWidth,
-                origin.top + Board::ClockHeight, 1, 1, kit.GamePalette[PaletteRole::Background]);
-    WindowDC dc(form, QRect(origin.left, origin.top, Board::ClockWidth, Board::ClockHeight));
+    kit.FillBox(origin.left, origin.top, origin.left + Board::kClockWidth,
+                origin.top + Board::kClockHeight, 1, 1, kit.GamePalette[PaletteRole::kBackground]);
+    WindowDC dc(form, QRect(origin.left, origin.top, Board::kClockWidth, Board::kClockHeight));
     SelectedPalette palette(*dc, kit.PaletteHandle);
     dc->SelectObject(SystemFont());
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextAlign(TA_LEFT | TA_TOP);
-    dc->SetTextColor(kit.PaletteColour(PaletteRole::ClockText));
+    dc->SetTextColor(kit.PaletteColour(PaletteRole::kClockText));
     dc->TextOutA(origin.left, origin.top, text);
     dc->SetBkMode(OPAQUE);
 }

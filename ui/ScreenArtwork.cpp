@@ -21,12 +21,12 @@ const LibraryFiles::DenseArtworkSet* DenseSetFor(double scale) {
     if (scale <= 1.0) {
         return nullptr;
     }
-    for (const LibraryFiles::DenseArtworkSet& set : LibraryFiles::DenseArtwork) {
+    for (const LibraryFiles::DenseArtworkSet& set : LibraryFiles::kDenseArtwork) {
         if (set.ratio >= scale) {
             return &set;
         }
     }
-    return &*std::prev(std::end(LibraryFiles::DenseArtwork));
+    return &*std::prev(std::end(LibraryFiles::kDenseArtwork));
 }
 
 // The file a picture is read from, and the density it is drawn at.

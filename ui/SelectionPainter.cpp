@@ -78,9 +78,9 @@ void SelectionPainter::PaintFrame(QPainter& painter, BoardOrigin origin) const {
     const int edge = DevicePixel(kFrameEdgeWidth, ratio);
     painter.save();
     painter.scale(1 / ratio, 1 / ratio);
-    FillFrame(painter, outer, edge, kit_.PaletteQColor(PaletteRole::Cursor));
+    FillFrame(painter, outer, edge, kit_.PaletteQColor(PaletteRole::kCursor));
     FillFrame(painter, outer.adjusted(edge, edge, -edge, -edge), edge,
-              kit_.PaletteQColor(PaletteRole::CursorEdge));
+              kit_.PaletteQColor(PaletteRole::kCursorEdge));
     painter.restore();
 }
 

@@ -85,15 +85,15 @@ void Tsearcher::FormPaint() {
 void Tsearcher::DrawScreen() {
     DeviceContext dc(Surface());
     SelectedPalette palette(dc, kit_.PaletteHandle);
-    dc.SelectObject(CreateSolidBrush(kit_.PaletteColour(PaletteRole::Background)));
-    dc.SelectObject(CreatePen(PS_SOLID, 1, kit_.PaletteColour(PaletteRole::Background)));
+    dc.SelectObject(CreateSolidBrush(kit_.PaletteColour(PaletteRole::kBackground)));
+    dc.SelectObject(CreatePen(PS_SOLID, 1, kit_.PaletteColour(PaletteRole::kBackground)));
     dc.Rectangle(0, 0, width(), height());
     Bitmap board;
-    LoadScreenArtwork(board, state_.Folders(), LibraryFiles::BoardPicture,
+    LoadScreenArtwork(board, state_.Folders(), LibraryFiles::kBoardPicture,
                       dc.Surface().devicePixelRatio());
     PlaceBoard(board);
     DrawArtwork(dc, state_.Folders(), Origin(), board);
-    SelectionColour = PaletteRole::Selection;
+    SelectionColour = PaletteRole::kSelection;
     DrawLetters(kit_, dc, Origin(), Session.Grids().LetterGrid);
     DrawTitle(kit_, dc, kit_.ScreenWidth / 2, Origin(), ShownTitle);
     if (newGame_) {
@@ -122,7 +122,7 @@ void Tsearcher::FirstPaintActions() {
     PictureHints = false;
     ShownTitle = puzzle_.title;
     Bitmap board;
-    LoadScreenArtwork(board, state_.Folders(), LibraryFiles::BoardPicture,
+    LoadScreenArtwork(board, state_.Folders(), LibraryFiles::kBoardPicture,
                       Surface().devicePixelRatio());
     PlaceBoard(board);
     Session.Start(puzzle_, state_.GameOptions);
@@ -131,7 +131,7 @@ void Tsearcher::FirstPaintActions() {
     if (PictureHints) {
         Combo2->setCurrentIndex(0);
     }
-    MusicTrack = MusicTracks[static_cast<std::size_t>(RandomBelow(MusicTrackCount))];
+    MusicTrack = kMusicTracks[static_cast<std::size_t>(RandomBelow(kMusicTrackCount))];
     Timer1->start();
 }
 
@@ -164,13 +164,13 @@ void Tsearcher::mouseReleaseEvent(QMouseEvent* event) {
 
 void Tsearcher::FormMouseDown(Qt::MouseButton button, int x, int y) {
     HandlerScope scope(*this);
-    if (InHotspot(*this, Board::EndGameHotspot, {x, y})) {
+    if (InHotspot(*this, Board::kEndGameHotspot, {x, y})) {
         EndGameHotspot();
     }
-    if (InHotspot(*this, Board::PrintHotspot, {x, y})) {
+    if (InHotspot(*this, Board::kPrintHotspot, {x, y})) {
         PrintHotspot();
     }
-    if (InHotspot(*this, Board::PrinterSetupHotspot, {x, y})) {
+    if (InHotspot(*this, Board::kPrinterSetupHotspot, {x, y})) {
         PrinterSetupHotspot();
     }
     if (OpenSelectionTakesPress(button, x, y)) {

@@ -49,7 +49,7 @@ class Tsearcher : public SurfaceForm {
     std::int32_t BoardHeight = 0;
     bool PictureHints = false;
     std::string MusicTrack;
-    std::int32_t SelectionColour = PaletteRole::Selection;
+    std::int32_t SelectionColour = PaletteRole::kSelection;
     std::string ShownTitle;
     SelectionInput Input; // how the running selection is held: drag, open click or cell cursor
     std::vector<std::unique_ptr<Bitmap>> HintPictures;

@@ -97,18 +97,18 @@ void Tsearcher::PlaceBoard(const Bitmap& board) {
 // The hint lists mirror the session's: text hints in Combo1, pictures also in Combo2.
 void Tsearcher::BuildHintLists() {
     const std::vector<std::string>& hints = Session.Hints();
-    const int left = BoardLeft + Board::HintListLeft;
+    const int left = BoardLeft + Board::kHintListLeft;
     const int bottom = BoardTop + BoardHeight;
     if (Session.PictureHints()) {
         Combo1->hide();
         Combo2->show();
-        Combo2->setGeometry(left, bottom - Board::PictureHintsAbove, Board::PictureHintsWidth,
-                            HintPictureCombo::ClosedHeight);
+        Combo2->setGeometry(left, bottom - Board::kPictureHintsAbove, Board::kPictureHintsWidth,
+                            HintPictureCombo::kClosedHeight);
         PictureHints = true;
     } else {
         Combo1->show();
         Combo2->hide();
-        Combo1->setGeometry(left, bottom + Board::TextHintsBelow, Board::TextHintsWidth,
+        Combo1->setGeometry(left, bottom + Board::kTextHintsBelow, Board::kTextHintsWidth,
                             Combo1->height());
     }
     Combo1->clear();
@@ -123,10 +123,10 @@ void Tsearcher::BuildHintLists() {
             HintPictures.push_back(LoadHintPicture(state_.DataDir, hint));
             Combo2->addItem(text, static_cast<int>(i));
         }
-        fitNarrow = fitNarrow && ShowsWhole(*Combo1, Board::TextHintsWidth, text);
+        fitNarrow = fitNarrow && ShowsWhole(*Combo1, Board::kTextHintsWidth, text);
     }
     if (!fitNarrow) {
-        Combo1->resize(Board::WideTextHintsWidth, Combo1->height());
+        Combo1->resize(Board::kWideTextHintsWidth, Combo1->height());
     }
 }
 

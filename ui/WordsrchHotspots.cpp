@@ -23,21 +23,21 @@ struct Hotspot {
 };
 
 const std::vector<Hotspot>& Hotspots() {
-    static const std::vector<Hotspot> hotspots = {
-        {Board::EndGameHotspot,
+    static const std::vector<Hotspot> kHotspots = {
+        {Board::kEndGameHotspot,
          QT_TRANSLATE_NOOP("lexiglade::Tsearcher", "End the game (%1 or %2)"),
          {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_Q)},
          &Tsearcher::EndGameHotspot},
-        {Board::PrintHotspot,
+        {Board::kPrintHotspot,
          QT_TRANSLATE_NOOP("lexiglade::Tsearcher", "Print the puzzle (%1)"),
          {QKeySequence(Qt::CTRL | Qt::Key_P)},
          &Tsearcher::PrintHotspot},
-        {Board::PrinterSetupHotspot,
+        {Board::kPrinterSetupHotspot,
          QT_TRANSLATE_NOOP("lexiglade::Tsearcher", "Set up the printer (%1)"),
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
          &Tsearcher::PrinterSetupHotspot},
     };
-    return hotspots;
+    return kHotspots;
 }
 
 QString TipOf(const Hotspot& hotspot) {

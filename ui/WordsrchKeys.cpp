@@ -40,7 +40,7 @@ void Tsearcher::SetUpKeyboardPlay() {
     setMouseTracking(true); // an open selection follows the pointer with no button held
     setFocusPolicy(Qt::StrongFocus);
     setFocus();
-    SetFocusMarkColour(*this, kit_.PaletteQColor(PaletteRole::Cursor)); // on the dark band
+    SetFocusMarkColour(*this, kit_.PaletteQColor(PaletteRole::kCursor)); // on the dark band
 }
 
 // A press while a selection is open ends it (left) or drops it (right); true when it took the

@@ -55,7 +55,7 @@ void Tsearcher::EndSelection(int x, int y) {
 // each removal so that the capsule survives a repaint.
 void Tsearcher::FoundWord(const Find& find) {
     PlaySoundEffect(SoundEffect::FoundWord, state_.GameOptions.soundsOn, state_.Folders());
-    painter_.DrawBands({find.mark}, PaletteRole::FoundWord, R2_COPYPEN);
+    painter_.DrawBands({find.mark}, PaletteRole::kFoundWord, R2_COPYPEN);
     for (const std::int32_t j : find.removedHints) {
         kit_.SaveScreen();
         Combo1->removeItem(j);
@@ -102,7 +102,7 @@ void Tsearcher::ShowUnfoundWords(const TimeOut& timeOut) {
         painter_.DrawBands({*timeOut.erased}, SelectionColour, R2_XORPEN);
     }
     for (const PlacedWord& word : timeOut.unfound) {
-        painter_.DrawBands({WordBand(Origin(), word)}, PaletteRole::UnfoundWord, R2_COPYPEN);
+        painter_.DrawBands({WordBand(Origin(), word)}, PaletteRole::kUnfoundWord, R2_COPYPEN);
     }
     kit_.SaveScreen();
 }

@@ -270,7 +270,7 @@ bool Tlxedit::ValidatePuzzle() {
     PuzzleChecks checks;
     checks.dataDir = dataDir;
     checks.titleTaken = [&](const std::string& title) {
-        const TextList titles = ReadList(DataPath(dataDir, LibraryFiles::Titles));
+        const TextList titles = ReadList(DataPath(dataDir, LibraryFiles::kTitles));
         return std::find(titles.begin(), titles.end(), title) != titles.end();
     };
     checks.pictureExists = [&](const std::string& hint) {

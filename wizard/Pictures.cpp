@@ -25,7 +25,7 @@ void NormalizePictures(const DataFolders& folders, const TextList& hints,
     const std::string& dataDir = folders.dataDir;
     const LibraryLock lock(dataDir);
     Bitmap canvas;
-    canvas.LoadFromFile(ShippedFilePath(folders, LibraryFiles::HintCanvas));
+    canvas.LoadFromFile(ShippedFilePath(folders, LibraryFiles::kHintCanvas));
     for (const std::string& hint : hints) {
         const PictureFile original = ReadPicture(dataDir, UpperCase(hint));
         Bitmap picture;

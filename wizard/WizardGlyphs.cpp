@@ -74,28 +74,28 @@ QIcon DrawIcon() {
 } // namespace
 
 const QPixmap& CancelGlyph() {
-    static const QPixmap glyph = DrawCross();
-    return glyph;
+    static const QPixmap kGlyph = DrawCross();
+    return kGlyph;
 }
 
 const QPixmap& GoBackGlyph() {
-    static const QPixmap glyph = DrawArrow(-1);
-    return glyph;
+    static const QPixmap kGlyph = DrawArrow(-1);
+    return kGlyph;
 }
 
 const QPixmap& NextGlyph() {
-    static const QPixmap glyph = DrawArrow(1);
-    return glyph;
+    static const QPixmap kGlyph = DrawArrow(1);
+    return kGlyph;
 }
 
 const QPixmap& NewFolderGlyph() {
-    static const QPixmap glyph = DrawNewFolder();
-    return glyph;
+    static const QPixmap kGlyph = DrawNewFolder();
+    return kGlyph;
 }
 
 const QIcon& WizardIcon() {
-    static const QIcon icon = DrawIcon();
-    return icon;
+    static const QIcon kIcon = DrawIcon();
+    return kIcon;
 }
 
 } // namespace lexiglade

@@ -14,9 +14,9 @@ namespace lexiglade {
 
 namespace {
 
-constexpr int Rate = 44100;
-constexpr int Channels = 2;
-constexpr int BufferFrames = 1024;
+constexpr int kRate = 44100;
+constexpr int kChannels = 2;
+constexpr int kBufferFrames = 1024;
 
 void CountBytes(void*, Uint8*, int bytes) {
     Audio().bytesMixed += static_cast<std::uint64_t>(bytes);
@@ -46,8 +46,8 @@ std::string SearchedSoundFont() {
 
 // The synthesiser is made by PrepareMusic; without a soundfont there is none.
 void OpenMusic(MusicChannel& music, const std::string& soundFont) {
-    music.left.assign(BufferFrames, 0);
-    music.right.assign(BufferFrames, 0);
+    music.left.assign(kBufferFrames, 0);
+    music.right.assign(kBufferFrames, 0);
     music.soundFont = soundFont;
     music.prepared = false;
 }
@@ -127,7 +127,7 @@ AudioOutput::AudioOutput(const std::string& soundFont) {
     }
     audio.bytesMixed = 0;
     Mix_SetPostMix(CountBytes, nullptr); // before the output runs: every buffer counts
-    if (Mix_OpenAudio(Rate, AUDIO_S16SYS, Channels, BufferFrames) != 0) {
+    if (Mix_OpenAudio(kRate, AUDIO_S16SYS, kChannels, kBufferFrames) != 0) {
         OpenFailed(audio, Mix_GetError());
         Mix_SetPostMix(nullptr, nullptr);
         QuitAudio();

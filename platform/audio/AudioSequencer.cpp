@@ -12,7 +12,7 @@ namespace lexiglade {
 
 namespace {
 
-constexpr Uint32 WaitStepMs = 5;
+constexpr Uint32 kWaitStepMs = 5;
 
 // The track, read whole; one that cannot be played is reported once for the output's life.
 MidiSequence ReadTrack(const std::string& path, AudioState& audio) {
@@ -130,7 +130,7 @@ bool MidiSequencer::PlayAndWait() {
     }
     Play(nullptr);
     while (PassUnderWay(channelPlay_)) {
-        SDL_Delay(WaitStepMs);
+        SDL_Delay(kWaitStepMs);
     }
     channelPlay_ = 0;
     return true;

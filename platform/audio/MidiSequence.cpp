@@ -11,12 +11,12 @@ namespace lexiglade {
 
 namespace {
 
-constexpr std::uint32_t DefaultMicrosPerQuarter = 500000; // 120 quarters a minute
-constexpr std::uint8_t MetaEvent = 0xFF;
-constexpr std::uint8_t EndOfTrack = 0x2F;
-constexpr std::uint8_t SetTempo = 0x51;
-constexpr std::uint8_t SystemExclusive = 0xF0;
-constexpr std::uint8_t SystemExclusiveEscape = 0xF7;
+constexpr std::uint32_t kDefaultMicrosPerQuarter = 500000; // 120 quarters a minute
+constexpr std::uint8_t kMetaEvent = 0xFF;
+constexpr std::uint8_t kEndOfTrack = 0x2F;
+constexpr std::uint8_t kSetTempo = 0x51;
+constexpr std::uint8_t kSystemExclusive = 0xF0;
+constexpr std::uint8_t kSystemExclusiveEscape = 0xF7;
 
 struct Malformed {};
 
@@ -90,11 +90,11 @@ int DataBytes(std::uint8_t status) {
 bool ReadMeta(ByteReader& track, std::uint64_t tick, Reading& reading) {
     const std::uint8_t type = track.Byte();
     const std::uint32_t length = track.Variable();
-    if (type == EndOfTrack) {
+    if (type == kEndOfTrack) {
         reading.endTick = std::max(reading.endTick, tick);
         return false;
     }
-    if (type == SetTempo) {
+    if (type == kSetTempo) {
         const std::uint32_t micros = length == 3 ? track.Big(3) : 0;
         if (micros == 0) {
             throw Malformed{};
@@ -132,13 +132,13 @@ void ReadTrack(ByteReader track, Reading& reading) {
     for (;;) {
         tick += track.Variable();
         const std::uint8_t first = track.Byte();
-        if (first == MetaEvent) {
+        if (first == kMetaEvent) {
             if (!ReadMeta(track, tick, reading)) {
                 return;
             }
-        } else if (first == SystemExclusive || first == SystemExclusiveEscape) {
+        } else if (first == kSystemExclusive || first == kSystemExclusiveEscape) {
             track.Skip(track.Variable());
-        } else if (first > SystemExclusive) {
+        } else if (first > kSystemExclusive) {
             throw Malformed{};
         } else {
             reading.messages.push_back({tick, ReadChannelMessage(track, first, running)});
@@ -172,7 +172,7 @@ class TickClock {
         }
         double seconds = 0;
         std::uint64_t from = 0;
-        std::uint32_t micros = DefaultMicrosPerQuarter;
+        std::uint32_t micros = kDefaultMicrosPerQuarter;
         for (const TempoChange& change : tempi_) {
             if (change.tick >= tick) {
                 break;

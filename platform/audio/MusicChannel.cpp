@@ -11,8 +11,8 @@ namespace lexiglade {
 namespace {
 
 // How long reverb and chorus go on after the last voice has ended.
-constexpr double RingOutSeconds = 2.0;
-constexpr float FullScale = 32767.0F;
+constexpr double kRingOutSeconds = 2.0;
+constexpr float kFullScale = 32767.0F;
 
 // At the end of the track a play that reports its end does so, once, and runs on into the next
 // pass; any other play, and a track of no length, is over.
@@ -52,8 +52,8 @@ int SendDueMessages(MusicChannel& music, int wanted) {
 }
 
 std::int16_t Mixed(std::int16_t sample, float added) {
-    const float sum = static_cast<float>(sample) + added * FullScale;
-    return static_cast<std::int16_t>(std::lround(std::clamp(sum, -FullScale - 1, FullScale)));
+    const float sum = static_cast<float>(sample) + added * kFullScale;
+    return static_cast<std::int16_t>(std::lround(std::clamp(sum, -kFullScale - 1, kFullScale)));
 }
 
 void MixInto(const MusicChannel& music, std::int16_t* out, int frames, int channels) {
@@ -78,7 +78,7 @@ void RenderMusic(void*, std::uint8_t* stream, int bytes) {
     if (!music.synth || !music.synth->Error().empty()) {
         return;
     }
-    const auto ringOut = static_cast<std::uint64_t>(RingOutSeconds * audio.rate);
+    const auto ringOut = static_cast<std::uint64_t>(kRingOutSeconds * audio.rate);
     const int frames = bytes / audio.frameBytes;
     auto* out = reinterpret_cast<std::int16_t*>(stream);
     const int scratch = static_cast<int>(music.left.size());

@@ -14,13 +14,13 @@ namespace lexiglade {
 namespace {
 
 // As loud as the music was when SDL_mixer drove FluidSynth at full music volume.
-constexpr double Gain = 1.2;
-constexpr int MidiChannels = 16;
-constexpr int ResetAllControllers = 121;
-constexpr int Volume = 7;
-constexpr int Pan = 10;
-constexpr int DefaultVolume = 100;
-constexpr int CentrePan = 64;
+constexpr double kGain = 1.2;
+constexpr int kMidiChannels = 16;
+constexpr int kResetAllControllers = 121;
+constexpr int kVolume = 7;
+constexpr int kPan = 10;
+constexpr int kDefaultVolume = 100;
+constexpr int kCentrePan = 64;
 
 std::atomic<int> soundFontLoads{0};
 
@@ -77,7 +77,7 @@ struct MusicSynth::Backend {
 MusicSynth::MusicSynth(int rate, const std::string& soundFont) : backend_(new Backend) {
     QuietLogs();
     fluid_settings_setnum(backend_->settings, "synth.sample-rate", rate);
-    fluid_settings_setnum(backend_->settings, "synth.gain", Gain);
+    fluid_settings_setnum(backend_->settings, "synth.gain", kGain);
     backend_->synth = new_fluid_synth(backend_->settings);
     ++soundFontLoads;
     lastError.clear();
@@ -125,16 +125,16 @@ void MusicSynth::Send(const ChannelMessage& message) {
 }
 
 void MusicSynth::ResetChannels() {
-    for (int channel = 0; channel < MidiChannels; ++channel) {
-        fluid_synth_cc(backend_->synth, channel, ResetAllControllers, 0);
+    for (int channel = 0; channel < kMidiChannels; ++channel) {
+        fluid_synth_cc(backend_->synth, channel, kResetAllControllers, 0);
         fluid_synth_program_change(backend_->synth, channel, 0);
-        fluid_synth_cc(backend_->synth, channel, Volume, DefaultVolume);
-        fluid_synth_cc(backend_->synth, channel, Pan, CentrePan);
+        fluid_synth_cc(backend_->synth, channel, kVolume, kDefaultVolume);
+        fluid_synth_cc(backend_->synth, channel, kPan, kCentrePan);
     }
 }
 
 void MusicSynth::Silence() {
-    for (int channel = 0; channel < MidiChannels; ++channel) {
+    for (int channel = 0; channel < kMidiChannels; ++channel) {
         fluid_synth_all_sounds_off(backend_->synth, channel);
     }
 }

@@ -12,7 +12,7 @@ namespace lexiglade {
 
 namespace {
 
-constexpr int EffectChannel = 0;
+constexpr int kEffectChannel = 0;
 
 SDL_RWops* ReadFrom(const std::vector<std::uint8_t>& bytes) {
     return SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
@@ -69,7 +69,7 @@ void WaveSound::Play() const {
         return;
     }
     if (Mix_Chunk* chunk = Decoded(id_, bytes_, path_)) {
-        Mix_PlayChannel(EffectChannel, chunk, 0); // cuts off whatever the channel plays
+        Mix_PlayChannel(kEffectChannel, chunk, 0); // cuts off whatever the channel plays
     }
 }
 

@@ -6,10 +6,10 @@
 namespace lexiglade {
 namespace {
 
-constexpr Point Anchor{250, 180};
+constexpr Point kAnchor{250, 180};
 
 std::int32_t BearingTo(std::int32_t dx, std::int32_t dy) {
-    return QuantiseBearing(Anchor, {Anchor.x + dx, Anchor.y + dy});
+    return QuantiseBearing(kAnchor, {kAnchor.x + dx, kAnchor.y + dy});
 }
 
 TEST(ElevationDegrees, RoundsTheSinglePrecisionAngleHalvesToEven) {

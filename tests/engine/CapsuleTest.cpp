@@ -6,8 +6,8 @@
 namespace lexiglade {
 namespace {
 
-constexpr std::int32_t Bearings[] = {0,   22,  45,  67,  90,  112, 135, 157,
-                                     180, 202, 225, 247, 270, 292, 315, 337};
+constexpr std::int32_t kBearings[] = {0,   22,  45,  67,  90,  112, 135, 157,
+                                      180, 202, 225, 247, 270, 292, 315, 337};
 
 double DistanceFrom(Point centre, Point p) {
     return std::hypot(p.x - centre.x, p.y - centre.y);
@@ -34,7 +34,7 @@ TEST(CapArc, OffsetsOfTheCapBearingAroundTheCentre) {
 
 TEST(CapArc, EveryBearingGivesOppositePointsNearRadiusTenAndCapsFacingApart) {
     const Point centre{200, 120};
-    for (std::int32_t bearing : Bearings) {
+    for (std::int32_t bearing : kBearings) {
         const ArcPoints anchor = CapArc(centre.x, centre.y, bearing, CapEnd::Anchor);
         const ArcPoints far = CapArc(centre.x, centre.y, bearing, CapEnd::Far);
         for (const ArcPoints& arc : {anchor, far}) {
@@ -61,7 +61,7 @@ TEST(CapArc, CapBearingTakenModulo360AndOffTableBearingsUseTheEntryBelow) {
 TEST(CapsuleFigure, CapsInBoxesOfRadiusTenJoinedBySidesParallelToTheDrag) {
     const Point anchor{150, 100};
     const Point farEnd{230, 140};
-    for (std::int32_t bearing : Bearings) {
+    for (std::int32_t bearing : kBearings) {
         const Capsule capsule = CapsuleFigure(anchor, farEnd, bearing);
         EXPECT_EQ(capsule.anchorCap.topLeft, (Point{140, 90}));
         EXPECT_EQ(capsule.anchorCap.bottomRight, (Point{160, 110}));

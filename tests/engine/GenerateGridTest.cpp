@@ -15,15 +15,15 @@ using test::ModelGenerate;
 using test::ReadLine;
 using test::Repeat;
 
-const TextList Animals = {"horse",  "Cow",    "sheep",  "goat",    "pig",   "chicken", "duck",
-                          "goose",  "turkey", "donkey", "rabbit",  "llama", "alpaca",  "bull",
-                          "calf",   "lamb",   "piglet", "rooster", "hen",   "mule",    "pony",
-                          "ferret", "quail",  "bison",  "yak"};
+const TextList kAnimals = {"horse",  "Cow",    "sheep",  "goat",    "pig",   "chicken", "duck",
+                           "goose",  "turkey", "donkey", "rabbit",  "llama", "alpaca",  "bull",
+                           "calf",   "lamb",   "piglet", "rooster", "hen",   "mule",    "pony",
+                           "ferret", "quail",  "bison",  "yak"};
 
-const TextList LongAndShort = {"Constellation",  "photosynthesis", "tyrannosaurus",
-                               "Microprocessor", "Thermodynamics", "zebra",
-                               "lion",           "giraffe",        "hippopotamus",
-                               "elephant",       "crocodile",      "Antelope"};
+const TextList kLongAndShort = {"Constellation",  "photosynthesis", "tyrannosaurus",
+                                "Microprocessor", "Thermodynamics", "zebra",
+                                "lion",           "giraffe",        "hippopotamus",
+                                "elephant",       "crocodile",      "Antelope"};
 
 std::uint32_t Generate(GridState& state, std::uint32_t seed, const TextList& words,
                        bool backwardWords) {
@@ -53,7 +53,7 @@ TEST(GenerateGrid, PlacesOneWordWhereTheDrawsFromSeedOneSay) {
 
 TEST(GenerateGrid, WithoutBackwardWordsDrawsThreePerAttemptAndOnePerFilledCell) {
     long collisions = 0;
-    for (const TextList* words : {&Animals, &LongAndShort}) {
+    for (const TextList* words : {&kAnimals, &kLongAndShort}) {
         for (std::uint32_t seed = 1; seed <= 20; ++seed) {
             GridState state;
             const auto model = ModelGenerate(Generate(state, seed, *words, false), *words, false);
@@ -64,7 +64,7 @@ TEST(GenerateGrid, WithoutBackwardWordsDrawsThreePerAttemptAndOnePerFilledCell) 
                 const std::vector<Cell> cells = test::LineCells(word.start, word.end);
                 covered.insert(cells.begin(), cells.end());
             }
-            const long filled = Grid::CellCount - static_cast<long>(covered.size());
+            const long filled = Grid::kCellCount - static_cast<long>(covered.size());
             test::ModelRandom replay(seed);
             for (long draw = 0; draw < 3 * model.attempts + filled; ++draw) {
                 replay.Below(1);
@@ -78,7 +78,7 @@ TEST(GenerateGrid, WithoutBackwardWordsDrawsThreePerAttemptAndOnePerFilledCell) 
 
 TEST(GenerateGrid, WithBackwardWordsReversesAboutOneWordInThree) {
     long reversed = 0, total = 0;
-    for (const TextList* words : {&Animals, &LongAndShort}) {
+    for (const TextList* words : {&kAnimals, &kLongAndShort}) {
         for (std::uint32_t seed = 1; seed <= 20; ++seed) {
             GridState state;
             ExpectSameAsModel(state,
@@ -96,14 +96,14 @@ TEST(GenerateGrid, WithBackwardWordsReversesAboutOneWordInThree) {
 TEST(GenerateGrid, EveryWordReadsFromItsStartToItsEndAndNoCellIsEmpty) {
     for (std::uint32_t seed = 1; seed <= 30; ++seed) {
         GridState state;
-        Generate(state, seed, Animals, true);
+        Generate(state, seed, kAnimals, true);
         EXPECT_EQ(test::CountCells(state.LetterGrid, 0), 0);
         for (char cell : state.LetterGrid.bytes()) {
             EXPECT_TRUE(cell >= 'A' && cell <= 'Z') << int(cell);
         }
-        for (std::size_t i = 0; i < Animals.size(); ++i) {
+        for (std::size_t i = 0; i < kAnimals.size(); ++i) {
             const PlacedWord& word = state.PlacedWords[i];
-            const std::string upper = Upper(Animals[i]);
+            const std::string upper = Upper(kAnimals[i]);
             EXPECT_EQ(ReadLine(state.LetterGrid, word.start, word.end), word.text);
             const std::string forwards(word.text.rbegin(), word.text.rend());
             EXPECT_EQ(word.reversed ? forwards : word.text, upper);
@@ -124,15 +124,15 @@ TEST(GenerateGrid, UpperCasesOnlyPlainLettersAndKeepsTheRest) {
 
 TEST(GenerateGrid, ReplacesEverythingTheGameHeldBefore) {
     GridState state;
-    for (int column = 0; column < GridColumns; ++column) {
-        for (int row = 0; row < GridRows; ++row) {
+    for (int column = 0; column < kGridColumns; ++column) {
+        for (int row = 0; row < kGridRows; ++row) {
             state.LetterGrid.at({column, row}) = 'Z';
         }
     }
     state.PlacedWords = {PlacedWord{"OLD", true, {1, 1}, {3, 1}}};
     SetRandomSeed(99);
-    state = GenerateGrid(Animals, true);
-    ExpectSameAsModel(state, ModelGenerate(99, Animals, true));
+    state = GenerateGrid(kAnimals, true);
+    ExpectSameAsModel(state, ModelGenerate(99, kAnimals, true));
 }
 
 TEST(GenerateGrid, TwentyTwoLetterWordFillsOneRowAcross) {
@@ -213,7 +213,7 @@ TEST(GenerateGrid, RestartAfter5000AttemptsRemovesEveryPlacedWord) {
 TEST(GenerateGrid, RestartsEvenWhenAttempt5001PlacesTheLastWord) {
     // Fifteen rows of one letter each, then words that can only lie on the row of A's.
     TextList words;
-    for (char letter = 'A'; letter < 'A' + GridRows; ++letter) {
+    for (char letter = 'A'; letter < 'A' + kGridRows; ++letter) {
         words.push_back(Repeat(letter, 22));
     }
     words.insert(words.end(), 60, Repeat('A', 22));

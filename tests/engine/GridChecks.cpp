@@ -29,7 +29,7 @@ bool HoldsFrom(const Grid& grid, const std::string& text, Cell start, Cell step)
 std::vector<Cell> LineCells(Cell start, Cell end) {
     const Cell step{Sign(end.column - start.column), Sign(end.row - start.row)};
     std::vector<Cell> cells{start};
-    while (cells.back() != end && cells.size() <= GridColumns) {
+    while (cells.back() != end && cells.size() <= kGridColumns) {
         cells.push_back({cells.back().column + step.column, cells.back().row + step.row});
     }
     return cells;
@@ -52,8 +52,8 @@ long CountCells(const Grid& grid, char value) {
 }
 
 bool HoldsWord(const Grid& grid, const std::string& text) {
-    for (int column = 0; column < GridColumns; ++column) {
-        for (int row = 0; row < GridRows; ++row) {
+    for (int column = 0; column < kGridColumns; ++column) {
+        for (int row = 0; row < kGridRows; ++row) {
             for (int dc = -1; dc <= 1; ++dc) {
                 for (int dr = -1; dr <= 1; ++dr) {
                     if ((dc != 0 || dr != 0) && HoldsFrom(grid, text, {column, row}, {dc, dr})) {
@@ -67,8 +67,8 @@ bool HoldsWord(const Grid& grid, const std::string& text) {
 }
 
 void ExpectSameAsModel(const GridState& state, const ModelOutcome& model) {
-    for (int column = 0; column < GridColumns; ++column) {
-        for (int row = 0; row < GridRows; ++row) {
+    for (int column = 0; column < kGridColumns; ++column) {
+        for (int row = 0; row < kGridRows; ++row) {
             ASSERT_EQ(state.LetterGrid.at({column, row}), model.at(row, column))
                 << "cell " << column << "," << row;
         }
@@ -85,19 +85,19 @@ bool StartAllowed(Cell start, Cell step, int length) {
     const auto within = [](int value, int range) {
         return value >= 0 && value < std::max(range, 1);
     };
-    const bool right = GridColumns - length >= 0 && within(start.column, GridColumns - length);
-    const bool down = GridRows - length >= 0 && within(start.row, GridRows - length);
+    const bool right = kGridColumns - length >= 0 && within(start.column, kGridColumns - length);
+    const bool down = kGridRows - length >= 0 && within(start.row, kGridRows - length);
     if (step == Cell{1, 0}) {
-        return right && within(start.row, GridRows);
+        return right && within(start.row, kGridRows);
     }
     if (step == Cell{0, 1}) {
-        return within(start.column, GridColumns) && down;
+        return within(start.column, kGridColumns) && down;
     }
     if (step == Cell{1, 1}) {
         return right && down;
     }
     if (step == Cell{1, -1}) {
-        return right && GridRows - length > 0 && within(start.row - length, GridRows - length);
+        return right && kGridRows - length > 0 && within(start.row - length, kGridRows - length);
     }
     return false;
 }
@@ -107,7 +107,7 @@ void ExpectPlacedByTheRules(const Grid& grid, const std::vector<std::string>& te
                             bool onlyWords) {
     ASSERT_EQ(starts.size(), texts.size());
     ASSERT_EQ(ends.size(), texts.size());
-    std::vector<bool> covered(Grid::CellCount, false);
+    std::vector<bool> covered(Grid::kCellCount, false);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const int length = static_cast<int>(texts[i].size());
         const Cell step{Sign(ends[i].column - starts[i].column), Sign(ends[i].row - starts[i].row)};
@@ -119,10 +119,10 @@ void ExpectPlacedByTheRules(const Grid& grid, const std::vector<std::string>& te
             << texts[i];
         EXPECT_EQ(ReadLine(grid, starts[i], ends[i]), texts[i]);
         for (Cell cell : LineCells(starts[i], ends[i])) {
-            covered[static_cast<std::size_t>(cell.column * GridRows + cell.row)] = true;
+            covered[static_cast<std::size_t>(cell.column * kGridRows + cell.row)] = true;
         }
     }
-    for (std::size_t at = 0; onlyWords && at < Grid::CellCount; ++at) {
+    for (std::size_t at = 0; onlyWords && at < Grid::kCellCount; ++at) {
         EXPECT_EQ(grid.bytes()[at] != 0, covered[at]) << "cell " << at;
     }
 }

@@ -78,10 +78,11 @@ TEST(GridFallback, TheLoopRunInTwoGoesIsTheLoopRunInOne) {
         const int pass = RunPlacementLoop(once, onceGrid, texts, onceSpans);
         int later = RunPlacementLoop(twice, twiceGrid, texts, twiceSpans, 100);
         if (later == 0) {
-            later = RunPlacementLoop(twice, twiceGrid, texts, twiceSpans, PlacementPassLimit - 100);
+            later =
+                RunPlacementLoop(twice, twiceGrid, texts, twiceSpans, kPlacementPassLimit - 100);
             later += later != 0 ? 100 : 0;
         }
-        EXPECT_GT(pass == 0 ? PlacementPassLimit : pass, 100) << "set " << set;
+        EXPECT_GT(pass == 0 ? kPlacementPassLimit : pass, 100) << "set " << set;
         EXPECT_EQ(later, pass) << "set " << set;
         EXPECT_EQ(twice, once) << "set " << set;
         EXPECT_EQ(twiceGrid, onceGrid) << "set " << set;
@@ -115,7 +116,7 @@ TEST(GridFallback, AWordThatFitsOnlyForwardsIsTurnedForwards) {
     // Fifteen words of 21 letters fill fifteen rows; the sixteenth, a twin of the fifth, fits only
     // on its twin's row, and only while both read the same way.
     TextList words;
-    for (int i = 0; i < GridRows; ++i) {
+    for (int i = 0; i < kGridRows; ++i) {
         std::string word;
         for (int k = 0; k < 21; ++k) {
             word += static_cast<char>('A' + (i + k) % 26);
@@ -144,7 +145,7 @@ TEST(GridFallback, AWordThatFitsOnlyForwardsIsTurnedForwards) {
     EXPECT_FALSE(state.PlacedWords[15].reversed);
     EXPECT_EQ(state.PlacedWords[4].start, state.PlacedWords[15].start);
     int keptReversed = 0;
-    for (std::size_t i = 0; i < GridRows; ++i) {
+    for (std::size_t i = 0; i < kGridRows; ++i) {
         if (i != 4) {
             EXPECT_EQ(state.PlacedWords[i].reversed, drawn[i]) << "word " << i;
             keptReversed += drawn[i];

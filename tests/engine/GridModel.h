@@ -22,9 +22,11 @@ class ModelRandom {
 };
 
 struct ModelOutcome {
-    std::array<char, GridRows * GridColumns> cells{}; // row by row
-    char& at(int row, int column) { return cells.at(std::size_t(row * GridColumns + column)); }
-    char at(int row, int column) const { return cells.at(std::size_t(row * GridColumns + column)); }
+    std::array<char, kGridRows * kGridColumns> cells{}; // row by row
+    char& at(int row, int column) { return cells.at(std::size_t(row * kGridColumns + column)); }
+    char at(int row, int column) const {
+        return cells.at(std::size_t(row * kGridColumns + column));
+    }
     std::vector<PlacedWord> words;
     std::uint32_t seed = 0; // generator state on return
     long draws = 0;

@@ -32,8 +32,8 @@ TEST(Grid, HoldsCellsColumnByColumn) {
 TEST(Grid, StartsEmptyAndClearsToEmpty) {
     Grid grid;
     EXPECT_EQ(grid, Grid{});
-    for (int column = 0; column < GridColumns; ++column) {
-        grid.at({column, column % GridRows}) = 'Q';
+    for (int column = 0; column < kGridColumns; ++column) {
+        grid.at({column, column % kGridRows}) = 'Q';
     }
     EXPECT_NE(grid, Grid{});
     grid.clear();

@@ -8,7 +8,7 @@ namespace {
 using Found = std::vector<std::int32_t>;
 
 // CAT across from (2,3), DOG stored reversed down from (5,9) to (5,7), BIRD diagonal.
-const std::vector<PlacedWord> Words{
+const std::vector<PlacedWord> kWords{
     {"CAT", false, {2, 3}, {4, 3}},
     {"GOD", true, {5, 9}, {5, 7}},
     {"BIRD", false, {0, 0}, {3, 3}},
@@ -26,10 +26,10 @@ TEST(FindMatches, EitherEndFirstOffByOneOrSingleCellFindsNothing) {
         {{5, 9}, {5, 8}, {}},  {{0, 0}, {0, 0}, {}},  {{2, 3}, {0, 0}, {}},
     };
     for (const auto& [anchor, end, found] : cases) {
-        RetiredWords retired(Words.size(), false);
-        EXPECT_EQ(FindMatches(Words, retired, anchor, end), found)
+        RetiredWords retired(kWords.size(), false);
+        EXPECT_EQ(FindMatches(kWords, retired, anchor, end), found)
             << anchor.column << "," << anchor.row << " to " << end.column << "," << end.row;
-        RetiredWords expected(Words.size(), false);
+        RetiredWords expected(kWords.size(), false);
         for (std::int32_t k : found) {
             expected[static_cast<std::size_t>(k)] = true;
         }
@@ -38,11 +38,11 @@ TEST(FindMatches, EitherEndFirstOffByOneOrSingleCellFindsNothing) {
 }
 
 TEST(FindMatches, AFoundWordIsRetiredAndFoundNoMoreFromEitherEnd) {
-    RetiredWords retired(Words.size(), false);
-    EXPECT_EQ(FindMatches(Words, retired, {4, 3}, {2, 3}), Found{0});
-    EXPECT_EQ(FindMatches(Words, retired, {4, 3}, {2, 3}), Found{});
-    EXPECT_EQ(FindMatches(Words, retired, {2, 3}, {4, 3}), Found{});
-    EXPECT_EQ(FindMatches(Words, retired, {5, 7}, {5, 9}), Found{1});
+    RetiredWords retired(kWords.size(), false);
+    EXPECT_EQ(FindMatches(kWords, retired, {4, 3}, {2, 3}), Found{0});
+    EXPECT_EQ(FindMatches(kWords, retired, {4, 3}, {2, 3}), Found{});
+    EXPECT_EQ(FindMatches(kWords, retired, {2, 3}, {4, 3}), Found{});
+    EXPECT_EQ(FindMatches(kWords, retired, {5, 7}, {5, 9}), Found{1});
     EXPECT_EQ(retired, (RetiredWords{true, true, false}));
 }
 
@@ -60,8 +60,8 @@ TEST(FindMatches, WordsOnTheSameCellsForwardPassFirstEachOnce) {
 }
 
 TEST(FindMatches, NeedsOneRetiredFlagPerWord) {
-    RetiredWords retired(Words.size() - 1, false);
-    EXPECT_THROW(FindMatches(Words, retired, {2, 3}, {4, 3}), std::invalid_argument);
+    RetiredWords retired(kWords.size() - 1, false);
+    EXPECT_THROW(FindMatches(kWords, retired, {2, 3}, {4, 3}), std::invalid_argument);
 }
 
 TEST(ReadingOrder, TurnsAReversedWordBackOnlyWithBackwardWordsOn) {

@@ -18,8 +18,8 @@ TEST(PlacementDraws, FailingAttemptsEndWhereDrawingThemOneByOneEnds) {
             for (std::uint32_t seed : {1u, 77u, 4294967295u}) {
                 std::uint32_t drawn = seed;
                 for (int attempt = 0; attempt < count; ++attempt) {
-                    const auto draw = static_cast<std::size_t>(NextBelow(drawn, DirectionDraws));
-                    if (layouts[DirectionOfDraw[draw]].possible) {
+                    const auto draw = static_cast<std::size_t>(NextBelow(drawn, kDirectionDraws));
+                    if (layouts[kDirectionOfDraw[draw]].possible) {
                         NextBelow(drawn, 1);
                         NextBelow(drawn, 1);
                     }

@@ -34,7 +34,7 @@ std::vector<std::string> OneLetterWords(int count, int length) {
 
 // Searches from `seed` and checks what it found against the rules.
 bool SearchAndCheck(const std::vector<std::string>& texts, std::uint32_t seed,
-                    long budget = SearchBudget) {
+                    long budget = kSearchBudget) {
     Grid grid;
     const std::uint32_t before = seed;
     const auto spans = SearchPlacement(seed, grid, texts, budget);
@@ -87,7 +87,7 @@ TEST(PlacementSearch, KeepsEveryWordWithinItsDirectionAndStartRange) {
     }
     Grid grid;
     std::uint32_t seed = 9;
-    const auto spans = SearchPlacement(seed, grid, lastColumn, SearchBudget);
+    const auto spans = SearchPlacement(seed, grid, lastColumn, kSearchBudget);
     ASSERT_TRUE(spans);
     EXPECT_EQ(spans->back().start.column, 21);
     EXPECT_EQ(spans->back().end.column, 21);
@@ -142,7 +142,7 @@ TEST(PlacementSearch, WordsThatOnlyLieAcrossAndShareNoRowNeedARowEach) {
         std::uint32_t seed = 3;
         Grid grid;
         if (row.tooMany) {
-            EXPECT_FALSE(SearchPlacement(seed, grid, row.texts, SearchBudget)) << row.what;
+            EXPECT_FALSE(SearchPlacement(seed, grid, row.texts, kSearchBudget)) << row.what;
             EXPECT_FALSE(CanPlaceWords(row.texts)) << row.what;
         } else if (row.texts.size() == 16) {
             EXPECT_TRUE(SearchAndCheck(row.texts, seed)) << row.what;
@@ -168,7 +168,8 @@ TEST(PlacementSearch, AStoppedSearchGivesUp) {
         const std::atomic<bool> stop{stopped};
         Grid grid;
         std::uint32_t seed = 5;
-        const auto found = SearchPlacement(seed, grid, texts, SearchBudget, Pruning::ByRoom, &stop);
+        const auto found =
+            SearchPlacement(seed, grid, texts, kSearchBudget, Pruning::ByRoom, &stop);
         EXPECT_EQ(found.has_value(), !stopped);
         EXPECT_EQ(grid == Grid{}, stopped);
     }

@@ -11,17 +11,17 @@
 namespace lexiglade {
 namespace {
 
-const TextList Planets = {"Mercury", "venus",  "earth",    "Mars",  "jupiter",
-                          "saturn",  "Uranus", "neptune",  "pluto", "ceres",
-                          "eris",    "haumea", "makemake", "moon",  "titan"};
+const TextList kPlanets = {"Mercury", "venus",  "earth",    "Mars",  "jupiter",
+                           "saturn",  "Uranus", "neptune",  "pluto", "ceres",
+                           "eris",    "haumea", "makemake", "moon",  "titan"};
 
 TEST(BuildPrintGrid, FillsOnlyThePrintGridAndLeavesTheGameAsItWas) {
     for (bool backwardWords : {false, true}) {
         GridState state;
         SetRandomSeed(2024);
-        state = GenerateGrid(Planets, backwardWords);
+        state = GenerateGrid(kPlanets, backwardWords);
         const GridState game = state;
-        const std::vector<PlacedWord> placed = BuildPrintGrid(state, Planets, backwardWords);
+        const std::vector<PlacedWord> placed = BuildPrintGrid(state, kPlanets, backwardWords);
         EXPECT_EQ(state.LetterGrid, game.LetterGrid);
         EXPECT_EQ(state.PlacedWords, game.PlacedWords);
         EXPECT_EQ(state.LastWordIndex, game.LastWordIndex);
@@ -31,14 +31,14 @@ TEST(BuildPrintGrid, FillsOnlyThePrintGridAndLeavesTheGameAsItWas) {
             EXPECT_TRUE(test::HoldsWord(state.PrintGrid, word.text)) << word.text;
         }
         // Where the printed grid holds each word, the way the game's table says it.
-        ASSERT_EQ(placed.size(), Planets.size());
+        ASSERT_EQ(placed.size(), kPlanets.size());
         for (std::size_t i = 0; i < placed.size(); ++i) {
             const PlacedWord& word = placed[i];
             std::string forwards(word.text);
             if (word.reversed) {
                 std::reverse(forwards.begin(), forwards.end());
             }
-            std::string upper = Planets[i];
+            std::string upper = kPlanets[i];
             std::transform(upper.begin(), upper.end(), upper.begin(),
                            [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
             EXPECT_EQ(forwards, upper) << i;
@@ -51,7 +51,7 @@ TEST(BuildPrintGrid, RunsTheGamesPlacementOnWordsUpToLastWordIndex) {
     // Drawn from the same seed, a printed grid equals the game grid of the same words.
     for (bool backwardWords : {false, true}) {
         for (std::int32_t last : {-1, 0, 4, 14}) {
-            const TextList words(Planets.begin(), Planets.begin() + last + 1);
+            const TextList words(kPlanets.begin(), kPlanets.begin() + last + 1);
             GridState game;
             SetRandomSeed(77);
             game = GenerateGrid(words, backwardWords);
@@ -60,7 +60,7 @@ TEST(BuildPrintGrid, RunsTheGamesPlacementOnWordsUpToLastWordIndex) {
             GridState print;
             print.LastWordIndex = last;
             SetRandomSeed(77);
-            const std::vector<PlacedWord> placed = BuildPrintGrid(print, Planets, backwardWords);
+            const std::vector<PlacedWord> placed = BuildPrintGrid(print, kPlanets, backwardWords);
             EXPECT_EQ(print.PrintGrid, game.LetterGrid) << "last " << last;
             EXPECT_EQ(placed, game.PlacedWords) << "last " << last;
             EXPECT_EQ(RandomSeed(), seedAfterGame);

@@ -13,11 +13,11 @@
 namespace lexiglade {
 namespace {
 
-constexpr BoardOrigin Origin{40, 30};
+constexpr BoardOrigin kOrigin{40, 30};
 
 // A cell's centre, written out as the board shows it: columns 20 apart from 90, rows 18 from 77.
 Point Centre(Cell cell) {
-    return {Origin.left + 90 + 20 * cell.column, Origin.top + 77 + 18 * cell.row};
+    return {kOrigin.left + 90 + 20 * cell.column, kOrigin.top + 77 + 18 * cell.row};
 }
 
 LoadedPuzzle Puzzle(TextList words, TextList hints) {
@@ -32,16 +32,16 @@ PuzzleSession Started(const LoadedPuzzle& puzzle, GameOptions options = {}) {
 }
 
 ReleaseResult Drag(PuzzleSession& session, Cell from, Cell to) {
-    EXPECT_TRUE(session.Press(Origin, Centre(from)));
+    EXPECT_TRUE(session.Press(kOrigin, Centre(from)));
     session.Track(Centre(to));
-    return session.Release(Origin, Centre(to));
+    return session.Release(kOrigin, Centre(to));
 }
 
-const LoadedPuzzle Animals =
+const LoadedPuzzle kAnimals =
     Puzzle({"ZEBRA", "LION", "HIPPO", "GIRAFFE"}, {"Stripes", "Mane", "River horse", "Neck"});
 
 TEST(PuzzleSession, StartHidesEveryWordAndListsTheHintsInWordOrder) {
-    const PuzzleSession session = Started(Animals);
+    const PuzzleSession session = Started(kAnimals);
     EXPECT_EQ(session.Hints(),
               (std::vector<std::string>{"Stripes", "Mane", "River horse", "Neck"}));
     ASSERT_EQ(session.Grids().PlacedWords.size(), 4u);
@@ -78,17 +78,17 @@ TEST(PuzzleSession, PressesStartASelectionOnlyOnACellOfThePressArea) {
     };
     for (const Case c : cases) {
         SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy);
-        PuzzleSession session = Started(Animals);
-        ASSERT_TRUE(session.Press(Origin, Centre({5, 5}))); // a selection already running
-        const bool started = session.Press(Origin, {Origin.left + c.dx, Origin.top + c.dy});
+        PuzzleSession session = Started(kAnimals);
+        ASSERT_TRUE(session.Press(kOrigin, Centre({5, 5}))); // a selection already running
+        const bool started = session.Press(kOrigin, {kOrigin.left + c.dx, kOrigin.top + c.dy});
         EXPECT_EQ(started, c.starts);
         EXPECT_EQ(session.SelectionActive(), c.starts || !c.inArea);
     }
 }
 
 TEST(PuzzleSession, APressAnchorsAtTheCellCentreWithAFullCircle) {
-    PuzzleSession session = Started(Animals);
-    ASSERT_TRUE(session.Press(Origin, {Origin.left + 101, Origin.top + 88}));
+    PuzzleSession session = Started(kAnimals);
+    ASSERT_TRUE(session.Press(kOrigin, {kOrigin.left + 101, kOrigin.top + 88}));
     const SelectionState& s = session.Selection();
     EXPECT_EQ((Cell{s.AnchorColumn, s.AnchorRow}), (Cell{1, 1}));
     EXPECT_EQ((Point{s.AnchorX, s.AnchorY}), Centre({1, 1}));
@@ -109,9 +109,9 @@ TEST(PuzzleSession, TheRubberBandMovesOnlyBeyondTenPixelsAndTakesOneOf16Bearings
     };
     for (const Case c : cases) {
         SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy);
-        PuzzleSession session = Started(Animals);
+        PuzzleSession session = Started(kAnimals);
         const Point anchor = Centre({8, 7});
-        ASSERT_TRUE(session.Press(Origin, anchor));
+        ASSERT_TRUE(session.Press(kOrigin, anchor));
         const Point to{anchor.x + c.dx, anchor.y + c.dy};
         const std::optional<RubberMove> move = session.Track(to);
         ASSERT_EQ(move.has_value(), c.moves);
@@ -139,7 +139,7 @@ TEST(PuzzleSession, AReleaseFindsAWordFromEitherEndAndNothingElse) {
     };
     for (const Case c : cases) {
         SCOPED_TRACE(c.what);
-        PuzzleSession session = Started(Animals);
+        PuzzleSession session = Started(kAnimals);
         const PlacedWord word = session.Grids().PlacedWords[1];
         Cell from = c.backwards ? word.end : word.start;
         Cell to = c.backwards ? word.start : word.end;
@@ -164,7 +164,7 @@ TEST(PuzzleSession, AReleaseFindsAWordFromEitherEndAndNothingElse) {
 }
 
 TEST(PuzzleSession, AFoundWordIsNotFoundAgainAndAOneCellDragFindsNothing) {
-    PuzzleSession session = Started(Animals);
+    PuzzleSession session = Started(kAnimals);
     const PlacedWord word = session.Grids().PlacedWords[2];
     ASSERT_EQ(Drag(session, word.start, word.end).found.size(), 1u);
     EXPECT_TRUE(session.Retired()[2]);
@@ -174,13 +174,13 @@ TEST(PuzzleSession, AFoundWordIsNotFoundAgainAndAOneCellDragFindsNothing) {
 }
 
 TEST(PuzzleSession, AReleaseBeyondTheLimitsOrBesideTheCellsMatchesNothing) {
-    PuzzleSession session = Started(Animals);
+    PuzzleSession session = Started(kAnimals);
     const PlacedWord word = session.Grids().PlacedWords[0];
-    for (const Point beyond :
-         {Point{Origin.left + 520, Centre(word.end).y}, Point{Centre(word.end).x, Origin.top + 337},
-          Point{Origin.left + 79, Centre(word.end).y}}) {
-        ASSERT_TRUE(session.Press(Origin, Centre(word.start)));
-        EXPECT_TRUE(session.Release(Origin, beyond).found.empty());
+    for (const Point beyond : {Point{kOrigin.left + 520, Centre(word.end).y},
+                               Point{Centre(word.end).x, kOrigin.top + 337},
+                               Point{kOrigin.left + 79, Centre(word.end).y}}) {
+        ASSERT_TRUE(session.Press(kOrigin, Centre(word.start)));
+        EXPECT_TRUE(session.Release(kOrigin, beyond).found.empty());
         EXPECT_FALSE(session.SelectionActive());
     }
     EXPECT_EQ(session.Hints().size(), 4u);
@@ -209,7 +209,7 @@ TEST(PuzzleSession, EqualHintsNextToEachOtherGoOneAtATimeAndApartTogether) {
 }
 
 TEST(PuzzleSession, TheLastHintWinsWithTheTimeOfTheLastFind) {
-    PuzzleSession session = Started(Animals);
+    PuzzleSession session = Started(kAnimals);
     const std::vector<PlacedWord> words = session.Grids().PlacedWords;
     for (std::size_t k = 0; k < words.size(); ++k) {
         session.Tick();
@@ -237,7 +237,7 @@ TEST(PuzzleSession, TheClockEndsATimedGameOnTheTickPastItsLimitUnlessItIsWon) {
         GameOptions options;
         options.timedGame = c.timed;
         options.timeLimitChoice = c.choice;
-        PuzzleSession session = Started(Animals, options);
+        PuzzleSession session = Started(kAnimals, options);
         EXPECT_EQ(session.TimeLimit(), c.limit);
         bool expired = false;
         int at = 0;
@@ -264,10 +264,10 @@ TEST(PuzzleSession, TheTimeOutShowsTheWordsNotFoundAndDropsTheSelection) {
     GameOptions timed;
     timed.timedGame = true;
     timed.timeLimitChoice = 1;
-    PuzzleSession session = Started(Animals, timed);
+    PuzzleSession session = Started(kAnimals, timed);
     const std::vector<PlacedWord> words = session.Grids().PlacedWords;
     ASSERT_EQ(Drag(session, words[2].end, words[2].start).found.size(), 1u);
-    ASSERT_TRUE(session.Press(Origin, Centre(words[0].start)));
+    ASSERT_TRUE(session.Press(kOrigin, Centre(words[0].start)));
     session.Track(Centre(words[0].end));
     const Band running = session.RubberBand();
     for (int second = 1; second <= 180; ++second) {
@@ -278,14 +278,14 @@ TEST(PuzzleSession, TheTimeOutShowsTheWordsNotFoundAndDropsTheSelection) {
     EXPECT_EQ(timeOut->erased, running);
     EXPECT_FALSE(session.SelectionActive());
     EXPECT_EQ(timeOut->unfound, (std::vector<PlacedWord>{words[0], words[1], words[3]}));
-    const Band zebra = WordBand(Origin, words[0]);
+    const Band zebra = WordBand(kOrigin, words[0]);
     EXPECT_EQ(zebra.anchor, Centre(words[0].start));
     EXPECT_EQ(zebra.farEnd, Centre(words[0].end));
     EXPECT_EQ(zebra.bearing, QuantiseBearing(zebra.anchor, zebra.farEnd));
 }
 
 TEST(PuzzleSession, EndGameMarksTheGameOver) {
-    PuzzleSession session = Started(Animals);
+    PuzzleSession session = Started(kAnimals);
     session.EndGame();
     EXPECT_TRUE(session.GameOver());
 }

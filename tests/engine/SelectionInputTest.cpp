@@ -7,8 +7,8 @@
 namespace lexiglade {
 namespace {
 
-constexpr BoardOrigin Origin{37, 21};
-constexpr Point Anchor{200, 150};
+constexpr BoardOrigin kOrigin{37, 21};
+constexpr Point kAnchor{200, 150};
 
 TEST(WithinDeadZone, TenPixelsRoundedAsTheScreenRoundsThem) {
     struct Case {
@@ -19,18 +19,19 @@ TEST(WithinDeadZone, TenPixelsRoundedAsTheScreenRoundsThem) {
                           {10, 3, true}, {10, 4, false}, {-9, 5, true},  {7, 7, true},
                           {8, 7, false}, {-3, 10, true}, {6, -9, false}, {-10, -3, true}};
     for (const Case& c : cases) {
-        EXPECT_EQ(WithinDeadZone(Anchor, {Anchor.x + c.dx, Anchor.y + c.dy}), c.within)
+        EXPECT_EQ(WithinDeadZone(kAnchor, {kAnchor.x + c.dx, kAnchor.y + c.dy}), c.within)
             << c.dx << "," << c.dy;
     }
 }
 
 TEST(CursorFrame, FramesTheCellAroundItsCentre) {
-    EXPECT_EQ(CellCentre(Origin, {0, 0}), (Point{37 + 90, 21 + 77}));
-    EXPECT_EQ(CellCentre(Origin, {21, 14}), (Point{37 + 510, 21 + 329}));
-    EXPECT_EQ(CursorFrameOf(Origin, {0, 0}), (CursorFrame{{37 + 80, 21 + 68}, {37 + 99, 21 + 85}}));
+    EXPECT_EQ(CellCentre(kOrigin, {0, 0}), (Point{37 + 90, 21 + 77}));
+    EXPECT_EQ(CellCentre(kOrigin, {21, 14}), (Point{37 + 510, 21 + 329}));
+    EXPECT_EQ(CursorFrameOf(kOrigin, {0, 0}),
+              (CursorFrame{{37 + 80, 21 + 68}, {37 + 99, 21 + 85}}));
     // Neighbouring frames touch but never share a pixel.
-    const CursorFrame right = CursorFrameOf(Origin, {1, 0});
-    const CursorFrame below = CursorFrameOf(Origin, {0, 1});
+    const CursorFrame right = CursorFrameOf(kOrigin, {1, 0});
+    const CursorFrame below = CursorFrameOf(kOrigin, {0, 1});
     EXPECT_EQ(right.topLeft.x, 37 + 100);
     EXPECT_EQ(below.topLeft.y, 21 + 86);
 }
@@ -59,9 +60,9 @@ TEST(SelectionInput, PressAndReleaseWithinTheDeadZoneLeaveTheSelectionOpen) {
         bool ends;
     };
     const Case cases[] = {
-        {"click", {}, Anchor, false},
+        {"click", {}, kAnchor, false},
         {"small moves", {{205, 155}, {193, 150}}, {207, 157}, false},
-        {"out and back", {{215, 150}, {200, 150}}, Anchor, true},
+        {"out and back", {{215, 150}, {200, 150}}, kAnchor, true},
         {"release beyond", {}, {211, 150}, true},
         {"drag", {{220, 150}, {260, 150}}, {260, 150}, true},
     };
@@ -70,9 +71,9 @@ TEST(SelectionInput, PressAndReleaseWithinTheDeadZoneLeaveTheSelectionOpen) {
         SelectionInput input;
         input.DragBegan();
         for (const Point p : c.moves) {
-            EXPECT_TRUE(input.PointerMoved(Anchor, p));
+            EXPECT_TRUE(input.PointerMoved(kAnchor, p));
         }
-        EXPECT_EQ(input.LeftReleaseEnds(Anchor, c.release), c.ends);
+        EXPECT_EQ(input.LeftReleaseEnds(kAnchor, c.release), c.ends);
         EXPECT_EQ(input.Hold(), c.ends ? SelectionHold::None : SelectionHold::Pointer);
     }
 }
@@ -83,15 +84,15 @@ TEST(SelectionInput, OpenSelectionFollowsThePointerUntilTheNextPress) {
     input.DragBegan();
     EXPECT_FALSE(input.LeftPressEnds()) << "a drag ends by its release";
     EXPECT_FALSE(input.RightPressCancels());
-    ASSERT_FALSE(input.LeftReleaseEnds(Anchor, Anchor));
+    ASSERT_FALSE(input.LeftReleaseEnds(kAnchor, kAnchor));
     EXPECT_TRUE(input.IsOpen());
-    EXPECT_TRUE(input.PointerMoved(Anchor, {300, 150}));
-    EXPECT_FALSE(input.LeftReleaseEnds(Anchor, {300, 150})) << "a stray release ends nothing";
+    EXPECT_TRUE(input.PointerMoved(kAnchor, {300, 150}));
+    EXPECT_FALSE(input.LeftReleaseEnds(kAnchor, {300, 150})) << "a stray release ends nothing";
     EXPECT_TRUE(input.LeftPressEnds());
     EXPECT_EQ(input.Hold(), SelectionHold::None);
 
     input.DragBegan();
-    ASSERT_FALSE(input.LeftReleaseEnds(Anchor, Anchor));
+    ASSERT_FALSE(input.LeftReleaseEnds(kAnchor, kAnchor));
     EXPECT_TRUE(input.RightPressCancels());
     EXPECT_EQ(input.Hold(), SelectionHold::None);
     EXPECT_FALSE(input.RightPressCancels());
@@ -137,13 +138,13 @@ TEST(SelectionInput, KeyAndMouseSelectionsKeepToTheirOwnEnds) {
     EXPECT_EQ(input.Key(PlayKey::Confirm), KeyAction::None) << "a drag is ended by its release";
     EXPECT_EQ(input.Key(PlayKey::Cancel), KeyAction::None);
     EXPECT_EQ(input.Key(PlayKey::Right), KeyAction::MoveCursor) << "the band stays with the mouse";
-    ASSERT_FALSE(input.LeftReleaseEnds(Anchor, Anchor));
+    ASSERT_FALSE(input.LeftReleaseEnds(kAnchor, kAnchor));
     EXPECT_EQ(input.Key(PlayKey::Confirm), KeyAction::None);
     EXPECT_EQ(input.Key(PlayKey::Cancel), KeyAction::Cancel) << "Escape drops a click's selection";
 
     ASSERT_EQ(input.Key(PlayKey::Confirm), KeyAction::Begin);
-    EXPECT_FALSE(input.PointerMoved(Anchor, {300, 150})) << "the pointer leaves the band alone";
-    EXPECT_FALSE(input.LeftReleaseEnds(Anchor, {300, 150}));
+    EXPECT_FALSE(input.PointerMoved(kAnchor, {300, 150})) << "the pointer leaves the band alone";
+    EXPECT_FALSE(input.LeftReleaseEnds(kAnchor, {300, 150}));
     EXPECT_TRUE(input.LeftPressEnds()) << "a left click ends a key's selection too";
 }
 

@@ -5,13 +5,13 @@
 namespace lexiglade {
 namespace {
 
-constexpr BoardOrigin Origin{37, 21};
+constexpr BoardOrigin kOrigin{37, 21};
 
 TEST(CellCentres, ColumnsEveryTwentyAndRowsEveryEighteenPixels) {
-    EXPECT_EQ(ColumnCentreX(Origin, 0), 37 + 90);
-    EXPECT_EQ(ColumnCentreX(Origin, 21), 37 + 510);
-    EXPECT_EQ(RowCentreY(Origin, 0), 21 + 77);
-    EXPECT_EQ(RowCentreY(Origin, 14), 21 + 329);
+    EXPECT_EQ(ColumnCentreX(kOrigin, 0), 37 + 90);
+    EXPECT_EQ(ColumnCentreX(kOrigin, 21), 37 + 510);
+    EXPECT_EQ(RowCentreY(kOrigin, 0), 21 + 77);
+    EXPECT_EQ(RowCentreY(kOrigin, 14), 21 + 329);
 }
 
 TEST(SnapColumn, WindowsFromCentreMinusTenToCentrePlusTenLowerColumnFirst) {
@@ -39,9 +39,9 @@ TEST(SnapColumn, WindowsFromCentreMinusTenToCentrePlusTenLowerColumnFirst) {
         {2000, std::nullopt},
     };
     for (const auto& [dx, column] : cases) {
-        const SnapResult snap = SnapColumn(Origin, Origin.left + dx);
+        const SnapResult snap = SnapColumn(kOrigin, kOrigin.left + dx);
         EXPECT_EQ(snap.index, column) << "x = left + " << dx;
-        const std::int32_t expected = column ? ColumnCentreX(Origin, *column) : Origin.left + dx;
+        const std::int32_t expected = column ? ColumnCentreX(kOrigin, *column) : kOrigin.left + dx;
         EXPECT_EQ(snap.coordinate, expected) << "x = left + " << dx;
     }
 }
@@ -71,9 +71,9 @@ TEST(SnapRow, SharedPixelsGoToTheUpperRow) {
         {0, {}},
     };
     for (const auto& [dy, row] : cases) {
-        const SnapResult snap = SnapRow(Origin, Origin.top + dy);
+        const SnapResult snap = SnapRow(kOrigin, kOrigin.top + dy);
         EXPECT_EQ(snap.index, row) << "y = top + " << dy;
-        const std::int32_t expected = row ? RowCentreY(Origin, *row) : Origin.top + dy;
+        const std::int32_t expected = row ? RowCentreY(kOrigin, *row) : kOrigin.top + dy;
         EXPECT_EQ(snap.coordinate, expected) << "y = top + " << dy;
     }
 }
@@ -90,9 +90,9 @@ TEST(PressLimits, RectangleEdgesIncludedAndRefusalFromLeft520OrTop337) {
         {200, 200, true, false},
     };
     for (const auto& [dx, dy, inRectangle, refused] : cases) {
-        const Point p{Origin.left + dx, Origin.top + dy};
-        EXPECT_EQ(InPressRectangle(Origin, p), inRectangle) << dx << "," << dy;
-        EXPECT_EQ(IsRefused(Origin, p), refused) << dx << "," << dy;
+        const Point p{kOrigin.left + dx, kOrigin.top + dy};
+        EXPECT_EQ(InPressRectangle(kOrigin, p), inRectangle) << dx << "," << dy;
+        EXPECT_EQ(IsRefused(kOrigin, p), refused) << dx << "," << dy;
     }
 }
 
@@ -108,13 +108,14 @@ TEST(BeginAnchor, SnapsToTheCellCentreOrStartsNothing) {
         {79, 150, std::nullopt},
     };
     for (const auto& [dx, dy, cell] : cases) {
-        const auto anchor = BeginAnchor(Origin, {Origin.left + dx, Origin.top + dy});
+        const auto anchor = BeginAnchor(kOrigin, {kOrigin.left + dx, kOrigin.top + dy});
         ASSERT_EQ(anchor.has_value(), cell.has_value()) << dx << "," << dy;
         if (anchor) {
             EXPECT_EQ(anchor->cell, *cell) << dx << "," << dy;
-            const Point centre{ColumnCentreX(Origin, cell->column), RowCentreY(Origin, cell->row)};
+            const Point centre{ColumnCentreX(kOrigin, cell->column),
+                               RowCentreY(kOrigin, cell->row)};
             EXPECT_EQ(anchor->centre, centre) << dx << "," << dy;
-            EXPECT_EQ(ReleaseCell(Origin, {Origin.left + dx, Origin.top + dy}), anchor);
+            EXPECT_EQ(ReleaseCell(kOrigin, {kOrigin.left + dx, kOrigin.top + dy}), anchor);
         }
     }
 }
@@ -122,9 +123,9 @@ TEST(BeginAnchor, SnapsToTheCellCentreOrStartsNothing) {
 TEST(BeginAnchor, EveryPressInTheRectangleAndShortOfTheLimitsSnapsBelowRow66) {
     for (std::int32_t dx = 85; dx <= 525; ++dx) {
         for (std::int32_t dy = 65; dy <= 345; ++dy) {
-            const Point p{Origin.left + dx, Origin.top + dy};
+            const Point p{kOrigin.left + dx, kOrigin.top + dy};
             const bool starts = dx < 520 && dy < 337 && dy > 66;
-            EXPECT_EQ(BeginAnchor(Origin, p).has_value(), starts) << dx << "," << dy;
+            EXPECT_EQ(BeginAnchor(kOrigin, p).has_value(), starts) << dx << "," << dy;
         }
     }
 }

@@ -15,10 +15,10 @@ namespace lexiglade::test {
 
 namespace {
 
-constexpr int Rate = OutputRate;
-constexpr std::size_t WindowFrames = Rate / 100;
-constexpr double AttackRise = 3.0; // about 10 dB
-constexpr double AttackSpacing = 0.1;
+constexpr int kRate = kOutputRate;
+constexpr std::size_t kWindowFrames = kRate / 100;
+constexpr double kAttackRise = 3.0; // about 10 dB
+constexpr double kAttackSpacing = 0.1;
 
 double Threshold() {
     return 32768.0 * std::pow(10.0, -50.0 / 20.0);
@@ -27,7 +27,7 @@ double Threshold() {
 // The RMS level of each 10 ms window of the stereo samples.
 std::vector<double> WindowLevels(const std::vector<std::int16_t>& samples) {
     std::vector<double> levels;
-    const std::size_t window = 2 * WindowFrames;
+    const std::size_t window = 2 * kWindowFrames;
     for (std::size_t at = 0; at + window <= samples.size(); at += window) {
         double sum = 0;
         for (std::size_t i = at; i < at + window; ++i) {
@@ -78,7 +78,7 @@ std::vector<Stretch> SoundStretches(const std::vector<std::int16_t>& samples, do
         if (levels[w] < Threshold()) {
             continue;
         }
-        const double start = static_cast<double>(w * WindowFrames) / Rate;
+        const double start = static_cast<double>(w * kWindowFrames) / kRate;
         if (!stretches.empty() &&
             start - (stretches.back().start + stretches.back().length) < gap) {
             stretches.back().length = start + 0.01 - stretches.back().start;
@@ -102,11 +102,11 @@ std::vector<double> Attacks(const std::vector<std::int16_t>& samples) {
     std::vector<double> attacks;
     for (std::size_t w = 0; w < levels.size(); ++w) {
         const double before = w > 1 ? levels[w - 2] : 0;
-        if (levels[w] < Threshold() || levels[w] < AttackRise * before) {
+        if (levels[w] < Threshold() || levels[w] < kAttackRise * before) {
             continue;
         }
-        const double start = static_cast<double>(w * WindowFrames) / Rate;
-        if (attacks.empty() || start - attacks.back() >= AttackSpacing) {
+        const double start = static_cast<double>(w * kWindowFrames) / kRate;
+        if (attacks.empty() || start - attacks.back() >= kAttackSpacing) {
             attacks.push_back(start);
         }
     }
@@ -118,20 +118,20 @@ double LongestSilence(const std::vector<std::int16_t>& samples, std::uint64_t fr
     const std::vector<double> levels = WindowLevels(samples);
     std::size_t longest = 0;
     std::size_t run = 0;
-    for (std::size_t w = from / WindowFrames;
-         w < std::min<std::size_t>(levels.size(), to / WindowFrames); ++w) {
+    for (std::size_t w = from / kWindowFrames;
+         w < std::min<std::size_t>(levels.size(), to / kWindowFrames); ++w) {
         run = levels[w] < Threshold() ? run + 1 : 0;
         longest = std::max(longest, run);
     }
-    return static_cast<double>(longest * WindowFrames) / Rate;
+    return static_cast<double>(longest * kWindowFrames) / kRate;
 }
 
 std::optional<std::uint64_t> FirstSound(const std::vector<std::int16_t>& samples,
                                         std::uint64_t from) {
     const std::vector<double> levels = WindowLevels(samples);
-    for (std::size_t w = from / WindowFrames; w < levels.size(); ++w) {
+    for (std::size_t w = from / kWindowFrames; w < levels.size(); ++w) {
         if (levels[w] >= Threshold()) {
-            return w * WindowFrames;
+            return w * kWindowFrames;
         }
     }
     return std::nullopt;

@@ -16,9 +16,9 @@
 
 namespace lexiglade::test {
 
-inline constexpr int OutputRate = 44100;
+inline constexpr int kOutputRate = 44100;
 // Frames the output mixes at a time.
-inline constexpr int OutputBufferFrames = 1024;
+inline constexpr int kOutputBufferFrames = 1024;
 
 // The soundfont the game finds on this machine.
 inline std::string SystemSoundFont() {

@@ -131,10 +131,10 @@ TEST(MusicErrors, SoundfontThatCannotBeLoadedShowsOneErrorBoxPerGame) {
         ASSERT_TRUE(AudioOutput::IsOpen());
         ExpectOneErrorBoxPerGame(folder / "track.mid", "Cannot load sound font " + soundFont);
         WriteFile(folder / "s2.asl",
-                  sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
+                  sounds::WaveFile(sounds::ChimeSamples(), sounds::kChimeRate, 1));
         WaveSound(folder / "s2.asl").Play();
         const std::uint64_t from = AudioOutput::FramesMixed();
-        ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + OutputRate / 2; }));
+        ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + kOutputRate / 2; }));
         output.Close();
         EXPECT_GT(PeakOf(output.Samples()), 1000) << "the chime did not play";
     }

@@ -43,7 +43,7 @@ std::vector<std::uint8_t> AccentedTrack(double seconds) {
     sounds::MidiTrack& track = file.AddTrack();
     track.Tempo(0, 500000);
     track.ProgramChange(0, 0, 0);
-    const auto accent = static_cast<std::uint32_t>(AccentSeconds * 960);
+    const auto accent = static_cast<std::uint32_t>(kAccentSeconds * 960);
     for (const int key : {60, 64, 67}) {
         track.Note(0, accent, 0, key, 110);
     }

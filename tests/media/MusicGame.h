@@ -30,7 +30,7 @@ class MusicGame {
 std::vector<std::uint8_t> ShortTrack(double seconds = 0.5);
 // A loud chord struck for AccentSeconds, then a soft low note to the end of `seconds`: each pass
 // of it starts with an attack that stands out of whatever still rings.
-inline constexpr double AccentSeconds = 0.1;
+inline constexpr double kAccentSeconds = 0.1;
 std::vector<std::uint8_t> AccentedTrack(double seconds);
 
 } // namespace lexiglade::test

@@ -11,10 +11,10 @@
 namespace lexiglade::test {
 namespace {
 
-constexpr double MostSilenceAtLoop = 0.05;
-constexpr double PassSeconds = 0.5;
-constexpr double WindowSeconds = 0.01;
-constexpr std::uint64_t WindowFrames = OutputRate / 100;
+constexpr double kMostSilenceAtLoop = 0.05;
+constexpr double kPassSeconds = 0.5;
+constexpr double kWindowSeconds = 0.01;
+constexpr std::uint64_t kWindowFrames = kOutputRate / 100;
 
 class MusicLoop : public testing::Test {
   protected:
@@ -36,12 +36,12 @@ TEST_F(MusicLoop, NoSilenceWhereOnePassEndsAndTheNextBegins) {
     const std::vector<std::int16_t> samples = output.Samples();
     const std::optional<std::uint64_t> first = FirstSound(samples, 0);
     ASSERT_TRUE(first) << "nothing sounded";
-    EXPECT_LT(LongestSilence(samples, *first, output.FileFrame(lastPass)), MostSilenceAtLoop);
+    EXPECT_LT(LongestSilence(samples, *first, output.FileFrame(lastPass)), kMostSilenceAtLoop);
 }
 
 // Each pass of a track with an accented start begins exactly where the one before ended.
 TEST_F(MusicLoop, EachPassStartsWhereTheLastEnded) {
-    WriteFile(track_, AccentedTrack(PassSeconds));
+    WriteFile(track_, AccentedTrack(kPassSeconds));
     DiskOutput output(folder_.Path());
     MusicGame game(track_);
     game.StartMusic();
@@ -51,7 +51,7 @@ TEST_F(MusicLoop, EachPassStartsWhereTheLastEnded) {
     const std::vector<double> attacks = Attacks(output.Samples());
     ASSERT_GE(attacks.size(), 4u);
     for (std::size_t i = 1; i + 1 < attacks.size(); ++i) {
-        EXPECT_NEAR(attacks[i] - attacks[i - 1], PassSeconds, 2 * WindowSeconds) << i;
+        EXPECT_NEAR(attacks[i] - attacks[i - 1], kPassSeconds, 2 * kWindowSeconds) << i;
     }
 }
 
@@ -59,16 +59,16 @@ TEST_F(MusicLoop, EachPassStartsWhereTheLastEnded) {
 // then takes less than a window to pass -50 dBFS.
 TEST_F(MusicLoop, FirstNoteSoundsWithTheNextBufferMixed) {
     DiskOutput output(folder_.Path());
-    ASSERT_TRUE(WaitFor([] { return AudioOutput::FramesMixed() > OutputRate / 10; }));
+    ASSERT_TRUE(WaitFor([] { return AudioOutput::FramesMixed() > kOutputRate / 10; }));
     MusicGame game(track_);
     game.StartMusic();
     const std::uint64_t started = AudioOutput::FramesMixed();
-    ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > started + OutputRate / 2; }));
+    ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > started + kOutputRate / 2; }));
     game.EndGame();
     output.Close();
     const std::optional<std::uint64_t> first = FirstSound(output.Samples(), 0);
     ASSERT_TRUE(first) << "nothing sounded";
-    EXPECT_LE(*first, output.FileFrame(started) + OutputBufferFrames + 2 * WindowFrames);
+    EXPECT_LE(*first, output.FileFrame(started) + kOutputBufferFrames + 2 * kWindowFrames);
 }
 
 // The soundfont read for the output is the only one: repaints, passes and a second game read none.

@@ -13,11 +13,11 @@ namespace {
 using C = PlayerCommand;
 using R = NotifyResult;
 
-constexpr double ShortTrackSeconds = 0.5;
+constexpr double kShortTrackSeconds = 0.5;
 // Far longer than the output plays while a test waits 150 ms (about 3.5 s), so that such a wait
 // ends mid-play even on a busy machine.
-constexpr double PlayingTrackSeconds = 10.0;
-constexpr double EndlessTrackSeconds = 60.0;
+constexpr double kPlayingTrackSeconds = 10.0;
+constexpr double kEndlessTrackSeconds = 60.0;
 
 struct Expected {
     PlayerCommand command;
@@ -40,7 +40,7 @@ void ExpectCommands(const std::vector<SentCommand>& sent, std::size_t from,
 class Music : public testing::Test {
   protected:
     void SetUp() override {
-        WriteFile(track_, ShortTrack(PlayingTrackSeconds));
+        WriteFile(track_, ShortTrack(kPlayingTrackSeconds));
         ASSERT_TRUE(AudioOutput::IsOpen()) << AudioOutput::OpenError();
     }
     // Waits until `count` reports have come in.
@@ -57,7 +57,7 @@ class Music : public testing::Test {
 // its beginning: the output holds one attack of the chord per pass, each after a whole pass.
 TEST_F(Music, TrackThatEndsStartsAgainFromItsBeginning) {
     const std::string accented = folder_ / "accented.mid";
-    WriteFile(accented, AccentedTrack(ShortTrackSeconds));
+    WriteFile(accented, AccentedTrack(kShortTrackSeconds));
     MusicGame game(accented);
     game.StartMusic();
     ExpectCommands(game.Commands, 0, {{C::Open, false, true}, {C::Play, true, false}});
@@ -77,7 +77,7 @@ TEST_F(Music, TrackThatEndsStartsAgainFromItsBeginning) {
     const std::vector<double> attacks = Attacks(output_.Samples());
     ASSERT_GE(attacks.size(), 2u) << "the track did not sound again";
     for (std::size_t i = 1; i < attacks.size(); ++i) {
-        EXPECT_NEAR(attacks[i] - attacks[i - 1], ShortTrackSeconds, 0.02) << "a whole pass";
+        EXPECT_NEAR(attacks[i] - attacks[i - 1], kShortTrackSeconds, 0.02) << "a whole pass";
     }
 }
 
@@ -104,7 +104,7 @@ TEST_F(Music, RepaintRestartsTheTrackAndTheCutOffPlayStartsNothing) {
 // success asks for finds the game over and the player closed, and sends nothing.
 TEST_F(Music, EndGameLeavesThePlayerClosedAndStartsNothing) {
     const std::string endless = folder_ / "endless.mid";
-    WriteFile(endless, ShortTrack(EndlessTrackSeconds));
+    WriteFile(endless, ShortTrack(kEndlessTrackSeconds));
     MusicGame game(endless);
     game.StartMusic();
     Settle(150);

@@ -14,27 +14,27 @@
 namespace lexiglade::test {
 namespace {
 
-constexpr std::uint64_t WindowFrames = OutputRate / 100;
-constexpr double WindowSeconds = 0.01;
-constexpr double SilenceDbfs = -50;
-constexpr double FirstSoundSeconds = 0.05;
-constexpr double MostSilenceAtLoop = 0.05;
-constexpr double SeamSeconds = 2.0; // looked at on each side of the loop point
+constexpr std::uint64_t kWindowFrames = kOutputRate / 100;
+constexpr double kWindowSeconds = 0.01;
+constexpr double kSilenceDbfs = -50;
+constexpr double kFirstSoundSeconds = 0.05;
+constexpr double kMostSilenceAtLoop = 0.05;
+constexpr double kSeamSeconds = 2.0; // looked at on each side of the loop point
 
 // The level in dBFS of each 10 ms window of a whole pass of the track and the start of the next;
 // the channels are reset at the start of the pass, as the music channel does, while what
 // sounds rings on.
 std::vector<double> LoopedLevels(MusicSynth& synth, const MidiSequence& sequence) {
     const std::uint64_t end = sequence.endFrame;
-    std::vector<float> left(WindowFrames);
-    std::vector<float> right(WindowFrames);
+    std::vector<float> left(kWindowFrames);
+    std::vector<float> right(kWindowFrames);
     std::vector<double> levels;
     std::uint64_t passStart = 0;
     std::size_t next = 0;
-    const std::uint64_t frames = end + static_cast<std::uint64_t>(SeamSeconds * OutputRate);
-    for (std::uint64_t window = 0; window + WindowFrames <= frames; window += WindowFrames) {
+    const std::uint64_t frames = end + static_cast<std::uint64_t>(kSeamSeconds * kOutputRate);
+    for (std::uint64_t window = 0; window + kWindowFrames <= frames; window += kWindowFrames) {
         double sum = 0;
-        for (std::uint64_t at = window; at < window + WindowFrames;) {
+        for (std::uint64_t at = window; at < window + kWindowFrames;) {
             if (next == sequence.messages.size() && passStart + end <= at) {
                 passStart += end;
                 next = 0;
@@ -47,7 +47,7 @@ std::vector<double> LoopedLevels(MusicSynth& synth, const MidiSequence& sequence
             const std::uint64_t due = next < sequence.messages.size()
                                           ? passStart + sequence.messages[next].frame
                                           : passStart + end;
-            const auto count = static_cast<int>(std::min(window + WindowFrames, due) - at);
+            const auto count = static_cast<int>(std::min(window + kWindowFrames, due) - at);
             synth.Render(left.data(), right.data(), count);
             for (int i = 0; i < count; ++i) {
                 sum += left[static_cast<std::size_t>(i)] * left[static_cast<std::size_t>(i)] +
@@ -55,7 +55,7 @@ std::vector<double> LoopedLevels(MusicSynth& synth, const MidiSequence& sequence
             }
             at += static_cast<std::uint64_t>(count);
         }
-        levels.push_back(10 * std::log10(sum / (2.0 * WindowFrames) + 1e-20));
+        levels.push_back(10 * std::log10(sum / (2.0 * kWindowFrames) + 1e-20));
     }
     return levels;
 }
@@ -64,29 +64,29 @@ double LongestSilence(const std::vector<double>& levels, std::size_t from, std::
     std::size_t longest = 0;
     std::size_t run = 0;
     for (std::size_t w = from; w < std::min(to, levels.size()); ++w) {
-        run = levels[w] < SilenceDbfs ? run + 1 : 0;
+        run = levels[w] < kSilenceDbfs ? run + 1 : 0;
         longest = std::max(longest, run);
     }
-    return static_cast<double>(longest) * WindowSeconds;
+    return static_cast<double>(longest) * kWindowSeconds;
 }
 
 TEST(ShippedLoop, EveryTrackSoundsAtOnceAndLoopsWithoutSilence) {
     TempFolder folder;
     sounds::WriteSoundSet(folder.Path());
-    MusicSynth synth(OutputRate, SystemSoundFont());
+    MusicSynth synth(kOutputRate, SystemSoundFont());
     ASSERT_EQ(synth.Error(), "");
     for (const std::string& name : sounds::SoundFileNames()) {
         if (name.ends_with(".mid")) {
             SCOPED_TRACE(name);
-            const MidiSequence sequence = ReadMidiFile(folder / name, OutputRate);
+            const MidiSequence sequence = ReadMidiFile(folder / name, kOutputRate);
             const std::vector<double> levels = LoopedLevels(synth, sequence);
             const auto firstLoud = std::find_if(levels.begin(), levels.end(),
-                                                [](double level) { return level >= SilenceDbfs; });
-            EXPECT_LE(static_cast<double>(firstLoud - levels.begin()) * WindowSeconds,
-                      FirstSoundSeconds);
-            const std::size_t seam = sequence.endFrame / WindowFrames;
-            const auto side = static_cast<std::size_t>(SeamSeconds / WindowSeconds);
-            EXPECT_LT(LongestSilence(levels, seam - side, seam + side), MostSilenceAtLoop);
+                                                [](double level) { return level >= kSilenceDbfs; });
+            EXPECT_LE(static_cast<double>(firstLoud - levels.begin()) * kWindowSeconds,
+                      kFirstSoundSeconds);
+            const std::size_t seam = sequence.endFrame / kWindowFrames;
+            const auto side = static_cast<std::size_t>(kSeamSeconds / kWindowSeconds);
+            EXPECT_LT(LongestSilence(levels, seam - side, seam + side), kMostSilenceAtLoop);
             synth.Silence();
         }
     }

@@ -13,13 +13,13 @@
 namespace lexiglade::test {
 namespace {
 
-constexpr double FirstNoteSeconds = 0.02;
+constexpr double kFirstNoteSeconds = 0.02;
 
-const std::vector<std::string> TrackNames = {"arc1.mid", "arc3.mid",  "arc4.mid", "arc5.mid",
-                                             "arc8.mid", "arc10.mid", "arc11.mid"};
+const std::vector<std::string> kTrackNames = {"arc1.mid", "arc3.mid",  "arc4.mid", "arc5.mid",
+                                              "arc8.mid", "arc10.mid", "arc11.mid"};
 
 // Keys each General MIDI instrument the tracks use can play well.
-const std::map<int, std::pair<int, int>> ProgramRanges = {
+const std::map<int, std::pair<int, int>> kProgramRanges = {
     {0, {21, 108}},  {4, {28, 103}}, {6, {29, 89}},  {8, {60, 108}}, {11, {53, 89}}, {24, {40, 84}},
     {32, {28, 60}},  {35, {28, 60}}, {41, {48, 84}}, {42, {36, 76}}, {43, {28, 60}}, {45, {28, 96}},
     {46, {23, 103}}, {48, {28, 96}}, {49, {28, 96}}, {52, {48, 79}}, {68, {58, 91}}, {70, {34, 75}},
@@ -36,7 +36,7 @@ class ShippedMusic : public testing::Test {
     static void SetUpTestSuite() {
         folder_ = std::make_unique<TempFolder>();
         sounds::WriteSoundSet(folder_->Path());
-        for (const std::string& name : TrackNames) {
+        for (const std::string& name : kTrackNames) {
             MidiData midi = ReadMidi(ReadFile(*folder_ / name));
             std::vector<TimedNote> notes = Notes(midi);
             tracks_.push_back({name, std::move(midi), std::move(notes)});
@@ -80,7 +80,7 @@ int TonicOf(const MidiData& midi) {
 
 TEST_F(ShippedMusic, GeneratorWritesTheChimeAndEveryTrackOfTheGame) {
     std::vector<std::string> expected = {"s2.asl"};
-    expected.insert(expected.end(), TrackNames.begin(), TrackNames.end());
+    expected.insert(expected.end(), kTrackNames.begin(), kTrackNames.end());
     EXPECT_EQ(sounds::SoundFileNames(), expected);
     ASSERT_EQ(tracks_.size(), 7u);
 }
@@ -132,8 +132,8 @@ TEST_F(ShippedMusic, NotesStayWithinGeneralMidiRanges) {
             }
             ASSERT_TRUE(program.contains(note.channel)) << track.name;
             const int instrument = program[note.channel];
-            ASSERT_TRUE(ProgramRanges.contains(instrument)) << track.name << ": " << instrument;
-            const auto [lo, hi] = ProgramRanges.at(instrument);
+            ASSERT_TRUE(kProgramRanges.contains(instrument)) << track.name << ": " << instrument;
+            const auto [lo, hi] = kProgramRanges.at(instrument);
             EXPECT_TRUE(note.key >= lo && note.key <= hi)
                 << track.name << ": key " << note.key << " on program " << instrument;
         }
@@ -145,7 +145,7 @@ TEST_F(ShippedMusic, NotesStayWithinGeneralMidiRanges) {
 TEST_F(ShippedMusic, TracksStartSoftlyAndEndRingingOnTheTonic) {
     for (const Track& track : tracks_) {
         const MidiData& midi = track.midi;
-        EXPECT_LE(SecondsAt(midi, track.notes.front().on), FirstNoteSeconds) << track.name;
+        EXPECT_LE(SecondsAt(midi, track.notes.front().on), kFirstNoteSeconds) << track.name;
         std::map<int, int> startExpression;
         for (const MidiEvent* control : ChannelEvents(midi, 0xB0)) {
             if (control->data[0] == 11 && control->tick == 0) {

@@ -23,7 +23,7 @@ TEST(SoundEffect, FoundWordPlaysTheChimeWhenSoundsAreOn) {
         TempFolder folder;
         const std::string data = folder / (std::string(100, 'd') + "/");
         std::filesystem::create_directories(data);
-        WriteFile(data + "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
+        WriteFile(data + "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::kChimeRate, 1));
         DiskOutput output(folder.Path());
         ASSERT_TRUE(AudioOutput::IsOpen()) << AudioOutput::OpenError();
         PlaySoundEffect(SoundEffect::FoundWord, soundsOn, {data, data});
@@ -46,7 +46,7 @@ TEST(SoundEffect, FoundWordPlaysTheChimeWhenSoundsAreOn) {
 // time here, so the second effect surely comes while the first still sounds.
 TEST(SoundEffect, LaterEffectCutsAnEarlierOne) {
     TempFolder folder;
-    WriteFile(folder / "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
+    WriteFile(folder / "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::kChimeRate, 1));
     const DataFolders folders{folder.Path(), folder.Path()};
     DiskOutput output(folder.Path(), 20);
     PlaySoundEffect(SoundEffect::FoundWord, true, folders);
@@ -74,7 +74,7 @@ TEST(SoundEffect, MissingEffectFileIsSilent) {
 TEST(SoundEffect, AnEffectMissingFromDataDirIsPlayedFromTheShippedFolder) {
     TempFolder player;
     TempFolder shipped;
-    WriteFile(shipped / "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
+    WriteFile(shipped / "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::kChimeRate, 1));
     DiskOutput output(player.Path());
     PlaySoundEffect(SoundEffect::FoundWord, true, {player.Path(), shipped.Path()});
     const std::uint64_t from = AudioOutput::FramesMixed();

@@ -13,10 +13,10 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr int Rate = 44100;
-constexpr std::uint8_t PpqnHigh = 0x01; // 480 ticks a quarter: 0x01E0
-constexpr std::uint8_t PpqnLow = 0xE0;
-const Bytes EndOfTrack = {0x00, 0xFF, 0x2F, 0x00};
+constexpr int kRate = 44100;
+constexpr std::uint8_t kPpqnHigh = 0x01; // 480 ticks a quarter: 0x01E0
+constexpr std::uint8_t kPpqnLow = 0xE0;
+const Bytes kEndOfTrack = {0x00, 0xFF, 0x2F, 0x00};
 
 Bytes Chunk(const char* tag, const Bytes& body) {
     Bytes chunk(tag, tag + 4);
@@ -28,8 +28,8 @@ Bytes Chunk(const char* tag, const Bytes& body) {
     return chunk;
 }
 
-Bytes File(const std::vector<Bytes>& tracks, std::uint8_t divisionHigh = PpqnHigh,
-           std::uint8_t divisionLow = PpqnLow) {
+Bytes File(const std::vector<Bytes>& tracks, std::uint8_t divisionHigh = kPpqnHigh,
+           std::uint8_t divisionLow = kPpqnLow) {
     Bytes file = Chunk(
         "MThd", {0, 1, 0, static_cast<std::uint8_t>(tracks.size()), divisionHigh, divisionLow});
     for (const Bytes& track : tracks) {
@@ -48,7 +48,7 @@ Bytes Join(std::vector<Bytes> parts) {
 }
 
 MidiSequence Read(const Bytes& bytes) {
-    return ReadMidiSequence(bytes, Rate, "test.mid");
+    return ReadMidiSequence(bytes, kRate, "test.mid");
 }
 
 struct Expected {
@@ -91,10 +91,10 @@ TEST(MidiSequence, ChannelMessagesComeAtTheirFrames) {
 TEST(MidiSequence, TempoChangesTimeTheTicksAfterThem) {
     const Bytes conductor = Join({{0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40},       // 60 a minute
                                   {0x83, 0x60, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90}, // 240 at 1 s
-                                  EndOfTrack});
+                                  kEndOfTrack});
     const Bytes notes = Join({{0x83, 0x60, 0x90, 0x40, 0x50}, // 480: 1 s
                               {0x83, 0x60, 0x80, 0x40, 0x00}, // 960: 1.25 s
-                              EndOfTrack});
+                              kEndOfTrack});
     const MidiSequence sequence = Read(File({conductor, notes}));
     ExpectMessages(sequence, {{44100, 0x90, 64, 80}, {55125, 0x80, 64, 0}});
     EXPECT_EQ(sequence.endFrame, 55125u);
@@ -102,7 +102,7 @@ TEST(MidiSequence, TempoChangesTimeTheTicksAfterThem) {
 
 // Messages of one tick keep the order of their tracks; the sequence ends with its longest track.
 TEST(MidiSequence, TracksMergeInTimeAndEndWithTheLongest) {
-    const Bytes first = Join({{0x00, 0x90, 0x3C, 0x40}, {0x60, 0x90, 0x3E, 0x40}, EndOfTrack});
+    const Bytes first = Join({{0x00, 0x90, 0x3C, 0x40}, {0x60, 0x90, 0x3E, 0x40}, kEndOfTrack});
     const Bytes second =
         Join({{0x00, 0x91, 0x30, 0x40}, {0x60, 0x91, 0x32, 0x40}, {0x83, 0x60, 0xFF, 0x2F, 0x00}});
     const MidiSequence sequence = Read(File({first, second}));
@@ -118,14 +118,14 @@ TEST(MidiSequence, MetaAndSystemExclusiveAreSkippedAndTimeCodeCounts) {
     const Bytes track = Join({{0x00, 0xFF, 0x03, 0x04, 'N', 'a', 'm', 'e'},
                               {0x00, 0xF0, 0x03, 0x7E, 0x09, 0xF7},
                               {0x83, 0x74, 0x92, 0x45, 0x30}, // tick 500
-                              EndOfTrack});
+                              kEndOfTrack});
     const MidiSequence sequence = Read(File({track}, 0xE7, 0x28));
     ExpectMessages(sequence, {{22050, 0x92, 69, 48}});
     EXPECT_EQ(sequence.endFrame, 22050u);
 }
 
 TEST(MidiSequence, MalformedFilesAreRefused) {
-    const Bytes good = Join({{0x00, 0x90, 0x3C, 0x40}, EndOfTrack});
+    const Bytes good = Join({{0x00, 0x90, 0x3C, 0x40}, kEndOfTrack});
     Bytes trailing = File({good});
     trailing.insert(trailing.end(), {'M', 'T', 'r'});
     Bytes badHeaderLength = File({good});
@@ -152,12 +152,12 @@ TEST(MidiSequence, MalformedFilesAreRefused) {
         {"no track chunk", Join({Chunk("MThd", {0, 1, 0, 1, 1, 0xE0}), Chunk("XXXX", good)})},
         {"track without its end", File({{0x00, 0x90, 0x3C, 0x40}})},
         {"event cut short", File({{0x00, 0x90, 0x3C}})},
-        {"data byte without a status", File({Join({{0x00, 0x3C, 0x40}, EndOfTrack})})},
-        {"status as a data byte", File({Join({{0x00, 0x90, 0x3C, 0x80}, EndOfTrack})})},
-        {"delta time of five bytes", File({Join({{0x81, 0x81, 0x81, 0x81, 0x01}, EndOfTrack})})},
-        {"tempo of two bytes", File({Join({{0x00, 0xFF, 0x51, 0x02, 0x07, 0xA1}, EndOfTrack})})},
-        {"tempo of zero", File({Join({{0x00, 0xFF, 0x51, 0x03, 0, 0, 0}, EndOfTrack})})},
-        {"real-time byte", File({Join({{0x00, 0xF8}, EndOfTrack})})},
+        {"data byte without a status", File({Join({{0x00, 0x3C, 0x40}, kEndOfTrack})})},
+        {"status as a data byte", File({Join({{0x00, 0x90, 0x3C, 0x80}, kEndOfTrack})})},
+        {"delta time of five bytes", File({Join({{0x81, 0x81, 0x81, 0x81, 0x01}, kEndOfTrack})})},
+        {"tempo of two bytes", File({Join({{0x00, 0xFF, 0x51, 0x02, 0x07, 0xA1}, kEndOfTrack})})},
+        {"tempo of zero", File({Join({{0x00, 0xFF, 0x51, 0x03, 0, 0, 0}, kEndOfTrack})})},
+        {"real-time byte", File({Join({{0x00, 0xF8}, kEndOfTrack})})},
         {"meta longer than its track", File({{0x00, 0xFF, 0x01, 0x10, 'a'}})},
     };
     for (const auto& bad : cases) {
@@ -174,7 +174,7 @@ TEST(MidiSequence, MalformedFilesAreRefused) {
 
 TEST(MidiSequence, FileThatCannotBeReadIsNamed) {
     try {
-        ReadMidiFile("/no/such/folder/track.mid", Rate);
+        ReadMidiFile("/no/such/folder/track.mid", kRate);
         ADD_FAILURE() << "read";
     } catch (const PlatformError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot open file /no/such/folder/track.mid");

@@ -86,15 +86,15 @@ TEST(Palette, DrawingMapsThroughTheSelectedPalette) {
 }
 
 TEST(Palette, ColourParts) {
-    constexpr ColorRef colour = PaletteRgb(1, 2, 3);
-    static_assert(colour == 0x030201);
-    static_assert(PaletteRelative(colour) == 0x02030201);
+    constexpr ColorRef kColour = PaletteRgb(1, 2, 3);
+    static_assert(kColour == 0x030201);
+    static_assert(PaletteRelative(kColour) == 0x02030201);
     static_assert(PaletteRelative(PaletteRgb(0, 0, 0)) == 0x02000000);
-    EXPECT_EQ(GetRValue(PaletteRelative(colour)), 1);
-    EXPECT_EQ(GetGValue(PaletteRelative(colour)), 2);
-    EXPECT_EQ(GetBValue(PaletteRelative(colour)), 3);
-    EXPECT_TRUE(IsPaletteRelative(PaletteRelative(colour)));
-    EXPECT_FALSE(IsPaletteRelative(colour));
+    EXPECT_EQ(GetRValue(PaletteRelative(kColour)), 1);
+    EXPECT_EQ(GetGValue(PaletteRelative(kColour)), 2);
+    EXPECT_EQ(GetBValue(PaletteRelative(kColour)), 3);
+    EXPECT_TRUE(IsPaletteRelative(PaletteRelative(kColour)));
+    EXPECT_FALSE(IsPaletteRelative(kColour));
 }
 
 } // namespace

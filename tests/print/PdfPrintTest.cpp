@@ -23,8 +23,8 @@ QString Squeezed(const std::string& text) {
 
 // The lines of 22 capitals: the printed grid's rows.
 QStringList PrintedRows(const QString& text) {
-    static const QRegularExpression row(QStringLiteral("^[A-Z]{22}$"));
-    return SqueezedLines(text).filter(row);
+    static const QRegularExpression kRow(QStringLiteral("^[A-Z]{22}$"));
+    return SqueezedLines(text).filter(kRow);
 }
 
 using PdfPrint = PrintFixture;
@@ -57,7 +57,7 @@ TEST_F(PdfPrint, UniqueCopiesHaveGridsOfTheirOwnAndLeaveTheGameAlone) {
     ASSERT_EQ(PdfPages(Output()), 2);
     const QStringList first = PrintedRows(PdfText(Output(), 1));
     const QStringList second = PrintedRows(PdfText(Output(), 2));
-    ASSERT_EQ(first.size(), GridRows);
+    ASSERT_EQ(first.size(), kGridRows);
     EXPECT_NE(first, RowsOf(before.LetterGrid));
     EXPECT_NE(second, RowsOf(before.LetterGrid));
     EXPECT_NE(first, second);
@@ -117,10 +117,10 @@ TEST_F(PdfPrint, TextHintsStandOneBelowAnotherAtPitchQ) {
     const QString boxes =
         RunTool(QStringLiteral("pdftotext"),
                 {QStringLiteral("-bbox"), QString::fromStdString(files[0]), QStringLiteral("-")});
-    static const QRegularExpression clue(
+    static const QRegularExpression kClue(
         QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>Clue</word>"));
     std::vector<double> tops;
-    for (const QRegularExpressionMatch& match : clue.globalMatch(boxes)) {
+    for (const QRegularExpressionMatch& match : kClue.globalMatch(boxes)) {
         tops.push_back(match.captured(2).toDouble());
     }
     ASSERT_EQ(tops.size(), 25u);

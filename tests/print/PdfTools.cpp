@@ -33,9 +33,9 @@ QStringList PageRange(int page) {
 
 // The coordinates of an SVG path's data, paired into points.
 QPolygonF PathPoints(const QString& data) {
-    static const QRegularExpression number(QStringLiteral("-?[0-9]*\\.?[0-9]+(?:e-?[0-9]+)?"));
+    static const QRegularExpression kNumber(QStringLiteral("-?[0-9]*\\.?[0-9]+(?:e-?[0-9]+)?"));
     std::vector<double> values;
-    for (const QRegularExpressionMatch& match : number.globalMatch(data)) {
+    for (const QRegularExpressionMatch& match : kNumber.globalMatch(data)) {
         values.push_back(match.captured().toDouble());
     }
     QPolygonF points;
@@ -94,9 +94,9 @@ int PdfPages(const std::string& pdf) {
 }
 
 bool IsPortrait(const std::string& pdf) {
-    static const QRegularExpression size(QStringLiteral("^([0-9.]+) x ([0-9.]+) pts"));
+    static const QRegularExpression kSize(QStringLiteral("^([0-9.]+) x ([0-9.]+) pts"));
     const QRegularExpressionMatch match =
-        size.match(PdfInfoField(pdf, QStringLiteral("Page size")));
+        kSize.match(PdfInfoField(pdf, QStringLiteral("Page size")));
     return match.hasMatch() && match.captured(1).toDouble() < match.captured(2).toDouble();
 }
 
@@ -110,7 +110,7 @@ QImage RenderPage(const std::string& pdf, const std::string& folder, int dpi, in
 }
 
 std::vector<PdfWord> PdfWords(const std::string& pdf, int page) {
-    static const QRegularExpression word(QStringLiteral(
+    static const QRegularExpression kWord(QStringLiteral(
         "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
         "([^<]*)</word>"));
     const QString boxes =
@@ -118,7 +118,7 @@ std::vector<PdfWord> PdfWords(const std::string& pdf, int page) {
                 PageRange(page) + QStringList{QStringLiteral("-bbox"), QString::fromStdString(pdf),
                                               QStringLiteral("-")});
     std::vector<PdfWord> words;
-    for (const QRegularExpressionMatch& match : word.globalMatch(boxes)) {
+    for (const QRegularExpressionMatch& match : kWord.globalMatch(boxes)) {
         const QPointF topLeft(match.captured(1).toDouble(), match.captured(2).toDouble());
         const QPointF bottomRight(match.captured(3).toDouble(), match.captured(4).toDouble());
         words.push_back({match.captured(5), QRectF(topLeft, bottomRight)});
@@ -128,7 +128,7 @@ std::vector<PdfWord> PdfWords(const std::string& pdf, int page) {
 
 std::vector<QPolygonF> StrokedOutlines(const std::string& pdf, const std::string& folder,
                                        int page) {
-    static const QRegularExpression path(QStringLiteral(
+    static const QRegularExpression kPath(QStringLiteral(
         "<path style=\"fill:none;[^\"]*\" d=\"([^\"]*)\"(?: transform=\"matrix\\(([^)]*)\\)\")?"));
     const QString svg = QString::fromStdString(folder) + QStringLiteral("page.svg");
     RunTool(QStringLiteral("pdftocairo"),
@@ -140,7 +140,7 @@ std::vector<QPolygonF> StrokedOutlines(const std::string& pdf, const std::string
     }
     const QString text = QString::fromUtf8(file.readAll());
     std::vector<QPolygonF> outlines;
-    for (const QRegularExpressionMatch& match : path.globalMatch(text)) {
+    for (const QRegularExpressionMatch& match : kPath.globalMatch(text)) {
         outlines.push_back(SvgTransform(match.captured(2)).map(PathPoints(match.captured(1))));
     }
     return outlines;

@@ -34,9 +34,9 @@ std::vector<std::string> PrintFixture::PrintedFiles() const {
 
 QStringList RowsOf(const Grid& grid) {
     QStringList rows;
-    for (int r = 0; r < GridRows; ++r) {
+    for (int r = 0; r < kGridRows; ++r) {
         QString row;
-        for (int c = 0; c < GridColumns; ++c) {
+        for (int c = 0; c < kGridColumns; ++c) {
             row += QChar::fromLatin1(grid.at({c, r}));
         }
         rows.push_back(row);

@@ -13,7 +13,7 @@ bool SingleCapital(const QString& text) {
 }
 
 std::size_t IndexOf(Cell cell) {
-    return static_cast<std::size_t>(cell.column * GridRows + cell.row);
+    return static_cast<std::size_t>(cell.column * kGridRows + cell.row);
 }
 
 // Across, down, down-right or up-right: the steps of a line listed by column, then row.
@@ -52,19 +52,19 @@ PrintedGrid ReadPrintedGrid(const std::vector<PdfWord>& words) {
     PrintedGrid grid;
     int row = 0;
     for (auto& [top, line] : lines) {
-        if (line.size() != static_cast<std::size_t>(GridColumns) || row == GridRows) {
+        if (line.size() != static_cast<std::size_t>(kGridColumns) || row == kGridRows) {
             continue;
         }
         std::sort(line.begin(), line.end(),
                   [](const PdfWord* a, const PdfWord* b) { return a->box.left() < b->box.left(); });
-        for (int column = 0; column < GridColumns; ++column) {
+        for (int column = 0; column < kGridColumns; ++column) {
             const PdfWord& letter = *line[static_cast<std::size_t>(column)];
             grid.letters.at({column, row}) = static_cast<char>(letter.text[0].toLatin1());
             grid.middles[IndexOf({column, row})] = letter.box.center();
         }
         ++row;
     }
-    grid.complete = row == GridRows;
+    grid.complete = row == kGridRows;
     return grid;
 }
 
@@ -77,8 +77,8 @@ std::vector<std::optional<CellLine>> CircledLines(const PrintedGrid& grid,
     std::vector<std::optional<CellLine>> lines;
     for (const QPolygonF& outline : outlines) {
         std::vector<Cell> inside;
-        for (int column = 0; column < GridColumns; ++column) {
-            for (int row = 0; row < GridRows; ++row) {
+        for (int column = 0; column < kGridColumns; ++column) {
+            for (int row = 0; row < kGridRows; ++row) {
                 if (outline.containsPoint(grid.middles[IndexOf({column, row})], Qt::OddEvenFill)) {
                     inside.push_back({column, row});
                 }

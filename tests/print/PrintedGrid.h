@@ -17,7 +17,7 @@ namespace lexiglade::test {
 
 struct PrintedGrid {
     Grid letters;
-    std::array<QPointF, Grid::CellCount> middles{}; // the middle of each letter's box, by cell
+    std::array<QPointF, Grid::kCellCount> middles{}; // the middle of each letter's box, by cell
     bool complete = false; // 15 lines of 22 single capitals were found on the page
 };
 

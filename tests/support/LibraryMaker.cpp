@@ -98,10 +98,10 @@ NewPuzzle MakePuzzle(const std::string& title, std::size_t words) {
 }
 
 std::map<std::string, PlayedPuzzle> PlayEveryPuzzle(const std::string& dataDir) {
-    const TextList plain = ReadList(dataDir + LibraryFiles::PlainBestTimes);
-    const TextList backward = ReadList(dataDir + LibraryFiles::BackwardBestTimes);
+    const TextList plain = ReadList(dataDir + LibraryFiles::kPlainBestTimes);
+    const TextList backward = ReadList(dataDir + LibraryFiles::kBackwardBestTimes);
     std::map<std::string, PlayedPuzzle> played;
-    for (const std::string& title : ReadList(dataDir + LibraryFiles::Titles)) {
+    for (const std::string& title : ReadList(dataDir + LibraryFiles::kTitles)) {
         LoadedPuzzle puzzle = LoadTitledPuzzle(LibraryView(dataDir), title);
         const auto k = static_cast<std::size_t>(puzzle.puzzleIndex);
         played.emplace(title, PlayedPuzzle{std::move(puzzle.words), std::move(puzzle.hints),

@@ -6,22 +6,22 @@
 
 namespace lexiglade::test {
 
-inline constexpr std::array<const char*, 30> SyllableOnsets = {
+inline constexpr std::array<const char*, 30> kSyllableOnsets = {
     "B", "C", "D", "F",  "G",  "H",  "J",  "K",  "L",  "M",  "N",  "P",  "R",  "S",  "T",
     "V", "W", "Z", "BR", "CH", "CL", "CR", "DR", "FL", "GR", "PL", "SH", "ST", "TH", "TR"};
-inline constexpr std::array<const char*, 10> SyllableVowels = {"A",  "E",  "I",  "O",  "U",
-                                                               "AI", "EA", "OO", "OU", "IE"};
-inline constexpr std::array<const char*, 12> SyllableCodas = {"",  "",  "N",  "R",  "S",  "T",
-                                                              "L", "M", "CK", "ND", "ST", "NG"};
+inline constexpr std::array<const char*, 10> kSyllableVowels = {"A",  "E",  "I",  "O",  "U",
+                                                                "AI", "EA", "OO", "OU", "IE"};
+inline constexpr std::array<const char*, 12> kSyllableCodas = {"",  "",  "N",  "R",  "S",  "T",
+                                                               "L", "M", "CK", "ND", "ST", "NG"};
 
 // Syllables cut to `letters` letters; `pick(n)` chooses each piece, an index below n, in the
 // order onset, vowel, coda.
 template <typename Pick> std::string SyllableRun(std::size_t letters, Pick&& pick) {
     std::string text;
     while (text.size() < letters) {
-        text += SyllableOnsets[pick(SyllableOnsets.size())];
-        text += SyllableVowels[pick(SyllableVowels.size())];
-        text += SyllableCodas[pick(SyllableCodas.size())];
+        text += kSyllableOnsets[pick(kSyllableOnsets.size())];
+        text += kSyllableVowels[pick(kSyllableVowels.size())];
+        text += kSyllableCodas[pick(kSyllableCodas.size())];
     }
     text.resize(letters);
     return text;

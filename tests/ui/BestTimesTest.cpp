@@ -20,8 +20,8 @@ using test::ReadBytes;
 using test::TempFolder;
 using test::WriteBytes;
 
-const std::string Times = "300\r\n161\r\n930\r\n45\r\n";
-const std::string Titles = "P0\r\nP1\r\nP2\r\nP3\r\n";
+const std::string kTimes = "300\r\n161\r\n930\r\n45\r\n";
+const std::string kTitles = "P0\r\nP1\r\nP2\r\nP3\r\n";
 
 // The best time recorded as the puzzle screen does, and its report.
 std::string RecordAndReport(const std::string& dataDir, const std::string& title,
@@ -57,24 +57,24 @@ TEST(BestTimes, ReportsAndRecordsOnlyAStrictlyFasterTime) {
         {3, 0, "Time taken: 00:00... Previous best was 00:45... Recording new record.",
          "300\r\n161\r\n930\r\n0\r\n"},
         {1, 161, "Time taken: 02:41... Previous best was 02:41...You did not beat the old record.",
-         Times.c_str()},
+         kTimes.c_str()},
         {2, 3601,
          "Time taken: 1:00:01... Previous best was 15:30...You did not beat the old record.",
-         Times.c_str()},
+         kTimes.c_str()},
     };
     for (bool backwardWords : {false, true}) {
         for (const Case& c : cases) {
             TempFolder dir;
             const std::string other = BestTimeFileName(!backwardWords);
-            WriteBytes(dir / BestTimeFileName(backwardWords), Times);
-            WriteBytes(dir / other, Times);
-            WriteBytes(dir / "a8.asl", Titles);
+            WriteBytes(dir / BestTimeFileName(backwardWords), kTimes);
+            WriteBytes(dir / other, kTimes);
+            WriteBytes(dir / "a8.asl", kTitles);
             EXPECT_EQ(
                 RecordAndReport(dir.Path(), Title(c.puzzle), c.puzzle, c.elapsed, backwardWords),
                 c.report);
             EXPECT_EQ(ReadBytes(dir / BestTimeFileName(backwardWords)), c.file)
                 << c.puzzle << " in " << c.elapsed;
-            EXPECT_EQ(ReadBytes(dir / other), Times) << "other file touched";
+            EXPECT_EQ(ReadBytes(dir / other), kTimes) << "other file touched";
         }
     }
 }
@@ -82,7 +82,7 @@ TEST(BestTimes, ReportsAndRecordsOnlyAStrictlyFasterTime) {
 TEST(BestTimes, NewRecordRewritesTheWholeListWithCrLf) {
     TempFolder dir;
     WriteBytes(dir / "a14.asl", "300\n200\r100");
-    WriteBytes(dir / "a8.asl", Titles);
+    WriteBytes(dir / "a8.asl", kTitles);
     EXPECT_EQ(RecordAndReport(dir.Path(), "P1", 1, 150, false),
               "Time taken: 02:30... Previous best was 03:20... Recording new record.");
     EXPECT_EQ(ReadBytes(dir / "a14.asl"), "300\r\n150\r\n100\r\n");
@@ -126,7 +126,7 @@ TEST(BestTimes, FileThatCannotServeThePuzzleRaisesItsErrorAndStaysUnchanged) {
 TEST(BestTimes, ANewRecordIsNotSavedIntoADamagedOrBusyOrReadOnlyList) {
     TempFolder dir;
     const std::string path = dir / "a14.asl";
-    WriteBytes(dir / "a8.asl", Titles);
+    WriteBytes(dir / "a8.asl", kTitles);
     // A NUL byte would cut the list short when it is written back.
     const std::string damaged("300\r\n200\r\n\0"
                               "100\r\n",
@@ -137,7 +137,7 @@ TEST(BestTimes, ANewRecordIsNotSavedIntoADamagedOrBusyOrReadOnlyList) {
     EXPECT_EQ(ReadBytes(path), damaged);
 
     // Another program holds the library: the game waits a moment, then reports it.
-    WriteBytes(path, Times);
+    WriteBytes(path, kTimes);
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t holder = ::fork();
@@ -153,7 +153,7 @@ TEST(BestTimes, ANewRecordIsNotSavedIntoADamagedOrBusyOrReadOnlyList) {
               "The library is in use by another program; try again in a moment");
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
-    EXPECT_EQ(ReadBytes(path), Times);
+    EXPECT_EQ(ReadBytes(path), kTimes);
     // A time that is no record needs no lock.
     EXPECT_EQ(RecordAndReport(dir.Path(), "P1", 1, 170, false),
               "Time taken: 02:50... Previous best was 02:41...You did not beat the old record.");
@@ -165,7 +165,7 @@ TEST(BestTimes, ANewRecordIsNotSavedIntoADamagedOrBusyOrReadOnlyList) {
         return test::ErrorOf([&] { RecordAndReport(dir.Path(), "P1", 1, 150, false); }) ==
                "Cannot create file " + path;
     }));
-    EXPECT_EQ(ReadBytes(path), Times);
+    EXPECT_EQ(ReadBytes(path), kTimes);
 }
 
 TEST(BestTimes, ANewRecordGoesToThePuzzlesLineAsTheLibraryNowStands) {
@@ -181,12 +181,12 @@ TEST(BestTimes, ANewRecordGoesToThePuzzlesLineAsTheLibraryNowStands) {
     };
     for (const Case& c : cases) {
         TempFolder dir;
-        WriteBytes(dir / "a14.asl", Times);
+        WriteBytes(dir / "a14.asl", kTimes);
         WriteBytes(dir / "a8.asl", c.titles);
         const std::string error =
             test::ErrorOf([&] { RecordAndReport(dir.Path(), "P2", 2, 100, false); });
         EXPECT_EQ(error, c.file ? "" : "Puzzle \"P2\" is not in the library") << c.titles;
-        EXPECT_EQ(ReadBytes(dir / "a14.asl"), c.file ? c.file : Times) << c.titles;
+        EXPECT_EQ(ReadBytes(dir / "a14.asl"), c.file ? c.file : kTimes) << c.titles;
     }
 }
 

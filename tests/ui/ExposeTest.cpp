@@ -220,12 +220,12 @@ TEST_F(ExposeTest, AtATimeOutTheClockReadsTheLastTickBehindTheMessage) {
     DeviceContext dc(reference);
     dc.SelectObject(SystemFont());
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(context.Kit.PaletteColour(PaletteRole::ClockText));
+    dc.SetTextColor(context.Kit.PaletteColour(PaletteRole::kClockText));
     dc.TextOutA(form->BoardLeft, form->BoardTop, "Elapsed: 03:01");
     const QRect clock(
         QPoint(DevicePixel(form->BoardLeft, scale), DevicePixel(form->BoardTop, scale)),
-        QPoint(DevicePixel(form->BoardLeft + Board::ClockWidth, scale) - 1,
-               DevicePixel(form->BoardTop + Board::ClockHeight, scale) - 1));
+        QPoint(DevicePixel(form->BoardLeft + Board::kClockWidth, scale) - 1,
+               DevicePixel(form->BoardTop + Board::kClockHeight, scale) - 1));
     QImage shown;
     QString parent;
     answerer.SetBeforeAnswer([&](const SeenBox&) {

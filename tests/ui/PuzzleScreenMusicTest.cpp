@@ -124,7 +124,7 @@ TEST_F(PuzzleScreenMusic, TheSoundfontIsReadOnceTheCatalogueIsShown) {
 // every find, the win, the best time and the end of the game.
 TEST_F(PuzzleScreenMusic, AWholeGameLogsNothing) {
     const std::vector<std::uint8_t> chime =
-        sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1);
+        sounds::WaveFile(sounds::ChimeSamples(), sounds::kChimeRate, 1);
     folder.Write("s2.asl", std::string(chime.begin(), chime.end()));
     const GameLog log;
     OpenGame(SavannaPuzzle());

@@ -206,9 +206,9 @@ TEST_F(WaylandTest, APuzzleOpensFromTheKeysAndTheMouseFindsAWord) {
     puzzle->Timer1->stop();
     const PlacedWord word = puzzle->Session.Grids().PlacedWords.at(0);
     const auto centre = [&](Cell cell) {
-        return QPoint(puzzle->BoardLeft + Board::ColumnCentreOffset +
-                          Board::ColumnPitch * cell.column,
-                      puzzle->BoardTop + Board::RowCentreOffset + Board::RowPitch * cell.row);
+        return QPoint(puzzle->BoardLeft + Board::kColumnCentreOffset +
+                          Board::kColumnPitch * cell.column,
+                      puzzle->BoardTop + Board::kRowCentreOffset + Board::kRowPitch * cell.row);
     };
     const int hints = puzzle->Combo1->count();
     QWindow* window = puzzle->windowHandle();

@@ -478,8 +478,8 @@ TEST_F(WordsrchTest, ClockIsDrawnAtTheBoardCorner) {
 
 // Whether `area` covers part of a letter of the grid.
 bool CoversALetter(const Tsearcher& form, const QRect& area) {
-    for (int c = 0; c < GridColumns; ++c) {
-        for (int r = 0; r < GridRows; ++r) {
+    for (int c = 0; c < kGridColumns; ++c) {
+        for (int r = 0; r < kGridRows; ++r) {
             const QRect letter(form.BoardLeft + 90 + 20 * c - 7, form.BoardTop + 70 + 18 * r, 15,
                                14);
             if (area.intersects(letter)) {

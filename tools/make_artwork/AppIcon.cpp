@@ -75,15 +75,15 @@ std::vector<Shape> IconShapes() {
     constexpr qreal kTile = 62, kStep = 72, kFirst = 25, kRadius = 12;
     constexpr qreal kLetterWidth = 30, kLetterHeight = 34, kInk = 6.5;
     std::vector<Shape> shapes;
-    shapes.push_back(Box{{8, 8, 240, 240}, 44, colour::Night, 1, colour::NightEdge, 4, 0});
+    shapes.push_back(Box{{8, 8, 240, 240}, 44, colour::kNight, 1, colour::kNightEdge, 4, 0});
     for (int k = 0; k < 9; ++k) {
         const QPointF corner(kFirst + (k % 3) * kStep, kFirst + (k / 3) * kStep);
-        shapes.push_back(Box{{corner, QSizeF(kTile, kTile)}, kRadius, colour::Cream, 1, {}, 0, 0});
+        shapes.push_back(Box{{corner, QSizeF(kTile, kTile)}, kRadius, colour::kCream, 1, {}, 0, 0});
     }
     const qreal centre = kAppIconUnits / 2.0;
     const qreal length = 2 * kStep * std::sqrt(2.0) + 2 * 34;
     const QRectF capsule(centre - length / 2, centre - 34, length, 68);
-    shapes.push_back(Box{capsule, 34, colour::Gold, 0.45, {}, 0, 45});
+    shapes.push_back(Box{capsule, 34, colour::kGold, 0.45, {}, 0, 45});
     for (int k = 0; k < 9; ++k) {
         const QPointF origin(kFirst + (k % 3) * kStep + (kTile - kLetterWidth) / 2,
                              kFirst + (k / 3) * kStep + (kTile - kLetterHeight) / 2);
@@ -91,10 +91,10 @@ std::vector<Shape> IconShapes() {
             for (QPointF& p : stroke) {
                 p = origin + QPointF(p.x() * kLetterWidth, p.y() * kLetterHeight);
             }
-            shapes.push_back(Line{stroke, colour::Ink, kInk});
+            shapes.push_back(Line{stroke, colour::kInk, kInk});
         }
     }
-    shapes.push_back(Box{capsule, 34, {}, 0, colour::Coral, 6, 45});
+    shapes.push_back(Box{capsule, 34, {}, 0, colour::kCoral, 6, 45});
     return shapes;
 }
 

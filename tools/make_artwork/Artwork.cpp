@@ -43,19 +43,19 @@ void WriteScreenSet(const QString& folder, const std::string& language,
     const auto path = [&](const char* name) {
         return folder + "/" + QString::fromStdString(ScreenArtworkPath(language, set, name));
     };
-    MakeFolder(QFileInfo(path(EndGamePicture)).path());
+    MakeFolder(QFileInfo(path(kEndGamePicture)).path());
     const int ratio = set ? set->ratio : 1;
-    SaveBitmap(DrawEndIcon(ratio), path(EndGamePicture));
-    SaveBitmap(DrawFinder(ratio), path(FinderPicture));
-    SaveBitmap(DrawBoard(ratio), path(BoardPicture));
-    SaveBitmap(DrawCatalogue(ratio), path(CataloguePicture));
-    SaveBitmap(DrawPrintIcons(ratio), path(PrintingPicture));
+    SaveBitmap(DrawEndIcon(ratio), path(kEndGamePicture));
+    SaveBitmap(DrawFinder(ratio), path(kFinderPicture));
+    SaveBitmap(DrawBoard(ratio), path(kBoardPicture));
+    SaveBitmap(DrawCatalogue(ratio), path(kCataloguePicture));
+    SaveBitmap(DrawPrintIcons(ratio), path(kPrintingPicture));
 }
 
 // The screen artwork in `language` at every density.
 void WriteScreenArtwork(const QString& folder, const std::string& language) {
     WriteScreenSet(folder, language, nullptr);
-    for (const LibraryFiles::DenseArtworkSet& set : LibraryFiles::DenseArtwork) {
+    for (const LibraryFiles::DenseArtworkSet& set : LibraryFiles::kDenseArtwork) {
         WriteScreenSet(folder, language, &set);
     }
 }
@@ -76,7 +76,7 @@ void WriteArtwork(const QString& folder, const QString& translations,
         const DrawnLanguage drawn(catalogue);
         WriteScreenArtwork(folder, language.toStdString());
     }
-    SaveBitmap(DrawHintCanvas(), folder + "/" + LibraryFiles::HintCanvas);
+    SaveBitmap(DrawHintCanvas(), folder + "/" + LibraryFiles::kHintCanvas);
     WritePictures(pictures, ShippedPictures());
 }
 

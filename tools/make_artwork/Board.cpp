@@ -34,13 +34,13 @@ void DrawFrame(QPainter& p) {
     p.setBrush(QColor(0, 0, 0, 90));
     p.drawRoundedRect(outer.translated(3, 4), 12, 12);
     QLinearGradient wood(outer.topLeft(), outer.bottomRight());
-    wood.setColorAt(0, colour::Gold.lighter(112));
-    wood.setColorAt(1, colour::GoldDark);
-    p.setPen(QPen(colour::GoldDark.darker(150), 1.5));
+    wood.setColorAt(0, colour::kGold.lighter(112));
+    wood.setColorAt(1, colour::kGoldDark);
+    p.setPen(QPen(colour::kGoldDark.darker(150), 1.5));
     p.setBrush(wood);
     p.drawRoundedRect(outer, 12, 12);
-    p.setPen(QPen(colour::GoldDark.darker(130), 1));
-    p.setBrush(colour::Paper);
+    p.setPen(QPen(colour::kGoldDark.darker(130), 1));
+    p.setBrush(colour::kPaper);
     p.drawRect(kPanel.adjusted(-0.5, -0.5, 0.5, 0.5));
 }
 
@@ -72,14 +72,14 @@ void DrawSideWord(QPainter& p, qreal x, const QString& word, qreal firstTilt) {
     const qreal first = kMiddle - step * (word.size() - 1) / 2;
     for (int i = 0; i < word.size(); ++i) {
         const qreal tilt = (i % 2 == 0) ? firstTilt : -firstTilt;
-        DrawLetterTile(p, {x, first + step * i}, 32, word[i], colour::Blue, tilt);
+        DrawLetterTile(p, {x, first + step * i}, 32, word[i], colour::kBlue, tilt);
     }
 }
 
 // A black strip under the clock, so the clock's own black box sits inside it.
 void DrawClockStrip(QPainter& p) {
     p.fillRect(QRectF(0, 0, kWidth, 16), Qt::black);
-    p.setPen(QPen(colour::GoldDark, 1));
+    p.setPen(QPen(colour::kGoldDark, 1));
     p.drawLine(QPointF(0, 16.5), QPointF(kWidth, 16.5));
 }
 
@@ -87,19 +87,19 @@ void DrawClockStrip(QPainter& p) {
 // left end.
 void DrawHintTray(QPainter& p) {
     const QRectF tray(4, kHeight - kHintListBand - 2, kWidth - 8, kHintListBand);
-    p.setPen(QPen(colour::NightEdge, 1.5));
-    p.setBrush(colour::NightLight);
+    p.setPen(QPen(colour::kNightEdge, 1.5));
+    p.setBrush(colour::kNightLight);
     p.drawRoundedRect(tray, 10, 10);
     const QRectF caption(190, tray.top(), tray.right() - 190, tray.height());
     //: The puzzle screen's call to play, beside the list of hints at the foot of the board.
     DrawLabel(p, caption, Word(QT_TRANSLATE_NOOP("Artwork", "Find the word of every hint")),
-              BoldFont(15), colour::Gold);
+              BoldFont(15), colour::kGold);
 }
 
 } // namespace
 
 QImage DrawBoard(int ratio) {
-    QImage image = NewCanvas(kWidth, kHeight, colour::Night, ratio);
+    QImage image = NewCanvas(kWidth, kHeight, colour::kNight, ratio);
     QPainter p(&image);
     PreparePainter(p);
     DrawClockStrip(p);
@@ -118,7 +118,7 @@ QImage DrawEndIcon(int ratio) {
     QImage image = NewCanvas(40, 35, Qt::black, ratio);
     QPainter p(&image);
     PreparePainter(p);
-    DrawTile(p, QRectF(1, 1, 38, 33), colour::Coral, 7);
+    DrawTile(p, QRectF(1, 1, 38, 33), colour::kCoral, 7);
     DrawExitGlyph(p, QRectF(9, 4, 23, 18));
     //: The puzzle screen's small button that ends the game; beyond 5 letters drawn smaller.
     DrawLabel(p, QRectF(1, 21, 38, 12), Word(QT_TRANSLATE_NOOP("Artwork", "End")), BoldFont(10),
@@ -130,13 +130,13 @@ QImage DrawPrintIcons(int ratio) {
     QImage image = NewCanvas(150, 35, Qt::black, ratio);
     QPainter p(&image);
     PreparePainter(p);
-    DrawTile(p, QRectF(1, 1, 38, 33), colour::Teal, 7);
+    DrawTile(p, QRectF(1, 1, 38, 33), colour::kTeal, 7);
     DrawPrinterGlyph(p, QRectF(8, 3, 24, 19), false);
     //: The puzzle screen's small button that opens the printer setup; beyond 6 letters drawn
     //: smaller.
     DrawLabel(p, QRectF(1, 21, 38, 12), Word(QT_TRANSLATE_NOOP("Artwork", "Setup")), BoldFont(9),
               Qt::white);
-    DrawTile(p, QRectF(51, 1, 38, 33), colour::Blue, 7);
+    DrawTile(p, QRectF(51, 1, 38, 33), colour::kBlue, 7);
     DrawPrinterGlyph(p, QRectF(58, 3, 24, 19), true);
     //: The puzzle screen's small button that prints the puzzle; beyond 6 letters drawn smaller.
     DrawLabel(p, QRectF(51, 21, 38, 12), Word(QT_TRANSLATE_NOOP("Artwork", "Print")), BoldFont(9),

@@ -16,9 +16,9 @@ constexpr int kHeight = 480;
 void DrawHeaderPanel(QPainter& p) {
     const QRectF panel(12, 12, 616, 150);
     QLinearGradient shade(panel.topLeft(), panel.bottomLeft());
-    shade.setColorAt(0, colour::NightLight.lighter(115));
-    shade.setColorAt(1, colour::NightLight);
-    p.setPen(QPen(colour::NightEdge, 2));
+    shade.setColorAt(0, colour::kNightLight.lighter(115));
+    shade.setColorAt(1, colour::kNightLight);
+    p.setPen(QPen(colour::kNightEdge, 2));
     p.setBrush(shade);
     p.drawRoundedRect(panel, 18, 18);
 }
@@ -26,13 +26,13 @@ void DrawHeaderPanel(QPainter& p) {
 void DrawTitle(QPainter& p) {
     const QString name = QStringLiteral("LEXIGLADE");
     const std::array<qreal, 9> tilt{-5, 3, -2, 4, -4, 2, -3, 5, -2};
-    const std::array<QColor, 6> inks{colour::Red,  colour::Orange, colour::Teal,
-                                     colour::Blue, colour::Purple, colour::Green};
+    const std::array<QColor, 6> inks{colour::kRed,  colour::kOrange, colour::kTeal,
+                                     colour::kBlue, colour::kPurple, colour::kGreen};
     constexpr qreal kStep = 62;
     constexpr qreal kTop = 62;
     const qreal first = kWidth / 2.0 - kStep * (name.size() - 1) / 2.0;
     const QPainterPath band = CapsulePath({first, kTop}, {first + kStep * 8, kTop}, 37);
-    p.setPen(QPen(colour::Gold, 3));
+    p.setPen(QPen(colour::kGold, 3));
     p.setBrush(QColor(0xe9, 0xc4, 0x6a, 55));
     p.drawPath(band);
     for (int i = 0; i < name.size(); ++i) {
@@ -44,11 +44,11 @@ void DrawTagline(QPainter& p) {
     //: The catalogue's heading below the game's name: what the game is.
     DrawLabel(p, QRectF(12, 106, 616, 28),
               Word(QT_TRANSLATE_NOOP("Artwork", "Word Search Puzzles")), BoldFont(22),
-              colour::Cream);
+              colour::kCream);
     //: The catalogue's line below its heading, inviting the player to play.
     DrawLabel(p, QRectF(12, 132, 616, 22),
               Word(QT_TRANSLATE_NOOP("Artwork", "Find every hidden word!")), RegularFont(14),
-              colour::Gold);
+              colour::kGold);
 }
 
 void DrawButton(QPainter& p, const QRectF& tile, const QColor& base, const QString& label,
@@ -68,17 +68,17 @@ void DrawButton(QPainter& p, const QRectF& tile, const QColor& base, const QStri
 // it and the finder picture below the label.
 void DrawTreeFrame(QPainter& p) {
     const QRectF frame(184, 174, 452, 320);
-    p.setPen(QPen(colour::NightEdge, 4));
+    p.setPen(QPen(colour::kNightEdge, 4));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(frame.adjusted(-2, -2, 2, 2), 8, 8);
-    p.setPen(QPen(colour::Gold, 2));
+    p.setPen(QPen(colour::kGold, 2));
     p.setBrush(Qt::black);
     p.drawRoundedRect(frame, 6, 6);
 }
 
 void DrawExit(QPainter& p) {
     const QRectF tile(3, 442, 35, 35);
-    DrawTile(p, tile, colour::Coral, 7);
+    DrawTile(p, tile, colour::kCoral, 7);
     DrawExitGlyph(p, QRectF(9, 446, 24, 19));
     //: The catalogue's small button that ends the program; beyond 5 letters drawn smaller.
     DrawLabel(p, QRectF(3, 464, 35, 12), Word(QT_TRANSLATE_NOOP("Artwork", "Exit")), BoldFont(9),
@@ -88,7 +88,7 @@ void DrawExit(QPainter& p) {
 } // namespace
 
 QImage DrawCatalogue(int ratio) {
-    QImage image = NewCanvas(kWidth, kHeight, colour::Night, ratio);
+    QImage image = NewCanvas(kWidth, kHeight, colour::kNight, ratio);
     QPainter p(&image);
     PreparePainter(p);
     DrawHeaderPanel(p);
@@ -96,12 +96,12 @@ QImage DrawCatalogue(int ratio) {
     DrawTagline(p);
     DrawTreeFrame(p);
     //: The catalogue's button that opens the wizard making a new puzzle; about 10 letters.
-    DrawButton(p, QRectF(8, 214, 96, 82), colour::Teal,
+    DrawButton(p, QRectF(8, 214, 96, 82), colour::kTeal,
                Word(QT_TRANSLATE_NOOP("Artwork", "Create")), DrawCreateGlyph,
                QRectF(25, 220, 60, 44));
     //: The catalogue's button that opens the options dialog (sounds, music, game); about 10
     //: letters.
-    DrawButton(p, QRectF(8, 313, 96, 80), colour::Purple,
+    DrawButton(p, QRectF(8, 313, 96, 80), colour::kPurple,
                Word(QT_TRANSLATE_NOOP("Artwork", "Options")), DrawOptionsGlyph,
                QRectF(27, 318, 58, 42));
     DrawExit(p);

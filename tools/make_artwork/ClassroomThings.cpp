@@ -40,8 +40,8 @@ void Book(QPainter& p) {
 }
 
 void Globe(QPainter& p) {
-    Rounded(p, Ellipse({75, 73}, 26, 5), paint::Wood, false);
-    Rounded(p, RoundedBox(QRectF(72, 60, 6, 12), 2), paint::Wood.darker(110));
+    Rounded(p, Ellipse({75, 73}, 26, 5), paint::kWood, false);
+    Rounded(p, RoundedBox(QRectF(72, 60, 6, 12), 2), paint::kWood.darker(110));
     QPainterPath ring(QPointF(96, 66));
     ring.arcTo(QRectF(38, 2, 74, 74), -45, 200);
     Stroke(p, ring, 3, QColor(0xe9, 0xc4, 0x6a));
@@ -100,7 +100,7 @@ void Calculator(QPainter& p) {
 }
 
 void Chalkboard(QPainter& p) {
-    Shape(p, RoundedBox(QRectF(10, 2, 130, 66), 4), paint::Wood);
+    Shape(p, RoundedBox(QRectF(10, 2, 130, 66), 4), paint::kWood);
     Flat(p, QPainterPath([] {
              QPainterPath board;
              board.addRect(QRectF(17, 8, 116, 54));
@@ -111,7 +111,7 @@ void Chalkboard(QPainter& p) {
     p.setPen(kChalk);
     p.drawText(QRectF(17, 9, 116, 26), Qt::AlignCenter, "A B C");
     p.drawText(QRectF(17, 33, 116, 26), Qt::AlignCenter, "1+2=3");
-    Rounded(p, RoundedBox(QRectF(6, 66, 138, 8), 3), paint::Wood.darker(110), false);
+    Rounded(p, RoundedBox(QRectF(6, 66, 138, 8), 3), paint::kWood.darker(110), false);
     Flat(p, RoundedBox(QRectF(30, 61, 20, 6), 3), kChalk);
     Shape(p, RoundedBox(QRectF(98, 58, 26, 9), 2), QColor(0xe9, 0xc4, 0x6a));
 }
@@ -129,7 +129,7 @@ void Microscope(QPainter& p) {
     Turned(p, {72, 26}, -24, [&] {
         Rounded(p, RoundedBox(QRectF(-8, -14, 16, 30), 3), body);
         Rounded(p, RoundedBox(QRectF(-5, -24, 10, 12), 2), kBlackPlastic);
-        Rounded(p, RoundedBox(QRectF(-4, 15, 8, 10), 2), paint::Steel);
+        Rounded(p, RoundedBox(QRectF(-4, 15, 8, 10), 2), paint::kSteel);
         Flat(p, RoundedBox(QRectF(-9, 0, 18, 4), 1), QColor(0x45, 0x7b, 0xd9));
     });
     Blob(p, {104, 44}, 6, 6, QColor(0x45, 0x7b, 0xd9));
@@ -158,7 +158,7 @@ void Abacus(QPainter& p) {
                                       QColor(0xf6, 0xc3, 0x3b), QColor(0x4f, 0xa8, 0x4a),
                                       QColor(0x45, 0x7b, 0xd9)};
     for (const qreal x : {22.0, 128.0}) {
-        Rounded(p, RoundedBox(QRectF(x - 4, 4, 8, 74), 3), paint::Wood);
+        Rounded(p, RoundedBox(QRectF(x - 4, 4, 8, 74), 3), paint::kWood);
     }
     for (int row = 0; row < 5; ++row) {
         const qreal y = 16 + 12 * row;
@@ -170,7 +170,7 @@ void Abacus(QPainter& p) {
         }
     }
     for (const qreal y : {6.0, 74.0}) {
-        Rounded(p, RoundedBox(QRectF(14, y - 4, 122, 8), 3), paint::Wood.darker(108), false);
+        Rounded(p, RoundedBox(QRectF(14, y - 4, 122, 8), 3), paint::kWood.darker(108), false);
     }
 }
 

@@ -46,7 +46,7 @@ QString Letters() {
 }
 
 void DrawLetters(QPainter& p, const QString& letters, const QColor& ink) {
-    p.setPen(QPen(colour::Gold, 1.5));
+    p.setPen(QPen(colour::kGold, 1.5));
     p.setBrush(QColor(0xe9, 0xc4, 0x6a, 90));
     p.drawPath(CapsulePath(Cell(kColumns - kRingedLength, kRingedRow).center(),
                            Cell(kColumns - 1, kRingedRow).center(), 9));
@@ -66,7 +66,7 @@ void DrawMagnified(QPainter& p, const QString& letters) {
     p.translate(kLens);
     p.scale(1.5, 1.5);
     p.translate(-kLens);
-    DrawLetters(p, letters, colour::Ink);
+    DrawLetters(p, letters, colour::kInk);
     p.restore();
 }
 
@@ -77,10 +77,10 @@ void DrawRimAndHandle(QPainter& p) {
     p.drawLine(from, to);
     p.setPen(QPen(QColor(0xa8, 0x6b, 0x3c), 9, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(from + QPointF(4, 4), to);
-    p.setPen(QPen(colour::Teal.darker(140), 8));
+    p.setPen(QPen(colour::kTeal.darker(140), 8));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(kLens, kLensRadius + 1, kLensRadius + 1);
-    p.setPen(QPen(colour::Teal.lighter(120), 5));
+    p.setPen(QPen(colour::kTeal.lighter(120), 5));
     p.drawEllipse(kLens, kLensRadius + 1, kLensRadius + 1);
     p.setPen(QPen(QColor(255, 255, 255, 170), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawArc(QRectF(kLens.x() - 22, kLens.y() - 22, 44, 44), 100 * 16, 60 * 16);
@@ -89,14 +89,14 @@ void DrawRimAndHandle(QPainter& p) {
 } // namespace
 
 QImage DrawFinder(int ratio) {
-    QImage image = NewCanvas(kWidth, kHeight, colour::Paper, ratio);
+    QImage image = NewCanvas(kWidth, kHeight, colour::kPaper, ratio);
     QPainter p(&image);
     PreparePainter(p);
     const QString letters = Letters();
     DrawLetters(p, letters, QColor(0xa4, 0xa9, 0xb8));
     DrawMagnified(p, letters);
     DrawRimAndHandle(p);
-    p.setPen(QPen(colour::Gold, 3));
+    p.setPen(QPen(colour::kGold, 3));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1.5, 1.5, kWidth - 3, kHeight - 3));
     return image;

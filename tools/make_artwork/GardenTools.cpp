@@ -12,7 +12,7 @@ void Ladder(QPainter& p) {
     for (int k = 0; k < 6; ++k) {
         const qreal y = 12 + 12 * k;
         const qreal inset = (78 - y) * 12 / 76;
-        Rounded(p, RoundedBox(QRectF(50 + inset, y - 2.5, 50 - 2 * inset, 5), 2), paint::Wood,
+        Rounded(p, RoundedBox(QRectF(50 + inset, y - 2.5, 50 - 2 * inset, 5), 2), paint::kWood,
                 false);
     }
     for (const qreal side : {-1.0, 1.0}) {
@@ -21,7 +21,7 @@ void Ladder(QPainter& p) {
                          {75 + side * 19, 2},
                          {75 + side * 31, 77},
                          {75 + side * 25, 77}}),
-                paint::Wood.darker(108));
+                paint::kWood.darker(108));
     }
 }
 
@@ -32,7 +32,7 @@ void Paintbrush(QPainter& p) {
     Stroke(p, swoosh, 9, paint);
     Turned(p, {78, 44}, -35, [&] {
         Rounded(p, RoundedBox(QRectF(6, -5, 50, 10), 5), QColor(0xe6, 0x39, 0x46), false);
-        Metal(p, Polygon({{-10, -9}, {8, -6}, {8, 6}, {-10, 9}}), paint::Steel, false);
+        Metal(p, Polygon({{-10, -9}, {8, -6}, {8, 6}, {-10, 9}}), paint::kSteel, false);
         QPainterPath bristles(QPointF(-10, -9));
         bristles.lineTo(-10, 9);
         bristles.lineTo(-32, 8);
@@ -48,7 +48,7 @@ void Paintbrush(QPainter& p) {
 
 void Spade(QPainter& p) {
     Turned(p, {75, 40}, 33, [&] {
-        Rounded(p, RoundedBox(QRectF(-40, -4, 62, 8), 4), paint::Wood, false);
+        Rounded(p, RoundedBox(QRectF(-40, -4, 62, 8), 4), paint::kWood, false);
         QPainterPath grip = RoundedBox(QRectF(-56, -13, 18, 26), 7);
         grip.addRoundedRect(QRectF(-52, -8, 9, 16), 3, 3);
         Shape(p, grip, QColor(0x3a, 0x3a, 0x44));
@@ -57,20 +57,20 @@ void Spade(QPainter& p) {
         blade.lineTo(52, 14);
         blade.quadTo(58, 0, 52, -14);
         blade.closeSubpath();
-        Metal(p, blade, paint::Steel, false);
-        Metal(p, RoundedBox(QRectF(16, -6, 10, 12), 2), paint::Steel.darker(110), false);
+        Metal(p, blade, paint::kSteel, false);
+        Metal(p, RoundedBox(QRectF(16, -6, 10, 12), 2), paint::kSteel.darker(110), false);
     });
 }
 
 void Rake(QPainter& p) {
     Turned(p, {72, 48}, -20, [&] {
-        Rounded(p, RoundedBox(QRectF(-68, -4, 106, 8), 4), paint::Wood, false);
+        Rounded(p, RoundedBox(QRectF(-68, -4, 106, 8), 4), paint::kWood, false);
         for (int k = 0; k < 8; ++k) {
             const qreal y = -21 + 6 * k;
             Metal(p, Polygon({{42, y - 1.5}, {56, y - 1}, {56, y + 1}, {42, y + 1.5}}),
-                  paint::Steel, false);
+                  paint::kSteel, false);
         }
-        Metal(p, RoundedBox(QRectF(36, -26, 8, 52), 2.5), paint::Steel);
+        Metal(p, RoundedBox(QRectF(36, -26, 8, 52), 2.5), paint::kSteel);
     });
 }
 
@@ -79,14 +79,14 @@ void Wheelbarrow(QPainter& p) {
     for (const QPointF from : {QPointF(88, 54), QPointF(98, 52)}) {
         QPainterPath leg(from);
         leg.lineTo(from + QPointF(4, 22));
-        Stroke(p, leg, 3, paint::Steel.darker(130));
+        Stroke(p, leg, 3, paint::kSteel.darker(130));
     }
     QPainterPath handles(QPointF(40, 56));
     handles.lineTo(142, 30);
-    Stroke(p, handles, 4, paint::Steel.darker(130));
+    Stroke(p, handles, 4, paint::kSteel.darker(130));
     Rounded(p, RoundedBox(QRectF(128, 28, 18, 7), 3.5), QColor(0x3a, 0x3a, 0x44), false);
     Blob(p, {36, 60}, 16, 16, QColor(0x3a, 0x3a, 0x44));
-    Blob(p, {36, 60}, 7, 7, paint::Steel);
+    Blob(p, {36, 60}, 7, 7, paint::kSteel);
     Blob(p, {72, 26}, 26, 8, QColor(0x8a, 0x5a, 0x2b));
     const QPainterPath body = Polygon({{30, 26}, {118, 26}, {98, 56}, {52, 56}});
     Shape(p, body, tray);
@@ -116,12 +116,12 @@ void WateringCan(QPainter& p) {
 
 void Pickaxe(QPainter& p) {
     Turned(p, {75, 44}, 20, [&] {
-        Rounded(p, RoundedBox(QRectF(-5, -36, 10, 72), 5), paint::Wood);
+        Rounded(p, RoundedBox(QRectF(-5, -36, 10, 72), 5), paint::kWood);
         QPainterPath head(QPointF(-60, 0));
         head.cubicTo(-30, -24, 30, -24, 60, 0);
         head.cubicTo(30, -14, -30, -14, -60, 0);
-        Metal(p, head, paint::Steel, false);
-        Metal(p, RoundedBox(QRectF(-8, -22, 16, 14), 3), paint::Steel.darker(110));
+        Metal(p, head, paint::kSteel, false);
+        Metal(p, RoundedBox(QRectF(-8, -22, 16, 14), 3), paint::kSteel.darker(110));
     });
 }
 

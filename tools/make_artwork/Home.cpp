@@ -90,7 +90,7 @@ void Bathtub(QPainter& p) {
     tap.lineTo(118, 16);
     tap.quadTo(118, 10, 112, 10);
     tap.lineTo(104, 10);
-    Stroke(p, tap, 4, paint::Steel);
+    Stroke(p, tap, 4, paint::kSteel);
     p.setPen(QPen(kBlackPlastic, 1.5));
     p.setBrush(foam);
     for (const auto& c : {QPointF(38, 30), QPointF(50, 24), QPointF(64, 28), QPointF(78, 22),

@@ -54,7 +54,7 @@ void DrawGrid(QPainter& p, const QRectF& sheet, int cells) {
     const qreal h = sheet.height() / cells;
     for (int i = 0; i < cells * cells && letters[i] != '\0'; ++i) {
         const QRectF cell(sheet.left() + (i % cells) * w, sheet.top() + (i / cells) * h, w, h);
-        p.setPen(i % 2 == 0 ? colour::Red : colour::Blue);
+        p.setPen(i % 2 == 0 ? colour::kRed : colour::kBlue);
         p.drawText(cell, Qt::AlignCenter, QString(QChar(letters[i])));
     }
 }
@@ -144,7 +144,7 @@ void DrawExitGlyph(QPainter& p, const QRectF& box) {
     door << At(box, 0.14, 0.04) << At(box, 0.44, 0.14) << At(box, 0.44, 1.0) << At(box, 0.14, 0.96);
     p.setBrush(QColor(0xc9, 0x7b, 0x3f));
     p.drawPolygon(door);
-    p.setBrush(colour::Gold);
+    p.setBrush(colour::kGold);
     p.drawEllipse(At(box, 0.38, 0.56), box.width() * 0.035, box.width() * 0.035);
     DrawArrow(p, At(box, 0.5, 0.52), At(box, 1.0, 0.52), box.height() * 0.16,
               QColor(0x7c, 0xe0, 0x8a));
@@ -161,7 +161,7 @@ void DrawCreateGlyph(QPainter& p, const QRectF& box) {
 void DrawOptionsGlyph(QPainter& p, const QRectF& box) {
     p.save();
     DrawGear(p, At(box, 0.36, 0.46), box.height() * 0.44, QColor(0xd8, 0xdc, 0xe6));
-    DrawNote(p, At(box, 0.56, 0.86), box.height() * 0.5, colour::Gold);
+    DrawNote(p, At(box, 0.56, 0.86), box.height() * 0.5, colour::kGold);
     p.restore();
 }
 
@@ -177,7 +177,7 @@ void DrawPrinterGlyph(QPainter& p, const QRectF& box, bool page) {
             p.drawLine(At(box, 0.31, v), At(box, 0.69, v));
         }
     } else {
-        DrawGear(p, At(box, 0.78, 0.78), box.height() * 0.26, colour::Gold);
+        DrawGear(p, At(box, 0.78, 0.78), box.height() * 0.26, colour::kGold);
     }
     p.restore();
 }

@@ -122,7 +122,7 @@ void DrawLetterTile(QPainter& p, QPointF centre, qreal size, QChar letter, const
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 90));
     p.drawRoundedRect(box.translated(2, 3), size * 0.16, size * 0.16);
-    DrawTile(p, box, colour::Cream, size * 0.16);
+    DrawTile(p, box, colour::kCream, size * 0.16);
     p.setFont(BoldFont(size * 0.66));
     p.setPen(ink.darker(135));
     p.drawText(box.translated(0.8, 1.2), Qt::AlignCenter, QString(letter));

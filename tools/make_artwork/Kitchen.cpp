@@ -78,7 +78,7 @@ void Toaster(QPainter& p) {
         Flat(p, RoundedBox(QRectF(x + 3, 9, 22, 31), 6), toast);
     }
     const QPainterPath body = RoundedBox(QRectF(28, 26, 94, 48), 12);
-    Metal(p, body, paint::Steel);
+    Metal(p, body, paint::kSteel);
     for (const qreal x : {44.0, 78.0}) {
         Flat(p, RoundedBox(QRectF(x - 2, 26, 32, 5), 2.5), kBlackPlastic);
     }
@@ -94,7 +94,7 @@ void Fridge(QPainter& p) {
     Rounded(p, RoundedBox(QRectF(44, 2, 62, 74), 6), white);
     InkLine(p, {44, 26}, {106, 26}, 2);
     for (const auto& [top, bottom] : {std::pair{9.0, 21.0}, std::pair{32.0, 58.0}}) {
-        Rounded(p, RoundedBox(QRectF(50, top, 5, bottom - top), 2.5), paint::Steel);
+        Rounded(p, RoundedBox(QRectF(50, top, 5, bottom - top), 2.5), paint::kSteel);
     }
     Blob(p, {90, 12}, 5, 5, QColor(0xe6, 0x39, 0x46));
     Blob(p, {74, 38}, 5, 5, QColor(0xf6, 0xc3, 0x3b));
@@ -118,8 +118,8 @@ void Saucepan(QPainter& p) {
     pot.lineTo(30, 76);
     pot.quadTo(20, 76, 20, 66);
     pot.closeSubpath();
-    Metal(p, pot, paint::Steel);
-    Flat(p, Ellipse({58, 32}, 41, 7), paint::Steel.darker(110));
+    Metal(p, pot, paint::kSteel);
+    Flat(p, Ellipse({58, 32}, 41, 7), paint::kSteel.darker(110));
     Flat(p, Ellipse({58, 33}, 36, 5), QColor(0xf0, 0x8a, 0x3a));
 }
 
@@ -130,11 +130,11 @@ void Spoon(QPainter& p) {
         handle.quadTo(72, 0, 62, 6);
         handle.cubicTo(40, 7, 0, 3, -24, 2);
         handle.closeSubpath();
-        Metal(p, handle, paint::Steel, false);
+        Metal(p, handle, paint::kSteel, false);
         QPainterPath bowl(QPointF(-20, 0));
         bowl.cubicTo(-24, -17, -62, -19, -66, 0);
         bowl.cubicTo(-62, 19, -24, 17, -20, 0);
-        Shape(p, bowl, paint::Steel);
+        Shape(p, bowl, paint::kSteel);
         Shine(p, {-50, -6}, 8, 3.5);
     });
 }
@@ -153,7 +153,7 @@ void Iron(QPainter& p) {
     body.lineTo(128, 66);
     body.closeSubpath();
     Shape(p, body, teal);
-    Metal(p, Polygon({{12, 66}, {130, 66}, {130, 73}, {18, 73}}), paint::Steel, false);
+    Metal(p, Polygon({{12, 66}, {130, 66}, {130, 73}, {18, 73}}), paint::kSteel, false);
     Blob(p, {92, 50}, 8, 8, Qt::white);
     InkLine(p, {92, 50}, {92, 44}, 2);
     p.setPen(Qt::NoPen);

@@ -9,9 +9,9 @@ namespace lexiglade::artwork {
 
 namespace {
 
-using paint::Blue;
-using paint::Red;
-using paint::Yellow;
+using paint::kBlue;
+using paint::kRed;
+using paint::kYellow;
 const QColor kChrome{0xc8, 0xcc, 0xd4};
 const QColor kTyre{0x2e, 0x2e, 0x36};
 
@@ -58,7 +58,7 @@ void ChequeredBody(QPainter& p, const QPainterPath& body, qreal top, qreal heigh
                    const QColor& colour) {
     Marked(p, body, QColor(0xf6, 0xf8, 0xfb), [&] {
         for (int k = 0; k < 15; ++k) {
-            p.fillRect(QRectF(6 + k * 10, top, 10, height), k % 2 == 0 ? colour : Yellow);
+            p.fillRect(QRectF(6 + k * 10, top, 10, height), k % 2 == 0 ? colour : kYellow);
         }
     });
 }
@@ -77,7 +77,7 @@ void Bicycle(QPainter& p) {
     frame.lineTo(crank);
     frame.moveTo(head);
     frame.lineTo(114, 56);
-    Stroke(p, frame, 3.5, Red);
+    Stroke(p, frame, 3.5, kRed);
     Stroke(p, Polyline({head, {98, 12}, {90, 12}}), 3, kChrome);
     Flat(p, RoundLoop({{54, 16}, {72, 14}, {74, 20}, {56, 22}}), kTyre);
     InkLine(p, {64, 24}, {64, 19}, 3);
@@ -98,19 +98,19 @@ void Motorbike(QPainter& p) {
     body.lineTo(100, 46);
     body.lineTo(40, 48);
     body.quadTo(28, 48, 26, 38);
-    Shape(p, body, Blue);
+    Shape(p, body, kBlue);
     Flat(p, RoundedBox(QRectF(28, 30, 34, 8), 4), kTyre);
     Blob(p, {112, 32}, 5, 6, QColor(0xff, 0xe0, 0x6a));
     Stroke(p, Polyline({{106, 22}, {96, 14}}), 3, kTyre);
-    Flat(p, Polygon({{98, 46}, {104, 40}, {130, 44}, {132, 50}}), Blue.darker(115));
+    Flat(p, Polygon({{98, 46}, {104, 40}, {130, 44}, {132, 50}}), kBlue.darker(115));
 }
 
 void Scooter(QPainter& p) {
     Flat(p, RoundedBox(QRectF(26, 60, 84, 8), 4), QColor(0x2a, 0x9d, 0x8f));
     Wheel(p, {32, 70}, 9, QColor(0xff, 0xc0, 0x40));
     Wheel(p, {120, 70}, 9, QColor(0xff, 0xc0, 0x40));
-    Stroke(p, Polyline({{120, 70}, {106, 62}, {98, 10}}), 4, Red);
-    Stroke(p, Polyline({{86, 10}, {110, 10}}), 4, Red);
+    Stroke(p, Polyline({{120, 70}, {106, 62}, {98, 10}}), 4, kRed);
+    Stroke(p, Polyline({{86, 10}, {110, 10}}), 4, kRed);
     Flat(p, RoundedBox(QRectF(80, 6, 10, 8), 3), kTyre);
     Flat(p, RoundedBox(QRectF(106, 6, 10, 8), 3), kTyre);
 }
@@ -127,18 +127,18 @@ void PoliceCar(QPainter& p) {
     body.quadTo(140, 64, 132, 64);
     body.lineTo(18, 64);
     body.quadTo(10, 64, 10, 56);
-    ChequeredBody(p, body, 44, 10, Blue);
+    ChequeredBody(p, body, 44, 10, kBlue);
     Pane(p, Polygon({{34, 36}, {46, 24}, {70, 24}, {70, 36}}));
     Pane(p, Polygon({{76, 36}, {76, 24}, {98, 24}, {110, 36}}));
-    Beacon(p, {64, 20}, Blue.lighter(130));
-    Beacon(p, {80, 20}, Blue.lighter(130));
+    Beacon(p, {64, 20}, kBlue.lighter(130));
+    Beacon(p, {80, 20}, kBlue.lighter(130));
     Wheel(p, {38, 64}, 12);
     Wheel(p, {112, 64}, 12);
 }
 
 void DoubleDecker(QPainter& p) {
-    Shape(p, RoundedBox(QRectF(12, 4, 128, 64), 8), Red);
-    Flat(p, RoundedBox(QRectF(12, 36, 128, 4), 1), Red.darker(125));
+    Shape(p, RoundedBox(QRectF(12, 4, 128, 64), 8), kRed);
+    Flat(p, RoundedBox(QRectF(12, 36, 128, 4), 1), kRed.darker(125));
     for (int k = 0; k < 5; ++k) {
         Pane(p, RoundedBox(QRectF(18 + 23.5 * k, 10, 19, 18), 3));
     }
@@ -174,29 +174,29 @@ void Tractor(QPainter& p) {
     Pane(p, RoundedBox(QRectF(38, 14, 30, 22), 2));
     Shape(p, Polygon({{26, 36}, {80, 36}, {80, 30}, {130, 34}, {132, 60}, {26, 60}}), green);
     Flat(p, RoundedBox(QRectF(118, 38, 14, 8), 2), QColor(0xff, 0xe0, 0x6a));
-    Wheel(p, {44, 52}, 26, Yellow);
-    Wheel(p, {116, 64}, 14, Yellow);
+    Wheel(p, {44, 52}, 26, kYellow);
+    Wheel(p, {116, 64}, 14, kYellow);
 }
 
 void Ambulance(QPainter& p) {
     const QPainterPath body = VanBody(8, 142, 14, 66, 34);
-    ChequeredBody(p, body, 46, 8, paint::Green);
+    ChequeredBody(p, body, 46, 8, paint::kGreen);
     Pane(p, Polygon({{112, 20}, {118, 20}, {134, 34}, {112, 34}}));
     const QPointF cross(60, 30);
     Flat(p,
          RoundedBox(QRectF(cross.x() - 12, cross.y() - 4, 24, 8), 1)
              .united(RoundedBox(QRectF(cross.x() - 4, cross.y() - 12, 8, 24), 1)),
-         Red);
-    Beacon(p, {40, 14}, Blue.lighter(130));
-    Beacon(p, {90, 14}, Blue.lighter(130));
+         kRed);
+    Beacon(p, {40, 14}, kBlue.lighter(130));
+    Beacon(p, {90, 14}, kBlue.lighter(130));
     Wheel(p, {34, 66}, 11);
     Wheel(p, {118, 66}, 11);
 }
 
 void FireEngine(QPainter& p) {
-    Shape(p, VanBody(6, 144, 24, 64, 36), Red);
+    Shape(p, VanBody(6, 144, 24, 64, 36), kRed);
     Pane(p, Polygon({{112, 28}, {124, 28}, {134, 38}, {112, 38}}));
-    Flat(p, RoundedBox(QRectF(14, 32, 84, 22), 2), Red.darker(115));
+    Flat(p, RoundedBox(QRectF(14, 32, 84, 22), 2), kRed.darker(115));
     for (const qreal x : {16.0, 44.0, 72.0}) {
         Flat(p, RoundedBox(QRectF(x, 34, 24, 18), 2), QColor(0xd6, 0xd9, 0xde));
     }
@@ -209,7 +209,7 @@ void FireEngine(QPainter& p) {
         p.drawLine(QPointF(x, 17 - k * 0.6), QPointF(x, 22 - k * 0.6));
     }
     InkLine(p, {100, 24}, {104, 12}, 2.5);
-    Beacon(p, {124, 24}, Blue.lighter(130));
+    Beacon(p, {124, 24}, kBlue.lighter(130));
     for (const qreal x : {30.0, 62.0, 122.0}) {
         Wheel(p, {x, 66}, 11);
     }
@@ -224,14 +224,14 @@ void Train(QPainter& p) {
     Flat(p, RoundedBox(QRectF(104, 12, 12, 18), 2), kTyre);
     Shape(p, RoundedBox(QRectF(46, 28, 84, 30), 12), green);
     Flat(p, RoundedBox(QRectF(126, 30, 8, 26), 4), kTyre);
-    Flat(p, Polygon({{130, 58}, {146, 72}, {126, 72}}), Red);
-    Shape(p, RoundedBox(QRectF(12, 12, 40, 48), 3), Red);
+    Flat(p, Polygon({{130, 58}, {146, 72}, {126, 72}}), kRed);
+    Shape(p, RoundedBox(QRectF(12, 12, 40, 48), 3), kRed);
     Flat(p, RoundedBox(QRectF(8, 8, 48, 7), 2), kTyre);
     Pane(p, RoundedBox(QRectF(20, 20, 22, 16), 2));
     Flat(p, RoundedBox(QRectF(10, 58, 124, 6), 2), kTyre);
     for (const auto& [x, r] : {std::pair{28.0, 11.0}, std::pair{66.0, 11.0}, std::pair{96.0, 11.0},
                                std::pair{122.0, 8.0}}) {
-        Wheel(p, {x, 68}, r, Red);
+        Wheel(p, {x, 68}, r, kRed);
     }
     InkLine(p, {28, 68}, {96, 68}, 3);
 }

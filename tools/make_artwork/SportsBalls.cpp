@@ -10,8 +10,8 @@ namespace lexiglade::artwork {
 
 namespace {
 
-using paint::Blue;
-using paint::Red;
+using paint::kBlue;
+using paint::kRed;
 const QColor kWood{0xd9, 0xa8, 0x62};
 const QColor kGrip{0x3a, 0x3e, 0x48};
 const QColor kGrass{0x6a, 0xb0, 0x4c};
@@ -86,7 +86,7 @@ void Football(QPainter& p) {
 
 void Basketball(QPainter& p) {
     Flat(p, RoundedBox(QRectF(104, 2, 42, 30), 2), kPost);
-    p.setPen(QPen(Red, 2));
+    p.setPen(QPen(kRed, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(116, 12, 18, 14));
     p.setPen(QPen(QColor(0x9a, 0xa4, 0xb0), 1.2));
@@ -95,7 +95,7 @@ void Basketball(QPainter& p) {
     }
     p.drawLine(QPointF(110, 42), QPointF(130, 42));
     p.drawLine(QPointF(113, 50), QPointF(127, 50));
-    Flat(p, RoundedBox(QRectF(104, 30, 36, 5), 2.5), Red);
+    Flat(p, RoundedBox(QRectF(104, 30, 36, 5), 2.5), kRed);
     const QPointF c(56, 46);
     const qreal r = 31;
     const QPainterPath ball = Ellipse(c, r, r);
@@ -110,7 +110,7 @@ void Basketball(QPainter& p) {
 }
 
 void Tennis(QPainter& p) {
-    Racket(p, {60, 32}, 40, QSizeF(22, 30), 56, Red);
+    Racket(p, {60, 32}, 40, QSizeF(22, 30), 56, kRed);
     const QPointF c(120, 56);
     Blob(p, c, 15, 15, QColor(0xd4, 0xe8, 0x2a));
     p.setPen(QPen(Qt::white, 2));
@@ -138,14 +138,14 @@ void Cricket(QPainter& p) {
         Handle(p, {0, -38}, {0, -14}, 5, kWood);
         Shape(p, RoundedBox(QRectF(-9, -16, 18, 56), 6), kWood);
     });
-    SeamBall(p, {82, 62}, 11, Red, Qt::white);
+    SeamBall(p, {82, 62}, 11, kRed, Qt::white);
 }
 
 void Golf(QPainter& p) {
     Blob(p, {84, 70}, 64, 9, kGrass);
     Blob(p, {110, 70}, 9, 3, QColor(0x2e, 0x3a, 0x2a));
     InkLine(p, {110, 70}, {110, 4}, 2.5);
-    Flat(p, Polygon({{111, 4}, {140, 12}, {111, 22}}), Red);
+    Flat(p, Polygon({{111, 4}, {140, 12}, {111, 22}}), kRed);
     Flat(p, Polygon({{48, 66}, {52, 66}, {51, 76}, {49, 76}}), Qt::white);
     Blob(p, {50, 60}, 7, 7, Qt::white);
     p.setPen(QPen(QColor(0xc8, 0xcc, 0xd4), 1));
@@ -167,7 +167,7 @@ void Baseball(QPainter& p) {
         Flat(p, Ellipse({0, -43}, 5, 2.5), kWood.darker(110));
         Stroke(p, Polyline({{0, -38}, {0, -24}}), 4, kGrip);
     });
-    SeamBall(p, {116, 48}, 20, Qt::white, Red);
+    SeamBall(p, {116, 48}, 20, Qt::white, kRed);
 }
 
 void Rugby(QPainter& p) {
@@ -179,8 +179,8 @@ void Rugby(QPainter& p) {
         ball.cubicTo(-30, -30, 30, -30, 42, 0);
         ball.cubicTo(30, 30, -30, 30, -42, 0);
         Marked(p, ball, QColor(0xf4, 0xf0, 0xe6), [&] {
-            p.fillRect(QRectF(-30, -30, 8, 60), Red);
-            p.fillRect(QRectF(22, -30, 8, 60), Red);
+            p.fillRect(QRectF(-30, -30, 8, 60), kRed);
+            p.fillRect(QRectF(22, -30, 8, 60), kRed);
             QPainterPath seam(QPointF(-42, 0));
             seam.cubicTo(-20, -12, 20, -12, 42, 0);
             p.setPen(QPen(kOutline, 1.5));
@@ -202,8 +202,8 @@ void BowlingPin(QPainter& p, QPointF base, qreal h) {
                 base + QPointF(w * 0.45, 0));
     pin.closeSubpath();
     Marked(p, pin, Qt::white, [&] {
-        p.fillRect(QRectF(base.x() - w, base.y() - h * 0.72, 2 * w, h * 0.05), Red);
-        p.fillRect(QRectF(base.x() - w, base.y() - h * 0.64, 2 * w, h * 0.05), Red);
+        p.fillRect(QRectF(base.x() - w, base.y() - h * 0.72, 2 * w, h * 0.05), kRed);
+        p.fillRect(QRectF(base.x() - w, base.y() - h * 0.64, 2 * w, h * 0.05), kRed);
     });
 }
 
@@ -220,7 +220,7 @@ void Bowling(QPainter& p) {
 }
 
 void Badminton(QPainter& p) {
-    Racket(p, {48, 34}, -40, QSizeF(18, 24), 74, Blue);
+    Racket(p, {48, 34}, -40, QSizeF(18, 24), 74, kBlue);
     Turned(p, {112, 40}, 30, [&] {
         QPainterPath skirt(QPointF(-8, 10));
         skirt.lineTo(-20, -30);
@@ -232,7 +232,7 @@ void Badminton(QPainter& p) {
         for (const qreal x : {-12.0, -4.0, 4.0, 12.0}) {
             p.drawLine(QPointF(x * 0.4, 8), QPointF(x, -31));
         }
-        Flat(p, RoundedBox(QRectF(-10, 6, 20, 4), 2), Red);
+        Flat(p, RoundedBox(QRectF(-10, 6, 20, 4), 2), kRed);
         QPainterPath cork(QPointF(-9, 10));
         cork.cubicTo(-9, 26, 9, 26, 9, 10);
         cork.closeSubpath();

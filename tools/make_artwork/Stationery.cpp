@@ -19,7 +19,7 @@ void PencilAlong(QPainter& p, qreal length, qreal half, const QColor& paint) {
     Rounded(p, RoundedBox(QRectF(22, -half, length - 40, 2 * half), 1), paint, false);
     DetailLine(p, {24, -half / 3}, {length - 20, -half / 3}, 1.2, paint.darker(130));
     DetailLine(p, {24, half / 3}, {length - 20, half / 3}, 1.2, paint.darker(130));
-    Metal(p, RoundedBox(QRectF(length - 20, -half - 0.5, 10, 2 * half + 1), 1), paint::Steel,
+    Metal(p, RoundedBox(QRectF(length - 20, -half - 0.5, 10, 2 * half + 1), 1), paint::kSteel,
           false);
     Rounded(p, RoundedBox(QRectF(length - 11, -half, 11, 2 * half), 4), kPink, false);
 }
@@ -50,7 +50,7 @@ void ScissorHalf(QPainter& p, qreal side, const QColor& plastic) {
     const QPainterPath blade =
         Polygon({pivot + QPointF(-4, side * 5), pivot + QPointF(0, -side * 6),
                  QPointF(142, 40 - side * 20), pivot + QPointF(10, side * 4)});
-    Metal(p, blade, paint::Steel, false);
+    Metal(p, blade, paint::kSteel, false);
     QPainterPath loop = Ellipse({32, 40 + side * 20}, 20, 14);
     loop.addEllipse(QPointF(32, 40 + side * 20), 12, 7);
     QPainterPath arm(QPointF(48, 40 + side * 13));
@@ -62,7 +62,7 @@ void ScissorHalf(QPainter& p, qreal side, const QColor& plastic) {
 void Scissors(QPainter& p) {
     ScissorHalf(p, -1, QColor(0xe6, 0x39, 0x46));
     ScissorHalf(p, 1, QColor(0xe6, 0x39, 0x46));
-    Blob(p, {72, 40}, 3.5, 3.5, paint::Steel);
+    Blob(p, {72, 40}, 3.5, 3.5, paint::kSteel);
 }
 
 void Eraser(QPainter& p) {
@@ -110,7 +110,7 @@ void Sharpener(QPainter& p) {
     }
     Shape(p, RoundedBox(QRectF(78, 14, 54, 48), 8), QColor(0x8e, 0x5e, 0xc8));
     Blob(p, {100, 38}, 14, 14, kGraphite);
-    Blob(p, {122, 24}, 3, 3, paint::Steel);
+    Blob(p, {122, 24}, 3, 3, paint::kSteel);
     Turned(p, {100, 38}, 180, [&] { PencilAlong(p, 94, 8, QColor(0x4f, 0xa8, 0x4a)); });
 }
 
@@ -127,7 +127,7 @@ void Paintbox(QPainter& p) {
     }
     Turned(p, {92, 68}, -6, [&] {
         Rounded(p, RoundedBox(QRectF(-40, -3, 58, 6), 3), QColor(0xc8, 0x8a, 0x4a), false);
-        Metal(p, RoundedBox(QRectF(-50, -3.5, 12, 7), 1), paint::Steel, false);
+        Metal(p, RoundedBox(QRectF(-50, -3.5, 12, 7), 1), paint::kSteel, false);
         Rounded(p, Polygon({{-50, -4}, {-50, 4}, {-62, 0}}), paints[4]);
     });
 }
@@ -135,7 +135,7 @@ void Paintbox(QPainter& p) {
 void Stapler(QPainter& p) {
     const QColor red(0xe6, 0x39, 0x46);
     Rounded(p, RoundedBox(QRectF(14, 58, 124, 12), 6), kGraphite, false);
-    Metal(p, RoundedBox(QRectF(22, 54, 40, 6), 2), paint::Steel, false);
+    Metal(p, RoundedBox(QRectF(22, 54, 40, 6), 2), paint::kSteel, false);
     QPainterPath arm(QPointF(30, 30));
     arm.lineTo(126, 40);
     arm.quadTo(140, 42, 138, 54);
@@ -145,7 +145,7 @@ void Stapler(QPainter& p) {
     arm.quadTo(24, 30, 30, 30);
     Shape(p, arm, red);
     Shine(p, {70, 36}, 20, 2);
-    Blob(p, {128, 56}, 5, 5, paint::Steel);
+    Blob(p, {128, 56}, 5, 5, paint::kSteel);
 }
 
 void Paperclip(QPainter& p) {

@@ -13,12 +13,12 @@ namespace lexiglade::artwork {
 
 namespace {
 
-using paint::Blue;
-using paint::Green;
-using paint::Purple;
-using paint::Red;
-using paint::Wood;
-using paint::Yellow;
+using paint::kBlue;
+using paint::kGreen;
+using paint::kPurple;
+using paint::kRed;
+using paint::kWood;
+using paint::kYellow;
 
 // Short curved strokes beside a moving toy.
 void MotionMarks(QPainter& p, QPointF c, qreal r, std::initializer_list<qreal> degrees) {
@@ -36,10 +36,10 @@ void Kite(QPainter& p) {
     tail.cubicTo(32, 78, 16, 66, 8, 72);
     Stroke(p, tail, 1, QColor(0x8a, 0x80, 0x78));
     for (const QPointF bow : {QPointF(72, 63), QPointF(40, 70), QPointF(18, 68)}) {
-        Flat(p, Polygon({bow, bow + QPointF(-6, -5), bow + QPointF(-6, 5)}), Red);
-        Flat(p, Polygon({bow, bow + QPointF(6, -5), bow + QPointF(6, 5)}), Red);
+        Flat(p, Polygon({bow, bow + QPointF(-6, -5), bow + QPointF(-6, 5)}), kRed);
+        Flat(p, Polygon({bow, bow + QPointF(6, -5), bow + QPointF(6, 5)}), kRed);
     }
-    const std::array<QColor, 4> colours{Yellow, Blue, Yellow, Blue};
+    const std::array<QColor, 4> colours{kYellow, kBlue, kYellow, kBlue};
     const std::array<QPointF, 5> corners{top, right, bottom, left, top};
     for (std::size_t k = 0; k < 4; ++k) {
         Flat(p, Polygon({c, corners[k], corners[k + 1]}), colours[k]);
@@ -55,25 +55,25 @@ void YoYo(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(75, 6), 4, 4);
     MotionMarks(p, c, 36, {150, 180, 210, 330, 0, 30});
-    Blob(p, c, 27, 27, Red);
-    Flat(p, Ellipse(c, 19, 19), Red.lighter(125));
-    Blob(p, c, 6, 6, Yellow);
+    Blob(p, c, 27, 27, kRed);
+    Flat(p, Ellipse(c, 19, 19), kRed.lighter(125));
+    Blob(p, c, 6, 6, kYellow);
     Shine(p, c + QPointF(-12, -13), 5, 3);
 }
 
 void SpinningTop(QPainter& p) {
     Blob(p, {75, 76}, 26, 3, QColor(0xdd, 0xe2, 0xea));
     MotionMarks(p, {75, 44}, 50, {160, 185, 355, 20});
-    Flat(p, RoundedBox(QRectF(71, 2, 8, 16), 3), Wood);
-    Blob(p, {75, 3}, 5, 3.5, Red);
+    Flat(p, RoundedBox(QRectF(71, 2, 8, 16), 3), kWood);
+    Blob(p, {75, 3}, 5, 3.5, kRed);
     QPainterPath body(QPointF(75, 76));
     body.cubicTo(62, 62, 32, 52, 32, 40);
     body.cubicTo(32, 24, 58, 16, 75, 16);
     body.cubicTo(92, 16, 118, 24, 118, 40);
     body.cubicTo(118, 52, 88, 62, 75, 76);
-    Marked(p, body, Blue, [&] {
+    Marked(p, body, kBlue, [&] {
         for (const auto& [y, colour] :
-             {std::pair{28.0, Yellow}, std::pair{42.0, Red}, std::pair{55.0, Yellow}}) {
+             {std::pair{28.0, kYellow}, std::pair{42.0, kRed}, std::pair{55.0, kYellow}}) {
             p.fillRect(QRectF(30, y, 90, 6), colour);
         }
     });
@@ -99,9 +99,9 @@ void Block(QPainter& p, QPointF corner, qreal size, const QColor& colour, const 
 }
 
 void Blocks(QPainter& p) {
-    Block(p, {28, 46}, 30, Red, "A");
-    Block(p, {68, 46}, 30, Blue, "B");
-    Block(p, {50, 14}, 30, Green, "C");
+    Block(p, {28, 46}, 30, kRed, "A");
+    Block(p, {68, 46}, 30, kBlue, "B");
+    Block(p, {50, 14}, 30, kGreen, "C");
 }
 
 void Marble(QPainter& p, QPointF c, qreal r, const QColor& swirl) {
@@ -117,9 +117,9 @@ void Marble(QPainter& p, QPointF c, qreal r, const QColor& swirl) {
 
 void Marbles(QPainter& p) {
     for (const auto& [c, r, colour] :
-         {std::tuple{QPointF(40, 54), 17.0, Blue}, std::tuple{QPointF(76, 58), 16.0, Red},
-          std::tuple{QPointF(58, 28), 15.0, Green}, std::tuple{QPointF(110, 54), 15.0, Yellow},
-          std::tuple{QPointF(94, 26), 13.0, Purple}, std::tuple{QPointF(132, 30), 9.0, Green}}) {
+         {std::tuple{QPointF(40, 54), 17.0, kBlue}, std::tuple{QPointF(76, 58), 16.0, kRed},
+          std::tuple{QPointF(58, 28), 15.0, kGreen}, std::tuple{QPointF(110, 54), 15.0, kYellow},
+          std::tuple{QPointF(94, 26), 13.0, kPurple}, std::tuple{QPointF(132, 30), 9.0, kGreen}}) {
         Marble(p, c, r, colour);
     }
 }
@@ -127,12 +127,12 @@ void Marbles(QPainter& p) {
 void SkippingRope(QPainter& p) {
     QPainterPath rope(QPointF(34, 38));
     rope.cubicTo(40, 96, 110, 96, 116, 38);
-    Stroke(p, rope, 3, Red);
+    Stroke(p, rope, 3, kRed);
     for (const auto& [c, tilt] :
          {std::pair{QPointF(30, 24), -12.0}, std::pair{QPointF(120, 24), 12.0}}) {
         Turned(p, c, tilt, [&] {
-            Shape(p, RoundedBox(QRectF(-6, -18, 12, 34), 6), Wood);
-            Flat(p, RoundedBox(QRectF(-6, 12, 12, 6), 2), Red);
+            Shape(p, RoundedBox(QRectF(-6, -18, 12, 34), 6), kWood);
+            Flat(p, RoundedBox(QRectF(-6, 12, 12, 6), 2), kRed);
         });
     }
 }
@@ -167,10 +167,10 @@ QPainterPath Piece(QPointF corner, qreal size, std::array<int, 4> knobs) {
 
 void Jigsaw(QPainter& p) {
     const qreal s = 30;
-    Shape(p, Piece({24, 8}, s, {0, 1, -1, 0}), Red);
-    Shape(p, Piece({24 + s, 8}, s, {0, 0, 1, -1}), Blue);
-    Shape(p, Piece({24, 8 + s}, s, {1, -1, 0, 0}), Green);
-    Turned(p, {118, 52}, 18, [&] { Shape(p, Piece({-s / 2, -s / 2}, s, {-1, 0, 0, 1}), Yellow); });
+    Shape(p, Piece({24, 8}, s, {0, 1, -1, 0}), kRed);
+    Shape(p, Piece({24 + s, 8}, s, {0, 0, 1, -1}), kBlue);
+    Shape(p, Piece({24, 8 + s}, s, {1, -1, 0, 0}), kGreen);
+    Turned(p, {118, 52}, 18, [&] { Shape(p, Piece({-s / 2, -s / 2}, s, {-1, 0, 0, 1}), kYellow); });
 }
 
 void Balloon(QPainter& p, QPointF c, const QColor& colour) {
@@ -185,9 +185,9 @@ void Balloon(QPainter& p, QPointF c, const QColor& colour) {
 }
 
 void Balloons(QPainter& p) {
-    Balloon(p, {48, 26}, Red);
-    Balloon(p, {102, 24}, Blue);
-    Balloon(p, {75, 20}, Yellow);
+    Balloon(p, {48, 26}, kRed);
+    Balloon(p, {102, 24}, kBlue);
+    Balloon(p, {75, 20}, kYellow);
 }
 
 void Bubble(QPainter& p, QPointF c, qreal r) {
@@ -220,7 +220,7 @@ void Trampoline(QPainter& p) {
         const qreal rim = 40 + (std::abs(x - 75) < 30 ? 10 : 2);
         Stroke(p, Polyline({{x, rim}, {x + (x < 75 ? -4 : 4), 77}}), 3, frame);
     }
-    Flat(p, Ellipse({75, 36}, 64, 17), Blue);
+    Flat(p, Ellipse({75, 36}, 64, 17), kBlue);
     Flat(p, Ellipse({75, 35}, 52, 12), QColor(0x2e, 0x2e, 0x36));
     p.setPen(QPen(QColor(0x58, 0x5c, 0x66), 1));
     for (int k = 0; k < 16; ++k) {

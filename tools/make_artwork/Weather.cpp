@@ -85,7 +85,7 @@ void Rain(QPainter& p) {
 }
 
 void Rainbow(QPainter& p) {
-    const std::array<QColor, 6> bands{colour::Red,
+    const std::array<QColor, 6> bands{colour::kRed,
                                       QColor(0xf4, 0x8c, 0x1e),
                                       QColor(0xf9, 0xd3, 0x2a),
                                       QColor(0x5c, 0xb8, 0x4a),
@@ -198,7 +198,7 @@ void Umbrella(QPainter& p) {
     handle.quadTo(75, 76, 68, 76);
     handle.quadTo(62, 76, 62, 70);
     Stroke(p, handle, 3, QColor(0x7a, 0x4a, 0x26));
-    Marked(p, canopy, colour::Red, [&] {
+    Marked(p, canopy, colour::kRed, [&] {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0xff, 0xd0, 0x2a));
         for (const qreal x : {-rx / 2, rx / 2}) {
@@ -216,8 +216,8 @@ void Snowman(QPainter& p) {
     }
     Blob(p, {75, 60}, 22, 19, Qt::white);
     Blob(p, {75, 31}, 15, 14, Qt::white);
-    Flat(p, RoundedBox(QRectF(58, 40, 34, 7), 3), colour::Red);
-    Flat(p, RoundedBox(QRectF(80, 42, 7, 18), 3), colour::Red);
+    Flat(p, RoundedBox(QRectF(58, 40, 34, 7), 3), colour::kRed);
+    Flat(p, RoundedBox(QRectF(80, 42, 7, 18), 3), colour::kRed);
     Flat(p, RoundedBox(QRectF(58, 16, 34, 4), 2), QColor(0x2a, 0x2a, 0x33));
     Flat(p, RoundedBox(QRectF(64, 1, 22, 17), 2), QColor(0x2a, 0x2a, 0x33));
     p.setPen(Qt::NoPen);
@@ -250,7 +250,7 @@ void Icicles(QPainter& p) {
 }
 
 void Thermometer(QPainter& p) {
-    const QColor red = colour::Red;
+    const QColor red = colour::kRed;
     const QPointF bulb(75, 62);
     Shape(p, RoundedBox(QRectF(64, 2, 22, 62), 11).united(Ellipse(bulb, 16, 16)),
           QColor(0xee, 0xf2, 0xf6));
@@ -266,7 +266,7 @@ void Thermometer(QPainter& p) {
 }
 
 void Puddle(QPainter& p) {
-    const QColor water = paint::Water;
+    const QColor water = paint::kWater;
     Shape(p,
           RoundLoop(
               {{4, 62}, {30, 44}, {80, 50}, {124, 42}, {148, 60}, {128, 80}, {70, 80}, {20, 80}}),
@@ -332,11 +332,11 @@ void Weathervane(QPainter& p) {
     Flat(p, Polygon({{80, 14}, {86, 4}, {94, 6}, {90, 20}}), metal);
     Blob(p, {74, 19}, 15, 8, metal);
     for (const QPointF bump : {QPointF(86, 1), QPointF(90, 0), QPointF(94, 2)}) {
-        Blob(p, bump, 2.5, 2.5, colour::Red);
+        Blob(p, bump, 2.5, 2.5, colour::kRed);
     }
     Blob(p, {90, 7}, 6, 5.5, metal);
     Flat(p, Polygon({{95, 5}, {102, 8}, {95, 10}}), QColor(0xf2, 0x8a, 0x1e));
-    Blob(p, {94, 14}, 2, 2.5, colour::Red);
+    Blob(p, {94, 14}, 2, 2.5, colour::kRed);
     Blob(p, {91, 6}, 1.3, 1.3, kOutline);
     Flat(p, RoundedBox(QRectF(44, 50, 62, 4), 2), metal.darker(115));
     Flat(p, Polygon({{66, 58}, {84, 46}, {86, 48}, {68, 60}}), metal.darker(115));

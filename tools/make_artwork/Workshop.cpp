@@ -18,13 +18,13 @@ void HammerHead(QPainter& p) {
     head.cubicTo(44, 14, 38, 20, 24, 24);
     head.cubicTo(30, 16, 30, 10, 28, 4);
     head.closeSubpath();
-    Metal(p, head, paint::Steel);
-    Metal(p, RoundedBox(QRectF(25, -24, 22, 9), 2), paint::Steel);
+    Metal(p, head, paint::kSteel);
+    Metal(p, RoundedBox(QRectF(25, -24, 22, 9), 2), paint::kSteel);
 }
 
 void Hammer(QPainter& p) {
     Turned(p, {72, 46}, -25, [&] {
-        Rounded(p, RoundedBox(QRectF(-54, -5, 86, 10), 5), paint::Wood, false);
+        Rounded(p, RoundedBox(QRectF(-54, -5, 86, 10), 5), paint::kWood, false);
         Rounded(p, RoundedBox(QRectF(-56, -6.5, 30, 13), 6), kRed, false);
         HammerHead(p);
     });
@@ -34,7 +34,7 @@ void Screwdriver(QPainter& p) {
     Turned(p, {75, 40}, -12, [&] {
         Metal(p,
               Polygon({{-4, -4}, {58, -4}, {64, -6}, {68, -6}, {68, 6}, {64, 6}, {58, 4}, {-4, 4}}),
-              paint::Steel, false);
+              paint::kSteel, false);
         QPainterPath grip(QPointF(-66, -10));
         grip.quadTo(-70, 0, -66, 10);
         grip.lineTo(-14, 12);
@@ -63,8 +63,8 @@ QPainterPath SpannerShape() {
 
 void Spanner(QPainter& p) {
     Turned(p, {75, 40}, -20, [&] {
-        Metal(p, SpannerShape(), paint::Steel, false);
-        Flat(p, RoundedBox(QRectF(-24, -2.5, 48, 5), 2.5), paint::Steel.darker(112));
+        Metal(p, SpannerShape(), paint::kSteel, false);
+        Flat(p, RoundedBox(QRectF(-24, -2.5, 48, 5), 2.5), paint::kSteel.darker(112));
     });
 }
 
@@ -72,10 +72,10 @@ void Spanner(QPainter& p) {
 void PliersHalf(QPainter& p, qreal side) {
     const QPainterPath jaw =
         Polygon({{75, 34}, {75 - side * 12, 30}, {75 - side * 7, 14}, {75 + side * 1, 2}});
-    Metal(p, jaw, paint::Steel);
+    Metal(p, jaw, paint::kSteel);
     const QPainterPath arm = Polygon(
         {{75 - side * 3, 30}, {75 + side * 6, 38}, {75 + side * 32, 72}, {75 + side * 22, 75}});
-    Metal(p, arm, paint::Steel);
+    Metal(p, arm, paint::kSteel);
     QPainterPath grip(QPointF(75 + side * 8, 46));
     grip.lineTo(75 + side * 30, 70);
     Stroke(p, grip, 9, kRed);
@@ -84,13 +84,13 @@ void PliersHalf(QPainter& p, qreal side) {
 void Pliers(QPainter& p) {
     PliersHalf(p, -1);
     PliersHalf(p, 1);
-    Blob(p, {75, 32}, 6, 6, paint::Steel);
+    Blob(p, {75, 32}, 6, 6, paint::kSteel);
     Blob(p, {75, 32}, 2, 2, kBlackPlastic);
 }
 
 void Drill(QPainter& p) {
     const QColor orange(0xf4, 0x8c, 0x2a);
-    Metal(p, Polygon({{104, 26}, {140, 28}, {140, 32}, {104, 34}}), paint::Steel, false);
+    Metal(p, Polygon({{104, 26}, {140, 28}, {140, 32}, {104, 34}}), paint::kSteel, false);
     for (qreal x = 110; x < 138; x += 6) {
         InkLine(p, {x, 27}, {x + 4, 33}, 1.2);
     }
@@ -117,12 +117,12 @@ void Handsaw(QPainter& p) {
     }
     blade.lineTo(52, 58);
     blade.closeSubpath();
-    Metal(p, blade, paint::Steel, false);
+    Metal(p, blade, paint::kSteel, false);
     QPainterPath handle = RoundedBox(QRectF(12, 12, 46, 52), 14);
     handle.addRoundedRect(QRectF(22, 24, 24, 28), 9, 9);
-    Shape(p, handle, paint::Wood);
+    Shape(p, handle, paint::kWood);
     for (const QPointF c : {QPointF(52, 24), QPointF(52, 48)}) {
-        Blob(p, c, 2.5, 2.5, paint::Steel);
+        Blob(p, c, 2.5, 2.5, paint::kSteel);
     }
 }
 
@@ -132,17 +132,17 @@ void TapeMeasure(QPainter& p) {
         const qreal x = 66 + 4.5 * k;
         InkLine(p, {x, 54}, {x, k % 2 == 0 ? 61.0 : 58.0}, 1.1);
     }
-    Flat(p, RoundedBox(QRectF(138, 50, 5, 18), 1.5), paint::Steel);
+    Flat(p, RoundedBox(QRectF(138, 50, 5, 18), 1.5), paint::kSteel);
     Shape(p, RoundedBox(QRectF(14, 10, 60, 60), 18), kRed);
     Blob(p, {44, 40}, 17, 17, kBlackPlastic.lighter(130));
-    Blob(p, {44, 40}, 6, 6, paint::Steel);
+    Blob(p, {44, 40}, 6, 6, paint::kSteel);
     Rounded(p, RoundedBox(QRectF(64, 24, 10, 18), 3), kBlackPlastic, false);
 }
 
 void Nail(QPainter& p, QPointF at, qreal degrees) {
     Turned(p, at, degrees, [&] {
-        Metal(p, Polygon({{-3, -24}, {3, -24}, {3, 22}, {0, 32}, {-3, 22}}), paint::Steel);
-        Metal(p, RoundedBox(QRectF(-10, -30, 20, 6), 2), paint::Steel, false);
+        Metal(p, Polygon({{-3, -24}, {3, -24}, {3, 22}, {0, 32}, {-3, 22}}), paint::kSteel);
+        Metal(p, RoundedBox(QRectF(-10, -30, 20, 6), 2), paint::kSteel, false);
     });
 }
 
@@ -154,22 +154,22 @@ void Nails(QPainter& p) {
 
 void Toolbox(QPainter& p) {
     Turned(p, {52, 26}, -20, [&] {
-        Rounded(p, RoundedBox(QRectF(-4, -6, 8, 30), 3), paint::Wood);
-        Metal(p, RoundedBox(QRectF(-10, -14, 20, 10), 2), paint::Steel, false);
+        Rounded(p, RoundedBox(QRectF(-4, -6, 8, 30), 3), paint::kWood);
+        Metal(p, RoundedBox(QRectF(-10, -14, 20, 10), 2), paint::kSteel, false);
     });
     Turned(p, {92, 24}, 14, [&] {
-        Metal(p, RoundedBox(QRectF(-2, 0, 4, 24), 1), paint::Steel);
+        Metal(p, RoundedBox(QRectF(-2, 0, 4, 24), 1), paint::kSteel);
         Rounded(p, RoundedBox(QRectF(-5, -14, 10, 18), 4), kYellow);
     });
     QPainterPath handle(QPointF(30, 36));
     handle.lineTo(30, 18);
     handle.lineTo(120, 18);
     handle.lineTo(120, 36);
-    Stroke(p, handle, 4, paint::Steel.darker(120));
+    Stroke(p, handle, 4, paint::kSteel.darker(120));
     const QPainterPath box = Polygon({{20, 34}, {130, 34}, {124, 76}, {26, 76}});
     Shape(p, box, kRed);
     InkLine(p, {22, 46}, {128, 46}, 2);
-    Flat(p, RoundedBox(QRectF(68, 42, 14, 9), 2), paint::Steel);
+    Flat(p, RoundedBox(QRectF(68, 42, 14, 9), 2), paint::kSteel);
 }
 
 void Torch(QPainter& p) {

@@ -10,10 +10,10 @@ namespace lexiglade::sounds {
 namespace {
 
 // One verse after its pickup note; the last bar leaves its third beat to the next pickup.
-constexpr const char* Verse = "G4h B4e G4e | B4h A4q | G4h E4q | D4h D4q | G4h B4e G4e | B4h A4q |"
-                              "D5h. | _h B4q | D5h B4e G4e | B4h A4q | G4h E4q | D4h D4q |"
-                              "G4h B4e G4e | B4h A4q | G4h. | _h";
-constexpr const char* Chords =
+constexpr const char* kVerse = "G4h B4e G4e | B4h A4q | G4h E4q | D4h D4q | G4h B4e G4e | B4h A4q |"
+                               "D5h. | _h B4q | D5h B4e G4e | B4h A4q | G4h E4q | D4h D4q |"
+                               "G4h B4e G4e | B4h A4q | G4h. | _h";
+constexpr const char* kChords =
     "G | G7 | C | G | G | Em | D | D7 | G | G7 | C | G | Em | D7 | G | G";
 
 } // namespace
@@ -29,21 +29,21 @@ Piece AmazingGrace() {
     Part& harp = a.AddPart("Harp", 1, 46, 90, 40, 60, 10);
     Part& cello = a.AddPart("Cello", 2, 42, 88, 70, 50, 0);
     Part& strings = a.AddPart("Strings", 3, 48, 74, 88, 70, 20);
-    Part& drums = a.AddPart("Percussion", PercussionChannel, 0, 64, 64, 40, 0);
+    Part& drums = a.AddPart("Percussion", kPercussionChannel, 0, 64, 64, 40, 0);
     FadeIn(a, {&flute, &harp, &cello, &strings, &drums}, 6);
 
     const std::vector<int> rolling = {0, 2, 3, 4, 3, 2};
     const auto intro = ParseChords("G | D", 3);
-    const auto chords = ParseChords(Chords, 3);
+    const auto chords = ParseChords(kChords, 3);
     a.Arpeggio(harp, intro, 0, 43, rolling, 0.5, 40, true);
     a.Bass(cello, intro, 0, 36, "R:3", 48);
     const Phrase pickup = ParseMelody("D4q");
-    const Phrase verse = ParseMelody(Verse);
+    const Phrase verse = ParseMelody(kVerse);
     for (const double at : {6.0, 54.0}) {
         const bool second = at == 54.0;
         a.Melody(flute, pickup, at - 1, 66);
         if (second) {
-            a.Melody(flute, ParseMelody(std::string(Verse) + " _q _h. _h"), at, 80, 0.95);
+            a.Melody(flute, ParseMelody(std::string(kVerse) + " _q _h. _h"), at, 80, 0.95);
             a.Melody(strings, ShiftInScale(pickup, 7, false, -2), at - 1, 44);
             a.Melody(strings, ShiftInScale(verse, 7, false, -2), at, 48, 0.97);
         } else {

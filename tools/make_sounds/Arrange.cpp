@@ -13,7 +13,7 @@ namespace lexiglade::sounds {
 
 namespace {
 
-constexpr double Epsilon = 1e-9;
+constexpr double kEpsilon = 1e-9;
 
 int PitchClass(int key) {
     return ((key % 12) + 12) % 12;
@@ -138,9 +138,9 @@ std::vector<int> Voicing(const Chord& chord, int lo, int hi, const std::vector<i
 }
 
 Phrase ShiftInScale(const Phrase& phrase, int tonic, bool minor, int steps) {
-    static constexpr std::array<int, 7> major = {0, 2, 4, 5, 7, 9, 11};
-    static constexpr std::array<int, 7> naturalMinor = {0, 2, 3, 5, 7, 8, 10};
-    const std::array<int, 7>& scale = minor ? naturalMinor : major;
+    static constexpr std::array<int, 7> kMajor = {0, 2, 4, 5, 7, 9, 11};
+    static constexpr std::array<int, 7> kNaturalMinor = {0, 2, 3, 5, 7, 8, 10};
+    const std::array<int, 7>& scale = minor ? kNaturalMinor : kMajor;
     Phrase shifted = phrase;
     for (Note& note : shifted.notes) {
         const int fromTonic = note.key - tonic;
@@ -195,7 +195,7 @@ void Arrangement::Melody(Part& part, const Phrase& phrase, double at, int veloci
     for (const Note& note : phrase.notes) {
         const double beat = at + note.beat;
         const double inBar = std::fmod(beat, barBeats_);
-        const int lift = inBar < Epsilon ? 6 : (std::fmod(inBar, 1.0) > Epsilon ? -3 : 0);
+        const int lift = inBar < kEpsilon ? 6 : (std::fmod(inBar, 1.0) > kEpsilon ? -3 : 0);
         const double hold = note.length >= 2 ? std::max(legato, 0.97) : legato;
         Put(part, beat, note.length * hold, note.key + transpose, Vary(velocity + lift, 3));
     }
@@ -240,7 +240,7 @@ void Arrangement::Strikes(Part& part, const std::vector<ChordSpan>& chords, doub
     for (const ChordSpan& span : chords) {
         previous = Voicing(span.chord, lo, hi, previous);
         for (const double strike : strikes) {
-            if (strike >= span.length - Epsilon) {
+            if (strike >= span.length - kEpsilon) {
                 continue;
             }
             double spread = Late(0.02);
@@ -257,7 +257,7 @@ void Arrangement::Bass(Part& part, const std::vector<ChordSpan>& chords, double 
     const std::vector<Step> steps = ParseBassPattern(pattern);
     for (const ChordSpan& span : chords) {
         double offset = 0;
-        for (std::size_t i = 0; offset < span.length - Epsilon; ++i) {
+        for (std::size_t i = 0; offset < span.length - kEpsilon; ++i) {
             const Step& step = steps[i % steps.size()];
             const double length = std::min(step.length, span.length - offset);
             Put(part, at + span.beat + offset + Late(0.01), length * 0.94,
@@ -278,7 +278,7 @@ void Arrangement::Drums(Part& part, const std::vector<Hit>& bar, double at, int 
 }
 
 void Arrangement::Swell(Part& part, double start, double end, int from, int to) {
-    for (double beat = start; beat < end - Epsilon; beat += 0.25) {
+    for (double beat = start; beat < end - kEpsilon; beat += 0.25) {
         const double share = (beat - start) / (end - start);
         part.controls.push_back(
             {beat, 11, static_cast<int>(std::lround(from + (to - from) * share))});
@@ -291,7 +291,7 @@ void Arrangement::Tempo(double beat, double quartersPerMinute) {
 }
 
 void Arrangement::Ritardando(double start, double end, double from, double to) {
-    for (double beat = start; beat < end - Epsilon; beat += 1.0) {
+    for (double beat = start; beat < end - kEpsilon; beat += 1.0) {
         Tempo(beat, from + (to - from) * (beat - start) / (end - start));
     }
 }

@@ -9,10 +9,10 @@ namespace lexiglade::sounds {
 
 namespace {
 
-constexpr double Duration = 0.45;
-constexpr double Attack = 0.004;
-constexpr double FadeOut = 0.04;
-constexpr double Peak = 0.5;
+constexpr double kDuration = 0.45;
+constexpr double kAttack = 0.004;
+constexpr double kFadeOut = 0.04;
+constexpr double kPeak = 0.5;
 
 struct Partial {
     double ratio;
@@ -21,7 +21,7 @@ struct Partial {
 };
 
 // A struck bar: the fundamental, its octave and two inharmonic partials that die away quickly.
-constexpr std::array<Partial, 4> Bell = {
+constexpr std::array<Partial, 4> kBell = {
     {{1.0, 1.0, 0.16}, {2.0, 0.35, 0.09}, {2.76, 0.18, 0.05}, {5.4, 0.06, 0.02}}};
 
 struct Strike {
@@ -30,13 +30,13 @@ struct Strike {
     double level;
 };
 
-constexpr std::array<Strike, 2> Strikes = {{{0.0, 1046.50, 0.8}, {0.075, 1567.98, 1.0}}};
+constexpr std::array<Strike, 2> kStrikes = {{{0.0, 1046.50, 0.8}, {0.075, 1567.98, 1.0}}};
 
 double Envelope(double t) {
     if (t < 0) {
         return 0;
     }
-    return t < Attack ? 0.5 - 0.5 * std::cos(std::numbers::pi * t / Attack) : 1.0;
+    return t < kAttack ? 0.5 - 0.5 * std::cos(std::numbers::pi * t / kAttack) : 1.0;
 }
 
 double StrikeAt(const Strike& strike, double time) {
@@ -45,7 +45,7 @@ double StrikeAt(const Strike& strike, double time) {
         return 0;
     }
     double sum = 0;
-    for (const Partial& p : Bell) {
+    for (const Partial& p : kBell) {
         sum += p.amplitude * std::exp(-t / p.decay) *
                std::sin(2 * std::numbers::pi * strike.frequency * p.ratio * t);
     }
@@ -67,17 +67,17 @@ void PutTag(std::vector<std::uint8_t>& out, const char* tag) {
 } // namespace
 
 std::vector<std::int16_t> ChimeSamples() {
-    const auto count = static_cast<std::size_t>(Duration * ChimeRate);
+    const auto count = static_cast<std::size_t>(kDuration * kChimeRate);
     std::vector<double> wave(count);
     for (std::size_t i = 0; i < count; ++i) {
-        const double time = static_cast<double>(i) / ChimeRate;
+        const double time = static_cast<double>(i) / kChimeRate;
         double sum = 0;
-        for (const Strike& strike : Strikes) {
+        for (const Strike& strike : kStrikes) {
             sum += StrikeAt(strike, time);
         }
-        const double left = Duration - time;
+        const double left = kDuration - time;
         const double fade =
-            left < FadeOut ? 0.5 - 0.5 * std::cos(std::numbers::pi * left / FadeOut) : 1.0;
+            left < kFadeOut ? 0.5 - 0.5 * std::cos(std::numbers::pi * left / kFadeOut) : 1.0;
         wave[i] = sum * fade;
     }
     double loudest = 0;
@@ -86,7 +86,7 @@ std::vector<std::int16_t> ChimeSamples() {
     }
     std::vector<std::int16_t> samples(count);
     for (std::size_t i = 0; i < count; ++i) {
-        samples[i] = static_cast<std::int16_t>(std::lround(wave[i] / loudest * Peak * 32767));
+        samples[i] = static_cast<std::int16_t>(std::lround(wave[i] / loudest * kPeak * 32767));
     }
     return samples;
 }

@@ -6,7 +6,7 @@
 
 namespace lexiglade::sounds {
 
-inline constexpr int ChimeRate = 44100;
+inline constexpr int kChimeRate = 44100;
 
 // About 0.45 s, peaking at half of full scale; starts and ends at silence.
 std::vector<std::int16_t> ChimeSamples();

@@ -9,16 +9,17 @@ namespace lexiglade::sounds {
 
 namespace {
 
-constexpr const char* Verse =
+constexpr const char* kVerse =
     "C5q D5e E5e. F#5s E5e | D5q B4e G4e. A4s B4e | C5q A4e A4e. G#4s A4e |"
     "B4q G#4e E4q A4e | C5q D5e E5e. F#5s E5e | D5q B4e G4e. A4s B4e |"
     "C5e. B4s A4e G#4e. F#4s G#4e | A4q. A4q.";
-constexpr const char* Chorus = "G5q. G5e. F#5s E5e | D5q B4e G4e. A4s B4e | C5q A4e A4e. G#4s A4e |"
-                               "B4q G#4e E4q. | G5q. G5e. F#5s E5e | D5q B4e G4e. A4s B4e |"
-                               "C5e. B4s A4e G#4e. F#4s G#4e |";
-constexpr const char* VerseChords = "Am | G | Am | E | Am | G | Am E | Am";
-constexpr const char* ChorusChords = "C | G | Am | E | C | G | Am E | Am";
-constexpr const char* ViolaLine = "E4h. | D4h. | C4h. | B3h. | E4h. | D4h. | C4q. B3q. | A3h.";
+constexpr const char* kChorus =
+    "G5q. G5e. F#5s E5e | D5q B4e G4e. A4s B4e | C5q A4e A4e. G#4s A4e |"
+    "B4q G#4e E4q. | G5q. G5e. F#5s E5e | D5q B4e G4e. A4s B4e |"
+    "C5e. B4s A4e G#4e. F#4s G#4e |";
+constexpr const char* kVerseChords = "Am | G | Am | E | Am | G | Am E | Am";
+constexpr const char* kChorusChords = "C | G | Am | E | C | G | Am E | Am";
+constexpr const char* kViolaLine = "E4h. | D4h. | C4h. | B3h. | E4h. | D4h. | C4q. B3q. | A3h.";
 
 } // namespace
 
@@ -34,27 +35,27 @@ Piece Greensleeves() {
     Part& guitar = a.AddPart("Guitar", 1, 24, 92, 46, 50, 10);
     Part& bassoon = a.AddPart("Bassoon", 2, 70, 86, 60, 40, 0);
     Part& viola = a.AddPart("Viola", 3, 41, 70, 88, 70, 20);
-    Part& drums = a.AddPart("Percussion", PercussionChannel, 0, 62, 70, 40, 0);
+    Part& drums = a.AddPart("Percussion", kPercussionChannel, 0, 62, 70, 40, 0);
     FadeIn(a, {&recorder, &guitar, &bassoon, &viola, &drums}, 6);
 
     const std::vector<int> rolling = {0, 2, 3, 4, 3, 2};
-    const auto verseChords = ParseChords(VerseChords, 3);
-    const auto chorusChords = ParseChords(ChorusChords, 3);
+    const auto verseChords = ParseChords(kVerseChords, 3);
+    const auto chorusChords = ParseChords(kChorusChords, 3);
     const auto intro = ParseChords("Am | E", 3);
     a.Arpeggio(guitar, intro, 0, 40, rolling, 0.5, 40, true);
     a.Bass(bassoon, intro, 0, 40, "R:3", 44);
     a.Melody(recorder, ParseMelody("A4e"), 5.5, 64);
     for (const double at : {6.0, 54.0}) {
         const bool second = at == 54.0;
-        a.Melody(recorder, ParseMelody(Verse), at, second ? 80 : 74);
+        a.Melody(recorder, ParseMelody(kVerse), at, second ? 80 : 74);
         const char* close = second ? "A4h. _h." : "A4q. rq A4e";
-        a.Melody(recorder, ParseMelody(std::string(Chorus) + close), at + 24, second ? 82 : 76);
+        a.Melody(recorder, ParseMelody(std::string(kChorus) + close), at + 24, second ? 82 : 76);
         for (const auto* chords : {&verseChords, &chorusChords}) {
             const double start = chords == &verseChords ? at : at + 24;
             a.Arpeggio(guitar, *chords, start, 40, rolling, 0.5, second ? 46 : 42, true);
             a.Bass(bassoon, *chords, start, 40, "R:1.5 5:1.5", second ? 56 : 50);
             if (second) {
-                a.Melody(viola, ParseMelody(ViolaLine), start, 44, 0.97);
+                a.Melody(viola, ParseMelody(kViolaLine), start, 44, 0.97);
             }
         }
         const std::vector<Hit> shaker = {{70, 0, 20},   {70, 0.5, 12}, {70, 1, 14},

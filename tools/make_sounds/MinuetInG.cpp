@@ -9,19 +9,19 @@ namespace lexiglade::sounds {
 
 namespace {
 
-constexpr const char* StrainA = "D5q G4e A4e B4e C5e | D5q G4q G4q | E5q C5e D5e E5e F#5e |"
-                                "G5q G4q G4q | C5q D5e C5e B4e A4e | B4q C5e B4e A4e G4e |"
-                                "F#4q G4e A4e B4e G4e | A4h. | D5q G4e A4e B4e C5e | D5q G4q G4q |"
-                                "E5q C5e D5e E5e F#5e | G5q G4q G4q | C5q D5e C5e B4e A4e |"
-                                "B4q C5e B4e A4e G4e | A4q B4e A4e G4e F#4e | G4h.";
-constexpr const char* StrainB =
+constexpr const char* kStrainA = "D5q G4e A4e B4e C5e | D5q G4q G4q | E5q C5e D5e E5e F#5e |"
+                                 "G5q G4q G4q | C5q D5e C5e B4e A4e | B4q C5e B4e A4e G4e |"
+                                 "F#4q G4e A4e B4e G4e | A4h. | D5q G4e A4e B4e C5e | D5q G4q G4q |"
+                                 "E5q C5e D5e E5e F#5e | G5q G4q G4q | C5q D5e C5e B4e A4e |"
+                                 "B4q C5e B4e A4e G4e | A4q B4e A4e G4e F#4e | G4h.";
+constexpr const char* kStrainB =
     "B5q G5e A5e B5e G5e | A5q D5e E5e F#5e D5e | G5q E5e F#5e G5e D5e |"
     "C#5q B4e C#5e A4q | A4e B4e C#5e D5e E5e F#5e | G5q F#5q E5q |"
     "F#5q A4q C#5q | D5h. | D5q G4e F#4e G4q | E5q G4e F#4e G4q |"
     "D5q C5q B4q | A4e G4e F#4e G4e A4q | D4e E4e F#4e G4e A4e B4e |"
     "C5q B4q A4q | B4e D5e G4q F#4q | G4h.";
-constexpr const char* ChordsA = "G | G | C | G | C | G | D | D | G | G | C | G | C | G | D7 | G";
-constexpr const char* ChordsB =
+constexpr const char* kChordsA = "G | G | C | G | C | G | D | D | G | G | C | G | C | G | D7 | G";
+constexpr const char* kChordsB =
     "G | D | Em | A | A | A7 | D | D | G | C | G | D | D | Am | G D | G";
 
 } // namespace
@@ -37,11 +37,11 @@ Piece MinuetInG() {
     Part& strings = a.AddPart("Strings", 1, 49, 88, 74, 70, 20);
     Part& bass = a.AddPart("Bass", 2, 32, 110, 64, 40, 0);
     Part& oboe = a.AddPart("Oboe", 3, 68, 86, 88, 60, 0);
-    Part& drums = a.AddPart("Percussion", PercussionChannel, 0, 56, 60, 40, 0);
+    Part& drums = a.AddPart("Percussion", kPercussionChannel, 0, 56, 60, 40, 0);
     FadeIn(a, {&harpsichord, &strings, &bass, &oboe, &drums}, 6);
 
-    const auto chordsA = ParseChords(ChordsA, 3);
-    const auto chordsB = ParseChords(ChordsB, 3);
+    const auto chordsA = ParseChords(kChordsA, 3);
+    const auto chordsB = ParseChords(kChordsB, 3);
     const auto intro = ParseChords("G", 3);
     a.Pad(strings, intro, 0, 55, 72, 44);
     a.Bass(bass, intro, 0, 36, "R:3", 46);
@@ -49,7 +49,7 @@ Piece MinuetInG() {
     for (const double at : sections) {
         const bool isB = at == 99.0;
         const bool repeat = at == 51.0;
-        std::string tune = isB ? StrainB : StrainA;
+        std::string tune = isB ? kStrainB : kStrainA;
         if (isB) {
             tune += " _h.";
         }
@@ -57,7 +57,7 @@ Piece MinuetInG() {
         a.Pad(strings, isB ? chordsB : chordsA, at, 55, 72, at == 3.0 ? 30 : 38);
         a.Bass(bass, isB ? chordsB : chordsA, at, 36, "R:2 5:1", at == 3.0 ? 54 : 60);
         if (repeat) {
-            a.Melody(oboe, ShiftInScale(ParseMelody(StrainA), 7, false, -2), at, 50, 0.9);
+            a.Melody(oboe, ShiftInScale(ParseMelody(kStrainA), 7, false, -2), at, 50, 0.9);
         }
         a.Drums(drums, {{70, 1, 14}, {70, 2, 12}}, at, 16, 3);
         a.Drums(drums, {{81, 0, 24}}, at, 8, 6);

@@ -6,13 +6,13 @@ namespace lexiglade::sounds {
 
 namespace {
 
-constexpr const char* ThemeA =
+constexpr const char* kThemeA =
     "B4q. G4e E4h | E4q G4q C5q. B4e | A4h E5q. D5e | D#5h B4h |"
     "E5q. F#5e G5q E5q | E5q D5e C5e G4h | A4q C5q B4q A4q | G4q F#4q E4h";
-constexpr const char* ThemeB = "G4q C5q E5q G5q | D5h B4q D5q | C5q. B4e A4q E5q | E5h B4h |"
-                               "G5q. F#5e E5q C5q | D5q. C5e B4q G4q | A4q C5q E5q C5q | B4w";
-constexpr const char* ChordsA = "Em | C | Am | B7 | Em | C | Am B7 | Em";
-constexpr const char* ChordsB = "C | G | Am | Em | C | G/B | Am | B7";
+constexpr const char* kThemeB = "G4q C5q E5q G5q | D5h B4q D5q | C5q. B4e A4q E5q | E5h B4h |"
+                                "G5q. F#5e E5q C5q | D5q. C5e B4q G4q | A4q C5q E5q C5q | B4w";
+constexpr const char* kChordsA = "Em | C | Am | B7 | Em | C | Am B7 | Em";
+constexpr const char* kChordsB = "C | G | Am | Em | C | G/B | Am | B7";
 
 } // namespace
 
@@ -27,20 +27,20 @@ Piece NightGarden() {
     Part& choir = a.AddPart("Choir", 1, 52, 74, 72, 80, 20);
     Part& bass = a.AddPart("Contrabass", 2, 43, 90, 64, 40, 0);
     Part& harp = a.AddPart("Harp", 3, 46, 80, 36, 60, 10);
-    Part& drums = a.AddPart("Percussion", PercussionChannel, 0, 60, 76, 50, 0);
+    Part& drums = a.AddPart("Percussion", kPercussionChannel, 0, 60, 76, 50, 0);
     FadeIn(a, {&vibes, &choir, &bass, &harp, &drums}, 8);
 
     const std::vector<int> rolling = {0, 2, 3, 4, 5, 4, 3, 2};
     const auto intro = ParseChords("Em | Cmaj7", 4);
-    const auto chordsA = ParseChords(ChordsA, 4);
-    const auto chordsB = ParseChords(ChordsB, 4);
+    const auto chordsA = ParseChords(kChordsA, 4);
+    const auto chordsB = ParseChords(kChordsB, 4);
     a.Pad(choir, intro, 0, 52, 71, 36);
     a.Arpeggio(harp, intro, 0, 40, rolling, 0.5, 32, true);
     a.Bass(bass, intro, 0, 28, "R:4", 46);
     for (const double at : {8.0, 40.0, 72.0}) {
         const bool isB = at == 40.0;
         const auto& chords = isB ? chordsB : chordsA;
-        a.Melody(vibes, ParseMelody(isB ? ThemeB : ThemeA), at, at == 8.0 ? 70 : 76, 0.9);
+        a.Melody(vibes, ParseMelody(isB ? kThemeB : kThemeA), at, at == 8.0 ? 70 : 76, 0.9);
         a.Pad(choir, chords, at, 52, 71, isB ? 44 : 40);
         a.Arpeggio(harp, chords, at, 40, rolling, 0.5, at == 8.0 ? 30 : 38, true);
         a.Bass(bass, chords, at, 28, isB ? "R:2 5:1 8:1" : "R:2 5:2", 58);

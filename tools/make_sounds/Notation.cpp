@@ -28,12 +28,12 @@ std::vector<std::string> Words(std::string_view text) {
 
 // Letter and accidental at the front of `text`; `used` is how many characters they took.
 int LeadingPitchClass(std::string_view text, std::size_t& used) {
-    static const std::map<char, int> letters = {{'C', 0}, {'D', 2}, {'E', 4}, {'F', 5},
-                                                {'G', 7}, {'A', 9}, {'B', 11}};
-    if (text.empty() || !letters.contains(text[0])) {
+    static const std::map<char, int> kLetters = {{'C', 0}, {'D', 2}, {'E', 4}, {'F', 5},
+                                                 {'G', 7}, {'A', 9}, {'B', 11}};
+    if (text.empty() || !kLetters.contains(text[0])) {
         Malformed("not a note name", text);
     }
-    int pc = letters.at(text[0]);
+    int pc = kLetters.at(text[0]);
     used = 1;
     if (text.size() > 1 && (text[1] == '#' || text[1] == 'b')) {
         pc += text[1] == '#' ? 1 : -1;
@@ -43,13 +43,13 @@ int LeadingPitchClass(std::string_view text, std::size_t& used) {
 }
 
 double LengthOf(std::string_view text) {
-    static const std::map<char, double> lengths = {
+    static const std::map<char, double> kLengths = {
         {'w', 4.0}, {'h', 2.0}, {'q', 1.0}, {'e', 0.5}, {'s', 0.25}};
-    if (text.empty() || !lengths.contains(text[0]) || text.size() > 2 ||
+    if (text.empty() || !kLengths.contains(text[0]) || text.size() > 2 ||
         (text.size() == 2 && text[1] != '.')) {
         Malformed("not a note length", text);
     }
-    return lengths.at(text[0]) * (text.size() == 2 ? 1.5 : 1.0);
+    return kLengths.at(text[0]) * (text.size() == 2 ? 1.5 : 1.0);
 }
 
 // Splits "F#5q." into "F#5" and "q.".
@@ -113,7 +113,7 @@ Phrase ParseMelody(std::string_view text) {
 }
 
 Chord ParseChord(std::string_view name) {
-    static const std::map<std::string, std::vector<int>, std::less<>> qualities = {
+    static const std::map<std::string, std::vector<int>, std::less<>> kQualities = {
         {"", {0, 4, 7}},       {"m", {0, 3, 7}},    {"7", {0, 4, 7, 10}}, {"maj7", {0, 4, 7, 11}},
         {"m7", {0, 3, 7, 10}}, {"sus4", {0, 5, 7}}, {"sus2", {0, 2, 7}},  {"add9", {0, 4, 7, 14}},
         {"6", {0, 4, 7, 9}},   {"dim", {0, 3, 6}}};
@@ -122,8 +122,8 @@ Chord ParseChord(std::string_view name) {
     std::size_t used = 0;
     Chord chord;
     chord.root = LeadingPitchClass(head, used);
-    const auto quality = qualities.find(head.substr(used));
-    if (quality == qualities.end()) {
+    const auto quality = kQualities.find(head.substr(used));
+    if (quality == kQualities.end()) {
         Malformed("unknown chord", name);
     }
     chord.tones = quality->second;

@@ -5,7 +5,7 @@
 namespace lexiglade::sounds {
 
 int ToTicks(double beats) {
-    return static_cast<int>(std::lround(beats * TicksPerBeat));
+    return static_cast<int>(std::lround(beats * kTicksPerBeat));
 }
 
 namespace {
@@ -27,7 +27,7 @@ void WriteConductor(MidiTrack& track, const Piece& piece) {
 
 void WritePart(MidiTrack& track, const Part& part) {
     track.TrackName(0, part.name);
-    if (part.channel != PercussionChannel) {
+    if (part.channel != kPercussionChannel) {
         track.ProgramChange(0, part.channel, part.program);
     }
     track.Controller(0, part.channel, 7, part.volume);
@@ -45,7 +45,7 @@ void WritePart(MidiTrack& track, const Part& part) {
 } // namespace
 
 MidiFile ToMidi(const Piece& piece) {
-    MidiFile file(TicksPerBeat);
+    MidiFile file(kTicksPerBeat);
     const std::uint32_t end = Tick(piece.endBeat);
     MidiTrack& conductor = file.AddTrack();
     WriteConductor(conductor, piece);

@@ -7,8 +7,8 @@
 
 namespace lexiglade::sounds {
 
-inline constexpr int TicksPerBeat = 480;
-inline constexpr int PercussionChannel = 9; // channel 10 of General MIDI
+inline constexpr int kTicksPerBeat = 480;
+inline constexpr int kPercussionChannel = 9; // channel 10 of General MIDI
 
 struct Note {
     double beat = 0;

@@ -7,15 +7,15 @@ namespace lexiglade::sounds {
 
 namespace {
 
-constexpr const char* Cycle = "D A | Bm F#m | G D | G A";
-constexpr const char* Melody1 = "F#5h E5h | D5h C#5h | B4h A4h | B4h C#5h";
-constexpr const char* Melody2 = "D5q F#5q A5q G5q | F#5q D5q F#5q E5q | D5q B4q D5q A4q |"
-                                "G4q B4q A4q C#5q";
-constexpr const char* Melody3 = "F#5q. G5e A5q E5q | D5q. E5e F#5q C#5q | B4q. C#5e D5q A4q |"
-                                "B4q G4q C#5q E5q";
-constexpr const char* Melody4 = "F#5h E5h | D5h C#5h | B4h A4h | G4h. A4q | D5w | _w";
-constexpr const char* Canon3 = "F#4h E4h | D4h C#4h | B3h A3h | B3h C#4h";
-constexpr const char* Canon4 = "A4h A4h | F#4h F#4h | G4h F#4h | D4h E4h";
+constexpr const char* kCycle = "D A | Bm F#m | G D | G A";
+constexpr const char* kMelody1 = "F#5h E5h | D5h C#5h | B4h A4h | B4h C#5h";
+constexpr const char* kMelody2 = "D5q F#5q A5q G5q | F#5q D5q F#5q E5q | D5q B4q D5q A4q |"
+                                 "G4q B4q A4q C#5q";
+constexpr const char* kMelody3 = "F#5q. G5e A5q E5q | D5q. E5e F#5q C#5q | B4q. C#5e D5q A4q |"
+                                 "B4q G4q C#5q E5q";
+constexpr const char* kMelody4 = "F#5h E5h | D5h C#5h | B4h A4h | G4h. A4q | D5w | _w";
+constexpr const char* kCanon3 = "F#4h E4h | D4h C#4h | B3h A3h | B3h C#4h";
+constexpr const char* kCanon4 = "A4h A4h | F#4h F#4h | G4h F#4h | D4h E4h";
 
 } // namespace
 
@@ -29,10 +29,10 @@ Piece SlowCanon() {
     Part& pad = a.AddPart("Warm Pad", 1, 89, 78, 70, 70, 30);
     Part& bass = a.AddPart("Fretless Bass", 2, 35, 94, 64, 30, 0);
     Part& strings = a.AddPart("Strings", 3, 48, 76, 90, 70, 20);
-    Part& drums = a.AddPart("Percussion", PercussionChannel, 0, 62, 54, 30, 0);
+    Part& drums = a.AddPart("Percussion", kPercussionChannel, 0, 62, 54, 30, 0);
     FadeIn(a, {&piano, &pad, &bass, &strings, &drums}, 12);
 
-    const auto cycle = ParseChords(Cycle, 4);
+    const auto cycle = ParseChords(kCycle, 4);
     for (int n = 0; n < 5; ++n) {
         const double at = 16.0 * n;
         a.Pad(pad, cycle, at, 50, 69, n == 0 ? 38 : 44);
@@ -40,12 +40,12 @@ Piece SlowCanon() {
     }
     // The intro cycle lays out the chords under broken piano chords.
     a.Arpeggio(piano, cycle, 0, 50, {0, 2, 3, 4}, 0.5, 38, true);
-    a.Melody(piano, ParseMelody(Melody1), 16, 76, 0.97);
-    a.Melody(piano, ParseMelody(Melody2), 32, 78);
-    a.Melody(piano, ParseMelody(Melody3), 48, 80);
-    a.Melody(piano, ParseMelody(Melody4), 64, 76, 0.97);
-    a.Melody(strings, ParseMelody(Canon3), 48, 50, 0.97);
-    a.Melody(strings, ParseMelody(Canon4), 64, 50, 0.97);
+    a.Melody(piano, ParseMelody(kMelody1), 16, 76, 0.97);
+    a.Melody(piano, ParseMelody(kMelody2), 32, 78);
+    a.Melody(piano, ParseMelody(kMelody3), 48, 80);
+    a.Melody(piano, ParseMelody(kMelody4), 64, 76, 0.97);
+    a.Melody(strings, ParseMelody(kCanon3), 48, 50, 0.97);
+    a.Melody(strings, ParseMelody(kCanon4), 64, 50, 0.97);
 
     const std::vector<Hit> hats = {{42, 0, 24}, {42, 0.5, 14}, {42, 1, 20}, {42, 1.5, 14},
                                    {42, 2, 24}, {42, 2.5, 14}, {42, 3, 20}, {42, 3.5, 14}};

@@ -34,7 +34,7 @@ std::vector<std::string> SoundFileNames() {
 }
 
 void WriteSoundSet(const std::string& folder) {
-    WriteBytes(Join(folder, "s2.asl"), WaveFile(ChimeSamples(), ChimeRate, 1));
+    WriteBytes(Join(folder, "s2.asl"), WaveFile(ChimeSamples(), kChimeRate, 1));
     for (const Track& track : ShippedMusic()) {
         ToMidi(track.piece).Write(Join(folder, track.fileName));
     }
