@@ -9,12 +9,10 @@
 #include "platform/audio/AudioOutput.h"
 #include "ui/Drawkit.h"
 #include "ui/GameContext.h"
-#include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"
 #include "ui/ScreenArtwork.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -43,7 +41,7 @@ HandlerScope::~HandlerScope() {
 }
 
 Tsearcher::Tsearcher(GameState& state, DrawkitState& kit, LoadedPuzzle puzzle, QWidget* parent)
-    : SurfaceForm(parent), state_(state), kit_(kit), puzzle_(std::move(puzzle)),
+    : SurfaceForm(parent), Hints(*this), state_(state), kit_(kit), puzzle_(std::move(puzzle)),
       painter_(*this, kit) {
     setWindowTitle(tr("Lexiglade Puzzle"));
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint |
@@ -118,8 +116,7 @@ void Tsearcher::FirstPaintActions() {
     if (state_.GameOptions.musicOn) {
         AudioOutput::PrepareMusic(); // read while the game is set up, if no catalogue asked first
     }
-    Combo1->hide();
-    PictureHints = false;
+    Hints.Reset();
     ShownTitle = puzzle_.title;
     Bitmap board;
     LoadScreenArtwork(board, state_.Folders(), LibraryFiles::BoardPicture,
@@ -127,10 +124,7 @@ void Tsearcher::FirstPaintActions() {
     PlaceBoard(board);
     Session.Start(puzzle_, state_.GameOptions);
     BuildHintLists();
-    Combo1->setCurrentIndex(0);
-    if (PictureHints) {
-        Combo2->setCurrentIndex(0);
-    }
+    Hints.SelectFirst();
     MusicTrack = MusicTracks[static_cast<std::size_t>(RandomBelow(MusicTrackCount))];
     Timer1->start();
 }
@@ -212,9 +206,7 @@ void Tsearcher::EndGame() {
         StopMusic(MPlayer); // neither step fails without an open device
     }
     Timer1->stop();
-    if (PictureHints) {
-        HintPictures.clear();
-    }
+    Hints.FreePictures();
     releaseRequested_ = true;
     if (handlersRunning_ == 0) {
         deleteLater();

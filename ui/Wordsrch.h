@@ -7,6 +7,7 @@
 #include "platform/GamePalette.h"
 #include "platform/GdiBitmap.h"
 #include "platform/SurfaceForm.h"
+#include "ui/HintLists.h"
 #include "ui/SelectionPainter.h"
 
 #include <cstdint>
@@ -15,14 +16,12 @@
 #include <string>
 #include <vector>
 
-class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
 
 namespace lexiglade {
 
-class HintPictureCombo;
 struct DrawkitState;
 struct GameState;
 
@@ -33,8 +32,7 @@ class Tsearcher : public SurfaceForm {
     Tsearcher(GameState& state, DrawkitState& kit, LoadedPuzzle puzzle, QWidget* parent = nullptr);
     ~Tsearcher() override;
 
-    QComboBox* Combo1 = nullptr;
-    HintPictureCombo* Combo2 = nullptr;
+    HintLists Hints; // Combo1, Combo2 and the hint pictures
     QTimer* Timer1 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
@@ -47,12 +45,10 @@ class Tsearcher : public SurfaceForm {
     std::int32_t BoardTop = 0;
     std::int32_t BoardWidth = 0;
     std::int32_t BoardHeight = 0;
-    bool PictureHints = false;
     std::string MusicTrack;
     std::int32_t SelectionColour = PaletteRole::Selection;
     std::string ShownTitle;
     SelectionInput Input; // how the running selection is held: drag, open click or cell cursor
-    std::vector<std::unique_ptr<Bitmap>> HintPictures;
 
     // Wordsrch.cpp: the form, its paint, the mouse and the game's start and end.
     void FormMouseDown(Qt::MouseButton button, int x, int y);

@@ -28,9 +28,9 @@ TEST_F(KeyboardFocusTest, KeysReachTheBoardAndTheHintListOfTheOpenWindow) {
     EXPECT_TRUE(form->Input.CursorShown());
     EXPECT_EQ(form->Input.Cursor(), (Cell{1, 1}));
     Type(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), form->Combo1);
+    EXPECT_EQ(QApplication::focusWidget(), form->Hints.Combo1());
     Type(Qt::Key_Down);
-    EXPECT_EQ(form->Combo1->currentIndex(), 1);
+    EXPECT_EQ(form->Hints.Combo1()->currentIndex(), 1);
     EXPECT_EQ(form->Input.Cursor(), (Cell{1, 1}));
     Type(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), form.data());

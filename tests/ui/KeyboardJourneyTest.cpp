@@ -92,7 +92,7 @@ TEST(KeyboardJourneyTest, FromLaunchToAWonPuzzleAndBackThenTheOptionsWithKeysOnl
              firstGame = Game();
              return FindWord(*Game(), 0);
          }},
-        {[&] { return Playing() && Game()->Combo1->count() == 1; },
+        {[&] { return Playing() && Game()->Hints.Combo1()->count() == 1; },
          [&] { return FindWord(*Game(), 1); }},
         {newBox, answer}, // "Very Good! You found them all!"
         {newBox, answer}, // the best time

@@ -96,8 +96,8 @@ class PlayWithoutDragTest : public GameTest {
     // The selection has ended on `word`: its hint is gone, `left` remain, its capsule is drawn.
     void ExpectFound(const PlacedWord& word, int left) {
         EXPECT_FALSE(form->Session.Selection().SelectionActive);
-        EXPECT_EQ(form->Combo1->count(), left);
-        EXPECT_LT(form->Combo1->findText(HintOf(SavannaPuzzle(), word)), 0);
+        EXPECT_EQ(form->Hints.Combo1()->count(), left);
+        EXPECT_LT(form->Hints.Combo1()->findText(HintOf(SavannaPuzzle(), word)), 0);
         EXPECT_GT(FoundPixels(word), 40);
     }
 
@@ -176,7 +176,7 @@ TEST_F(PlayWithoutDragTest, ClickThenClickMissesAndCancelsLeaveNoMark) {
         EXPECT_TRUE(Screen() == before) << "the band is erased and nothing is marked";
         Hover(c.to, w.end);
         EXPECT_TRUE(Screen() == before) << "no band follows the pointer any more";
-        EXPECT_EQ(form->Combo1->count(), 5);
+        EXPECT_EQ(form->Hints.Combo1()->count(), 5);
     }
     EXPECT_TRUE(answerer.Boxes().empty());
 }
@@ -185,9 +185,9 @@ TEST_F(PlayWithoutDragTest, ClicksAndDragsMix) {
     OpenGame(SavannaPuzzle());
     const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
     Drag(words[0].start, words[0].end);
-    EXPECT_EQ(form->Combo1->count(), 4);
+    EXPECT_EQ(form->Hints.Combo1()->count(), 4);
     ClickThenClick(words[1].end, words[1].start);
-    EXPECT_EQ(form->Combo1->count(), 3);
+    EXPECT_EQ(form->Hints.Combo1()->count(), 3);
 
     // A press that trembles within the dead zone is a click; the press that ends it may drag on.
     const QPoint start = CellPoint(words[2].start);
@@ -198,7 +198,7 @@ TEST_F(PlayWithoutDragTest, ClicksAndDragsMix) {
     Hover(words[2].start, words[2].end);
     const QPoint end = CellPoint(words[2].end);
     QTest::mousePress(form.data(), Qt::LeftButton, {}, end);
-    EXPECT_EQ(form->Combo1->count(), 2) << "the press ends the open selection";
+    EXPECT_EQ(form->Hints.Combo1()->count(), 2) << "the press ends the open selection";
     const QImage ended = Screen();
     QTest::mouseMove(form.data(), end + QPoint(40, 30));
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, end + QPoint(40, 30));
@@ -206,7 +206,7 @@ TEST_F(PlayWithoutDragTest, ClicksAndDragsMix) {
     EXPECT_TRUE(Screen() == ended);
 
     Drag(words[3].end, words[3].start);
-    EXPECT_EQ(form->Combo1->count(), 1);
+    EXPECT_EQ(form->Hints.Combo1()->count(), 1);
     for (std::size_t k = 0; k < 4; ++k) {
         EXPECT_GT(FoundPixels(words[k]), 40) << k;
     }
@@ -278,7 +278,7 @@ TEST_F(PlayWithoutDragTest, KeyMissesAndCancelsLeaveNoMark) {
         EXPECT_FALSE(form->Session.Selection().SelectionActive);
         CursorTo(w.start);
         EXPECT_TRUE(Screen() == before);
-        EXPECT_EQ(form->Combo1->count(), 5);
+        EXPECT_EQ(form->Hints.Combo1()->count(), 5);
     }
     EXPECT_TRUE(answerer.Boxes().empty());
 }
@@ -305,9 +305,9 @@ TEST_F(PlayWithoutDragTest, CursorAndBandLeaveThePaintAndTheFoundCapsulesOnly) {
     Key(Qt::Key_Space);
     CursorTo(w.end);
     Key(Qt::Key_Space);
-    ASSERT_EQ(form->Combo1->count(), 4);
+    ASSERT_EQ(form->Hints.Combo1()->count(), 4);
     Drag(words[1].start, words[1].end);
-    ASSERT_EQ(form->Combo1->count(), 3);
+    ASSERT_EQ(form->Hints.Combo1()->count(), 3);
     CursorTo(w.start); // across the found capsule
     CursorTo(w.end);
     // A repaint while a selection is open keeps its band to be erased later.
@@ -348,21 +348,21 @@ TEST_F(PlayWithoutDragTest, TabReachesTheHintListAndComesBack) {
     OpenGame(SavannaPuzzle());
     ASSERT_EQ(form->focusWidget(), form.data());
     Key(Qt::Key_Tab);
-    ASSERT_EQ(form->focusWidget(), form->Combo1);
-    const QStringList hints = ComboTexts(*form->Combo1);
-    ASSERT_EQ(form->Combo1->currentIndex(), 0);
+    ASSERT_EQ(form->focusWidget(), form->Hints.Combo1());
+    const QStringList hints = ComboTexts(*form->Hints.Combo1());
+    ASSERT_EQ(form->Hints.Combo1()->currentIndex(), 0);
     Key(Qt::Key_Down);
     Key(Qt::Key_Down);
-    EXPECT_EQ(form->Combo1->currentText(), hints[2]);
+    EXPECT_EQ(form->Hints.Combo1()->currentText(), hints[2]);
     Key(Qt::Key_Up);
-    EXPECT_EQ(form->Combo1->currentText(), hints[1]);
+    EXPECT_EQ(form->Hints.Combo1()->currentText(), hints[1]);
     EXPECT_FALSE(form->Input.CursorShown()) << "the arrows went to the list";
     Key(Qt::Key_Tab);
     ASSERT_EQ(form->focusWidget(), form.data());
     Key(Qt::Key_Right);
     EXPECT_TRUE(form->Input.CursorShown());
     EXPECT_EQ(form->Input.Cursor(), (Cell{1, 0}));
-    EXPECT_EQ(form->Combo1->currentText(), hints[1]);
+    EXPECT_EQ(form->Hints.Combo1()->currentText(), hints[1]);
     const QImage framed = Shown();
     Key(Qt::Key_Tab);
     EXPECT_TRUE(Shown() == Screen()) << "the frame marks the board only while it has the keys";
@@ -374,11 +374,11 @@ TEST_F(PlayWithoutDragTest, TabReachesThePictureHintList) {
     folder.WriteBitmap("pictures/APPLE.BMP", 150, 80, qRgb(250, 40, 40));
     folder.WriteBitmap("pictures/PEAR.BMP", 150, 80, qRgb(40, 250, 40));
     OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR"}, {"APPLE.BMP", "PEAR.BMP"}));
-    ASSERT_TRUE(form->PictureHints);
+    ASSERT_TRUE(form->Hints.PictureHints());
     Key(Qt::Key_Tab);
-    ASSERT_EQ(form->focusWidget(), form->Combo2);
+    ASSERT_EQ(form->focusWidget(), form->Hints.Combo2());
     Key(Qt::Key_Down);
-    EXPECT_EQ(form->Combo2->currentIndex(), 1);
+    EXPECT_EQ(form->Hints.Combo2()->currentIndex(), 1);
     Key(Qt::Key_Tab);
     EXPECT_EQ(form->focusWidget(), form.data());
 }

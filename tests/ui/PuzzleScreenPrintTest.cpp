@@ -78,10 +78,10 @@ class PuzzleScreenPrint : public GameTest {
 TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsFolder) {
     OpenGame(SavannaPuzzle());
     Drag(Word(0).start, Word(0).end);
-    ASSERT_EQ(form->Combo1->count(), 4);
+    ASSERT_EQ(form->Hints.Combo1()->count(), 4);
     const QImage screen = Screen();
     const GridState game = form->Session.Grids();
-    const QStringList hints = ComboTexts(*form->Combo1);
+    const QStringList hints = ComboTexts(*form->Hints.Combo1());
 
     const std::string first = home.Documents() + "/Savanna.pdf";
     std::vector<SeenBox> boxes = PressPrint(Qt::LeftButton, {2, false, true});
@@ -107,7 +107,7 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     EXPECT_EQ(Screen(), screen);
     EXPECT_EQ(form->Session.Grids().LetterGrid, game.LetterGrid);
     EXPECT_EQ(form->Session.Grids().PlacedWords, game.PlacedWords);
-    EXPECT_EQ(ComboTexts(*form->Combo1), hints);
+    EXPECT_EQ(ComboTexts(*form->Hints.Combo1()), hints);
 
     // A right press prints too; the earlier file stays as it was.
     const std::string firstBytes = ReadBytes(first);
@@ -200,7 +200,7 @@ TEST_F(PuzzleScreenPrint, TheHotspotsKeysRunTheirActionsAndTheirTooltipsNameThem
             }
             form->activateWindow(); // as the window manager does once a dialog has closed
             ASSERT_TRUE(QTest::qWaitForWindowActive(form.data()));
-            (onList ? static_cast<QWidget*>(form->Combo1) : form.data())->setFocus();
+            (onList ? static_cast<QWidget*>(form->Hints.Combo1()) : form.data())->setFocus();
             captions.clear();
             QTest::keyClick(form->windowHandle(), c.keys.key(), c.keys.keyboardModifiers());
             EXPECT_EQ(captions, c.dialog ? QStringList{c.dialog} : QStringList());

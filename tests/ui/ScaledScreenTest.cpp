@@ -62,9 +62,9 @@ TEST_F(ScaledScreenTest, DragAcrossAWordFindsIt) {
     const QImage before = Screen();
     for (std::size_t k = 0; k < 2; ++k) {
         const PlacedWord w = Word(k);
-        const int hints = form->Combo1->count();
+        const int hints = form->Hints.Combo1()->count();
         DeviceDrag(CellPoint(w.start), CellPoint(w.end));
-        EXPECT_EQ(form->Combo1->count(), hints - 1) << k;
+        EXPECT_EQ(form->Hints.Combo1()->count(), hints - 1) << k;
     }
     const QImage found = Screen();
     EXPECT_GT(CountPixels(found, found.rect(), kFoundColour), 0);

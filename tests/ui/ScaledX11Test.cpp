@@ -90,9 +90,9 @@ TEST_F(ScaledX11Test, ScreenIsShownAtTheScaleChosenForIt) {
 
 TEST_F(ScaledX11Test, RealDragAcrossAWordFindsIt) {
     const PlacedWord w = Word(0);
-    const int hints = form->Combo1->count();
+    const int hints = form->Hints.Combo1()->count();
     RealDrag(CellPoint(w.start), CellPoint(w.end));
-    EXPECT_EQ(form->Combo1->count(), hints - 1);
+    EXPECT_EQ(form->Hints.Combo1()->count(), hints - 1);
     const QImage shot = WindowShot().convertToFormat(QImage::Format_RGB32);
     EXPECT_GT(CountPixels(shot, shot.rect(), kFoundColour), 0) << "the capsule on the screen";
 }

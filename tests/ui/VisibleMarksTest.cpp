@@ -165,7 +165,7 @@ TEST_F(VisibleMarksTest, TheFocusRingShowsForTheKeyboardOnly) {
 TEST_F(VisibleMarksTest, EveryHintShowsWholeInTheListChosenForIt) {
     for (const char* hint : {"Long neck", "Long word number 1", "iiiiiiiiiiiiiiiiiiiiiiii"}) {
         OpenGame(MakePuzzle("Width", 0, {"LION", "ZEBRA"}, {"Cat", hint}));
-        QComboBox& list = *form->Combo1;
+        QComboBox& list = *form->Hints.Combo1();
         QStyleOptionComboBox option;
         option.initFrom(&list);
         const QRect field = list.style()->subControlRect(QStyle::CC_ComboBox, &option,

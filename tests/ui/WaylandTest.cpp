@@ -210,7 +210,7 @@ TEST_F(WaylandTest, APuzzleOpensFromTheKeysAndTheMouseFindsAWord) {
                           Board::ColumnPitch * cell.column,
                       puzzle->BoardTop + Board::RowCentreOffset + Board::RowPitch * cell.row);
     };
-    const int hints = puzzle->Combo1->count();
+    const int hints = puzzle->Hints.Combo1()->count();
     QWindow* window = puzzle->windowHandle();
     Pointer(window, QEvent::MouseButtonPress, centre(word.start));
     Pointer(window, QEvent::MouseMove, (centre(word.start) + centre(word.end)) / 2);
@@ -219,7 +219,7 @@ TEST_F(WaylandTest, APuzzleOpensFromTheKeysAndTheMouseFindsAWord) {
               centre(word.end))
         << "the pointer reaches the form as the logical pixel it is on";
     Pointer(window, QEvent::MouseButtonRelease, centre(word.end));
-    EXPECT_EQ(puzzle->Combo1->count(), hints - 1) << "the word is found";
+    EXPECT_EQ(puzzle->Hints.Combo1()->count(), hints - 1) << "the word is found";
     EXPECT_TRUE(WaitFor(
         [] {
             const QImage shot = Screenshot();

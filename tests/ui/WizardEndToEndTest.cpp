@@ -132,9 +132,9 @@ TEST_F(WizardEndToEndTest, APicturePuzzleIsCreatedInANewFolderAndWon) {
 
     OpenFromCatalogue("Photos", "Zoo Pictures");
     auto* game = OpenedGame(context);
-    EXPECT_TRUE(game->PictureHints);
-    EXPECT_EQ(game->HintPictures.size(), 15u);
-    EXPECT_EQ(game->HintPictures.front()->Width(), 150);
+    EXPECT_TRUE(game->Hints.PictureHints());
+    EXPECT_EQ(game->Hints.HintPictures().size(), 15u);
+    EXPECT_EQ(game->Hints.HintPictures().front()->Width(), 150);
     WinGame(context);
     EXPECT_TRUE(SawBox("Very Good! You found them all!"));
     EXPECT_NE(ReadList(folder / "a15.asl").at(5), "930");

@@ -96,12 +96,12 @@ TEST(WordsrchCatalogueTest, PuzzleChosenInTheCatalogueOpensWithTitleAndHints) {
     EXPECT_EQ(form->BoardLeft, 400 - 300);
     const int top = 300 - kBoardHeight / 2;
     EXPECT_EQ(form->BoardTop, top);
-    EXPECT_EQ(ComboTexts(*form->Combo1), QStringList({"Moo", "Cluck"}));
-    EXPECT_EQ(form->Combo1->currentIndex(), 0);
-    EXPECT_TRUE(form->Combo1->isVisible());
-    EXPECT_FALSE(form->Combo2->isVisible());
-    EXPECT_EQ(form->Combo1->geometry().topLeft(), QPoint(100 + 10, top + kBoardHeight + 5));
-    EXPECT_EQ(form->Combo1->width(), 144);
+    EXPECT_EQ(ComboTexts(*form->Hints.Combo1()), QStringList({"Moo", "Cluck"}));
+    EXPECT_EQ(form->Hints.Combo1()->currentIndex(), 0);
+    EXPECT_TRUE(form->Hints.Combo1()->isVisible());
+    EXPECT_FALSE(form->Hints.Combo2()->isVisible());
+    EXPECT_EQ(form->Hints.Combo1()->geometry().topLeft(), QPoint(100 + 10, top + kBoardHeight + 5));
+    EXPECT_EQ(form->Hints.Combo1()->width(), 144);
     ASSERT_EQ(form->Session.Grids().PlacedWords.size(), 2u);
 
     // The face is centred on half the screen's width, its shadow one pixel left and down.
@@ -177,9 +177,10 @@ TEST_F(WordsrchTest, FindingEveryWordWinsAndRecordsTheTime) {
         int elapsed = 0;
         for (std::size_t k = 0; k < words.size(); ++k) {
             elapsed = form->Session.ElapsedSeconds();
-            if (form->Combo1->count() > 2) { // the player looks at the last hint first
-                QTest::keyClick(form->Combo1, Qt::Key_End);
-                ASSERT_EQ(form->Combo1->currentIndex(), form->Combo1->count() - 1) << k;
+            if (form->Hints.Combo1()->count() > 2) { // the player looks at the last hint first
+                QTest::keyClick(form->Hints.Combo1(), Qt::Key_End);
+                ASSERT_EQ(form->Hints.Combo1()->currentIndex(), form->Hints.Combo1()->count() - 1)
+                    << k;
             }
             if (k % 2 == 0) {
                 Drag(words[k].start, words[k].end);
@@ -188,8 +189,9 @@ TEST_F(WordsrchTest, FindingEveryWordWinsAndRecordsTheTime) {
             }
             if (k + 1 < words.size()) {
                 ASSERT_FALSE(form.isNull()) << k;
-                EXPECT_EQ(form->Combo1->count(), static_cast<int>(words.size() - k - 1)) << k;
-                EXPECT_EQ(form->Combo1->currentIndex(), 0) << k;
+                EXPECT_EQ(form->Hints.Combo1()->count(), static_cast<int>(words.size() - k - 1))
+                    << k;
+                EXPECT_EQ(form->Hints.Combo1()->currentIndex(), 0) << k;
                 EXPECT_TRUE(answerer.Boxes().empty()) << k;
             }
         }
@@ -247,7 +249,7 @@ TEST_F(WordsrchTest, NearMissFindsNothingAndLeavesNoMark) {
         const QImage before = Screen();
         Drag(c.from, c.to);
         EXPECT_FALSE(form->Session.Selection().SelectionActive);
-        EXPECT_EQ(form->Combo1->count(), 5);
+        EXPECT_EQ(form->Hints.Combo1()->count(), 5);
         EXPECT_EQ(CountPixels(Screen(), form->rect(), kFoundColour), 0);
         EXPECT_TRUE(Screen() == before);
     }
@@ -258,12 +260,12 @@ TEST_F(WordsrchTest, FoundWordIsNotFoundAgain) {
     OpenGame(SavannaPuzzle());
     const PlacedWord w = Word(2);
     Drag(w.start, w.end);
-    ASSERT_EQ(form->Combo1->count(), 4);
-    EXPECT_FALSE(form->Combo1->findText("River horse") >= 0);
+    ASSERT_EQ(form->Hints.Combo1()->count(), 4);
+    EXPECT_FALSE(form->Hints.Combo1()->findText("River horse") >= 0);
     const QImage found = Screen();
     Drag(w.start, w.end);
     Drag(w.end, w.start);
-    EXPECT_EQ(form->Combo1->count(), 4);
+    EXPECT_EQ(form->Hints.Combo1()->count(), 4);
     EXPECT_TRUE(Screen() == found);
     EXPECT_TRUE(answerer.Boxes().empty());
 }
@@ -297,10 +299,10 @@ TEST_F(WordsrchTest, EqualHintsNextToEachOtherGoOneAtATimeAndApartTogether) {
         const std::size_t cats = 0;
         const std::size_t dogs = c.dogs;
         Drag(Word(cats).start, Word(cats).end);
-        EXPECT_EQ(ComboTexts(*form->Combo1), c.afterFirst);
+        EXPECT_EQ(ComboTexts(*form->Hints.Combo1()), c.afterFirst);
         const QImage beforeDogs = Screen();
         Drag(Word(dogs).start, Word(dogs).end);
-        EXPECT_EQ(ComboTexts(*form->Combo1), c.afterSecond);
+        EXPECT_EQ(ComboTexts(*form->Hints.Combo1()), c.afterSecond);
         EXPECT_GT(CountPixels(Screen(),
                               Around(CellPoint(Word(dogs).start), CellPoint(Word(dogs).end)),
                               kFoundColour),
@@ -512,40 +514,42 @@ TEST_F(WordsrchTest, PictureHintsFillTheOwnerDrawnList) {
         answerer.ClearBoxes();
         OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR", "PLUM"}, c.hints));
         EXPECT_TRUE(answerer.Boxes().empty());
-        EXPECT_EQ(form->PictureHints, c.pictures);
-        EXPECT_EQ(form->Combo2->isVisible(), c.pictures);
-        EXPECT_EQ(form->Combo1->isVisible(), !c.pictures);
-        EXPECT_EQ(ComboTexts(*form->Combo1).size(), 3);
+        EXPECT_EQ(form->Hints.PictureHints(), c.pictures);
+        EXPECT_EQ(form->Hints.Combo2()->isVisible(), c.pictures);
+        EXPECT_EQ(form->Hints.Combo1()->isVisible(), !c.pictures);
+        EXPECT_EQ(ComboTexts(*form->Hints.Combo1()).size(), 3);
         if (!c.pictures) {
-            EXPECT_EQ(form->Combo2->count(), 0);
+            EXPECT_EQ(form->Hints.Combo2()->count(), 0);
             continue;
         }
         const QStringList texts = {QString::fromStdString(c.hints[0]),
                                    QString::fromStdString(c.hints[1]),
                                    QString::fromStdString(c.hints[2])};
-        EXPECT_EQ(ComboTexts(*form->Combo2), texts);
-        EXPECT_EQ(form->Combo2->currentIndex(), 0);
+        EXPECT_EQ(ComboTexts(*form->Hints.Combo2()), texts);
+        EXPECT_EQ(form->Hints.Combo2()->currentIndex(), 0);
         // On the board's bottom band, clear of every letter.
         const int bottom = form->BoardTop + form->BoardHeight;
-        EXPECT_EQ(form->Combo2->pos(), QPoint(form->BoardLeft + 10, bottom - 60));
-        EXPECT_EQ(form->Combo2->width(), 170);
-        EXPECT_FALSE(CoversALetter(*form, form->Combo2->geometry()));
-        EXPECT_LT(form->Combo2->geometry().bottom(), bottom) << "within the board's bottom band";
-        ASSERT_EQ(form->HintPictures.size(), 3u);
-        EXPECT_EQ(form->HintPictures[0]->Image().pixel(10, 10), apple);
-        EXPECT_EQ(form->HintPictures[1]->Image().pixel(10, 10), pear);
-        EXPECT_EQ(form->Combo2->view()->sizeHintForRow(0), 80);
+        EXPECT_EQ(form->Hints.Combo2()->pos(), QPoint(form->BoardLeft + 10, bottom - 60));
+        EXPECT_EQ(form->Hints.Combo2()->width(), 170);
+        EXPECT_FALSE(CoversALetter(*form, form->Hints.Combo2()->geometry()));
+        EXPECT_LT(form->Hints.Combo2()->geometry().bottom(), bottom)
+            << "within the board's bottom band";
+        ASSERT_EQ(form->Hints.HintPictures().size(), 3u);
+        EXPECT_EQ(form->Hints.HintPictures()[0]->Image().pixel(10, 10), apple);
+        EXPECT_EQ(form->Hints.HintPictures()[1]->Image().pixel(10, 10), pear);
+        EXPECT_EQ(form->Hints.Combo2()->view()->sizeHintForRow(0), 80);
         QStyleOptionViewItem option;
         option.rect = QRect(0, 0, 170, 16);
-        EXPECT_EQ(form->Combo2->itemDelegate()
-                      ->sizeHint(option, form->Combo2->model()->index(1, 0))
+        EXPECT_EQ(form->Hints.Combo2()
+                      ->itemDelegate()
+                      ->sizeHint(option, form->Hints.Combo2()->model()->index(1, 0))
                       .height(),
                   80);
         QImage canvas(200, 100, QImage::Format_RGB32);
         canvas.fill(Qt::black);
         {
             QPainter painter(&canvas);
-            form->Combo2->Combo2DrawItem(painter, 1, QRect(5, 6, 170, 80));
+            form->Hints.Combo2()->Combo2DrawItem(painter, 1, QRect(5, 6, 170, 80));
         }
         EXPECT_EQ(canvas.pixel(5, 6), pear);
         EXPECT_EQ(canvas.pixel(154, 85), pear);
@@ -554,15 +558,15 @@ TEST_F(WordsrchTest, PictureHintsFillTheOwnerDrawnList) {
 
         // The player looks at the last picture, then finds the first word: the list shows its
         // first entry again.
-        QTest::keyClick(form->Combo2, Qt::Key_End);
-        ASSERT_EQ(form->Combo2->currentIndex(), 2);
+        QTest::keyClick(form->Hints.Combo2(), Qt::Key_End);
+        ASSERT_EQ(form->Hints.Combo2()->currentIndex(), 2);
         Drag(Word(0).start, Word(0).end);
-        EXPECT_EQ(ComboTexts(*form->Combo2), texts.mid(1));
-        EXPECT_EQ(form->Combo2->currentIndex(), 0);
-        EXPECT_EQ(ComboTexts(*form->Combo1), texts.mid(1));
-        EXPECT_EQ(form->Combo1->currentIndex(), 0);
+        EXPECT_EQ(ComboTexts(*form->Hints.Combo2()), texts.mid(1));
+        EXPECT_EQ(form->Hints.Combo2()->currentIndex(), 0);
+        EXPECT_EQ(ComboTexts(*form->Hints.Combo1()), texts.mid(1));
+        EXPECT_EQ(form->Hints.Combo1()->currentIndex(), 0);
         form->EndGame();
-        EXPECT_TRUE(form->HintPictures.empty());
+        EXPECT_TRUE(form->Hints.HintPictures().empty());
         EXPECT_TRUE(Released());
     }
 }
@@ -581,9 +585,9 @@ TEST_F(WordsrchTest, TheTextListIsNarrowOnlyWhenEveryHintFitsIt) {
     };
     for (const Case& c : cases) {
         OpenGame(MakePuzzle("Width", 0, {"LION", "ZEBRA"}, {"Cat", c.longHint}));
-        EXPECT_EQ(form->Combo1->width(), c.width) << c.longHint;
-        EXPECT_EQ(form->Combo1->x(), form->BoardLeft + 10) << c.longHint;
-        EXPECT_EQ(form->Combo1->y(), form->BoardTop + kBoardHeight + 5) << c.longHint;
+        EXPECT_EQ(form->Hints.Combo1()->width(), c.width) << c.longHint;
+        EXPECT_EQ(form->Hints.Combo1()->x(), form->BoardLeft + 10) << c.longHint;
+        EXPECT_EQ(form->Hints.Combo1()->y(), form->BoardTop + kBoardHeight + 5) << c.longHint;
     }
 }
 
@@ -598,10 +602,10 @@ TEST_F(WordsrchTest, HintPicturesAreFoundInAFolderOfAnyCase) {
         OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR"}, {"apple.bmp", "PEAR.BMP"}));
         EXPECT_TRUE(answerer.Boxes().empty());
         ASSERT_FALSE(form.isNull());
-        EXPECT_TRUE(form->PictureHints);
-        ASSERT_EQ(form->HintPictures.size(), 2u);
-        EXPECT_EQ(form->HintPictures[0]->Image().pixel(10, 10), qRgb(250, 40, 40));
-        EXPECT_EQ(form->HintPictures[1]->Image().pixel(10, 10), qRgb(40, 250, 40));
+        EXPECT_TRUE(form->Hints.PictureHints());
+        ASSERT_EQ(form->Hints.HintPictures().size(), 2u);
+        EXPECT_EQ(form->Hints.HintPictures()[0]->Image().pixel(10, 10), qRgb(250, 40, 40));
+        EXPECT_EQ(form->Hints.HintPictures()[1]->Image().pixel(10, 10), qRgb(40, 250, 40));
         CloseForm();
         context.State.DataDir = folder.Path();
     }
@@ -669,7 +673,7 @@ TEST_F(WordsrchTest, OnlyTheLeftButtonSelects) {
     EXPECT_TRUE(Screen() == before);
     QTest::mouseRelease(form.data(), Qt::RightButton, {}, CellPoint(w.start));
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, CellPoint(w.end));
-    EXPECT_EQ(form->Combo1->count(), 5);
+    EXPECT_EQ(form->Hints.Combo1()->count(), 5);
 
     // A release of another button leaves a running selection running.
     QTest::mousePress(form.data(), Qt::LeftButton, {}, CellPoint(w.start));
@@ -678,7 +682,7 @@ TEST_F(WordsrchTest, OnlyTheLeftButtonSelects) {
     EXPECT_TRUE(form->Session.Selection().SelectionActive);
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, CellPoint(w.end));
     EXPECT_FALSE(form->Session.Selection().SelectionActive);
-    EXPECT_EQ(form->Combo1->count(), 4);
+    EXPECT_EQ(form->Hints.Combo1()->count(), 4);
 }
 
 TEST_F(WordsrchTest, BoardIsCentredOnlyOnScreensLargerThan640By480) {
@@ -746,7 +750,7 @@ TEST_F(WordsrchTest, PressesInsideTheStartRectangleButOutsideTheCellsStartNothin
         EXPECT_FALSE(form->Session.Selection().SelectionActive);
         EXPECT_TRUE(Screen() == before);
     }
-    EXPECT_EQ(form->Combo1->count(), 5);
+    EXPECT_EQ(form->Hints.Combo1()->count(), 5);
 }
 
 // The last word found in the last second of a timed game wins it, even if the limit passes while
