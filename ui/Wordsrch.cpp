@@ -21,15 +21,6 @@
 
 namespace lexiglade {
 
-namespace {
-
-// Whether p lies in the hotspot placed at the board picture's bottom-right corner.
-bool InHotspot(const Tsearcher& form, const BoxOffsets& hotspot, Point p) {
-    return hotspot.Holds(form.BoardLeft + form.BoardWidth, form.BoardTop + form.BoardHeight, p);
-}
-
-} // namespace
-
 HandlerScope::HandlerScope(Tsearcher& form) : form_(form) {
     ++form_.handlersRunning_;
 }
@@ -156,15 +147,19 @@ void Tsearcher::mouseReleaseEvent(QMouseEvent* event) {
     FormMouseUp(event->button(), at.x(), at.y());
 }
 
+bool Tsearcher::InHotspot(const BoxOffsets& hotspot, Point p) const {
+    return hotspot.Holds(BoardLeft + BoardWidth, BoardTop + BoardHeight, p);
+}
+
 void Tsearcher::FormMouseDown(Qt::MouseButton button, int x, int y) {
     HandlerScope scope(*this);
-    if (InHotspot(*this, Board::EndGameHotspot, {x, y})) {
+    if (InHotspot(Board::EndGameHotspot, {x, y})) {
         EndGameHotspot();
     }
-    if (InHotspot(*this, Board::PrintHotspot, {x, y})) {
+    if (InHotspot(Board::PrintHotspot, {x, y})) {
         PrintHotspot();
     }
-    if (InHotspot(*this, Board::PrinterSetupHotspot, {x, y})) {
+    if (InHotspot(Board::PrinterSetupHotspot, {x, y})) {
         PrinterSetupHotspot();
     }
     if (OpenSelectionTakesPress(button, x, y)) {

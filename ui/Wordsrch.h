@@ -32,24 +32,6 @@ class Tsearcher : public SurfaceForm {
     Tsearcher(GameState& state, DrawkitState& kit, LoadedPuzzle puzzle, QWidget* parent = nullptr);
     ~Tsearcher() override;
 
-    HintLists Hints; // Combo1, Combo2 and the hint pictures
-    QTimer* Timer1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QLabel* Label1 = nullptr;
-    MediaPlayer MPlayer;
-
-    // The game itself: grid, hints still to be found, selection, clock, win and game over.
-    PuzzleSession Session;
-    std::int32_t BoardLeft = 0;
-    std::int32_t BoardTop = 0;
-    std::int32_t BoardWidth = 0;
-    std::int32_t BoardHeight = 0;
-    std::string MusicTrack;
-    std::int32_t SelectionColour = PaletteRole::Selection;
-    std::string ShownTitle;
-    SelectionInput Input; // how the running selection is held: drag, open click or cell cursor
-
     // Wordsrch.cpp: the form, its paint, the mouse and the game's start and end.
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void FormMouseMove(int x, int y);
@@ -97,11 +79,14 @@ class Tsearcher : public SurfaceForm {
     void HotspotKeyPressed(void (Tsearcher::*action)());
 
     friend class HandlerScope;
+    friend class TsearcherProbe; // the tests' and benchmarks' reach into the game
 
     // Wordsrch.cpp.
     void FirstPaintActions();
     void DrawScreen();
     BoardOrigin Origin() const { return {BoardLeft, BoardTop}; }
+    // Whether p lies in the hotspot placed at the board picture's bottom-right corner.
+    bool InHotspot(const BoxOffsets& hotspot, Point p) const;
     void StartMusic();
     void FirstPaintFailed(const QString& error);
 
@@ -130,6 +115,24 @@ class Tsearcher : public SurfaceForm {
     void DrawRubberBand();
     void ShowCursorFrame();
     void DrawInputMarks();
+
+    HintLists Hints; // Combo1, Combo2 and the hint pictures
+    QTimer* Timer1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QLabel* Label1 = nullptr;
+    MediaPlayer MPlayer;
+
+    // The game itself: grid, hints still to be found, selection, clock, win and game over.
+    PuzzleSession Session;
+    std::int32_t BoardLeft = 0;
+    std::int32_t BoardTop = 0;
+    std::int32_t BoardWidth = 0;
+    std::int32_t BoardHeight = 0;
+    std::string MusicTrack;
+    std::int32_t SelectionColour = PaletteRole::Selection;
+    std::string ShownTitle;
+    SelectionInput Input; // how the running selection is held: drag, open click or cell cursor
 
     GameState& state_;
     DrawkitState& kit_;
