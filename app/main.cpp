@@ -12,20 +12,27 @@
 #include "ui/Midistuf.h"
 #include "wizard/Editor.h"
 
+#include <QCoreApplication>
 #include <QFile>
+
+#include <algorithm>
 
 #include <iostream>
 
 int main(int argc, char** argv) {
     using namespace lexiglade;
-    if (const auto information = GameInformation(std::vector<std::string>(argv + 1, argv + argc))) {
-        std::cout << *information;
+    const DataFolders folders = RunningDataFolders();
+    const QString translations =
+        QFile::decodeName(QByteArray::fromStdString(folders.shippedDir + kTranslationsFolder));
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (std::ranges::any_of(args, IsInformationOption)) {
+        const QCoreApplication command(argc, argv); // for the translators; no display
+        InstallTranslators(translations);
+        std::cout << GameInformation(args).value_or("");
         return 0;
     }
     Application app(argc, argv);
-    const DataFolders folders = RunningDataFolders();
-    InstallTranslators(
-        QFile::decodeName(QByteArray::fromStdString(folders.shippedDir + kTranslationsFolder)));
+    InstallTranslators(translations);
     ApplyDisplayScale();     // from the screen Qt reports, before any window exists
     const AudioOutput audio; // silent when the machine has no sound
     GameContext context(folders);
