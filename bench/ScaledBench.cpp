@@ -4,6 +4,7 @@
 // shipped; a found word; and a capsule drawn smooth beside one drawn as blocks of logical pixels.
 #include "LibraryFixture.h"
 #include "ScreenFixture.h"
+#include "TsearcherProbe.h"
 
 #include "engine/Random.h"
 #include "engine/Selection.h"
@@ -91,7 +92,7 @@ BENCHMARK(BM_PuzzleFirstPaintAt425)
 void BM_DragMoveAt425(benchmark::State& state) {
     const GameSetup setup(DataDir(true), kSize);
     auto form = setup.Open();
-    const BoardOrigin origin{form->BoardLeft, form->BoardTop};
+    const BoardOrigin origin{Probe(*form).BoardLeft(), Probe(*form).BoardTop()};
     const Point anchor{ColumnCentreX(origin, 5), RowCentreY(origin, 5)};
     form->FormMouseDown(Qt::LeftButton, anchor.x, anchor.y);
     bool far = false;

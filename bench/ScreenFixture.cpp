@@ -1,6 +1,7 @@
 #include "ScreenFixture.h"
 
 #include "LibraryFixture.h"
+#include "TsearcherProbe.h"
 
 #include "engine/Selection.h"
 
@@ -12,7 +13,7 @@ namespace lexiglade::bench {
 namespace {
 
 Point CellCentre(const Tsearcher& form, Cell cell) {
-    const BoardOrigin origin{form.BoardLeft, form.BoardTop};
+    const BoardOrigin origin{Probe(form).BoardLeft(), Probe(form).BoardTop()};
     return {ColumnCentreX(origin, cell.column), RowCentreY(origin, cell.row)};
 }
 
@@ -67,7 +68,7 @@ void WordFinder::Reopen() {
 }
 
 void WordFinder::Drag() {
-    const PlacedWord& word = form_->Session.Grids().PlacedWords[next_++];
+    const PlacedWord& word = Probe(*form_).Session().Grids().PlacedWords[next_++];
     const Point from = CellCentre(*form_, word.start);
     const Point to = CellCentre(*form_, word.end);
     form_->FormMouseDown(Qt::LeftButton, from.x, from.y);

@@ -1,6 +1,8 @@
 #pragma once
 // The screens as the screen benchmarks open them, headless: a catalogue of a given size on a data
 // folder, and a 25-word puzzle on it whose words a drag finds one by one.
+#include "TsearcherProbe.h"
+
 #include "library/Puzzle.h"
 #include "ui/Catalogue.h"
 #include "ui/GameContext.h"
@@ -43,7 +45,7 @@ class WordFinder {
   public:
     explicit WordFinder(const GameSetup& setup) : setup_(setup) {}
     template <typename State> void FindNext(State& state) {
-        if (!form_ || next_ + 1 >= form_->Session.Grids().PlacedWords.size()) {
+        if (!form_ || next_ + 1 >= Probe(*form_).Session().Grids().PlacedWords.size()) {
             state.PauseTiming();
             Reopen();
             state.ResumeTiming();

@@ -2,6 +2,7 @@
 // first paint, drag moves and found words. Run headless with QT_QPA_PLATFORM=offscreen.
 #include "LibraryFixture.h"
 #include "ScreenFixture.h"
+#include "TsearcherProbe.h"
 
 #include "engine/Random.h"
 #include "engine/Selection.h"
@@ -104,8 +105,8 @@ void BM_PuzzleRepaint(benchmark::State& state) {
 BENCHMARK(BM_PuzzleRepaint)->Unit(benchmark::kMillisecond);
 
 Point CellCentre(const Tsearcher& form, Cell cell) {
-    return {ColumnCentreX({form.BoardLeft, form.BoardTop}, cell.column),
-            RowCentreY({form.BoardLeft, form.BoardTop}, cell.row)};
+    return {ColumnCentreX({Probe(form).BoardLeft(), Probe(form).BoardTop()}, cell.column),
+            RowCentreY({Probe(form).BoardLeft(), Probe(form).BoardTop()}, cell.row)};
 }
 
 void BM_DragMove(benchmark::State& state) {

@@ -9,12 +9,10 @@
 #include "platform/audio/AudioOutput.h"
 #include "ui/Drawkit.h"
 #include "ui/GameContext.h"
-#include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"
 #include "ui/ScreenArtwork.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -22,15 +20,6 @@
 #include <utility>
 
 namespace lexiglade {
-
-namespace {
-
-// Whether p lies in the hotspot placed at the board picture's bottom-right corner.
-bool InHotspot(const Tsearcher& form, const BoxOffsets& hotspot, Point p) {
-    return hotspot.Holds(form.BoardLeft + form.BoardWidth, form.BoardTop + form.BoardHeight, p);
-}
-
-} // namespace
 
 HandlerScope::HandlerScope(Tsearcher& form) : form_(form) {
     ++form_.handlersRunning_;
@@ -43,7 +32,7 @@ HandlerScope::~HandlerScope() {
 }
 
 Tsearcher::Tsearcher(GameState& state, DrawkitState& kit, LoadedPuzzle puzzle, QWidget* parent)
-    : SurfaceForm(parent), state_(state), kit_(kit), puzzle_(std::move(puzzle)),
+    : SurfaceForm(parent), Hints(*this), state_(state), kit_(kit), puzzle_(std::move(puzzle)),
       painter_(*this, kit) {
     setWindowTitle(tr("Lexiglade Puzzle"));
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint |
@@ -118,8 +107,7 @@ void Tsearcher::FirstPaintActions() {
     if (state_.GameOptions.musicOn) {
         AudioOutput::PrepareMusic(); // read while the game is set up, if no catalogue asked first
     }
-    Combo1->hide();
-    PictureHints = false;
+    Hints.Reset();
     ShownTitle = puzzle_.title;
     Bitmap board;
     LoadScreenArtwork(board, state_.Folders(), LibraryFiles::kBoardPicture,
@@ -127,10 +115,7 @@ void Tsearcher::FirstPaintActions() {
     PlaceBoard(board);
     Session.Start(puzzle_, state_.GameOptions);
     BuildHintLists();
-    Combo1->setCurrentIndex(0);
-    if (PictureHints) {
-        Combo2->setCurrentIndex(0);
-    }
+    Hints.SelectFirst();
     MusicTrack = kMusicTracks[static_cast<std::size_t>(RandomBelow(kMusicTrackCount))];
     Timer1->start();
 }
@@ -162,15 +147,19 @@ void Tsearcher::mouseReleaseEvent(QMouseEvent* event) {
     FormMouseUp(event->button(), at.x(), at.y());
 }
 
+bool Tsearcher::InHotspot(const BoxOffsets& hotspot, Point p) const {
+    return hotspot.Holds(BoardLeft + BoardWidth, BoardTop + BoardHeight, p);
+}
+
 void Tsearcher::FormMouseDown(Qt::MouseButton button, int x, int y) {
     HandlerScope scope(*this);
-    if (InHotspot(*this, Board::kEndGameHotspot, {x, y})) {
+    if (InHotspot(Board::kEndGameHotspot, {x, y})) {
         EndGameHotspot();
     }
-    if (InHotspot(*this, Board::kPrintHotspot, {x, y})) {
+    if (InHotspot(Board::kPrintHotspot, {x, y})) {
         PrintHotspot();
     }
-    if (InHotspot(*this, Board::kPrinterSetupHotspot, {x, y})) {
+    if (InHotspot(Board::kPrinterSetupHotspot, {x, y})) {
         PrinterSetupHotspot();
     }
     if (OpenSelectionTakesPress(button, x, y)) {
@@ -212,9 +201,7 @@ void Tsearcher::EndGame() {
         StopMusic(MPlayer); // neither step fails without an open device
     }
     Timer1->stop();
-    if (PictureHints) {
-        HintPictures.clear();
-    }
+    Hints.FreePictures();
     releaseRequested_ = true;
     if (handlersRunning_ == 0) {
         deleteLater();

@@ -7,6 +7,7 @@
 #include "platform/GamePalette.h"
 #include "platform/GdiBitmap.h"
 #include "platform/SurfaceForm.h"
+#include "ui/HintLists.h"
 #include "ui/SelectionPainter.h"
 
 #include <cstdint>
@@ -15,14 +16,12 @@
 #include <string>
 #include <vector>
 
-class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
 
 namespace lexiglade {
 
-class HintPictureCombo;
 struct DrawkitState;
 struct GameState;
 
@@ -32,27 +31,6 @@ class Tsearcher : public SurfaceForm {
     // The game of `puzzle`, started by the first paint; `state` and `kit` outlive the form.
     Tsearcher(GameState& state, DrawkitState& kit, LoadedPuzzle puzzle, QWidget* parent = nullptr);
     ~Tsearcher() override;
-
-    QComboBox* Combo1 = nullptr;
-    HintPictureCombo* Combo2 = nullptr;
-    QTimer* Timer1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QLabel* Label1 = nullptr;
-    MediaPlayer MPlayer;
-
-    // The game itself: grid, hints still to be found, selection, clock, win and game over.
-    PuzzleSession Session;
-    std::int32_t BoardLeft = 0;
-    std::int32_t BoardTop = 0;
-    std::int32_t BoardWidth = 0;
-    std::int32_t BoardHeight = 0;
-    bool PictureHints = false;
-    std::string MusicTrack;
-    std::int32_t SelectionColour = PaletteRole::kSelection;
-    std::string ShownTitle;
-    SelectionInput Input; // how the running selection is held: drag, open click or cell cursor
-    std::vector<std::unique_ptr<Bitmap>> HintPictures;
 
     // Wordsrch.cpp: the form, its paint, the mouse and the game's start and end.
     void FormMouseDown(Qt::MouseButton button, int x, int y);
@@ -101,11 +79,14 @@ class Tsearcher : public SurfaceForm {
     void HotspotKeyPressed(void (Tsearcher::*action)());
 
     friend class HandlerScope;
+    friend class TsearcherProbe; // the tests' and benchmarks' reach into the game
 
     // Wordsrch.cpp.
     void FirstPaintActions();
     void DrawScreen();
     BoardOrigin Origin() const { return {BoardLeft, BoardTop}; }
+    // Whether p lies in the hotspot placed at the board picture's bottom-right corner.
+    bool InHotspot(const BoxOffsets& hotspot, Point p) const;
     void StartMusic();
     void FirstPaintFailed(const QString& error);
 
@@ -134,6 +115,24 @@ class Tsearcher : public SurfaceForm {
     void DrawRubberBand();
     void ShowCursorFrame();
     void DrawInputMarks();
+
+    HintLists Hints; // Combo1, Combo2 and the hint pictures
+    QTimer* Timer1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QLabel* Label1 = nullptr;
+    MediaPlayer MPlayer;
+
+    // The game itself: grid, hints still to be found, selection, clock, win and game over.
+    PuzzleSession Session;
+    std::int32_t BoardLeft = 0;
+    std::int32_t BoardTop = 0;
+    std::int32_t BoardWidth = 0;
+    std::int32_t BoardHeight = 0;
+    std::string MusicTrack;
+    std::int32_t SelectionColour = PaletteRole::kSelection;
+    std::string ShownTitle;
+    SelectionInput Input; // how the running selection is held: drag, open click or cell cursor
 
     GameState& state_;
     DrawkitState& kit_;

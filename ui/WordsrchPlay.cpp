@@ -9,10 +9,8 @@
 #include "ui/BestTimeReport.h"
 #include "ui/Drawkit.h"
 #include "ui/GameContext.h"
-#include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"
 
-#include <QComboBox>
 #include <QTimer>
 
 #include <exception>
@@ -58,13 +56,9 @@ void Tsearcher::FoundWord(const Find& find) {
     painter_.DrawBands({find.mark}, PaletteRole::kFoundWord, R2_COPYPEN);
     for (const std::int32_t j : find.removedHints) {
         kit_.SaveScreen();
-        Combo1->removeItem(j);
-        Combo2->removeItem(j);
+        Hints.RemoveHint(j);
     }
-    Combo1->setCurrentIndex(0);
-    if (PictureHints) {
-        Combo2->setCurrentIndex(0);
-    }
+    Hints.SelectFirst();
 }
 
 void Tsearcher::RecordBestTime(std::int32_t timeTaken) {

@@ -5,6 +5,7 @@
 // once they close, the screen is painted once.
 #include "GameFixture.h"
 #include "ModalDriver.h"
+#include "TsearcherProbe.h"
 #include "UiFixture.h"
 
 #include "engine/Random.h"
@@ -62,12 +63,12 @@ class ExposeTest : public testing::Test {
         SetRandomSeed(5);
         form = new Tsearcher(state, kit, SavannaPuzzle());
         context.Forms.searcher = form;
-        form->MPlayer.OnCommand = [this](const SentCommand& command) {
+        TsearcherProbe::MPlayer(*form).OnCommand = [this](const SentCommand& command) {
             opens += command.command == PlayerCommand::Open ? 1 : 0;
         };
         form->ShowMaximized();
         ASSERT_TRUE(WaitFor([this] { return !form->NewGame(); }, kWaitMs));
-        form->Timer1->stop();
+        Probe(*form).Timer1()->stop();
         Settle();
     }
 
@@ -91,7 +92,7 @@ class ExposeTest : public testing::Test {
         hideAndShow();
         EXPECT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }, kWaitMs));
         EXPECT_TRUE(WaitFor([&] { return opens > opened; }, kWaitMs)) << "the music restarts";
-        EXPECT_FALSE(form->Session.GameOver());
+        EXPECT_FALSE(Probe(*form).Session().GameOver());
         EXPECT_TRUE(answerer.Boxes().empty());
     }
 
@@ -123,7 +124,8 @@ TEST_F(ExposeTest, AWindowOverThePuzzleGoingAwayRepaintsItAndRestartsTheMusic) {
         cover.setWindowTitle(QStringLiteral("Cover"));
         const bool active = form->isActiveWindow();
         cover.setGeometry(
-            QRect(form->mapToGlobal(QPoint(form->BoardLeft, form->BoardTop)), QSize(300, 200)));
+            QRect(form->mapToGlobal(QPoint(Probe(*form).BoardLeft(), Probe(*form).BoardTop())),
+                  QSize(300, 200)));
         cover.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover, kWaitMs));
         Settle();
@@ -194,8 +196,8 @@ TEST_F(ExposeTest, PrintingRepaintsOnceItsDialogsHaveClosed) {
         [&](const SeenBox&) { parents << TransientFor(*QApplication::activeModalWidget()); });
     const int paints = form->FormPaintCount();
     const int opened = opens;
-    form->FormMouseDown(Qt::LeftButton, form->BoardLeft + form->BoardWidth - 80,
-                        form->BoardTop + form->BoardHeight + 10);
+    form->FormMouseDown(Qt::LeftButton, Probe(*form).BoardLeft() + Probe(*form).BoardWidth() - 80,
+                        Probe(*form).BoardTop() + Probe(*form).BoardHeight() + 10);
     Settle();
     ASSERT_FALSE(answerer.Boxes().empty());
     EXPECT_EQ(answerer.Boxes().front().text, QStringLiteral("Click OK to print!"));
@@ -221,18 +223,19 @@ TEST_F(ExposeTest, AtATimeOutTheClockReadsTheLastTickBehindTheMessage) {
     dc.SelectObject(SystemFont());
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(context.Kit.PaletteColour(PaletteRole::kClockText));
-    dc.TextOutA(form->BoardLeft, form->BoardTop, "Elapsed: 03:01");
+    dc.TextOutA(Probe(*form).BoardLeft(), Probe(*form).BoardTop(), "Elapsed: 03:01");
     const QRect clock(
-        QPoint(DevicePixel(form->BoardLeft, scale), DevicePixel(form->BoardTop, scale)),
-        QPoint(DevicePixel(form->BoardLeft + Board::kClockWidth, scale) - 1,
-               DevicePixel(form->BoardTop + Board::kClockHeight, scale) - 1));
+        QPoint(DevicePixel(Probe(*form).BoardLeft(), scale),
+               DevicePixel(Probe(*form).BoardTop(), scale)),
+        QPoint(DevicePixel(Probe(*form).BoardLeft() + Board::kClockWidth, scale) - 1,
+               DevicePixel(Probe(*form).BoardTop() + Board::kClockHeight, scale) - 1));
     QImage shown;
     QString parent;
     answerer.SetBeforeAnswer([&](const SeenBox&) {
         shown = form->Surface().copy(clock);
         parent = TransientFor(*QApplication::activeModalWidget());
     });
-    for (int tick = 0; tick <= 180 && form && !form->Session.GameOver(); ++tick) {
+    for (int tick = 0; tick <= 180 && form && !Probe(*form).Session().GameOver(); ++tick) {
         form->Timer1Timer();
     }
     ASSERT_EQ(answerer.Boxes().size(), 1u);

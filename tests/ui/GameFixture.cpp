@@ -1,5 +1,7 @@
 #include "GameFixture.h"
 
+#include "TsearcherProbe.h"
+
 #include "engine/Random.h"
 #include "library/TextList.h"
 
@@ -98,7 +100,7 @@ void GameTest::OpenGame(const LoadedPuzzle& puzzle, std::uint32_t seed, int scre
     created->show();
     WaitFor([this] { return form.isNull() || form->FormPaintCount() > 0; });
     if (form) {
-        form->Timer1->stop();
+        Probe(*form).Timer1()->stop();
     }
 }
 
@@ -108,11 +110,12 @@ bool GameTest::Released() {
 }
 
 QPoint GameTest::CellPoint(Cell cell) const {
-    return {form->BoardLeft + 90 + 20 * cell.column, form->BoardTop + 77 + 18 * cell.row};
+    return {Probe(*form).BoardLeft() + 90 + 20 * cell.column,
+            Probe(*form).BoardTop() + 77 + 18 * cell.row};
 }
 
 const PlacedWord& GameTest::Word(std::size_t k) const {
-    return form->Session.Grids().PlacedWords.at(k);
+    return Probe(*form).Session().Grids().PlacedWords.at(k);
 }
 
 void GameTest::Drag(Cell from, Cell to, QPoint releaseOffset) {

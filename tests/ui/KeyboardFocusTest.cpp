@@ -1,6 +1,7 @@
 // Runs on a real X server (tests/smoke/xsession.sh): keys typed into the puzzle window go where the
 // keyboard focus is, which is the board from the moment the window opens.
 #include "GameFixture.h"
+#include "TsearcherProbe.h"
 
 #include "engine/SelectionInput.h"
 
@@ -25,19 +26,19 @@ TEST_F(KeyboardFocusTest, KeysReachTheBoardAndTheHintListOfTheOpenWindow) {
     EXPECT_EQ(QApplication::focusWidget(), form.data());
     Type(Qt::Key_Right);
     Type(Qt::Key_Down);
-    EXPECT_TRUE(form->Input.CursorShown());
-    EXPECT_EQ(form->Input.Cursor(), (Cell{1, 1}));
+    EXPECT_TRUE(Probe(*form).Input().CursorShown());
+    EXPECT_EQ(Probe(*form).Input().Cursor(), (Cell{1, 1}));
     Type(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), form->Combo1);
+    EXPECT_EQ(QApplication::focusWidget(), Probe(*form).Hints().Combo1());
     Type(Qt::Key_Down);
-    EXPECT_EQ(form->Combo1->currentIndex(), 1);
-    EXPECT_EQ(form->Input.Cursor(), (Cell{1, 1}));
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->currentIndex(), 1);
+    EXPECT_EQ(Probe(*form).Input().Cursor(), (Cell{1, 1}));
     Type(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), form.data());
     Type(Qt::Key_Space);
-    EXPECT_TRUE(form->Session.Selection().SelectionActive);
+    EXPECT_TRUE(Probe(*form).Session().Selection().SelectionActive);
     Type(Qt::Key_Escape);
-    EXPECT_FALSE(form->Session.Selection().SelectionActive);
+    EXPECT_FALSE(Probe(*form).Session().Selection().SelectionActive);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // On a real X server with openbox (tests/smoke/xsession.sh), every key typed through the X server
 // (xdotool): a new player from the catalogue to a won puzzle and back, the same puzzle again with
 // Enter and ended with Ctrl+W, then the options changed.
+#include "TsearcherProbe.h"
 #include "UiFixture.h"
 
 #include "ui/GameContext.h"
@@ -37,8 +38,8 @@ bool IsPlaying(const Tsearcher* game) {
 
 // The keys that find placed word k, from where the cursor is.
 QStringList FindWord(const Tsearcher& game, std::size_t k) {
-    const PlacedWord word = game.Session.Grids().PlacedWords.at(k);
-    Cell at = game.Input.CursorShown() ? game.Input.Cursor() : Cell{0, 0};
+    const PlacedWord word = Probe(game).Session().Grids().PlacedWords.at(k);
+    Cell at = Probe(game).Input().CursorShown() ? Probe(game).Input().Cursor() : Cell{0, 0};
     QStringList keys;
     for (const Cell to : {word.start, word.end}) {
         for (; at.column != to.column; at.column += at.column < to.column ? 1 : -1) {
@@ -92,7 +93,7 @@ TEST(KeyboardJourneyTest, FromLaunchToAWonPuzzleAndBackThenTheOptionsWithKeysOnl
              firstGame = Game();
              return FindWord(*Game(), 0);
          }},
-        {[&] { return Playing() && Game()->Combo1->count() == 1; },
+        {[&] { return Playing() && Probe(*Game()).Hints().Combo1()->count() == 1; },
          [&] { return FindWord(*Game(), 1); }},
         {newBox, answer}, // "Very Good! You found them all!"
         {newBox, answer}, // the best time

@@ -3,6 +3,7 @@
 // paints must fix the game's geometry at the maximized client size.
 #include "GameFixture.h"
 #include "ModalDriver.h"
+#include "TsearcherProbe.h"
 #include "UiFixture.h"
 
 #include "engine/Random.h"
@@ -127,7 +128,8 @@ TEST_F(MaximizedScreensTest, ThePuzzleScreensFirstPaintRunsAtItsMaximizedSize) {
         WaitFor([&] { return form->size() == MaximizedClientSize(*form); }, kMaximizeWaitMs);
         EXPECT_EQ(form->firstPaintSize, MaximizedClientSize(*form)) << "launch " << launch;
         // A paint, which puts back the saved screen, leaves the board where it is drawn.
-        const QRect board(form->BoardLeft, form->BoardTop, kBoardWidth, kBoardHeight);
+        const QRect board(Probe(*form).BoardLeft(), Probe(*form).BoardTop(), kBoardWidth,
+                          kBoardHeight);
         const QRect betweenClockAndTitle = board.adjusted(0, 16, 0, 40 - kBoardHeight);
         form->InvalidateForm();
         form->repaint();

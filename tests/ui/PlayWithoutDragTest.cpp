@@ -1,5 +1,6 @@
 // Selections made without a drag: click, then click; and the keyboard's cell cursor.
 #include "GameFixture.h"
+#include "TsearcherProbe.h"
 
 #include "engine/SelectionInput.h"
 #include "ui/GameContext.h"
@@ -41,7 +42,7 @@ class PlayWithoutDragTest : public GameTest {
     std::pair<std::size_t, std::size_t> OpenGameWithAReversedWord() {
         for (std::uint32_t seed = 7; seed < 60; ++seed) {
             OpenGame(SavannaPuzzle(), seed);
-            const auto& words = form->Session.Grids().PlacedWords;
+            const auto& words = Probe(*form).Session().Grids().PlacedWords;
             const auto reversed = std::find_if(words.begin(), words.end(),
                                                [](const PlacedWord& w) { return w.reversed; });
             const auto forward = std::find_if(words.begin(), words.end(),
@@ -63,19 +64,19 @@ class PlayWithoutDragTest : public GameTest {
 
     // Arrow keys, columns first, until the cursor is on `cell`.
     void CursorTo(Cell cell) {
-        for (int i = 0; i < 40 && form->Input.Cursor().column < cell.column; ++i) {
+        for (int i = 0; i < 40 && Probe(*form).Input().Cursor().column < cell.column; ++i) {
             Key(Qt::Key_Right);
         }
-        for (int i = 0; i < 40 && form->Input.Cursor().column > cell.column; ++i) {
+        for (int i = 0; i < 40 && Probe(*form).Input().Cursor().column > cell.column; ++i) {
             Key(Qt::Key_Left);
         }
-        for (int i = 0; i < 40 && form->Input.Cursor().row < cell.row; ++i) {
+        for (int i = 0; i < 40 && Probe(*form).Input().Cursor().row < cell.row; ++i) {
             Key(Qt::Key_Down);
         }
-        for (int i = 0; i < 40 && form->Input.Cursor().row > cell.row; ++i) {
+        for (int i = 0; i < 40 && Probe(*form).Input().Cursor().row > cell.row; ++i) {
             Key(Qt::Key_Up);
         }
-        ASSERT_EQ(form->Input.Cursor(), cell);
+        ASSERT_EQ(Probe(*form).Input().Cursor(), cell);
     }
 
     // Moves with no button held, in four steps from one cell to another.
@@ -95,9 +96,9 @@ class PlayWithoutDragTest : public GameTest {
 
     // The selection has ended on `word`: its hint is gone, `left` remain, its capsule is drawn.
     void ExpectFound(const PlacedWord& word, int left) {
-        EXPECT_FALSE(form->Session.Selection().SelectionActive);
-        EXPECT_EQ(form->Combo1->count(), left);
-        EXPECT_LT(form->Combo1->findText(HintOf(SavannaPuzzle(), word)), 0);
+        EXPECT_FALSE(Probe(*form).Session().Selection().SelectionActive);
+        EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), left);
+        EXPECT_LT(Probe(*form).Hints().Combo1()->findText(HintOf(SavannaPuzzle(), word)), 0);
         EXPECT_GT(FoundPixels(word), 40);
     }
 
@@ -124,14 +125,14 @@ TEST_F(PlayWithoutDragTest, ClickThenClickFindsForwardAndReversedWords) {
         SCOPED_TRACE(c.what);
         const QImage before = Screen();
         Click(Qt::LeftButton, CellPoint(c.from));
-        ASSERT_TRUE(form->Session.Selection().SelectionActive)
+        ASSERT_TRUE(Probe(*form).Session().Selection().SelectionActive)
             << "the click leaves the selection open";
-        EXPECT_EQ(form->Input.Hold(), SelectionHold::Pointer);
+        EXPECT_EQ(Probe(*form).Input().Hold(), SelectionHold::Pointer);
         EXPECT_FALSE(Screen() == before) << "its circle stays";
         Hover(c.from, c.to);
-        EXPECT_EQ(form->Session.Selection().RubberX, CellPoint(c.to).x())
+        EXPECT_EQ(Probe(*form).Session().Selection().RubberX, CellPoint(c.to).x())
             << "the band follows the pointer";
-        EXPECT_EQ(form->Session.Selection().RubberY, CellPoint(c.to).y());
+        EXPECT_EQ(Probe(*form).Session().Selection().RubberY, CellPoint(c.to).y());
         Click(Qt::LeftButton, CellPoint(c.to));
         ExpectFound(c.word, --left);
     }
@@ -171,42 +172,42 @@ TEST_F(PlayWithoutDragTest, ClickThenClickMissesAndCancelsLeaveNoMark) {
             QTest::keyClick(form.data(), Qt::Key_Escape);
             break;
         }
-        EXPECT_FALSE(form->Session.Selection().SelectionActive);
-        EXPECT_EQ(form->Input.Hold(), SelectionHold::None);
+        EXPECT_FALSE(Probe(*form).Session().Selection().SelectionActive);
+        EXPECT_EQ(Probe(*form).Input().Hold(), SelectionHold::None);
         EXPECT_TRUE(Screen() == before) << "the band is erased and nothing is marked";
         Hover(c.to, w.end);
         EXPECT_TRUE(Screen() == before) << "no band follows the pointer any more";
-        EXPECT_EQ(form->Combo1->count(), 5);
+        EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), 5);
     }
     EXPECT_TRUE(answerer.Boxes().empty());
 }
 
 TEST_F(PlayWithoutDragTest, ClicksAndDragsMix) {
     OpenGame(SavannaPuzzle());
-    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
+    const std::vector<PlacedWord> words = Probe(*form).Session().Grids().PlacedWords;
     Drag(words[0].start, words[0].end);
-    EXPECT_EQ(form->Combo1->count(), 4);
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), 4);
     ClickThenClick(words[1].end, words[1].start);
-    EXPECT_EQ(form->Combo1->count(), 3);
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), 3);
 
     // A press that trembles within the dead zone is a click; the press that ends it may drag on.
     const QPoint start = CellPoint(words[2].start);
     QTest::mousePress(form.data(), Qt::LeftButton, {}, start);
     QTest::mouseMove(form.data(), start + QPoint(3, 2));
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, start + QPoint(4, -3));
-    ASSERT_EQ(form->Input.Hold(), SelectionHold::Pointer);
+    ASSERT_EQ(Probe(*form).Input().Hold(), SelectionHold::Pointer);
     Hover(words[2].start, words[2].end);
     const QPoint end = CellPoint(words[2].end);
     QTest::mousePress(form.data(), Qt::LeftButton, {}, end);
-    EXPECT_EQ(form->Combo1->count(), 2) << "the press ends the open selection";
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), 2) << "the press ends the open selection";
     const QImage ended = Screen();
     QTest::mouseMove(form.data(), end + QPoint(40, 30));
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, end + QPoint(40, 30));
-    EXPECT_FALSE(form->Session.Selection().SelectionActive);
+    EXPECT_FALSE(Probe(*form).Session().Selection().SelectionActive);
     EXPECT_TRUE(Screen() == ended);
 
     Drag(words[3].end, words[3].start);
-    EXPECT_EQ(form->Combo1->count(), 1);
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), 1);
     for (std::size_t k = 0; k < 4; ++k) {
         EXPECT_GT(FoundPixels(words[k]), 40) << k;
     }
@@ -234,17 +235,18 @@ TEST_F(PlayWithoutDragTest, KeysFindForwardAndReversedWords) {
         CursorTo(c.from);
         const QImage before = Screen();
         Key(c.anchor);
-        ASSERT_TRUE(form->Session.Selection().SelectionActive);
-        EXPECT_EQ(form->Input.Hold(), SelectionHold::Cursor);
-        EXPECT_EQ(form->Session.Selection().AnchorX, CellPoint(c.from).x());
-        EXPECT_EQ(form->Session.Selection().AnchorY, CellPoint(c.from).y());
+        ASSERT_TRUE(Probe(*form).Session().Selection().SelectionActive);
+        EXPECT_EQ(Probe(*form).Input().Hold(), SelectionHold::Cursor);
+        EXPECT_EQ(Probe(*form).Session().Selection().AnchorX, CellPoint(c.from).x());
+        EXPECT_EQ(Probe(*form).Session().Selection().AnchorY, CellPoint(c.from).y());
         EXPECT_FALSE(Screen() == before) << "the circle appears";
         CursorTo(c.to);
-        EXPECT_EQ(form->Session.Selection().RubberX, CellPoint(c.to).x())
+        EXPECT_EQ(Probe(*form).Session().Selection().RubberX, CellPoint(c.to).x())
             << "the band follows the cursor";
-        EXPECT_EQ(form->Session.Selection().RubberY, CellPoint(c.to).y());
+        EXPECT_EQ(Probe(*form).Session().Selection().RubberY, CellPoint(c.to).y());
         QTest::mouseMove(form.data(), CellPoint(c.from) + QPoint(0, 40));
-        EXPECT_EQ(form->Session.Selection().RubberX, CellPoint(c.to).x()) << "not the pointer";
+        EXPECT_EQ(Probe(*form).Session().Selection().RubberX, CellPoint(c.to).x())
+            << "not the pointer";
         Key(c.end);
         ExpectFound(c.word, --left);
     }
@@ -275,10 +277,10 @@ TEST_F(PlayWithoutDragTest, KeyMissesAndCancelsLeaveNoMark) {
         CursorTo(w.start); // the cursor's own way back leaves nothing behind
         CursorTo(c.to);
         Key(c.finish);
-        EXPECT_FALSE(form->Session.Selection().SelectionActive);
+        EXPECT_FALSE(Probe(*form).Session().Selection().SelectionActive);
         CursorTo(w.start);
         EXPECT_TRUE(Screen() == before);
-        EXPECT_EQ(form->Combo1->count(), 5);
+        EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), 5);
     }
     EXPECT_TRUE(answerer.Boxes().empty());
 }
@@ -289,7 +291,7 @@ TEST_F(PlayWithoutDragTest, KeyMissesAndCancelsLeaveNoMark) {
 TEST_F(PlayWithoutDragTest, CursorAndBandLeaveThePaintAndTheFoundCapsulesOnly) {
     OpenGame(SavannaPuzzle());
     const QImage painted = Screen();
-    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
+    const std::vector<PlacedWord> words = Probe(*form).Session().Grids().PlacedWords;
     const PlacedWord w = words[0];
     CursorTo({3, 3});
     Key(Qt::Key_Space);
@@ -305,9 +307,9 @@ TEST_F(PlayWithoutDragTest, CursorAndBandLeaveThePaintAndTheFoundCapsulesOnly) {
     Key(Qt::Key_Space);
     CursorTo(w.end);
     Key(Qt::Key_Space);
-    ASSERT_EQ(form->Combo1->count(), 4);
+    ASSERT_EQ(Probe(*form).Hints().Combo1()->count(), 4);
     Drag(words[1].start, words[1].end);
-    ASSERT_EQ(form->Combo1->count(), 3);
+    ASSERT_EQ(Probe(*form).Hints().Combo1()->count(), 3);
     CursorTo(w.start); // across the found capsule
     CursorTo(w.end);
     // A repaint while a selection is open keeps its band to be erased later.
@@ -319,7 +321,8 @@ TEST_F(PlayWithoutDragTest, CursorAndBandLeaveThePaintAndTheFoundCapsulesOnly) {
     const QImage now = Screen();
     Repaint();
     EXPECT_TRUE(Screen() == now);
-    const CursorFrame frame = CursorFrameOf({form->BoardLeft, form->BoardTop}, w.end);
+    const CursorFrame frame =
+        CursorFrameOf({Probe(*form).BoardLeft(), Probe(*form).BoardTop()}, w.end);
     const QRect cursor = QRect(QPoint(frame.topLeft.x, frame.topLeft.y),
                                QPoint(frame.bottomRight.x, frame.bottomRight.y))
                              .adjusted(-2, -2, 2, 2);
@@ -348,21 +351,21 @@ TEST_F(PlayWithoutDragTest, TabReachesTheHintListAndComesBack) {
     OpenGame(SavannaPuzzle());
     ASSERT_EQ(form->focusWidget(), form.data());
     Key(Qt::Key_Tab);
-    ASSERT_EQ(form->focusWidget(), form->Combo1);
-    const QStringList hints = ComboTexts(*form->Combo1);
-    ASSERT_EQ(form->Combo1->currentIndex(), 0);
+    ASSERT_EQ(form->focusWidget(), Probe(*form).Hints().Combo1());
+    const QStringList hints = ComboTexts(*Probe(*form).Hints().Combo1());
+    ASSERT_EQ(Probe(*form).Hints().Combo1()->currentIndex(), 0);
     Key(Qt::Key_Down);
     Key(Qt::Key_Down);
-    EXPECT_EQ(form->Combo1->currentText(), hints[2]);
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->currentText(), hints[2]);
     Key(Qt::Key_Up);
-    EXPECT_EQ(form->Combo1->currentText(), hints[1]);
-    EXPECT_FALSE(form->Input.CursorShown()) << "the arrows went to the list";
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->currentText(), hints[1]);
+    EXPECT_FALSE(Probe(*form).Input().CursorShown()) << "the arrows went to the list";
     Key(Qt::Key_Tab);
     ASSERT_EQ(form->focusWidget(), form.data());
     Key(Qt::Key_Right);
-    EXPECT_TRUE(form->Input.CursorShown());
-    EXPECT_EQ(form->Input.Cursor(), (Cell{1, 0}));
-    EXPECT_EQ(form->Combo1->currentText(), hints[1]);
+    EXPECT_TRUE(Probe(*form).Input().CursorShown());
+    EXPECT_EQ(Probe(*form).Input().Cursor(), (Cell{1, 0}));
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->currentText(), hints[1]);
     const QImage framed = Shown();
     Key(Qt::Key_Tab);
     EXPECT_TRUE(Shown() == Screen()) << "the frame marks the board only while it has the keys";
@@ -374,11 +377,11 @@ TEST_F(PlayWithoutDragTest, TabReachesThePictureHintList) {
     folder.WriteBitmap("pictures/APPLE.BMP", 150, 80, qRgb(250, 40, 40));
     folder.WriteBitmap("pictures/PEAR.BMP", 150, 80, qRgb(40, 250, 40));
     OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR"}, {"APPLE.BMP", "PEAR.BMP"}));
-    ASSERT_TRUE(form->PictureHints);
+    ASSERT_TRUE(Probe(*form).Hints().PictureHints());
     Key(Qt::Key_Tab);
-    ASSERT_EQ(form->focusWidget(), form->Combo2);
+    ASSERT_EQ(form->focusWidget(), Probe(*form).Hints().Combo2());
     Key(Qt::Key_Down);
-    EXPECT_EQ(form->Combo2->currentIndex(), 1);
+    EXPECT_EQ(Probe(*form).Hints().Combo2()->currentIndex(), 1);
     Key(Qt::Key_Tab);
     EXPECT_EQ(form->focusWidget(), form.data());
 }
@@ -394,7 +397,8 @@ TEST_F(PlayWithoutDragTest, AKeyTypedWhileABoxIsOpenReachesTheBoxOnly) {
         for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Right), Qt::CTRL | Qt::Key_W}) {
             QTest::keyClick(form->windowHandle(), keys.key(), keys.keyboardModifiers());
         }
-        untouched += !form->Input.CursorShown() && !form->Session.GameOver() ? 1 : 0;
+        untouched +=
+            !Probe(*form).Input().CursorShown() && !Probe(*form).Session().GameOver() ? 1 : 0;
     });
     for (std::size_t k = 0; k < 5; ++k) {
         Drag(Word(k).start, Word(k).end);

@@ -1,5 +1,6 @@
 #include "PlayerActions.h"
 
+#include "TsearcherProbe.h"
 #include "UiFixture.h"
 
 #include "ui/GameContext.h"
@@ -78,9 +79,10 @@ void OpenFromCatalogue(const GameContext& context, Tmain& catalogue, const QStri
 void WinGame(const GameContext& context) {
     auto* game = OpenedGame(context);
     ASSERT_NE(game, nullptr);
-    const std::vector<PlacedWord> words = game->Session.Grids().PlacedWords;
+    const std::vector<PlacedWord> words = Probe(*game).Session().Grids().PlacedWords;
     const auto at = [game](Cell cell) {
-        return QPoint(game->BoardLeft + 90 + 20 * cell.column, game->BoardTop + 77 + 18 * cell.row);
+        return QPoint(Probe(*game).BoardLeft() + 90 + 20 * cell.column,
+                      Probe(*game).BoardTop() + 77 + 18 * cell.row);
     };
     for (const PlacedWord& word : words) {
         ASSERT_TRUE(context.Forms.searcher) << word.text;

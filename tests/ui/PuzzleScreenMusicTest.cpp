@@ -3,6 +3,7 @@
 #include "GameFixture.h"
 #include "GameLog.h"
 #include "MusicGame.h"
+#include "TsearcherProbe.h"
 
 #include "platform/audio/AudioOutput.h"
 #include "tools/make_sounds/Chime.h"
@@ -59,7 +60,7 @@ class PuzzleScreenMusic : public GameTest {
 
     // Starts recording the commands the form's player sends and the reports it receives.
     void Listen() {
-        form->MPlayer.OnCommand = [this](const SentCommand& c) {
+        TsearcherProbe::MPlayer(*form).OnCommand = [this](const SentCommand& c) {
             EXPECT_FALSE(c.refused);
             sent.push_back({c.command, c.notify, c.wait});
         };
@@ -79,8 +80,8 @@ TEST_F(PuzzleScreenMusic, PaintTrackEndRepaintAndEndGameSendTheirCommands) {
         {C::Close, false, false}, {C::Open, false, true}, {C::Play, true, false}};
     OpenGame(SavannaPuzzle());
     ASSERT_TRUE(form);
-    EXPECT_TRUE(form->MPlayer.DeviceOpen()) << "the first paint opened a track";
-    EXPECT_EQ(form->MPlayer.FileName, folder / form->MusicTrack);
+    EXPECT_TRUE(TsearcherProbe::MPlayer(*form).DeviceOpen()) << "the first paint opened a track";
+    EXPECT_EQ(TsearcherProbe::MPlayer(*form).FileName, folder / Probe(*form).MusicTrack());
     Listen();
 
     // The track ends: the report restarts it from its beginning.
@@ -95,9 +96,9 @@ TEST_F(PuzzleScreenMusic, PaintTrackEndRepaintAndEndGameSendTheirCommands) {
     EXPECT_EQ(Slice(beforeRepaint, restart.size()), restart);
 
     // The End hotspot stops and closes the player; the report of the stop starts nothing.
-    const QPoint end(form->BoardLeft + form->BoardWidth + 20,
-                     form->BoardTop + form->BoardHeight + 10);
-    form->MPlayer.OnCommand = [this](const SentCommand& c) {
+    const QPoint end(Probe(*form).BoardLeft() + Probe(*form).BoardWidth() + 20,
+                     Probe(*form).BoardTop() + Probe(*form).BoardHeight() + 10);
+    TsearcherProbe::MPlayer(*form).OnCommand = [this](const SentCommand& c) {
         sent.push_back({c.command, c.notify, c.wait});
     };
     const std::size_t beforeEnd = sent.size();
@@ -131,7 +132,7 @@ TEST_F(PuzzleScreenMusic, AWholeGameLogsNothing) {
     ASSERT_TRUE(form);
     Listen();
     ASSERT_TRUE(WaitFor([&] { return sent.size() >= 3; }, kWaitMs)) << "a pass ended";
-    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
+    const std::vector<PlacedWord> words = Probe(*form).Session().Grids().PlacedWords;
     for (const PlacedWord& word : words) {
         Drag(word.start, word.end);
     }

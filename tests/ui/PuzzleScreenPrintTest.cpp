@@ -4,6 +4,7 @@
 #include "PdfTools.h"
 #include "PrintedGrid.h"
 #include "PrivateHome.h"
+#include "TsearcherProbe.h"
 
 #include "platform/printer/Printer.h"
 #include "print/Printdlg.h"
@@ -54,8 +55,8 @@ class PuzzleScreenPrint : public GameTest {
             form->CheckBox2->setChecked(order.keys);
             form->OKBtn->click();
         });
-        const QPoint hotspot(form->BoardLeft + form->BoardWidth - 80,
-                             form->BoardTop + form->BoardHeight + 10);
+        const QPoint hotspot(Probe(*form).BoardLeft() + Probe(*form).BoardWidth() - 80,
+                             Probe(*form).BoardTop() + Probe(*form).BoardHeight() + 10);
         Click(button, hotspot);
         return answerer.Boxes();
     }
@@ -78,10 +79,10 @@ class PuzzleScreenPrint : public GameTest {
 TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsFolder) {
     OpenGame(SavannaPuzzle());
     Drag(Word(0).start, Word(0).end);
-    ASSERT_EQ(form->Combo1->count(), 4);
+    ASSERT_EQ(Probe(*form).Hints().Combo1()->count(), 4);
     const QImage screen = Screen();
-    const GridState game = form->Session.Grids();
-    const QStringList hints = ComboTexts(*form->Combo1);
+    const GridState game = Probe(*form).Session().Grids();
+    const QStringList hints = ComboTexts(*Probe(*form).Hints().Combo1());
 
     const std::string first = home.Documents() + "/Savanna.pdf";
     std::vector<SeenBox> boxes = PressPrint(Qt::LeftButton, {2, false, true});
@@ -105,9 +106,9 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     }
     // The game goes on as it was: its grid, its found word and the hints left.
     EXPECT_EQ(Screen(), screen);
-    EXPECT_EQ(form->Session.Grids().LetterGrid, game.LetterGrid);
-    EXPECT_EQ(form->Session.Grids().PlacedWords, game.PlacedWords);
-    EXPECT_EQ(ComboTexts(*form->Combo1), hints);
+    EXPECT_EQ(Probe(*form).Session().Grids().LetterGrid, game.LetterGrid);
+    EXPECT_EQ(Probe(*form).Session().Grids().PlacedWords, game.PlacedWords);
+    EXPECT_EQ(ComboTexts(*Probe(*form).Hints().Combo1()), hints);
 
     // A right press prints too; the earlier file stays as it was.
     const std::string firstBytes = ReadBytes(first);
@@ -139,14 +140,14 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     std::sort(words.begin(), words.end());
     EXPECT_EQ(circled, words);
     EXPECT_EQ(Screen(), screen);
-    EXPECT_EQ(form->Session.Grids().LetterGrid, game.LetterGrid);
+    EXPECT_EQ(Probe(*form).Session().Grids().LetterGrid, game.LetterGrid);
 }
 
 // The printer-setup hotspot takes any button, like the print and End hotspots; the game goes on.
 TEST_F(PuzzleScreenPrint, TheSetupHotspotOpensThePrinterSetupForAnyButton) {
     OpenGame(SavannaPuzzle());
-    const QPoint hotspot(form->BoardLeft + form->BoardWidth - 130,
-                         form->BoardTop + form->BoardHeight + 10);
+    const QPoint hotspot(Probe(*form).BoardLeft() + Probe(*form).BoardWidth() - 130,
+                         Probe(*form).BoardTop() + Probe(*form).BoardHeight() + 10);
     const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
     int seen = 0;
     QStringList captions;
@@ -158,7 +159,7 @@ TEST_F(PuzzleScreenPrint, TheSetupHotspotOpensThePrinterSetupForAnyButton) {
         SCOPED_TRACE(button);
         Click(button, hotspot);
         EXPECT_EQ(answerer.DialogsSeen(), ++seen);
-        EXPECT_FALSE(form.isNull() || form->Session.GameOver());
+        EXPECT_FALSE(form.isNull() || Probe(*form).Session().GameOver());
     }
     EXPECT_EQ(captions, QStringList(3, QStringLiteral("Print Setup")));
     EXPECT_TRUE(answerer.Boxes().empty());
@@ -168,7 +169,8 @@ TEST_F(PuzzleScreenPrint, TheSetupHotspotOpensThePrinterSetupForAnyButton) {
 // hotspot's tooltip names them. A key typed while a box is open reaches the box only.
 TEST_F(PuzzleScreenPrint, TheHotspotsKeysRunTheirActionsAndTheirTooltipsNameThem) {
     OpenGame(SavannaPuzzle());
-    const QPoint corner(form->BoardLeft + form->BoardWidth, form->BoardTop + form->BoardHeight);
+    const QPoint corner(Probe(*form).BoardLeft() + Probe(*form).BoardWidth(),
+                        Probe(*form).BoardTop() + Probe(*form).BoardHeight());
     struct Case {
         QKeyCombination keys;
         const char* dialog;
@@ -200,7 +202,8 @@ TEST_F(PuzzleScreenPrint, TheHotspotsKeysRunTheirActionsAndTheirTooltipsNameThem
             }
             form->activateWindow(); // as the window manager does once a dialog has closed
             ASSERT_TRUE(QTest::qWaitForWindowActive(form.data()));
-            (onList ? static_cast<QWidget*>(form->Combo1) : form.data())->setFocus();
+            (onList ? static_cast<QWidget*>(Probe(*form).Hints().Combo1()) : form.data())
+                ->setFocus();
             captions.clear();
             QTest::keyClick(form->windowHandle(), c.keys.key(), c.keys.keyboardModifiers());
             EXPECT_EQ(captions, c.dialog ? QStringList{c.dialog} : QStringList());

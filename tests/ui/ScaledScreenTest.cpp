@@ -2,6 +2,7 @@
 // its logical pixels, the surface holds device pixels, and mouse positions between device pixels
 // come back to the logical pixel under them.
 #include "GameFixture.h"
+#include "TsearcherProbe.h"
 
 #include "platform/DisplayScale.h"
 #include "ui/GameContext.h"
@@ -40,7 +41,8 @@ class ScaledScreenTest : public GameTest {
         for (int i = 1; i <= kMoves; ++i) {
             const QPoint at = from + (to - from) * i / kMoves;
             Send(QEvent::MouseMove, at, Qt::LeftButton);
-            ASSERT_EQ(QPoint(form->Session.Selection().RubberX, form->Session.Selection().RubberY),
+            ASSERT_EQ(QPoint(Probe(*form).Session().Selection().RubberX,
+                             Probe(*form).Session().Selection().RubberY),
                       at);
         }
         Send(QEvent::MouseButtonRelease, to, Qt::NoButton);
@@ -62,9 +64,9 @@ TEST_F(ScaledScreenTest, DragAcrossAWordFindsIt) {
     const QImage before = Screen();
     for (std::size_t k = 0; k < 2; ++k) {
         const PlacedWord w = Word(k);
-        const int hints = form->Combo1->count();
+        const int hints = Probe(*form).Hints().Combo1()->count();
         DeviceDrag(CellPoint(w.start), CellPoint(w.end));
-        EXPECT_EQ(form->Combo1->count(), hints - 1) << k;
+        EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), hints - 1) << k;
     }
     const QImage found = Screen();
     EXPECT_GT(CountPixels(found, found.rect(), kFoundColour), 0);
@@ -90,7 +92,7 @@ TEST_F(ScaledScreenTest, RubberBandIsErasedToTheDevicePixel) {
     const QPoint anchor = CellPoint({1, 1});
     const QPoint far = CellPoint({7, 4});
     DeviceDrag(anchor, far + QPoint(3, 1));
-    EXPECT_FALSE(form->Session.Selection().SelectionActive);
+    EXPECT_FALSE(Probe(*form).Session().Selection().SelectionActive);
     EXPECT_TRUE(Screen() == before);
     DeviceDrag(far, anchor + QPoint(-60, 90));
     EXPECT_TRUE(Screen() == before);

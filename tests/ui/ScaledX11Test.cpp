@@ -1,6 +1,7 @@
 // The puzzle screen on a real X server at the scale the game chooses for the screen, played with
 // the real mouse (xdotool): LEXIGLADE_TEST_SCALE names the scale expected for the screen's size.
 #include "GameFixture.h"
+#include "TsearcherProbe.h"
 
 #include "platform/DisplayScale.h"
 
@@ -56,24 +57,25 @@ class ScaledX11Test : public GameTest {
     void RealDrag(QPoint from, QPoint to) {
         ASSERT_TRUE(MoveTo(from));
         ASSERT_TRUE(Xdotool({QStringLiteral("mousedown"), QStringLiteral("1")}));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form->Session.Selection().SelectionActive; },
-                                    kEventWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return Probe(*form).Session().Selection().SelectionActive; }, kEventWaitMs));
         constexpr int kMoves = 3;
         for (int i = 1; i <= kMoves; ++i) {
             const QPoint at = from + (to - from) * i / kMoves;
             ASSERT_TRUE(MoveTo(at));
             ASSERT_TRUE(QTest::qWaitFor(
                 [&] {
-                    return QPoint(form->Session.Selection().RubberX,
-                                  form->Session.Selection().RubberY) == at;
+                    return QPoint(Probe(*form).Session().Selection().RubberX,
+                                  Probe(*form).Session().Selection().RubberY) == at;
                 },
                 kEventWaitMs))
                 << "moved to " << at.x() << "," << at.y() << ", the form saw "
-                << form->Session.Selection().RubberX << "," << form->Session.Selection().RubberY;
+                << Probe(*form).Session().Selection().RubberX << ","
+                << Probe(*form).Session().Selection().RubberY;
         }
         ASSERT_TRUE(Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Session.Selection().SelectionActive; },
-                                    kEventWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !Probe(*form).Session().Selection().SelectionActive; }, kEventWaitMs));
     }
 
     QImage WindowShot() const {
@@ -90,9 +92,9 @@ TEST_F(ScaledX11Test, ScreenIsShownAtTheScaleChosenForIt) {
 
 TEST_F(ScaledX11Test, RealDragAcrossAWordFindsIt) {
     const PlacedWord w = Word(0);
-    const int hints = form->Combo1->count();
+    const int hints = Probe(*form).Hints().Combo1()->count();
     RealDrag(CellPoint(w.start), CellPoint(w.end));
-    EXPECT_EQ(form->Combo1->count(), hints - 1);
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), hints - 1);
     const QImage shot = WindowShot().convertToFormat(QImage::Format_RGB32);
     EXPECT_GT(CountPixels(shot, shot.rect(), kFoundColour), 0) << "the capsule on the screen";
 }

@@ -2,6 +2,7 @@
 // board's frame and the dialogs' focus ring, at least two device pixels wide, 3:1 on what lies
 // under them and gone without a trace; and every hint whole in the list chosen for it.
 #include "GameFixture.h"
+#include "TsearcherProbe.h"
 
 #include "platform/DisplayScale.h"
 #include "print/Printdlg.h"
@@ -57,11 +58,12 @@ class VisibleMarksTest : public GameTest {
   protected:
     void Key(Qt::Key key) { QTest::keyClick(form.data(), key); }
     void CursorTo(Cell cell) {
-        while (form->Input.Cursor().column != cell.column || !form->Input.CursorShown()) {
-            Key(form->Input.Cursor().column < cell.column ? Qt::Key_Right : Qt::Key_Left);
+        while (Probe(*form).Input().Cursor().column != cell.column ||
+               !Probe(*form).Input().CursorShown()) {
+            Key(Probe(*form).Input().Cursor().column < cell.column ? Qt::Key_Right : Qt::Key_Left);
         }
-        while (form->Input.Cursor().row != cell.row) {
-            Key(form->Input.Cursor().row < cell.row ? Qt::Key_Down : Qt::Key_Up);
+        while (Probe(*form).Input().Cursor().row != cell.row) {
+            Key(Probe(*form).Input().Cursor().row < cell.row ? Qt::Key_Down : Qt::Key_Up);
         }
     }
     int Device(int logical) const { return DevicePixel(logical, form->devicePixelRatioF()); }
@@ -165,7 +167,7 @@ TEST_F(VisibleMarksTest, TheFocusRingShowsForTheKeyboardOnly) {
 TEST_F(VisibleMarksTest, EveryHintShowsWholeInTheListChosenForIt) {
     for (const char* hint : {"Long neck", "Long word number 1", "iiiiiiiiiiiiiiiiiiiiiiii"}) {
         OpenGame(MakePuzzle("Width", 0, {"LION", "ZEBRA"}, {"Cat", hint}));
-        QComboBox& list = *form->Combo1;
+        QComboBox& list = *Probe(*form).Hints().Combo1();
         QStyleOptionComboBox option;
         option.initFrom(&list);
         const QRect field = list.style()->subControlRect(QStyle::CC_ComboBox, &option,

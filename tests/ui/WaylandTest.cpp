@@ -6,6 +6,7 @@
 // pointer, both delivered the way Qt's Wayland platform delivers them.
 #include "EventWait.h"
 #include "TempFolder.h"
+#include "TsearcherProbe.h"
 
 #include "platform/DisplayScale.h"
 #include "platform/MessageBoxes.h"
@@ -203,23 +204,25 @@ TEST_F(WaylandTest, APuzzleOpensFromTheKeysAndTheMouseFindsAWord) {
     auto* puzzle = game();
     ASSERT_NE(puzzle, nullptr);
     EXPECT_EQ(puzzle->devicePixelRatioF(), scale);
-    puzzle->Timer1->stop();
-    const PlacedWord word = puzzle->Session.Grids().PlacedWords.at(0);
+    Probe(*puzzle).Timer1()->stop();
+    const PlacedWord word = Probe(*puzzle).Session().Grids().PlacedWords.at(0);
     const auto centre = [&](Cell cell) {
-        return QPoint(puzzle->BoardLeft + Board::kColumnCentreOffset +
+        return QPoint(Probe(*puzzle).BoardLeft() + Board::kColumnCentreOffset +
                           Board::kColumnPitch * cell.column,
-                      puzzle->BoardTop + Board::kRowCentreOffset + Board::kRowPitch * cell.row);
+                      Probe(*puzzle).BoardTop() + Board::kRowCentreOffset +
+                          Board::kRowPitch * cell.row);
     };
-    const int hints = puzzle->Combo1->count();
+    const int hints = Probe(*puzzle).Hints().Combo1()->count();
     QWindow* window = puzzle->windowHandle();
     Pointer(window, QEvent::MouseButtonPress, centre(word.start));
     Pointer(window, QEvent::MouseMove, (centre(word.start) + centre(word.end)) / 2);
     Pointer(window, QEvent::MouseMove, centre(word.end));
-    EXPECT_EQ(QPoint(puzzle->Session.Selection().RubberX, puzzle->Session.Selection().RubberY),
+    EXPECT_EQ(QPoint(Probe(*puzzle).Session().Selection().RubberX,
+                     Probe(*puzzle).Session().Selection().RubberY),
               centre(word.end))
         << "the pointer reaches the form as the logical pixel it is on";
     Pointer(window, QEvent::MouseButtonRelease, centre(word.end));
-    EXPECT_EQ(puzzle->Combo1->count(), hints - 1) << "the word is found";
+    EXPECT_EQ(Probe(*puzzle).Hints().Combo1()->count(), hints - 1) << "the word is found";
     EXPECT_TRUE(WaitFor(
         [] {
             const QImage shot = Screenshot();

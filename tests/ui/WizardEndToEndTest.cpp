@@ -1,6 +1,7 @@
 // A player creates puzzles with the wizard, files them, opens them from the catalogue and wins.
 #include "ModalDriver.h"
 #include "PlayerActions.h"
+#include "TsearcherProbe.h"
 #include "UiFixture.h"
 
 #include "library/TextList.h"
@@ -132,9 +133,9 @@ TEST_F(WizardEndToEndTest, APicturePuzzleIsCreatedInANewFolderAndWon) {
 
     OpenFromCatalogue("Photos", "Zoo Pictures");
     auto* game = OpenedGame(context);
-    EXPECT_TRUE(game->PictureHints);
-    EXPECT_EQ(game->HintPictures.size(), 15u);
-    EXPECT_EQ(game->HintPictures.front()->Width(), 150);
+    EXPECT_TRUE(Probe(*game).Hints().PictureHints());
+    EXPECT_EQ(Probe(*game).Hints().HintPictures().size(), 15u);
+    EXPECT_EQ(Probe(*game).Hints().HintPictures().front()->Width(), 150);
     WinGame(context);
     EXPECT_TRUE(SawBox("Very Good! You found them all!"));
     EXPECT_NE(ReadList(folder / "a15.asl").at(5), "930");

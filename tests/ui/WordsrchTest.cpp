@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 #include "GameLog.h"
+#include "TsearcherProbe.h"
 
 #include "engine/Random.h"
 #include "library/TextList.h"
@@ -37,7 +38,7 @@ Cell Plus(Cell a, Cell d, int times = 1) {
 
 // True when a selection from `a` to `b` (either way round) is some placed word.
 bool IsAWord(const Tsearcher& form, Cell a, Cell b) {
-    for (const PlacedWord& w : form.Session.Grids().PlacedWords) {
+    for (const PlacedWord& w : Probe(form).Session().Grids().PlacedWords) {
         if ((w.start == a && w.end == b) || (w.start == b && w.end == a)) {
             return true;
         }
@@ -77,7 +78,7 @@ QPointer<Tsearcher> ChooseFarm(GameContext& context, Tmain& catalogue) {
     QPointer<Tsearcher> form = qobject_cast<Tsearcher*>(context.Forms.searcher.data());
     if (form) {
         WaitFor([&] { return form->FormPaintCount() > 0; });
-        form->Timer1->stop();
+        Probe(*form).Timer1()->stop();
     }
     return form;
 }
@@ -92,17 +93,18 @@ TEST(WordsrchCatalogueTest, PuzzleChosenInTheCatalogueOpensWithTitleAndHints) {
     ASSERT_GT(form->FormPaintCount(), 0);
 
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->ShownTitle, "Farm");
-    EXPECT_EQ(form->BoardLeft, 400 - 300);
+    EXPECT_EQ(Probe(*form).ShownTitle(), "Farm");
+    EXPECT_EQ(Probe(*form).BoardLeft(), 400 - 300);
     const int top = 300 - kBoardHeight / 2;
-    EXPECT_EQ(form->BoardTop, top);
-    EXPECT_EQ(ComboTexts(*form->Combo1), QStringList({"Moo", "Cluck"}));
-    EXPECT_EQ(form->Combo1->currentIndex(), 0);
-    EXPECT_TRUE(form->Combo1->isVisible());
-    EXPECT_FALSE(form->Combo2->isVisible());
-    EXPECT_EQ(form->Combo1->geometry().topLeft(), QPoint(100 + 10, top + kBoardHeight + 5));
-    EXPECT_EQ(form->Combo1->width(), 144);
-    ASSERT_EQ(form->Session.Grids().PlacedWords.size(), 2u);
+    EXPECT_EQ(Probe(*form).BoardTop(), top);
+    EXPECT_EQ(ComboTexts(*Probe(*form).Hints().Combo1()), QStringList({"Moo", "Cluck"}));
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->currentIndex(), 0);
+    EXPECT_TRUE(Probe(*form).Hints().Combo1()->isVisible());
+    EXPECT_FALSE(Probe(*form).Hints().Combo2()->isVisible());
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->geometry().topLeft(),
+              QPoint(100 + 10, top + kBoardHeight + 5));
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->width(), 144);
+    ASSERT_EQ(Probe(*form).Session().Grids().PlacedWords.size(), 2u);
 
     // The face is centred on half the screen's width, its shadow one pixel left and down.
     const QImage screen = form->Surface().copy();
@@ -159,7 +161,7 @@ TEST_F(WordsrchTest, FindingEveryWordWinsAndRecordsTheTime) {
         context.State.GameOptions.backwardWords = c.backwardWords;
         answerer.ClearBoxes();
         OpenGame(SavannaPuzzle(), 3);
-        const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
+        const std::vector<PlacedWord> words = Probe(*form).Session().Grids().PlacedWords;
         ASSERT_EQ(words.size(), 5u);
         const bool anyReversed =
             std::any_of(words.begin(), words.end(), [](const PlacedWord& w) { return w.reversed; });
@@ -176,10 +178,13 @@ TEST_F(WordsrchTest, FindingEveryWordWinsAndRecordsTheTime) {
         });
         int elapsed = 0;
         for (std::size_t k = 0; k < words.size(); ++k) {
-            elapsed = form->Session.ElapsedSeconds();
-            if (form->Combo1->count() > 2) { // the player looks at the last hint first
-                QTest::keyClick(form->Combo1, Qt::Key_End);
-                ASSERT_EQ(form->Combo1->currentIndex(), form->Combo1->count() - 1) << k;
+            elapsed = Probe(*form).Session().ElapsedSeconds();
+            if (Probe(*form).Hints().Combo1()->count() >
+                2) { // the player looks at the last hint first
+                QTest::keyClick(Probe(*form).Hints().Combo1(), Qt::Key_End);
+                ASSERT_EQ(Probe(*form).Hints().Combo1()->currentIndex(),
+                          Probe(*form).Hints().Combo1()->count() - 1)
+                    << k;
             }
             if (k % 2 == 0) {
                 Drag(words[k].start, words[k].end);
@@ -188,8 +193,10 @@ TEST_F(WordsrchTest, FindingEveryWordWinsAndRecordsTheTime) {
             }
             if (k + 1 < words.size()) {
                 ASSERT_FALSE(form.isNull()) << k;
-                EXPECT_EQ(form->Combo1->count(), static_cast<int>(words.size() - k - 1)) << k;
-                EXPECT_EQ(form->Combo1->currentIndex(), 0) << k;
+                EXPECT_EQ(Probe(*form).Hints().Combo1()->count(),
+                          static_cast<int>(words.size() - k - 1))
+                    << k;
+                EXPECT_EQ(Probe(*form).Hints().Combo1()->currentIndex(), 0) << k;
                 EXPECT_TRUE(answerer.Boxes().empty()) << k;
             }
         }
@@ -215,7 +222,7 @@ TEST_F(WordsrchTest, WinInTheStoredTimeIsNoRecord) {
     for (int i = 0; i < 3; ++i) {
         form->Timer1Timer();
     }
-    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
+    const std::vector<PlacedWord> words = Probe(*form).Session().Grids().PlacedWords;
     for (const PlacedWord& w : words) {
         Drag(w.start, w.end);
     }
@@ -246,8 +253,8 @@ TEST_F(WordsrchTest, NearMissFindsNothingAndLeavesNoMark) {
         ASSERT_FALSE(IsAWord(*form, c.from, c.to));
         const QImage before = Screen();
         Drag(c.from, c.to);
-        EXPECT_FALSE(form->Session.Selection().SelectionActive);
-        EXPECT_EQ(form->Combo1->count(), 5);
+        EXPECT_FALSE(Probe(*form).Session().Selection().SelectionActive);
+        EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), 5);
         EXPECT_EQ(CountPixels(Screen(), form->rect(), kFoundColour), 0);
         EXPECT_TRUE(Screen() == before);
     }
@@ -258,12 +265,12 @@ TEST_F(WordsrchTest, FoundWordIsNotFoundAgain) {
     OpenGame(SavannaPuzzle());
     const PlacedWord w = Word(2);
     Drag(w.start, w.end);
-    ASSERT_EQ(form->Combo1->count(), 4);
-    EXPECT_FALSE(form->Combo1->findText("River horse") >= 0);
+    ASSERT_EQ(Probe(*form).Hints().Combo1()->count(), 4);
+    EXPECT_FALSE(Probe(*form).Hints().Combo1()->findText("River horse") >= 0);
     const QImage found = Screen();
     Drag(w.start, w.end);
     Drag(w.end, w.start);
-    EXPECT_EQ(form->Combo1->count(), 4);
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), 4);
     EXPECT_TRUE(Screen() == found);
     EXPECT_TRUE(answerer.Boxes().empty());
 }
@@ -297,10 +304,10 @@ TEST_F(WordsrchTest, EqualHintsNextToEachOtherGoOneAtATimeAndApartTogether) {
         const std::size_t cats = 0;
         const std::size_t dogs = c.dogs;
         Drag(Word(cats).start, Word(cats).end);
-        EXPECT_EQ(ComboTexts(*form->Combo1), c.afterFirst);
+        EXPECT_EQ(ComboTexts(*Probe(*form).Hints().Combo1()), c.afterFirst);
         const QImage beforeDogs = Screen();
         Drag(Word(dogs).start, Word(dogs).end);
-        EXPECT_EQ(ComboTexts(*form->Combo1), c.afterSecond);
+        EXPECT_EQ(ComboTexts(*Probe(*form).Hints().Combo1()), c.afterSecond);
         EXPECT_GT(CountPixels(Screen(),
                               Around(CellPoint(Word(dogs).start), CellPoint(Word(dogs).end)),
                               kFoundColour),
@@ -323,7 +330,7 @@ TEST_F(WordsrchTest, RubberBandIsErasedWithoutARepaint) {
     const int paints = form->FormPaintCount();
     const QPoint a = CellPoint(anchor);
     QTest::mousePress(form.data(), Qt::LeftButton, {}, a);
-    ASSERT_TRUE(form->Session.Selection().SelectionActive);
+    ASSERT_TRUE(Probe(*form).Session().Selection().SelectionActive);
     EXPECT_FALSE(Screen() == before) << "the press draws a circle";
     const QImage circle = Screen();
     QTest::mouseMove(form.data(), a + QPoint(6, 7)); // within 10 pixels: nothing moves
@@ -333,12 +340,12 @@ TEST_F(WordsrchTest, RubberBandIsErasedWithoutARepaint) {
                             CellPoint(far)};
     for (const QPoint& p : moves) {
         QTest::mouseMove(form.data(), p);
-        EXPECT_EQ(form->Session.Selection().RubberX, p.x());
-        EXPECT_EQ(form->Session.Selection().RubberY, p.y());
+        EXPECT_EQ(Probe(*form).Session().Selection().RubberX, p.x());
+        EXPECT_EQ(Probe(*form).Session().Selection().RubberY, p.y());
         EXPECT_FALSE(Screen() == before);
     }
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, CellPoint(far));
-    EXPECT_FALSE(form->Session.Selection().SelectionActive);
+    EXPECT_FALSE(Probe(*form).Session().Selection().SelectionActive);
     EXPECT_TRUE(Screen() == before);
     EXPECT_EQ(form->FormPaintCount(), paints);
 }
@@ -366,7 +373,8 @@ TEST_F(WordsrchTest, FoundCapsuleSurvivesARepaint) {
 // one taken away is refused as on the first paint.
 TEST_F(WordsrchTest, RepaintsDrawTheArtworkFilesAsTheyAre) {
     OpenGame(SavannaPuzzle());
-    const QPoint endGame(form->BoardLeft + kBoardWidth + 5, form->BoardTop + kBoardHeight + 5);
+    const QPoint endGame(Probe(*form).BoardLeft() + kBoardWidth + 5,
+                         Probe(*form).BoardTop() + kBoardHeight + 5);
     ASSERT_EQ(Screen().pixel(endGame), kEndGameColour);
     const QRgb changed = qRgb(1, 2, 3);
     folder.WriteBitmap("a1.asl", 40, 35, changed);
@@ -394,7 +402,7 @@ TEST_F(WordsrchTest, TimedGameEndsOnTheTickPastTheLimit) {
             form->Timer1Timer();
         }
         ASSERT_FALSE(Released());
-        EXPECT_EQ(form->Session.ElapsedSeconds(), c.limit);
+        EXPECT_EQ(Probe(*form).Session().ElapsedSeconds(), c.limit);
         EXPECT_TRUE(answerer.Boxes().empty());
         form->Timer1Timer();
         ASSERT_EQ(answerer.Boxes().size(), 1u);
@@ -411,7 +419,7 @@ TEST_F(WordsrchTest, TimeOutCirclesTheWordsNotFoundBeforeItsMessageAndKeepsTheFo
     context.State.GameOptions.timedGame = true;
     context.State.GameOptions.timeLimitChoice = 1;
     OpenGame(SavannaPuzzle());
-    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
+    const std::vector<PlacedWord> words = Probe(*form).Session().Grids().PlacedWords;
     Drag(words[0].end, words[0].start);
     const QImage found = Screen();
     for (int i = 0; i < 180; ++i) {
@@ -461,11 +469,11 @@ TEST_F(WordsrchTest, UntimedGameRunsPastEveryLimit) {
 
 TEST_F(WordsrchTest, ClockIsDrawnAtTheBoardCorner) {
     OpenGame(SavannaPuzzle());
-    const QRect box(form->BoardLeft, form->BoardTop, 300, 15);
+    const QRect box(Probe(*form).BoardLeft(), Probe(*form).BoardTop(), 300, 15);
     EXPECT_EQ(CountPixels(Screen(), box, kClockColour), 0);
     EXPECT_EQ(CountPixels(Screen(), box, qRgb(0, 0, 0)), 0);
     form->Timer1Timer();
-    EXPECT_EQ(form->Session.ElapsedSeconds(), 1);
+    EXPECT_EQ(Probe(*form).Session().ElapsedSeconds(), 1);
     const QImage screen = Screen();
     EXPECT_GT(CountPixels(screen, box, kClockColour), 5);
     EXPECT_EQ(CountPixels(screen, box.adjusted(0, 0, 0, 40), kClockColour),
@@ -480,8 +488,8 @@ TEST_F(WordsrchTest, ClockIsDrawnAtTheBoardCorner) {
 bool CoversALetter(const Tsearcher& form, const QRect& area) {
     for (int c = 0; c < kGridColumns; ++c) {
         for (int r = 0; r < kGridRows; ++r) {
-            const QRect letter(form.BoardLeft + 90 + 20 * c - 7, form.BoardTop + 70 + 18 * r, 15,
-                               14);
+            const QRect letter(Probe(form).BoardLeft() + 90 + 20 * c - 7,
+                               Probe(form).BoardTop() + 70 + 18 * r, 15, 14);
             if (area.intersects(letter)) {
                 return true;
             }
@@ -512,40 +520,45 @@ TEST_F(WordsrchTest, PictureHintsFillTheOwnerDrawnList) {
         answerer.ClearBoxes();
         OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR", "PLUM"}, c.hints));
         EXPECT_TRUE(answerer.Boxes().empty());
-        EXPECT_EQ(form->PictureHints, c.pictures);
-        EXPECT_EQ(form->Combo2->isVisible(), c.pictures);
-        EXPECT_EQ(form->Combo1->isVisible(), !c.pictures);
-        EXPECT_EQ(ComboTexts(*form->Combo1).size(), 3);
+        EXPECT_EQ(Probe(*form).Hints().PictureHints(), c.pictures);
+        EXPECT_EQ(Probe(*form).Hints().Combo2()->isVisible(), c.pictures);
+        EXPECT_EQ(Probe(*form).Hints().Combo1()->isVisible(), !c.pictures);
+        EXPECT_EQ(ComboTexts(*Probe(*form).Hints().Combo1()).size(), 3);
         if (!c.pictures) {
-            EXPECT_EQ(form->Combo2->count(), 0);
+            EXPECT_EQ(Probe(*form).Hints().Combo2()->count(), 0);
             continue;
         }
         const QStringList texts = {QString::fromStdString(c.hints[0]),
                                    QString::fromStdString(c.hints[1]),
                                    QString::fromStdString(c.hints[2])};
-        EXPECT_EQ(ComboTexts(*form->Combo2), texts);
-        EXPECT_EQ(form->Combo2->currentIndex(), 0);
+        EXPECT_EQ(ComboTexts(*Probe(*form).Hints().Combo2()), texts);
+        EXPECT_EQ(Probe(*form).Hints().Combo2()->currentIndex(), 0);
         // On the board's bottom band, clear of every letter.
-        const int bottom = form->BoardTop + form->BoardHeight;
-        EXPECT_EQ(form->Combo2->pos(), QPoint(form->BoardLeft + 10, bottom - 60));
-        EXPECT_EQ(form->Combo2->width(), 170);
-        EXPECT_FALSE(CoversALetter(*form, form->Combo2->geometry()));
-        EXPECT_LT(form->Combo2->geometry().bottom(), bottom) << "within the board's bottom band";
-        ASSERT_EQ(form->HintPictures.size(), 3u);
-        EXPECT_EQ(form->HintPictures[0]->Image().pixel(10, 10), apple);
-        EXPECT_EQ(form->HintPictures[1]->Image().pixel(10, 10), pear);
-        EXPECT_EQ(form->Combo2->view()->sizeHintForRow(0), 80);
+        const int bottom = Probe(*form).BoardTop() + Probe(*form).BoardHeight();
+        EXPECT_EQ(Probe(*form).Hints().Combo2()->pos(),
+                  QPoint(Probe(*form).BoardLeft() + 10, bottom - 60));
+        EXPECT_EQ(Probe(*form).Hints().Combo2()->width(), 170);
+        EXPECT_FALSE(CoversALetter(*form, Probe(*form).Hints().Combo2()->geometry()));
+        EXPECT_LT(Probe(*form).Hints().Combo2()->geometry().bottom(), bottom)
+            << "within the board's bottom band";
+        ASSERT_EQ(Probe(*form).Hints().HintPictures().size(), 3u);
+        EXPECT_EQ(Probe(*form).Hints().HintPictures()[0]->Image().pixel(10, 10), apple);
+        EXPECT_EQ(Probe(*form).Hints().HintPictures()[1]->Image().pixel(10, 10), pear);
+        EXPECT_EQ(Probe(*form).Hints().Combo2()->view()->sizeHintForRow(0), 80);
         QStyleOptionViewItem option;
         option.rect = QRect(0, 0, 170, 16);
-        EXPECT_EQ(form->Combo2->itemDelegate()
-                      ->sizeHint(option, form->Combo2->model()->index(1, 0))
+        EXPECT_EQ(Probe(*form)
+                      .Hints()
+                      .Combo2()
+                      ->itemDelegate()
+                      ->sizeHint(option, Probe(*form).Hints().Combo2()->model()->index(1, 0))
                       .height(),
                   80);
         QImage canvas(200, 100, QImage::Format_RGB32);
         canvas.fill(Qt::black);
         {
             QPainter painter(&canvas);
-            form->Combo2->Combo2DrawItem(painter, 1, QRect(5, 6, 170, 80));
+            Probe(*form).Hints().Combo2()->Combo2DrawItem(painter, 1, QRect(5, 6, 170, 80));
         }
         EXPECT_EQ(canvas.pixel(5, 6), pear);
         EXPECT_EQ(canvas.pixel(154, 85), pear);
@@ -554,15 +567,15 @@ TEST_F(WordsrchTest, PictureHintsFillTheOwnerDrawnList) {
 
         // The player looks at the last picture, then finds the first word: the list shows its
         // first entry again.
-        QTest::keyClick(form->Combo2, Qt::Key_End);
-        ASSERT_EQ(form->Combo2->currentIndex(), 2);
+        QTest::keyClick(Probe(*form).Hints().Combo2(), Qt::Key_End);
+        ASSERT_EQ(Probe(*form).Hints().Combo2()->currentIndex(), 2);
         Drag(Word(0).start, Word(0).end);
-        EXPECT_EQ(ComboTexts(*form->Combo2), texts.mid(1));
-        EXPECT_EQ(form->Combo2->currentIndex(), 0);
-        EXPECT_EQ(ComboTexts(*form->Combo1), texts.mid(1));
-        EXPECT_EQ(form->Combo1->currentIndex(), 0);
+        EXPECT_EQ(ComboTexts(*Probe(*form).Hints().Combo2()), texts.mid(1));
+        EXPECT_EQ(Probe(*form).Hints().Combo2()->currentIndex(), 0);
+        EXPECT_EQ(ComboTexts(*Probe(*form).Hints().Combo1()), texts.mid(1));
+        EXPECT_EQ(Probe(*form).Hints().Combo1()->currentIndex(), 0);
         form->EndGame();
-        EXPECT_TRUE(form->HintPictures.empty());
+        EXPECT_TRUE(Probe(*form).Hints().HintPictures().empty());
         EXPECT_TRUE(Released());
     }
 }
@@ -581,9 +594,10 @@ TEST_F(WordsrchTest, TheTextListIsNarrowOnlyWhenEveryHintFitsIt) {
     };
     for (const Case& c : cases) {
         OpenGame(MakePuzzle("Width", 0, {"LION", "ZEBRA"}, {"Cat", c.longHint}));
-        EXPECT_EQ(form->Combo1->width(), c.width) << c.longHint;
-        EXPECT_EQ(form->Combo1->x(), form->BoardLeft + 10) << c.longHint;
-        EXPECT_EQ(form->Combo1->y(), form->BoardTop + kBoardHeight + 5) << c.longHint;
+        EXPECT_EQ(Probe(*form).Hints().Combo1()->width(), c.width) << c.longHint;
+        EXPECT_EQ(Probe(*form).Hints().Combo1()->x(), Probe(*form).BoardLeft() + 10) << c.longHint;
+        EXPECT_EQ(Probe(*form).Hints().Combo1()->y(), Probe(*form).BoardTop() + kBoardHeight + 5)
+            << c.longHint;
     }
 }
 
@@ -598,10 +612,10 @@ TEST_F(WordsrchTest, HintPicturesAreFoundInAFolderOfAnyCase) {
         OpenGame(MakePuzzle("Fruit", 0, {"APPLE", "PEAR"}, {"apple.bmp", "PEAR.BMP"}));
         EXPECT_TRUE(answerer.Boxes().empty());
         ASSERT_FALSE(form.isNull());
-        EXPECT_TRUE(form->PictureHints);
-        ASSERT_EQ(form->HintPictures.size(), 2u);
-        EXPECT_EQ(form->HintPictures[0]->Image().pixel(10, 10), qRgb(250, 40, 40));
-        EXPECT_EQ(form->HintPictures[1]->Image().pixel(10, 10), qRgb(40, 250, 40));
+        EXPECT_TRUE(Probe(*form).Hints().PictureHints());
+        ASSERT_EQ(Probe(*form).Hints().HintPictures().size(), 2u);
+        EXPECT_EQ(Probe(*form).Hints().HintPictures()[0]->Image().pixel(10, 10), qRgb(250, 40, 40));
+        EXPECT_EQ(Probe(*form).Hints().HintPictures()[1]->Image().pixel(10, 10), qRgb(40, 250, 40));
         CloseForm();
         context.State.DataDir = folder.Path();
     }
@@ -648,13 +662,13 @@ TEST_F(WordsrchTest, HotspotsIncludeTheirEdgesAndTakeAnyButton) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy << " " << c.button);
         OpenGame(SavannaPuzzle());
-        const int right = form->BoardLeft + form->BoardWidth;
-        const int bottom = form->BoardTop + form->BoardHeight;
+        const int right = Probe(*form).BoardLeft() + Probe(*form).BoardWidth();
+        const int bottom = Probe(*form).BoardTop() + Probe(*form).BoardHeight();
         Click(c.button, QPoint(right + c.dx, bottom + c.dy));
         const bool released = Released();
         EXPECT_EQ(released, c.ends);
         if (!released) {
-            EXPECT_FALSE(form->Session.GameOver());
+            EXPECT_FALSE(Probe(*form).Session().GameOver());
         }
     }
     EXPECT_TRUE(answerer.Boxes().empty());
@@ -665,20 +679,20 @@ TEST_F(WordsrchTest, OnlyTheLeftButtonSelects) {
     const PlacedWord w = Word(0);
     const QImage before = Screen();
     QTest::mousePress(form.data(), Qt::RightButton, {}, CellPoint(w.start));
-    EXPECT_FALSE(form->Session.Selection().SelectionActive);
+    EXPECT_FALSE(Probe(*form).Session().Selection().SelectionActive);
     EXPECT_TRUE(Screen() == before);
     QTest::mouseRelease(form.data(), Qt::RightButton, {}, CellPoint(w.start));
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, CellPoint(w.end));
-    EXPECT_EQ(form->Combo1->count(), 5);
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), 5);
 
     // A release of another button leaves a running selection running.
     QTest::mousePress(form.data(), Qt::LeftButton, {}, CellPoint(w.start));
     QTest::mouseMove(form.data(), CellPoint(w.end));
     QTest::mouseRelease(form.data(), Qt::RightButton, {}, CellPoint(w.end));
-    EXPECT_TRUE(form->Session.Selection().SelectionActive);
+    EXPECT_TRUE(Probe(*form).Session().Selection().SelectionActive);
     QTest::mouseRelease(form.data(), Qt::LeftButton, {}, CellPoint(w.end));
-    EXPECT_FALSE(form->Session.Selection().SelectionActive);
-    EXPECT_EQ(form->Combo1->count(), 4);
+    EXPECT_FALSE(Probe(*form).Session().Selection().SelectionActive);
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), 4);
 }
 
 TEST_F(WordsrchTest, BoardIsCentredOnlyOnScreensLargerThan640By480) {
@@ -695,10 +709,10 @@ TEST_F(WordsrchTest, BoardIsCentredOnlyOnScreensLargerThan640By480) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
         OpenGame(SavannaPuzzle(), 7, c.width, c.height);
-        EXPECT_EQ(form->BoardLeft, c.left);
-        EXPECT_EQ(form->BoardTop, c.top);
-        EXPECT_EQ(form->BoardWidth, kBoardWidth);
-        EXPECT_EQ(form->BoardHeight, kBoardHeight);
+        EXPECT_EQ(Probe(*form).BoardLeft(), c.left);
+        EXPECT_EQ(Probe(*form).BoardTop(), c.top);
+        EXPECT_EQ(Probe(*form).BoardWidth(), kBoardWidth);
+        EXPECT_EQ(Probe(*form).BoardHeight(), kBoardHeight);
         const QImage screen = Screen();
         const int right = c.left + kBoardWidth;
         const int bottom = c.top + kBoardHeight;
@@ -736,17 +750,18 @@ TEST_F(WordsrchTest, PressesInsideTheStartRectangleButOutsideTheCellsStartNothin
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy);
         const QImage before = Screen();
-        const QPoint at(form->BoardLeft + c.dx, form->BoardTop + c.dy);
+        const QPoint at(Probe(*form).BoardLeft() + c.dx, Probe(*form).BoardTop() + c.dy);
         QTest::mousePress(form.data(), Qt::LeftButton, {}, at);
-        EXPECT_EQ(form->Session.Selection().SelectionActive, c.starts);
+        EXPECT_EQ(Probe(*form).Session().Selection().SelectionActive, c.starts);
         EXPECT_EQ(Screen() == before, !c.starts);
         QTest::mouseRelease(form.data(), Qt::LeftButton, {}, at);
-        EXPECT_EQ(form->Session.Selection().SelectionActive, c.starts) << "a click leaves it open";
+        EXPECT_EQ(Probe(*form).Session().Selection().SelectionActive, c.starts)
+            << "a click leaves it open";
         Click(Qt::LeftButton, at); // ends an open selection on its one cell
-        EXPECT_FALSE(form->Session.Selection().SelectionActive);
+        EXPECT_FALSE(Probe(*form).Session().Selection().SelectionActive);
         EXPECT_TRUE(Screen() == before);
     }
-    EXPECT_EQ(form->Combo1->count(), 5);
+    EXPECT_EQ(Probe(*form).Hints().Combo1()->count(), 5);
 }
 
 // The last word found in the last second of a timed game wins it, even if the limit passes while
@@ -756,7 +771,7 @@ TEST_F(WordsrchTest, TimeLimitPassingDuringTheWinMessageLeavesTheWin) {
     context.State.GameOptions.timeLimitChoice = 1;
     folder.Write("a15.asl", ListText({"930", "930"}));
     OpenGame(SavannaPuzzle());
-    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
+    const std::vector<PlacedWord> words = Probe(*form).Session().Grids().PlacedWords;
     for (std::size_t k = 0; k + 1 < words.size(); ++k) {
         Drag(words[k].start, words[k].end);
     }
@@ -782,7 +797,7 @@ TEST_F(WordsrchTest, TimeLimitPassingDuringTheWinMessageLeavesTheWin) {
 TEST_F(WordsrchTest, BestTimeFileWithoutThePuzzlesLineStillEndsTheGame) {
     folder.Write("a15.asl", ListText({"930"}));
     OpenGame(SavannaPuzzle());
-    const std::vector<PlacedWord> words = form->Session.Grids().PlacedWords;
+    const std::vector<PlacedWord> words = Probe(*form).Session().Grids().PlacedWords;
     for (const PlacedWord& w : words) {
         Drag(w.start, w.end);
     }
@@ -843,11 +858,11 @@ TEST_F(WordsrchTest, GameThatCannotStartIsReportedOnceAndReleased) {
 
 TEST_F(WordsrchTest, ClosingTheWindowEndsTheGame) {
     OpenGame(SavannaPuzzle());
-    form->Timer1->start();
+    Probe(*form).Timer1()->start();
     form->close();
     ASSERT_FALSE(form.isNull());
-    EXPECT_TRUE(form->Session.GameOver());
-    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_TRUE(Probe(*form).Session().GameOver());
+    EXPECT_FALSE(Probe(*form).Timer1()->isActive());
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(Released());
     EXPECT_EQ(releases, 1);
@@ -856,7 +871,7 @@ TEST_F(WordsrchTest, ClosingTheWindowEndsTheGame) {
 
 TEST_F(WordsrchTest, HiddenButtonsStepTheSelectionColourWithinItsRange) {
     OpenGame(SavannaPuzzle());
-    EXPECT_EQ(form->SelectionColour, 27);
+    EXPECT_EQ(Probe(*form).SelectionColour(), 27);
     struct Case {
         int from;
         bool down;
@@ -864,17 +879,17 @@ TEST_F(WordsrchTest, HiddenButtonsStepTheSelectionColourWithinItsRange) {
     };
     const Case cases[] = {{0, true, 0}, {1, true, 0}, {255, false, 255}, {254, false, 255}};
     for (const Case& c : cases) {
-        form->SelectionColour = c.from;
+        TsearcherProbe::SetSelectionColour(*form, c.from);
         c.down ? form->Button1Click() : form->Button2Click();
-        EXPECT_EQ(form->SelectionColour, c.to) << c.from;
-        EXPECT_EQ(form->Label1->text(), QString::number(c.to)) << c.from;
+        EXPECT_EQ(Probe(*form).SelectionColour(), c.to) << c.from;
+        EXPECT_EQ(Probe(*form).Label1()->text(), QString::number(c.to)) << c.from;
     }
-    EXPECT_FALSE(form->Button1->isVisible() || form->Button2->isVisible() ||
-                 form->Label1->isVisible());
+    EXPECT_FALSE(Probe(*form).Button1()->isVisible() || Probe(*form).Button2()->isVisible() ||
+                 Probe(*form).Label1()->isVisible());
     const int paints = form->FormPaintCount();
     form->InvalidateForm();
     ASSERT_TRUE(WaitFor([&] { return form->FormPaintCount() > paints; }));
-    EXPECT_EQ(form->SelectionColour, 27);
+    EXPECT_EQ(Probe(*form).SelectionColour(), 27);
 }
 
 } // namespace
