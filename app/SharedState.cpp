@@ -13,7 +13,7 @@ DataFolders SharedDataFolders() {
 }
 
 std::string ShippedFile(const std::string& name) {
-    return ShippedFilePath(SharedDataFolders(), name);
+    return ShippedFilePath(SharedDataFolders(), name).string();
 }
 
 } // namespace lexiglade

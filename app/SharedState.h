@@ -5,13 +5,15 @@
 #include "library/Puzzle.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace lexiglade {
 
 struct SharedState {
-    std::string DataDir;
-    std::string ShippedDir; // the shipped files' folder when it is not DataDir, else empty
+    std::filesystem::path DataDir;
+    // The shipped files' folder when it is not DataDir, else empty.
+    std::filesystem::path ShippedDir;
     lexiglade::GameOptions GameOptions;
     lexiglade::LoadedPuzzle LoadedPuzzle;
     std::int32_t CopyCount = 0;

@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
     }
     Application app(argc, argv);
     const DataFolders folders = RunningDataFolders();
-    InstallTranslators(
-        QFile::decodeName(QByteArray::fromStdString(folders.shippedDir + kTranslationsFolder)));
+    InstallTranslators(QFile::decodeName(
+        QByteArray::fromStdString((folders.shippedDir / kTranslationsFolder).string())));
     ApplyDisplayScale();     // from the screen Qt reports, before any window exists
     const AudioOutput audio; // silent when the machine has no sound
     FormReferences& forms = Forms();

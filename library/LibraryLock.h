@@ -1,6 +1,7 @@
 #pragma once
 // One writer at a time: every write to a library holds the lock file in its folder.
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -29,7 +30,8 @@ class LibraryLock {
   public:
     enum class Settling { Settle, Leave };
     // With Settling::Leave, a filing cut short is left as it is.
-    explicit LibraryLock(const std::string& dataDir, Settling settling = Settling::Settle);
+    explicit LibraryLock(const std::filesystem::path& dataDir,
+                         Settling settling = Settling::Settle);
     ~LibraryLock();
     LibraryLock(const LibraryLock&) = delete;
     LibraryLock& operator=(const LibraryLock&) = delete;

@@ -60,7 +60,7 @@ Tmain::Tmain(DataFolders folders) {
     }
 }
 
-Tmain::Tmain(const std::string& dataDir) : Tmain(DataFolders{dataDir, dataDir}) {}
+Tmain::Tmain(const std::filesystem::path& dataDir) : Tmain(DataFolders{dataDir, dataDir}) {}
 
 // FormDestroy: the shared objects go in the order they were made for.
 Tmain::~Tmain() {
@@ -94,7 +94,8 @@ void Tmain::FormCreate(const DataFolders& folders) {
     BuildPalette(kit.GamePalette);
     kit.PaletteHandle = CreateGamePalette(kit.GamePalette);
     state.DataDir = folders.dataDir;
-    state.ShippedDir = folders.shippedDir == folders.dataDir ? std::string() : folders.shippedDir;
+    state.ShippedDir =
+        folders.shippedDir == folders.dataDir ? std::filesystem::path() : folders.shippedDir;
     state.CatalogueFirstPaint = true;
     SetRandomSeed(SeedFromUtcClock());
     kit.ScreenCopy.SetWidth(0);
@@ -135,13 +136,13 @@ void Tmain::OfferShippedPuzzles(const DataFolders& folders) {
         lexiglade::OfferShippedPuzzles(folders);
     } catch (const std::exception& error) {
         qCWarning(LibraryLog, "Cannot add the new shipped puzzles to %s: %s",
-                  folders.dataDir.c_str(), error.what());
+                  DirectoryForm(folders.dataDir).c_str(), error.what());
     }
 }
 
 void Tmain::LoadTreeInto() {
     try {
-        LoadTreeFile(DataPath(Shared().DataDir, LibraryFiles::FolderTree), outline->Model());
+        LoadTreeFile(Shared().DataDir / LibraryFiles::FolderTree, outline->Model());
     } catch (...) {
         outline->ShowModel();
         throw;

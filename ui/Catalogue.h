@@ -3,6 +3,7 @@
 #include "library/DataFolder.h"
 #include "platform/SurfaceForm.h"
 
+#include <filesystem>
 #include <string>
 
 class QLabel;
@@ -17,7 +18,7 @@ class Tmain : public SurfaceForm {
     // Runs FormCreate; an error in it is shown in the error box and start-up goes on.
     explicit Tmain(DataFolders folders);
     // The game's data and shipped files both in `dataDir`.
-    explicit Tmain(const std::string& dataDir);
+    explicit Tmain(const std::filesystem::path& dataDir);
     ~Tmain() override;
 
     Outline* outline = nullptr;

@@ -39,12 +39,11 @@ struct ArtworkFile {
 // Of a shipped set, the file in the language the game speaks, else the English one.
 ArtworkFile ChooseFile(const char* name, double scale) {
     const std::string plain = ShippedFile(name);
-    const std::string& shipped = SharedDataFolders().shippedDir;
-    if (plain == DataPath(shipped, name)) { // the player has no picture of their own
+    const std::filesystem::path shipped = SharedDataFolders().shippedDir;
+    if (plain == shipped / name) { // the player has no picture of their own
         const LibraryFiles::DenseArtworkSet* set = DenseSetFor(scale);
         for (const std::string& language : {SpokenLanguage().toStdString(), std::string()}) {
-            const std::string path =
-                DataPath(shipped, LibraryFiles::ScreenArtworkPath(language, set, name));
+            const std::string path = shipped / LibraryFiles::ScreenArtworkPath(language, set, name);
             if (QFileInfo(QString::fromStdString(path)).isFile()) {
                 return {path, set != nullptr ? set->ratio : 1};
             }

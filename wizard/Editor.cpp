@@ -266,12 +266,12 @@ void Tlxedit::EnterFolderStep() {
 }
 
 bool Tlxedit::ValidatePuzzle() {
-    const std::string& dataDir = Shared().DataDir;
+    const std::filesystem::path& dataDir = Shared().DataDir;
     const PuzzleEntry entry{LibraryBytes(Edit1->text()), MemoLines(*Memo1), MemoLines(*Memo2)};
     PuzzleChecks checks;
     checks.dataDir = dataDir;
     checks.titleTaken = [&](const std::string& title) {
-        const TextList titles = ReadList(DataPath(dataDir, LibraryFiles::Titles));
+        const TextList titles = ReadList(dataDir / LibraryFiles::Titles);
         return std::find(titles.begin(), titles.end(), title) != titles.end();
     };
     checks.pictureExists = [&](const std::string& hint) {

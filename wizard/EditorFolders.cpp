@@ -89,7 +89,7 @@ class FilingScope {
 } // namespace
 
 void Tlxedit::FillFolderList() {
-    std::string bytes = ReadFileBytes(DataPath(Shared().DataDir, LibraryFiles::FolderTree));
+    std::string bytes = ReadFileBytes(Shared().DataDir / LibraryFiles::FolderTree);
     const TextList tree = ParseList(bytes);
     treeBase_ = std::move(bytes);
     SetMemoLines(*Memo4, tree);

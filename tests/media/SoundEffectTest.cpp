@@ -85,8 +85,8 @@ TEST(SoundEffect, AnEffectMissingFromDataDirIsPlayedFromTheShippedFolder) {
     WriteFile(shipped / "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
     Shared().DataDir = player.Path();
     Shared().ShippedDir = shipped.Path();
-    const std::unique_ptr<std::string, void (*)(std::string*)> forget(
-        &Shared().ShippedDir, [](std::string* dir) { dir->clear(); });
+    const std::unique_ptr<std::filesystem::path, void (*)(std::filesystem::path*)> forget(
+        &Shared().ShippedDir, [](std::filesystem::path* dir) { dir->clear(); });
     Shared().GameOptions.soundsOn = true;
     DiskOutput output(player.Path());
     PlaySoundEffect(SoundEffect::FoundWord, Shared().GameOptions.soundsOn, SharedDataFolders());
