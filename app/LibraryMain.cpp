@@ -1,7 +1,7 @@
 // Entry of lexiglade-library; its library is the game's own DataDir, by the game's rule, unless
 // one is named. It speaks the player's language as the game does.
-#include "app/ProgramInfo.h"
 #include "library/DataFolder.h"
+#include "platform/ProgramInfo.h"
 #include "platform/Translators.h"
 #include "wizard/LibraryCommand.h"
 

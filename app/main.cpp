@@ -1,39 +1,46 @@
 // Program entry: the application object, then the four forms that live for the whole run. A
 // command line that asks for help or the version is answered first, without a display.
-#include "app/ProgramInfo.h"
 #include "library/DataFolder.h"
 #include "platform/Application.h"
 #include "platform/DisplayScale.h"
+#include "platform/ProgramInfo.h"
 #include "platform/Translators.h"
 #include "platform/audio/AudioOutput.h"
 #include "print/Printdlg.h"
 #include "ui/Catalogue.h"
-#include "ui/Drawkit.h"
-#include "ui/Forms.h"
+#include "ui/GameContext.h"
 #include "ui/Midistuf.h"
 #include "wizard/Editor.h"
 
+#include <QCoreApplication>
 #include <QFile>
+
+#include <algorithm>
 
 #include <iostream>
 
 int main(int argc, char** argv) {
     using namespace lexiglade;
-    if (const auto information = GameInformation(std::vector<std::string>(argv + 1, argv + argc))) {
-        std::cout << *information;
+    const DataFolders folders = RunningDataFolders();
+    const QString translations = QFile::decodeName(
+        QByteArray::fromStdString((folders.shippedDir / kTranslationsFolder).string()));
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (std::ranges::any_of(args, IsInformationOption)) {
+        const QCoreApplication command(argc, argv); // for the translators; no display
+        InstallTranslators(translations);
+        std::cout << GameInformation(args).value_or("");
         return 0;
     }
     Application app(argc, argv);
-    const DataFolders folders = RunningDataFolders();
-    InstallTranslators(QFile::decodeName(
-        QByteArray::fromStdString((folders.shippedDir / kTranslationsFolder).string())));
+    InstallTranslators(translations);
     ApplyDisplayScale();     // from the screen Qt reports, before any window exists
     const AudioOutput audio; // silent when the machine has no sound
-    FormReferences& forms = Forms();
-    forms.main = new Tmain(folders);
-    forms.jukebox = new Tjukebox(forms.main);
+    GameContext context(folders);
+    FormReferences& forms = context.Forms;
+    forms.main = new Tmain(context);
+    forms.jukebox = new Tjukebox(context.State.GameOptions, forms.main);
     forms.prndlg = new Tprndlg(forms.main);
-    forms.lxedit = new Tlxedit(forms.main, Kit().PaletteHandle);
+    forms.lxedit = new Tlxedit(folders, forms.main, context.Kit.PaletteHandle);
     forms.main->ShowMaximized();
     const int result = Application::exec();
     delete forms.lxedit;

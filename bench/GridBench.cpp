@@ -1,6 +1,6 @@
 // Grid generation for the word sets a puzzle can have.
 #include "LibraryFixture.h"
-#include "engine/Grid.h"
+#include "engine/GridGenerator.h"
 #include "engine/Random.h"
 
 #include <algorithm>
@@ -53,7 +53,7 @@ void RunGeneration(benchmark::State& state, const std::vector<TextList>& sets) {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         try {
-            GenerateGrid(grid, sets[next], true);
+            grid = GenerateGrid(sets[next], true);
         } catch (const GridError&) {
             ++gaveUp;
         }
@@ -112,7 +112,7 @@ void BM_GenerateGrid_GiveUp16Words21(benchmark::State& state) {
     SetRandomSeed(2024);
     for (auto _ : state) {
         try {
-            GenerateGrid(grid, words, true);
+            grid = GenerateGrid(words, true);
             state.SkipWithError("the words were placed");
         } catch (const GridError&) {
             benchmark::ClobberMemory();

@@ -5,7 +5,6 @@
 #include "LibraryFixture.h"
 #include "ScreenFixture.h"
 
-#include "app/SharedState.h"
 #include "engine/Random.h"
 #include "engine/Selection.h"
 #include "platform/Application.h"

@@ -2,7 +2,6 @@
 
 #include "LibraryFixture.h"
 
-#include "app/SharedState.h"
 #include "engine/Selection.h"
 
 #include <QCoreApplication>
@@ -27,19 +26,23 @@ void Settle(const std::function<bool()>& done) {
     }
 }
 
-std::unique_ptr<Tmain> OpenCatalogue(const std::string& dataDir, QSize size) {
-    auto form = std::make_unique<Tmain>(dataDir);
-    Shared().GameOptions.musicOn = false;
-    form->resize(size);
-    form->show();
-    Settle([&] { return form->FormPaintCount() > 0; });
-    return form;
+CatalogueScreen::CatalogueScreen(const std::string& dataDir)
+    : context(DataFolders{dataDir, dataDir}), form(context) {
+    context.State.GameOptions.musicOn = false;
+}
+
+std::unique_ptr<CatalogueScreen> OpenCatalogue(const std::string& dataDir, QSize size) {
+    auto screen = std::make_unique<CatalogueScreen>(dataDir);
+    Tmain& form = screen->form;
+    form.resize(size);
+    form.show();
+    Settle([&] { return form.FormPaintCount() > 0; });
+    return screen;
 }
 
 GameSetup::GameSetup(const std::string& dataDir, QSize size)
     : size(size), catalogue(OpenCatalogue(dataDir, size)) {
     TextMaker maker(7);
-    LoadedPuzzle& puzzle = Shared().LoadedPuzzle;
     puzzle.title = "Benchmark Puzzle";
     puzzle.words = MakeWords(maker, 25, 4, 12);
     puzzle.hints.clear();
@@ -49,8 +52,8 @@ GameSetup::GameSetup(const std::string& dataDir, QSize size)
 }
 
 std::unique_ptr<Tsearcher> GameSetup::Open() const {
-    Shared().NewGame = true;
-    auto form = std::make_unique<Tsearcher>();
+    GameContext& context = catalogue->context;
+    auto form = std::make_unique<Tsearcher>(context.State, context.Kit, puzzle);
     form->resize(size);
     form->show();
     Settle([&] { return form->FormPaintCount() > 0; });

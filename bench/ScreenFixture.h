@@ -1,7 +1,9 @@
 #pragma once
 // The screens as the screen benchmarks open them, headless: a catalogue of a given size on a data
 // folder, and a 25-word puzzle on it whose words a drag finds one by one.
+#include "library/Puzzle.h"
 #include "ui/Catalogue.h"
+#include "ui/GameContext.h"
 #include "ui/Wordsrch.h"
 
 #include <QSize>
@@ -15,15 +17,24 @@ namespace lexiglade::bench {
 // Runs the event loop until `done` holds, ten seconds at most.
 void Settle(const std::function<bool()>& done);
 
-std::unique_ptr<Tmain> OpenCatalogue(const std::string& dataDir, QSize size);
+// A catalogue on a game context of its own, music off; the form goes before its context.
+struct CatalogueScreen {
+    explicit CatalogueScreen(const std::string& dataDir);
+    GameContext context;
+    Tmain form;
+};
 
-// A catalogue (for the screen size and palette) and a 25-word puzzle loaded into the state.
+// The catalogue after its first paint at `size`.
+std::unique_ptr<CatalogueScreen> OpenCatalogue(const std::string& dataDir, QSize size);
+
+// A catalogue (for the screen size and palette) and a 25-word puzzle to open on its context.
 struct GameSetup {
     GameSetup(const std::string& dataDir, QSize size);
     // A new puzzle screen after its first paint.
     std::unique_ptr<Tsearcher> Open() const;
     QSize size;
-    std::unique_ptr<Tmain> catalogue;
+    std::unique_ptr<CatalogueScreen> catalogue;
+    LoadedPuzzle puzzle;
 };
 
 // Finds the next word of the open puzzle with a drag, opening a new puzzle before the last word,

@@ -8,14 +8,12 @@
 // the screen and the library are measured, not the synthesiser. Ends at the end of its input.
 #include "ProbeEvents.h"
 
-#include "app/SharedState.h"
 #include "platform/Application.h"
 #include "platform/DisplayScale.h"
 #include "platform/audio/AudioOutput.h"
 #include "print/Printdlg.h"
 #include "ui/Catalogue.h"
-#include "ui/Drawkit.h"
-#include "ui/Forms.h"
+#include "ui/GameContext.h"
 #include "ui/Midistuf.h"
 #include "ui/Outline.h"
 #include "ui/Wordsrch.h"
@@ -42,17 +40,17 @@ std::string PeakKilobytes() {
 
 // Opens the last item of the tree; the microseconds to the settled puzzle screen and the peak
 // resident kilobytes then.
-std::string OpenLastPuzzle(Tmain& catalogue) {
+std::string OpenLastPuzzle(Tmain& catalogue, FormReferences& forms) {
     catalogue.outline->SelectIndex(static_cast<int>(catalogue.outline->Model().size()) - 1);
     const auto start = std::chrono::steady_clock::now();
     catalogue.outlineClick();
-    DeliverUntil([] {
-        const auto* game = static_cast<const Tsearcher*>(Forms().searcher.data());
+    DeliverUntil([&] {
+        const auto* game = static_cast<const Tsearcher*>(forms.searcher.data());
         return game != nullptr && game->FormPaintCount() > 0;
     });
     const auto took = std::chrono::steady_clock::now() - start;
     const std::string peak = PeakKilobytes();
-    delete Forms().searcher.data();
+    delete forms.searcher.data();
     DeliverUntil([] { return true; });
     return std::to_string(std::chrono::duration_cast<std::chrono::microseconds>(took).count()) +
            " " + peak;
@@ -71,19 +69,20 @@ int main(int argc, char** argv) {
     ApplyDisplayScale();
     Application app(argc, argv);
     const AudioOutput audio;
-    FormReferences& forms = Forms();
-    forms.main = new Tmain(folders);
-    forms.jukebox = new Tjukebox(forms.main);
+    GameContext context(folders);
+    FormReferences& forms = context.Forms;
+    forms.main = new Tmain(context);
+    forms.jukebox = new Tjukebox(context.State.GameOptions, forms.main);
     forms.prndlg = new Tprndlg(forms.main);
-    forms.lxedit = new Tlxedit(forms.main, Kit().PaletteHandle);
+    forms.lxedit = new Tlxedit(folders, forms.main, context.Kit.PaletteHandle);
     const PaintWatch tree(forms.main->outline->viewport());
     forms.main->ShowMaximized();
     DeliverUntil([&] { return forms.main->FormPaintCount() > 0 && tree.Painted(); });
     Answer("painted");
-    Shared().GameOptions.musicOn = false;
+    context.State.GameOptions.musicOn = false;
     for (std::string request; NextRequest(request);) {
         if (request == "open") {
-            Answer(OpenLastPuzzle(*forms.main));
+            Answer(OpenLastPuzzle(*forms.main, forms));
         }
     }
     std::_Exit(0); // the forms' teardown is no part of what is measured

@@ -3,7 +3,6 @@
 #include "LibraryFixture.h"
 #include "ScreenFixture.h"
 
-#include "app/SharedState.h"
 #include "engine/Random.h"
 #include "engine/Selection.h"
 #include "library/LibraryFiles.h"
@@ -25,7 +24,7 @@ namespace {
 
 const QSize kSize(1280, 800);
 
-std::unique_ptr<Tmain> OpenCatalogue(const std::string& dataDir) {
+std::unique_ptr<CatalogueScreen> OpenCatalogue(const std::string& dataDir) {
     return bench::OpenCatalogue(dataDir, kSize);
 }
 
@@ -70,10 +69,10 @@ void BM_Startup100000PuzzleTree(benchmark::State& state) {
 BENCHMARK(BM_Startup100000PuzzleTree)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_CatalogueRepaint(benchmark::State& state) {
-    auto form = OpenCatalogue(LEXIGLADE_DATA_DIR);
+    auto screen = OpenCatalogue(LEXIGLADE_DATA_DIR);
     for (auto _ : state) {
-        form->InvalidateForm();
-        form->repaint();
+        screen->form.InvalidateForm();
+        screen->form.repaint();
     }
 }
 BENCHMARK(BM_CatalogueRepaint)->Unit(benchmark::kMillisecond);

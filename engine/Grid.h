@@ -1,13 +1,8 @@
 #pragma once
 // The letter grid and the table of placed words.
-#include "library/TextList.h"
-
-#include <array>
-#include <compare>
+#include <array> // and <compare>, for Cell's ordering
 #include <cstdint>
-#include <functional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -63,31 +58,5 @@ struct GridState {
     std::vector<PlacedWord> PlacedWords;
     std::int32_t LastWordIndex = -1;
 };
-
-// The placement loop gives up after this many passes of 5000 attempts each (a tenth of a second
-// or so, where puzzles of ordinary words need a few passes at most); a search then takes over.
-inline constexpr int PlacementPassLimit = 5001;
-
-// The words of a puzzle cannot all be placed together.
-class GridError : public std::runtime_error {
-  public:
-    GridError() : std::runtime_error("The words of this puzzle do not fit in the grid") {}
-};
-
-// Clears LetterGrid, runs buildHintLists (which must draw no random numbers), then hides every
-// word and fills the rest with random letters. Always true; throws GridError, leaving LetterGrid
-// empty, when neither the placement loop nor the searches after it place the words (never for
-// words that AlwaysPlaceable accepts).
-bool GenerateGrid(GridState& state, const TextList& words, bool backwardWords,
-                  const std::function<void()>& buildHintLists = {});
-
-// Whether GenerateGrid and BuildPrintGrid place these words whatever the generator holds and
-// whether or not backward words are allowed: the check a new puzzle's words must pass.
-bool AlwaysPlaceable(const TextList& words);
-
-// A fresh grid of words 0 to LastWordIndex into PrintGrid; nothing else changes. Returns where each
-// word lies in it, as GenerateGrid records PlacedWords. Throws GridError as GenerateGrid does, and
-// "List index out of bounds" when words is shorter than that.
-std::vector<PlacedWord> BuildPrintGrid(GridState& state, const TextList& words, bool backwardWords);
 
 } // namespace lexiglade

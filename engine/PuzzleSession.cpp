@@ -1,6 +1,7 @@
 #include "engine/PuzzleSession.h"
 
 #include "engine/Clock.h"
+#include "engine/GridGenerator.h"
 
 namespace lexiglade {
 
@@ -9,8 +10,8 @@ void PuzzleSession::Start(const LoadedPuzzle& puzzle, const GameOptions& options
     words_ = puzzle.words;
     wordHints_ = puzzle.hints;
     options_ = options;
-    // The hint list is built after the grid is cleared and before any random number is drawn.
-    GenerateGrid(grids_, words_, options_.backwardWords, [this] { BuildHintList(); });
+    BuildHintList(); // before any random number is drawn
+    grids_ = GenerateGrid(words_, options_.backwardWords);
     retired_.assign(grids_.PlacedWords.size(), false);
     won_ = false;
     gameOver_ = false;

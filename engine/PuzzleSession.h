@@ -55,10 +55,10 @@ struct ReleaseResult {
 
 class PuzzleSession {
   public:
-    // The generation: the clock back to 0, then the grid cleared, the hint list of words 0 to
-    // n - 1 built (picture hints when hint 0 holds a full stop; "List index out of bounds" for a
-    // missing hint 0 or hint of a word), the words hidden and the rest filled. GridError as
-    // GenerateGrid.
+    // The generation: the clock back to 0, then the hint list of words 0 to n - 1 built (picture
+    // hints when hint 0 holds a full stop; "List index out of bounds" for a missing hint 0 or hint
+    // of a word) before any random number is drawn, then the grid (GenerateGrid, and its
+    // GridError).
     void Start(const LoadedPuzzle& puzzle, const GameOptions& options);
 
     // A left press at p: within the board's press area the selection becomes active when p
@@ -77,8 +77,10 @@ class PuzzleSession {
     // The game is over, won or not; the music is not to start again.
     void EndGame() { gameOver_ = true; }
 
+    // The grid of the latest copy printed with a grid of its own.
+    void KeepPrintGrid(const Grid& printed) { grids_.PrintGrid = printed; }
+
     const GridState& Grids() const { return grids_; }
-    GridState& Grids() { return grids_; }
     const RetiredWords& Retired() const { return retired_; }
     // The hints still to be found, in their on-screen order.
     const std::vector<std::string>& Hints() const { return hints_; }

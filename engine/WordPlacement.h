@@ -4,10 +4,17 @@
 #include "engine/Layouts.h"
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace lexiglade {
+
+// The words of a puzzle cannot all be placed together.
+class GridError : public std::runtime_error {
+  public:
+    GridError() : std::runtime_error("The words of this puzzle do not fit in the grid") {}
+};
 
 // A word as the grid holds it.
 struct PreparedWord {

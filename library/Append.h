@@ -1,6 +1,7 @@
 #pragma once
 // Filing a new puzzle into the library: the folder tree, the seven catalogue lists and a bank pair.
 #include "library/LibraryFiles.h"
+#include "library/PuzzleFiling.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,24 +12,6 @@
 
 namespace lexiglade {
 
-struct NewPuzzle {
-    std::string title; // becomes the last line of "a8.asl"
-    std::string words; // the word memo's text, lines separated by CR LF
-    std::string hints; // the hint memo's text, one hint per word
-    std::string tree;  // the complete new "a7.asl", written as it is
-    // The bytes of "a7.asl" that `tree` was made from; when given and the file no longer holds
-    // them (another program filed meanwhile), the filing is refused.
-    std::optional<std::string> treeBase = std::nullopt;
-};
-
-struct FiledPuzzle {
-    std::int32_t puzzleIndex = 0; // line of the title in "a8.asl"
-    std::string wordBank;         // "b" + N + ".asl", N odd
-    std::string hintBank;         // "b" + (N + 1) + ".asl"
-    std::int32_t first = 0;       // first and last line of the puzzle in both banks
-    std::int32_t last = 0;
-};
-
 inline constexpr const char* kTreeFile = LibraryFiles::FolderTree;
 inline constexpr const char* kMasterList = LibraryFiles::Titles;
 
@@ -37,9 +20,6 @@ inline constexpr std::size_t kBankLineLimit = 1500;
 inline constexpr const char* kPlainBestTime = "300";
 inline constexpr const char* kBackwardBestTime = "930";
 
-// The stages in the order they run, each announced with its status text.
-enum class AppendStage { FolderList, Master, Banks, FilePointers, PositionPointers, TimeDatabase };
-inline constexpr int kAppendStageCount = 6;
 // "Updating Folder List", "Updating Master", "Saving Puzzle Word and Hint Lists",
 // "Saving File Pointers", "Saving Position Pointers", "Saving Time Database".
 const char* StageText(AppendStage stage);

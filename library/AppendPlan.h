@@ -1,8 +1,8 @@
 #pragma once
 // The change that files a new puzzle, worked out before anything is written.
-#include "library/Append.h"
 #include "library/FileStamp.h"
 #include "library/FilingProof.h"
+#include "library/PuzzleFiling.h"
 
 #include <cstdint>
 #include <filesystem>

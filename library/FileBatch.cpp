@@ -4,6 +4,7 @@
 #include "library/BankCounts.h"
 #include "library/CatalogueIndex.h"
 #include "library/Errors.h"
+#include "library/FolderLock.h"
 #include "library/InputFile.h"
 #include "library/Journal.h"
 #include "library/ListAppend.h"
@@ -421,7 +422,10 @@ void ReplaceAllOrNothing(const std::filesystem::path& folder,
                          const std::vector<FileReplacement>& files,
                          const std::function<void(std::size_t)>& beforeWriting,
                          const BatchVerifier& verify) {
-    const LibraryLock lock(folder);
+    const FolderLock lock(folder);
+    if (lock.Outermost()) {
+        SettleInterruptedFiling(folder); // the batch starts from a settled library
+    }
     const std::vector<JournalEntry> entries = Stage(folder, files, beforeWriting);
     try {
         if (verify) {
@@ -495,7 +499,7 @@ bool HasFilingLeftovers(const std::filesystem::path& folder) {
 }
 
 std::filesystem::path DiscardJournal(const std::filesystem::path& folder) {
-    const LibraryLock lock(folder, LibraryLock::Settling::Leave);
+    const FolderLock lock(folder);
     if (!Exists(folder / kJournalName)) {
         return {};
     }
@@ -518,8 +522,8 @@ Recovery FinishInterruptedFiling(const std::filesystem::path& folder) {
     if (!HasFilingLeftovers(folder)) {
         return Recovery::Nothing;
     }
-    const LibraryLock lock(folder);
-    return lock.Recovered();
+    const FolderLock lock(folder);
+    return lock.Outermost() ? SettleInterruptedFiling(folder) : Recovery::Nothing;
 }
 
 } // namespace lexiglade

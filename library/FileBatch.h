@@ -5,7 +5,6 @@
 #include "library/AtomicFile.h"
 #include "library/FileStamp.h"
 #include "library/Journal.h"
-#include "library/LibraryLock.h"
 #include "library/LibraryView.h"
 
 #include <cstddef>
@@ -16,6 +15,15 @@
 #include <vector>
 
 namespace lexiglade {
+
+// What start-up found of a filing that was cut short.
+enum class Recovery {
+    Nothing,  // no trace of one
+    Cleared,  // it had changed nothing; its unfinished new files were removed
+    Tidied,   // it had ended but left its backups; they were removed
+    Finished, // every file had been written; the replacements were completed
+    Undone,   // the files it had replaced got their old content back
+};
 
 // The journal; the prefixes of the new files and backups it names are those of Journal.h.
 inline constexpr const char* kJournalName = ".lexiglade-journal";

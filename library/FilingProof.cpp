@@ -285,7 +285,8 @@ void ProveKeptRecords(const LibraryView& library, const RecordEdit& edit) {
 // The top-level folder above each puzzle item of the tree.
 void ProveTree(const LibraryView& library, const LibraryChange& change) {
     TreeModel tree;
-    if (const auto error = ErrorOf([&] { LoadTreeFile(library.PathOf(kTreeFile), tree); })) {
+    if (const auto error =
+            ErrorOf([&] { LoadTreeFile(library.PathOf(LibraryFiles::FolderTree), tree); })) {
         Refuse(*error);
     }
     std::set<std::pair<std::string, std::string>> shown; // folder, title
@@ -364,7 +365,7 @@ void ProveGrowingChange(const LibraryView& library, const LibraryChange& change)
     const auto k = static_cast<std::size_t>(filed.puzzleIndex);
     std::array<ListAfter, kListCount> lists;
     for (const FileReplacement& file : change.files) {
-        if (file.grows && file.name == kTreeFile) {
+        if (file.grows && file.name == LibraryFiles::FolderTree) {
             AfterGrowing(library, file, 0); // the tree is proved no further than it is planned
         }
     }

@@ -1,9 +1,9 @@
 #pragma once
 // A change of the library proves itself before it is committed: its staged files are read back as
 // the game reads them, and any difference from what the change promises refuses it.
-#include "library/Append.h"
 #include "library/FileBatch.h"
 #include "library/LibraryView.h"
+#include "library/PuzzleFiling.h"
 #include "library/TextList.h"
 
 #include <cstddef>

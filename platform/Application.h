@@ -2,6 +2,8 @@
 // The application object: any error that escapes an event handler ends that handler only and is
 // shown in the general error box; the program goes on. Every window marks the control that has
 // the keyboard's focus (FocusMarks.h).
+#include "platform/ApplicationTitle.h"
+
 #include <QApplication>
 
 namespace lexiglade {
@@ -11,7 +13,5 @@ class Application : public QApplication {
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
-
-inline constexpr const char* ApplicationTitle = "Lexiglade";
 
 } // namespace lexiglade

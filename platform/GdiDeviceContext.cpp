@@ -1,7 +1,6 @@
 #include "platform/GdiDeviceContext.h"
 
 #include "platform/DisplayScale.h"
-#include "platform/GdiBitmap.h"
 #include "platform/Texts.h"
 
 #include <QColor>
@@ -286,11 +285,6 @@ void DeviceContext::DrawScaled(const QRect& target, const QImage& from, const QR
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(target, from, block);
-}
-
-void DeviceContext::BitBlt(int x, int y, int width, int height, const Bitmap& source, int sx,
-                           int sy, std::uint32_t rop) {
-    BitBlt(x, y, width, height, &source.Canvas(), sx, sy, rop);
 }
 
 int DeviceContext::GetDeviceCaps(int index) const {

@@ -18,8 +18,6 @@
 
 namespace lexiglade {
 
-class Bitmap;
-
 struct Pen {
     PenStyle style = PS_SOLID;
     int width = 1; // 0 draws as 1
@@ -65,8 +63,12 @@ class DeviceContext {
     // SRCCOPY, WHITENESS or BLACKNESS; the source may be null when the operation does not read it.
     void BitBlt(int x, int y, int width, int height, const DeviceContext* source, int sx, int sy,
                 std::uint32_t rop);
-    void BitBlt(int x, int y, int width, int height, const Bitmap& source, int sx, int sy,
-                std::uint32_t rop);
+    // From a picture that draws on a canvas of its own, such as a Bitmap.
+    template <typename Picture>
+    auto BitBlt(int x, int y, int width, int height, const Picture& source, int sx, int sy,
+                std::uint32_t rop) -> decltype(void(source.Canvas())) {
+        BitBlt(x, y, width, height, &source.Canvas(), sx, sy, rop);
+    }
 
     // A surface with a device pixel ratio is drawn in logical pixels, each covering its block of
     // device pixels (see DevicePixel); text is drawn at the device resolution.

@@ -1,6 +1,6 @@
 #include "platform/MessageBoxes.h"
 
-#include "platform/Application.h"
+#include "platform/ApplicationTitle.h"
 #include "platform/Handlers.h"
 #include "platform/SurfaceForm.h"
 #include "platform/Texts.h"

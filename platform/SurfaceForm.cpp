@@ -2,7 +2,6 @@
 
 #include "platform/DisplayScale.h"
 #include "platform/Handlers.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
 
 #include <QApplication>
@@ -323,7 +322,13 @@ void SurfaceForm::RunFormPaint() {
         const QString text = ErrorText(error);
         if (text != lastPaintError_) {
             lastPaintError_ = text;
-            QTimer::singleShot(0, qApp, [text] { ShowErrorBox(text); });
+            QTimer::singleShot(0, qApp, [failure = std::current_exception()] {
+                try {
+                    std::rethrow_exception(failure);
+                } catch (const std::exception& shown) {
+                    ReportError(shown);
+                }
+            });
         }
     }
 }

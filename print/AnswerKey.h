@@ -1,6 +1,6 @@
 #pragma once
 // The answer key that follows a printed copy.
-#include "print/PrintPage.h"
+#include "print/PageContent.h"
 
 namespace lexiglade {
 

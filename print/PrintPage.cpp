@@ -1,5 +1,6 @@
 #include "print/PrintPage.h"
 
+#include "engine/GridGenerator.h"
 #include "platform/LogCategories.h"
 #include "platform/Texts.h"
 #include "platform/printer/Printer.h"
@@ -65,7 +66,7 @@ PageContent PuzzlePage(const PrintedPuzzle& puzzle, const Grid& letters) {
     page.title = puzzle.title;
     page.letters = letters;
     page.pictureHints = puzzle.pictureHints;
-    page.hintCount = std::max(puzzle.grids->LastWordIndex + 1, 0);
+    page.hintCount = std::max(puzzle.grids.LastWordIndex + 1, 0);
     for (int k = 0; k < page.hintCount && !puzzle.pictureHints; ++k) {
         page.hints.push_back(ListItem(puzzle.hints, k));
     }
@@ -86,15 +87,15 @@ void DrawPuzzlePage(PrinterCanvas& dc, const PageContent& page) {
     }
 }
 
-QString PrintCopies(const PrintChoice& choice, const PrintedPuzzle& puzzle) {
+PrintedCopies PrintCopies(const PrintChoice& choice, const PrintedPuzzle& puzzle) {
+    PrintedCopies printed;
     if (choice.copies <= 0) {
-        return {};
+        return printed;
     }
-    GridState& game = *puzzle.grids;
     // Taken once: events served while a page spools may change or end the game.
-    PageContent page = PuzzlePage(puzzle, game.LetterGrid);
-    page.placedWords = game.PlacedWords;
-    GridState grids = game;
+    PageContent page = PuzzlePage(puzzle, puzzle.grids.LetterGrid);
+    page.placedWords = puzzle.grids.PlacedWords;
+    GridState grids = puzzle.grids;
     const TextList words = puzzle.words;
     const bool backward = puzzle.backwardWords;
     Printer& printer = DefaultPrinter();
@@ -108,7 +109,7 @@ QString PrintCopies(const PrintChoice& choice, const PrintedPuzzle& puzzle) {
     for (std::int32_t copy = 0; copy < choice.copies; ++copy) {
         if (choice.unique) {
             page.placedWords = BuildPrintGrid(grids, words, backward);
-            game.PrintGrid = grids.PrintGrid;
+            printed.freshGrids.push_back(grids.PrintGrid);
             page.letters = grids.PrintGrid;
         }
         DrawPuzzlePage(run.StartCopy(), page);
@@ -118,11 +119,11 @@ QString PrintCopies(const PrintChoice& choice, const PrintedPuzzle& puzzle) {
         run.EndCopy();
     }
     run.End();
-    if (!file) {
-        return {};
+    if (file) {
+        file->Keep();
+        printed.file = file->Path();
     }
-    file->Keep();
-    return file->Path();
+    return printed;
 }
 
 } // namespace lexiglade

@@ -2,29 +2,18 @@
 // The printed puzzle: a page per copy, each followed by its answer key when asked for.
 #include "engine/Grid.h"
 #include "library/TextList.h"
+#include "print/PageContent.h"
 
 #include <QImage>
 #include <QString>
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
 namespace lexiglade {
 
 class PrinterCanvas;
-
-// Everything one page shows.
-struct PageContent {
-    std::string title;
-    Grid letters;
-    TextList hints;               // the text hints, one line each; unused in picture mode
-    bool pictureHints = false;    // the hints are pictures
-    std::vector<QImage> pictures; // picture k for hint k; a missing or empty one leaves its place
-    int hintCount = 0;            // hints 0 to hintCount - 1 are printed, as far as they exist
-    std::vector<PlacedWord> placedWords; // where word k lies in `letters`, for the answer key
-};
 
 // What the print dialog asks for.
 struct PrintChoice {
@@ -41,7 +30,14 @@ struct PrintedPuzzle {
     bool backwardWords = true;
     bool pictureHints = false;
     std::vector<QImage> pictures; // one per hint in hint order, read in picture mode
-    GridState* grids = nullptr; // the game's: read as printing starts; PrintGrid takes unique grids
+    GridState grids;              // the game's, as printing starts
+};
+
+// What a print made: the file the copies went to for want of a printer (else empty), and the
+// fresh grid of each copy in order when every copy got one of its own.
+struct PrintedCopies {
+    QString file;
+    std::vector<Grid> freshGrids;
 };
 
 // The page of the puzzle on screen: its title, the given grid, and its hints for as many words as
@@ -54,9 +50,9 @@ void DrawPuzzlePage(PrinterCanvas& dc, const PageContent& page);
 
 // The copies asked for, on the printer of the run, titled "TINYSLIP": on a queue one job per copy,
 // into a PDF file one document. Without a queue or a chosen file, the document goes to a new file
-// named after the puzzle in the player's documents folder, whose path is returned (else empty).
-// With `unique`, every copy gets a fresh PrintGrid. The game in progress is left as it is, even
-// when it changes while a page spools.
-QString PrintCopies(const PrintChoice& choice, const PrintedPuzzle& puzzle);
+// named after the puzzle in the player's documents folder, whose path is returned. With `unique`,
+// every copy gets a fresh grid (BuildPrintGrid), returned for the game to keep. The game in
+// progress is left as it is, even when it changes while a page spools.
+PrintedCopies PrintCopies(const PrintChoice& choice, const PrintedPuzzle& puzzle);
 
 } // namespace lexiglade

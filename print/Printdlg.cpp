@@ -21,6 +21,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace lexiglade {
@@ -85,18 +86,19 @@ std::vector<QImage> CopyPictures(std::span<const std::unique_ptr<Bitmap>> bitmap
     return pictures;
 }
 
-PrintChoice PrintPuzzle(QWidget* owner, const PrintedPuzzle& puzzle) {
-    const PrintChoice choice = PrintDialog(owner).Ask(owner);
-    if (choice.copies > 0) {
+PrintOutcome PrintPuzzle(QWidget* owner, const PrintedPuzzle& puzzle) {
+    PrintOutcome outcome{.choice = PrintDialog(owner).Ask(owner), .freshGrids = {}};
+    if (outcome.choice.copies > 0) {
         ShowInformation(Tprndlg::tr("Click OK to print!"));
     }
-    if (choice.copies > 0) {
-        const QString file = PrintCopies(choice, puzzle);
-        if (!file.isEmpty()) {
-            ShowInformation(WentToFileMessage(file));
+    if (outcome.choice.copies > 0) {
+        PrintedCopies printed = PrintCopies(outcome.choice, puzzle);
+        outcome.freshGrids = std::move(printed.freshGrids);
+        if (!printed.file.isEmpty()) {
+            ShowInformation(WentToFileMessage(printed.file));
         }
     }
-    return choice;
+    return outcome;
 }
 
 void RunPrinterSetup(QWidget* owner) {

@@ -19,10 +19,16 @@ namespace lexiglade {
 
 class Bitmap;
 
+// What the print sequence leaves for the puzzle screen to keep.
+struct PrintOutcome {
+    PrintChoice choice;           // what the dialog confirmed
+    std::vector<Grid> freshGrids; // the grids of the copies that got one of their own, in order
+};
+
 // The print sequence: the dialog, "Click OK to print!", then the copies asked for, each followed
 // by its answer key when asked for; when they went to a file for want of a printer, a box says
-// where. Returns what the dialog confirmed, for the caller to keep.
-PrintChoice PrintPuzzle(QWidget* owner, const PrintedPuzzle& puzzle);
+// where.
+PrintOutcome PrintPuzzle(QWidget* owner, const PrintedPuzzle& puzzle);
 // Copies of the puzzle screen's hint pictures, so that the game may end while the copies print.
 std::vector<QImage> CopyPictures(std::span<const std::unique_ptr<Bitmap>> bitmaps);
 // The standard print dialog; its choice applies to later prints of the run.

@@ -1,6 +1,5 @@
 #include "ui/Catalogue.h"
 
-#include "app/SharedState.h"
 #include "engine/Random.h"
 #include "library/FileBatch.h"
 #include "library/LibraryFiles.h"
@@ -17,7 +16,7 @@
 #include "platform/audio/AudioOutput.h"
 #include "ui/CatalogueLayout.h"
 #include "ui/Drawkit.h"
-#include "ui/Forms.h"
+#include "ui/GameContext.h"
 #include "ui/Midistuf.h"
 #include "ui/Outline.h"
 #include "ui/ScreenArtwork.h"
@@ -32,6 +31,7 @@
 #include <QTimer>
 
 #include <exception>
+#include <utility>
 
 namespace lexiglade {
 
@@ -45,30 +45,20 @@ const char* const kInstruction = QT_TRANSLATE_NOOP(
 
 } // namespace
 
-FormReferences& Forms() {
-    static FormReferences forms;
-    return forms;
-}
-
-Tmain::Tmain(DataFolders folders) {
+Tmain::Tmain(GameContext& context) : context_(context) {
     setWindowTitle(QStringLiteral("Lexiglade"));
     CreateControls();
     try {
-        FormCreate(folders);
+        FormCreate();
     } catch (const std::exception& error) {
         ShowErrorBox(ErrorText(error));
     }
 }
 
-Tmain::Tmain(const std::filesystem::path& dataDir) : Tmain(DataFolders{dataDir, dataDir}) {}
-
 // FormDestroy: the shared objects go in the order they were made for.
 Tmain::~Tmain() {
-    SharedState& state = Shared();
-    state.LoadedPuzzle.words.clear();
-    state.LoadedPuzzle.hints.clear();
-    Kit().ScreenCopy.SetWidth(0);
-    Kit().PaletteHandle.reset();
+    context_.Kit.ScreenCopy.SetWidth(0);
+    context_.Kit.PaletteHandle.reset();
 }
 
 void Tmain::CreateControls() {
@@ -88,15 +78,13 @@ void Tmain::CreateControls() {
     WidenToWrappedCaption(*Label2);        // not heightened: its height places the picture below
 }
 
-void Tmain::FormCreate(const DataFolders& folders) {
-    SharedState& state = Shared();
-    DrawkitState& kit = Kit();
+void Tmain::FormCreate() {
+    GameState& state = context_.State;
+    DrawkitState& kit = context_.Kit;
+    const DataFolders folders = state.Folders();
     BuildPalette(kit.GamePalette);
     kit.PaletteHandle = CreateGamePalette(kit.GamePalette);
-    state.DataDir = folders.dataDir;
-    state.ShippedDir =
-        folders.shippedDir == folders.dataDir ? std::filesystem::path() : folders.shippedDir;
-    state.CatalogueFirstPaint = true;
+    CatalogueFirstPaint = true;
     SetRandomSeed(SeedFromUtcClock());
     kit.ScreenCopy.SetWidth(0);
     state.GameOptions.soundsOn = true;
@@ -119,8 +107,6 @@ void Tmain::FormCreate(const DataFolders& folders) {
             loadError = std::current_exception(); // reported once the remaining steps have run
         }
     }
-    state.LoadedPuzzle.words.clear();
-    state.LoadedPuzzle.hints.clear();
     state.GameOptions.backwardWords = true;
     state.GameOptions.timedGame = false;
     state.GameOptions.timeLimitChoice = 1;
@@ -142,7 +128,7 @@ void Tmain::OfferShippedPuzzles(const DataFolders& folders) {
 
 void Tmain::LoadTreeInto() {
     try {
-        LoadTreeFile(Shared().DataDir / LibraryFiles::FolderTree, outline->Model());
+        LoadTreeFile(context_.State.DataDir / LibraryFiles::FolderTree, outline->Model());
     } catch (...) {
         outline->ShowModel();
         throw;
@@ -156,30 +142,30 @@ void Tmain::ReloadTree() {
 
 void Tmain::DrawPicture(DeviceContext& dc, const char* name, int x, int y, int trim) {
     Bitmap picture;
-    LoadScreenArtwork(picture, name, dc.Surface().devicePixelRatio());
+    LoadScreenArtwork(picture, context_.State.Folders(), name, dc.Surface().devicePixelRatio());
     dc.BitBlt(x, y, picture.Width() - trim, picture.Height() - trim, picture, 0, 0, SRCCOPY);
 }
 
 void Tmain::FormPaint() {
-    SharedState& state = Shared();
-    DrawkitState& kit = Kit();
-    if (state.CatalogueFirstPaint) {
+    DrawkitState& kit = context_.Kit;
+    if (CatalogueFirstPaint) {
         kit.ScreenWidth = width();
         kit.ScreenHeight = height();
         kit.ScreenCopy.SetWidth(kit.ScreenWidth);
         kit.ScreenCopy.SetHeight(kit.ScreenHeight);
-        state.CatalogueFirstPaint = false;
+        CatalogueFirstPaint = false;
         // The catalogue plays no music: its soundfont is read once the screen is up.
         QTimer::singleShot(0, this, [] { AudioOutput::PrepareMusic(); });
     }
     DeviceContext dc(Surface());
-    SelectedPalette palette(dc);
-    dc.SelectObject(CreateSolidBrush(PaletteColour(PaletteRole::Background)));
-    dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(PaletteRole::Background)));
+    SelectedPalette palette(dc, kit.PaletteHandle);
+    dc.SelectObject(CreateSolidBrush(kit.PaletteColour(PaletteRole::Background)));
+    dc.SelectObject(CreatePen(PS_SOLID, 1, kit.PaletteColour(PaletteRole::Background)));
     dc.Rectangle(0, 0, width(), height());
 
     Bitmap backdrop;
-    LoadScreenArtwork(backdrop, LibraryFiles::CataloguePicture, dc.Surface().devicePixelRatio());
+    LoadScreenArtwork(backdrop, context_.State.Folders(), LibraryFiles::CataloguePicture,
+                      dc.Surface().devicePixelRatio());
     BackdropWidth = backdrop.Width();
     BackdropHeight = backdrop.Height();
     BackdropLeft = kit.ScreenWidth / 2 - BackdropWidth / 2;
@@ -217,12 +203,12 @@ void Tmain::FormMouseDown(Qt::MouseButton, int x, int y) {
 }
 
 void Tmain::RunOptions() {
-    Forms().jukebox->exec();
+    context_.Forms.jukebox->exec();
     InvalidateAll();
 }
 
 void Tmain::RunWizard() {
-    Forms().lxedit->exec();
+    context_.Forms.lxedit->exec();
     InvalidateAll();
     ReloadTree();
 }
@@ -246,15 +232,15 @@ void Tmain::keyPressEvent(QKeyEvent* event) {
 }
 
 void Tmain::outlineClick() {
-    SharedState& state = Shared();
     const int selected = outline->SelectedIndex();
+    LoadedPuzzle puzzle;
     if (selected < 0 || !LoadPuzzle(outline->Model(), static_cast<std::size_t>(selected),
-                                    state.DataDir, state.LoadedPuzzle)) {
+                                    context_.State.DataDir, puzzle)) {
         return;
     }
-    auto* form = new Tsearcher();
+    auto* form = new Tsearcher(context_.State, context_.Kit, std::move(puzzle));
     ReleaseSurface(*form); // the puzzle screen covers the catalogue and draws in its pixels
-    Forms().searcher = form;
+    context_.Forms.searcher = form;
     // A window manager may leave the focus nowhere when the game's window goes: a player on the
     // keyboard goes on in the catalogue.
     connect(form, &QObject::destroyed, this, [this] {
@@ -262,7 +248,6 @@ void Tmain::outlineClick() {
             activateWindow();
         }
     });
-    state.NewGame = true;
     form->ShowMaximized();
 }
 

@@ -3,22 +3,19 @@
 #include "library/DataFolder.h"
 #include "platform/SurfaceForm.h"
 
-#include <filesystem>
-#include <string>
-
 class QLabel;
 
 namespace lexiglade {
 
+struct GameContext;
 class Outline;
 
 class Tmain : public SurfaceForm {
     Q_OBJECT
   public:
-    // Runs FormCreate; an error in it is shown in the error box and start-up goes on.
-    explicit Tmain(DataFolders folders);
-    // The game's data and shipped files both in `dataDir`.
-    explicit Tmain(const std::filesystem::path& dataDir);
+    // Runs FormCreate on the game's `context`, which outlives the form; an error in it is shown in
+    // the error box and start-up goes on.
+    explicit Tmain(GameContext& context);
     ~Tmain() override;
 
     Outline* outline = nullptr;
@@ -41,7 +38,7 @@ class Tmain : public SurfaceForm {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void FormCreate(const DataFolders& folders);
+    void FormCreate();
     void OfferShippedPuzzles(const DataFolders& folders);
     void CreateControls();
     void LoadTreeInto();
@@ -49,6 +46,8 @@ class Tmain : public SurfaceForm {
     void RunWizard();
     void DrawPicture(DeviceContext& dc, const char* name, int x, int y, int trim);
 
+    GameContext& context_;
+    bool CatalogueFirstPaint = true;
     bool closing_ = false;
 };
 

@@ -4,25 +4,20 @@
 
 namespace lexiglade {
 
-DrawkitState& Kit() {
-    static DrawkitState state;
-    return state;
-}
-
-ColorRef PaletteColour(int index) {
+ColorRef DrawkitState::PaletteColour(int index) const {
     const ColorRef colour = index >= 0 && index < GamePaletteSize
-                                ? Kit().GamePalette[static_cast<std::size_t>(index)]
+                                ? GamePalette[static_cast<std::size_t>(index)]
                                 : PaletteRgb(0, 0, 0);
     return PaletteRelative(colour);
 }
 
-QColor PaletteQColor(int index) {
+QColor DrawkitState::PaletteQColor(int index) const {
     const ColorRef entry = PaletteColour(index);
     return {GetRValue(entry), GetGValue(entry), GetBValue(entry)};
 }
 
-SelectedPalette::SelectedPalette(DeviceContext& dc)
-    : dc_(dc), previous_(dc.SelectPalette(Kit().PaletteHandle, false)) {
+SelectedPalette::SelectedPalette(DeviceContext& dc, const PaletteRef& palette)
+    : dc_(dc), previous_(dc.SelectPalette(palette, false)) {
     dc_.RealizePalette();
 }
 
@@ -31,25 +26,26 @@ SelectedPalette::~SelectedPalette() {
 }
 
 // The copy's size is ScreenWidth by ScreenHeight, which the catalogue's first paint gave it.
-void SaveScreen() {
-    SurfaceForm& form = *Kit().DrawWindow;
+void DrawkitState::SaveScreen() {
+    SurfaceForm& form = *DrawWindow;
     WindowDC window(form, QRect()); // reads the window only
-    SelectedPalette windowPalette(*window);
-    Kit().ScreenCopy.Save(form, *window);
+    SelectedPalette windowPalette(*window, PaletteHandle);
+    ScreenCopy.Save(form, *window);
 }
 
-void RestoreScreen() {
-    WindowDC window(*Kit().DrawWindow, Kit().ScreenCopy.SavedArea());
-    SelectedPalette windowPalette(*window);
-    Kit().ScreenCopy.Restore(*window);
+void DrawkitState::RestoreScreen() {
+    WindowDC window(*DrawWindow, ScreenCopy.SavedArea());
+    SelectedPalette windowPalette(*window, PaletteHandle);
+    ScreenCopy.Restore(*window);
 }
 
-void FillBox(int left, int top, int right, int bottom, int penWidth, int style, ColorRef colour) {
-    if (Kit().DrawWindow == nullptr) {
+void DrawkitState::FillBox(int left, int top, int right, int bottom, int penWidth, int style,
+                           ColorRef colour) const {
+    if (DrawWindow == nullptr) {
         return; // no puzzle screen has been painted yet
     }
-    WindowDC window(*Kit().DrawWindow, QRect(QPoint(left, top), QPoint(right, bottom)));
-    SelectedPalette palette(*window);
+    WindowDC window(*DrawWindow, QRect(QPoint(left, top), QPoint(right, bottom)));
+    SelectedPalette palette(*window, PaletteHandle);
     const ColorRef relative = PaletteRelative(colour);
     const Pen previousPen = window->SelectObject(CreatePen(PS_SOLID, penWidth, relative));
     const Brush previousBrush = window->SelectObject(CreateSolidBrush(relative));

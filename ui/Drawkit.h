@@ -15,6 +15,7 @@ namespace lexiglade {
 
 class SurfaceForm;
 
+// The palette, the copy of the screen that keeps the permanent marks, and the window drawn on.
 struct DrawkitState {
     GamePaletteTable GamePalette{};
     PaletteRef PaletteHandle;
@@ -22,19 +23,23 @@ struct DrawkitState {
     int ScreenWidth = 0;
     int ScreenHeight = 0;
     SurfaceForm* DrawWindow = nullptr;
+
+    // Entry `index` in palette-relative form; indices past the table are black.
+    ColorRef PaletteColour(int index) const;
+    // Entry `index` for Qt's own painting, which draws over the form's pixels; past the table,
+    // black.
+    QColor PaletteQColor(int index) const;
+
+    void SaveScreen();
+    void RestoreScreen();
+    void FillBox(int left, int top, int right, int bottom, int penWidth, int style,
+                 ColorRef colour) const;
 };
 
-DrawkitState& Kit();
-
-// Entry `index` in palette-relative form; indices past the table are black.
-ColorRef PaletteColour(int index);
-// Entry `index` for Qt's own painting, which draws over the form's pixels; past the table, black.
-QColor PaletteQColor(int index);
-
-// Selects and realizes PaletteHandle for the life of the object, then puts the previous one back.
+// Selects and realizes `palette` for the life of the object, then puts the previous one back.
 class SelectedPalette {
   public:
-    explicit SelectedPalette(DeviceContext& dc);
+    SelectedPalette(DeviceContext& dc, const PaletteRef& palette);
     ~SelectedPalette();
     SelectedPalette(const SelectedPalette&) = delete;
     SelectedPalette& operator=(const SelectedPalette&) = delete;
@@ -44,9 +49,6 @@ class SelectedPalette {
     PaletteRef previous_;
 };
 
-void SaveScreen();
-void RestoreScreen();
-void FillBox(int left, int top, int right, int bottom, int penWidth, int style, ColorRef colour);
 void DrawSegment(DeviceContext& dc, int x1, int y1, int x2, int y2);
 
 } // namespace lexiglade

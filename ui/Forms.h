@@ -18,6 +18,4 @@ struct FormReferences {
     QPointer<QWidget> searcher;
 };
 
-FormReferences& Forms();
-
 } // namespace lexiglade

@@ -1,6 +1,5 @@
 #include "ui/Midistuf.h"
 
-#include "app/SharedState.h"
 #include "platform/CaptionFit.h"
 #include "platform/GdiFont.h"
 #include "ui/OptionPictures.h"
@@ -39,8 +38,9 @@ void ShowPicture(QLabel* label, const QLabel* source) {
 
 } // namespace
 
-Tjukebox::Tjukebox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+Tjukebox::Tjukebox(GameOptions& options, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      options_(options) {
     setWindowTitle(tr("Options"));
     setFixedSize(336, 284);
     setPalette(DialogPalette());
@@ -118,7 +118,7 @@ void Tjukebox::SetDurationsEnabled(bool enabled) {
 }
 
 void Tjukebox::FormShow() {
-    const GameOptions& options = Shared().GameOptions;
+    const GameOptions& options = options_;
     ShowPicture(Image4, options.soundsOn ? Image2 : Image3);
     ShowPicture(Image7, options.musicOn ? Image5 : Image6);
     Image4->setFocus(Qt::OtherFocusReason);
@@ -137,13 +137,13 @@ void Tjukebox::FormShow() {
 }
 
 void Tjukebox::Image4Click() {
-    GameOptions& options = Shared().GameOptions;
+    GameOptions& options = options_;
     options.soundsOn = !options.soundsOn;
     ShowPicture(Image4, options.soundsOn ? Image2 : Image3);
 }
 
 void Tjukebox::Image7Click() {
-    GameOptions& options = Shared().GameOptions;
+    GameOptions& options = options_;
     options.musicOn = !options.musicOn;
     ShowPicture(Image7, options.musicOn ? Image5 : Image6);
 }
@@ -153,7 +153,7 @@ void Tjukebox::tgcheckClick() {
 }
 
 void Tjukebox::Image8Click() {
-    GameOptions& options = Shared().GameOptions;
+    GameOptions& options = options_;
     options.backwardWords = bwcheck->isChecked();
     if (tgcheck->isChecked()) {
         options.timedGame = true;

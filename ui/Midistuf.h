@@ -1,6 +1,8 @@
 #pragma once
-// The options dialog: sounds, music, backward words and the timed game. It edits
-// Shared().GameOptions in place; the OK picture is the only way to close it.
+// The options dialog: sounds, music, backward words and the timed game. It edits the game's
+// options in place; the OK picture is the only way to close it.
+#include "engine/GameOptions.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -12,7 +14,8 @@ namespace lexiglade {
 class Tjukebox : public QDialog {
     Q_OBJECT
   public:
-    explicit Tjukebox(QWidget* parent = nullptr);
+    // `options` outlive the dialog.
+    explicit Tjukebox(GameOptions& options, QWidget* parent = nullptr);
 
     // Image2, Image3, Image5 and Image6 hold the on and off pictures below the client area.
     QLabel* Image2 = nullptr;
@@ -49,6 +52,7 @@ class Tjukebox : public QDialog {
     QLabel* NewPicture(const QImage& picture, int left, int top);
     void SetDurationsEnabled(bool enabled);
 
+    GameOptions& options_;
     QLabel* pressedPicture_ = nullptr; // the picture the left button went down on
 };
 

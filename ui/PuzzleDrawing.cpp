@@ -1,6 +1,5 @@
 #include "ui/PuzzleDrawing.h"
 
-#include "app/SharedState.h"
 #include "library/LibraryFiles.h"
 #include "platform/SurfaceForm.h"
 #include "ui/Drawkit.h"
@@ -12,9 +11,10 @@ namespace lexiglade {
 
 namespace {
 
-void DrawPicture(DeviceContext& dc, const char* name, int left, int top) {
+void DrawPicture(DeviceContext& dc, const DataFolders& folders, const char* name, int left,
+                 int top) {
     Bitmap picture;
-    LoadScreenArtwork(picture, name, dc.Surface().devicePixelRatio());
+    LoadScreenArtwork(picture, folders, name, dc.Surface().devicePixelRatio());
     dc.BitBlt(left, top, picture.Width(), picture.Height(), picture, 0, 0, SRCCOPY);
 }
 
@@ -43,21 +43,22 @@ void DrawCapsule(DeviceContext& dc, const Band& band) {
     }
 }
 
-void DrawArtwork(DeviceContext& dc, BoardOrigin origin, const Bitmap& board) {
+void DrawArtwork(DeviceContext& dc, const DataFolders& folders, BoardOrigin origin,
+                 const Bitmap& board) {
     dc.BitBlt(origin.left, origin.top, board.Width(), board.Height(), board, 0, 0, SRCCOPY);
     const int right = origin.left + board.Width();
     const int bottom = origin.top + board.Height();
-    DrawPicture(dc, LibraryFiles::EndGamePicture, right + Board::EndGameHotspot.left,
+    DrawPicture(dc, folders, LibraryFiles::EndGamePicture, right + Board::EndGameHotspot.left,
                 bottom + Board::EndGameHotspot.top);
-    DrawPicture(dc, LibraryFiles::PrintingPicture, right + Board::PrinterSetupHotspot.left,
+    DrawPicture(dc, folders, LibraryFiles::PrintingPicture, right + Board::PrinterSetupHotspot.left,
                 bottom + Board::PrinterSetupHotspot.top);
 }
 
-void DrawLetters(DeviceContext& dc, BoardOrigin origin, const Grid& grid) {
+void DrawLetters(const DrawkitState& kit, DeviceContext& dc, BoardOrigin origin, const Grid& grid) {
     dc.SelectObject(SystemFont());
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextAlign(TA_CENTER | TA_TOP);
-    dc.SetTextColor(PaletteColour(PaletteRole::Letters));
+    dc.SetTextColor(kit.PaletteColour(PaletteRole::Letters));
     for (int c = 0; c < GridColumns; ++c) {
         for (int r = 0; r < GridRows; ++r) {
             const char letter = grid.at({c, r});
@@ -69,24 +70,26 @@ void DrawLetters(DeviceContext& dc, BoardOrigin origin, const Grid& grid) {
     dc.SetBkMode(OPAQUE);
 }
 
-void DrawTitle(DeviceContext& dc, int middle, BoardOrigin origin, const std::string& title) {
+void DrawTitle(const DrawkitState& kit, DeviceContext& dc, int middle, BoardOrigin origin,
+               const std::string& title) {
     const int top = origin.top + Board::TitleTop;
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(PaletteColour(PaletteRole::TitleShadow));
+    dc.SetTextColor(kit.PaletteColour(PaletteRole::TitleShadow));
     dc.TextOutA(middle - Board::TitleShadowOffset, top + Board::TitleShadowOffset, title);
-    dc.SetTextColor(PaletteColour(PaletteRole::TitleFace));
+    dc.SetTextColor(kit.PaletteColour(PaletteRole::TitleFace));
     dc.TextOutA(middle, top, title);
 }
 
-void DrawClock(SurfaceForm& form, BoardOrigin origin, const std::string& text) {
-    FillBox(origin.left, origin.top, origin.left + Board::ClockWidth,
-            origin.top + Board::ClockHeight, 1, 1, Kit().GamePalette[PaletteRole::Background]);
+void DrawClock(const DrawkitState& kit, SurfaceForm& form, BoardOrigin origin,
+               const std::string& text) {
+    kit.FillBox(origin.left, origin.top, origin.left + Board::ClockWidth,
+                origin.top + Board::ClockHeight, 1, 1, kit.GamePalette[PaletteRole::Background]);
     WindowDC dc(form, QRect(origin.left, origin.top, Board::ClockWidth, Board::ClockHeight));
-    SelectedPalette palette(*dc);
+    SelectedPalette palette(*dc, kit.PaletteHandle);
     dc->SelectObject(SystemFont());
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextAlign(TA_LEFT | TA_TOP);
-    dc->SetTextColor(PaletteColour(PaletteRole::ClockText));
+    dc->SetTextColor(kit.PaletteColour(PaletteRole::ClockText));
     dc->TextOutA(origin.left, origin.top, text);
     dc->SetBkMode(OPAQUE);
 }

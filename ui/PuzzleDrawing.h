@@ -4,6 +4,7 @@
 #include "engine/BoardLayout.h"
 #include "engine/Grid.h"
 #include "engine/PuzzleSession.h"
+#include "library/DataFolder.h"
 #include "platform/GdiDeviceContext.h"
 #include "platform/GdiFont.h"
 
@@ -13,7 +14,9 @@
 
 namespace lexiglade {
 
+class Bitmap;
 class SurfaceForm;
+struct DrawkitState;
 
 // The form's font, which the letters, the title and the clock use.
 Font SystemFont();
@@ -24,12 +27,15 @@ QRect CapsuleArea(const Band& band);
 void DrawCapsule(DeviceContext& dc, const Band& band);
 
 // The board picture at the origin, the end-game and printing pictures below its right edge.
-void DrawArtwork(DeviceContext& dc, BoardOrigin origin, const Bitmap& board);
+void DrawArtwork(DeviceContext& dc, const DataFolders& folders, BoardOrigin origin,
+                 const Bitmap& board);
 // The 22 x 15 letters, centred on their columns; leaves the text aligned centre and top.
-void DrawLetters(DeviceContext& dc, BoardOrigin origin, const Grid& grid);
+void DrawLetters(const DrawkitState& kit, DeviceContext& dc, BoardOrigin origin, const Grid& grid);
 // The title centred on `middle`, its shadow one pixel left and down.
-void DrawTitle(DeviceContext& dc, int middle, BoardOrigin origin, const std::string& title);
+void DrawTitle(const DrawkitState& kit, DeviceContext& dc, int middle, BoardOrigin origin,
+               const std::string& title);
 // The clock's text in its cleared area at the board's corner.
-void DrawClock(SurfaceForm& form, BoardOrigin origin, const std::string& text);
+void DrawClock(const DrawkitState& kit, SurfaceForm& form, BoardOrigin origin,
+               const std::string& text);
 
 } // namespace lexiglade

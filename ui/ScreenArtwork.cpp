@@ -1,6 +1,5 @@
 #include "ui/ScreenArtwork.h"
 
-#include "app/SharedState.h"
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "platform/Translators.h"
@@ -37,9 +36,9 @@ struct ArtworkFile {
 };
 
 // Of a shipped set, the file in the language the game speaks, else the English one.
-ArtworkFile ChooseFile(const char* name, double scale) {
-    const std::string plain = ShippedFile(name);
-    const std::filesystem::path shipped = SharedDataFolders().shippedDir;
+ArtworkFile ChooseFile(const DataFolders& folders, const char* name, double scale) {
+    const std::filesystem::path plain = ShippedFilePath(folders, name);
+    const std::filesystem::path& shipped = folders.shippedDir;
     if (plain == shipped / name) { // the player has no picture of their own
         const LibraryFiles::DenseArtworkSet* set = DenseSetFor(scale);
         for (const std::string& language : {SpokenLanguage().toStdString(), std::string()}) {
@@ -49,7 +48,7 @@ ArtworkFile ChooseFile(const char* name, double scale) {
             }
         }
     }
-    return {plain, 1};
+    return {plain.string(), 1};
 }
 
 // A picture made for one scale, and the file it was made from as that file was then.
@@ -84,8 +83,9 @@ void FitToScale(Bitmap& picture, double scale) {
 
 } // namespace
 
-void LoadScreenArtwork(Bitmap& picture, const char* name, double scale) {
-    const ArtworkFile file = ChooseFile(name, scale);
+void LoadScreenArtwork(Bitmap& picture, const DataFolders& folders, const char* name,
+                       double scale) {
+    const ArtworkFile file = ChooseFile(folders, name, scale);
     const QFileInfo info(QString::fromStdString(file.path));
     std::vector<KeptPicture>& kept = KeptPictures();
     const auto found = std::ranges::find_if(

@@ -1,6 +1,5 @@
 #include "ui/Wordsrch.h"
 
-#include "app/SharedState.h"
 #include "engine/Random.h"
 #include "library/LibraryFiles.h"
 #include "media/Music.h"
@@ -9,6 +8,7 @@
 #include "platform/Texts.h"
 #include "platform/audio/AudioOutput.h"
 #include "ui/Drawkit.h"
+#include "ui/GameContext.h"
 #include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"
 #include "ui/ScreenArtwork.h"
@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <exception>
+#include <utility>
 
 namespace lexiglade {
 
@@ -41,7 +42,9 @@ HandlerScope::~HandlerScope() {
     }
 }
 
-Tsearcher::Tsearcher(QWidget* parent) : SurfaceForm(parent) {
+Tsearcher::Tsearcher(GameState& state, DrawkitState& kit, LoadedPuzzle puzzle, QWidget* parent)
+    : SurfaceForm(parent), state_(state), kit_(kit), puzzle_(std::move(puzzle)),
+      painter_(*this, kit) {
     setWindowTitle(tr("Lexiglade Puzzle"));
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -52,18 +55,18 @@ Tsearcher::Tsearcher(QWidget* parent) : SurfaceForm(parent) {
 }
 
 Tsearcher::~Tsearcher() {
-    if (Kit().DrawWindow == this) {
-        Kit().DrawWindow = nullptr;
+    if (kit_.DrawWindow == this) {
+        kit_.DrawWindow = nullptr;
     }
 }
 
 void Tsearcher::FormPaint() {
     HandlerScope scope(*this);
-    Kit().DrawWindow = this;
+    kit_.DrawWindow = this;
     if (firstPaintFailed_) {
         return; // the game is ending; its error has been shown
     }
-    if (!Shared().NewGame) {
+    if (!newGame_) {
         DrawScreen();
     } else {
         try {
@@ -80,30 +83,30 @@ void Tsearcher::FormPaint() {
 
 // Steps 3 to 12 of every paint: artwork, letters and title, then the saved capsules.
 void Tsearcher::DrawScreen() {
-    SharedState& state = Shared();
     DeviceContext dc(Surface());
-    SelectedPalette palette(dc);
-    dc.SelectObject(CreateSolidBrush(PaletteColour(PaletteRole::Background)));
-    dc.SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(PaletteRole::Background)));
+    SelectedPalette palette(dc, kit_.PaletteHandle);
+    dc.SelectObject(CreateSolidBrush(kit_.PaletteColour(PaletteRole::Background)));
+    dc.SelectObject(CreatePen(PS_SOLID, 1, kit_.PaletteColour(PaletteRole::Background)));
     dc.Rectangle(0, 0, width(), height());
     Bitmap board;
-    LoadScreenArtwork(board, LibraryFiles::BoardPicture, dc.Surface().devicePixelRatio());
+    LoadScreenArtwork(board, state_.Folders(), LibraryFiles::BoardPicture,
+                      dc.Surface().devicePixelRatio());
     PlaceBoard(board);
-    DrawArtwork(dc, Origin(), board);
+    DrawArtwork(dc, state_.Folders(), Origin(), board);
     SelectionColour = PaletteRole::Selection;
-    DrawLetters(dc, Origin(), Session.Grids().LetterGrid);
-    DrawTitle(dc, Kit().ScreenWidth / 2, Origin(), ShownTitle);
-    if (state.NewGame) {
-        state.NewGame = false;
-        SaveScreen();
+    DrawLetters(kit_, dc, Origin(), Session.Grids().LetterGrid);
+    DrawTitle(kit_, dc, kit_.ScreenWidth / 2, Origin(), ShownTitle);
+    if (newGame_) {
+        newGame_ = false;
+        kit_.SaveScreen();
     }
-    RestoreScreen();
+    kit_.RestoreScreen();
 }
 
 // A game that cannot start reports why once, then ends and the catalogue is back.
 void Tsearcher::FirstPaintFailed(const QString& error) {
     firstPaintFailed_ = true;
-    Shared().NewGame = false;
+    newGame_ = false;
     QTimer::singleShot(0, this, [this, error] {
         HandlerScope scope(*this);
         ShowErrorBox(error);
@@ -112,17 +115,17 @@ void Tsearcher::FirstPaintFailed(const QString& error) {
 }
 
 void Tsearcher::FirstPaintActions() {
-    const SharedState& state = Shared();
-    if (state.GameOptions.musicOn) {
+    if (state_.GameOptions.musicOn) {
         AudioOutput::PrepareMusic(); // read while the game is set up, if no catalogue asked first
     }
     Combo1->hide();
     PictureHints = false;
-    ShownTitle = state.LoadedPuzzle.title;
+    ShownTitle = puzzle_.title;
     Bitmap board;
-    LoadScreenArtwork(board, LibraryFiles::BoardPicture, Surface().devicePixelRatio());
+    LoadScreenArtwork(board, state_.Folders(), LibraryFiles::BoardPicture,
+                      Surface().devicePixelRatio());
     PlaceBoard(board);
-    Session.Start(state.LoadedPuzzle, state.GameOptions);
+    Session.Start(puzzle_, state_.GameOptions);
     BuildHintLists();
     Combo1->setCurrentIndex(0);
     if (PictureHints) {
@@ -134,12 +137,12 @@ void Tsearcher::FirstPaintActions() {
 
 // The track is looked up among the shipped files, so music plays whatever the current directory.
 void Tsearcher::StartMusic() {
-    lexiglade::StartMusic(MPlayer, Shared().GameOptions.musicOn, Session.GameOver(),
-                          ShippedFile(MusicTrack));
+    lexiglade::StartMusic(MPlayer, state_.GameOptions.musicOn, Session.GameOver(),
+                          state_.ShippedFile(MusicTrack));
 }
 
 void Tsearcher::MPlayerNotify() {
-    if (RestartsMusic(MPlayer, Shared().GameOptions.musicOn)) {
+    if (RestartsMusic(MPlayer, state_.GameOptions.musicOn)) {
         StartMusic();
     }
 }
@@ -205,7 +208,7 @@ void Tsearcher::EndGame() {
         return; // this game has ended already
     }
     Session.EndGame();
-    if (Shared().GameOptions.musicOn) {
+    if (state_.GameOptions.musicOn) {
         StopMusic(MPlayer); // neither step fails without an open device
     }
     Timer1->stop();

@@ -2,13 +2,14 @@
 // The puzzle screen: one form per game, from its first paint to EndGame.
 #include "engine/PuzzleSession.h"
 #include "engine/SelectionInput.h"
+#include "library/Puzzle.h"
 #include "media/MediaPlayer.h"
 #include "platform/GamePalette.h"
 #include "platform/GdiBitmap.h"
 #include "platform/SurfaceForm.h"
+#include "ui/SelectionPainter.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,11 +23,14 @@ class QTimer;
 namespace lexiglade {
 
 class HintPictureCombo;
+struct DrawkitState;
+struct GameState;
 
 class Tsearcher : public SurfaceForm {
     Q_OBJECT
   public:
-    explicit Tsearcher(QWidget* parent = nullptr);
+    // The game of `puzzle`, started by the first paint; `state` and `kit` outlive the form.
+    Tsearcher(GameState& state, DrawkitState& kit, LoadedPuzzle puzzle, QWidget* parent = nullptr);
     ~Tsearcher() override;
 
     QComboBox* Combo1 = nullptr;
@@ -54,6 +58,10 @@ class Tsearcher : public SurfaceForm {
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void FormMouseMove(int x, int y);
     void FormMouseUp(Qt::MouseButton button, int x, int y);
+    const LoadedPuzzle& Puzzle() const { return puzzle_; }
+    // True from the form's creation until its first paint has started the game.
+    bool NewGame() const { return newGame_; }
+
     // The OnNotify handler of MPlayer: a track that ended successfully starts again.
     void MPlayerNotify();
     // Ends the game once: music and clock stop, and the form is released once no handler of it
@@ -114,7 +122,6 @@ class Tsearcher : public SurfaceForm {
     void FoundWord(const Find& find);
     void ShowUnfoundWords(const TimeOut& timeOut);
     void RecordBestTime(std::int32_t timeTaken);
-    void DrawBands(std::initializer_list<Band> bands, int colour, PenMix mix);
 
     // Play without a drag (WordsrchKeys.cpp): a click leaves the selection open, keys move a cell
     // cursor. The band is drawn exclusive-or, the cursor's frame over the form's pixels; neither is
@@ -126,13 +133,16 @@ class Tsearcher : public SurfaceForm {
     void PlayKeyPressed(PlayKey key);
     void DrawRubberBand();
     void ShowCursorFrame();
-    QRect CursorFrameArea(Cell cell) const;
     void DrawInputMarks();
 
+    GameState& state_;
+    DrawkitState& kit_;
+    const LoadedPuzzle puzzle_;
+    SelectionPainter painter_; // the bands, the capsules and the keyboard's frame
+    bool newGame_ = true;
     int handlersRunning_ = 0;
     bool releaseRequested_ = false;
     bool firstPaintFailed_ = false;
-    std::optional<Cell> frameShownAt_; // the cell the keyboard's frame is shown on
 };
 
 // Marks a handler of the form as running, so that EndGame never releases the form under it.

@@ -2,13 +2,13 @@
 // and the print hotspot's hand-over.
 #include "ui/Wordsrch.h"
 
-#include "app/SharedState.h"
 #include "library/PictureFiles.h"
 #include "platform/Handlers.h"
 #include "platform/LogCategories.h"
 #include "platform/Texts.h"
 #include "print/Printdlg.h"
 #include "ui/Drawkit.h"
+#include "ui/GameContext.h"
 #include "ui/HintCombo.h"
 
 #include <QComboBox>
@@ -27,10 +27,11 @@ namespace {
 
 // A hint's picture, read from the library without following a link. One that cannot be read
 // ends the game's start with an error box; the log keeps which file it was and why.
-std::unique_ptr<Bitmap> LoadHintPicture(const std::string& hint) {
+std::unique_ptr<Bitmap> LoadHintPicture(const std::filesystem::path& dataDir,
+                                        const std::string& hint) {
     QString where = LibraryText(hint);
     try {
-        const PictureFile file = ReadPicture(Shared().DataDir, hint);
+        const PictureFile file = ReadPicture(dataDir, hint);
         where = QString::fromStdString(file.path);
         auto picture = std::make_unique<Bitmap>();
         picture->LoadFromBytes(file.bytes);
@@ -85,7 +86,7 @@ void Tsearcher::CreateControls() {
 }
 
 void Tsearcher::PlaceBoard(const Bitmap& board) {
-    const DrawkitState& kit = Kit();
+    const DrawkitState& kit = kit_;
     const BoardOrigin origin =
         BoardOriginFor(kit.ScreenWidth, kit.ScreenHeight, board.Width(), board.Height());
     BoardLeft = origin.left;
@@ -120,7 +121,7 @@ void Tsearcher::BuildHintLists() {
         const QString text = LibraryText(hint);
         Combo1->addItem(text);
         if (PictureHints) {
-            HintPictures.push_back(LoadHintPicture(hint));
+            HintPictures.push_back(LoadHintPicture(state_.DataDir, hint));
             Combo2->addItem(text, static_cast<int>(i));
         }
         fitNarrow = fitNarrow && ShowsWhole(*Combo1, Board::TextHintsWidth, text);
@@ -130,12 +131,12 @@ void Tsearcher::BuildHintLists() {
     }
 }
 
-// The print dialog's answer is kept in the shared state; printing reads the game handed to it.
+// The print dialog's answer is kept in the shared state, the last fresh grid printed in the game.
 void Tsearcher::PrintHotspot() {
-    SharedState& state = Shared();
+    GameState& state = state_;
     state.CopyCount = 0;
     state.UniqueCopies = false;
-    const LoadedPuzzle& puzzle = state.LoadedPuzzle;
+    const LoadedPuzzle& puzzle = puzzle_;
     const PrintedPuzzle printed{
         .title = puzzle.title,
         .words = puzzle.words,
@@ -143,11 +144,14 @@ void Tsearcher::PrintHotspot() {
         .backwardWords = Session.Options().backwardWords,
         .pictureHints = PictureHints,
         .pictures = PictureHints ? CopyPictures(HintPictures) : std::vector<QImage>(),
-        .grids = &Session.Grids(),
+        .grids = Session.Grids(),
     };
-    const PrintChoice choice = PrintPuzzle(this, printed);
-    state.CopyCount = choice.copies;
-    state.UniqueCopies = choice.unique;
+    const PrintOutcome outcome = PrintPuzzle(this, printed);
+    if (!outcome.freshGrids.empty()) {
+        Session.KeepPrintGrid(outcome.freshGrids.back());
+    }
+    state.CopyCount = outcome.choice.copies;
+    state.UniqueCopies = outcome.choice.unique;
 }
 
 void Tsearcher::Button1Click() {

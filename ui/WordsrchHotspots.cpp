@@ -2,7 +2,6 @@
 // the action a press on it runs, and its tooltip names them.
 #include "ui/Wordsrch.h"
 
-#include "app/SharedState.h"
 #include "print/Printdlg.h"
 
 #include <QHelpEvent>
@@ -66,7 +65,7 @@ void Tsearcher::CreateHotspotKeys() {
 
 void Tsearcher::HotspotKeyPressed(void (Tsearcher::*action)()) {
     HandlerScope scope(*this);
-    if (!releaseRequested_ && !Shared().NewGame) {
+    if (!releaseRequested_ && !newGame_) {
         (this->*action)();
     }
 }

@@ -2,35 +2,16 @@
 // pointer, and a cell cursor that the keys move, anchor and end selections with, shown as a frame.
 #include "ui/Wordsrch.h"
 
-#include "app/SharedState.h"
-#include "platform/DisplayScale.h"
 #include "platform/FocusMarks.h"
-#include "platform/GdiTypes.h"
 #include "ui/Drawkit.h"
 
 #include <QKeyEvent>
 
 #include <optional>
-#include <utility>
 
 namespace lexiglade {
 
 namespace {
-
-// Each edge of the keyboard's frame is this many logical pixels wide.
-constexpr int kFrameEdgeWidth = 2;
-
-// A frame `width` wide inside `outer`, in one palette colour.
-void FillFrame(QPainter& painter, const QRect& outer, int width, int colour) {
-    const QColor fill = PaletteQColor(colour);
-    const QRect inner = outer.adjusted(width, width, -width, -width);
-    painter.fillRect(QRect(outer.topLeft(), QPoint(outer.right(), inner.top() - 1)), fill);
-    painter.fillRect(QRect(QPoint(outer.left(), inner.bottom() + 1), outer.bottomRight()), fill);
-    painter.fillRect(
-        QRect(QPoint(outer.left(), inner.top()), QPoint(inner.left() - 1, inner.bottom())), fill);
-    painter.fillRect(
-        QRect(QPoint(inner.right() + 1, inner.top()), QPoint(outer.right(), inner.bottom())), fill);
-}
 
 std::optional<PlayKey> PlayKeyOf(int key) {
     switch (key) {
@@ -59,7 +40,7 @@ void Tsearcher::SetUpKeyboardPlay() {
     setMouseTracking(true); // an open selection follows the pointer with no button held
     setFocusPolicy(Qt::StrongFocus);
     setFocus();
-    SetFocusMarkColour(*this, PaletteQColor(PaletteRole::Cursor)); // on the dark band
+    SetFocusMarkColour(*this, kit_.PaletteQColor(PaletteRole::Cursor)); // on the dark band
 }
 
 // A press while a selection is open ends it (left) or drops it (right); true when it took the
@@ -98,7 +79,7 @@ void Tsearcher::keyPressEvent(QKeyEvent* event) {
         return;
     }
     HandlerScope scope(*this);
-    if (!releaseRequested_ && !Shared().NewGame) {
+    if (!releaseRequested_ && !newGame_) {
         PlayKeyPressed(*key);
     }
 }
@@ -129,7 +110,7 @@ void Tsearcher::PlayKeyPressed(PlayKey key) {
 }
 
 void Tsearcher::DrawRubberBand() {
-    DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
+    painter_.DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
 }
 
 // The frame is shown from the first play key on, until the game ends, while the keys go to the
@@ -140,41 +121,14 @@ void Tsearcher::ShowCursorFrame() {
     if (Input.CursorShown() && !releaseRequested_ && focusWidget() == this) {
         wanted = Input.Cursor();
     }
-    if (wanted == frameShownAt_) {
-        return;
-    }
-    const std::optional<Cell> left = std::exchange(frameShownAt_, wanted);
-    for (const std::optional<Cell>& cell : {left, wanted}) {
-        if (cell) {
-            ShowSurface(CursorFrameArea(*cell));
-        }
-    }
+    painter_.ShowFrame(wanted, Origin());
 }
 
-QRect Tsearcher::CursorFrameArea(Cell cell) const {
-    const CursorFrame frame = CursorFrameOf(Origin(), cell);
-    const QRect box(QPoint(frame.topLeft.x, frame.topLeft.y),
-                    QPoint(frame.bottomRight.x, frame.bottomRight.y));
-    return box.adjusted(-kFrameEdgeWidth, -kFrameEdgeWidth, kFrameEdgeWidth, kFrameEdgeWidth);
-}
-
-// The frame lies over the form's pixels, never in them: whatever it passes over comes back as it
-// was. A dark edge inside the cell's box and a light one outside it, placed on whole device pixels.
+// The frame lies over the form's pixels, never in them.
 void Tsearcher::PaintOverlay(QPainter& painter) {
-    if (!frameShownAt_ || releaseRequested_) {
-        return;
+    if (!releaseRequested_) {
+        painter_.PaintFrame(painter, Origin());
     }
-    const double ratio = devicePixelRatioF();
-    const QRect area = CursorFrameArea(*frameShownAt_);
-    const QRect outer(QPoint(DevicePixel(area.left(), ratio), DevicePixel(area.top(), ratio)),
-                      QPoint(DevicePixel(area.right() + 1, ratio) - 1,
-                             DevicePixel(area.bottom() + 1, ratio) - 1));
-    const int edge = DevicePixel(kFrameEdgeWidth, ratio);
-    painter.save();
-    painter.scale(1 / ratio, 1 / ratio);
-    FillFrame(painter, outer, edge, PaletteRole::Cursor);
-    FillFrame(painter, outer.adjusted(edge, edge, -edge, -edge), edge, PaletteRole::CursorEdge);
-    painter.restore();
 }
 
 void Tsearcher::focusInEvent(QFocusEvent* event) {

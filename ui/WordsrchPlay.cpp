@@ -1,14 +1,14 @@
 // The puzzle screen's play: it asks the session, then draws, plays and updates the hint lists.
 #include "ui/Wordsrch.h"
 
-#include "app/SharedState.h"
-#include "engine/BestTimes.h"
 #include "engine/Clock.h"
 #include "media/Sound.h"
 #include "platform/KnownMessages.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Texts.h"
+#include "ui/BestTimeReport.h"
 #include "ui/Drawkit.h"
+#include "ui/GameContext.h"
 #include "ui/HintCombo.h"
 #include "ui/PuzzleDrawing.h"
 
@@ -16,43 +16,27 @@
 #include <QTimer>
 
 #include <exception>
-#include <initializer_list>
 
 namespace lexiglade {
-
-// The rubber band is drawn and erased with an exclusive-or pen; a found word's capsule stays.
-void Tsearcher::DrawBands(std::initializer_list<Band> bands, int colour, PenMix mix) {
-    QRect area;
-    for (const Band& band : bands) {
-        area = area.united(CapsuleArea(band));
-    }
-    WindowDC dc(*this, area);
-    SelectedPalette palette(*dc);
-    dc->SelectObject(CreatePen(PS_SOLID, 1, PaletteColour(colour)));
-    dc->SetROP2(mix);
-    for (const Band& band : bands) {
-        DrawCapsule(*dc, band);
-    }
-}
 
 // A press on a cell draws a full circle around its centre.
 bool Tsearcher::BeginSelection(int x, int y) {
     const bool started = Session.Press(Origin(), {x, y});
     if (started) {
-        DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
+        painter_.DrawBands({Session.RubberBand()}, SelectionColour, R2_XORPEN);
     }
     return started;
 }
 
 void Tsearcher::TrackSelection(int x, int y) {
     if (const std::optional<RubberMove> move = Session.Track({x, y})) {
-        DrawBands({move->erased, move->drawn}, SelectionColour, R2_XORPEN);
+        painter_.DrawBands({move->erased, move->drawn}, SelectionColour, R2_XORPEN);
     }
 }
 
 void Tsearcher::EndSelection(int x, int y) {
     const ReleaseResult result = Session.Release(Origin(), {x, y});
-    DrawBands({result.erased}, SelectionColour, R2_XORPEN);
+    painter_.DrawBands({result.erased}, SelectionColour, R2_XORPEN);
     for (const Find& find : result.found) {
         FoundWord(find);
     }
@@ -70,11 +54,10 @@ void Tsearcher::EndSelection(int x, int y) {
 // The sound, the permanent capsule, then the hints the session removed, the screen saved before
 // each removal so that the capsule survives a repaint.
 void Tsearcher::FoundWord(const Find& find) {
-    const SharedState& state = Shared();
-    PlaySoundEffect(SoundEffect::FoundWord, state.GameOptions.soundsOn, SharedDataFolders());
-    DrawBands({find.mark}, PaletteRole::FoundWord, R2_COPYPEN);
+    PlaySoundEffect(SoundEffect::FoundWord, state_.GameOptions.soundsOn, state_.Folders());
+    painter_.DrawBands({find.mark}, PaletteRole::FoundWord, R2_COPYPEN);
     for (const std::int32_t j : find.removedHints) {
-        SaveScreen();
+        kit_.SaveScreen();
         Combo1->removeItem(j);
         Combo2->removeItem(j);
     }
@@ -85,12 +68,11 @@ void Tsearcher::FoundWord(const Find& find) {
 }
 
 void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
-    const SharedState& state = Shared();
     std::string report;
     try {
-        report = lexiglade::RecordBestTime(state.DataDir, state.LoadedPuzzle.title,
-                                           state.LoadedPuzzle.puzzleIndex, timeTaken,
-                                           Session.Options().backwardWords);
+        report = BestTimeReport(
+            timeTaken, lexiglade::RecordBestTime(state_.DataDir, puzzle_.title, puzzle_.puzzleIndex,
+                                                 timeTaken, Session.Options().backwardWords));
     } catch (const std::exception& error) {
         ShowErrorBox(ErrorText(error)); // the game still ends
         return;
@@ -101,7 +83,7 @@ void Tsearcher::RecordBestTime(std::int32_t timeTaken) {
 void Tsearcher::Timer1Timer() {
     HandlerScope scope(*this);
     const std::optional<TimeOut> timeOut = Session.Tick();
-    DrawClock(*this, Origin(),
+    DrawClock(kit_, *this, Origin(),
               LibraryBytes(TranslatedMessage(ClockText(Session.ElapsedSeconds()))));
     if (timeOut) {
         Timer1->stop();
@@ -117,12 +99,12 @@ void Tsearcher::Timer1Timer() {
 void Tsearcher::ShowUnfoundWords(const TimeOut& timeOut) {
     Input.Ended();
     if (timeOut.erased) {
-        DrawBands({*timeOut.erased}, SelectionColour, R2_XORPEN);
+        painter_.DrawBands({*timeOut.erased}, SelectionColour, R2_XORPEN);
     }
     for (const PlacedWord& word : timeOut.unfound) {
-        DrawBands({WordBand(Origin(), word)}, PaletteRole::UnfoundWord, R2_COPYPEN);
+        painter_.DrawBands({WordBand(Origin(), word)}, PaletteRole::UnfoundWord, R2_COPYPEN);
     }
-    SaveScreen();
+    kit_.SaveScreen();
 }
 
 } // namespace lexiglade

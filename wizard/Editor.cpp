@@ -1,6 +1,5 @@
 #include "wizard/Editor.h"
 
-#include "app/SharedState.h"
 #include "library/LibraryFiles.h"
 #include "library/Paths.h"
 #include "platform/CaptionFit.h"
@@ -77,8 +76,8 @@ TextList MemoLines(const QPlainTextEdit& memo) {
     return ParseList(MemoText(memo));
 }
 
-Tlxedit::Tlxedit(QWidget* parent, PaletteRef palette)
-    : QDialog(parent), palette_(std::move(palette)) {
+Tlxedit::Tlxedit(DataFolders folders, QWidget* parent, PaletteRef palette)
+    : QDialog(parent), folders_(std::move(folders)), palette_(std::move(palette)) {
     setWindowTitle(tr("Lexiglade Puzzle Create Wizard"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
@@ -266,7 +265,7 @@ void Tlxedit::EnterFolderStep() {
 }
 
 bool Tlxedit::ValidatePuzzle() {
-    const std::filesystem::path& dataDir = Shared().DataDir;
+    const std::filesystem::path& dataDir = folders_.dataDir;
     const PuzzleEntry entry{LibraryBytes(Edit1->text()), MemoLines(*Memo1), MemoLines(*Memo2)};
     PuzzleChecks checks;
     checks.dataDir = dataDir;
@@ -284,7 +283,7 @@ bool Tlxedit::ValidatePuzzle() {
         return false;
     }
     if (verdict.pictureHints) {
-        NormalizePictures(SharedDataFolders(), entry.hints, palette_);
+        NormalizePictures(folders_, entry.hints, palette_);
     }
     return true;
 }

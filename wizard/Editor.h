@@ -1,5 +1,6 @@
 #pragma once
 // The puzzle creation wizard: name, words and hints in its first step, the folder in the second.
+#include "library/DataFolder.h"
 #include "library/TextList.h"
 
 #include "platform/GdiPalette.h"
@@ -23,8 +24,9 @@ struct EntryPlace;
 class Tlxedit : public QDialog {
     Q_OBJECT
   public:
-    // `palette` is the game's, with which the hint pictures are reshaped.
-    explicit Tlxedit(QWidget* parent = nullptr, PaletteRef palette = {});
+    // Files puzzles into the library of `folders`; `palette` is the game's, with which the hint
+    // pictures are reshaped.
+    explicit Tlxedit(DataFolders folders, QWidget* parent = nullptr, PaletteRef palette = {});
 
     enum class Step { First, Folder };
 
@@ -99,6 +101,7 @@ class Tlxedit : public QDialog {
     bool filing_ = false;
     // "a7.asl" as the folder step read it; filing is refused once another program changed it.
     std::string treeBase_;
+    DataFolders folders_;
     PaletteRef palette_;
 };
 

@@ -1,7 +1,6 @@
 // The wizard's folder step: listing the folders, choosing or adding one, filing the puzzle.
 #include "wizard/Editor.h"
 
-#include "app/SharedState.h"
 #include "library/Append.h"
 #include "library/Errors.h"
 #include "library/Folders.h"
@@ -89,7 +88,7 @@ class FilingScope {
 } // namespace
 
 void Tlxedit::FillFolderList() {
-    std::string bytes = ReadFileBytes(Shared().DataDir / LibraryFiles::FolderTree);
+    std::string bytes = ReadFileBytes(folders_.dataDir / LibraryFiles::FolderTree);
     const TextList tree = ParseList(bytes);
     treeBase_ = std::move(bytes);
     SetMemoLines(*Memo4, tree);
@@ -179,7 +178,7 @@ void Tlxedit::FileWithTreeLines(std::int64_t line, const TextList& lines) {
 void Tlxedit::AppendPuzzle() {
     const NewPuzzle puzzle{LibraryBytes(Edit1->text()), MemoText(*Memo1), MemoText(*Memo2),
                            MemoText(*Memo4), treeBase_};
-    lexiglade::AppendPuzzle(Shared().DataDir, puzzle, [this](const std::string& text) {
+    lexiglade::AppendPuzzle(folders_.dataDir, puzzle, [this](const std::string& text) {
         ShowStatus(TranslatedMessage(text));
     });
     StatusLabel->clear();

@@ -1,6 +1,6 @@
 #include "wizard/Validation.h"
 
-#include "engine/Grid.h"
+#include "engine/GridGenerator.h"
 #include "library/Folders.h"
 #include "library/Paths.h"
 #include "library/PuzzleText.h"

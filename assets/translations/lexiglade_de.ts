@@ -659,6 +659,41 @@ funktionieren weiterhin.
     </message>
 </context>
 <context>
+    <name>ProgramInfo</name>
+    <message>
+        <source>Usage: lexiglade [Qt option...]
+       lexiglade --help | --version
+
+Lexiglade, a word-search puzzle game: find the words hidden in a grid of letters
+from their hints. Without options it opens the catalogue of puzzles.
+
+  -h, --help     Prints this text.
+  -v, --version  Prints the version.
+
+Other options are Qt&apos;s, such as -platform NAME. The player&apos;s puzzles and best
+times live in $XDG_DATA_HOME/lexiglade/ (by default ~/.local/share/lexiglade/);
+lexiglade-library adds, lists, exports, removes, renames and moves them.
+See lexiglade(6).
+</source>
+        <translation>Aufruf: lexiglade [Qt-Option...]
+       lexiglade --help | --version
+
+Lexiglade, ein Wortsuchrätsel: Finde die Wörter, die in einem Gitter aus
+Buchstaben versteckt sind, anhand ihrer Hinweise. Ohne Optionen öffnet es den
+Katalog der Rätsel.
+
+  -h, --help     Gibt diesen Text aus.
+  -v, --version  Gibt die Version aus.
+
+Andere Optionen sind die von Qt, etwa -platform NAME. Die Rätsel und Bestzeiten
+des Spielers liegen in $XDG_DATA_HOME/lexiglade/ (sonst
+~/.local/share/lexiglade/); lexiglade-library fügt sie hinzu, listet, exportiert,
+entfernt, benennt und verschiebt sie.
+Siehe lexiglade(6).
+</translation>
+    </message>
+</context>
+<context>
     <name>lexiglade::Tjukebox</name>
     <message>
         <source>Options</source>

@@ -658,6 +658,40 @@ trouvé), 2 quand la ligne de commande est fausse. Les formes «&#xa0;check RÉP
     </message>
 </context>
 <context>
+    <name>ProgramInfo</name>
+    <message>
+        <source>Usage: lexiglade [Qt option...]
+       lexiglade --help | --version
+
+Lexiglade, a word-search puzzle game: find the words hidden in a grid of letters
+from their hints. Without options it opens the catalogue of puzzles.
+
+  -h, --help     Prints this text.
+  -v, --version  Prints the version.
+
+Other options are Qt&apos;s, such as -platform NAME. The player&apos;s puzzles and best
+times live in $XDG_DATA_HOME/lexiglade/ (by default ~/.local/share/lexiglade/);
+lexiglade-library adds, lists, exports, removes, renames and moves them.
+See lexiglade(6).
+</source>
+        <translation>Usage : lexiglade [option Qt...]
+        lexiglade --help | --version
+
+Lexiglade, un jeu de mots cachés : trouvez les mots cachés dans une grille de
+lettres grâce à leurs indices. Sans option, il ouvre le catalogue des grilles.
+
+  -h, --help     Affiche ce texte.
+  -v, --version  Affiche la version.
+
+Les autres options sont celles de Qt, comme -platform NOM. Les grilles et les
+meilleurs temps du joueur se trouvent dans $XDG_DATA_HOME/lexiglade/
+(par défaut ~/.local/share/lexiglade/) ; lexiglade-library les ajoute, les
+liste, les exporte, les supprime, les renomme et les déplace.
+Voir lexiglade(6).
+</translation>
+    </message>
+</context>
+<context>
     <name>lexiglade::Tjukebox</name>
     <message>
         <source>Options</source>

@@ -2,6 +2,7 @@
 // Checks on grids shared by the engine's tests.
 #include "GridModel.h"
 #include "engine/Grid.h"
+#include "library/TextList.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 #include "GridChecks.h"
-#include "engine/Grid.h"
+#include "engine/GridGenerator.h"
 #include "engine/Random.h"
 #include "library/Errors.h"
 
@@ -19,7 +19,7 @@ TEST(BuildPrintGrid, FillsOnlyThePrintGridAndLeavesTheGameAsItWas) {
     for (bool backwardWords : {false, true}) {
         GridState state;
         SetRandomSeed(2024);
-        GenerateGrid(state, Planets, backwardWords);
+        state = GenerateGrid(Planets, backwardWords);
         const GridState game = state;
         const std::vector<PlacedWord> placed = BuildPrintGrid(state, Planets, backwardWords);
         EXPECT_EQ(state.LetterGrid, game.LetterGrid);
@@ -54,7 +54,7 @@ TEST(BuildPrintGrid, RunsTheGamesPlacementOnWordsUpToLastWordIndex) {
             const TextList words(Planets.begin(), Planets.begin() + last + 1);
             GridState game;
             SetRandomSeed(77);
-            GenerateGrid(game, words, backwardWords);
+            game = GenerateGrid(words, backwardWords);
             const std::uint32_t seedAfterGame = RandomSeed();
 
             GridState print;

@@ -55,7 +55,9 @@ TEST(PuzzleSession, StartHidesEveryWordAndListsTheHintsInWordOrder) {
 
 TEST(PuzzleSession, AMissingHintStopsTheStart) {
     PuzzleSession session;
+    SetRandomSeed(99);
     EXPECT_THROW(session.Start(Puzzle({"ZEBRA", "LION"}, {"Stripes"}), {}), LibraryError);
+    EXPECT_EQ(RandomSeed(), 99u); // the hints are read before the grid draws
 }
 
 TEST(PuzzleSession, PressesStartASelectionOnlyOnACellOfThePressArea) {

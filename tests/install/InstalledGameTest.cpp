@@ -4,14 +4,14 @@
 // both. The install tree is read-only and is checked by the script that runs these.
 #include "ModalDriver.h"
 #include "PlayerActions.h"
+#include "UiFixture.h"
 
-#include "app/SharedState.h"
 #include "library/DataFolder.h"
 #include "library/Paths.h"
 #include "library/TextList.h"
-#include "ui/Drawkit.h"
-#include "ui/Forms.h"
+#include "ui/GameContext.h"
 #include "ui/Outline.h"
+#include "ui/Wordsrch.h"
 #include "wizard/Editor.h"
 
 #include <QListWidget>
@@ -24,6 +24,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace lexiglade::test {
 namespace {
@@ -64,24 +65,24 @@ class InstalledGame : public testing::Test {
         folders = ChooseDataFolders(DataDirOf(executable), ProcessEnvironment());
         ASSERT_EQ(folders.dataDir, player);
         ASSERT_EQ(folders.shippedDir, shipped);
-        catalogue = std::make_unique<Tmain>(folders);
+        context.emplace(folders);
+        catalogue = std::make_unique<Tmain>(*context);
         catalogue->resize(1024, 768);
         catalogue->show();
         ASSERT_TRUE(WaitFor([&] { return catalogue->FormPaintCount() > 0; }));
-        wizard = new Tlxedit(catalogue.get(), Kit().PaletteHandle);
-        Forms().lxedit = wizard;
+        wizard = new Tlxedit(folders, catalogue.get(), context->Kit.PaletteHandle);
+        context->Forms.lxedit = wizard;
     }
     void TearDown() override {
-        Forms().lxedit = nullptr;
-        if (Forms().searcher) {
-            delete Forms().searcher.data();
+        if (context && context->Forms.searcher) {
+            delete context->Forms.searcher.data();
         }
     }
 
     // Wins the game open on the screen; its time replaces the puzzle's best time.
     void Win(const std::string& title) {
         answerer.ClearBoxes();
-        WinGame();
+        WinGame(*context);
         EXPECT_TRUE(SawBox(answerer, "Very Good! You found them all!")) << title;
     }
 
@@ -89,6 +90,7 @@ class InstalledGame : public testing::Test {
     std::string shipped;
     std::string player;
     DataFolders folders;
+    std::optional<GameContext> context;
     ModalDriver answerer{QMessageBox::Yes};
     std::unique_ptr<Tmain> catalogue;
     Tlxedit* wizard = nullptr;
@@ -106,7 +108,7 @@ TEST_F(InstalledGame, FirstStartFillsThePlayersFolderWhereGamesAreWonAndPuzzlesF
     });
     EXPECT_EQ(catalogue->outline->topLevelItemCount(), folderCount);
 
-    OpenFromCatalogue(*catalogue, kShippedFolder, kShippedTitle);
+    OpenFromCatalogue(*context, *catalogue, kShippedFolder, kShippedTitle);
     Win(kShippedTitle);
     const std::size_t won = IndexOf(ReadList(player + "a8.asl"), kShippedTitle);
     EXPECT_NE(LineOf(ReadList(player + "a15.asl"), won),
@@ -129,7 +131,7 @@ TEST_F(InstalledGame, FirstStartFillsThePlayersFolderWhereGamesAreWonAndPuzzlesF
     ASSERT_EQ(titles.back(), kOwnTitle);
     EXPECT_EQ(ReadList(shipped + "a8.asl").size() + 1, titles.size());
 
-    OpenFromCatalogue(*catalogue, kOwnFolder, kOwnTitle);
+    OpenFromCatalogue(*context, *catalogue, kOwnFolder, kOwnTitle);
     Win(kOwnTitle);
     EXPECT_NE(ReadList(player + "a15.asl").back(), "930");
 }
@@ -141,12 +143,12 @@ TEST_F(InstalledGame, SecondStartKeepsTheBestTimeAndThePlayersPuzzle) {
               LineOf(ReadList(shipped + "a15.asl"), won));
     EXPECT_NE(ReadList(player + "a15.asl").back(), "930");
 
-    OpenFromCatalogue(*catalogue, kOwnFolder, kOwnTitle);
-    const SharedState& state = Shared();
-    EXPECT_EQ(state.LoadedPuzzle.title, kOwnTitle);
-    ASSERT_EQ(state.LoadedPuzzle.words.size(), static_cast<std::size_t>(kFruit.size()));
+    OpenFromCatalogue(*context, *catalogue, kOwnFolder, kOwnTitle);
+    const LoadedPuzzle& loaded = OpenedGame(*context)->Puzzle();
+    EXPECT_EQ(loaded.title, kOwnTitle);
+    ASSERT_EQ(loaded.words.size(), static_cast<std::size_t>(kFruit.size()));
     for (int i = 0; i < kFruit.size(); ++i) {
-        EXPECT_EQ(state.LoadedPuzzle.words[static_cast<std::size_t>(i)], kFruit[i].toStdString());
+        EXPECT_EQ(loaded.words[static_cast<std::size_t>(i)], kFruit[i].toStdString());
     }
     Win(kOwnTitle);
 }

@@ -6,6 +6,7 @@
 #include "LibraryMaker.h"
 #include "TempFolder.h"
 
+#include "library/Append.h"
 #include "library/AppendPlan.h"
 #include "library/LibraryCheck.h"
 #include "library/LibraryLock.h"

@@ -1,14 +1,12 @@
 // The found-word effect through the disk audio driver.
 #include "DiskAudio.h"
 #include "TempFolder.h"
-#include "app/SharedState.h"
 #include "media/Sound.h"
 #include "tools/make_sounds/Chime.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 
 namespace lexiglade::test {
 namespace {
@@ -26,11 +24,9 @@ TEST(SoundEffect, FoundWordPlaysTheChimeWhenSoundsAreOn) {
         const std::string data = folder / (std::string(100, 'd') + "/");
         std::filesystem::create_directories(data);
         WriteFile(data + "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
-        Shared().DataDir = data;
-        Shared().GameOptions.soundsOn = soundsOn;
         DiskOutput output(folder.Path());
         ASSERT_TRUE(AudioOutput::IsOpen()) << AudioOutput::OpenError();
-        PlaySoundEffect(SoundEffect::FoundWord, Shared().GameOptions.soundsOn, SharedDataFolders());
+        PlaySoundEffect(SoundEffect::FoundWord, soundsOn, {data, data});
         const std::uint64_t from = AudioOutput::FramesMixed();
         ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 44100; }));
         output.Close();
@@ -44,7 +40,6 @@ TEST(SoundEffect, FoundWordPlaysTheChimeWhenSoundsAreOn) {
             EXPECT_EQ(PeakOf(samples), 0);
         }
     }
-    Shared().GameOptions.soundsOn = true;
 }
 
 // A later effect starts at once, cutting the one before it short. The output runs near real
@@ -52,13 +47,12 @@ TEST(SoundEffect, FoundWordPlaysTheChimeWhenSoundsAreOn) {
 TEST(SoundEffect, LaterEffectCutsAnEarlierOne) {
     TempFolder folder;
     WriteFile(folder / "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
-    Shared().DataDir = folder.Path();
-    Shared().GameOptions.soundsOn = true;
+    const DataFolders folders{folder.Path(), folder.Path()};
     DiskOutput output(folder.Path(), 20);
-    PlaySoundEffect(SoundEffect::FoundWord, Shared().GameOptions.soundsOn, SharedDataFolders());
+    PlaySoundEffect(SoundEffect::FoundWord, true, folders);
     const std::uint64_t from = AudioOutput::FramesMixed();
     ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 4410; }));
-    PlaySoundEffect(SoundEffect::FoundWord, Shared().GameOptions.soundsOn, SharedDataFolders());
+    PlaySoundEffect(SoundEffect::FoundWord, true, folders);
     ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 30000; }));
     output.Close();
     const std::vector<Stretch> sound = SoundStretches(output.Samples());
@@ -68,10 +62,8 @@ TEST(SoundEffect, LaterEffectCutsAnEarlierOne) {
 
 TEST(SoundEffect, MissingEffectFileIsSilent) {
     TempFolder folder;
-    Shared().DataDir = folder.Path();
-    Shared().GameOptions.soundsOn = true;
     DiskOutput output(folder.Path());
-    PlaySoundEffect(SoundEffect::FoundWord, Shared().GameOptions.soundsOn, SharedDataFolders());
+    PlaySoundEffect(SoundEffect::FoundWord, true, {folder.Path(), folder.Path()});
     const std::uint64_t from = AudioOutput::FramesMixed();
     ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 22050; }));
     output.Close();
@@ -83,13 +75,8 @@ TEST(SoundEffect, AnEffectMissingFromDataDirIsPlayedFromTheShippedFolder) {
     TempFolder player;
     TempFolder shipped;
     WriteFile(shipped / "s2.asl", sounds::WaveFile(sounds::ChimeSamples(), sounds::ChimeRate, 1));
-    Shared().DataDir = player.Path();
-    Shared().ShippedDir = shipped.Path();
-    const std::unique_ptr<std::filesystem::path, void (*)(std::filesystem::path*)> forget(
-        &Shared().ShippedDir, [](std::filesystem::path* dir) { dir->clear(); });
-    Shared().GameOptions.soundsOn = true;
     DiskOutput output(player.Path());
-    PlaySoundEffect(SoundEffect::FoundWord, Shared().GameOptions.soundsOn, SharedDataFolders());
+    PlaySoundEffect(SoundEffect::FoundWord, true, {player.Path(), shipped.Path()});
     const std::uint64_t from = AudioOutput::FramesMixed();
     ASSERT_TRUE(WaitFor([&] { return AudioOutput::FramesMixed() > from + 44100; }));
     output.Close();

@@ -5,7 +5,6 @@
 #include "MusicGame.h"
 #include "TempFolder.h"
 
-#include "app/SharedState.h"
 #include "media/Sound.h"
 #include "platform/audio/SoundFontSearch.h"
 

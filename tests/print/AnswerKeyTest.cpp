@@ -5,7 +5,6 @@
 #include "PrintedGrid.h"
 #include "PuzzleSetup.h"
 
-#include "app/SharedState.h"
 #include "platform/printer/Printer.h"
 #include "print/PrintPage.h"
 
@@ -72,7 +71,7 @@ std::multiset<CellLine> KeyLines(const std::string& pdf, const std::string& fold
 using AnswerKey = PrintFixture;
 
 TEST_F(AnswerKey, EachCopyIsFollowedByItsKeyCirclingTheWordsWhereTheGameHidThem) {
-    const SharedState& state = Shared();
+    const ScreenPuzzle& state = OnScreen();
     const std::string plain = Folder() / "plain.pdf";
     DefaultPrinter().SelectFile(QString::fromStdString(plain));
     PrintCopies({1, false, false}, Printed(false, {}));
@@ -122,7 +121,7 @@ TEST_F(AnswerKey, EachCopyIsFollowedByItsKeyCirclingTheWordsWhereTheGameHidThem)
 // Without a table of where a copy's words lie, each circle must read one of the puzzle's words in
 // the copy's own grid, forwards or back to front, and every word must be circled once.
 TEST_F(AnswerKey, UniqueCopiesEachHaveTheKeyOfTheirOwnGrid) {
-    const SharedState& state = Shared();
+    const ScreenPuzzle& state = OnScreen();
     const GridState before = GameGrids();
     constexpr int kCopies = 3;
     PrintCopies({kCopies, true, true}, Printed(false, {}));

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     test::LoadPuzzle("Animals in the Queue", test::SampleWords(15), test::SampleHints(15));
     try {
         std::cout << DefaultPrinter().Device().printerName().toStdString() << '\n';
-        std::cout << PrintCopies({copies, false, keys}, test::Printed(false, {})).toStdString()
+        std::cout << PrintCopies({copies, false, keys}, test::Printed(false, {})).file.toStdString()
                   << '\n';
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';

@@ -4,7 +4,6 @@
 #include "PrintFixture.h"
 #include "PuzzleSetup.h"
 
-#include "app/SharedState.h"
 #include "platform/printer/Printer.h"
 #include "print/Printdlg.h"
 
@@ -132,7 +131,7 @@ TEST_F(PrintDialog, CopyCountsTyped) {
             form.CheckBox2->setChecked(c.keys);
             form.OKBtn->click();
         });
-        const PrintChoice choice = PrintPuzzle(nullptr, Printed(false, {}));
+        const PrintChoice choice = PrintPuzzle(nullptr, Printed(false, {})).choice;
         EXPECT_EQ(driver.DialogsSeen(), 1);
         EXPECT_EQ(choice.copies, c.count);
         EXPECT_EQ(choice.unique, c.unique);
@@ -174,7 +173,7 @@ TEST_F(PrintDialog, CancelAndTheCloseBoxPrintNothingAndKeepWhatWasTyped) {
             form.CheckBox2->setChecked(round % 2 != 0);
             closeIt();
         });
-        const PrintChoice choice = PrintPuzzle(nullptr, Printed(false, {}));
+        const PrintChoice choice = PrintPuzzle(nullptr, Printed(false, {})).choice;
         EXPECT_FALSE(form.isVisible());
         if (round > 0) {
             EXPECT_EQ(shown, QString::number(round + 4));

@@ -4,7 +4,6 @@
 #include "PrintFixture.h"
 #include "PuzzleSetup.h"
 
-#include "app/SharedState.h"
 #include "platform/printer/Printer.h"
 #include "print/PrintPage.h"
 #include "print/Printdlg.h"
@@ -44,7 +43,7 @@ class Hotspot : public QObject {
 using PrintInProgress = PrintFixture;
 
 TEST_F(PrintInProgress, APrintAskedForMeanwhileFailsAndTheJobGoesOn) {
-    const std::string title = Shared().LoadedPuzzle.title;
+    const std::string title = OnScreen().LoadedPuzzle.title;
     ModalDriver driver;
     driver.OnDialog([](QDialog* dialog) {
         auto* form = static_cast<Tprndlg*>(dialog);

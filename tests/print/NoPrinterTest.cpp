@@ -7,7 +7,6 @@
 #include "PrivateHome.h"
 #include "PuzzleSetup.h"
 
-#include "app/SharedState.h"
 #include "platform/GdiError.h"
 #include "platform/printer/Printer.h"
 #include "print/FileWithoutPrinter.h"

@@ -3,7 +3,7 @@
 #include "PrintFixture.h"
 #include "PuzzleSetup.h"
 
-#include "app/SharedState.h"
+#include "engine/GridGenerator.h"
 #include "platform/GdiError.h"
 #include "platform/printer/Printer.h"
 #include "print/PrintPage.h"
@@ -30,7 +30,7 @@ QStringList PrintedRows(const QString& text) {
 using PdfPrint = PrintFixture;
 
 TEST_F(PdfPrint, TwoCopiesIntoAFileAreTwoPagesOfOneDocument) {
-    const SharedState& state = Shared();
+    const ScreenPuzzle& state = OnScreen();
     PrintCopies({2, false}, Printed(false, {}));
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files, std::vector<std::string>{Output()});
@@ -50,10 +50,10 @@ TEST_F(PdfPrint, TwoCopiesIntoAFileAreTwoPagesOfOneDocument) {
 }
 
 TEST_F(PdfPrint, UniqueCopiesHaveGridsOfTheirOwnAndLeaveTheGameAlone) {
-    const SharedState& state = Shared();
+    const ScreenPuzzle& state = OnScreen();
     const GridState before = GameGrids();
     const LoadedPuzzle puzzle = state.LoadedPuzzle;
-    PrintCopies({2, true}, Printed(false, {}));
+    GameGrids().PrintGrid = PrintCopies({2, true}, Printed(false, {})).freshGrids.back();
     ASSERT_EQ(PdfPages(Output()), 2);
     const QStringList first = PrintedRows(PdfText(Output(), 1));
     const QStringList second = PrintedRows(PdfText(Output(), 2));
@@ -86,7 +86,7 @@ TEST_F(PdfPrint, LandscapeChosenInTheSetupStillPrintsPortrait) {
 
 // Text that leaves the page is not extracted, so each of these must lie on it whole.
 TEST_F(PdfPrint, TitlesAndHintsOfAnyLengthArePrintedWhole) {
-    SharedState& state = Shared();
+    ScreenPuzzle& state = OnScreen();
     std::string title;
     std::string hint;
     for (int i = 0; title.size() < 300; ++i) {
@@ -107,10 +107,10 @@ TEST_F(PdfPrint, TitlesAndHintsOfAnyLengthArePrintedWhole) {
 }
 
 TEST_F(PdfPrint, TextHintsStandOneBelowAnotherAtPitchQ) {
-    SharedState& state = Shared();
+    ScreenPuzzle& state = OnScreen();
     state.LoadedPuzzle.hints = SampleHints(25);
     state.LoadedPuzzle.words = SampleWords(25);
-    GenerateGrid(GameGrids(), state.LoadedPuzzle.words, true);
+    GameGrids() = GenerateGrid(state.LoadedPuzzle.words, true);
     PrintCopies({1, false}, Printed(false, {}));
     const std::vector<std::string> files = PrintedFiles();
     ASSERT_EQ(files.size(), 1u);

@@ -4,7 +4,6 @@
 #include "PrintFixture.h"
 #include "PuzzleSetup.h"
 
-#include "app/SharedState.h"
 #include "library/Paths.h"
 #include "platform/GdiBitmap.h"
 #include "platform/printer/Printer.h"
@@ -148,7 +147,7 @@ TEST_F(PicturePrint, TheAnswerKeyPutsEachWordBesideItsPicture) {
     const std::vector<DevicePoint> places =
         AnswerPicturePositions(layout, LayoutAnswerKey(layout), 25);
     const std::vector<PdfWord> words = PdfWords(Output(), 2);
-    const TextList& answers = Shared().LoadedPuzzle.words;
+    const TextList& answers = OnScreen().LoadedPuzzle.words;
     for (std::size_t k = 0; k < places.size(); ++k) {
         SCOPED_TRACE(k);
         EXPECT_EQ(NearestColour(colours_, page.pixel(RenderedCentre(layout, places[k], kDpi))),

@@ -1,6 +1,6 @@
 #include "PuzzleSetup.h"
 
-#include "app/SharedState.h"
+#include "engine/GridGenerator.h"
 #include "engine/Random.h"
 
 #include <array>
@@ -41,14 +41,17 @@ TextList SampleHints(int count) {
 }
 
 void LoadPuzzle(const std::string& title, const TextList& words, const TextList& hints) {
-    SharedState& state = Shared();
+    ScreenPuzzle& state = OnScreen();
+    state = ScreenPuzzle{};
     state.LoadedPuzzle = lexiglade::LoadedPuzzle{title, 0, words, hints};
     GameGrids() = GridState{};
-    state.GameOptions.backwardWords = true;
-    state.CopyCount = 0;
-    state.UniqueCopies = false;
     SetRandomSeed(20240611);
-    GenerateGrid(GameGrids(), words, true);
+    GameGrids() = GenerateGrid(words, true);
+}
+
+ScreenPuzzle& OnScreen() {
+    static ScreenPuzzle puzzle;
+    return puzzle;
 }
 
 GridState& GameGrids() {
@@ -57,14 +60,14 @@ GridState& GameGrids() {
 }
 
 PrintedPuzzle Printed(bool pictureHints, std::vector<QImage> pictures) {
-    const SharedState& state = Shared();
+    const ScreenPuzzle& state = OnScreen();
     return {state.LoadedPuzzle.title,
             state.LoadedPuzzle.words,
             state.LoadedPuzzle.hints,
             state.GameOptions.backwardWords,
             pictureHints,
             std::move(pictures),
-            &GameGrids()};
+            GameGrids()};
 }
 
 } // namespace lexiglade::test

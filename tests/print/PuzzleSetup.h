@@ -1,11 +1,14 @@
 #pragma once
 // A puzzle on screen, as far as printing sees it: the shared state after a game's first paint.
+#include "engine/GameOptions.h"
 #include "engine/Grid.h"
+#include "library/Puzzle.h"
 #include "library/TextList.h"
 #include "print/PrintPage.h"
 
 #include <QImage>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,7 +18,18 @@ namespace lexiglade::test {
 TextList SampleWords(int count);
 TextList SampleHints(int count);
 
-// Puts the puzzle into Shared() and generates its grid, GameGrids(), from a fixed seed.
+// What the puzzle screen holds of the game it shows, and the print dialog's last answer.
+struct ScreenPuzzle {
+    lexiglade::LoadedPuzzle LoadedPuzzle;
+    lexiglade::GameOptions GameOptions;
+    std::int32_t CopyCount = 0;
+    bool UniqueCopies = false;
+};
+
+// The puzzle on screen, set afresh by LoadPuzzle.
+ScreenPuzzle& OnScreen();
+
+// Puts the puzzle on screen and generates its grid, GameGrids(), from a fixed seed.
 void LoadPuzzle(const std::string& title, const TextList& words, const TextList& hints);
 
 // The grids of the game on screen.

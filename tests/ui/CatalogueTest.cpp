@@ -1,14 +1,13 @@
 #include "ModalDriver.h"
 #include "UiFixture.h"
 
-#include "app/SharedState.h"
 #include "library/FileBatch.h"
 #include "library/Journal.h"
 #include "library/TextList.h"
-#include "ui/Drawkit.h"
-#include "ui/Forms.h"
+#include "ui/GameContext.h"
 #include "ui/Midistuf.h"
 #include "ui/Outline.h"
+#include "ui/Wordsrch.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -21,33 +20,32 @@ namespace {
 
 struct CatalogueTest : testing::Test {
     void SetUp() override {
-        Forms().jukebox = &jukebox;
-        Forms().lxedit = &wizard;
+        context.Forms.jukebox = &jukebox;
+        context.Forms.lxedit = &wizard;
         wizard.setWindowTitle(QStringLiteral("Wizard"));
     }
     void TearDown() override {
-        Forms().jukebox = nullptr;
-        Forms().lxedit = nullptr;
-        if (Forms().searcher) {
-            delete Forms().searcher.data();
+        if (context.Forms.searcher) {
+            delete context.Forms.searcher.data();
         }
     }
     DataFolder folder;
-    Tjukebox jukebox;
+    GameContext context{folder.Folders()};
+    Tjukebox jukebox{context.State.GameOptions};
     QDialog wizard;
 };
 
 TEST_F(CatalogueTest, FirstPaintCentresTheBackdropWithoutItsLastRowAndColumn) {
     ModalDriver answerer;
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     const int x = 1000 / 2 - 320;
     const int y = 700 / 2 - 240;
     EXPECT_EQ(form->BackdropLeft, x);
     EXPECT_EQ(form->BackdropTop, y);
-    EXPECT_EQ(Kit().ScreenWidth, 1000);
-    EXPECT_EQ(Kit().ScreenHeight, 700);
-    EXPECT_EQ(Kit().ScreenCopy.Width(), 1000);
-    EXPECT_EQ(Kit().ScreenCopy.Height(), 700);
+    EXPECT_EQ(context.Kit.ScreenWidth, 1000);
+    EXPECT_EQ(context.Kit.ScreenHeight, 700);
+    EXPECT_EQ(context.Kit.ScreenCopy.Width(), 1000);
+    EXPECT_EQ(context.Kit.ScreenCopy.Height(), 700);
     const QImage& screen = form->Surface();
     const QImage& art = folder.Backdrop();
     EXPECT_EQ(screen.pixel(x, y), art.pixel(0, 0));
@@ -60,7 +58,7 @@ TEST_F(CatalogueTest, FirstPaintCentresTheBackdropWithoutItsLastRowAndColumn) {
 }
 
 TEST_F(CatalogueTest, TreeLabelAndSidePictureArePlacedBesideEachOther) {
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     const int x = form->BackdropLeft;
     const int y = form->BackdropTop;
     EXPECT_TRUE(form->outline->isVisible());
@@ -73,11 +71,11 @@ TEST_F(CatalogueTest, TreeLabelAndSidePictureArePlacedBesideEachOther) {
 }
 
 TEST_F(CatalogueTest, ScreenSizeIsFixedByTheFirstPaintOnly) {
-    auto form = OpenCatalogue(folder, 800, 600);
+    auto form = OpenCatalogue(context, 800, 600);
     form->resize(900, 650);
     WaitFor([&] { return form->FormPaintCount() > 1; });
-    EXPECT_EQ(Kit().ScreenWidth, 800);
-    EXPECT_EQ(Kit().ScreenHeight, 600);
+    EXPECT_EQ(context.Kit.ScreenWidth, 800);
+    EXPECT_EQ(context.Kit.ScreenHeight, 600);
     EXPECT_EQ(form->outline->width(), 800 / 3);
 }
 
@@ -98,7 +96,7 @@ TEST_F(CatalogueTest, HotspotsReactToTheirEdgesAndToAnyButton) {
     };
     for (const Case& c : cases) {
         ModalDriver answerer;
-        auto form = OpenCatalogue(folder, 1000, 700);
+        auto form = OpenCatalogue(context, 1000, 700);
         const int y = c.dy < 0 ? form->BackdropHeight + c.dy + 1 : c.dy;
         QTest::mouseClick(form.get(), c.button, {},
                           QPoint(form->BackdropLeft + c.dx, form->BackdropTop + y));
@@ -111,7 +109,7 @@ TEST_F(CatalogueTest, HotspotsReactToTheirEdgesAndToAnyButton) {
 
 TEST_F(CatalogueTest, ClosingShowsTheMessageExactlyOnce) {
     ModalDriver answerer;
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     QTest::mouseClick(form.get(), Qt::LeftButton, {},
                       QPoint(form->BackdropLeft, form->BackdropTop + form->BackdropHeight));
     form->close();
@@ -138,7 +136,7 @@ TEST_F(CatalogueTest, StartUpFinishesAFilingThatWasCutShortBeforeLoadingTheTree)
     const std::string newTree = std::string(kTreeText) + "Sea\r\n\tFish\r\n";
     InterruptFilingOfTree(folder, newTree);
     ModalDriver answerer;
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     EXPECT_TRUE(answerer.Boxes().empty());
     ASSERT_FALSE(form->outline->Model().empty());
     EXPECT_EQ(form->outline->Model().back().text, "Fish");
@@ -149,7 +147,7 @@ TEST_F(CatalogueTest, StartUpFinishesAFilingThatWasCutShortBeforeLoadingTheTree)
 TEST_F(CatalogueTest, AJournalThatCannotBeSettledIsReportedAndTheTreeStillLoads) {
     folder.Write(kJournalName, "Lexiglade filing journal 1\nreplace\ta7.asl\n");
     ModalDriver answerer;
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].text.toStdString(),
               "The library has a damaged filing record, " + folder / kJournalName +
@@ -162,13 +160,13 @@ TEST_F(CatalogueTest, AJournalThatCannotBeSettledIsReportedAndTheTreeStillLoads)
 
 // Options live for one run: a start sets every one of them back, whatever they were before.
 TEST_F(CatalogueTest, StartUpSetsEveryOptionToItsDefault) {
-    GameOptions& options = Shared().GameOptions;
+    GameOptions& options = context.State.GameOptions;
     options.soundsOn = false;
     options.musicOn = false;
     options.backwardWords = false;
     options.timedGame = true;
     options.timeLimitChoice = 3;
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     EXPECT_TRUE(options.soundsOn);
     EXPECT_TRUE(options.musicOn);
     EXPECT_TRUE(options.backwardWords);
@@ -179,7 +177,7 @@ TEST_F(CatalogueTest, StartUpSetsEveryOptionToItsDefault) {
 TEST_F(CatalogueTest, MissingTreeFileIsReportedOnceAndTheCatalogueStillOpens) {
     folder.Remove("a7.asl");
     ModalDriver answerer;
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     ASSERT_EQ(answerer.Boxes().size(), 1u);
     EXPECT_EQ(answerer.Boxes()[0].caption, "Lexiglade");
     EXPECT_EQ(answerer.Boxes()[0].text,
@@ -187,7 +185,7 @@ TEST_F(CatalogueTest, MissingTreeFileIsReportedOnceAndTheCatalogueStillOpens) {
     EXPECT_EQ(answerer.Boxes()[0].icon, QMessageBox::Critical);
     EXPECT_EQ(form->outline->topLevelItemCount(), 0);
     EXPECT_TRUE(form->isVisible());
-    const GameOptions& options = Shared().GameOptions;
+    const GameOptions& options = context.State.GameOptions;
     EXPECT_TRUE(options.soundsOn && options.musicOn && options.backwardWords);
     EXPECT_FALSE(options.timedGame);
 }
@@ -195,7 +193,7 @@ TEST_F(CatalogueTest, MissingTreeFileIsReportedOnceAndTheCatalogueStillOpens) {
 TEST_F(CatalogueTest, MissingBackdropIsReportedOnceAndLeavesTheTreeHidden) {
     folder.Remove("a4.asl");
     ModalDriver answerer;
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     WaitFor([&] { return !answerer.Boxes().empty(); });
     form->InvalidateForm();
     WaitFor([&] { return form->FormPaintCount() > 2; }, 200);
@@ -206,7 +204,7 @@ TEST_F(CatalogueTest, MissingBackdropIsReportedOnceAndLeavesTheTreeHidden) {
 }
 
 TEST_F(CatalogueTest, ErrorInAHandlerIsShownAndTheProgramGoesOn) {
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     folder.Remove("a9.asl");
     ModalDriver answerer;
     form->outline->expandAll();
@@ -219,12 +217,12 @@ TEST_F(CatalogueTest, ErrorInAHandlerIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(answerer.Boxes()[0].caption, "Lexiglade");
     EXPECT_EQ(answerer.Boxes()[0].text,
               QString::fromStdString("Cannot open file " + folder.Path() + "a9.asl."));
-    EXPECT_TRUE(Forms().searcher.isNull());
+    EXPECT_TRUE(context.Forms.searcher.isNull());
     EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(CatalogueTest, WizardClosingReloadsTheTree) {
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     ModalDriver answerer;
     answerer.OnDialog([&](QWidget* dialog) {
         folder.Write("a7.asl", "Animals\r\n\tFarm\r\nBirds\r\n\tOwls\r\n");
@@ -252,7 +250,7 @@ TEST_F(CatalogueTest, FunctionKeysAndEscapeRunTheHotspots) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
         folder.Write("a7.asl", kTreeText);
-        auto form = OpenCatalogue(folder, 1000, 700);
+        auto form = OpenCatalogue(context, 1000, 700);
         ModalDriver answerer;
         QWidget* seen = nullptr;
         answerer.OnDialog([&](QDialog* dialog) {
@@ -283,43 +281,42 @@ TEST_F(CatalogueTest, ClickingItemsLoadsPuzzlesButNotFolders) {
     const Case cases[] = {{0, nullptr}, {1, "Farm"},  {3, nullptr},  {4, nullptr},
                           {5, "Stars"}, {6, "Empty"}, {7, "Planets"}};
     for (const Case& c : cases) {
-        auto form = OpenCatalogue(folder, 1000, 700);
+        auto form = OpenCatalogue(context, 1000, 700);
         form->outline->expandAll();
-        Forms().searcher = nullptr;
-        Shared().NewGame = false;
+        context.Forms.searcher = nullptr;
         form->outline->SelectIndex(c.index);
         QTest::mouseClick(form->outline->viewport(), Qt::LeftButton, {},
                           form->outline->visualRect(form->outline->currentIndex()).center());
         if (c.title == nullptr) {
-            EXPECT_TRUE(Forms().searcher.isNull()) << c.index;
+            EXPECT_TRUE(context.Forms.searcher.isNull()) << c.index;
             continue;
         }
-        ASSERT_FALSE(Forms().searcher.isNull()) << c.index;
-        EXPECT_TRUE(Forms().searcher->isVisible());
-        EXPECT_EQ(Shared().LoadedPuzzle.title, c.title);
-        EXPECT_EQ(Shared().LoadedPuzzle.words.size(), 2u);
-        delete Forms().searcher.data();
+        ASSERT_FALSE(context.Forms.searcher.isNull()) << c.index;
+        EXPECT_TRUE(context.Forms.searcher->isVisible());
+        EXPECT_EQ(OpenedGame(context)->Puzzle().title, c.title);
+        EXPECT_EQ(OpenedGame(context)->Puzzle().words.size(), 2u);
+        delete context.Forms.searcher.data();
     }
 }
 
 TEST_F(CatalogueTest, KeyboardMovesLoadEachPuzzleOnce) {
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     form->outline->expandAll();
     form->outline->setFocus();
     form->outline->SelectIndex(0);
     QTest::keyClick(form->outline, Qt::Key_Down);
-    ASSERT_FALSE(Forms().searcher.isNull());
-    EXPECT_EQ(Shared().LoadedPuzzle.title, "Farm");
-    QWidget* first = Forms().searcher.data();
+    ASSERT_FALSE(context.Forms.searcher.isNull());
+    EXPECT_EQ(OpenedGame(context)->Puzzle().title, "Farm");
+    QWidget* first = context.Forms.searcher.data();
     QTest::keyClick(form->outline, Qt::Key_Down);
-    EXPECT_EQ(Shared().LoadedPuzzle.title, "Pets");
-    EXPECT_NE(Forms().searcher.data(), first);
+    EXPECT_EQ(OpenedGame(context)->Puzzle().title, "Pets");
+    EXPECT_NE(context.Forms.searcher.data(), first);
     delete first;
 }
 
 // Enter or Space on a folder opens or closes it; on a puzzle it opens the puzzle, again and again.
 TEST_F(CatalogueTest, EnterOrSpaceOpensThePuzzleSelectedOrOpensAndClosesTheFolder) {
-    auto form = OpenCatalogue(folder, 1000, 700);
+    auto form = OpenCatalogue(context, 1000, 700);
     Outline& tree = *form->outline;
     tree.setFocus();
     struct Case {
@@ -336,18 +333,17 @@ TEST_F(CatalogueTest, EnterOrSpaceOpensThePuzzleSelectedOrOpensAndClosesTheFolde
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
         tree.SelectIndex(c.index);
-        QPointer<QWidget> before = Forms().searcher;
-        Shared().LoadedPuzzle.title.clear();
+        QPointer<QWidget> before = context.Forms.searcher;
         QTest::keyClick(&tree, c.key);
         EXPECT_EQ(tree.SelectedIndex(), c.index);
         EXPECT_EQ(tree.isExpanded(tree.currentIndex()), c.expanded);
         if (c.title == nullptr) {
-            EXPECT_EQ(Forms().searcher, before);
+            EXPECT_EQ(context.Forms.searcher, before);
             continue;
         }
-        ASSERT_FALSE(Forms().searcher.isNull());
-        EXPECT_NE(Forms().searcher, before) << "a new game";
-        EXPECT_EQ(Shared().LoadedPuzzle.title, c.title);
+        ASSERT_FALSE(context.Forms.searcher.isNull());
+        EXPECT_NE(context.Forms.searcher, before) << "a new game";
+        EXPECT_EQ(OpenedGame(context)->Puzzle().title, c.title);
         delete before.data();
     }
 }

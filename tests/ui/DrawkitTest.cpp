@@ -38,11 +38,12 @@ TEST(PaletteTest, TableEntriesAndTheLogicalPalette) {
 }
 
 TEST(PaletteTest, ColoursReachTheGraphicsSystemPaletteRelative) {
-    BuildPalette(Kit().GamePalette);
-    EXPECT_EQ(PaletteColour(69), 0x02000000u);
-    EXPECT_EQ(PaletteColour(95), 0x020000FFu);
-    EXPECT_EQ(PaletteColour(212), 0x02000000u);
-    EXPECT_EQ(PaletteColour(255), 0x02000000u);
+    DrawkitState kit;
+    BuildPalette(kit.GamePalette);
+    EXPECT_EQ(kit.PaletteColour(69), 0x02000000u);
+    EXPECT_EQ(kit.PaletteColour(95), 0x020000FFu);
+    EXPECT_EQ(kit.PaletteColour(212), 0x02000000u);
+    EXPECT_EQ(kit.PaletteColour(255), 0x02000000u);
 }
 
 TEST(DrawkitTest, PointInBoxIncludesEveryEdge) {
@@ -91,33 +92,33 @@ class PlainForm : public SurfaceForm {
 };
 
 TEST(DrawkitTest, FillBoxSaveAndRestoreWorkOnTheDrawWindow) {
-    BuildPalette(Kit().GamePalette);
-    Kit().PaletteHandle = CreateGamePalette(Kit().GamePalette);
+    DrawkitState kit;
+    BuildPalette(kit.GamePalette);
+    kit.PaletteHandle = CreateGamePalette(kit.GamePalette);
     PlainForm form;
     form.resize(120, 80);
     form.show();
     WaitFor([&] { return form.FormPaintCount() > 0; });
-    Kit().DrawWindow = &form;
-    Kit().ScreenWidth = 100;
-    Kit().ScreenHeight = 60;
-    Kit().ScreenCopy.SetWidth(100);
-    Kit().ScreenCopy.SetHeight(60);
+    kit.DrawWindow = &form;
+    kit.ScreenWidth = 100;
+    kit.ScreenHeight = 60;
+    kit.ScreenCopy.SetWidth(100);
+    kit.ScreenCopy.SetHeight(60);
     form.Surface().fill(qRgb(10, 10, 10));
 
-    FillBox(5, 5, 20, 15, 1, 1, Kit().GamePalette[94]);
+    kit.FillBox(5, 5, 20, 15, 1, 1, kit.GamePalette[94]);
     const QImage& s = form.Surface();
     EXPECT_EQ(s.pixel(5, 5), qRgb(255, 32, 32));
     EXPECT_EQ(s.pixel(19, 14), qRgb(255, 32, 32));
     EXPECT_EQ(s.pixel(20, 10), qRgb(10, 10, 10));
 
-    SaveScreen();
+    kit.SaveScreen();
     form.Surface().fill(qRgb(200, 200, 200));
-    RestoreScreen();
+    kit.RestoreScreen();
     EXPECT_EQ(s.pixel(10, 10), qRgb(255, 32, 32));
     EXPECT_EQ(s.pixel(50, 50), qRgb(10, 10, 10));
     EXPECT_EQ(s.pixel(100, 10), qRgb(200, 200, 200)) << "outside the screen size stays";
     EXPECT_EQ(s.pixel(10, 60), qRgb(200, 200, 200));
-    Kit().DrawWindow = nullptr;
 }
 
 } // namespace

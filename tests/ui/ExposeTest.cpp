@@ -7,10 +7,8 @@
 #include "ModalDriver.h"
 #include "UiFixture.h"
 
-#include "app/SharedState.h"
 #include "engine/Random.h"
-#include "ui/Drawkit.h"
-#include "ui/Forms.h"
+#include "ui/GameContext.h"
 
 #include "platform/DisplayScale.h"
 #include "print/Printdlg.h"
@@ -46,7 +44,7 @@ class ExposeTest : public testing::Test {
     void SetUp() override { Open(GameOptions{}); }
 
     void Open(const GameOptions& options) {
-        DrawkitState& kit = Kit();
+        DrawkitState& kit = context.Kit;
         BuildPalette(kit.GamePalette);
         kit.PaletteHandle = CreateGamePalette(kit.GamePalette);
         const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
@@ -54,24 +52,21 @@ class ExposeTest : public testing::Test {
         kit.ScreenHeight = screen.height();
         kit.ScreenCopy.SetWidth(screen.width());
         kit.ScreenCopy.SetHeight(screen.height());
-        SharedState& state = Shared();
-        state.DataDir = folder.Path();
+        GameState& state = context.State;
         state.GameOptions = options;
         state.GameOptions.soundsOn = false;
         for (const char* track : {"arc1.mid", "arc3.mid", "arc4.mid", "arc5.mid", "arc8.mid",
                                   "arc10.mid", "arc11.mid"}) {
             folder.Write(track, "MThd"); // no audio output opens here: the file is never read
         }
-        state.LoadedPuzzle = SavannaPuzzle();
         SetRandomSeed(5);
-        form = new Tsearcher();
-        Forms().searcher = form;
+        form = new Tsearcher(state, kit, SavannaPuzzle());
+        context.Forms.searcher = form;
         form->MPlayer.OnCommand = [this](const SentCommand& command) {
             opens += command.command == PlayerCommand::Open ? 1 : 0;
         };
-        state.NewGame = true;
         form->ShowMaximized();
-        ASSERT_TRUE(WaitFor([] { return !Shared().NewGame; }, kWaitMs));
+        ASSERT_TRUE(WaitFor([this] { return !form->NewGame(); }, kWaitMs));
         form->Timer1->stop();
         Settle();
     }
@@ -81,8 +76,6 @@ class ExposeTest : public testing::Test {
             delete form.data();
         }
         delete Tprndlg::Form();
-        Shared().NewGame = false;
-        Shared().GameOptions = GameOptions{};
     }
 
     // Lets the window system's reports of the moment arrive and be handled.
@@ -114,6 +107,7 @@ class ExposeTest : public testing::Test {
     QString FormId() const { return QStringLiteral("0x%1").arg(form->winId(), 0, 16); }
 
     DataFolder folder;
+    GameContext context{folder.Folders()};
     ModalDriver answerer;
     QPointer<Tsearcher> form;
     int opens = 0;
@@ -226,7 +220,7 @@ TEST_F(ExposeTest, AtATimeOutTheClockReadsTheLastTickBehindTheMessage) {
     DeviceContext dc(reference);
     dc.SelectObject(SystemFont());
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(PaletteColour(PaletteRole::ClockText));
+    dc.SetTextColor(context.Kit.PaletteColour(PaletteRole::ClockText));
     dc.TextOutA(form->BoardLeft, form->BoardTop, "Elapsed: 03:01");
     const QRect clock(
         QPoint(DevicePixel(form->BoardLeft, scale), DevicePixel(form->BoardTop, scale)),

@@ -1,10 +1,7 @@
 #include "GameFixture.h"
 
-#include "app/SharedState.h"
 #include "engine/Random.h"
 #include "library/TextList.h"
-#include "ui/Drawkit.h"
-#include "ui/Forms.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -58,23 +55,18 @@ QStringList ComboTexts(const QComboBox& combo) {
 }
 
 void GameTest::SetUp() {
-    DrawkitState& kit = Kit();
+    DrawkitState& kit = context.Kit;
     BuildPalette(kit.GamePalette);
     kit.PaletteHandle = CreateGamePalette(kit.GamePalette);
-    Shared().DataDir = folder.Path();
-    Shared().GameOptions = GameOptions{};
-    Shared().GameOptions.soundsOn = false; // the data folder has no sound or music files
-    Shared().GameOptions.musicOn = false;
+    context.State.GameOptions.soundsOn = false; // the data folder has no sound or music files
+    context.State.GameOptions.musicOn = false;
 }
 
 void GameTest::TearDown() {
     CloseForm();
-    Forms().searcher = nullptr;
-    Shared().NewGame = false;
-    Shared().GameOptions = GameOptions{};
 }
 
-// Every paint of a puzzle form reads NewGame, so no earlier form may outlive its test case.
+// The form draws with the test's context, so no form may outlive its test case.
 void GameTest::CloseForm() {
     if (form) {
         delete form.data();
@@ -85,9 +77,7 @@ void GameTest::CloseForm() {
 void GameTest::OpenGame(const LoadedPuzzle& puzzle, std::uint32_t seed, int screenWidth,
                         int screenHeight) {
     CloseForm();
-    SharedState& state = Shared();
-    DrawkitState& kit = Kit();
-    state.LoadedPuzzle = puzzle;
+    DrawkitState& kit = context.Kit;
     // The title is on the puzzle's line of the library, where puzzle loading found it.
     TextList titles = ReadList(folder / "a8.asl");
     if (puzzle.puzzleIndex >= 0 && static_cast<std::size_t>(puzzle.puzzleIndex) < titles.size()) {
@@ -99,12 +89,11 @@ void GameTest::OpenGame(const LoadedPuzzle& puzzle, std::uint32_t seed, int scre
     kit.ScreenCopy.SetWidth(screenWidth);
     kit.ScreenCopy.SetHeight(screenHeight);
     SetRandomSeed(seed);
-    auto* created = new Tsearcher();
+    auto* created = new Tsearcher(context.State, kit, puzzle);
     form = created;
-    Forms().searcher = created;
+    context.Forms.searcher = created;
     releases = 0;
     QObject::connect(created, &QObject::destroyed, [this] { ++releases; });
-    state.NewGame = true;
     created->resize(screenWidth, screenHeight);
     created->show();
     WaitFor([this] { return form.isNull() || form->FormPaintCount() > 0; });

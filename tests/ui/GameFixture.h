@@ -7,6 +7,7 @@
 
 #include "engine/Grid.h"
 #include "library/Puzzle.h"
+#include "ui/GameContext.h"
 #include "ui/Wordsrch.h"
 
 #include <QImage>
@@ -64,6 +65,7 @@ class GameTest : public testing::Test {
     QImage Shown() const;
 
     DataFolder folder;
+    GameContext context{folder.Folders()}; // fresh for every test
     ModalDriver answerer;
     QPointer<Tsearcher> form;
     int releases = 0; // forms destroyed since the last OpenGame

@@ -3,8 +3,7 @@
 // Enter and ended with Ctrl+W, then the options changed.
 #include "UiFixture.h"
 
-#include "app/SharedState.h"
-#include "ui/Forms.h"
+#include "ui/GameContext.h"
 #include "ui/Midistuf.h"
 #include "ui/Wordsrch.h"
 
@@ -28,22 +27,18 @@ namespace {
 // The whole journey, as long as a loaded machine may need.
 constexpr int kJourneyMs = 240000;
 
-Tsearcher* Game() {
-    return static_cast<Tsearcher*>(Forms().searcher.data());
-}
-
 bool Active(const QWidget* window) {
     return window != nullptr && QApplication::activeWindow() == window;
 }
 
-bool Playing() {
-    return Active(Game()) && Game()->FormPaintCount() > 0;
+bool IsPlaying(const Tsearcher* game) {
+    return Active(game) && game->FormPaintCount() > 0;
 }
 
 // The keys that find placed word k, from where the cursor is.
-QStringList FindWord(std::size_t k) {
-    const PlacedWord word = Game()->Session.Grids().PlacedWords.at(k);
-    Cell at = Game()->Input.CursorShown() ? Game()->Input.Cursor() : Cell{0, 0};
+QStringList FindWord(const Tsearcher& game, std::size_t k) {
+    const PlacedWord word = game.Session.Grids().PlacedWords.at(k);
+    Cell at = game.Input.CursorShown() ? game.Input.Cursor() : Cell{0, 0};
     QStringList keys;
     for (const Cell to : {word.start, word.end}) {
         for (; at.column != to.column; at.column += at.column < to.column ? 1 : -1) {
@@ -63,14 +58,18 @@ TEST(KeyboardJourneyTest, FromLaunchToAWonPuzzleAndBackThenTheOptionsWithKeysOnl
         GTEST_SKIP() << "without a window manager the keys go to the window under the pointer";
     }
     const DataFolder folder;
-    Tmain catalogue(folder.Path());
-    Tjukebox options(&catalogue);
-    Forms().main = &catalogue;
-    Forms().jukebox = &options;
-    Shared().GameOptions.soundsOn = false; // the data folder has no sound or music
-    Shared().GameOptions.musicOn = false;
+    GameContext context(folder.Folders());
+    Tmain catalogue(context);
+    Tjukebox options(context.State.GameOptions, &catalogue);
+    context.Forms.main = &catalogue;
+    context.Forms.jukebox = &options;
+    context.State.GameOptions.soundsOn = false; // the data folder has no sound or music
+    context.State.GameOptions.musicOn = false;
     catalogue.ShowMaximized();
     QPointer<QWidget> firstGame;
+    std::string secondTitle;
+    const auto Game = [&] { return OpenedGame(context); };
+    const auto Playing = [&] { return IsPlaying(Game()); };
     // The box a Return went to: the next box is another one, not this one before it has closed.
     QPointer<QWidget> answered;
     const auto newBox = [&] {
@@ -91,14 +90,18 @@ TEST(KeyboardJourneyTest, FromLaunchToAWonPuzzleAndBackThenTheOptionsWithKeysOnl
         {Playing,
          [&] {
              firstGame = Game();
-             return FindWord(0);
+             return FindWord(*Game(), 0);
          }},
-        {[] { return Playing() && Game()->Combo1->count() == 1; }, [] { return FindWord(1); }},
+        {[&] { return Playing() && Game()->Combo1->count() == 1; },
+         [&] { return FindWord(*Game(), 1); }},
         {newBox, answer}, // "Very Good! You found them all!"
         {newBox, answer}, // the best time
         {inCatalogue, [] { return QStringList{"Return"}; }},
         {[&] { return Playing() && Game() != firstGame && firstGame.isNull(); },
-         [] { return QStringList{"ctrl+w"}; }},
+         [&] {
+             secondTitle = Game()->Puzzle().title;
+             return QStringList{"ctrl+w"};
+         }},
         {inCatalogue, [] { return QStringList{"F3"}; }},
         // Sounds on, backward words off, a timed game, then Enter for OK.
         {[&] { return Active(&options); },
@@ -129,12 +132,10 @@ TEST(KeyboardJourneyTest, FromLaunchToAWonPuzzleAndBackThenTheOptionsWithKeysOnl
     EXPECT_TRUE(QTest::qWaitFor([&] { return next == steps.size() && inCatalogue(); }, kJourneyMs))
         << "stopped before step " << next << "; ended:" << rescued;
     rescue.stop();
-    EXPECT_EQ(Shared().LoadedPuzzle.title, "Farm") << "the same puzzle again";
-    const GameOptions& chosen = Shared().GameOptions;
+    EXPECT_EQ(secondTitle, "Farm") << "the same puzzle again";
+    const GameOptions& chosen = context.State.GameOptions;
     EXPECT_TRUE(chosen.soundsOn && !chosen.musicOn && !chosen.backwardWords && chosen.timedGame);
     delete Game();
-    Forms() = FormReferences{};
-    Shared().GameOptions = GameOptions{};
 }
 
 } // namespace

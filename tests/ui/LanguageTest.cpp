@@ -7,17 +7,17 @@
 #include "PlayerActions.h"
 #include "UiFixture.h"
 
-#include "app/SharedState.h"
+#include "ui/GameContext.h"
 
-#include "engine/BestTimes.h"
 #include "engine/Clock.h"
-#include "engine/Grid.h"
+#include "engine/GridGenerator.h"
 #include "library/Append.h"
 #include "library/Errors.h"
 #include "platform/GdiBitmap.h"
 #include "platform/KnownMessages.h"
 #include "platform/Translators.h"
 #include "print/Printdlg.h"
+#include "ui/BestTimeReport.h"
 #include "ui/Drawkit.h"
 #include "ui/Midistuf.h"
 #include "ui/ScreenArtwork.h"
@@ -79,26 +79,25 @@ TEST(LanguageTest, TheScreenArtworkIsInTheLanguageSpoken) {
     }
     player.Remove("a4.asl");
     player.Remove("a1.asl");
-    Shared().DataDir = player.Path();
-    Shared().ShippedDir = shipped.Path();
+    const DataFolders folders{player.Path(), shipped.Path()};
     const struct {
         double scale;
         int ratio;
     } screens[] = {{1, 1}, {1.5, 2}, {2, 2}, {3, 4}, {5, 4}};
     Bitmap picture;
     for (const auto& screen : screens) {
-        LoadScreenArtwork(picture, "a4.asl", screen.scale);
+        LoadScreenArtwork(picture, folders, "a4.asl", screen.scale);
         EXPECT_EQ(picture.Image().pixel(0, 0), colour(Expected(), screen.ratio)) << screen.scale;
         EXPECT_EQ(picture.Width(), 640);
-        LoadScreenArtwork(picture, "a1.asl", screen.scale); // in English at one density only
+        LoadScreenArtwork(picture, folders, "a1.asl",
+                          screen.scale); // in English at one density only
         EXPECT_EQ(picture.Image().pixel(0, 0), kEndGameColour) << screen.scale;
     }
     player.WriteBitmap("a4.asl", 640, 480, qRgb(1, 2, 3));
     for (const auto& screen : screens) {
-        LoadScreenArtwork(picture, "a4.asl", screen.scale);
+        LoadScreenArtwork(picture, folders, "a4.asl", screen.scale);
         EXPECT_EQ(picture.Image().pixel(0, 0), qRgb(1, 2, 3)) << "the player's own";
     }
-    Shared().ShippedDir.clear();
 }
 
 // Saves `window` as NAME-LANGUAGE@SCALEx.png in LEXIGLADE_SCREENSHOTS when that is set.
@@ -116,7 +115,7 @@ struct ShownTest : testing::Test {
         if (Expected().isEmpty()) {
             GTEST_SKIP() << "the English texts are the sources";
         }
-        catalogue = OpenCatalogue(folder, 1000, 700);
+        catalogue = OpenCatalogue(context, 1000, 700);
         answerer.SetBeforeAnswer([this](const SeenBox&) {
             SaveScreenshot(*QApplication::activeModalWidget(),
                            QString("box%1").arg(answerer.Boxes().size()));
@@ -130,12 +129,13 @@ struct ShownTest : testing::Test {
     }
 
     DataFolder folder;
+    GameContext context{folder.Folders()};
     ModalDriver answerer;
     std::unique_ptr<Tmain> catalogue;
 };
 
 TEST_F(ShownTest, MessagesAndCaptionsAreInTheLanguage) {
-    Tlxedit wizard(nullptr, Kit().PaletteHandle);
+    Tlxedit wizard(folder.Folders(), nullptr, context.Kit.PaletteHandle);
     wizard.show();
     QStringList words, pictures;
     for (int i = 0; i < 15; ++i) {
@@ -154,7 +154,7 @@ TEST_F(ShownTest, MessagesAndCaptionsAreInTheLanguage) {
     EXPECT_EQ(answerer.Boxes()[2].caption,
               QCoreApplication::translate("MessageBoxes", "Information"));
     EXPECT_EQ(answerer.Boxes()[2].text, Tr("lexiglade::Tmain", "Thanks for playing Lexiglade!"));
-    const Tjukebox options;
+    const Tjukebox options(context.State.GameOptions);
     EXPECT_EQ(options.Label2->text(), Tr("lexiglade::Tjukebox", "Music"));
     EXPECT_EQ(options.Label1->text(), Tr("lexiglade::Tjukebox", "Sounds"));
     EXPECT_EQ(options.bwcheck->text(), Tr("lexiglade::Tjukebox", "         Allow backward words"));
@@ -205,8 +205,9 @@ TEST_F(ShownTest, LibraryAndEngineTextsAreInTheLanguage) {
         {what([] { throw GridError(); }), {}},
         {what([&] { Bitmap().LoadFromFile(folder / "a14.asl"); }), {}},
         {ClockText(3601), {"1:00:01"}},
-        {RecordBestTime(folder.Path(), "Farm", 0, 299, false), {"04:59", "05:00"}},
-        {RecordBestTime(folder.Path(), "Farm", 0, 299, false), {"04:59"}},
+        {BestTimeReport(299, RecordBestTime(folder.Path(), "Farm", 0, 299, false)),
+         {"04:59", "05:00"}},
+        {BestTimeReport(299, RecordBestTime(folder.Path(), "Farm", 0, 299, false)), {"04:59"}},
         {StageText(AppendStage::FolderList), {}},
         {StageText(AppendStage::TimeDatabase), {}},
     };
@@ -280,10 +281,11 @@ void ExpectFits(QWidget& dialog, const QString& name) {
 
 TEST(FitTest, EveryCaptionFitsItsControl) {
     DataFolder folder;
-    const auto catalogue = OpenCatalogue(folder, 1000, 700);
-    Tjukebox options;
+    GameContext context(folder.Folders());
+    const auto catalogue = OpenCatalogue(context, 1000, 700);
+    Tjukebox options(context.State.GameOptions);
     Tprndlg print;
-    Tlxedit wizard(nullptr, Kit().PaletteHandle);
+    Tlxedit wizard(folder.Folders(), nullptr, context.Kit.PaletteHandle);
     for (QWidget* dialog : std::initializer_list<QWidget*>{&options, &print, &wizard}) {
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));

@@ -5,10 +5,8 @@
 #include "ModalDriver.h"
 #include "UiFixture.h"
 
-#include "app/SharedState.h"
 #include "engine/Random.h"
-#include "ui/Drawkit.h"
-#include "ui/Forms.h"
+#include "ui/GameContext.h"
 
 #include <QCoreApplication>
 #include <QScreen>
@@ -65,26 +63,27 @@ int BackdropMismatches(const QImage& image, const QImage& art, QPoint at) {
 class MaximizedScreensTest : public testing::Test {
   protected:
     void TearDown() override {
-        if (Forms().searcher) {
-            delete Forms().searcher.data();
+        if (context.Forms.searcher) {
+            delete context.Forms.searcher.data();
         }
-        Shared().NewGame = false;
     }
     DataFolder folder;
+    GameContext context{folder.Folders()};
 };
 
 TEST_F(MaximizedScreensTest, TheCataloguesFirstPaintFixesTheMaximizedClientSize) {
     for (int launch = 0; launch < kLaunches; ++launch) {
         ModalDriver answerer;
-        Tmain form(folder.Path());
+        Tmain form(context);
         form.ShowMaximized();
         ASSERT_TRUE(WaitFor([&] { return form.FormPaintCount() > 0; }, kMaximizeWaitMs));
         // The window manager's last word on the size may still be on its way.
         WaitFor([&] { return form.size() == MaximizedClientSize(form); }, kMaximizeWaitMs);
         const QSize maximized = MaximizedClientSize(form);
         EXPECT_EQ(form.size(), maximized) << "launch " << launch;
-        EXPECT_EQ(QSize(Kit().ScreenWidth, Kit().ScreenHeight), maximized) << "launch " << launch;
-        EXPECT_EQ(QSize(Kit().ScreenCopy.Width(), Kit().ScreenCopy.Height()), maximized)
+        EXPECT_EQ(QSize(context.Kit.ScreenWidth, context.Kit.ScreenHeight), maximized)
+            << "launch " << launch;
+        EXPECT_EQ(QSize(context.Kit.ScreenCopy.Width(), context.Kit.ScreenCopy.Height()), maximized)
             << "launch " << launch;
         const QPoint backdrop(maximized.width() / 2 - 320, maximized.height() / 2 - 240);
         EXPECT_EQ(QPoint(form.BackdropLeft, form.BackdropTop), backdrop);
@@ -100,11 +99,12 @@ TEST_F(MaximizedScreensTest, TheCataloguesFirstPaintFixesTheMaximizedClientSize)
 // Keeps the size of every paint that starts a game.
 class RecordingSearcher : public Tsearcher {
   public:
+    using Tsearcher::Tsearcher;
     QSize firstPaintSize;
 
   protected:
     void FormPaint() override {
-        if (Shared().NewGame) {
+        if (NewGame()) {
             firstPaintSize = size();
         }
         Tsearcher::FormPaint();
@@ -113,19 +113,17 @@ class RecordingSearcher : public Tsearcher {
 
 TEST_F(MaximizedScreensTest, ThePuzzleScreensFirstPaintRunsAtItsMaximizedSize) {
     ModalDriver answerer;
-    Tmain catalogue(folder.Path());
+    Tmain catalogue(context);
     catalogue.ShowMaximized();
     ASSERT_TRUE(WaitFor([&] { return catalogue.FormPaintCount() > 0; }, kMaximizeWaitMs));
-    Shared().GameOptions.soundsOn = false; // the data folder has no sound or music
-    Shared().GameOptions.musicOn = false;
+    context.State.GameOptions.soundsOn = false; // the data folder has no sound or music
+    context.State.GameOptions.musicOn = false;
     for (int launch = 0; launch < kLaunches; ++launch) {
-        Shared().LoadedPuzzle = SavannaPuzzle();
         SetRandomSeed(static_cast<std::uint32_t>(launch));
-        auto* form = new RecordingSearcher();
-        Forms().searcher = form;
-        Shared().NewGame = true;
+        auto* form = new RecordingSearcher(context.State, context.Kit, SavannaPuzzle());
+        context.Forms.searcher = form;
         form->ShowMaximized();
-        ASSERT_TRUE(WaitFor([] { return !Shared().NewGame; }, kMaximizeWaitMs));
+        ASSERT_TRUE(WaitFor([&] { return !form->NewGame(); }, kMaximizeWaitMs));
         WaitFor([&] { return form->size() == MaximizedClientSize(*form); }, kMaximizeWaitMs);
         EXPECT_EQ(form->firstPaintSize, MaximizedClientSize(*form)) << "launch " << launch;
         // A paint, which puts back the saved screen, leaves the board where it is drawn.
@@ -143,7 +141,7 @@ TEST_F(MaximizedScreensTest, ThePuzzleScreensFirstPaintRunsAtItsMaximizedSize) {
             << launch << ": the board is not on the screen";
         form->EndGame();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ASSERT_TRUE(Forms().searcher.isNull());
+        ASSERT_TRUE(context.Forms.searcher.isNull());
     }
     EXPECT_TRUE(answerer.Boxes().empty());
 }

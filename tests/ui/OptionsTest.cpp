@@ -1,10 +1,9 @@
 #include "ModalDriver.h"
 
-#include "app/SharedState.h"
-#include "engine/BestTimes.h"
 #include "engine/Clock.h"
-#include "engine/Grid.h"
+#include "engine/GridGenerator.h"
 #include "engine/Random.h"
+#include "library/BestTimes.h"
 #include "ui/Midistuf.h"
 #include "ui/OptionPictures.h"
 
@@ -24,16 +23,14 @@ namespace lexiglade::test {
 namespace {
 
 struct OptionsTest : testing::Test {
-    void SetUp() override { Shared().GameOptions = GameOptions{}; }
-    void TearDown() override { Shared().GameOptions = GameOptions{}; }
-
     // Shows the dialog without a nested loop; FormShow runs as it appears.
     void Open() {
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     }
 
-    Tjukebox dialog;
+    GameOptions gameOptions; // fresh for every test
+    Tjukebox dialog{gameOptions};
 };
 
 void Click(QWidget* widget) {
@@ -158,7 +155,7 @@ TEST_F(OptionsTest, FirstShowingReflectsTheDefaults) {
     EXPECT_FALSE(dialog.tgcheck->isChecked());
     EXPECT_FALSE(DurationsEnabled(dialog));
     EXPECT_EQ(CheckedDuration(dialog), "2") << "the stored choice 1 is not shown while untimed";
-    EXPECT_EQ(Shared().GameOptions.timeLimitChoice, 1);
+    EXPECT_EQ(gameOptions.timeLimitChoice, 1);
 }
 
 // The two switch pictures: the option each switches, the picture clicked and the held pictures
@@ -178,17 +175,17 @@ const SwitchPicture kSwitchPictures[] = {
 TEST_F(OptionsTest, SwitchPicturesFlipTheOptionAndThePictureAtOnce) {
     for (const SwitchPicture& c : kSwitchPictures) {
         SCOPED_TRACE(c.name);
-        Shared().GameOptions = GameOptions{};
+        gameOptions = GameOptions{};
         Open();
         QLabel* image = dialog.*c.image;
         const qint64 onKey = (dialog.*c.on)->pixmap().cacheKey();
         const qint64 offKey = (dialog.*c.off)->pixmap().cacheKey();
-        const GameOptions before = Shared().GameOptions;
+        const GameOptions before = gameOptions;
         Click(image);
-        EXPECT_FALSE(Shared().GameOptions.*c.option);
+        EXPECT_FALSE(gameOptions.*c.option);
         EXPECT_EQ(Visible(image, dialog.*c.on, dialog.*c.off), "off");
         Click(image);
-        EXPECT_TRUE(Shared().GameOptions.*c.option);
+        EXPECT_TRUE(gameOptions.*c.option);
         EXPECT_EQ(Visible(image, dialog.*c.on, dialog.*c.off), "on");
         Click(image);
         EXPECT_EQ((dialog.*c.on)->pixmap().cacheKey(), onKey) << "the held pictures never change";
@@ -196,7 +193,7 @@ TEST_F(OptionsTest, SwitchPicturesFlipTheOptionAndThePictureAtOnce) {
         EXPECT_TRUE(dialog.isVisible()) << "a switch does not close the dialog";
         GameOptions expected = before;
         expected.*c.option = false;
-        const GameOptions& now = Shared().GameOptions;
+        const GameOptions& now = gameOptions;
         EXPECT_EQ(now.soundsOn, expected.soundsOn);
         EXPECT_EQ(now.musicOn, expected.musicOn);
         dialog.hide();
@@ -228,7 +225,7 @@ class MouseEventLog : public QObject {
 TEST_F(OptionsTest, DoubleClickOnASwitchPictureSwitchesOnce) {
     for (const SwitchPicture& c : kSwitchPictures) {
         SCOPED_TRACE(c.name);
-        Shared().GameOptions = GameOptions{};
+        gameOptions = GameOptions{};
         Open();
         QLabel* image = dialog.*c.image;
         const QPoint at = image->mapTo(&dialog, image->rect().center());
@@ -237,18 +234,18 @@ TEST_F(OptionsTest, DoubleClickOnASwitchPictureSwitchesOnce) {
         ASSERT_EQ(log.types, std::vector<QEvent::Type>(
                                  {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                   QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}));
-        EXPECT_FALSE(Shared().GameOptions.*c.option);
+        EXPECT_FALSE(gameOptions.*c.option);
         EXPECT_EQ(Visible(image, dialog.*c.on, dialog.*c.off), "off");
         QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {}, at);
-        EXPECT_TRUE(Shared().GameOptions.*c.option);
+        EXPECT_TRUE(gameOptions.*c.option);
         EXPECT_EQ(Visible(image, dialog.*c.on, dialog.*c.off), "on");
         QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, at);
-        EXPECT_FALSE(Shared().GameOptions.*c.option) << "a click after a double-click switches";
+        EXPECT_FALSE(gameOptions.*c.option) << "a click after a double-click switches";
         // A release over the picture after a press elsewhere is no click.
         const QPoint beside = dialog.Label1->mapTo(&dialog, QPoint(0, 0)) + QPoint(60, -20);
         QTest::mousePress(dialog.windowHandle(), Qt::LeftButton, {}, beside);
         QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {}, at);
-        EXPECT_FALSE(Shared().GameOptions.*c.option);
+        EXPECT_FALSE(gameOptions.*c.option);
         dialog.hide();
     }
 }
@@ -265,7 +262,7 @@ TEST_F(OptionsTest, TickingTimedGameAndOkWithoutAChoiceGivesSixMinutes) {
     dialog.exec();
     EXPECT_EQ(answerer.DialogsSeen(), 1);
     EXPECT_FALSE(dialog.isVisible());
-    const GameOptions& options = Shared().GameOptions;
+    const GameOptions& options = gameOptions;
     EXPECT_TRUE(options.timedGame);
     EXPECT_EQ(options.timeLimitChoice, 2);
     EXPECT_FALSE(TimeExpired(options, 360));
@@ -274,14 +271,14 @@ TEST_F(OptionsTest, TickingTimedGameAndOkWithoutAChoiceGivesSixMinutes) {
 
 TEST_F(OptionsTest, ShownChoiceFollowsTheOptionsWhileTimed) {
     for (int choice = 1; choice <= 3; ++choice) {
-        Shared().GameOptions.timedGame = true;
-        Shared().GameOptions.timeLimitChoice = choice;
+        gameOptions.timedGame = true;
+        gameOptions.timeLimitChoice = choice;
         Open();
         EXPECT_TRUE(dialog.tgcheck->isChecked());
         EXPECT_TRUE(DurationsEnabled(dialog));
         EXPECT_EQ(CheckedDuration(dialog), std::to_string(choice));
         Click(dialog.Image8);
-        EXPECT_EQ(Shared().GameOptions.timeLimitChoice, choice);
+        EXPECT_EQ(gameOptions.timeLimitChoice, choice);
         EXPECT_FALSE(dialog.isVisible());
     }
 }
@@ -292,7 +289,7 @@ TEST_F(OptionsTest, UntickingKeepsThePreviousChoiceForTheNextTimedGame) {
     ClickIndicator(dialog.tgr3);
     EXPECT_EQ(CheckedDuration(dialog), "3");
     Click(dialog.Image8);
-    GameOptions& options = Shared().GameOptions;
+    GameOptions& options = gameOptions;
     EXPECT_TRUE(options.timedGame);
     EXPECT_EQ(options.timeLimitChoice, 3);
     EXPECT_FALSE(TimeExpired(options, 540));
@@ -337,13 +334,13 @@ std::string Spelled(const GridState& state, const PlacedWord& word) {
     }
 }
 
-// Reversed words over 30 seeded grids made with the current backward-words option.
-int ReversedWordsInGrids() {
+// Reversed words over 30 seeded grids made with the backward-words option given.
+int ReversedWordsInGrids(bool backwardWords) {
     int reversed = 0;
     for (std::uint32_t seed = 1; seed <= 30; ++seed) {
         SetRandomSeed(seed);
         GridState state;
-        GenerateGrid(state, kWords, Shared().GameOptions.backwardWords);
+        state = GenerateGrid(kWords, backwardWords);
         for (const PlacedWord& word : state.PlacedWords) {
             EXPECT_EQ(Spelled(state, word), word.text);
             std::string forward = word.text;
@@ -369,22 +366,22 @@ TEST_F(OptionsTest, BackwardWordsReachTheGridAndTheBestTimeFile) {
                           {false, false, false, "a14.asl"},
                           {true, false, true, "a15.asl"}};
     for (const Case& c : cases) {
-        Shared().GameOptions.backwardWords = c.startTicked;
+        gameOptions.backwardWords = c.startTicked;
         Open();
         EXPECT_EQ(dialog.bwcheck->isChecked(), c.startTicked);
         if (c.clickBox) {
             ClickIndicator(dialog.bwcheck);
-            EXPECT_EQ(Shared().GameOptions.backwardWords, c.startTicked) << "taken over at OK";
+            EXPECT_EQ(gameOptions.backwardWords, c.startTicked) << "taken over at OK";
         }
         Click(dialog.Image8);
-        EXPECT_EQ(Shared().GameOptions.backwardWords, c.allowed);
-        const int reversed = ReversedWordsInGrids();
+        EXPECT_EQ(gameOptions.backwardWords, c.allowed);
+        const int reversed = ReversedWordsInGrids(gameOptions.backwardWords);
         if (c.allowed) {
             EXPECT_GT(reversed, 30) << "about one word in three is reversed";
         } else {
             EXPECT_EQ(reversed, 0);
         }
-        EXPECT_EQ(BestTimeFileName(Shared().GameOptions.backwardWords), c.bestTimes);
+        EXPECT_EQ(BestTimeFileName(gameOptions.backwardWords), c.bestTimes);
     }
 }
 
@@ -397,17 +394,17 @@ TEST_F(OptionsTest, OnlyTheOkPictureClosesTheDialog) {
     EXPECT_TRUE(dialog.isVisible());
     QTest::mouseClick(dialog.Image8, Qt::RightButton, {}, dialog.Image8->rect().center());
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(Shared().GameOptions.backwardWords) << "nothing taken over before OK";
+    EXPECT_TRUE(gameOptions.backwardWords) << "nothing taken over before OK";
     Click(dialog.Image8);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(Shared().GameOptions.backwardWords);
+    EXPECT_FALSE(gameOptions.backwardWords);
 }
 
 // Without the mouse: Tab goes from the sounds picture through every control to the OK picture,
 // the arrows move among the durations, Space or Enter uses the control that has the focus;
 // Escape is still refused.
 TEST_F(OptionsTest, TheKeysReachAndUseEveryControl) {
-    Shared().GameOptions.timedGame = true;
+    gameOptions.timedGame = true;
     Open();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -430,7 +427,7 @@ TEST_F(OptionsTest, TheKeysReachAndUseEveryControl) {
         key(step.key);
         ASSERT_EQ(QApplication::focusWidget(), step.focus) << QTest::toString(step.key);
     }
-    const GameOptions& options = Shared().GameOptions;
+    const GameOptions& options = gameOptions;
     EXPECT_FALSE(options.soundsOn) << "Space on the sounds picture";
     EXPECT_FALSE(options.musicOn) << "Enter on the music picture";
     EXPECT_TRUE(dialog.isVisible());

@@ -1,9 +1,8 @@
 // Selections made without a drag: click, then click; and the keyboard's cell cursor.
 #include "GameFixture.h"
 
-#include "app/SharedState.h"
 #include "engine/SelectionInput.h"
-#include "ui/Drawkit.h"
+#include "ui/GameContext.h"
 #include "ui/HintCombo.h"
 
 #include <QComboBox>
@@ -324,7 +323,7 @@ TEST_F(PlayWithoutDragTest, CursorAndBandLeaveThePaintAndTheFoundCapsulesOnly) {
     const QRect cursor = QRect(QPoint(frame.topLeft.x, frame.topLeft.y),
                                QPoint(frame.bottomRight.x, frame.bottomRight.y))
                              .adjusted(-2, -2, 2, 2);
-    const QImage& copy = Kit().ScreenCopy.Image();
+    const QImage& copy = context.Kit.ScreenCopy.Image();
     const QImage shown = Shown();
     int cursorPixels = 0;
     for (int y = 0; y < now.height(); ++y) {

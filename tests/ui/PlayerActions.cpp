@@ -1,7 +1,8 @@
 #include "PlayerActions.h"
 
-#include "app/SharedState.h"
-#include "ui/Forms.h"
+#include "UiFixture.h"
+
+#include "ui/GameContext.h"
 #include "ui/Outline.h"
 #include "ui/Wordsrch.h"
 
@@ -51,7 +52,8 @@ void TypePuzzle(Tlxedit& wizard, const QString& name, const QStringList& words,
     QTest::mouseClick(wizard.BitBtn1, Qt::LeftButton);
 }
 
-void OpenFromCatalogue(Tmain& catalogue, const QString& folderName, const QString& title) {
+void OpenFromCatalogue(const GameContext& context, Tmain& catalogue, const QString& folderName,
+                       const QString& title) {
     Outline& tree = *catalogue.outline;
     QCoreApplication::processEvents(); // the reloaded tree is laid out and shown
     const QModelIndex top = tree.model()->index(0, 0);
@@ -67,21 +69,21 @@ void OpenFromCatalogue(Tmain& catalogue, const QString& folderName, const QStrin
         tree.model()->match(top, Qt::DisplayRole, title, -1, Qt::MatchExactly | Qt::MatchRecursive);
     ASSERT_EQ(items.size(), 1);
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(items[0]).center());
-    ASSERT_TRUE(WaitFor([] {
-        return Forms().searcher && !Shared().NewGame &&
-               static_cast<Tsearcher*>(Forms().searcher.data())->FormPaintCount() > 0;
+    ASSERT_TRUE(WaitFor([&] {
+        const Tsearcher* game = OpenedGame(context);
+        return game != nullptr && !game->NewGame() && game->FormPaintCount() > 0;
     }));
 }
 
-void WinGame() {
-    auto* game = static_cast<Tsearcher*>(Forms().searcher.data());
+void WinGame(const GameContext& context) {
+    auto* game = OpenedGame(context);
     ASSERT_NE(game, nullptr);
     const std::vector<PlacedWord> words = game->Session.Grids().PlacedWords;
     const auto at = [game](Cell cell) {
         return QPoint(game->BoardLeft + 90 + 20 * cell.column, game->BoardTop + 77 + 18 * cell.row);
     };
     for (const PlacedWord& word : words) {
-        ASSERT_TRUE(Forms().searcher) << word.text;
+        ASSERT_TRUE(context.Forms.searcher) << word.text;
         const QPoint from = at(word.start);
         const QPoint to = at(word.end);
         QTest::mousePress(game, Qt::LeftButton, {}, from);
@@ -91,9 +93,9 @@ void WinGame() {
     }
     // The game releases its form once no handler of it runs; outside an event loop the
     // release has to be delivered by hand.
-    EXPECT_TRUE(WaitFor([] {
+    EXPECT_TRUE(WaitFor([&] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return Forms().searcher.isNull();
+        return context.Forms.searcher.isNull();
     }));
 }
 

@@ -4,6 +4,7 @@
 #include "ModalDriver.h"
 
 #include "ui/Catalogue.h"
+#include "ui/GameContext.h"
 #include "wizard/Editor.h"
 
 #include <QString>
@@ -20,12 +21,13 @@ void RunWizard(Tmain& catalogue, Tlxedit& wizard, ModalDriver& answerer,
 // Types the name, the words and the hints into the wizard's first step and presses Next.
 void TypePuzzle(Tlxedit& wizard, const QString& name, const QStringList& words,
                 const QStringList& hints);
-// Opens `title` from the catalogue's tree: its folder first, then the puzzle; returns once the
-// puzzle screen has painted.
-void OpenFromCatalogue(Tmain& catalogue, const QString& folderName, const QString& title);
+// Opens `title` from the tree of the catalogue on `context`: its folder first, then the puzzle;
+// returns once the puzzle screen has painted.
+void OpenFromCatalogue(const GameContext& context, Tmain& catalogue, const QString& folderName,
+                       const QString& title);
 // Drags from the first to the last letter of every hidden word of the open game; returns once
 // the game has ended and its form is gone.
-void WinGame();
+void WinGame(const GameContext& context);
 // Whether the answerer saw a box with exactly this text.
 bool SawBox(const ModalDriver& answerer, const QString& text);
 

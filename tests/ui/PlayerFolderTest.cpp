@@ -5,29 +5,29 @@
 #include "TempFolder.h"
 #include "UiFixture.h"
 
-#include "app/SharedState.h"
 #include "library/Append.h"
 #include "library/TextList.h"
+#include "ui/GameContext.h"
 #include "ui/Outline.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <list>
 
 namespace lexiglade::test {
 namespace {
 
-std::unique_ptr<Tmain> OpenOn(const DataFolders& folders) {
-    auto form = std::make_unique<Tmain>(folders);
-    form->resize(1000, 700);
-    form->show();
-    WaitFor([&] { return form->FormPaintCount() > 0; });
-    return form;
-}
-
-// The shipped folder set by a test is forgotten whatever way the test ends.
 struct PlayerFolder : testing::Test {
-    void TearDown() override { Shared().ShippedDir.clear(); }
+    // A catalogue on a context of its own, which lasts until the end of the test.
+    std::unique_ptr<Tmain> OpenOn(const DataFolders& folders) {
+        auto form = std::make_unique<Tmain>(contexts.emplace_back(folders));
+        form->resize(1000, 700);
+        form->show();
+        WaitFor([&] { return form->FormPaintCount() > 0; });
+        return form;
+    }
+    std::list<GameContext> contexts;
 };
 
 TEST_F(PlayerFolder, ANewPlayerStartsWithTheShippedLibraryAndArtwork) {
@@ -37,7 +37,7 @@ TEST_F(PlayerFolder, ANewPlayerStartsWithTheShippedLibraryAndArtwork) {
     ModalDriver answerer;
     auto form = OpenOn({player, shipped.Path()});
     EXPECT_TRUE(answerer.Boxes().empty());
-    EXPECT_EQ(Shared().DataDir, player);
+    EXPECT_EQ(contexts.back().State.DataDir, player);
     EXPECT_EQ(form->outline->topLevelItemCount(), 2); // "Animals" and "Sky"
     for (const char* name : {"a7.asl", "a8.asl", "a15.asl", "b1.asl", "b2.asl"}) {
         EXPECT_EQ(ReadList(player + name), ReadList(shipped / name)) << name;

@@ -4,9 +4,9 @@
 #include "GameLog.h"
 #include "MusicGame.h"
 
-#include "app/SharedState.h"
 #include "platform/audio/AudioOutput.h"
 #include "tools/make_sounds/Chime.h"
+#include "ui/GameContext.h"
 
 #include <QTest>
 
@@ -49,8 +49,8 @@ class PuzzleScreenMusic : public GameTest {
         setenv("SDL_DISKAUDIODELAY", "1", 1); // about twenty times real time
         output = std::make_unique<AudioOutput>();
         ASSERT_TRUE(AudioOutput::IsOpen()) << AudioOutput::OpenError();
-        Shared().GameOptions.soundsOn = true;
-        Shared().GameOptions.musicOn = true;
+        context.State.GameOptions.soundsOn = true;
+        context.State.GameOptions.musicOn = true;
     }
     void TearDown() override {
         GameTest::TearDown();
@@ -112,7 +112,7 @@ TEST_F(PuzzleScreenMusic, PaintTrackEndRepaintAndEndGameSendTheirCommands) {
 
 // Start-up does not wait for the soundfont: it is read once the catalogue is on the screen.
 TEST_F(PuzzleScreenMusic, TheSoundfontIsReadOnceTheCatalogueIsShown) {
-    Tmain catalogue(folder.Path());
+    Tmain catalogue(context);
     catalogue.resize(800, 600);
     EXPECT_FALSE(AudioOutput::MusicPrepared()) << "before the catalogue is shown";
     catalogue.show();

@@ -5,9 +5,9 @@
 #include "PrintedGrid.h"
 #include "PrivateHome.h"
 
-#include "app/SharedState.h"
 #include "platform/printer/Printer.h"
 #include "print/Printdlg.h"
+#include "ui/GameContext.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -90,8 +90,8 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     EXPECT_TRUE(boxes[1].text.endsWith(QString::fromStdString(first)))
         << boxes[1].text.toStdString();
     ASSERT_EQ(PdfPages(first), 4);
-    EXPECT_EQ(Shared().CopyCount, 2) << "the screen keeps the dialog's answer";
-    EXPECT_FALSE(Shared().UniqueCopies);
+    EXPECT_EQ(context.State.CopyCount, 2) << "the screen keeps the dialog's answer";
+    EXPECT_FALSE(context.State.UniqueCopies);
     std::multiset<CellLine> hidden;
     for (const PlacedWord& word : game.PlacedWords) {
         hidden.insert(LineOf(word));
@@ -117,8 +117,8 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
     EXPECT_TRUE(boxes[1].text.endsWith(QString::fromStdString(second)));
     EXPECT_EQ(ReadBytes(first), firstBytes);
     ASSERT_EQ(PdfPages(second), 2);
-    EXPECT_EQ(Shared().CopyCount, 1);
-    EXPECT_TRUE(Shared().UniqueCopies);
+    EXPECT_EQ(context.State.CopyCount, 1);
+    EXPECT_TRUE(context.State.UniqueCopies);
     const PrintedGrid puzzle = ReadPrintedGrid(PdfWords(second, 1));
     const PrintedGrid key = ReadPrintedGrid(PdfWords(second, 2));
     ASSERT_TRUE(key.complete);
@@ -131,7 +131,7 @@ TEST_F(PuzzleScreenPrint, KeysOfTheGridOnScreenAndOfUniqueGridsGoToTheDocumentsF
         circled.push_back(std::min(text, reversed));
     }
     std::vector<std::string> words;
-    for (std::string word : Shared().LoadedPuzzle.words) {
+    for (std::string word : form->Puzzle().words) {
         const std::string reversed(word.rbegin(), word.rend());
         words.push_back(std::min(word, reversed));
     }

@@ -3,8 +3,8 @@
 // come back to the logical pixel under them.
 #include "GameFixture.h"
 
-#include "app/SharedState.h"
 #include "platform/DisplayScale.h"
+#include "ui/GameContext.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,7 @@
 #include "UiFixture.h"
 
 #include "ModalDriver.h"
+#include "ui/Wordsrch.h"
 
 #include <QDir>
 
@@ -86,12 +87,16 @@ void DataFolder::Remove(const std::string& name) const {
     std::filesystem::remove(path_ + name);
 }
 
-std::unique_ptr<Tmain> OpenCatalogue(const DataFolder& folder, int width, int height) {
-    auto form = std::make_unique<Tmain>(folder.Path());
+std::unique_ptr<Tmain> OpenCatalogue(GameContext& context, int width, int height) {
+    auto form = std::make_unique<Tmain>(context);
     form->resize(width, height);
     form->show();
     WaitFor([&] { return form->FormPaintCount() > 0; });
     return form;
+}
+
+Tsearcher* OpenedGame(const GameContext& context) {
+    return static_cast<Tsearcher*>(context.Forms.searcher.data());
 }
 
 } // namespace lexiglade::test

@@ -1,11 +1,17 @@
 #pragma once
 // A data folder with artwork and a small library, and a catalogue form of a chosen size on it.
+#include "library/DataFolder.h"
 #include "ui/Catalogue.h"
+#include "ui/GameContext.h"
 
 #include <QImage>
 
 #include <memory>
 #include <string>
+
+namespace lexiglade {
+class Tsearcher;
+}
 
 namespace lexiglade::test {
 
@@ -25,6 +31,8 @@ class DataFolder {
     DataFolder();
     ~DataFolder();
     const std::string& Path() const { return path_; }
+    // The folder as the game's data and shipped files both.
+    DataFolders Folders() const { return {path_, path_}; }
     std::string operator/(const std::string& name) const { return path_ + name; }
     void Write(const std::string& name, const std::string& bytes) const;
     void Remove(const std::string& name) const;
@@ -38,7 +46,9 @@ class DataFolder {
     QImage backdrop_;
 };
 
-// Creates the catalogue on `folder` with the given client size and waits for its first paint.
-std::unique_ptr<Tmain> OpenCatalogue(const DataFolder& folder, int width, int height);
+// Creates the catalogue on `context` with the given client size and waits for its first paint.
+std::unique_ptr<Tmain> OpenCatalogue(GameContext& context, int width, int height);
+// The puzzle screen opened last on `context`, while it lives; else null.
+Tsearcher* OpenedGame(const GameContext& context);
 
 } // namespace lexiglade::test

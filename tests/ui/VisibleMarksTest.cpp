@@ -130,7 +130,8 @@ TEST_F(VisibleMarksTest, TheKeyboardFrameStandsOutAndLeavesNothingBehind) {
 // Tab rings the control it reaches, left of it at least two device pixels of a colour 3:1 on the
 // dialog; a mouse press takes the ring away.
 TEST_F(VisibleMarksTest, TheFocusRingShowsForTheKeyboardOnly) {
-    Tjukebox options;
+    GameOptions gameOptions;
+    Tjukebox options(gameOptions);
     Tprndlg print;
     for (const auto& [form, target] :
          {std::pair<QDialog*, QWidget*>{&options, options.Image7}, {&print, print.CancelBtn}}) {

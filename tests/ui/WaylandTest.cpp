@@ -7,11 +7,10 @@
 #include "EventWait.h"
 #include "TempFolder.h"
 
-#include "app/SharedState.h"
 #include "platform/DisplayScale.h"
 #include "platform/MessageBoxes.h"
 #include "ui/Catalogue.h"
-#include "ui/Forms.h"
+#include "ui/GameContext.h"
 #include "ui/Outline.h"
 #include "ui/Wordsrch.h"
 
@@ -89,20 +88,18 @@ class WaylandTest : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
-        main = std::make_unique<Tmain>(
-            DataFolders{player.Path() + "/", std::string(LEXIGLADE_DATA_DIR)});
-        Forms().main = main.get();
-        Shared().GameOptions.musicOn = false;
-        Shared().GameOptions.soundsOn = false;
+        main = std::make_unique<Tmain>(context);
+        context.Forms.main = main.get();
+        context.State.GameOptions.musicOn = false;
+        context.State.GameOptions.soundsOn = false;
         main->ShowMaximized();
         ASSERT_TRUE(WaitFor([&] { return main->FormPaintCount() > 0; }, kWaitMs));
         scale = main->devicePixelRatioF();
     }
 
     void TearDown() override {
-        delete Forms().searcher.data();
+        delete context.Forms.searcher.data();
         main.reset();
-        Forms() = FormReferences{};
     }
 
     // The catalogue art, the frame's inside: the whole art without its undrawn last row and column.
@@ -126,6 +123,7 @@ class WaylandTest : public testing::Test {
     }
 
     TempFolder player;
+    GameContext context{DataFolders{player.Path() + "/", std::string(LEXIGLADE_DATA_DIR)}};
     std::unique_ptr<Tmain> main;
     double scale = 1;
 };
@@ -200,8 +198,9 @@ TEST_F(WaylandTest, APuzzleOpensFromTheKeysAndTheMouseFindsAWord) {
     for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down}) {
         QTest::keyClick(main->windowHandle(), key);
     }
-    ASSERT_TRUE(WaitFor([] { return Forms().searcher && !Shared().NewGame; }, kWaitMs));
-    auto* puzzle = qobject_cast<Tsearcher*>(Forms().searcher.data());
+    const auto game = [&] { return qobject_cast<Tsearcher*>(context.Forms.searcher.data()); };
+    ASSERT_TRUE(WaitFor([&] { return game() != nullptr && !game()->NewGame(); }, kWaitMs));
+    auto* puzzle = game();
     ASSERT_NE(puzzle, nullptr);
     EXPECT_EQ(puzzle->devicePixelRatioF(), scale);
     puzzle->Timer1->stop();

@@ -3,10 +3,8 @@
 #include "PlayerActions.h"
 #include "UiFixture.h"
 
-#include "app/SharedState.h"
 #include "library/TextList.h"
-#include "ui/Drawkit.h"
-#include "ui/Forms.h"
+#include "ui/GameContext.h"
 #include "ui/Outline.h"
 #include "ui/Wordsrch.h"
 #include "wizard/Editor.h"
@@ -51,14 +49,13 @@ struct WizardEndToEndTest : testing::Test {
             SavePicture(folder, "pictures/animal" + std::to_string(i) + ".BMP", size,
                         qRgb(10 * i, 100, 200));
         }
-        catalogue = OpenCatalogue(folder, 800, 600);
-        wizard = new Tlxedit(catalogue.get(), Kit().PaletteHandle);
-        Forms().lxedit = wizard;
+        catalogue = OpenCatalogue(context, 800, 600);
+        wizard = new Tlxedit(folder.Folders(), catalogue.get(), context.Kit.PaletteHandle);
+        context.Forms.lxedit = wizard;
     }
     void TearDown() override {
-        Forms().lxedit = nullptr;
-        if (Forms().searcher) {
-            delete Forms().searcher.data();
+        if (context.Forms.searcher) {
+            delete context.Forms.searcher.data();
         }
     }
 
@@ -69,11 +66,12 @@ struct WizardEndToEndTest : testing::Test {
         test::TypePuzzle(*wizard, name, words, hints);
     }
     void OpenFromCatalogue(const QString& folderName, const QString& title) {
-        test::OpenFromCatalogue(*catalogue, folderName, title);
+        test::OpenFromCatalogue(context, *catalogue, folderName, title);
     }
     bool SawBox(const QString& text) const { return test::SawBox(answerer, text); }
 
     DataFolder folder;
+    GameContext context{folder.Folders()};
     ModalDriver answerer{QMessageBox::Yes};
     std::unique_ptr<Tmain> catalogue;
     Tlxedit* wizard = nullptr;
@@ -100,11 +98,12 @@ TEST_F(WizardEndToEndTest, ATextPuzzleIsCreatedFiledUnderAFolderAndWon) {
     EXPECT_EQ(tree[4], "\tOrchard");
 
     OpenFromCatalogue("Sky", "Orchard");
-    EXPECT_EQ(Shared().LoadedPuzzle.title, "Orchard");
-    EXPECT_EQ(Shared().LoadedPuzzle.puzzleIndex, 5);
-    EXPECT_EQ(Shared().LoadedPuzzle.words.size(), 15u);
-    EXPECT_EQ(Shared().LoadedPuzzle.hints[14], "Fruit called quince");
-    WinGame();
+    const LoadedPuzzle& loaded = OpenedGame(context)->Puzzle();
+    EXPECT_EQ(loaded.title, "Orchard");
+    EXPECT_EQ(loaded.puzzleIndex, 5);
+    EXPECT_EQ(loaded.words.size(), 15u);
+    EXPECT_EQ(loaded.hints[14], "Fruit called quince");
+    WinGame(context);
     EXPECT_TRUE(SawBox("Very Good! You found them all!"));
     EXPECT_NE(ReadList(folder / "a15.asl").at(5), "930"); // a best time for the new puzzle
 }
@@ -132,11 +131,11 @@ TEST_F(WizardEndToEndTest, APicturePuzzleIsCreatedInANewFolderAndWon) {
     EXPECT_EQ(TextList(tree.end() - 2, tree.end()), (TextList{"Photos", "\tZoo Pictures"}));
 
     OpenFromCatalogue("Photos", "Zoo Pictures");
-    auto* game = static_cast<Tsearcher*>(Forms().searcher.data());
+    auto* game = OpenedGame(context);
     EXPECT_TRUE(game->PictureHints);
     EXPECT_EQ(game->HintPictures.size(), 15u);
     EXPECT_EQ(game->HintPictures.front()->Width(), 150);
-    WinGame();
+    WinGame(context);
     EXPECT_TRUE(SawBox("Very Good! You found them all!"));
     EXPECT_NE(ReadList(folder / "a15.asl").at(5), "930");
 }

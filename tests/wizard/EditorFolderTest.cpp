@@ -2,7 +2,6 @@
 #include "ModalDriver.h"
 #include "WizardData.h"
 
-#include "app/SharedState.h"
 #include "library/AtomicFile.h"
 #include "library/TextList.h"
 #include "wizard/Editor.h"
@@ -20,10 +19,7 @@ namespace lexiglade::test {
 namespace {
 
 struct EditorFolderTest : testing::Test {
-    void SetUp() override {
-        Shared().DataDir = data.Path();
-        wizard.show();
-    }
+    void SetUp() override { wizard.show(); }
     void TearDown() override { SetReplaceFaultHook(nullptr); }
 
     // Types a valid puzzle and opens the folder step.
@@ -35,7 +31,7 @@ struct EditorFolderTest : testing::Test {
     TextList Tree() const { return ParseList(data.Read("a7.asl")); }
 
     WizardData data;
-    Tlxedit wizard;
+    Tlxedit wizard{DataFolders{data.Path(), data.Path()}};
 };
 
 const std::vector<QString> kStatusTexts = {"",

@@ -2,7 +2,6 @@
 #include "ModalDriver.h"
 #include "WizardData.h"
 
-#include "app/SharedState.h"
 #include "wizard/Editor.h"
 #include "wizard/Validation.h"
 #include "wizard/WizardGlyphs.h"
@@ -26,12 +25,9 @@ namespace lexiglade::test {
 namespace {
 
 struct EditorFormTest : testing::Test {
-    void SetUp() override {
-        Shared().DataDir = data.Path();
-        wizard.show();
-    }
+    void SetUp() override { wizard.show(); }
     WizardData data;
-    Tlxedit wizard;
+    Tlxedit wizard{DataFolders{data.Path(), data.Path()}};
 };
 
 QImage GlyphImage(const QIcon& icon) {

@@ -1,6 +1,6 @@
 #pragma once
 // The picture sets drawn in files of their own; most puzzles keep theirs in two files.
-#include "Pictures.h"
+#include "HintPicture.h"
 
 #include <vector>
 

@@ -1,15 +1,11 @@
 #pragma once
 // The hint pictures of the starter library's picture puzzles, 150 x 80 on white.
+#include "HintPicture.h"
+
 #include <QImage>
-#include <QPainter>
 #include <vector>
 
 namespace lexiglade::artwork {
-
-struct HintPicture {
-    const char* file; // upper-case 8.3 name, as the hint bank names it
-    void (*draw)(QPainter&);
-};
 
 std::vector<HintPicture> FruitPictures();
 std::vector<HintPicture> AnimalPictures();

@@ -1,11 +1,14 @@
-#include "app/ProgramInfo.h"
+#include "platform/ProgramInfo.h"
+
+#include <QCoreApplication>
 
 namespace lexiglade {
 
 namespace {
 
-constexpr const char* kGameUsage =
-    R"(Usage: lexiglade [Qt option...]
+constexpr const char* kContext = "ProgramInfo";
+constexpr const char* kGameUsage = QT_TRANSLATE_NOOP("ProgramInfo",
+                                                     R"(Usage: lexiglade [Qt option...]
        lexiglade --help | --version
 
 Lexiglade, a word-search puzzle game: find the words hidden in a grid of letters
@@ -18,7 +21,7 @@ Other options are Qt's, such as -platform NAME. The player's puzzles and best
 times live in $XDG_DATA_HOME/lexiglade/ (by default ~/.local/share/lexiglade/);
 lexiglade-library adds, lists, exports, removes, renames and moves them.
 See lexiglade(6).
-)";
+)");
 
 } // namespace
 
@@ -31,10 +34,14 @@ std::string VersionText(const std::string& program) {
            "it. There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
+bool IsInformationOption(const std::string& arg) {
+    return arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v";
+}
+
 std::optional<std::string> GameInformation(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
-            return kGameUsage;
+            return QCoreApplication::translate(kContext, kGameUsage).toStdString();
         }
         if (arg == "--version" || arg == "-v") {
             return VersionText("lexiglade");

@@ -1,5 +1,6 @@
-#include "engine/BestTimes.h"
+#include "library/BestTimes.h"
 #include "TempFolder.h"
+#include "ui/BestTimeReport.h"
 
 #include "library/Errors.h"
 #include "library/LibraryLock.h"
@@ -21,6 +22,14 @@ using test::WriteBytes;
 
 const std::string Times = "300\r\n161\r\n930\r\n45\r\n";
 const std::string Titles = "P0\r\nP1\r\nP2\r\nP3\r\n";
+
+// The best time recorded as the puzzle screen does, and its report.
+std::string RecordAndReport(const std::string& dataDir, const std::string& title,
+                            std::int32_t puzzleIndex, std::int32_t elapsedSeconds,
+                            bool backwardWords) {
+    return BestTimeReport(
+        elapsedSeconds, RecordBestTime(dataDir, title, puzzleIndex, elapsedSeconds, backwardWords));
+}
 
 // The title of puzzle k in Titles.
 std::string Title(std::int32_t k) {
@@ -61,7 +70,7 @@ TEST(BestTimes, ReportsAndRecordsOnlyAStrictlyFasterTime) {
             WriteBytes(dir / other, Times);
             WriteBytes(dir / "a8.asl", Titles);
             EXPECT_EQ(
-                RecordBestTime(dir.Path(), Title(c.puzzle), c.puzzle, c.elapsed, backwardWords),
+                RecordAndReport(dir.Path(), Title(c.puzzle), c.puzzle, c.elapsed, backwardWords),
                 c.report);
             EXPECT_EQ(ReadBytes(dir / BestTimeFileName(backwardWords)), c.file)
                 << c.puzzle << " in " << c.elapsed;
@@ -74,7 +83,7 @@ TEST(BestTimes, NewRecordRewritesTheWholeListWithCrLf) {
     TempFolder dir;
     WriteBytes(dir / "a14.asl", "300\n200\r100");
     WriteBytes(dir / "a8.asl", Titles);
-    EXPECT_EQ(RecordBestTime(dir.Path(), "P1", 1, 150, false),
+    EXPECT_EQ(RecordAndReport(dir.Path(), "P1", 1, 150, false),
               "Time taken: 02:30... Previous best was 03:20... Recording new record.");
     EXPECT_EQ(ReadBytes(dir / "a14.asl"), "300\r\n150\r\n100\r\n");
 }
@@ -102,7 +111,7 @@ TEST(BestTimes, FileThatCannotServeThePuzzleRaisesItsErrorAndStaysUnchanged) {
             WriteBytes(path, c.contents);
         }
         try {
-            RecordBestTime(dir.Path(), Title(c.puzzle), c.puzzle, 10, true);
+            RecordAndReport(dir.Path(), Title(c.puzzle), c.puzzle, 10, true);
             ADD_FAILURE() << "no error for " << c.error;
         } catch (const LibraryError& error) {
             EXPECT_EQ(error.what(), c.error);
@@ -123,7 +132,7 @@ TEST(BestTimes, ANewRecordIsNotSavedIntoADamagedOrBusyOrReadOnlyList) {
                               "100\r\n",
                               13);
     WriteBytes(path, damaged);
-    EXPECT_EQ(test::ErrorOf([&] { RecordBestTime(dir.Path(), "P1", 1, 150, false); }),
+    EXPECT_EQ(test::ErrorOf([&] { RecordAndReport(dir.Path(), "P1", 1, 150, false); }),
               "The list " + path + " is damaged: it holds a NUL byte");
     EXPECT_EQ(ReadBytes(path), damaged);
 
@@ -140,20 +149,20 @@ TEST(BestTimes, ANewRecordIsNotSavedIntoADamagedOrBusyOrReadOnlyList) {
     }
     char byte = 0;
     ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    EXPECT_EQ(test::ErrorOf([&] { RecordBestTime(dir.Path(), "P1", 1, 150, false); }),
+    EXPECT_EQ(test::ErrorOf([&] { RecordAndReport(dir.Path(), "P1", 1, 150, false); }),
               "The library is in use by another program; try again in a moment");
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
     EXPECT_EQ(ReadBytes(path), Times);
     // A time that is no record needs no lock.
-    EXPECT_EQ(RecordBestTime(dir.Path(), "P1", 1, 170, false),
+    EXPECT_EQ(RecordAndReport(dir.Path(), "P1", 1, 170, false),
               "Time taken: 02:50... Previous best was 02:41...You did not beat the old record.");
 
     // A list the player may not write: read-only (and, run as root, another user's).
     ::chmod(dir.Path().c_str(), 0777);
     ::chmod(path.c_str(), 0444);
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
-        return test::ErrorOf([&] { RecordBestTime(dir.Path(), "P1", 1, 150, false); }) ==
+        return test::ErrorOf([&] { RecordAndReport(dir.Path(), "P1", 1, 150, false); }) ==
                "Cannot create file " + path;
     }));
     EXPECT_EQ(ReadBytes(path), Times);
@@ -175,7 +184,7 @@ TEST(BestTimes, ANewRecordGoesToThePuzzlesLineAsTheLibraryNowStands) {
         WriteBytes(dir / "a14.asl", Times);
         WriteBytes(dir / "a8.asl", c.titles);
         const std::string error =
-            test::ErrorOf([&] { RecordBestTime(dir.Path(), "P2", 2, 100, false); });
+            test::ErrorOf([&] { RecordAndReport(dir.Path(), "P2", 2, 100, false); });
         EXPECT_EQ(error, c.file ? "" : "Puzzle \"P2\" is not in the library") << c.titles;
         EXPECT_EQ(ReadBytes(dir / "a14.asl"), c.file ? c.file : Times) << c.titles;
     }

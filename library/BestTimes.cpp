@@ -1,6 +1,5 @@
-#include "engine/BestTimes.h"
+#include "library/BestTimes.h"
 
-#include "engine/Duration.h"
 #include "library/Errors.h"
 #include "library/LibraryFiles.h"
 #include "library/LibraryLock.h"
@@ -56,21 +55,17 @@ std::string BestTimeFileName(bool backwardWords) {
     return backwardWords ? LibraryFiles::BackwardBestTimes : LibraryFiles::PlainBestTimes;
 }
 
-std::string RecordBestTime(const std::filesystem::path& dataDir, const std::string& title,
-                           std::int32_t puzzleIndex, std::int32_t elapsedSeconds,
-                           bool backwardWords) {
-    std::string report = FormatDuration(elapsedSeconds);
+BestTimeRecord RecordBestTime(const std::filesystem::path& dataDir, const std::string& title,
+                              std::int32_t puzzleIndex, std::int32_t elapsedSeconds,
+                              bool backwardWords) {
     const std::string path = dataDir / BestTimeFileName(backwardWords);
     const TextList list = ReadList(path);
     const std::int32_t best = StrToInt(ListItem(list, puzzleIndex));
-    report += "... Previous best was " + FormatDuration(best);
-    if (elapsedSeconds < best) {
-        SaveBestTime(dataDir, path, title, puzzleIndex, elapsedSeconds);
-        report += "... Recording new record.";
-    } else {
-        report += "...You did not beat the old record.";
+    if (elapsedSeconds >= best) {
+        return {best, false};
     }
-    return "Time taken: " + report;
+    SaveBestTime(dataDir, path, title, puzzleIndex, elapsedSeconds);
+    return {best, true};
 }
 
 } // namespace lexiglade
