@@ -19,6 +19,6 @@ int main(int argc, char** argv) {
     const QCoreApplication application(argc, argv); // for the translators; no display
     const lexiglade::DataFolders folders = lexiglade::RunningDataFolders();
     lexiglade::InstallTranslators(QFile::decodeName(
-        QByteArray::fromStdString(folders.shippedDir + lexiglade::kTranslationsFolder)));
+        QByteArray::fromStdString((folders.shippedDir / lexiglade::kTranslationsFolder).string())));
     return lexiglade::RunLibraryCommand(args, folders, std::cout, std::cerr);
 }

@@ -22,8 +22,8 @@
 int main(int argc, char** argv) {
     using namespace lexiglade;
     const DataFolders folders = RunningDataFolders();
-    const QString translations =
-        QFile::decodeName(QByteArray::fromStdString(folders.shippedDir + kTranslationsFolder));
+    const QString translations = QFile::decodeName(
+        QByteArray::fromStdString((folders.shippedDir / kTranslationsFolder).string()));
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (std::ranges::any_of(args, IsInformationOption)) {
         const QCoreApplication command(argc, argv); // for the translators; no display

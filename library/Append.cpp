@@ -41,8 +41,8 @@ bool FileExists(const std::string& path) {
 }
 
 // Refuses what the library cannot hold or the game could not play.
-void RequireFileable(const std::string& dataDir, const NewPuzzle& puzzle, const TextList& words,
-                     const TextList& hints) {
+void RequireFileable(const std::filesystem::path& dataDir, const NewPuzzle& puzzle,
+                     const TextList& words, const TextList& hints) {
     const auto refuse = [&](const std::string& reason) { RaiseNotFileable(puzzle.title, reason); };
     if (BreaksTree(puzzle.title, false) || HoldsControlCharacter(puzzle.title)) {
         refuse("its title begins with a space or holds a control character");
@@ -67,7 +67,8 @@ void RequireFileable(const std::string& dataDir, const NewPuzzle& puzzle, const 
         if (!FindPicture(dataDir, hints[i])) {
             refuse("its first hint holds a full stop, so the game takes its hints for pictures, "
                    "and hint " +
-                   std::to_string(i + 1) + " names no picture of " + PictureFolder(dataDir));
+                   std::to_string(i + 1) + " names no picture of " +
+                   DirectoryForm(PictureFolder(dataDir)).string());
         }
     }
 }
@@ -130,7 +131,8 @@ ContentProducer InsertedTree(const std::string& path, const TreeInsertion& inser
 // Reads and computes stage by stage; the planned replacements are applied afterwards.
 class AppendPlan {
   public:
-    AppendPlan(const std::string& dataDir, const NewPuzzle& puzzle, const TreeInsertion* insertion)
+    AppendPlan(const std::filesystem::path& dataDir, const NewPuzzle& puzzle,
+               const TreeInsertion* insertion)
         : dataDir_(dataDir), puzzle_(puzzle), insertion_(insertion),
           words_(ParseList(puzzle.words)), hints_(ParseList(puzzle.hints)) {}
 
@@ -144,7 +146,7 @@ class AppendPlan {
     }
 
   private:
-    std::string Path(const std::string& name) const { return dataDir_ + name; }
+    std::string Path(const std::string& name) const { return dataDir_ / name; }
     void Add(AppendStage stage, FileReplacement file);
     // Appends one line to list `name`, looking for the lines equal to `sought` and at the lines
     // `wanted` on the way.
@@ -157,7 +159,7 @@ class AppendPlan {
     bool TryExistingPair(BankCounts& counts, unsigned long number);
     void NoteSharing(const ListFacts& facts);
 
-    const std::string& dataDir_;
+    const std::filesystem::path& dataDir_;
     const NewPuzzle& puzzle_;
     const TreeInsertion* insertion_;
     TextList words_;
@@ -376,7 +378,7 @@ class StageAnnouncer {
     int next_ = 0;
 };
 
-FiledPuzzle FilePuzzle(const std::string& dataDir, const NewPuzzle& puzzle,
+FiledPuzzle FilePuzzle(const std::filesystem::path& dataDir, const NewPuzzle& puzzle,
                        const StageReport& report, const TreeInsertion* insertion) {
     StageAnnouncer announcer(report);
     std::optional<LibraryLock> lock;
@@ -466,7 +468,7 @@ const char* StageText(AppendStage stage) {
     return kTexts[static_cast<std::size_t>(stage)];
 }
 
-PlannedAppend PlanAppend(const std::string& dataDir, const NewPuzzle& puzzle,
+PlannedAppend PlanAppend(const std::filesystem::path& dataDir, const NewPuzzle& puzzle,
                          const std::function<void(AppendStage)>& reached,
                          const TreeInsertion* insertion) {
     AppendPlan plan(dataDir, puzzle, insertion);
@@ -481,16 +483,16 @@ PlannedAppend PlanAppend(const std::string& dataDir, const NewPuzzle& puzzle,
     return plan.Take();
 }
 
-FiledPuzzle AppendPuzzle(const std::string& dataDir, const NewPuzzle& puzzle,
+FiledPuzzle AppendPuzzle(const std::filesystem::path& dataDir, const NewPuzzle& puzzle,
                          const StageReport& report) {
     return FilePuzzle(dataDir, puzzle, report, nullptr);
 }
 
-FiledPuzzle AppendPuzzleToFolder(const std::string& dataDir, const NewPuzzle& puzzle,
+FiledPuzzle AppendPuzzleToFolder(const std::filesystem::path& dataDir, const NewPuzzle& puzzle,
                                  const std::string& folder, const StageReport& report,
                                  FolderPlace place) {
     const LibraryLock lock(dataDir);
-    const std::string path = dataDir + kTreeFile;
+    const std::string path = dataDir / kTreeFile;
     if (const std::optional<TreeInsertion> insertion = FindInsertion(path, puzzle, folder, place)) {
         return FilePuzzle(dataDir, puzzle, report, &*insertion);
     }

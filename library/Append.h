@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -39,7 +40,7 @@ using StageReport = std::function<void(const std::string& text)>;
 // All or nothing: on any failure (a list that cannot be read, a file that cannot be written) the
 // stages up to the failing one have been announced, every file is as it was, and the error
 // ("Cannot open file %s", "Cannot create file %s", ...) is rethrown.
-FiledPuzzle AppendPuzzle(const std::string& dataDir, const NewPuzzle& puzzle,
+FiledPuzzle AppendPuzzle(const std::filesystem::path& dataDir, const NewPuzzle& puzzle,
                          const StageReport& report);
 
 // Where in its folder a puzzle's line goes: as its first entry, or after its last.
@@ -50,7 +51,7 @@ enum class FolderPlace { First, Last };
 // when there is none, `folder` and the puzzle's line are added at the end. `puzzle.tree` is
 // ignored. A new folder whose name is empty, begins with a space or holds a control character is
 // refused.
-FiledPuzzle AppendPuzzleToFolder(const std::string& dataDir, const NewPuzzle& puzzle,
+FiledPuzzle AppendPuzzleToFolder(const std::filesystem::path& dataDir, const NewPuzzle& puzzle,
                                  const std::string& folder, const StageReport& report,
                                  FolderPlace place = FolderPlace::First);
 

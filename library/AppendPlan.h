@@ -5,6 +5,7 @@
 #include "library/PuzzleFiling.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,7 +34,7 @@ struct TreeInsertion {
 // or whose banks differ in line count is refused too, and so (as VerifyLibrary would) is a title
 // that a line of "a8.asl" holds already or a puzzle that points into the new puzzle's bank lines.
 // With an insertion the tree gets its lines there, and `puzzle.tree` is ignored.
-PlannedAppend PlanAppend(const std::string& dataDir, const NewPuzzle& puzzle,
+PlannedAppend PlanAppend(const std::filesystem::path& dataDir, const NewPuzzle& puzzle,
                          const std::function<void(AppendStage)>& reached,
                          const TreeInsertion* insertion = nullptr);
 

@@ -1,6 +1,7 @@
 #include "library/AtomicFile.h"
 
 #include "library/Errors.h"
+#include "library/Paths.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -164,16 +165,15 @@ void NewFile::SyncAndClose() {
 
 } // namespace
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+std::filesystem::path FolderOf(const std::string& path) {
+    return std::filesystem::path(path).remove_filename();
 }
 
 void ReplaceFile(const std::string& path, std::string_view bytes) {
     if (path.empty() || path.find('\0') != std::string::npos) {
         RaiseCannotCreate(path);
     }
-    NewFile temp(path, FolderOf(path) + ".lexiglade-new-XXXXXX", true);
+    NewFile temp(path, (FolderOf(path) / ".lexiglade-new-XXXXXX").string(), true);
     temp.WriteAll(bytes);
     temp.SyncAndClose();
     RenameFile(temp.Path(), path, path);
@@ -283,8 +283,8 @@ bool LinkFile(const std::string& path, const std::string& link) {
     return RunStep(ReplaceStep::Link, [&] { return ::link(path.c_str(), link.c_str()); }) == 0;
 }
 
-void SyncFolder(const std::string& folder) {
-    const std::string name = folder.empty() ? "." : folder;
+void SyncFolder(const std::filesystem::path& folder) {
+    const std::string name = folder.empty() ? "." : DirectoryForm(folder).string();
     const int error = RunStep(ReplaceStep::SyncFolder, [&] {
         const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) {

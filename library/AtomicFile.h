@@ -3,6 +3,7 @@
 // that a journalled batch of replacements is made of.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -47,13 +48,13 @@ void RenameFile(const std::string& from, const std::string& to, const std::strin
 bool LinkFile(const std::string& path, const std::string& link);
 
 // Makes the folder's renames and removals durable; "Cannot write file %s: reason" on failure.
-void SyncFolder(const std::string& folder);
+void SyncFolder(const std::filesystem::path& folder);
 
 // Removes the name; true when it is gone (or was never there).
 bool RemoveFile(const std::string& path);
 
-// The folder part of a path, with its trailing '/'; empty when there is none.
-std::string FolderOf(const std::string& path);
+// The folder part of a path, as written up to its last '/'; empty when there is none.
+std::filesystem::path FolderOf(const std::string& path);
 
 // Largest piece handed to one write call.
 inline constexpr std::size_t kReplaceChunkSize = std::size_t{1} << 16;

@@ -37,9 +37,9 @@ void SetBankCountsFromPairs(unsigned long pairs) {
     countsFromPairs = pairs;
 }
 
-BankCounts::BankCounts(std::string dataDir) : dataDir_(std::move(dataDir)) {
+BankCounts::BankCounts(std::filesystem::path dataDir) : dataDir_(std::move(dataDir)) {
     try {
-        InputFile file(dataDir_ + kBankCountsName, InputFile::Links::Refuse);
+        InputFile file(dataDir_ / kBankCountsName, InputFile::Links::Refuse);
         CheckedBlockReader blocks(file);
         Header header;
         if (!blocks.Read(0, &header, sizeof header) ||

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -21,7 +22,7 @@ class BankCounts {
   public:
     // The counts kept beside the library in `dataDir`; none when there are none or they cannot
     // be believed.
-    explicit BankCounts(std::string dataDir);
+    explicit BankCounts(std::filesystem::path dataDir);
 
     // The line count of bank "b" + number + ".asl", when one was kept for this stamp.
     std::optional<std::size_t> Known(unsigned long number, const FileStamp& stamp) const;
@@ -37,7 +38,7 @@ class BankCounts {
         std::uint64_t lines = 0;
         std::int64_t countedNs = 0;
     };
-    std::string dataDir_;
+    std::filesystem::path dataDir_;
     std::map<unsigned long, Count> counts_;
     bool noted_ = false;
 };

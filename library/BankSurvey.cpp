@@ -72,7 +72,7 @@ BankFacts ReadBankFacts(const std::string& path, std::string& buffer) {
     return ScanBank(buffer);
 }
 
-BankSurvey::BankSurvey(std::string dataDir)
+BankSurvey::BankSurvey(std::filesystem::path dataDir)
     : dataDir_(std::move(dataDir)), thread_([this] { Survey(); }) {}
 
 BankSurvey::~BankSurvey() {
@@ -87,8 +87,8 @@ void BankSurvey::Survey() {
     std::string buffer;
     try {
         for (unsigned long number = 1;; number += 2) {
-            const std::string words = dataDir_ + LibraryFiles::BankName(number);
-            const std::string hints = dataDir_ + LibraryFiles::BankName(number + 1);
+            const std::string words = dataDir_ / LibraryFiles::BankName(number);
+            const std::string hints = dataDir_ / LibraryFiles::BankName(number + 1);
             if (!Exists(words) && !Exists(hints)) {
                 const std::lock_guard lock(mutex_);
                 firstMissing_ = number;

@@ -2,6 +2,7 @@
 // The banks of a library looked at once each, ahead of a walk over its catalogue: a library of a
 // million puzzles has some 26,000 banks, whose reading a second processor can take over.
 #include <condition_variable>
+#include <filesystem>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -27,7 +28,7 @@ BankFacts ReadBankFacts(const std::string& path, std::string& buffer);
 // up to the first pair of which neither bank exists.
 class BankSurvey {
   public:
-    explicit BankSurvey(std::string dataDir);
+    explicit BankSurvey(std::filesystem::path dataDir);
     ~BankSurvey(); // stops the survey where it is
     BankSurvey(const BankSurvey&) = delete;
     BankSurvey& operator=(const BankSurvey&) = delete;
@@ -42,7 +43,7 @@ class BankSurvey {
   private:
     void Survey();
 
-    std::string dataDir_;
+    std::filesystem::path dataDir_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::map<unsigned long, BankFacts> facts_;

@@ -14,9 +14,9 @@ namespace {
 
 // The puzzle's line now: `puzzleIndex` while "a8.asl" holds the title there, else the first line
 // that holds it, for puzzles before it may have been removed since the game began.
-std::int32_t CurrentIndex(const std::string& dataDir, const std::string& title,
+std::int32_t CurrentIndex(const std::filesystem::path& dataDir, const std::string& title,
                           std::int32_t puzzleIndex) {
-    const std::string titles = ReadFileBytes(dataDir + LibraryFiles::kTitles);
+    const std::string titles = ReadFileBytes(dataDir / LibraryFiles::kTitles);
     LineCursor cursor(titles);
     std::string_view line;
     std::optional<std::int32_t> first;
@@ -34,8 +34,8 @@ std::int32_t CurrentIndex(const std::string& dataDir, const std::string& title,
 // Under the library's lock, the puzzle's line becomes `elapsedSeconds` unless the list, read
 // afresh, already holds a time as good. A list holding a NUL byte is refused: its lines after the
 // NUL would be lost.
-void SaveBestTime(const std::string& dataDir, const std::string& path, const std::string& title,
-                  std::int32_t puzzleIndex, std::int32_t elapsedSeconds) {
+void SaveBestTime(const std::filesystem::path& dataDir, const std::string& path,
+                  const std::string& title, std::int32_t puzzleIndex, std::int32_t elapsedSeconds) {
     const LibraryLock lock(dataDir);
     const std::string bytes = ReadFileBytes(path);
     if (bytes.find('\0') != std::string::npos) {
@@ -55,10 +55,10 @@ std::string BestTimeFileName(bool backwardWords) {
     return backwardWords ? LibraryFiles::kBackwardBestTimes : LibraryFiles::kPlainBestTimes;
 }
 
-BestTimeRecord RecordBestTime(const std::string& dataDir, const std::string& title,
+BestTimeRecord RecordBestTime(const std::filesystem::path& dataDir, const std::string& title,
                               std::int32_t puzzleIndex, std::int32_t elapsedSeconds,
                               bool backwardWords) {
-    const std::string path = dataDir + BestTimeFileName(backwardWords);
+    const std::string path = dataDir / BestTimeFileName(backwardWords);
     const TextList list = ReadList(path);
     const std::int32_t best = StrToInt(ListItem(list, puzzleIndex));
     if (elapsedSeconds >= best) {

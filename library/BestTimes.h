@@ -1,6 +1,7 @@
 #pragma once
 // Best times of the puzzles, one file for games with backward words and one without.
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace lexiglade {
@@ -21,7 +22,7 @@ struct BestTimeRecord {
 // library" when none is. The library's errors of the file, the line or the number pass through and
 // leave the file untouched, as does a list holding a NUL byte ("The list %s is damaged: it holds a
 // NUL byte").
-BestTimeRecord RecordBestTime(const std::string& dataDir, const std::string& title,
+BestTimeRecord RecordBestTime(const std::filesystem::path& dataDir, const std::string& title,
                               std::int32_t puzzleIndex, std::int32_t elapsedSeconds,
                               bool backwardWords);
 

@@ -89,17 +89,17 @@ void SetIndexFromTitleBytes(std::uint64_t bytes) {
     indexFromTitleBytes = bytes;
 }
 
-std::unique_ptr<CatalogueIndex> CatalogueIndex::Open(const std::string& dataDir) {
-    const std::optional<FileStamp> titles = StampOfFile(dataDir + LibraryFiles::kTitles);
+std::unique_ptr<CatalogueIndex> CatalogueIndex::Open(const std::filesystem::path& dataDir) {
+    const std::optional<FileStamp> titles = StampOfFile(dataDir / LibraryFiles::kTitles);
     if (!titles || titles->size < indexFromTitleBytes) {
         return nullptr;
     }
     std::unique_ptr<CatalogueIndex> index(new CatalogueIndex);
     try {
         for (int i = 0; i < kLists; ++i) {
-            index->lists_[i] = std::make_unique<ListReader>(dataDir + kListNames[i]);
+            index->lists_[i] = std::make_unique<ListReader>(dataDir / kListNames[i]);
         }
-        if (index->ReadCache(dataDir + kCatalogueIndexName)) {
+        if (index->ReadCache(dataDir / kCatalogueIndexName)) {
             return index;
         }
         index->blocks_.reset();

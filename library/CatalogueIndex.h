@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,7 +33,7 @@ class CatalogueIndex {
     // kept as the cache. None when the title list is smaller than the size from which libraries
     // are indexed, or a list cannot be read or changes while it is read: the lists are then read
     // through, and their errors met there.
-    static std::unique_ptr<CatalogueIndex> Open(const std::string& dataDir);
+    static std::unique_ptr<CatalogueIndex> Open(const std::filesystem::path& dataDir);
 
     // The first line of the title list equal to `title`; none when no line is.
     std::optional<std::uint32_t> FindTitle(std::string_view title);

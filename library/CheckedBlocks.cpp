@@ -39,8 +39,9 @@ std::string SealBlocks(std::string_view payload) {
     return bytes;
 }
 
-void KeepCacheFile(const std::string& dataDir, const char* name, std::string_view bytes) {
-    std::string temp = dataDir + kStagedPrefix + "XXXXXX"; // removed as a leftover if cut short
+void KeepCacheFile(const std::filesystem::path& dataDir, const char* name, std::string_view bytes) {
+    // Removed as a leftover if cut short.
+    std::string temp = dataDir / (std::string(kStagedPrefix) + "XXXXXX");
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         return;
@@ -53,7 +54,7 @@ void KeepCacheFile(const std::string& dataDir, const char* name, std::string_vie
             bytes.remove_prefix(static_cast<std::size_t>(piece));
         }
     }
-    if (::close(fd) != 0 || !written || std::rename(temp.c_str(), (dataDir + name).c_str()) != 0) {
+    if (::close(fd) != 0 || !written || std::rename(temp.c_str(), (dataDir / name).c_str()) != 0) {
         ::unlink(temp.c_str());
     }
 }

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -21,7 +22,7 @@ std::string SealBlocks(std::string_view payload);
 // Writes a cache file of the folder `dataDir` under a name of its own and renames it to `name`:
 // a cache cut short is never found under its name. A cache that cannot be written is no fault (it
 // is made again when needed), so nothing is raised.
-void KeepCacheFile(const std::string& dataDir, const char* name, std::string_view bytes);
+void KeepCacheFile(const std::filesystem::path& dataDir, const char* name, std::string_view bytes);
 
 // Reads the payload of a sealed file, block by block.
 class CheckedBlockReader {

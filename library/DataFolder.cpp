@@ -31,61 +31,55 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kPlayerFolderName = "lexiglade/";
-constexpr const char* kDefaultDataHome = ".local/share/";
+constexpr const char* kPlayerFolderName = "lexiglade";
+constexpr const char* kDefaultDataHome = ".local/share";
 constexpr mode_t kPrivateFolderMode = 0700;
 
-bool IsAbsolute(const std::string& path) {
-    return !path.empty() && path.front() == '/';
-}
-
-// `folder` + '/' unless it already ends with one.
-std::string WithSlash(const std::string& folder) {
-    return !folder.empty() && folder.back() == '/' ? folder : folder + '/';
-}
-
-bool IsDirectory(const std::string& path) {
+bool IsDirectory(const fs::path& path) {
     std::error_code error;
     return fs::is_directory(path, error);
 }
 
-bool IsRegularFile(const std::string& path) {
+bool IsRegularFile(const fs::path& path) {
     std::error_code error;
     return fs::is_regular_file(path, error);
 }
 
-bool IsWritableFolder(const std::string& folder) {
+bool IsWritableFolder(const fs::path& folder) {
     return ::access(folder.c_str(), W_OK) == 0;
 }
 
 // The installed shipped folder beside programDir with symbolic links and ".." resolved; empty
 // when there is none.
-std::string InstalledShippedDir(const std::string& programDir) {
-    const std::string candidate = programDir + kInstalledShippedDir;
+fs::path InstalledShippedDir(const fs::path& programDir) {
     std::error_code error;
-    const fs::path resolved = fs::canonical(candidate, error);
-    if (error || !IsDirectory(resolved.string())) {
+    const fs::path resolved = fs::canonical(programDir / kInstalledShippedDir, error);
+    if (error || !IsDirectory(resolved)) {
         return {};
     }
-    return WithSlash(resolved.string());
+    return DirectoryForm(resolved);
 }
 
 // Makes each missing folder on the way to `folder` private to the player.
-void MakeFolders(const std::string& folder) {
-    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
-         slash = folder.find('/', slash + 1)) {
-        const std::string prefix = folder.substr(0, slash);
+void MakeFolders(const fs::path& folder) {
+    fs::path prefix;
+    for (const fs::path& part : folder) {
+        prefix /= part;
+        if (part.empty() || part == prefix.root_path()) {
+            continue; // the separator that ends the folder, or the root that holds it
+        }
         if (::mkdir(prefix.c_str(), kPrivateFolderMode) != 0) {
             const int error = errno;
             if (!IsDirectory(prefix)) {
-                throw LibraryError("Cannot create folder " + prefix + ": " + std::strerror(error));
+                throw LibraryError("Cannot create folder " + prefix.string() + ": " +
+                                   std::strerror(error));
             }
         }
     }
 }
 
 // The names of the regular files in `folder`, sorted; none when it does not exist.
-std::vector<std::string> FileNames(const std::string& folder) {
+std::vector<std::string> FileNames(const fs::path& folder) {
     std::vector<std::string> names;
     if (!IsDirectory(folder)) {
         return names;
@@ -93,19 +87,20 @@ std::vector<std::string> FileNames(const std::string& folder) {
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
-        if (IsRegularFile(folder + name)) {
+        if (IsRegularFile(folder / name)) {
             names.push_back(name);
         }
     }
     if (error) {
-        throw LibraryError("Cannot read folder " + folder + ": " + error.message());
+        throw LibraryError("Cannot read folder " + DirectoryForm(folder).string() + ": " +
+                           error.message());
     }
     std::sort(names.begin(), names.end());
     return names;
 }
 
 // A name that cannot be examined is copied too, so that the copy reports why it fails.
-void CopyIfAbsent(const std::string& from, const std::string& to) {
+void CopyIfAbsent(const fs::path& from, const fs::path& to) {
     std::error_code error;
     if (!fs::exists(fs::symlink_status(to, error))) {
         ReplaceFile(to, ReadFileBytes(from));
@@ -127,23 +122,23 @@ DataEnvironment ProcessEnvironment() {
     return environment;
 }
 
-std::string PlayerDataDir(const DataEnvironment& environment) {
+fs::path PlayerDataDir(const DataEnvironment& environment) {
     // A relative XDG_DATA_HOME is invalid and is ignored.
-    if (IsAbsolute(environment.xdgDataHome)) {
-        return WithSlash(environment.xdgDataHome) + kPlayerFolderName;
+    if (fs::path(environment.xdgDataHome).is_absolute()) {
+        return DirectoryForm(fs::path(environment.xdgDataHome) / kPlayerFolderName);
     }
-    if (IsAbsolute(environment.home)) {
-        return WithSlash(environment.home) + kDefaultDataHome + kPlayerFolderName;
+    if (fs::path(environment.home).is_absolute()) {
+        return DirectoryForm(fs::path(environment.home) / kDefaultDataHome / kPlayerFolderName);
     }
     return {};
 }
 
-DataFolders ChooseDataFolders(const std::string& programDir, const DataEnvironment& environment) {
-    const std::string playerDir = PlayerDataDir(environment);
+DataFolders ChooseDataFolders(const fs::path& programDir, const DataEnvironment& environment) {
+    const fs::path playerDir = PlayerDataDir(environment);
     if (programDir.empty()) {
         return {};
     }
-    if (const std::string installed = InstalledShippedDir(programDir); !installed.empty()) {
+    if (const fs::path installed = InstalledShippedDir(programDir); !installed.empty()) {
         return {playerDir.empty() ? installed : playerDir, installed};
     }
     if (IsWritableFolder(programDir) || playerDir.empty()) {
@@ -174,40 +169,40 @@ bool IsLibraryFile(const std::string& name) {
     return numbered && !IsShippedOnlyFile(name);
 }
 
-std::string ShippedFilePath(const DataFolders& folders, const std::string& name) {
-    const std::string own = DataPath(folders.dataDir, name);
+fs::path ShippedFilePath(const DataFolders& folders, const std::string& name) {
+    const fs::path own = folders.dataDir / name;
     if (folders.dataDir == folders.shippedDir || IsRegularFile(own)) {
         return own;
     }
-    return DataPath(folders.shippedDir, name);
+    return folders.shippedDir / name;
 }
 
 void FillPlayerFolder(const DataFolders& folders) {
-    const std::string& from = folders.shippedDir;
-    const std::string& to = folders.dataDir;
-    if (to.empty() || to == from || IsRegularFile(to + kTreeFile)) {
+    const fs::path& from = folders.shippedDir;
+    const fs::path& to = folders.dataDir;
+    if (to.empty() || to == from || IsRegularFile(to / kTreeFile)) {
         return;
     }
     MakeFolders(to);
     for (const std::string& name : FileNames(from)) {
         if (IsLibraryFile(name) && name != kTreeFile) {
-            CopyIfAbsent(from + name, to + name);
+            CopyIfAbsent(from / name, to / name);
         }
     }
-    const std::string shippedPictures = PictureFolder(from);
-    const std::string playerPictures = PictureFolder(to); // one of any case the player made
+    const fs::path shippedPictures = PictureFolder(from);
+    const fs::path playerPictures = PictureFolder(to); // one of any case the player made
     const std::vector<std::string> pictures = FileNames(shippedPictures);
     if (!pictures.empty()) {
         MakeFolders(playerPictures);
     }
     for (const std::string& name : pictures) {
-        CopyIfAbsent(shippedPictures + name, playerPictures + name);
+        CopyIfAbsent(shippedPictures / name, playerPictures / name);
     }
-    if (!ReadOfferedRecord(to) && IsRegularFile(from + kMasterList)) {
-        WriteOfferedRecord(to, ReadList(from + kMasterList)); // the shipped puzzles it starts with
+    if (!ReadOfferedRecord(to) && IsRegularFile(from / kMasterList)) {
+        WriteOfferedRecord(to, ReadList(from / kMasterList)); // the shipped puzzles it starts with
     }
-    if (IsRegularFile(from + kTreeFile)) {
-        CopyIfAbsent(from + kTreeFile, to + kTreeFile);
+    if (IsRegularFile(from / kTreeFile)) {
+        CopyIfAbsent(from / kTreeFile, to / kTreeFile);
     }
 }
 
@@ -217,9 +212,9 @@ void CopyShippedPictures(const DataFolders& folders, const std::vector<std::stri
             continue;
         }
         const PictureFile shipped = ReadPicture(folders.shippedDir, name);
-        const std::string pictures = PictureFolder(folders.dataDir);
+        const fs::path pictures = PictureFolder(folders.dataDir);
         MakeFolders(pictures);
-        ReplaceFile(pictures + shipped.path.substr(shipped.path.rfind('/') + 1), shipped.bytes);
+        ReplaceFile(pictures / fs::path(shipped.path).filename(), shipped.bytes);
     }
 }
 

@@ -2,15 +2,16 @@
 // Where the player's library lives and where the files shipped with the game are read from.
 // In the build folder both are the executable's own folder; an installed game keeps the
 // player's library in the player's data folder and reads its shipped files from the install tree.
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace lexiglade {
 
-// Both folders end with '/'; they are equal when the game writes beside its shipped files.
+// They are equal when the game writes beside its shipped files.
 struct DataFolders {
-    std::string dataDir;    // DataDir: the lists, banks, best times and pictures
-    std::string shippedDir; // the artwork, sounds, music and starter library shipped with the game
+    std::filesystem::path dataDir;    // DataDir: the lists, banks, best times and pictures
+    std::filesystem::path shippedDir; // the artwork, sounds, music and starter library shipped
 };
 
 // What the folder rule reads from the process environment.
@@ -27,16 +28,17 @@ extern const char* const kInstalledShippedDir;
 DataEnvironment ProcessEnvironment();
 
 // $XDG_DATA_HOME/lexiglade/ when XDG_DATA_HOME is an absolute path, else
-// $HOME/.local/share/lexiglade/; empty when neither is known.
-std::string PlayerDataDir(const DataEnvironment& environment);
+// $HOME/.local/share/lexiglade/ (in DirectoryForm); empty when neither is known.
+std::filesystem::path PlayerDataDir(const DataEnvironment& environment);
 
-// The folders of the game whose executable lies in `programDir` (ending with '/').
+// The folders of the game whose executable lies in `programDir`.
 // Installed (kInstalledShippedDir exists beside programDir): the shipped files are there and
 // DataDir is the player's data folder, so the install tree is never written.
 // Otherwise the shipped files lie in programDir itself, which is DataDir while it can be written;
 // a read-only programDir sends DataDir to the player's data folder.
 // With no player's data folder known, DataDir is the shipped folder.
-DataFolders ChooseDataFolders(const std::string& programDir, const DataEnvironment& environment);
+DataFolders ChooseDataFolders(const std::filesystem::path& programDir,
+                              const DataEnvironment& environment);
 // ChooseDataFolders for the running executable and the process environment.
 DataFolders RunningDataFolders();
 
@@ -49,7 +51,7 @@ bool IsLibraryFile(const std::string& name);
 
 // The path of a shipped-only file: the player's own copy in DataDir when there is one, else the
 // shipped one.
-std::string ShippedFilePath(const DataFolders& folders, const std::string& name);
+std::filesystem::path ShippedFilePath(const DataFolders& folders, const std::string& name);
 
 // Starts a player's library: when DataDir is not the shipped folder and holds no folder tree
 // "a7.asl", DataDir (made with mode 0700 where missing) receives every shipped library file

@@ -2,6 +2,8 @@
 
 #include "library/Latin1.h"
 
+#include <filesystem>
+
 namespace lexiglade {
 
 void RaiseCannotOpen(const std::string& path) {
@@ -68,8 +70,8 @@ void RaiseCannotLockFolder(const std::string& folder, const std::string& reason)
 }
 
 void RaiseJournalDamaged(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::filesystem::path within = std::filesystem::path(path).remove_filename();
+    const std::string folder = within.empty() ? "." : within.string();
     throw LibraryError("The library has a damaged filing record, " + path +
                        ", which was not acted on: after looking at it, set it aside with "
                        "\"lexiglade-library check --discard-journal " +

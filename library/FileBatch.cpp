@@ -34,7 +34,8 @@ bool Exists(const std::string& path) {
 }
 
 // The names in the folder that start with `prefix`.
-std::vector<std::string> NamesStartingWith(const std::string& folder, std::string_view prefix) {
+std::vector<std::string> NamesStartingWith(const std::filesystem::path& folder,
+                                           std::string_view prefix) {
     std::vector<std::string> names;
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (dir == nullptr) {
@@ -51,13 +52,12 @@ std::vector<std::string> NamesStartingWith(const std::string& folder, std::strin
 
 // The pictures folder and its originals, where replacements cut short leave temporary files;
 // only folders of their own, never reached through a link.
-std::vector<std::string> PictureFolders(const std::string& folder) {
-    std::vector<std::string> folders;
-    const std::string pictures = PictureFolder(folder);
-    for (const std::string& path : {pictures, pictures + kOriginalsFolder}) {
+std::vector<std::filesystem::path> PictureFolders(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> folders;
+    const std::filesystem::path pictures = PictureFolder(folder);
+    for (const std::filesystem::path& path : {pictures, pictures / kOriginalsFolder}) {
         struct stat info {};
-        if (::lstat(path.substr(0, path.size() - 1).c_str(), &info) != 0 ||
-            !S_ISDIR(info.st_mode)) {
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
             break;
         }
         folders.push_back(path);
@@ -69,18 +69,18 @@ std::vector<std::string> PictureFolders(const std::string& folder) {
 enum class Leftovers { None, Backups, Unfinished };
 
 // Removes the new files and backups of earlier batches and the temporary files of the pictures.
-Leftovers RemoveLeftovers(const std::string& folder) {
+Leftovers RemoveLeftovers(const std::filesystem::path& folder) {
     Leftovers found = Leftovers::None;
     for (const std::string& name : NamesStartingWith(folder, kLeftoverPrefix)) {
         if (name.starts_with(kStagedPrefix) || name.starts_with(kBackupPrefix)) {
-            RemoveFile(folder + name);
+            RemoveFile(folder / name);
             found = std::max(found, name.starts_with(kBackupPrefix) ? Leftovers::Backups
                                                                     : Leftovers::Unfinished);
         }
     }
-    for (const std::string& pictures : PictureFolders(folder)) {
+    for (const std::filesystem::path& pictures : PictureFolders(folder)) {
         for (const std::string& name : NamesStartingWith(pictures, kStagedPrefix)) {
-            RemoveFile(pictures + name);
+            RemoveFile(pictures / name);
             found = Leftovers::Unfinished;
         }
     }
@@ -132,9 +132,9 @@ struct EntryState {
 
 // Where an append stands: its target's old bytes end at appendAt as the guard shows them, and
 // at most the new bytes follow.
-EntryState StateOfAppend(const std::string& folder, const JournalEntry& entry) {
+EntryState StateOfAppend(const std::filesystem::path& folder, const JournalEntry& entry) {
     EntryState state;
-    const std::string target = folder + entry.target;
+    const std::string target = folder / entry.target;
     struct stat info {};
     if (::lstat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return state;
@@ -155,17 +155,17 @@ EntryState StateOfAppend(const std::string& folder, const JournalEntry& entry) {
     return state;
 }
 
-EntryState StateOf(const std::string& folder, const JournalEntry& entry) {
+EntryState StateOf(const std::filesystem::path& folder, const JournalEntry& entry) {
     if (entry.appendAt) {
         return StateOfAppend(folder, entry);
     }
     EntryState state;
-    const std::optional<FileDigest> target = DigestOfFile(folder + entry.target);
+    const std::optional<FileDigest> target = DigestOfFile(folder / entry.target);
     state.targetNew = target == entry.newDigest;
-    state.targetOld = entry.backup ? target == entry.oldDigest : !Exists(folder + entry.target);
-    state.stagedReady = !state.targetNew && DigestOfFile(folder + entry.staged) == entry.newDigest;
+    state.targetOld = entry.backup ? target == entry.oldDigest : !Exists(folder / entry.target);
+    state.stagedReady = !state.targetNew && DigestOfFile(folder / entry.staged) == entry.newDigest;
     state.backupReady =
-        entry.backup && !state.targetOld && DigestOfFile(folder + *entry.backup) == entry.oldDigest;
+        entry.backup && !state.targetOld && DigestOfFile(folder / *entry.backup) == entry.oldDigest;
     return state;
 }
 
@@ -182,33 +182,33 @@ bool CanUndo(const JournalEntry& entry, const EntryState& state) {
     return state.targetOld || state.backupReady || (!entry.backup && state.targetNew);
 }
 
-void Finish(const std::string& folder, const std::vector<JournalEntry>& entries,
+void Finish(const std::filesystem::path& folder, const std::vector<JournalEntry>& entries,
             const std::vector<EntryState>& states) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (states[i].targetNew) {
             continue;
         }
-        const std::string target = folder + entries[i].target;
+        const std::string target = folder / entries[i].target;
         if (entries[i].appendAt) {
             TruncateInPlace(target, *entries[i].appendAt);
             WriteInPlace(target, *entries[i].appendAt, entries[i].appended);
         } else {
-            RenameFile(folder + entries[i].staged, target, target);
+            RenameFile(folder / entries[i].staged, target, target);
         }
     }
 }
 
-void Undo(const std::string& folder, const std::vector<JournalEntry>& entries,
+void Undo(const std::filesystem::path& folder, const std::vector<JournalEntry>& entries,
           const std::vector<EntryState>& states) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string target = folder + entries[i].target;
+        const std::string target = folder / entries[i].target;
         if (states[i].targetOld) {
             continue;
         }
         if (entries[i].appendAt) {
             TruncateInPlace(target, *entries[i].appendAt);
         } else if (entries[i].backup) {
-            RenameFile(folder + *entries[i].backup, target, target);
+            RenameFile(folder / *entries[i].backup, target, target);
         } else if (!RemoveFile(target)) {
             RaiseCannotWrite(target, "it cannot be removed");
         }
@@ -233,8 +233,8 @@ std::vector<JournalEntry> ReadJournal(const std::string& path) {
 
 // Completes or reverts every replacement the journal names, then removes the journal and, after
 // it, the new files and backups. Undoing is chosen when preferred and possible.
-Recovery SettleJournal(const std::string& folder, bool preferUndo) {
-    const std::string journal = folder + kJournalName;
+Recovery SettleJournal(const std::filesystem::path& folder, bool preferUndo) {
+    const std::string journal = folder / kJournalName;
     const std::vector<JournalEntry> entries = ReadJournal(journal);
     std::vector<EntryState> states;
     bool canFinish = true;
@@ -245,7 +245,7 @@ Recovery SettleJournal(const std::string& folder, bool preferUndo) {
         canFinish = canFinish && CanFinish(entry, states.back());
         if (!CanUndo(entry, states.back())) {
             canUndo = false;
-            changed = folder + entry.target;
+            changed = folder / entry.target;
         }
     }
     const bool finish = canFinish && !(preferUndo && canUndo);
@@ -270,10 +270,10 @@ Recovery SettleJournal(const std::string& folder, bool preferUndo) {
     return finish ? Recovery::Finished : Recovery::Undone;
 }
 
-void RemoveStaged(const std::string& folder, const std::vector<JournalEntry>& entries) {
+void RemoveStaged(const std::filesystem::path& folder, const std::vector<JournalEntry>& entries) {
     for (const JournalEntry& entry : entries) {
         if (!entry.appendAt) {
-            RemoveFile(folder + entry.staged);
+            RemoveFile(folder / entry.staged);
         }
     }
 }
@@ -298,11 +298,11 @@ FileDigest OldDigestOf(const std::string& path, const FileReplacement& file) {
 
 // Writes file i's new content under its staged name: whole, piece by piece, or, for a growing
 // list, its new lines only.
-JournalEntry StageOne(const std::string& folder, const FileReplacement& file) {
+JournalEntry StageOne(const std::filesystem::path& folder, const FileReplacement& file) {
     if (!IsFilingTarget(file.name)) {
-        RaiseCannotCreate(folder + file.name); // its journal could not be settled
+        RaiseCannotCreate(folder / file.name); // its journal could not be settled
     }
-    const std::string target = folder + file.name;
+    const std::string target = folder / file.name;
     JournalEntry entry{file.name, kStagedPrefix + file.name, std::nullopt, {}, {}};
     if (file.grows) {
         if (file.bytes.size() > kMostAppendedBytes) {
@@ -320,11 +320,11 @@ JournalEntry StageOne(const std::string& folder, const FileReplacement& file) {
     }
     if (!file.produce) {
         entry.newDigest = DigestOf(file.bytes);
-        WriteStagedFile(folder + entry.staged, target, file.bytes);
+        WriteStagedFile(folder / entry.staged, target, file.bytes);
         return entry;
     }
     DigestBuilder digest;
-    WriteStagedContent(folder + entry.staged, target, [&](const ContentWriter& write) {
+    WriteStagedContent(folder / entry.staged, target, [&](const ContentWriter& write) {
         file.produce([&](std::string_view piece) {
             digest.Add(piece);
             write(piece);
@@ -335,7 +335,7 @@ JournalEntry StageOne(const std::string& folder, const FileReplacement& file) {
 }
 
 // Every new file written in full under its staged name; none left on failure.
-std::vector<JournalEntry> Stage(const std::string& folder,
+std::vector<JournalEntry> Stage(const std::filesystem::path& folder,
                                 const std::vector<FileReplacement>& files,
                                 const std::function<void(std::size_t)>& beforeWriting) {
     std::vector<JournalEntry> entries;
@@ -353,9 +353,9 @@ std::vector<JournalEntry> Stage(const std::string& folder,
     return entries;
 }
 
-void WriteJournal(const std::string& folder, const std::vector<JournalEntry>& entries) {
-    const std::string staged = folder + StagedJournalName();
-    const std::string journal = folder + kJournalName;
+void WriteJournal(const std::filesystem::path& folder, const std::vector<JournalEntry>& entries) {
+    const std::string staged = folder / StagedJournalName();
+    const std::string journal = folder / kJournalName;
     WriteStagedFile(staged, journal, FormatJournal(entries));
     try {
         RenameFile(staged, journal, journal);
@@ -383,14 +383,14 @@ ContentProducer CopyOf(const std::string& path) {
 }
 
 // The old files under their backup names: a second link, or a copy where links fail.
-void KeepBackups(const std::string& folder, const std::vector<FileReplacement>& files,
+void KeepBackups(const std::filesystem::path& folder, const std::vector<FileReplacement>& files,
                  const std::vector<JournalEntry>& entries) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (!entries[i].backup) {
             continue;
         }
-        const std::string target = folder + entries[i].target;
-        const std::string backup = folder + *entries[i].backup;
+        const std::string target = folder / entries[i].target;
+        const std::string backup = folder / *entries[i].backup;
         if (LinkFile(target, backup)) {
             continue;
         }
@@ -404,21 +404,22 @@ void KeepBackups(const std::string& folder, const std::vector<FileReplacement>& 
 
 // Puts each new file in place: renamed over the old one, or a growing list's new lines written
 // after its old bytes.
-void Apply(const std::string& folder, const std::vector<FileReplacement>& files,
+void Apply(const std::filesystem::path& folder, const std::vector<FileReplacement>& files,
            const std::vector<JournalEntry>& entries) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string target = folder + entries[i].target;
+        const std::string target = folder / entries[i].target;
         if (entries[i].appendAt) {
             WriteInPlace(target, *entries[i].appendAt, files[i].bytes);
         } else {
-            RenameFile(folder + entries[i].staged, target, target);
+            RenameFile(folder / entries[i].staged, target, target);
         }
     }
 }
 
 } // namespace
 
-void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplacement>& files,
+void ReplaceAllOrNothing(const std::filesystem::path& folder,
+                         const std::vector<FileReplacement>& files,
                          const std::function<void(std::size_t)>& beforeWriting,
                          const BatchVerifier& verify) {
     const FolderLock lock(folder);
@@ -453,7 +454,7 @@ void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplac
         }
         throw;
     }
-    if (!RemoveFile(folder + kJournalName)) {
+    if (!RemoveFile(folder / kJournalName)) {
         return; // filed; the next start-up removes the journal and the backups
     }
     try {
@@ -463,13 +464,13 @@ void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplac
     }
     for (const JournalEntry& entry : entries) {
         if (entry.backup) {
-            RemoveFile(folder + *entry.backup);
+            RemoveFile(folder / *entry.backup);
         }
     }
 }
 
-Recovery SettleInterruptedFiling(const std::string& folder) {
-    if (Exists(folder + kJournalName)) {
+Recovery SettleInterruptedFiling(const std::filesystem::path& folder) {
+    if (Exists(folder / kJournalName)) {
         return SettleJournal(folder, false);
     }
     switch (RemoveLeftovers(folder)) {
@@ -483,7 +484,7 @@ Recovery SettleInterruptedFiling(const std::string& folder) {
     return Recovery::Cleared;
 }
 
-bool HasFilingLeftovers(const std::string& folder) {
+bool HasFilingLeftovers(const std::filesystem::path& folder) {
     const std::vector<std::string> names = NamesStartingWith(folder, kLeftoverPrefix);
     const auto pictures = PictureFolders(folder);
     return std::any_of(names.begin(), names.end(),
@@ -491,32 +492,33 @@ bool HasFilingLeftovers(const std::string& folder) {
                            return name != kLockFileName && name != kCatalogueIndexName &&
                                   name != kBankCountsName;
                        }) ||
-           std::any_of(pictures.begin(), pictures.end(), [](const std::string& pictureFolder) {
-               return !NamesStartingWith(pictureFolder, kStagedPrefix).empty();
-           });
+           std::any_of(pictures.begin(), pictures.end(),
+                       [](const std::filesystem::path& pictureFolder) {
+                           return !NamesStartingWith(pictureFolder, kStagedPrefix).empty();
+                       });
 }
 
-std::string DiscardJournal(const std::string& folder) {
+std::filesystem::path DiscardJournal(const std::filesystem::path& folder) {
     const FolderLock lock(folder);
-    if (!Exists(folder + kJournalName)) {
+    if (!Exists(folder / kJournalName)) {
         return {};
     }
-    std::string aside = folder + "discarded-filing-XXXXXX";
-    if (::mkdtemp(aside.data()) == nullptr) {
-        RaiseCannotCreate(aside);
+    std::string made = folder / "discarded-filing-XXXXXX";
+    if (::mkdtemp(made.data()) == nullptr) {
+        RaiseCannotCreate(made);
     }
-    aside += '/';
+    const std::filesystem::path aside = made;
     for (const std::string& name : NamesStartingWith(folder, kLeftoverPrefix)) {
         if (name == kJournalName || name.starts_with(kStagedPrefix) ||
             name.starts_with(kBackupPrefix)) {
-            RenameFile(folder + name, aside + name, folder + name);
+            RenameFile(folder / name, aside / name, folder / name);
         }
     }
     SyncFolder(folder);
-    return aside;
+    return DirectoryForm(aside);
 }
 
-Recovery FinishInterruptedFiling(const std::string& folder) {
+Recovery FinishInterruptedFiling(const std::filesystem::path& folder) {
     if (!HasFilingLeftovers(folder)) {
         return Recovery::Nothing;
     }

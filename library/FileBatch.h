@@ -8,6 +8,7 @@
 #include "library/LibraryView.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -60,7 +61,8 @@ using BatchVerifier = std::function<void(const LibraryView& staged)>;
 // ("Cannot create file %s"). On any failure or refusal every file keeps its old content, no new
 // file remains, and the error is rethrown; should even putting back fail, the journal stays for
 // the next start-up.
-void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplacement>& files,
+void ReplaceAllOrNothing(const std::filesystem::path& folder,
+                         const std::vector<FileReplacement>& files,
                          const std::function<void(std::size_t)>& beforeWriting,
                          const BatchVerifier& verify = {});
 
@@ -70,20 +72,21 @@ void ReplaceAllOrNothing(const std::string& folder, const std::vector<FileReplac
 // cut short in the pictures folder and its originals. Takes the library's lock only when there
 // is something to settle. A journal that cannot be read or settled, or that no filing could have
 // written (ParseJournal), is left with every file it names, and its error is raised.
-Recovery FinishInterruptedFiling(const std::string& folder);
+Recovery FinishInterruptedFiling(const std::filesystem::path& folder);
 
 // True when the folder holds a journal, new files or backups of a batch, or the pictures folder or
 // its originals a temporary file. The lock file and the caches beside the lists are no
 // leftovers.
-bool HasFilingLeftovers(const std::string& folder);
+bool HasFilingLeftovers(const std::filesystem::path& folder);
 
 // Under the lock, without settling anything: moves the journal, with the new files and backups of
-// the folder, into a new folder "discarded-filing-XXXXXX" beside them; returns that folder's path,
-// empty when there was no journal. For a journal that cannot be settled, once the player has
-// looked at it. "Cannot create file %s" or "Cannot write file %s: ..." when they cannot be moved.
-std::string DiscardJournal(const std::string& folder);
+// the folder, into a new folder "discarded-filing-XXXXXX" beside them; returns that folder's path
+// (in DirectoryForm), empty when there was no journal. For a journal that cannot be settled, once
+// the player has looked at it. "Cannot create file %s" or "Cannot write file %s: ..." when they
+// cannot be moved.
+std::filesystem::path DiscardJournal(const std::filesystem::path& folder);
 
 // FinishInterruptedFiling for a caller that holds the lock.
-Recovery SettleInterruptedFiling(const std::string& folder);
+Recovery SettleInterruptedFiling(const std::filesystem::path& folder);
 
 } // namespace lexiglade

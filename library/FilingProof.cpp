@@ -81,7 +81,7 @@ class LibraryProver {
 
   private:
     // The path of a library file as messages name it: where it will be once committed.
-    std::string Shown(const std::string& name) const { return library_.DataDir() + name; }
+    std::string Shown(const std::string& name) const { return library_.DataDir() / name; }
     void WalkCatalogue();
     void ProveRecord(std::size_t k, const Record& record);
     std::set<std::pair<std::string, std::string>> PairsToProve() const;
@@ -257,7 +257,7 @@ void ProveKeptRecords(const LibraryView& library, const RecordEdit& edit) {
         }
         std::optional<std::string> difference;
         const auto error = ErrorOf([&] {
-            ListReader committed(library.DataDir() + name);
+            ListReader committed(library.DataDir() / name);
             ListReader staged(library.PathOf(name));
             std::string_view old, now;
             for (std::size_t k = 0; committed.Next(old); ++k) {
@@ -323,7 +323,7 @@ struct ListAfter {
 // A list the change appends to: its old lines as planned (the file must still show the stamp it
 // had then), and the new ones.
 ListAfter AfterGrowing(const LibraryView& library, const FileReplacement& file, std::size_t k) {
-    const std::string path = library.DataDir() + file.name;
+    const std::string path = library.DataDir() / file.name;
     if (StampOfFile(path) != file.grows->stamp) {
         Refuse("The list " + path + " changed while the filing was worked out");
     }
@@ -389,9 +389,9 @@ void ProveGrowingChange(const LibraryView& library, const LibraryChange& change)
             }
         }
     }
-    const std::string titles = library.DataDir() + LibraryFiles::kTitles;
+    const std::string titles = library.DataDir() / LibraryFiles::kTitles;
     for (std::size_t i = 0; i < kListCount; ++i) {
-        const std::string list = library.DataDir() + LibraryFiles::kCatalogueLists[i];
+        const std::string list = library.DataDir() / LibraryFiles::kCatalogueLists[i];
         if (lists[i].holdsNul) {
             Refuse(*ErrorOf([&] { RaiseListHoldsNul(list); }));
         }
@@ -411,7 +411,7 @@ void ProveGrowingChange(const LibraryView& library, const LibraryChange& change)
 
 } // namespace
 
-void ProvePlacement(const std::string& dataDir, const PromisedPuzzle& puzzle,
+void ProvePlacement(const std::filesystem::path& dataDir, const PromisedPuzzle& puzzle,
                     const PlacementFacts& facts) {
     const FiledPuzzle& filed = puzzle.filed;
     for (const auto& [record, lines] : facts.sharing) {
@@ -422,7 +422,7 @@ void ProvePlacement(const std::string& dataDir, const PromisedPuzzle& puzzle,
             continue;
         }
         std::string title;
-        ListReader titles(dataDir + LibraryFiles::kTitles);
+        ListReader titles(dataDir / LibraryFiles::kTitles);
         std::string_view line;
         while (titles.LinesRead() <= record && titles.Next(line)) {
             title.assign(line);
@@ -461,7 +461,7 @@ void VerifyChange(const LibraryView& library, const LibraryChange& change) {
     }
 }
 
-void FileChange(const std::string& dataDir, const LibraryChange& change,
+void FileChange(const std::filesystem::path& dataDir, const LibraryChange& change,
                 const std::function<void(std::size_t)>& beforeWriting) {
     ReplaceAllOrNothing(dataDir, change.files, beforeWriting,
                         [&](const LibraryView& staged) { VerifyChange(staged, change); });

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
@@ -73,13 +74,13 @@ struct PlacementFacts {
 // Refuses, as VerifyLibrary does, a puzzle that another puzzle already points into ("The puzzle
 // \"%s\" (line N of a8.asl) already points into lines F to E of ...") or whose title loads another
 // puzzle ("The title \"%s\" loads the puzzle on line N of a8.asl").
-void ProvePlacement(const std::string& dataDir, const PromisedPuzzle& puzzle,
+void ProvePlacement(const std::filesystem::path& dataDir, const PromisedPuzzle& puzzle,
                     const PlacementFacts& facts);
 
 // Under the library's lock: writes the change's new files (calling beforeWriting(i) before file
 // i), proves them with VerifyChange, then commits them all (ReplaceAllOrNothing). On a refusal or
 // a failure every file is as it was.
-void FileChange(const std::string& dataDir, const LibraryChange& change,
+void FileChange(const std::filesystem::path& dataDir, const LibraryChange& change,
                 const std::function<void(std::size_t)>& beforeWriting);
 
 } // namespace lexiglade

@@ -1,6 +1,7 @@
 #include "library/FolderLock.h"
 
 #include "library/Errors.h"
+#include "library/Paths.h"
 
 #include <cerrno>
 #include <cstring>
@@ -32,21 +33,22 @@ std::map<LockKey, HeldLock>& HeldLocks() {
 }
 
 // The lock file, created when missing; one made by another user serves read-only.
-int OpenLockFile(const std::string& dataDir) {
-    const std::string path = dataDir + kLockFileName;
+int OpenLockFile(const std::filesystem::path& dataDir) {
+    const std::string path = dataDir / kLockFileName;
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     const int createError = errno;
     if (fd < 0 && (createError == EACCES || createError == EROFS || createError == EPERM)) {
         fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     }
     if (fd < 0) {
-        RaiseCannotLockFolder(dataDir.empty() ? "." : dataDir, std::strerror(createError));
+        RaiseCannotLockFolder(dataDir.empty() ? "." : DirectoryForm(dataDir).string(),
+                              std::strerror(createError));
     }
     return fd;
 }
 
 // Waits for the lock up to kLockWait; false when another program still holds it.
-bool WaitForLock(int fd, const std::string& dataDir) {
+bool WaitForLock(int fd, const std::filesystem::path& dataDir) {
     const auto deadline = std::chrono::steady_clock::now() + kLockWait;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR) {
@@ -55,7 +57,7 @@ bool WaitForLock(int fd, const std::string& dataDir) {
         if (errno != EWOULDBLOCK) {
             const int error = errno;
             ::close(fd);
-            RaiseCannotLockFolder(dataDir, std::strerror(error));
+            RaiseCannotLockFolder(DirectoryForm(dataDir).string(), std::strerror(error));
         }
         if (std::chrono::steady_clock::now() >= deadline) {
             return false;
@@ -65,12 +67,13 @@ bool WaitForLock(int fd, const std::string& dataDir) {
     return true;
 }
 
-LockKey KeyOf(int fd, const std::string& dataDir) {
+LockKey KeyOf(int fd, const std::filesystem::path& dataDir) {
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        RaiseCannotLockFolder(dataDir, "its lock file " + std::string(kLockFileName) +
-                                           " is not a plain file");
+        RaiseCannotLockFolder(DirectoryForm(dataDir).string(), "its lock file " +
+                                                                   std::string(kLockFileName) +
+                                                                   " is not a plain file");
     }
     return {static_cast<unsigned long long>(info.st_dev),
             static_cast<unsigned long long>(info.st_ino)};
@@ -86,7 +89,7 @@ void Release(const LockKey& key) {
 
 } // namespace
 
-FolderLock::FolderLock(const std::string& dataDir) {
+FolderLock::FolderLock(const std::filesystem::path& dataDir) {
     const int fd = OpenLockFile(dataDir);
     const LockKey key = KeyOf(fd, dataDir);
     auto held = HeldLocks().find(key);

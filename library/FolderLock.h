@@ -1,7 +1,7 @@
 #pragma once
 // The lock file of a library folder, held by one writer at a time.
 #include <chrono>
-#include <string>
+#include <filesystem>
 #include <utility>
 
 namespace lexiglade {
@@ -16,7 +16,7 @@ inline constexpr std::chrono::milliseconds kLockWait{2500};
 // where the lock file cannot be made gives "Cannot write to the library folder %s: reason".
 class FolderLock {
   public:
-    explicit FolderLock(const std::string& dataDir);
+    explicit FolderLock(const std::filesystem::path& dataDir);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;

@@ -92,11 +92,12 @@ struct ListWalk {
 
 class LibraryChecker {
   public:
-    explicit LibraryChecker(const std::string& dataDir) : dataDir_(dataDir), survey_(dataDir) {}
+    explicit LibraryChecker(const std::filesystem::path& dataDir)
+        : dataDir_(dataDir), survey_(dataDir) {}
     std::vector<std::string> Run();
 
   private:
-    std::string Path(const std::string& name) const { return dataDir_ + name; }
+    std::string Path(const std::string& name) const { return dataDir_ / name; }
     void OpenLists();
     void WalkRecords();
     void ReportLists();
@@ -121,7 +122,7 @@ class LibraryChecker {
     const BankText* TextOf(std::string_view name);
     void Report(std::string problem) { puzzleProblems_.push_back(std::move(problem)); }
 
-    const std::string& dataDir_;
+    const std::filesystem::path& dataDir_;
     BankSurvey survey_;
     std::array<ListWalk, kListCount> lists_;
     // The problems in the order they are shown: the lists, each puzzle, the bank pairs, the tree,
@@ -298,8 +299,8 @@ void LibraryChecker::CheckPictures(std::size_t k, const Record& record, const Ba
         if (!IsPlainFileName(hint)) {
             Report(PuzzlePrefix(k, record) + ErrorText([&] { RaiseNotPlainName(hint); }));
         } else if (!FindPicture(dataDir_, hint)) {
-            Report(PuzzlePrefix(k, record) + "its picture " + PictureFolder(dataDir_) +
-                   Latin1ToUtf8(hint) + " is missing");
+            Report(PuzzlePrefix(k, record) + "its picture " +
+                   (PictureFolder(dataDir_) / Latin1ToUtf8(hint)).string() + " is missing");
         }
     }
 }
@@ -514,14 +515,14 @@ std::vector<std::string> LibraryChecker::Run() {
 
 } // namespace
 
-std::vector<std::string> LibraryProblems(const std::string& dataDir) {
+std::vector<std::string> LibraryProblems(const std::filesystem::path& dataDir) {
     return LibraryChecker(dataDir).Run();
 }
 
-LibraryReport CheckLibrary(const std::string& dataDir) {
+LibraryReport CheckLibrary(const std::filesystem::path& dataDir) {
     LibraryReport report;
     std::optional<LibraryLock> lock;
-    const std::string folder = dataDir.empty() ? "." : dataDir;
+    const std::filesystem::path folder = dataDir.empty() ? "." : dataDir;
     // A folder that cannot be written is checked as it is, unless a filing there needs settling.
     if (::access(folder.c_str(), W_OK) == 0 || HasFilingLeftovers(dataDir)) {
         try {

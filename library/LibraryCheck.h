@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,7 +23,7 @@ struct LibraryReport {
 
 // Finishes or undoes a filing that was cut short, then checks every invariant (LibraryProblems),
 // holding the library's lock while it does (when the folder can be written at all).
-LibraryReport CheckLibrary(const std::string& dataDir);
+LibraryReport CheckLibrary(const std::filesystem::path& dataDir);
 
 // One line per problem, in this order: a list that cannot be read or holds a NUL byte, line counts
 // that differ from that of "a8.asl"; then for each puzzle: bank names that are not plain file
@@ -34,7 +35,7 @@ LibraryReport CheckLibrary(const std::string& dataDir);
 // banks of a pair that differ in line count; then the folder tree: a tree that cannot be loaded,
 // titles of "a8.asl" under no folder, tree puzzles missing from "a8.asl"; then best times that are
 // not whole numbers of seconds. Library text in the lines is UTF-8.
-std::vector<std::string> LibraryProblems(const std::string& dataDir);
+std::vector<std::string> LibraryProblems(const std::filesystem::path& dataDir);
 
 struct ListedPuzzle {
     std::string title;
@@ -51,13 +52,13 @@ struct ListedFolder {
 
 // The folders of the tree in order, each with its puzzles: word counts from their first and last
 // bank lines, best times from "a14.asl" and "a15.asl"; what cannot be read stays empty.
-std::vector<ListedFolder> ListLibrary(const std::string& dataDir);
+std::vector<ListedFolder> ListLibrary(const std::filesystem::path& dataDir);
 
 // ListLibrary handed on one item at a time: each folder's name, then each of its puzzles. Holds an
 // index of the titles and the numbers of each line of "a8.asl", never the titles themselves. An
 // error of the folder tree ("Cannot open file %s", "File load error", ...) is raised before
 // anything is handed on.
-void WalkLibraryListing(const std::string& dataDir,
+void WalkLibraryListing(const std::filesystem::path& dataDir,
                         const std::function<void(const std::string& folder)>& folder,
                         const std::function<void(const ListedPuzzle& puzzle)>& puzzle);
 

@@ -34,15 +34,15 @@ unsigned long BankNumber(std::string_view name) {
     return std::stoul(std::string(digits));
 }
 
-std::string ScreenArtworkPath(std::string_view language, const DenseArtworkSet* set,
-                              std::string_view name) {
-    std::string path;
+std::filesystem::path ScreenArtworkPath(std::string_view language, const DenseArtworkSet* set,
+                                        std::string_view name) {
+    std::filesystem::path path;
     for (std::string_view folder : {language, std::string_view(set ? set->folder : "")}) {
         if (!folder.empty()) {
-            path.append(folder).append("/");
+            path /= folder;
         }
     }
-    return path.append(name);
+    return path / name;
 }
 
 } // namespace lexiglade::LibraryFiles

@@ -1,6 +1,7 @@
 #pragma once
 // The names of the library's files in the data folder: the artwork, the lists and the banks.
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -56,7 +57,7 @@ inline constexpr DenseArtworkSet kDenseArtwork[] = {{2, "2x"}, {4, "4x"}};
 // path of screen artwork file `name` in `language` (empty: English) and `set` (nullptr: one device
 // pixel per pixel), relative to the shipped files: "a4.asl", "4x/a4.asl", "de/a4.asl",
 // "de/4x/a4.asl".
-std::string ScreenArtworkPath(std::string_view language, const DenseArtworkSet* set,
-                              std::string_view name);
+std::filesystem::path ScreenArtworkPath(std::string_view language, const DenseArtworkSet* set,
+                                        std::string_view name);
 
 } // namespace lexiglade::LibraryFiles

@@ -45,14 +45,14 @@ void ReadNumber(ListReader* list, std::int32_t& value, std::uint8_t bit, std::ui
 
 class LibraryLister {
   public:
-    explicit LibraryLister(const std::string& dataDir) {
-        const std::unique_ptr<ListReader> titles = OpenOrNone(dataDir + kCatalogueLists[kTitles]);
+    explicit LibraryLister(const std::filesystem::path& dataDir) {
+        const std::unique_ptr<ListReader> titles = OpenOrNone(dataDir / kCatalogueLists[kTitles]);
         if (!titles) {
             return;
         }
         std::unique_ptr<ListReader> numbers[4];
         for (int i = 0; i < 4; ++i) {
-            numbers[i] = OpenOrNone(dataDir + kCatalogueLists[kFirsts + i]);
+            numbers[i] = OpenOrNone(dataDir / kCatalogueLists[kFirsts + i]);
         }
         std::string_view title;
         while (index_.Lines() < std::numeric_limits<std::int32_t>::max() && titles->Next(title)) {
@@ -98,10 +98,10 @@ class LibraryLister {
 
 } // namespace
 
-void WalkLibraryListing(const std::string& dataDir,
+void WalkLibraryListing(const std::filesystem::path& dataDir,
                         const std::function<void(const std::string& folder)>& folder,
                         const std::function<void(const ListedPuzzle& puzzle)>& puzzle) {
-    const std::string tree = dataDir + kTreeFile;
+    const std::string tree = dataDir / kTreeFile;
     WalkTreeFile(tree, [](const TreeEntry&) {}); // the tree's errors before anything is shown
     LibraryLister lister(dataDir);
     bool inFolder = false;
@@ -117,7 +117,7 @@ void WalkLibraryListing(const std::string& dataDir,
     });
 }
 
-std::vector<ListedFolder> ListLibrary(const std::string& dataDir) {
+std::vector<ListedFolder> ListLibrary(const std::filesystem::path& dataDir) {
     std::vector<ListedFolder> folders;
     WalkLibraryListing(
         dataDir,

@@ -2,7 +2,7 @@
 
 namespace lexiglade {
 
-LibraryLock::LibraryLock(const std::string& dataDir, Settling settling) : lock_(dataDir) {
+LibraryLock::LibraryLock(const std::filesystem::path& dataDir, Settling settling) : lock_(dataDir) {
     if (settling == Settling::Settle && lock_.Outermost()) {
         recovered_ = SettleInterruptedFiling(dataDir); // a throw releases the lock
     }

@@ -4,7 +4,7 @@
 #include "library/FileBatch.h"
 #include "library/FolderLock.h"
 
-#include <string>
+#include <filesystem>
 
 namespace lexiglade {
 
@@ -14,7 +14,8 @@ class LibraryLock {
   public:
     enum class Settling { Settle, Leave };
     // With Settling::Leave, a filing cut short is left as it is.
-    explicit LibraryLock(const std::string& dataDir, Settling settling = Settling::Settle);
+    explicit LibraryLock(const std::filesystem::path& dataDir,
+                         Settling settling = Settling::Settle);
 
     // What taking the lock found and settled.
     Recovery Recovered() const { return recovered_; }

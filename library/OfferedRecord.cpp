@@ -8,8 +8,8 @@
 
 namespace lexiglade {
 
-std::optional<std::vector<std::string>> ReadOfferedRecord(const std::string& dataDir) {
-    const std::string path = dataDir + kOfferedRecord;
+std::optional<std::vector<std::string>> ReadOfferedRecord(const std::filesystem::path& dataDir) {
+    const std::string path = dataDir / kOfferedRecord;
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) {
         return std::nullopt;
@@ -24,13 +24,14 @@ std::optional<std::vector<std::string>> ReadOfferedRecord(const std::string& dat
     return titles;
 }
 
-void WriteOfferedRecord(const std::string& dataDir, const std::vector<std::string>& titles) {
+void WriteOfferedRecord(const std::filesystem::path& dataDir,
+                        const std::vector<std::string>& titles) {
     std::string text;
     for (const std::string& title : titles) {
         text += Latin1ToUtf8(title);
         text += '\n';
     }
-    ReplaceFile(dataDir + kOfferedRecord, text);
+    ReplaceFile(dataDir / kOfferedRecord, text);
 }
 
 } // namespace lexiglade

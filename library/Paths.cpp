@@ -26,7 +26,7 @@ bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
 }
 
 // A file or a link, not followed.
-bool IsFileOrLink(const std::string& path) {
+bool IsFileOrLink(const std::filesystem::path& path) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
     return !error &&
@@ -34,7 +34,7 @@ bool IsFileOrLink(const std::string& path) {
 }
 
 // A folder or a link, not followed.
-bool IsFolderOrLink(const std::string& path) {
+bool IsFolderOrLink(const std::filesystem::path& path) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
     return !error && (std::filesystem::is_directory(status) || std::filesystem::is_symlink(status));
@@ -43,9 +43,9 @@ bool IsFolderOrLink(const std::string& path) {
 // The entry of `folder` named `name` ignoring ASCII case for which `counts` holds: the exact name
 // first, among several others the byte-wise smallest.
 template <typename Counts>
-std::optional<std::string> FindEntry(const std::string& folder, const std::string& name,
+std::optional<std::string> FindEntry(const std::filesystem::path& folder, const std::string& name,
                                      Counts counts) {
-    if (counts(folder + name)) {
+    if (counts(folder / name)) {
         return name;
     }
     std::optional<std::string> best;
@@ -54,7 +54,7 @@ std::optional<std::string> FindEntry(const std::string& folder, const std::strin
          it.increment(error)) {
         const std::string entry = it->path().filename().string();
         if (EqualIgnoringAsciiCase(entry, name) && (!best || entry < *best) &&
-            counts(folder + entry)) {
+            counts(folder / entry)) {
             best = entry;
         }
     }
@@ -63,19 +63,18 @@ std::optional<std::string> FindEntry(const std::string& folder, const std::strin
 
 } // namespace
 
-std::string DataDirOf(const std::string& executablePath) {
-    const std::size_t slash = executablePath.rfind('/');
-    return slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
+std::filesystem::path DataDirOf(const std::filesystem::path& executablePath) {
+    return std::filesystem::path(executablePath).remove_filename();
 }
 
-std::string ExecutableDataDir() {
+std::filesystem::path ExecutableDataDir() {
     std::error_code error;
     const std::filesystem::path target = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : DataDirOf(target.string());
+    return error ? std::filesystem::path() : DataDirOf(target);
 }
 
-std::string DataPath(const std::string& dataDir, const std::string& name) {
-    return dataDir + name;
+std::filesystem::path DirectoryForm(const std::filesystem::path& folder) {
+    return folder / ""; // appending nothing adds the separator, unless there is one or no folder
 }
 
 bool IsPlainFileName(std::string_view name) {
@@ -89,27 +88,27 @@ void RequirePlainFileName(const std::string& name) {
     }
 }
 
-std::string PictureFolder(const std::string& dataDir) {
-    std::string name = kPictureFolder;
-    name.pop_back(); // its '/'
-    return dataDir + FindEntry(dataDir, name, IsFolderOrLink).value_or(name) + '/';
+std::filesystem::path PictureFolder(const std::filesystem::path& dataDir) {
+    const std::string name = kPictureFolder;
+    return dataDir / FindEntry(dataDir, name, IsFolderOrLink).value_or(name);
 }
 
-std::optional<std::string> FindPicture(const std::string& dataDir, const std::string& name) {
+std::optional<std::filesystem::path> FindPicture(const std::filesystem::path& dataDir,
+                                                 const std::string& name) {
     if (!IsPlainFileName(name)) {
         return std::nullopt;
     }
-    const std::string folder = PictureFolder(dataDir);
+    const std::filesystem::path folder = PictureFolder(dataDir);
     const std::optional<std::string> entry = FindEntry(folder, name, IsFileOrLink);
     if (!entry) {
         return std::nullopt;
     }
-    return folder + *entry;
+    return folder / *entry;
 }
 
-std::string PicturePath(const std::string& dataDir, const std::string& name) {
+std::filesystem::path PicturePath(const std::filesystem::path& dataDir, const std::string& name) {
     RequirePlainFileName(name);
-    return FindPicture(dataDir, name).value_or(PictureFolder(dataDir) + name);
+    return FindPicture(dataDir, name).value_or(PictureFolder(dataDir) / name);
 }
 
 } // namespace lexiglade

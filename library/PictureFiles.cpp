@@ -14,8 +14,8 @@ namespace lexiglade {
 namespace {
 
 // A folder that exists as a folder of its own, not through a link. False when it is missing.
-bool IsOwnFolder(const std::string& folder) {
-    const std::string name = folder.substr(0, folder.size() - 1); // without the trailing '/'
+bool IsOwnFolder(const std::filesystem::path& folder) {
+    const std::string name = folder; // without a final separator, so that a link is not followed
     struct stat info {};
     if (::lstat(name.c_str(), &info) != 0) {
         return false;
@@ -28,19 +28,19 @@ bool IsOwnFolder(const std::string& folder) {
 
 } // namespace
 
-PictureFile ReadPicture(const std::string& dataDir, const std::string& name) {
-    PictureFile picture{PicturePath(dataDir, name), {}};
+PictureFile ReadPicture(const std::filesystem::path& dataDir, const std::string& name) {
+    PictureFile picture{PicturePath(dataDir, name).string(), {}};
     IsOwnFolder(PictureFolder(dataDir));
     InputFile file(picture.path, InputFile::Links::Refuse);
     ReadOpenFileInto(file, picture.bytes);
     return picture;
 }
 
-bool KeepOriginalPicture(const std::string& dataDir, const std::string& fileName,
+bool KeepOriginalPicture(const std::filesystem::path& dataDir, const std::string& fileName,
                          const std::string& bytes) {
     RequirePlainFileName(fileName);
-    const std::string folder = PictureFolder(dataDir) + kOriginalsFolder;
-    const std::string path = folder + fileName;
+    const std::filesystem::path folder = PictureFolder(dataDir) / kOriginalsFolder;
+    const std::string path = folder / fileName;
     if (!IsOwnFolder(folder) && ::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
         RaiseCannotCreate(path);
     }

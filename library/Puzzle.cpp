@@ -148,7 +148,7 @@ bool IsPuzzleItem(const TreeModel& tree, std::size_t s) {
     return s + 1 >= tree.size() || tree[s + 1].level <= tree[s].level;
 }
 
-bool LoadPuzzle(const TreeModel& tree, std::size_t selected, const std::string& dataDir,
+bool LoadPuzzle(const TreeModel& tree, std::size_t selected, const std::filesystem::path& dataDir,
                 LoadedPuzzle& puzzle) {
     if (!IsPuzzleItem(tree, selected)) {
         return false;

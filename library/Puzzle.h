@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace lexiglade {
@@ -26,7 +27,7 @@ bool IsPuzzleItem(const TreeModel& tree, std::size_t s);
 // bank, the hint bank and the first and last bank line, which become the words and hints. A bank
 // name that is not a plain file name is refused ("\"%s\" is not a plain file name ...").
 // On any error `puzzle` is left exactly as it was.
-bool LoadPuzzle(const TreeModel& tree, std::size_t selected, const std::string& dataDir,
+bool LoadPuzzle(const TreeModel& tree, std::size_t selected, const std::filesystem::path& dataDir,
                 LoadedPuzzle& puzzle);
 
 // The puzzle titled `title` as LoadPuzzle loads it, from the files `library` shows.

@@ -21,10 +21,10 @@ namespace {
 
 // The bytes of a list about to be rewritten; one holding a NUL byte is refused, as its lines after
 // the NUL would be lost.
-std::string ReadListBytes(const std::string& dataDir, const char* name) {
-    std::string bytes = ReadFileBytes(dataDir + name);
+std::string ReadListBytes(const std::filesystem::path& dataDir, const char* name) {
+    std::string bytes = ReadFileBytes(dataDir / name);
     if (bytes.find('\0') != std::string::npos) {
-        RaiseListHoldsNul(dataDir + name);
+        RaiseListHoldsNul(dataDir / name);
     }
     return bytes;
 }
@@ -52,8 +52,8 @@ std::optional<TitleLine> FindTitleLine(std::string_view titles, std::string_view
 }
 
 // Line `index` of the library's list `name`; "List index out of bounds" past its end.
-std::string LineOfList(const std::string& dataDir, const char* name, std::size_t index) {
-    const std::string bytes = ReadFileBytes(dataDir + name);
+std::string LineOfList(const std::filesystem::path& dataDir, const char* name, std::size_t index) {
+    const std::string bytes = ReadFileBytes(dataDir / name);
     const std::optional<std::string_view> line = ListLineAt(bytes, index);
     if (!line) {
         RaiseIndexOutOfBounds();
@@ -62,7 +62,7 @@ std::string LineOfList(const std::string& dataDir, const char* name, std::size_t
 }
 
 // The puzzle that `title` loads, as a promise that it still loads so after the change.
-PromisedPuzzle PromiseOfTitle(const std::string& dataDir, const std::string& title) {
+PromisedPuzzle PromiseOfTitle(const std::filesystem::path& dataDir, const std::string& title) {
     LoadedPuzzle loaded = LoadTitledPuzzle(LibraryView(dataDir), title);
     const auto k = static_cast<std::size_t>(loaded.puzzleIndex);
     const FiledPuzzle filed{loaded.puzzleIndex, LineOfList(dataDir, LibraryFiles::kWordBanks, k),
@@ -73,8 +73,9 @@ PromisedPuzzle PromiseOfTitle(const std::string& dataDir, const std::string& tit
 }
 
 // The tree rewritten by `edit`, staged when it changes.
-template <class Edit> void StageTree(const std::string& dataDir, LibraryChange& change, Edit edit) {
-    std::string old = ReadFileBytes(dataDir + kTreeFile);
+template <class Edit>
+void StageTree(const std::filesystem::path& dataDir, LibraryChange& change, Edit edit) {
+    std::string old = ReadFileBytes(dataDir / kTreeFile);
     TextList tree = ParseList(old);
     edit(tree);
     std::string bytes = FormatList(tree);
@@ -96,7 +97,7 @@ bool UnfitForTree(const std::string& name) {
 
 } // namespace
 
-FiledPuzzle RemovePuzzle(const std::string& dataDir, const std::string& title) {
+FiledPuzzle RemovePuzzle(const std::filesystem::path& dataDir, const std::string& title) {
     const LibraryLock lock(dataDir);
     const std::string titles = ReadListBytes(dataDir, LibraryFiles::kTitles);
     const std::optional<TitleLine> at = FindTitleLine(titles, title);
@@ -109,8 +110,8 @@ FiledPuzzle RemovePuzzle(const std::string& dataDir, const std::string& title) {
         std::string old = name == LibraryFiles::kTitles ? titles : ReadListBytes(dataDir, name);
         std::optional<std::string> bytes = EditListLine(old, at->index, std::nullopt);
         if (!bytes) {
-            RaiseListLengthDiffers(dataDir + name, ScanList(old).lines,
-                                   dataDir + LibraryFiles::kTitles, ScanList(titles).lines);
+            RaiseListLengthDiffers(dataDir / name, ScanList(old).lines,
+                                   dataDir / LibraryFiles::kTitles, ScanList(titles).lines);
         }
         record.emplace_back(*ListLineAt(old, at->index));
         change.files.push_back({name, std::move(old), std::move(*bytes)});
@@ -128,7 +129,7 @@ FiledPuzzle RemovePuzzle(const std::string& dataDir, const std::string& title) {
             number(record[4])};
 }
 
-FiledPuzzle RenamePuzzle(const std::string& dataDir, const std::string& title,
+FiledPuzzle RenamePuzzle(const std::filesystem::path& dataDir, const std::string& title,
                          const std::string& newTitle) {
     const LibraryLock lock(dataDir);
     const std::string titles = ReadListBytes(dataDir, LibraryFiles::kTitles);
@@ -165,7 +166,7 @@ FiledPuzzle RenamePuzzle(const std::string& dataDir, const std::string& title,
     return change.puzzles.front().filed;
 }
 
-FiledPuzzle MovePuzzle(const std::string& dataDir, const std::string& title,
+FiledPuzzle MovePuzzle(const std::filesystem::path& dataDir, const std::string& title,
                        const std::string& folder) {
     const LibraryLock lock(dataDir);
     LibraryChange change;

@@ -113,10 +113,10 @@ std::string FormatPuzzleFile(const PuzzleFile& puzzle) {
     return text;
 }
 
-PuzzleFile ExportPuzzle(const std::string& dataDir, const std::string& title) {
+PuzzleFile ExportPuzzle(const std::filesystem::path& dataDir, const std::string& title) {
     LoadedPuzzle loaded = LoadTitledPuzzle(LibraryView(dataDir), title);
     const std::optional<std::string> folder =
-        FolderOfPuzzle(ReadList(dataDir + LibraryFiles::kFolderTree), title);
+        FolderOfPuzzle(ReadList(dataDir / LibraryFiles::kFolderTree), title);
     if (!folder) {
         RaiseUnderNoFolder(title);
     }

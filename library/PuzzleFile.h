@@ -5,6 +5,7 @@
 #include "library/TextList.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -55,6 +56,6 @@ std::string FormatPuzzleFile(const PuzzleFile& puzzle);
 // The puzzle titled `title` of the library in `dataDir` as a puzzle file: its words and hints as
 // the game loads them, its folder the one above its first line in the folder tree. Errors as
 // LoadTitledPuzzle; "The puzzle \"%s\" is under no folder of the tree" when it has none.
-PuzzleFile ExportPuzzle(const std::string& dataDir, const std::string& title);
+PuzzleFile ExportPuzzle(const std::filesystem::path& dataDir, const std::string& title);
 
 } // namespace lexiglade

@@ -31,7 +31,8 @@ bool IsFile(const std::string& path) {
 }
 
 // The shipped puzzles in the tree's order that `offered` lacks.
-std::vector<ShippedPuzzle> NotYetOffered(const std::string& shippedDir, const TitleSet& offered) {
+std::vector<ShippedPuzzle> NotYetOffered(const std::filesystem::path& shippedDir,
+                                         const TitleSet& offered) {
     std::vector<ShippedPuzzle> fresh;
     for (const ListedFolder& folder : ListLibrary(shippedDir)) {
         for (const ListedPuzzle& puzzle : folder.puzzles) {
@@ -44,13 +45,14 @@ std::vector<ShippedPuzzle> NotYetOffered(const std::string& shippedDir, const Ti
 }
 
 // The titles among `wanted` that a line of the library's "a8.asl" holds, read line by line.
-TitleSet HeldTitles(const std::string& dataDir, const std::vector<ShippedPuzzle>& wanted) {
+TitleSet HeldTitles(const std::filesystem::path& dataDir,
+                    const std::vector<ShippedPuzzle>& wanted) {
     TitleSet sought;
     for (const ShippedPuzzle& puzzle : wanted) {
         sought.insert(puzzle.title);
     }
     TitleSet held;
-    ListReader titles(dataDir + LibraryFiles::kTitles);
+    ListReader titles(dataDir / LibraryFiles::kTitles);
     std::string_view line;
     while (titles.Next(line)) {
         if (sought.count(line) != 0) {
@@ -94,11 +96,11 @@ std::vector<std::string> FileThoseNotHeld(const DataFolders& folders,
 } // namespace
 
 std::vector<std::string> OfferShippedPuzzles(const DataFolders& folders) {
-    const std::string& dataDir = folders.dataDir;
-    const std::string& shippedDir = folders.shippedDir;
-    if (dataDir.empty() || dataDir == shippedDir || !IsFile(dataDir + LibraryFiles::kFolderTree) ||
-        !IsFile(shippedDir + LibraryFiles::kFolderTree) ||
-        !IsFile(shippedDir + LibraryFiles::kTitles)) {
+    const std::filesystem::path& dataDir = folders.dataDir;
+    const std::filesystem::path& shippedDir = folders.shippedDir;
+    if (dataDir.empty() || dataDir == shippedDir || !IsFile(dataDir / LibraryFiles::kFolderTree) ||
+        !IsFile(shippedDir / LibraryFiles::kFolderTree) ||
+        !IsFile(shippedDir / LibraryFiles::kTitles)) {
         return {};
     }
     std::vector<std::string> record;

@@ -7,7 +7,7 @@
 namespace lexiglade {
 
 // The folder of the translations within the folder of the files shipped with the game.
-inline constexpr const char* kTranslationsFolder = "translations/";
+inline constexpr const char* kTranslationsFolder = "translations";
 
 // Installs into the application object the translations of the first of the player's languages
 // that the game speaks: the game's own from `folder`, and Qt's (its dialogs and buttons) where they

@@ -122,13 +122,13 @@ void Tmain::OfferShippedPuzzles(const DataFolders& folders) {
         lexiglade::OfferShippedPuzzles(folders);
     } catch (const std::exception& error) {
         qCWarning(LibraryLog, "Cannot add the new shipped puzzles to %s: %s",
-                  folders.dataDir.c_str(), error.what());
+                  DirectoryForm(folders.dataDir).c_str(), error.what());
     }
 }
 
 void Tmain::LoadTreeInto() {
     try {
-        LoadTreeFile(DataPath(context_.State.DataDir, LibraryFiles::kFolderTree), outline->Model());
+        LoadTreeFile(context_.State.DataDir / LibraryFiles::kFolderTree, outline->Model());
     } catch (...) {
         outline->ShowModel();
         throw;

@@ -7,12 +7,13 @@ DataFolders GameState::Folders() const {
 }
 
 std::string GameState::ShippedFile(const std::string& name) const {
-    return ShippedFilePath(Folders(), name);
+    return ShippedFilePath(Folders(), name).string();
 }
 
 GameContext::GameContext(const DataFolders& folders) {
     State.DataDir = folders.dataDir;
-    State.ShippedDir = folders.shippedDir == folders.dataDir ? std::string() : folders.shippedDir;
+    State.ShippedDir =
+        folders.shippedDir == folders.dataDir ? std::filesystem::path() : folders.shippedDir;
 }
 
 } // namespace lexiglade

@@ -7,14 +7,16 @@
 #include "ui/Forms.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace lexiglade {
 
 // Where the game's files are, the player's options and the print dialog's last answer.
 struct GameState {
-    std::string DataDir;
-    std::string ShippedDir; // the shipped files' folder when it is not DataDir, else empty
+    std::filesystem::path DataDir;
+    // The shipped files' folder when it is not DataDir, else empty.
+    std::filesystem::path ShippedDir;
     lexiglade::GameOptions GameOptions;
     std::int32_t CopyCount = 0;
     bool UniqueCopies = false;

@@ -19,7 +19,8 @@ namespace {
 
 // A hint's picture, read from the library without following a link. One that cannot be read
 // ends the game's start with an error box; the log keeps which file it was and why.
-std::unique_ptr<Bitmap> LoadHintPicture(const std::string& dataDir, const std::string& hint) {
+std::unique_ptr<Bitmap> LoadHintPicture(const std::filesystem::path& dataDir,
+                                        const std::string& hint) {
     QString where = LibraryText(hint);
     try {
         const PictureFile file = ReadPicture(dataDir, hint);
@@ -65,7 +66,8 @@ void HintLists::Reset() {
 }
 
 void HintLists::BuildHintLists(const std::vector<std::string>& hints, bool pictures,
-                               const std::string& dataDir, int boardLeft, int boardBottom) {
+                               const std::filesystem::path& dataDir, int boardLeft,
+                               int boardBottom) {
     const int left = boardLeft + Board::kHintListLeft;
     if (pictures) {
         combo1_->hide();

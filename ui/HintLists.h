@@ -4,6 +4,7 @@
 #include "platform/GdiBitmap.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,7 +29,7 @@ class HintLists {
     // are placed by the board's left edge `boardLeft`, below (text) or above (pictures) its bottom
     // edge `boardBottom`.
     void BuildHintLists(const std::vector<std::string>& hints, bool pictures,
-                        const std::string& dataDir, int boardLeft, int boardBottom);
+                        const std::filesystem::path& dataDir, int boardLeft, int boardBottom);
     // Shows each list's first entry.
     void SelectFirst();
     // The entry of hint `index` leaves both lists.

@@ -37,19 +37,18 @@ struct ArtworkFile {
 
 // Of a shipped set, the file in the language the game speaks, else the English one.
 ArtworkFile ChooseFile(const DataFolders& folders, const char* name, double scale) {
-    const std::string plain = ShippedFilePath(folders, name);
-    const std::string& shipped = folders.shippedDir;
-    if (plain == DataPath(shipped, name)) { // the player has no picture of their own
+    const std::filesystem::path plain = ShippedFilePath(folders, name);
+    const std::filesystem::path& shipped = folders.shippedDir;
+    if (plain == shipped / name) { // the player has no picture of their own
         const LibraryFiles::DenseArtworkSet* set = DenseSetFor(scale);
         for (const std::string& language : {SpokenLanguage().toStdString(), std::string()}) {
-            const std::string path =
-                DataPath(shipped, LibraryFiles::ScreenArtworkPath(language, set, name));
+            const std::string path = shipped / LibraryFiles::ScreenArtworkPath(language, set, name);
             if (QFileInfo(QString::fromStdString(path)).isFile()) {
                 return {path, set != nullptr ? set->ratio : 1};
             }
         }
     }
-    return {plain, 1};
+    return {plain.string(), 1};
 }
 
 // A picture made for one scale, and the file it was made from as that file was then.

@@ -265,12 +265,12 @@ void Tlxedit::EnterFolderStep() {
 }
 
 bool Tlxedit::ValidatePuzzle() {
-    const std::string& dataDir = folders_.dataDir;
+    const std::filesystem::path& dataDir = folders_.dataDir;
     const PuzzleEntry entry{LibraryBytes(Edit1->text()), MemoLines(*Memo1), MemoLines(*Memo2)};
     PuzzleChecks checks;
     checks.dataDir = dataDir;
     checks.titleTaken = [&](const std::string& title) {
-        const TextList titles = ReadList(DataPath(dataDir, LibraryFiles::kTitles));
+        const TextList titles = ReadList(dataDir / LibraryFiles::kTitles);
         return std::find(titles.begin(), titles.end(), title) != titles.end();
     };
     checks.pictureExists = [&](const std::string& hint) {

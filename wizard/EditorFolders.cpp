@@ -88,7 +88,7 @@ class FilingScope {
 } // namespace
 
 void Tlxedit::FillFolderList() {
-    std::string bytes = ReadFileBytes(DataPath(folders_.dataDir, LibraryFiles::kFolderTree));
+    std::string bytes = ReadFileBytes(folders_.dataDir / LibraryFiles::kFolderTree);
     const TextList tree = ParseList(bytes);
     treeBase_ = std::move(bytes);
     SetMemoLines(*Memo4, tree);

@@ -60,7 +60,7 @@ std::string VerdictRefusal(const Verdict& verdict, const PuzzleFile& puzzle,
 }
 
 // The puzzle maker's checks, against the library as it is now.
-Verdict Validate(const std::string& dataDir, const PuzzleFile& puzzle) {
+Verdict Validate(const std::filesystem::path& dataDir, const PuzzleFile& puzzle) {
     PuzzleChecks checks;
     checks.dataDir = dataDir;
     checks.titleTaken = [&](const std::string& title) { return LibraryHoldsTitle(dataDir, title); };
@@ -87,7 +87,7 @@ std::optional<std::string> ReshapePictures(const CommandContext& context, const 
 } // namespace
 
 int AddCommand(const CommandContext& context, const std::string& file) {
-    const std::string& dataDir = context.folders.dataDir;
+    const std::filesystem::path& dataDir = context.folders.dataDir;
     PuzzleFile puzzle;
     try {
         puzzle = ReadPuzzleFile(file);

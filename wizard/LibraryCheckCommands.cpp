@@ -35,12 +35,13 @@ const char* RecoveryNote(Recovery recovery) {
 } // namespace
 
 int CheckCommand(const CommandContext& context, bool discardJournal) {
-    const std::string& dataDir = context.folders.dataDir;
+    const std::filesystem::path& dataDir = context.folders.dataDir;
     if (discardJournal) {
-        const std::string aside = DiscardJournal(dataDir);
+        const std::filesystem::path aside = DiscardJournal(dataDir);
+        const std::string journal = dataDir / kJournalName;
         context.out << (aside.empty()
                             ? CommandText(Texts::Check::kNoRecord)
-                            : CommandText(Texts::Check::kSetAside, {dataDir + kJournalName, aside}))
+                            : CommandText(Texts::Check::kSetAside, {journal, aside.native()}))
                     << "\n";
     }
     const LibraryReport report = CheckLibrary(dataDir);

@@ -50,14 +50,6 @@ constexpr CommandShape kShapes[] = {
     {"move", 2, 2, false},
 };
 
-// The folder with its trailing '/'.
-std::string AsDataDir(std::string dir) {
-    if (!dir.empty() && dir.back() != '/') {
-        dir += '/';
-    }
-    return dir;
-}
-
 int Misused(std::ostream& err, const std::string& why) {
     err << FillText(Texts::Misuse::kPrefix, {why}) << "\n" << CommandText(Texts::kUsage);
     return kCommandMisused;
@@ -159,9 +151,10 @@ int Dispatch(const std::vector<std::string>& args, const DataFolders& defaults, 
     if (const std::optional<std::string> wrong = PlaceWords(*shape, line)) {
         return Misused(err, *wrong);
     }
-    DataFolders folders{AsDataDir(defaults.dataDir), AsDataDir(defaults.shippedDir)};
+    DataFolders folders = defaults;
     if (line.library) {
-        folders.dataDir = AsDataDir(*line.library);
+        // Written as the game writes its own folders, so that the same folder compares equal.
+        folders.dataDir = DirectoryForm(*line.library);
     } else {
         FillPlayerFolder(defaults); // a new player's library, started as the game starts it
     }
@@ -199,13 +192,13 @@ std::optional<std::string> TypedLibraryText(const CommandContext& context,
     return text;
 }
 
-bool LibraryHoldsTitle(const std::string& dataDir, const std::string& title) {
-    return FirstLineEqual(DataPath(dataDir, kMasterList), title).has_value();
+bool LibraryHoldsTitle(const std::filesystem::path& dataDir, const std::string& title) {
+    return FirstLineEqual(dataDir / kMasterList, title).has_value();
 }
 
-const char* NewFolderRefusal(const std::string& dataDir, const std::string& folder) {
+const char* NewFolderRefusal(const std::filesystem::path& dataDir, const std::string& folder) {
     // A folder's line is the first line equal to its name, when that name begins as a folder's.
-    if (FirstLineEqual(DataPath(dataDir, kTreeFile), folder) && IsFolderLine(folder)) {
+    if (FirstLineEqual(dataDir / kTreeFile, folder) && IsFolderLine(folder)) {
         return nullptr;
     }
     if (BreaksTree(folder, true)) {

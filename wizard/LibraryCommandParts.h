@@ -35,11 +35,11 @@ std::optional<std::string> TypedLibraryText(const CommandContext& context,
                                             const std::string& typed);
 
 // Whether a line of the library's titles is `title`, read a piece at a time.
-bool LibraryHoldsTitle(const std::string& dataDir, const std::string& title);
+bool LibraryHoldsTitle(const std::filesystem::path& dataDir, const std::string& title);
 
 // The puzzle maker's refusal of a new folder's name (kFolderNameBreaksTree, kFolderNameControl);
 // none for a name it accepts or a folder the library's tree has.
-const char* NewFolderRefusal(const std::string& dataDir, const std::string& folder);
+const char* NewFolderRefusal(const std::filesystem::path& dataDir, const std::string& folder);
 
 int CheckCommand(const CommandContext& context, bool discardJournal);
 int ListCommand(const CommandContext& context, const std::optional<std::string>& folder);

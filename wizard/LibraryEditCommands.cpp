@@ -41,7 +41,8 @@ void PrintDone(const CommandContext& context, const std::string& done, const cha
 }
 
 // The puzzle maker's checks of a name for a puzzle.
-std::optional<std::string> NameRefusal(const std::string& dataDir, const std::string& name) {
+std::optional<std::string> NameRefusal(const std::filesystem::path& dataDir,
+                                       const std::string& name) {
     PuzzleChecks checks;
     checks.titleTaken = [&](const std::string& title) { return LibraryHoldsTitle(dataDir, title); };
     const Verdict verdict = ValidateName(name, checks);
@@ -55,10 +56,10 @@ struct NameChangeTexts {
     const char* where;
 };
 
-using NameCheck =
-    std::function<std::optional<std::string>(const std::string& dataDir, const std::string& name)>;
-using NameChange = std::function<FiledPuzzle(const std::string& dataDir, const std::string& title,
-                                             const std::string& name)>;
+using NameCheck = std::function<std::optional<std::string>(const std::filesystem::path& dataDir,
+                                                           const std::string& name)>;
+using NameChange = std::function<FiledPuzzle(const std::filesystem::path& dataDir,
+                                             const std::string& title, const std::string& name)>;
 
 // Both typed texts in Latin-1; then, under the lock so that nobody files between them, the puzzle
 // maker's check of the new name and the change.
@@ -71,7 +72,7 @@ int ChangeWithName(const CommandContext& context, const std::string& typedTitle,
     if (!name) {
         return kCommandFailed;
     }
-    const std::string& dataDir = context.folders.dataDir;
+    const std::filesystem::path& dataDir = context.folders.dataDir;
     const LibraryLock lock(dataDir);
     const std::string shownTitle = Latin1ToUtf8(*title), shownName = Latin1ToUtf8(*name);
     if (const std::optional<std::string> refusal = check(dataDir, *name)) {
@@ -91,7 +92,7 @@ int ExportCommand(const CommandContext& context, const std::string& typedTitle,
     if (!title) {
         return kCommandFailed;
     }
-    const std::string& dataDir = context.folders.dataDir;
+    const std::filesystem::path& dataDir = context.folders.dataDir;
     FinishInterruptedFiling(dataDir); // the puzzle as the game would show it
     const PuzzleFile puzzle = ExportPuzzle(dataDir, *title);
     const std::string text = FormatPuzzleFile(puzzle);
@@ -104,7 +105,9 @@ int ExportCommand(const CommandContext& context, const std::string& typedTitle,
                                {Latin1ToUtf8(*title), std::to_string(puzzle.words.size()), *file})
                 << "\n";
     if (!puzzle.hints.empty() && TakenForPictures(puzzle.hints.front())) {
-        context.out << CommandText(Texts::Export::kPictures, {PictureFolder(dataDir)}) << "\n";
+        context.out << CommandText(Texts::Export::kPictures,
+                                   {DirectoryForm(PictureFolder(dataDir)).native()})
+                    << "\n";
     }
     return kCommandSucceeded;
 }
@@ -114,10 +117,9 @@ int RemoveCommand(const CommandContext& context, const std::string& typedTitle) 
     if (!title) {
         return kCommandFailed;
     }
-    const std::string& dataDir = context.folders.dataDir;
+    const std::filesystem::path& dataDir = context.folders.dataDir;
     const LibraryLock lock(dataDir);
-    const std::optional<std::string> folder =
-        FolderOfPuzzle(ReadList(DataPath(dataDir, kTreeFile)), *title);
+    const std::optional<std::string> folder = FolderOfPuzzle(ReadList(dataDir / kTreeFile), *title);
     const FiledPuzzle filed = RemovePuzzle(dataDir, *title);
     const std::string done =
         folder ? CommandText(Texts::Remove::kRemoved, {Latin1ToUtf8(*title), Latin1ToUtf8(*folder)})
@@ -135,7 +137,7 @@ int RenameCommand(const CommandContext& context, const std::string& typedTitle,
 
 int MoveCommand(const CommandContext& context, const std::string& typedTitle,
                 const std::string& typedFolder) {
-    const auto folderRefusal = [](const std::string& dataDir, const std::string& folder) {
+    const auto folderRefusal = [](const std::filesystem::path& dataDir, const std::string& folder) {
         const char* refusal = NewFolderRefusal(dataDir, folder);
         return refusal ? std::optional(CheckText(refusal).toStdString()) : std::nullopt;
     };

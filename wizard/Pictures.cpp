@@ -9,20 +9,21 @@
 #include "wizard/Validation.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace lexiglade {
 
 namespace {
 
 std::string FileNameOf(const std::string& path) {
-    return path.substr(path.rfind('/') + 1);
+    return std::filesystem::path(path).filename().string();
 }
 
 } // namespace
 
 void NormalizePictures(const DataFolders& folders, const TextList& hints,
                        const PaletteRef& palette) {
-    const std::string& dataDir = folders.dataDir;
+    const std::filesystem::path& dataDir = folders.dataDir;
     const LibraryLock lock(dataDir);
     Bitmap canvas;
     canvas.LoadFromFile(ShippedFilePath(folders, LibraryFiles::kHintCanvas));

@@ -2,6 +2,7 @@
 
 #include "engine/GridGenerator.h"
 #include "library/Folders.h"
+#include "library/Paths.h"
 #include "library/PuzzleText.h"
 
 #include <algorithm>
@@ -147,7 +148,9 @@ Verdict CheckPictures(const TextList& hints, const PuzzleChecks& checks) {
     if (const auto bad = FirstLine(hints, [&](const std::string& upper) {
             return !checks.pictureExists || !checks.pictureExists(upper);
         })) {
-        return Refused(kPictureMissing + checks.dataDir + kPictureMissingEnd, Field::Hints, bad);
+        return Refused(kPictureMissing + DirectoryForm(checks.dataDir).string() +
+                           kPictureMissingEnd,
+                       Field::Hints, bad);
     }
     return {};
 }

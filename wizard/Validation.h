@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -56,7 +57,7 @@ inline constexpr const char* kPictureTooLong = LEXIGLADE_TRANSLATE_NOOP(
     "lexiglade::Tlxedit", "At least one hint picture filename is too long to be valid.");
 inline constexpr const char* kPicturesOnly = LEXIGLADE_TRANSLATE_NOOP(
     "lexiglade::Tlxedit", "When doing pictures, ALL hints must be a picture.");
-// Followed by DataDir, which ends with '/', and kPictureMissingEnd.
+// Followed by DataDir in DirectoryForm, which ends with '/', and kPictureMissingEnd.
 //: Followed by the data folder (ending with /) and the text "PICTURES subdirectory."
 inline constexpr const char* kPictureMissing = LEXIGLADE_TRANSLATE_NOOP(
     "lexiglade::Tlxedit",
@@ -81,7 +82,7 @@ struct PuzzleEntry {
 };
 
 struct PuzzleChecks {
-    std::string dataDir;                                      // named in the not-found message
+    std::filesystem::path dataDir;                            // named in the not-found message
     std::function<bool(const std::string& title)> titleTaken; // a title already in "a8.asl"
     std::function<bool(const std::string& upperHint)> pictureExists; // in PictureFolder
 };

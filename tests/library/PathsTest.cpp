@@ -35,12 +35,26 @@ TEST(Paths, DataDirIsTheExecutablesFolderWithItsSlash) {
     EXPECT_GT(longFolder.size(), 300u);
 }
 
+TEST(Paths, MessagesNameAFolderWithOneSlash) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/usr/games", "/usr/games/"},
+        {"/usr/games/", "/usr/games/"},
+        {"games", "games/"},
+        {"/", "/"},
+        {"", ""},
+    };
+    for (const auto& [folder, shown] : cases) {
+        EXPECT_EQ(DirectoryForm(folder).string(), shown) << folder;
+        EXPECT_EQ((std::filesystem::path(folder) / "a8.asl").string(), shown + "a8.asl") << folder;
+    }
+}
+
 TEST(Paths, ExecutableDataDirHoldsTheRunningProgram) {
     const std::string dataDir = ExecutableDataDir();
     ASSERT_FALSE(dataDir.empty());
     EXPECT_EQ(dataDir.back(), '/');
-    EXPECT_TRUE(std::filesystem::is_regular_file(DataPath(dataDir, "library_tests")));
-    EXPECT_EQ(DataPath("/opt/lexiglade/", "a8.asl"), "/opt/lexiglade/a8.asl");
+    EXPECT_TRUE(std::filesystem::is_regular_file(ExecutableDataDir() / "library_tests"));
+    EXPECT_EQ(DataDirOf("/opt/lexiglade/lexiglade") / "a8.asl", "/opt/lexiglade/a8.asl");
 }
 
 TEST(Paths, FindsPicturesIgnoringAsciiCase) {
@@ -125,15 +139,15 @@ TEST(Paths, FindsThePicturesFolderIgnoringAsciiCase) {
             trace += name + "@ ";
         }
         SCOPED_TRACE(trace);
-        const std::string pictures = folder / (c.found + "/");
+        const std::filesystem::path pictures = folder / c.found;
         const bool holdsCat =
             std::find(c.folders.begin(), c.folders.end(), c.found) != c.folders.end();
         EXPECT_EQ(PictureFolder(folder.Path()), pictures);
         EXPECT_EQ(PicturePath(folder.Path(), "cat.bmp"),
-                  pictures + (holdsCat ? "CAT.BMP" : "cat.bmp"));
+                  pictures / (holdsCat ? "CAT.BMP" : "cat.bmp"));
         if (holdsCat) {
-            EXPECT_EQ(FindPicture(folder.Path(), "Cat.Bmp").value_or(""), pictures + "CAT.BMP");
-            EXPECT_EQ(test::ReadBytes(pictures + "CAT.BMP"), c.found);
+            EXPECT_EQ(FindPicture(folder.Path(), "Cat.Bmp").value_or(""), pictures / "CAT.BMP");
+            EXPECT_EQ(test::ReadBytes(pictures / "CAT.BMP"), c.found);
         }
     }
 }

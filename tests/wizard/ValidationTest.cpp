@@ -193,6 +193,12 @@ TEST(ValidatePuzzleTest, PicturePuzzlesAreTestedUnderTheUpperCasedName) {
     EXPECT_EQ(asked.size(), 15u); // a text puzzle tests no file
 }
 
+TEST(ValidatePuzzleTest, TheMissingPictureMessageNamesTheFolderWithItsSlash) {
+    PuzzleChecks checks = Checks({"NONE.BMP"});
+    checks.dataDir = "/data"; // as a folder may be given
+    EXPECT_EQ(ValidatePuzzle({"Pets", Words(15), Pictures(15)}, checks).message, kMissingText);
+}
+
 TEST(ValidatePuzzleTest, OnlyTheChecksReachedAreAsked) {
     int titleQuestions = 0;
     int pictureQuestions = 0;

@@ -41,7 +41,8 @@ void WriteScreenSet(const QString& folder, const std::string& language,
                     const LibraryFiles::DenseArtworkSet* set) {
     using namespace LibraryFiles;
     const auto path = [&](const char* name) {
-        return folder + "/" + QString::fromStdString(ScreenArtworkPath(language, set, name));
+        return folder + "/" +
+               QString::fromStdString(ScreenArtworkPath(language, set, name).string());
     };
     MakeFolder(QFileInfo(path(kEndGamePicture)).path());
     const int ratio = set ? set->ratio : 1;
