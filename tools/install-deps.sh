@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build clang libclang-rt-14-dev clang-format
+    build-essential cmake ninja-build clang libclang-rt-14-dev clang-format clang-tidy
     qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev pkg-config
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     dpkg-dev desktop-file-utils appstream
