@@ -94,12 +94,7 @@ void BM_DragMoveAt425(benchmark::State& state) {
     auto form = setup.Open();
     const BoardOrigin origin{Probe(*form).BoardLeft(), Probe(*form).BoardTop()};
     const Point anchor{ColumnCentreX(origin, 5), RowCentreY(origin, 5)};
-    form->FormMouseDown(Qt::LeftButton, anchor.x, anchor.y);
-    bool far = false;
-    for (auto _ : state) {
-        far = !far;
-        form->FormMouseMove(anchor.x + (far ? 120 : 60), anchor.y + (far ? 70 : 20));
-    }
+    DragBackAndForth(*form, anchor, state);
 }
 BENCHMARK(BM_DragMoveAt425)->Unit(benchmark::kMicrosecond);
 

@@ -62,4 +62,15 @@ class WordFinder {
     std::size_t next_ = 0;
 };
 
+// Presses at `anchor`, then moves the drag between two far points once an iteration: each move
+// erases the rubber band and draws it again.
+template <typename State> void DragBackAndForth(Tsearcher& form, Point anchor, State& state) {
+    form.FormMouseDown(Qt::LeftButton, anchor.x, anchor.y);
+    bool far = false;
+    for (auto _ : state) {
+        far = !far;
+        form.FormMouseMove(anchor.x + (far ? 120 : 60), anchor.y + (far ? 70 : 20));
+    }
+}
+
 } // namespace lexiglade::bench

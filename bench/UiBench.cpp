@@ -113,12 +113,7 @@ void BM_DragMove(benchmark::State& state) {
     GameSetup setup;
     auto form = setup.Open();
     const Point anchor = CellCentre(*form, {5, 5});
-    form->FormMouseDown(Qt::LeftButton, anchor.x, anchor.y);
-    bool far = false;
-    for (auto _ : state) {
-        far = !far;
-        form->FormMouseMove(anchor.x + (far ? 120 : 60), anchor.y + (far ? 70 : 20));
-    }
+    DragBackAndForth(*form, anchor, state);
 }
 BENCHMARK(BM_DragMove)->Unit(benchmark::kMicrosecond);
 
