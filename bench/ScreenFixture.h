@@ -67,7 +67,7 @@ class WordFinder {
 template <typename State> void DragBackAndForth(Tsearcher& form, Point anchor, State& state) {
     form.FormMouseDown(Qt::LeftButton, anchor.x, anchor.y);
     bool far = false;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) { // dependent here, so clang would call it unused
         far = !far;
         form.FormMouseMove(anchor.x + (far ? 120 : 60), anchor.y + (far ? 70 : 20));
     }
