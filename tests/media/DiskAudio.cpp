@@ -62,7 +62,9 @@ void DiskOutput::Close() {
 std::vector<std::int16_t> DiskOutput::Samples() const {
     const std::vector<std::uint8_t> bytes = ReadFile(file_);
     std::vector<std::int16_t> samples(bytes.size() / 2);
-    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    if (!samples.empty()) { // an empty vector's data may be null, which memcpy must not get
+        std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    }
     return samples;
 }
 
