@@ -24,11 +24,11 @@ using lexiglade::LoadedPuzzle;
 
 constexpr char kSeparator = '\xff';
 constexpr std::size_t kMaxItems = 64;
-const char* const kFiles[] = {LibraryFiles::Titles,
-                              LibraryFiles::WordBanks,
-                              LibraryFiles::HintBanks,
-                              LibraryFiles::FirstBankLines,
-                              LibraryFiles::LastBankLines,
+const char* const kFiles[] = {LibraryFiles::kTitles,
+                              LibraryFiles::kWordBanks,
+                              LibraryFiles::kHintBanks,
+                              LibraryFiles::kFirstBankLines,
+                              LibraryFiles::kLastBankLines,
                               "b1.asl",
                               "b2.asl"};
 
