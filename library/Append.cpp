@@ -47,6 +47,9 @@ void RequireFileable(const std::filesystem::path& dataDir, const NewPuzzle& puzz
     if (BreaksTree(puzzle.title, false) || HoldsControlCharacter(puzzle.title)) {
         refuse("its title begins with a space or holds a control character");
     }
+    if (words.empty()) {
+        refuse("it has no words"); // the game would open an empty puzzle that can never be won
+    }
     if (words.size() != hints.size()) {
         refuse("it has " + std::to_string(words.size()) + " words and " +
                std::to_string(hints.size()) + " hints");

@@ -116,6 +116,8 @@ TEST_F(ProofTest, ADamagedPairOrAPuzzleTheGameCouldNotPlayIsRefusedBeforeAnythin
          notFileable("Oscar", "it has 15 words and 14 hints")},
         {"an empty hint", [] {}, puzzle("Gap", 2, ""), "Folder 0",
          notFileable("Gap", "hint 3 is empty")},
+        {"one empty word and hint", [] {}, NewPuzzle{"Blank", "", "", {}}, "Folder 0",
+         notFileable("Blank", "it has no words")},
         {"a NUL byte in the word bank",
          [&] { WriteBytes(b1, std::string("WORD\0", 5) + ReadBytes(b1)); }, MakePuzzle("N", 15),
          "Folder 0", "The list " + b1 + " is damaged: it holds a NUL byte"},
