@@ -20,10 +20,10 @@ SDL_RWops* ReadFrom(const std::vector<std::uint8_t>& bytes) {
 
 // Whether SDL reads `bytes` as a wave file; SDL_GetError says why not.
 bool IsWave(const std::vector<std::uint8_t>& bytes) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV_RW(ReadFrom(bytes), 1, &spec, &samples, &length) == nullptr) {
+    if (SDL_LoadWAV_RW(ReadFrom(bytes), 1, &format, &samples, &length) == nullptr) {
         return false;
     }
     SDL_FreeWAV(samples);
